@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace mirelo::cli {
+
+using Arguments = std::vector<std::string>;
+
+// Each command takes the arguments after its name, writes its result to `out`
+// and returns the exit status. Failures are raised as mirelo::Error; main
+// prints them and exits with 1.
+int RunInfo(const Arguments& args, std::ostream& out);
+
+// Raised for a command line that cannot be understood; main adds the usage.
+struct UsageError {
+    std::string message;
+};
+
+} // namespace mirelo::cli

@@ -1,0 +1,31 @@
+#include "cli/Commands.h"
+
+#include "model/ImportS2k.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace mirelo::cli {
+
+int RunInfo(const Arguments& args, std::ostream& out)
+{
+    if (args.size() != 1)
+        throw UsageError{"info takes one s2k file"};
+    const Model model = ImportS2kFile(args[0]).model;
+    const auto line = [&out](const char* name, std::int32_t count) {
+        out << name << ' ' << std::max(count, 0) << '\n';
+    };
+    line("joints", model.Joints.count);
+    line("frames", model.Frames.count);
+    line("shells", model.ActiveShellCount);
+    line("solids", model.Solids.count);
+    line("materials", model.Materials.count);
+    line("frame_sections", model.FrameSections.count);
+    line("shell_sections", model.ShellSections.count);
+    line("loads", model.Loads.count);
+    line("load_cases", model.LoadCaseCount);
+    line("constraints", model.Constraints.count);
+    return 0;
+}
+
+} // namespace mirelo::cli

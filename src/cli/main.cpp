@@ -1,0 +1,63 @@
+// mirelo-cli: the batch front end. Each command calls the same core functions
+// as the desktop program.
+#include "Version.h"
+#include "cli/Commands.h"
+#include "common/Errors.h"
+
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: mirelo-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE.s2k      import an s2k file and print its counts, one per line\n"
+    "\n"
+    "Options:\n"
+    "  --help             show this text\n"
+    "  --version          show the version\n"
+    "\n"
+    "On an error the message goes to standard error and the exit status is 1.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace mirelo::cli;
+    const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands = {
+        {"info", RunInfo},
+    };
+    const Arguments all(argv + 1, argv + argc);
+    if (all.empty()) {
+        std::cerr << kUsage;
+        return 1;
+    }
+    if (all[0] == "--help" || all[0] == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (all[0] == "--version") {
+        std::cout << "mirelo-cli " << mirelo::kVersion << '\n';
+        return 0;
+    }
+    const auto command = commands.find(all[0]);
+    if (command == commands.end()) {
+        std::cerr << "mirelo-cli: unknown command '" << all[0] << "'\n\n" << kUsage;
+        return 1;
+    }
+    try {
+        const Arguments args(all.begin() + 1, all.end());
+        return command->second(args, std::cout);
+    } catch (const UsageError& e) {
+        std::cerr << "mirelo-cli: " << e.message << "\n\n" << kUsage;
+    } catch (const mirelo::Error& e) {
+        std::cerr << "mirelo-cli: " << (all.size() > 1 ? all[1] + ": " : "") << e.what() << '\n';
+    } catch (const std::exception& e) {
+        std::cerr << "mirelo-cli: " << e.what() << '\n';
+    }
+    return 1;
+}

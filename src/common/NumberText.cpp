@@ -1,0 +1,268 @@
+#include "common/NumberText.h"
+
+#include "common/Errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace mirelo {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Checks the grammar [sign] digits [. digits] [(E|e) [sign] digits], with at
+// least one digit in the mantissa. std::from_chars alone would also take
+// "inf", "nan" and hexadecimal forms.
+bool IsDecimalReal(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t mantissaDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return false;
+    }
+    return i == s.size();
+}
+
+// Decimal digits of |value| rounded at a given position, half away from zero.
+struct Digits {
+    std::string digits; // without leading zeros unless the value is zero
+    int exponent = 0;   // value = 0.d1d2d3... * 10^exponent
+};
+
+// Exact-enough scientific digits of |value|: the first digit is non-zero
+// unless value is zero.
+Digits ExactDigits(double value)
+{
+    char buffer[64];
+    // 40 significant digits settle every halfway case of a double at the
+    // precisions used here (at most 17 significant digits).
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 39);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t e = text.find('e');
+    Digits d;
+    d.digits.reserve(40);
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.')
+            d.digits.push_back(text[i]);
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    d.exponent = exponent + 1;
+    return d;
+}
+
+// Keeps `count` leading digits (count may be 0 or negative), rounding half
+// away from zero; a carry lengthens the number and raises the exponent.
+Digits RoundDigits(Digits d, int count)
+{
+    if (count < 0) {
+        d.digits.assign(1, '0');
+        d.exponent = 1;
+        return d;
+    }
+    const auto keep = static_cast<std::size_t>(count);
+    if (keep >= d.digits.size()) {
+        d.digits.append(keep - d.digits.size(), '0');
+        return d;
+    }
+    const bool roundUp = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (roundUp) {
+        int i = count - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {
+            // All nines: 999 becomes 100 one decade up.
+            d.digits.assign(keep == 0 ? 1 : keep, '0');
+            d.digits[0] = '1';
+            ++d.exponent;
+        }
+    }
+    return d;
+}
+
+bool AllZero(std::string_view digits)
+{
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
+
+void CheckFormattable(double value)
+{
+    if (std::isnan(value))
+        throw FloatingPointError::InvalidOperation();
+    if (std::isinf(value))
+        throw FloatingPointError::Overflow();
+}
+
+} // namespace
+
+std::int32_t ParseInteger(std::string_view text)
+{
+    const std::string_view s = TrimBlanks(text);
+    std::string_view digits = s;
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    std::int32_t value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size()
+        || (s.front() == '+' && digits.front() == '-'))
+        throw ConversionError::Integer(text);
+    return value;
+}
+
+double ParseReal(std::string_view text)
+{
+    std::string_view s = TrimBlanks(text);
+    if (!IsDecimalReal(s))
+        throw ConversionError::Real(text);
+    if (s.front() == '+')
+        s.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Underflow to zero is harmless; overflow is not a usable number.
+        if (std::fabs(value) < 1.0)
+            return value;
+        throw ConversionError::Real(text);
+    }
+    if (result.ec != std::errc() || !std::isfinite(value))
+        throw ConversionError::Real(text);
+    return value;
+}
+
+std::string FormatScientific(double value, int significantDigits)
+{
+    CheckFormattable(value);
+    Digits d = value == 0 ? Digits{"0", 1} : RoundDigits(ExactDigits(value), significantDigits);
+    if (d.digits.size() < static_cast<std::size_t>(significantDigits))
+        d.digits.append(static_cast<std::size_t>(significantDigits) - d.digits.size(), '0');
+    const bool zero = AllZero(d.digits);
+    const int exponent = zero ? 0 : d.exponent - 1;
+    std::string out;
+    if (value < 0 && !zero)
+        out.push_back('-');
+    out.push_back(d.digits[0]);
+    if (significantDigits > 1) {
+        out.push_back('.');
+        out.append(d.digits, 1, static_cast<std::size_t>(significantDigits - 1));
+    }
+    out.push_back('E');
+    out.push_back(exponent < 0 ? '-' : '+');
+    std::string exponentText = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (exponentText.size() < 3)
+        exponentText.insert(0, 3 - exponentText.size(), '0');
+    out += exponentText;
+    return out;
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    CheckFormattable(value);
+    Digits d = value == 0 ? Digits{"0", 1} : ExactDigits(value);
+    d = RoundDigits(d, d.exponent + decimals);
+    // Integer part: digits before the point, "0" when there are none.
+    std::string integerPart;
+    std::string fraction;
+    if (d.exponent > 0) {
+        std::string all = d.digits;
+        if (all.size() < static_cast<std::size_t>(d.exponent))
+            all.append(static_cast<std::size_t>(d.exponent) - all.size(), '0');
+        integerPart = all.substr(0, static_cast<std::size_t>(d.exponent));
+        fraction = all.substr(static_cast<std::size_t>(d.exponent));
+    } else {
+        integerPart = "0";
+        fraction = std::string(static_cast<std::size_t>(-d.exponent), '0') + d.digits;
+    }
+    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    const bool zero = AllZero(integerPart) && AllZero(fraction);
+    std::string out;
+    if (value < 0 && !zero)
+        out.push_back('-');
+    out += integerPart;
+    if (decimals > 0)
+        out.append(".").append(fraction);
+    return out;
+}
+
+std::string FormatGeneral(double value)
+{
+    CheckFormattable(value);
+    if (value == 0)
+        return "0";
+    Digits d = RoundDigits(ExactDigits(value), 15);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    const int exponent = d.exponent - 1;
+    std::string out = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out.push_back(d.digits[0]);
+        if (d.digits.size() > 1)
+            out.append(".").append(d.digits, 1);
+        return out.append("E").append(std::to_string(exponent));
+    }
+    if (exponent < 0)
+        return out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(d.digits);
+    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    if (d.digits.size() <= integerDigits)
+        return out.append(d.digits).append(integerDigits - d.digits.size(), '0');
+    return out.append(d.digits, 0, integerDigits).append(".").append(d.digits, integerDigits);
+}
+
+std::int64_t RoundHalfAway(double value)
+{
+    CheckFormattable(value);
+    const double rounded = std::round(value);
+    if (std::fabs(rounded) >= 9.2e18)
+        throw FloatingPointError::Overflow();
+    return static_cast<std::int64_t>(rounded);
+}
+
+} // namespace mirelo

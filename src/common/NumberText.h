@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace mirelo {
+
+// Input numbers: optionally signed decimal integers, and reals with a full stop
+// and an optional exponent. Blanks around the text are allowed. Anything else
+// (an empty text, "inf", a comma, a value out of range) raises ConversionError
+// with the system's own message.
+std::int32_t ParseInteger(std::string_view text);
+double ParseReal(std::string_view text);
+
+// "%0.<n>E": `significantDigits` digits, capital E, a sign and at least three
+// exponent digits: FormatScientific(200000, 4) == "2.000E+005".
+std::string FormatScientific(double value, int significantDigits);
+
+// "%0.<n>F": fixed notation with `decimals` decimals: FormatFixed(0.7071, 3) == "0.707".
+std::string FormatFixed(double value, int decimals);
+
+// The general form of dialog boxes: up to 15 significant digits, trailing zeros
+// dropped, exponent form (1E-5, 1.5E20) below 1E-4 and from 1E15 on.
+std::string FormatGeneral(double value);
+
+// Rounds half away from zero, as the dialogs do (2.5 gives 3, -2.5 gives -3).
+std::int64_t RoundHalfAway(double value);
+
+// Halfway cases round away from zero in every formatter above, and a value that
+// rounds to zero is never printed with a minus sign ("0.000", not "-0.000").
+
+} // namespace mirelo

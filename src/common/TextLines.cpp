@@ -1,0 +1,132 @@
+#include "common/TextLines.h"
+
+#include "common/Errors.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace mirelo {
+
+TextLines TextLines::FromText(std::string text)
+{
+    // Compacts the text in place: line ends are dropped and every line start
+    // recorded, so no second copy of a large file is ever made.
+    TextLines lines;
+    lines.starts_.push_back(0);
+    std::size_t write = 0;
+    const std::size_t n = text.size();
+    for (std::size_t read = 0; read < n; ++read) {
+        const char c = text[read];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && read + 1 < n && text[read + 1] == '\n')
+                ++read;
+            lines.starts_.push_back(write);
+            continue;
+        }
+        text[write++] = c;
+    }
+    if (write != lines.starts_.back())
+        lines.starts_.push_back(write); // the last line had no line end
+    text.resize(write);
+    text.shrink_to_fit();
+    lines.buffer_ = std::move(text);
+    if (lines.starts_.size() == 1)
+        lines.starts_.clear();
+    lines.starts_.shrink_to_fit();
+    return lines;
+}
+
+TextLines TextLines::FromLines(const std::vector<std::string>& lines)
+{
+    TextLines result;
+    for (const std::string& line : lines)
+        result.Append(line);
+    return result;
+}
+
+void TextLines::Append(std::string_view line)
+{
+    if (starts_.empty())
+        starts_.push_back(0);
+    buffer_.append(line);
+    starts_.push_back(buffer_.size());
+}
+
+void TextLines::Clear()
+{
+    buffer_.clear();
+    starts_.clear();
+}
+
+std::string TextLines::Join(std::string_view lineEnd) const
+{
+    std::string out;
+    out.reserve(buffer_.size() + size() * lineEnd.size());
+    for (std::size_t i = 0; i < size(); ++i) {
+        out.append((*this)[i]);
+        out.append(lineEnd);
+    }
+    return out;
+}
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string SystemReason()
+{
+    return std::strerror(errno);
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::string& path)
+{
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        throw FileError::CannotOpen(path, SystemReason());
+    std::string bytes;
+    char chunk[1 << 16];
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(file.get());
+        if (size > 0)
+            bytes.reserve(static_cast<std::size_t>(size));
+        std::fseek(file.get(), 0, SEEK_SET);
+    }
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+        bytes.append(chunk, got);
+        if (got < sizeof chunk)
+            break;
+    }
+    if (std::ferror(file.get()))
+        throw FileError::CannotOpen(path, SystemReason());
+    return bytes;
+}
+
+void WriteWholeFile(const std::string& path, std::string_view bytes)
+{
+    FilePtr file(std::fopen(path.c_str(), "wb"));
+    if (!file)
+        throw FileError::CannotOpen(path, SystemReason());
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()
+        || std::fflush(file.get()) != 0)
+        throw FileError::CannotOpen(path, SystemReason());
+}
+
+TextLines LoadTextLines(const std::string& path)
+{
+    return TextLines::FromText(ReadWholeFile(path));
+}
+
+void SaveTextLines(const std::string& path, const TextLines& lines)
+{
+    WriteWholeFile(path, lines.Join("\r\n"));
+}
+
+} // namespace mirelo

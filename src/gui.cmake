@@ -1,0 +1,29 @@
+# The Qt side: the drawing library and the desktop program. Included from the
+# top-level CMakeLists.txt when MIRELO_GUI is on.
+
+# mirelo_view: projection and painting onto any QPaintDevice (Qt Gui only), so
+# tests and mirelo-cli can render a model into a QImage.
+mirelo_sources(MIRELO_VIEW_SOURCES view)
+add_library(mirelo_view STATIC ${MIRELO_VIEW_SOURCES})
+target_link_libraries(mirelo_view PUBLIC mirelo_core Qt6::Gui)
+target_compile_options(mirelo_view PRIVATE ${MIRELO_WARNINGS})
+
+# mirelo_app: the main window and every window of the subsystem folders; a
+# library so the window tests can drive the same code the program runs.
+file(GLOB MIRELO_APP_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/*.h
+  ${CMAKE_SOURCE_DIR}/src/*/*Dialog.cpp
+  ${CMAKE_SOURCE_DIR}/src/*/*Dialog.h
+  ${CMAKE_SOURCE_DIR}/src/*/*Window.cpp
+  ${CMAKE_SOURCE_DIR}/src/*/*Window.h)
+list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
+file(GLOB MIRELO_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.qrc)
+add_library(mirelo_app STATIC ${MIRELO_APP_SOURCES} ${MIRELO_APP_RESOURCES})
+set_target_properties(mirelo_app PROPERTIES AUTOMOC ON AUTORCC ON)
+target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets)
+target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
+
+add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+target_link_libraries(mirelo PRIVATE mirelo_app)
+target_compile_options(mirelo PRIVATE ${MIRELO_WARNINGS})

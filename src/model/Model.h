@@ -1,0 +1,139 @@
+#pragma once
+
+#include "model/Table.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mirelo {
+
+// Colours are 24-bit RGB values with red in the low byte.
+constexpr std::int32_t RgbColour(int red, int green, int blue)
+{
+    return red | (green << 8) | (blue << 16);
+}
+
+struct Joint {
+    double x = 0, y = 0, z = 0;             // rounded to multiples of 0.1 at import
+    double dispX = 0, dispY = 0, dispZ = 0; // loaded results or mode shape
+    std::int32_t screenX = 0, screenY = 0;  // projected pixel position
+    std::array<std::int32_t, 7> restraint{}; // 1..6: U1 U2 U3 R1 R2 R3; 1 fixed
+    std::array<double, 7> mass{};            // 1..6; the import sets 1..3
+    std::int32_t linkedJoint = 0;            // spring partner placed at the same point
+};
+
+struct Frame {
+    std::string sectionName;
+    std::int32_t section = 0; // index into FrameSections, 0 none
+    std::int32_t jointI = 0, jointJ = 0;
+    double angle = 0; // degrees
+    double axis2X = 0, axis2Y = 0, axis2Z = 0;
+    std::int32_t midScreenX = 0, midScreenY = 0;
+    std::int32_t axisScreenX = 0, axisScreenY = 0;
+    std::int32_t hingeIScreenX = 0, hingeIScreenY = 0;
+    std::int32_t hingeJScreenX = 0, hingeJScreenY = 0;
+    std::int32_t segments = 0;
+    double sectionResultI = 0, sectionResultJ = 0;
+    std::int32_t releaseEnd = 0; // 0 none, 1 IREL, 2 JREL
+};
+
+struct Fiber {
+    double y = 0, z = 0, area = 0;
+    std::int32_t material = 0;
+};
+
+enum SectionShape : std::int32_t { kShapeNone = 0, kShapeRectangle = 1, kShapeI = 2, kShapeBox = 3, kShapePipe = 4 };
+
+enum ElementKind : std::int32_t {
+    kElasticBeamColumn = 1,
+    kNonlinearBeamColumn = 2,
+    kDispBeamColumn = 3,
+    kBeamWithHinges = 4,
+    kTruss = 5,
+    kCorotTruss = 6,
+    kRotationalSpring = 7,
+};
+
+struct FrameSection {
+    std::int32_t shape = kShapeNone;
+    std::int32_t elementKind = 0;
+    std::array<double, 7> dim{}; // 1..6 in file order
+    std::int32_t material = 0;
+    std::string name;
+    std::int32_t colour = 0;
+    double area = 0, iz = 0, iy = 0, shearAreaY = 0, shearAreaZ = 0, torsion = 0, shearModulus = 0;
+    std::vector<Fiber> fibers; // entry 0 stays empty; 1..fiberCount used
+    std::int32_t fiberCount = 0;
+    std::int32_t divideX = 0, divideY = 0, barNumX = 0, barNumY = 0;
+    double cover = 0, barAreaX = 0, barAreaY = 0;
+    std::int32_t sectionUse = 0; // 1 beam, 2 column
+    std::int32_t geomTransf = 0; // 1 Linear, 2 P-Delta, 3 Corotational
+};
+
+struct Material {
+    std::string name;
+    std::int32_t materialType = 0; // 1 elastic
+    double elasticModulus = 0, poisson = 0, shearModulus = 0;
+};
+
+struct ShellSection {
+    double thickness = 0;
+    std::int32_t shellKind = 0; // 1 shell, 0 empty slot
+    std::int32_t material = 0;
+    std::string name;
+    std::int32_t colour = 0;
+};
+
+struct Shell {
+    std::string sectionName;
+    std::int32_t section = 0;
+    std::array<std::int32_t, 5> joints{}; // 1..4 in perimeter order
+};
+
+struct Solid {
+    std::int32_t section = 0; // the number after SEC=, not looked up
+    std::array<std::int32_t, 9> joints{}; // 1..8, each face in perimeter order
+};
+
+enum LoadType : std::int32_t { kLoadNone = 0, kJointForce = 1, kFrameDistributed = 2 };
+
+struct Load {
+    std::int32_t target = 0; // joint (type 1) or frame (type 2)
+    std::int32_t loadType = kLoadNone;
+    std::string caseName;
+    std::int32_t direction = 0; // type 2: 1 U1, 2 U2/UZ, 3 U3
+    std::array<double, 7> value{}; // 1..6
+};
+
+struct Constraint {
+    std::int32_t memberCount = 0;     // joints listed minus the master
+    std::vector<std::int32_t> members; // 1..n in listed order; the last is the master
+    std::int32_t masterJoint = 0;
+};
+
+constexpr int kPaletteSize = 20;
+using Palette = std::array<std::int32_t, kPaletteSize>;
+
+// The start-up colour table: supports use entries 1..6, result classes 11..16,
+// section k gets entry k mod 20.
+Palette DefaultSectionPalette();
+
+struct Model {
+    Table<Joint> Joints;
+    Table<Frame> Frames;
+    Table<FrameSection> FrameSections;
+    Table<Material> Materials;
+    Table<ShellSection> ShellSections;
+    Table<Shell> Shells;
+    Table<Solid> Solids;
+    Table<Load> Loads;
+    Table<Constraint> Constraints;
+    std::vector<std::string> LoadCaseNames{std::string()}; // 1..LoadCaseCount; entry 0 empty
+    std::int32_t LoadCaseCount = 0;
+    std::int32_t ActiveShellCount = 0;
+    Palette SectionPalette = DefaultSectionPalette();
+};
+
+} // namespace mirelo

@@ -1,0 +1,124 @@
+// Readers of the joint-related sections: JOINT, CONSTRAINT, RESTRAINT, MASS.
+#include "model/SectionReader.h"
+
+#include <cmath>
+#include <vector>
+
+namespace mirelo {
+
+namespace {
+
+// Coordinates are kept as multiples of 0.1: scaled in extended precision and
+// rounded half to even, so 0.25 gives 0.2 and 0.35 (just below) gives 0.3.
+double Round10(double value)
+{
+    const long double scaled = std::nearbyint(static_cast<long double>(value) * 10.0L);
+    return static_cast<double>(scaled / 10.0L);
+}
+
+} // namespace
+
+void ReadJoints(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    SectionReader reader(lines, "JOINT", where);
+    const std::int32_t n = reader.DataLineCount();
+    model.Joints.Reset(n);
+    for (std::int32_t k = 1; k <= n; ++k) {
+        reader.Split(k);
+        Joint& joint = model.Joints[k];
+        joint.x = Round10(reader.Real(2));
+        joint.y = Round10(reader.Real(4));
+        joint.z = Round10(reader.Real(6));
+    }
+}
+
+void ReadConstraints(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    SectionReader reader(lines, "CONSTRAINT", where);
+    const std::int32_t lineCount = reader.DataLineCountOrZero();
+
+    std::int32_t n = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i)
+        if (reader.Split(i)[0] == "NAME")
+            ++n;
+    model.Constraints.Reset(n);
+
+    // Sizing pass: the NAME value is the constraint's index and must be new.
+    std::vector<std::int32_t> lengths(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<bool> named(static_cast<std::size_t>(n) + 1, false);
+    std::int32_t c = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[0] == "NAME") {
+            c = reader.Integer(1);
+            if (!model.Constraints.Contains(c))
+                throw Error("constraint NAME=" + std::to_string(c) + " is outside 1.." + std::to_string(n)
+                            + " (constraints must be named 1, 2, 3 ...)");
+            if (named[static_cast<std::size_t>(c)])
+                throw Error("constraint NAME=" + std::to_string(c) + " is given twice");
+            named[static_cast<std::size_t>(c)] = true;
+        }
+        if (f[1] == "ADD") {
+            if (c == 0)
+                throw Error("ADD line before the first NAME line");
+            ++lengths[static_cast<std::size_t>(c)];
+        }
+    }
+    for (std::int32_t k = 1; k <= n; ++k)
+        model.Constraints[k].members.assign(static_cast<std::size_t>(lengths[static_cast<std::size_t>(k)]) + 1, 0);
+
+    // Filling pass.
+    std::size_t p = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[0] == "NAME") {
+            p = 0;
+            c = reader.Integer(1);
+        }
+        if (f[1] == "ADD")
+            model.Constraints[c].members[++p] = reader.Reference(2, model.Joints, "joint");
+    }
+
+    for (std::int32_t k = 1; k <= n; ++k) {
+        Constraint& constraint = model.Constraints[k];
+        const auto length = static_cast<std::int32_t>(constraint.members.size()) - 1;
+        constraint.masterJoint = constraint.members[static_cast<std::size_t>(length)];
+        constraint.memberCount = length - 1;
+    }
+}
+
+void ReadRestraints(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    static constexpr std::string_view kDofNames[] = {"U1", "U2", "U3", "R1", "R2", "R3"};
+    SectionReader reader(lines, "RESTRAINT", where);
+    const std::int32_t lineCount = reader.DataLineCountOrZero();
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[0] != "ADD")
+            continue;
+        Joint& joint = model.Joints[reader.Reference(1, model.Joints, "joint")];
+        for (std::size_t field = 3; field <= 8; ++field)
+            for (std::size_t dof = 0; dof < 6; ++dof)
+                if (f[field] == kDofNames[dof])
+                    joint.restraint[dof + 1] = 1;
+    }
+}
+
+void ReadMasses(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    SectionReader reader(lines, "MASS", where);
+    const std::int32_t lineCount = reader.DataLineCountOrZero();
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        Joint& joint = model.Joints[reader.Reference(1, model.Joints, "joint")];
+        // The keys are positional: U1 in field 2, U2 in field 4, U3 in field 6.
+        if (f[2] == "U1")
+            joint.mass[1] = reader.Real(3);
+        if (f[4] == "U2")
+            joint.mass[2] = reader.Real(5);
+        if (f[6] == "U3")
+            joint.mass[3] = reader.Real(7);
+    }
+}
+
+} // namespace mirelo

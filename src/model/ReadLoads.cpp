@@ -1,0 +1,73 @@
+// Reader of the LOAD section: load cases, joint forces and frame loads.
+#include "model/SectionReader.h"
+
+namespace mirelo {
+
+namespace {
+
+std::int32_t DirectionFromKey(std::string_view key)
+{
+    if (key == "U1")
+        return 1;
+    if (key == "U2" || key == "UZ")
+        return 2;
+    if (key == "U3")
+        return 3;
+    return 0;
+}
+
+} // namespace
+
+void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    static constexpr std::string_view kForceKeys[] = {"UX", "UY", "UZ", "RX", "RY", "RZ"};
+    SectionReader reader(lines, "LOAD", where);
+    const std::int32_t lineCount = reader.DataLineCountOrZero();
+
+    std::int32_t n = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i)
+        if (reader.Split(i)[2] == "ADD")
+            ++n;
+    model.Loads.Reset(n);
+
+    // Every NAME line is a load case; the table grows with them, so a file
+    // with more than ten cases keeps them all.
+    model.LoadCaseNames.assign(1, std::string());
+    std::string caseName;
+    LoadType kind = kLoadNone; // stays in force across NAME lines
+    std::int32_t k = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[0] == "NAME") {
+            caseName = std::string(f[1]);
+            model.LoadCaseNames.push_back(caseName);
+        }
+        if (f[2] == "FORCE")
+            kind = kJointForce;
+        if (f[2] == "DISTRIBUTED")
+            kind = kFrameDistributed;
+        if (f[2] != "ADD")
+            continue;
+        ++k;
+        if (kind == kLoadNone)
+            continue; // counted, left empty
+        Load& load = model.Loads[k];
+        load.loadType = kind;
+        load.caseName = caseName;
+        if (kind == kJointForce) {
+            load.target = reader.Reference(3, model.Joints, "joint");
+            for (std::size_t field = 4; field <= 15; ++field)
+                for (std::size_t c = 0; c < 6; ++c)
+                    if (f[field] == kForceKeys[c])
+                        load.value[c + 1] = reader.Real(field + 1);
+        } else {
+            load.target = reader.Reference(3, model.Frames, "frame");
+            load.direction = DirectionFromKey(f[7]);
+            const double stretch = reader.Real(6) - reader.Real(5);
+            load.value[1] = CheckedFinite(stretch * 0.5 * (reader.Real(8) + reader.Real(9)));
+        }
+    }
+    model.LoadCaseCount = static_cast<std::int32_t>(model.LoadCaseNames.size()) - 1;
+}
+
+} // namespace mirelo

@@ -1,0 +1,125 @@
+// Readers of the property sections: MATERIAL, FRAME SECTION, SHELL SECTION.
+#include "model/SectionReader.h"
+
+namespace mirelo {
+
+namespace {
+
+std::int32_t ElementKindFromName(std::string_view name)
+{
+    if (name.empty())
+        return kElasticBeamColumn;
+    switch (name.front()) {
+    case 'N': return kNonlinearBeamColumn;
+    case 'D': return kDispBeamColumn;
+    case 'H': return kBeamWithHinges;
+    case 'T': return kTruss;
+    case 'C': return kCorotTruss;
+    case 'R': return kRotationalSpring;
+    default: return kElasticBeamColumn;
+    }
+}
+
+void ReadDimensions(const SectionReader& reader, FrameSection& section, int count)
+{
+    for (int d = 1; d <= count; ++d)
+        section.dim[static_cast<std::size_t>(d)] = reader.Real(static_cast<std::size_t>(6 + d));
+}
+
+} // namespace
+
+void ReadMaterials(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    // A material is a NAME line and the line after it, which holds E and U.
+    // The table is sized by the NAME lines, so a material of one or of three
+    // lines is neither lost nor written past the table.
+    SectionReader reader(lines, "MATERIAL", where);
+    const std::int32_t lineCount = reader.DataLineCountOrZero();
+    std::int32_t n = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i)
+        if (reader.Split(i)[0] == "NAME")
+            ++n;
+    model.Materials.Reset(n);
+
+    std::int32_t k = 0;
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[0] == "NAME") {
+            ++k;
+            model.Materials[k].name = std::string(f[1]);
+            model.Materials[k].materialType = 1;
+        }
+        if (k == 0)
+            continue; // lines before the first NAME belong to no material
+        Material& material = model.Materials[k];
+        const FieldList& next = reader.SplitNext(i);
+        if (next[3] == "E")
+            material.elasticModulus = reader.Real(4);
+        if (next[5] == "U")
+            material.poisson = reader.Real(6);
+        material.shearModulus = static_cast<double>(CheckedQuotient(
+            static_cast<long double>(material.elasticModulus) / 2.0L, 1.0L + material.poisson));
+    }
+}
+
+void ReadFrameSections(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    SectionReader reader(lines, "FRAME SECTION", where);
+    const std::int32_t n = reader.DataLineCount();
+    model.FrameSections.Reset(n);
+    const NameIndex materials(model.Materials);
+    for (std::int32_t k = 1; k <= n; ++k) {
+        const FieldList& f = reader.Split(k);
+        FrameSection& section = model.FrameSections[k];
+        section.name = std::string(f[1]);
+        section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
+        section.elementKind = ElementKindFromName(section.name);
+        section.divideX = 5;
+        section.divideY = 5;
+        section.barNumX = 5;
+        section.barNumY = 5;
+        section.cover = 35.0;
+        section.barAreaX = 1000.0;
+        section.barAreaY = 1000.0;
+        section.sectionUse = 2;
+        section.geomTransf = 1;
+        section.material = materials.Find(f[3]);
+        const std::string_view shape = f[5];
+        if (shape == "R") {
+            section.shape = kShapeRectangle;
+            ReadDimensions(reader, section, 2);
+        } else if (shape == "I") {
+            section.shape = kShapeI;
+            ReadDimensions(reader, section, 6);
+        } else if (shape == "B") {
+            section.shape = kShapeBox;
+            ReadDimensions(reader, section, 4);
+        } else if (shape == "P") {
+            section.shape = kShapePipe;
+            ReadDimensions(reader, section, 2);
+            section.divideX = 20;
+        }
+    }
+}
+
+void ReadShellSections(const TextLines& lines, Model& model, ImportLocation& where)
+{
+    SectionReader reader(lines, "SHELL SECTION", where);
+    const std::int32_t n = reader.DataLineCount();
+    model.ShellSections.Reset(n);
+    const NameIndex materials(model.Materials);
+    std::int32_t k = 0;
+    for (std::int32_t i = 1; i <= n; ++i) {
+        const FieldList& f = reader.Split(i);
+        if (f[6] != "Shell")
+            continue;
+        ShellSection& section = model.ShellSections[++k];
+        section.name = std::string(f[1]);
+        section.material = materials.Find(f[3]);
+        section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
+        section.shellKind = 1;
+        section.thickness = reader.Real(9);
+    }
+}
+
+} // namespace mirelo

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "common/NumberText.h"
+#include "common/TextLines.h"
+#include "model/Model.h"
+#include "model/S2kTokenizer.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace mirelo {
+
+// Where the import is: the section being read and the line being split. The
+// import driver adds it to any error the readers raise.
+struct ImportLocation {
+    std::string_view section;
+    std::size_t line = 0; // 0-based index into the s2k lines
+};
+
+// One section of the s2k text as a reader walks it: locating the section,
+// splitting its data lines, converting fields and checking references, all
+// while keeping the import location current.
+class SectionReader {
+public:
+    SectionReader(const TextLines& lines, std::string_view keyword, ImportLocation& where);
+
+    // end - start - 1 as a table size: -1 for an absent section; a section that
+    // never ends raises RangeCheckError.
+    std::int32_t DataLineCount() const;
+    std::int32_t DataLineCountOrZero() const { return DataLineCount() > 0 ? DataLineCount() : 0; }
+
+    // Splits data line k (1-based) and makes it the current line.
+    const FieldList& Split(std::int32_t k);
+    // Splits the line after data line k: for the last data line, the blank
+    // line that closes the section.
+    const FieldList& SplitNext(std::int32_t k);
+
+    const FieldList& fields() const { return fields_; }
+    std::int32_t Integer(std::size_t field) const { return ParseInteger(fields_[field]); }
+    double Real(std::size_t field) const { return ParseReal(fields_[field]); }
+
+    // An integer field that must name a record of `table`; `what` names the
+    // kind of record in the message ("joint", "frame").
+    template <typename Record>
+    std::int32_t Reference(std::size_t field, const Table<Record>& table, const char* what) const
+    {
+        const std::int32_t index = Integer(field);
+        if (!table.Contains(index))
+            ThrowBadReference(what, index, table.Size());
+        return index;
+    }
+    [[noreturn]] static void ThrowBadReference(const char* what, std::int32_t index, std::int32_t count);
+
+private:
+    const TextLines& lines_;
+    S2kSection section_;
+    ImportLocation& where_;
+    FieldList fields_;
+};
+
+// Looks records up by exact, case-sensitive name; with several records of the
+// same name the last one wins, and an unknown name gives 0.
+class NameIndex {
+public:
+    template <typename Record>
+    explicit NameIndex(const Table<Record>& table)
+    {
+        for (std::int32_t i = 1; i <= table.count; ++i)
+            index_[table[i].name] = i;
+    }
+    std::int32_t Find(std::string_view name) const
+    {
+        const auto it = index_.find(name);
+        return it == index_.end() ? 0 : it->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, std::int32_t> index_;
+};
+
+void ReadJoints(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadConstraints(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadRestraints(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadMasses(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadMaterials(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadFrameSections(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadShellSections(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadFrames(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadShells(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadSolids(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where);
+
+} // namespace mirelo
