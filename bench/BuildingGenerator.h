@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace mirelo::bench {
+
+// A synthetic multi-storey building on a regular grid, as version-6 s2k text:
+// joints numbered 1, 2, 3 ... storey by storey, fixed column bases, one rigid
+// diaphragm per floor with its mass on the master joint, nonlinear columns,
+// elastic beams, shell slabs, and DEAD and LIVE cases with joint forces and
+// distributed frame loads.
+struct BuildingSize {
+    int storeys = 3;
+    int baysX = 2;
+    int baysY = 3;
+    double bayX = 6.0;
+    double bayY = 5.0;
+    double storeyHeight = 3.0;
+    bool shells = true;      // one slab panel per bay and floor
+    bool diaphragms = true;  // one CONSTRAINT per floor plus a master joint
+    bool loads = true;       // DEAD and LIVE cases
+};
+
+std::string GenerateBuildingS2k(const BuildingSize& size);
+
+// The size whose text has at least `lines` lines (square plan, 10 storeys).
+BuildingSize BuildingWithAtLeastLines(long long lines);
+
+} // namespace mirelo::bench
