@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -65,6 +66,29 @@ bool IsDecimalReal(std::string_view s)
             return false;
     }
     return i == s.size();
+}
+
+// Roughly log10 of a well-formed, non-zero decimal real: enough to tell a
+// value too large for a double from one too small.
+long long DecimalMagnitude(std::string_view s)
+{
+    const std::size_t e = s.find_first_of("Ee");
+    const std::string_view mantissa = s.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = s.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        for (const char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 100000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    const long long shift = static_cast<long long>(point) - static_cast<long long>(firstDigit);
+    return exponent + (firstDigit < point ? shift - 1 : shift);
 }
 
 // Decimal digits of |value| rounded at a given position, half away from zero.
@@ -169,8 +193,8 @@ double ParseReal(std::string_view text)
     const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Underflow to zero is harmless; overflow is not a usable number.
-        if (std::fabs(value) < 1.0)
-            return value;
+        if (DecimalMagnitude(s) < 0)
+            return 0.0;
         throw ConversionError::Real(text);
     }
     if (result.ec != std::errc() || !std::isfinite(value))

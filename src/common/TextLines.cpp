@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 namespace mirelo {
 
@@ -90,14 +91,15 @@ std::string ReadWholeFile(const std::string& path)
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw FileError::CannotOpen(path, SystemReason());
+    struct stat status {};
+    if (::fstat(::fileno(file.get()), &status) != 0)
+        throw FileError::CannotOpen(path, SystemReason());
+    if (S_ISDIR(status.st_mode))
+        throw FileError::CannotOpen(path, std::strerror(EISDIR));
     std::string bytes;
+    if (S_ISREG(status.st_mode))
+        bytes.reserve(static_cast<std::size_t>(status.st_size));
     char chunk[1 << 16];
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0)
-            bytes.reserve(static_cast<std::size_t>(size));
-        std::fseek(file.get(), 0, SEEK_SET);
-    }
     for (;;) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
         bytes.append(chunk, got);

@@ -1,0 +1,161 @@
+#include "common/Errors.h"
+#include "common/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace mirelo {
+namespace {
+
+TEST(ParseInteger, AcceptsSignedDecimalsWithBlanksAround)
+{
+    EXPECT_EQ(ParseInteger("42"), 42);
+    EXPECT_EQ(ParseInteger("-7"), -7);
+    EXPECT_EQ(ParseInteger("+7"), 7);
+    EXPECT_EQ(ParseInteger("  12 "), 12);
+    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseInteger("-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(ParseInteger, RejectsEverythingElseWithTheSystemMessage)
+{
+    for (const char* bad : {"", " ", "1.5", "abc", "12a", "+-1", "--1", "2147483648", "1e3", "0x10", "1 2"}) {
+        try {
+            ParseInteger(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(ParseReal, AcceptsTheDecimalForms)
+{
+    EXPECT_DOUBLE_EQ(ParseReal("1.5E+002"), 150.0);
+    EXPECT_DOUBLE_EQ(ParseReal(".28"), 0.28);
+    EXPECT_DOUBLE_EQ(ParseReal("5."), 5.0);
+    EXPECT_DOUBLE_EQ(ParseReal("-2.1e5"), -210000.0);
+    EXPECT_DOUBLE_EQ(ParseReal("+3"), 3.0);
+    EXPECT_DOUBLE_EQ(ParseReal(" 7.3E-04 "), 7.3e-4);
+    EXPECT_EQ(ParseReal("1e-400"), 0.0); // underflow is zero, not an error
+    EXPECT_EQ(ParseReal("-0.0000001e-320"), 0.0);
+    EXPECT_EQ(ParseReal("12345e-330"), 0.0);
+}
+
+TEST(ParseReal, RejectsNonNumbersAndOverflow)
+{
+    for (const char* bad : {"", "abc", "1,5", "inf", "nan", "1e", "e5", ".", "-", "0x1p3", "1e999", "1.2.3", "-123456e305", "0.001e312"}) {
+        try {
+            ParseReal(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(FormatScientific, FourDigitsAndThreeExponentDigits)
+{
+    EXPECT_EQ(FormatScientific(200000, 4), "2.000E+005");
+    EXPECT_EQ(FormatScientific(0.05, 4), "5.000E-002");
+    EXPECT_EQ(FormatScientific(-9.81, 4), "-9.810E+000");
+    EXPECT_EQ(FormatScientific(0, 4), "0.000E+000");
+    EXPECT_EQ(FormatScientific(2.5e7, 4), "2.500E+007");
+    EXPECT_EQ(FormatScientific(1.0416667e7, 4), "1.042E+007");
+    EXPECT_EQ(FormatScientific(2.8171875e-3, 4), "2.817E-003");
+    EXPECT_EQ(FormatScientific(1e-300, 4), "1.000E-300");
+    EXPECT_EQ(FormatScientific(1.5e300, 3), "1.50E+300");
+    EXPECT_EQ(FormatScientific(123456, 5), "1.2346E+005");
+}
+
+TEST(FormatScientific, RoundsHalfAwayAndCarriesIntoTheExponent)
+{
+    EXPECT_EQ(FormatScientific(9.99951, 4), "1.000E+001");
+    EXPECT_EQ(FormatScientific(9.9995, 4), "9.999E+000"); // the double lies just below the half
+    EXPECT_EQ(FormatScientific(1.0625, 4), "1.063E+000"); // exact half rounds away from zero
+    EXPECT_EQ(FormatScientific(-1.0625, 4), "-1.063E+000");
+    EXPECT_EQ(FormatScientific(99999, 4), "1.000E+005");
+}
+
+TEST(FormatScientific, NeverPrintsNegativeZero)
+{
+    EXPECT_EQ(FormatScientific(-0.0, 4), "0.000E+000");
+}
+
+TEST(FormatFixed, DecimalsAsTheTemplatesAsk)
+{
+    EXPECT_EQ(FormatFixed(0.7071, 3), "0.707");
+    EXPECT_EQ(FormatFixed(-1, 3), "-1.000");
+    EXPECT_EQ(FormatFixed(0.25, 2), "0.25");
+    EXPECT_EQ(FormatFixed(120, 2), "120.00");
+    EXPECT_EQ(FormatFixed(0.0006, 3), "0.001");
+    EXPECT_EQ(FormatFixed(0.0004, 3), "0.000");
+    EXPECT_EQ(FormatFixed(1e-9, 3), "0.000");
+    EXPECT_EQ(FormatFixed(999.9996, 3), "1000.000");
+    EXPECT_EQ(FormatFixed(2.5, 0), "3");
+    EXPECT_EQ(FormatFixed(0.125, 2), "0.13");
+    EXPECT_EQ(FormatFixed(1e20, 1), "100000000000000000000.0");
+}
+
+TEST(FormatFixed, ATinyNegativeValueShowsAsPlainZero)
+{
+    EXPECT_EQ(FormatFixed(-1e-17, 3), "0.000");
+    EXPECT_EQ(FormatFixed(-0.0004, 3), "0.000");
+    EXPECT_EQ(FormatFixed(-0.0005, 3), "-0.001");
+}
+
+TEST(FormatGeneral, ShortestFormUpToFifteenDigits)
+{
+    EXPECT_EQ(FormatGeneral(0), "0");
+    EXPECT_EQ(FormatGeneral(35.0), "35");
+    EXPECT_EQ(FormatGeneral(90), "90");
+    EXPECT_EQ(FormatGeneral(22.5), "22.5");
+    EXPECT_EQ(FormatGeneral(0.1), "0.1");
+    EXPECT_EQ(FormatGeneral(-0.0001), "-0.0001");
+    EXPECT_EQ(FormatGeneral(0.00001), "1E-5");
+    EXPECT_EQ(FormatGeneral(1e15), "1E15");
+    EXPECT_EQ(FormatGeneral(123456789012345.0), "123456789012345");
+    EXPECT_EQ(FormatGeneral(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(FormatGeneral(2.0 / 3.0), "0.666666666666667");
+}
+
+TEST(RoundHalfAway, HalvesGoAwayFromZero)
+{
+    EXPECT_EQ(RoundHalfAway(2.5), 3);
+    EXPECT_EQ(RoundHalfAway(-2.5), -3);
+    EXPECT_EQ(RoundHalfAway(2.4999), 2);
+}
+
+TEST(Formatters, RaiseOnValuesThatAreNotNumbers)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(FormatScientific(inf, 4), FloatingPointError);
+    EXPECT_THROW(FormatFixed(nan, 3), FloatingPointError);
+    EXPECT_THROW(FormatGeneral(-inf), FloatingPointError);
+    EXPECT_THROW(RoundHalfAway(nan), FloatingPointError);
+    EXPECT_THROW(RoundHalfAway(1e300), FloatingPointError);
+}
+
+TEST(CheckedQuotient, RaisesTheSystemMessages)
+{
+    EXPECT_DOUBLE_EQ(CheckedQuotient(1.0, 4.0), 0.25);
+    try {
+        CheckedQuotient(1.0, 0.0);
+        ADD_FAILURE();
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    try {
+        CheckedQuotient(0.0, 0.0);
+        ADD_FAILURE();
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+    EXPECT_THROW(CheckedQuotient(1e308, 1e-308), FloatingPointError);
+}
+
+} // namespace
+} // namespace mirelo

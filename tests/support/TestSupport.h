@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/Errors.h"
+#include "common/TextLines.h"
+#include "model/ImportS2k.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace mirelo::test {
+
+// Lines written as the documents write them: a middle dot stands for a blank,
+// so "··1··X=0" is the line "  1  X=0".
+std::string Dots(std::string_view text);
+TextLines DottedLines(std::initializer_list<std::string_view> lines);
+
+// Imports dotted lines; the test fails with the message if the import does.
+Model ImportDotted(std::initializer_list<std::string_view> lines);
+
+// The message of the ImportError the dotted lines raise ("" if none).
+std::string ImportFailure(std::initializer_list<std::string_view> lines);
+
+// The folder of the source tree and its example models.
+std::filesystem::path SourceDir();
+std::filesystem::path ExamplePath(const std::string& name);
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace mirelo::test
