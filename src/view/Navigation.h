@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/Model.h"
+#include "view/Projection.h"
+#include "view/ViewState.h"
+
+#include <QString>
+#include <Qt>
+
+#include <optional>
+
+namespace mirelo {
+
+// What the drawing widget must do after forwarding a command or a mouse event.
+struct ViewReaction {
+    bool redraw = false;                // repaint the model with Redraw
+    bool showFrameProperties = false;   // show the "Frame Properties" dialog (a frame was picked)
+    std::optional<QString> status;      // new text of the status bar's mode panel; none keeps it
+};
+
+// Limits that keep Scale a finite, positive number under any sequence of wheel
+// steps and fits; inside them the documented arithmetic is exact.
+inline constexpr double kMinScale = 1e-9;
+inline constexpr double kMaxScale = 1e12;
+
+// "Zoom All": fits the projected joints into 80 % of the area's width or height
+// in two passes. Re-projects (joints and frames) before and after each pass;
+// the caller then paints with Redraw. Does nothing when there are no joints or
+// the area is empty.
+void ZoomAll(Model& model, ViewState& view, ViewArea area);
+
+enum class StandardView { XY, XZ, YZ };
+
+// "XY View", "XZ View", "YZ View": sets PlanAngle/TiltAngle, then ZoomAll.
+void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area);
+
+// Mode commands of the toolbar and the View menu.
+ViewReaction ArmPan(ViewState& view);        // mode 1, "Pan"
+ViewReaction ArmRotate(ViewState& view);     // mode 3, "Rotate View"
+ViewReaction ArmSelect(ViewState& view);     // mode 101, "Select Elem"
+ViewReaction SetIdleMode(ViewState& view);   // mode 102, status unchanged
+
+// Mouse events of the drawing area, in pixels of the area. A press picks a
+// frame in select mode (any button), starts a pan or rotate drag when armed,
+// and a right-button press then cancels every mode ("None"). A move drags the
+// pan or rotation; a release ends the drag and leaves the mode armed.
+ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y);
+ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y);
+ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y);
+
+// Wheel steps, in every mouse mode: down multiplies Scale by 0.9 (enlarges
+// the picture), up divides it by 0.9. Both ask for a redraw.
+ViewReaction WheelDown(ViewState& view);
+ViewReaction WheelUp(ViewState& view);
+
+} // namespace mirelo

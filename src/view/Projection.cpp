@@ -1,0 +1,90 @@
+#include "view/Projection.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace mirelo {
+
+std::int32_t RoundToPixel(double value)
+{
+    constexpr double limit = kPixelLimit;
+    if (!(value < limit)) // NaN as well
+        return kPixelLimit;
+    if (value < -limit)
+        return -kPixelLimit;
+    return static_cast<std::int32_t>(std::nearbyint(value));
+}
+
+Projector::Projector(const ViewState& view, ViewArea area)
+    : panX_(view.PanX), panY_(view.PanY), scale_(view.Scale), halfWidth_(area.width / 2.0),
+      halfHeight_(area.height / 2.0)
+{
+    const double a = view.PlanAngle * std::numbers::pi / 180.0;
+    const double b = view.TiltAngle * std::numbers::pi / 180.0;
+    cosPlan_ = std::cos(a);
+    sinPlan_ = std::sin(a);
+    cosTilt_ = std::cos(b);
+    sinTilt_ = std::sin(b);
+}
+
+ScreenPoint Projector::Project(double x, double y, double z) const
+{
+    const double u = cosPlan_ * x - sinPlan_ * y;
+    const double d = sinPlan_ * x + cosPlan_ * y;
+    const double w = sinTilt_ * z - cosTilt_ * d;
+    // A zero or non-finite Scale would give inf or NaN; RoundToPixel clamps both.
+    return {RoundToPixel((u - panX_) / scale_ + halfWidth_), RoundToPixel((w - panY_) / scale_ + halfHeight_)};
+}
+
+void ProjectJoints(Model& model, const ViewState& view, ViewArea area)
+{
+    const Projector projector(view, area);
+    const double f = view.DeformScale;
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        Joint& joint = model.Joints[k];
+        const ScreenPoint p =
+            projector.Project(joint.x + joint.dispX * f, joint.y + joint.dispY * f, joint.z + joint.dispZ * f);
+        joint.screenX = p.x;
+        joint.screenY = p.y;
+    }
+}
+
+namespace {
+
+std::int32_t Between(std::int32_t from, std::int32_t to, double fraction)
+{
+    // In double: the difference of two clamped pixels fits easily.
+    return RoundToPixel(from + fraction * (static_cast<double>(to) - from));
+}
+
+} // namespace
+
+void ProjectFrames(Model& model, const ViewState& view, ViewArea area)
+{
+    const Projector projector(view, area);
+    const double tick = 40.0 * view.Scale;
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        Frame& frame = model.Frames[f];
+        if (!model.Joints.Contains(frame.jointI) || !model.Joints.Contains(frame.jointJ)) {
+            frame.midScreenX = frame.midScreenY = frame.axisScreenX = frame.axisScreenY = 0;
+            frame.hingeIScreenX = frame.hingeIScreenY = frame.hingeJScreenX = frame.hingeJScreenY = 0;
+            continue;
+        }
+        const Joint& i = model.Joints[frame.jointI];
+        const Joint& j = model.Joints[frame.jointJ];
+        const double mx = (i.x + j.x) / 2, my = (i.y + j.y) / 2, mz = (i.z + j.z) / 2;
+        const ScreenPoint mid = projector.Project(mx, my, mz);
+        frame.midScreenX = mid.x;
+        frame.midScreenY = mid.y;
+        const ScreenPoint axis =
+            projector.Project(mx + tick * frame.axis2X, my + tick * frame.axis2Y, mz + tick * frame.axis2Z);
+        frame.axisScreenX = axis.x;
+        frame.axisScreenY = axis.y;
+        frame.hingeIScreenX = Between(i.screenX, j.screenX, 0.2);
+        frame.hingeIScreenY = Between(i.screenY, j.screenY, 0.2);
+        frame.hingeJScreenX = Between(i.screenX, j.screenX, 0.8);
+        frame.hingeJScreenY = Between(i.screenY, j.screenY, 0.8);
+    }
+}
+
+} // namespace mirelo

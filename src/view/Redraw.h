@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/Model.h"
+#include "view/Projection.h"
+#include "view/ViewState.h"
+
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+
+namespace mirelo {
+
+// The banner's three lines: the title and our two credit lines.
+inline constexpr const char* kBannerTitle = "Mirelo Program";
+QString BannerCreditLine1(); // the program's name and version
+QString BannerCreditLine2(); // what it is
+
+// The font face of every label: "Comic Sans MS" where installed, otherwise a
+// legible fallback ("DejaVu Sans").
+QString LabelFontFamily();
+
+// Repaints the whole picture of `area` onto `painter`: the white banner, the
+// projection (writing the pixel fields of the joint and frame records), then
+// the layers switched on in view.LayerFlags and the load labels. Font sizes are
+// in points at 96 dots per inch, whatever the device.
+// Raises FloatingPointError from the section-result layer when HingeMax equals
+// HingeMin; the picture then holds what was painted before that layer.
+void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area);
+
+// The same onto a canvas image, at the image's own size.
+void Redraw(Model& model, const ViewState& view, QImage& canvas);
+
+// A canvas image of the given size in the format Redraw paints fastest.
+QImage NewCanvasImage(QSize size);
+
+} // namespace mirelo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+namespace mirelo {
+
+// The thirteen drawing-layer switches with their start values. Each is bound to
+// one check box of the "View Option" dialog and to one layer of Redraw.
+struct LayerSwitches {
+    bool ShowNodes = true;          // "Node": blue joint dots
+    bool ShowNodeLabels = false;    // "Node Labels"
+    bool ShowFrames = true;         // "Frame": frame lines and the selection highlight
+    bool ShowFrameLabels = false;   // "Frame Labels"
+    bool ShowFrameAxes = false;     // "Frame Axis": local-2 axis ticks
+    bool ShowSupports = true;       // "Node Support": restraint squares
+    bool ShowDiaphragms = false;    // "Diaphragms"
+    bool ShowHingeCircles = false;  // "Hinge Circle": section-result discs
+    bool ShowShells = true;         // "Shell Element"
+    bool ShowShellLabels = false;   // "Shell Labels"
+    bool ShowReleases = true;       // "Moment Release": rotational-spring circles
+    bool ShowSolids = true;         // "Solid Element"
+    bool ShowSolidLabels = false;   // "Solid Label"
+};
+
+// Values of ViewState::MouseMode.
+enum MouseModeValue : std::int32_t {
+    kMouseNone = 0,
+    kPanArmed = 1,
+    kPanning = 2,
+    kRotateArmed = 3,
+    kRotating = 4,
+    kSelectElement = 101,
+    kMouseIdle = 102, // no mouse action responds to it
+};
+
+// Values of ViewState::LoadTypeShown.
+enum LoadTypeShownValue : std::int32_t { kShowNoLoadType = 0, kShowPointForces = 1, kShowElementLoads = 2 };
+
+// The viewer's camera, mouse mode, layer switches, load display and result
+// display settings. A default-constructed ViewState holds the start-up values.
+struct ViewState {
+    double Scale = 5.0;     // model length units per pixel; larger gives a smaller picture
+    double PanX = 0.0;      // model point (after rotation) shown at the centre of the area
+    double PanY = 0.0;
+    double PlanAngle = 0.0; // rotation about global Z, degrees
+    double TiltAngle = 0.0; // tilt of the view, degrees
+
+    std::int32_t MouseMode = kMouseNone;
+    std::int32_t AnchorX = 0; // mouse position at the previous step of a drag
+    std::int32_t AnchorY = 0;
+    std::int32_t SelectedFrame = 0; // picked frame number, 0 for none
+
+    LayerSwitches LayerFlags;
+
+    std::int32_t LoadCaseShown = 0; // 1-based index into LoadCaseNames, 0 for none
+    std::int32_t LoadTypeShown = kShowNoLoadType;
+
+    double DeformScale = 0.0;   // multiplier of the joint displacements
+    double HingeMax = 0.0001;   // upper end of the section-result colour range
+    double HingeMin = -0.0001;  // lower end
+    std::int32_t ResultLoadStep = 0; // 1-based line the step-wise result readers take
+};
+
+} // namespace mirelo
