@@ -100,7 +100,7 @@ TEST(SplitS2kLine, ALineOfManyFieldsKeepsThemAll)
     EXPECT_EQ(fields[61], "59");
 }
 
-S2kSection Find(std::initializer_list<std::string_view> lines, std::string_view keyword)
+S2kSection Find(const std::vector<std::string_view>& lines, std::string_view keyword)
 {
     return FindS2kSection(test::DottedLines(lines), keyword);
 }

@@ -20,7 +20,7 @@ std::string Dots(std::string_view text)
     return out;
 }
 
-TextLines DottedLines(std::initializer_list<std::string_view> lines)
+TextLines DottedLines(const std::vector<std::string_view>& lines)
 {
     TextLines result;
     for (std::string_view line : lines)
@@ -28,7 +28,7 @@ TextLines DottedLines(std::initializer_list<std::string_view> lines)
     return result;
 }
 
-Model ImportDotted(std::initializer_list<std::string_view> lines)
+Model ImportDotted(const std::vector<std::string_view>& lines)
 {
     try {
         return ImportS2k(DottedLines(lines));
@@ -38,7 +38,7 @@ Model ImportDotted(std::initializer_list<std::string_view> lines)
     }
 }
 
-std::string ImportFailure(std::initializer_list<std::string_view> lines)
+std::string ImportFailure(const std::vector<std::string_view>& lines)
 {
     try {
         ImportS2k(DottedLines(lines));

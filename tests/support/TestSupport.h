@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <initializer_list>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -16,13 +16,13 @@ namespace mirelo::test {
 // Lines written as the documents write them: a middle dot stands for a blank,
 // so "··1··X=0" is the line "  1  X=0".
 std::string Dots(std::string_view text);
-TextLines DottedLines(std::initializer_list<std::string_view> lines);
+TextLines DottedLines(const std::vector<std::string_view>& lines);
 
 // Imports dotted lines; the test fails with the message if the import does.
-Model ImportDotted(std::initializer_list<std::string_view> lines);
+Model ImportDotted(const std::vector<std::string_view>& lines);
 
 // The message of the ImportError the dotted lines raise ("" if none).
-std::string ImportFailure(std::initializer_list<std::string_view> lines);
+std::string ImportFailure(const std::vector<std::string_view>& lines);
 
 // The folder of the source tree and its example models.
 std::filesystem::path SourceDir();
