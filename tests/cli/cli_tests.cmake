@@ -1,1 +1,81 @@
-message(STATUS "placeholder")
+# Runs mirelo-cli as a user would and checks exit status, output and messages.
+# Arguments: CLI (the program), SOURCE_DIR, WORK_DIR.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+set(failures 0)
+
+# expect_run(NAME STATUS OUT_REGEX ERR_REGEX ARGS...)
+function(expect_run name status out_regex err_regex)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  set(ok TRUE)
+  if(NOT rc STREQUAL "${status}")
+    set(ok FALSE)
+  endif()
+  if(NOT out MATCHES "${out_regex}")
+    set(ok FALSE)
+  endif()
+  if(NOT err MATCHES "${err_regex}")
+    set(ok FALSE)
+  endif()
+  if(ok)
+    message(STATUS "ok: ${name}")
+  else()
+    message(SEND_ERROR "FAILED: ${name}\n  status ${rc} (expected ${status})\n  stdout: ${out}\n  stderr: ${err}")
+  endif()
+endfunction()
+
+expect_run("help" 0 "^Usage: mirelo-cli COMMAND" "^$" --help)
+expect_run("version" 0 "^mirelo-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$" "^$" --version)
+expect_run("no arguments" 1 "^$" "Usage: mirelo-cli" )
+expect_run("unknown command" 1 "^$" "unknown command 'frobnicate'" frobnicate)
+expect_run("info without file" 1 "^$" "info takes one s2k file" info)
+
+file(WRITE ${WORK_DIR}/portal.s2k
+  "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=M  FORCE=KN\n\n"
+  "JOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=3\n  3  X=5  Y=0  Z=3\n  4  X=5  Y=0  Z=0\n\n"
+  "RESTRAINT\n  ADD=1  DOF=U1,U2,U3,R1,R2,R3\n  ADD=4  DOF=U1,U2,U3,R1,R2,R3\n\n"
+  "MATERIAL\n  NAME=CONC  IDES=C  M=2.4  W=24\n    T=0  E=2.5E7  U=.2  A=1E-5\n\n"
+  "FRAME SECTION\n  NAME=NCOL  MAT=CONC  SH=R  T=.5,.5\n  NAME=EBEAM  MAT=CONC  SH=R  T=.6,.3\n\n"
+  "FRAME\n  1  J=1,2  SEC=NCOL  NSEG=4  ANG=0\n  2  J=2,3  SEC=EBEAM  NSEG=4  ANG=0\n  3  J=4,3  SEC=NCOL  NSEG=4  ANG=0\n\n"
+  "LOAD\n  NAME=DEAD\n    TYPE=FORCE\n      ADD=2  UZ=-10\n  NAME=LIVE\n    TYPE=DISTRIBUTED\n      ADD=2  RD=0,1  UZ=-5,-5\n\n"
+  "END\n")
+expect_run("info on a portal frame" 0
+  "^joints 4\nframes 3\nshells 0\nsolids 0\nmaterials 1\nframe_sections 2\nshell_sections 0\nloads 2\nload_cases 2\nconstraints 0\n$"
+  "^$" info ${WORK_DIR}/portal.s2k)
+
+file(WRITE ${WORK_DIR}/empty.s2k "")
+expect_run("info on an empty file" 0
+  "^joints 0\nframes 0\nshells 0\nsolids 0\nmaterials 0\nframe_sections 0\nshell_sections 0\nloads 0\nload_cases 0\nconstraints 0\n$"
+  "^$" info ${WORK_DIR}/empty.s2k)
+
+file(WRITE ${WORK_DIR}/bad-number.s2k "SYSTEM\nJOINT\n  1  X=0  Y=zero  Z=0\n\n")
+expect_run("bad number" 1 "^$"
+  "^mirelo-cli: [^\n]*bad-number.s2k: 'zero' is not a valid floating point value \\(JOINT section, line 3\\)\n$"
+  info ${WORK_DIR}/bad-number.s2k)
+
+file(WRITE ${WORK_DIR}/unended.s2k "SYSTEM\nJOINT\n  1  X=0  Y=0  Z=0")
+expect_run("section without its blank line" 1 "^$" "Range check error \\(JOINT section, line 2" info ${WORK_DIR}/unended.s2k)
+
+file(WRITE ${WORK_DIR}/twice.s2k "SYSTEM\nJOINT\n  1  X=0  Y=0  Z=0\n\nJOINT\n  2  X=0  Y=0  Z=0\n\n")
+expect_run("keyword twice" 1 "^$" "Range check error \\(JOINT section, line 5" info ${WORK_DIR}/twice.s2k)
+
+file(WRITE ${WORK_DIR}/coincident.s2k "SYSTEM\nJOINT\n  1  X=1  Y=1  Z=1\n  2  X=1  Y=1  Z=1\n\nFRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n\n")
+expect_run("coincident frame joints" 1 "^$" "Invalid floating point operation \\(FRAME section, line 7\\)" info ${WORK_DIR}/coincident.s2k)
+
+file(WRITE ${WORK_DIR}/outside.s2k "SYSTEM\nJOINT\n  1  X=1  Y=1  Z=1\n\nRESTRAINT\n  ADD=5  DOF=U1\n\n")
+expect_run("joint outside the table" 1 "^$" "joint 5 does not exist \\(the model has 1 joints\\) \\(RESTRAINT section, line 6\\)" info ${WORK_DIR}/outside.s2k)
+
+expect_run("missing file" 1 "^$" "Cannot open file \"${WORK_DIR}/none.s2k\"\\. No such file or directory" info ${WORK_DIR}/none.s2k)
+# A binary file without sections is an empty model; one whose bytes form a
+# section keyword gets the number message.
+expect_run("binary file" 0 "^joints 0\n" "^$" info ${CLI})
+string(ASCII 1 2 127 200 binary)
+file(WRITE ${WORK_DIR}/binary.s2k "${binary}\nJOINT\n  ${binary}=${binary}\n\n")
+expect_run("binary section" 1 "^$" "is not a valid floating point value \\(JOINT section, line 3\\)" info ${WORK_DIR}/binary.s2k)
+
+file(GLOB examples ${SOURCE_DIR}/examples/*.s2k)
+foreach(example IN LISTS examples)
+  get_filename_component(name ${example} NAME)
+  expect_run("example ${name} imports" 0 "^joints [1-9][0-9]*\n" "^$" info ${example})
+endforeach()
