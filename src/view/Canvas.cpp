@@ -1,0 +1,370 @@
+#include "view/Canvas.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirelo {
+
+namespace {
+
+// Lines and polygons reaching beyond this many pixels outside the area are
+// clipped to that frame before they reach the rasterizer.
+constexpr double kClipMargin = 4096;
+
+QColor ToQColor(std::int32_t colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// Pixel size of a font of `points` points at 96 dots per inch.
+int PixelsOfPoints(int points)
+{
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
+
+struct ClipFrame {
+    double left, top, right, bottom;
+};
+
+// Liang-Barsky: clips the segment to the frame; false when nothing remains.
+bool ClipSegment(const ClipFrame& frame, double& x1, double& y1, double& x2, double& y2)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - frame.left, frame.right - x1, y1 - frame.top, frame.bottom - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+// Sutherland-Hodgman against one edge of the frame at a time.
+QPolygonF ClipPolygon(const ClipFrame& frame, QPolygonF polygon)
+{
+    const auto clipEdge = [&polygon](auto inside, auto cross) {
+        QPolygonF out;
+        for (qsizetype k = 0; k < polygon.size(); ++k) {
+            const QPointF a = polygon[k];
+            const QPointF b = polygon[(k + 1) % polygon.size()];
+            if (inside(a)) {
+                out << a;
+                if (!inside(b))
+                    out << cross(a, b);
+            } else if (inside(b)) {
+                out << cross(a, b);
+            }
+        }
+        polygon = out;
+    };
+    const auto atX = [](double x) {
+        return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
+    };
+    const auto atY = [](double y) {
+        return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
+    };
+    clipEdge([&](QPointF p) { return p.x() >= frame.left; }, atX(frame.left));
+    clipEdge([&](QPointF p) { return p.x() <= frame.right; }, atX(frame.right));
+    clipEdge([&](QPointF p) { return p.y() >= frame.top; }, atY(frame.top));
+    clipEdge([&](QPointF p) { return p.y() <= frame.bottom; }, atY(frame.bottom));
+    return polygon;
+}
+
+} // namespace
+
+Canvas::Canvas(QPainter& painter, ViewArea area, const QString& fontFamily)
+    : painter_(painter), area_(area), font_(fontFamily)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setBrushOrigin(0, 0);
+    font_.setPixelSize(PixelsOfPoints(fontPoints_));
+    metrics_.emplace(font_, painter_.device());
+}
+
+Canvas::~Canvas()
+{
+    Flush();
+}
+
+void Canvas::AttributeChanged()
+{
+    Flush();
+}
+
+void Canvas::SetPenColour(std::int32_t colour)
+{
+    if (colour != penColour_) {
+        AttributeChanged();
+        penColour_ = colour;
+    }
+}
+
+void Canvas::SetPenWidth(int width)
+{
+    if (width != penWidth_) {
+        AttributeChanged();
+        penWidth_ = width;
+    }
+}
+
+void Canvas::SetPenStyle(PenStyle style)
+{
+    if (style != penStyle_) {
+        AttributeChanged();
+        penStyle_ = style;
+    }
+}
+
+void Canvas::SetBrushColour(std::int32_t colour)
+{
+    if (colour != brushColour_) {
+        AttributeChanged();
+        brushColour_ = colour;
+    }
+}
+
+void Canvas::SetBrushStyle(BrushStyle style)
+{
+    if (style != brushStyle_) {
+        AttributeChanged();
+        brushStyle_ = style;
+    }
+}
+
+void Canvas::SetFontSize(int points)
+{
+    if (points != fontPoints_) {
+        fontPoints_ = points;
+        font_.setPixelSize(PixelsOfPoints(points));
+        metrics_.emplace(font_, painter_.device());
+    }
+}
+
+void Canvas::SetFontColour(std::int32_t colour)
+{
+    fontColour_ = colour;
+}
+
+void Canvas::Begin(Batch kind)
+{
+    if (batch_ != kind) {
+        Flush();
+        batch_ = kind;
+    }
+}
+
+bool Canvas::Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, std::int64_t maxY) const
+{
+    const std::int64_t margin = penWidth_ + 2;
+    return maxX < -margin || maxY < -margin || minX >= area_.width + margin || minY >= area_.height + margin;
+}
+
+bool Canvas::Beyond(QPoint p) const
+{
+    return p.x() < -kClipMargin || p.y() < -kClipMargin || p.x() > area_.width + kClipMargin ||
+           p.y() > area_.height + kClipMargin;
+}
+
+void Canvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    if (Outside(x1, y1, x2, y2))
+        return;
+    Begin(Batch::Rectangles);
+    boxFilter_.Add(boxes_, {x1, y1, x2, y2});
+}
+
+void Canvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    if (Outside(x1, y1, x2, y2))
+        return;
+    Begin(Batch::Ellipses);
+    boxFilter_.Add(boxes_, {x1, y1, x2, y2});
+}
+
+void Canvas::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
+    // A clear pen draws nothing, and a line ends before its last pixel, so a
+    // zero-length line draws nothing either.
+    if (penStyle_ == PenStyle::Clear || (x1 == x2 && y1 == y2))
+        return;
+    if (Outside(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+        return;
+    if (Beyond({x1, y1}) || Beyond({x2, y2})) {
+        const ClipFrame frame{-kClipMargin, -kClipMargin, area_.width + kClipMargin, area_.height + kClipMargin};
+        double ax = x1, ay = y1, bx = x2, by = y2;
+        if (!ClipSegment(frame, ax, ay, bx, by))
+            return;
+        x1 = static_cast<std::int32_t>(std::lround(ax));
+        y1 = static_cast<std::int32_t>(std::lround(ay));
+        x2 = static_cast<std::int32_t>(std::lround(bx));
+        y2 = static_cast<std::int32_t>(std::lround(by));
+    }
+    Begin(Batch::Lines);
+    lineFilter_.Add(lines_, {x1, y1, x2, y2});
+}
+
+void Canvas::Polygon(const std::array<QPoint, 4>& corners)
+{
+    std::int64_t minX = corners[0].x(), maxX = minX, minY = corners[0].y(), maxY = minY;
+    bool beyond = false;
+    for (const QPoint& p : corners) {
+        minX = std::min<std::int64_t>(minX, p.x());
+        maxX = std::max<std::int64_t>(maxX, p.x());
+        minY = std::min<std::int64_t>(minY, p.y());
+        maxY = std::max<std::int64_t>(maxY, p.y());
+        beyond = beyond || Beyond(p);
+    }
+    if (Outside(minX, minY, maxX, maxY))
+        return;
+    Begin(Batch::Polygons);
+    if (!beyond) {
+        quadFilter_.Add(quads_, {corners});
+        return;
+    }
+    // Rare: a corner far outside. The batch's order does not matter, so paint it now.
+    QPolygonF polygon;
+    for (const QPoint& p : corners)
+        polygon << QPointF(p);
+    const ClipFrame frame{-kClipMargin, -kClipMargin, area_.width + kClipMargin, area_.height + kClipMargin};
+    const QPolygonF clipped = ClipPolygon(frame, polygon);
+    if (clipped.size() >= 3) {
+        ApplyPenAndBrush();
+        painter_.drawPolygon(clipped);
+    }
+}
+
+void Canvas::TextOut(std::int32_t x, std::int32_t y, const QString& text)
+{
+    Flush();
+    if (x >= area_.width || y >= area_.height || x < -kClipMargin || y < -kClipMargin)
+        return;
+    const int width = metrics_->horizontalAdvance(text);
+    const int height = metrics_->height();
+    if (x + width < 0 || y + height < 0)
+        return;
+    if (brushStyle_ == BrushStyle::Solid)
+        painter_.fillRect(x, y, width, height, ToQColor(brushColour_));
+    painter_.setFont(font_);
+    painter_.setPen(ToQColor(fontColour_));
+    painter_.drawText(x, y + metrics_->ascent(), text);
+}
+
+void Canvas::ApplyPenAndBrush()
+{
+    if (penStyle_ == PenStyle::Clear)
+        painter_.setPen(Qt::NoPen);
+    else
+        painter_.setPen(QPen(ToQColor(penColour_), penWidth_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    switch (brushStyle_) {
+    case BrushStyle::Solid:
+        painter_.setBrush(ToQColor(brushColour_));
+        break;
+    case BrushStyle::Clear:
+        painter_.setBrush(Qt::NoBrush);
+        break;
+    case BrushStyle::DiagonalCross:
+        painter_.setBrush(QBrush(ToQColor(brushColour_), Qt::DiagCrossPattern));
+        break;
+    }
+}
+
+void Canvas::Flush()
+{
+    switch (batch_) {
+    case Batch::None:
+        return;
+    case Batch::Lines:
+        PaintLines();
+        break;
+    case Batch::Rectangles:
+    case Batch::Ellipses:
+        PaintBoxes();
+        break;
+    case Batch::Polygons:
+        PaintPolygons();
+        break;
+    }
+    lines_.clear();
+    boxes_.clear();
+    quads_.clear();
+    lineFilter_.Clear();
+    boxFilter_.Clear();
+    quadFilter_.Clear();
+    batch_ = Batch::None;
+}
+
+void Canvas::PaintLines()
+{
+    // A line of width w is painted as w one-pixel strokes side by side across
+    // its minor axis: the same pixels as a square-ended wide line, through the
+    // rasterizer's fast path for thin lines.
+    const int width = std::max(1, penWidth_);
+    strokes_.clear();
+    strokes_.reserve(lines_.size() * static_cast<std::size_t>(width));
+    for (const Segment& s : lines_) {
+        const bool mostlyHorizontal = std::abs(std::int64_t{s.x2} - s.x1) >= std::abs(std::int64_t{s.y2} - s.y1);
+        for (int offset = -(width - 1) / 2; offset <= width / 2; ++offset) {
+            if (mostlyHorizontal)
+                strokes_.emplace_back(s.x1, s.y1 + offset, s.x2, s.y2 + offset);
+            else
+                strokes_.emplace_back(s.x1 + offset, s.y1, s.x2 + offset, s.y2);
+        }
+    }
+    painter_.setPen(QPen(ToQColor(penColour_), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter_.drawLines(strokes_.data(), static_cast<int>(strokes_.size()));
+}
+
+void Canvas::PaintBoxes()
+{
+    const bool rectangles = batch_ == Batch::Rectangles;
+    const int pen = penStyle_ == PenStyle::Clear ? 0 : std::max(1, penWidth_);
+    if (rectangles && pen == 0) {
+        if (brushStyle_ == BrushStyle::Solid) {
+            const QColor colour = ToQColor(brushColour_);
+            for (const Box& b : boxes_)
+                painter_.fillRect(QRect(b.x1, b.y1, b.x2 - b.x1, b.y2 - b.y1), colour);
+            return;
+        }
+    }
+    ApplyPenAndBrush();
+    for (const Box& b : boxes_) {
+        // The outline lies inside the box, which excludes its right and bottom edges.
+        const QRect r(b.x1 + pen / 2, b.y1 + pen / 2, std::max(0, b.x2 - b.x1 - pen), std::max(0, b.y2 - b.y1 - pen));
+        if (rectangles)
+            painter_.drawRect(r);
+        else
+            painter_.drawEllipse(r);
+    }
+}
+
+void Canvas::PaintPolygons()
+{
+    ApplyPenAndBrush();
+    for (const Quad& q : quads_)
+        painter_.drawPolygon(q.corners.data(), 4);
+}
+
+} // namespace mirelo

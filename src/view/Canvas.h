@@ -1,0 +1,126 @@
+#pragma once
+
+#include "view/Projection.h"
+#include "view/RepeatFilter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLine>
+#include <QPolygonF>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace mirelo {
+
+enum class PenStyle { Solid, Clear };
+enum class BrushStyle { Solid, Clear, DiagonalCross };
+
+// A raster canvas with the attribute model the drawing is written in: a pen
+// (colour, width, solid or clear), a brush (colour; solid, clear or diagonal
+// cross-hatch) and a font (size, colour). Attributes carry over from one call
+// to the next until set again. Boxes are (x1, y1, x2, y2) with the right and
+// bottom edges outside, as in the classic Windows canvas.
+//
+// Speed: shapes drawn under unchanged attributes are collected and painted in
+// one batch when an attribute changes, another kind of shape is drawn, or on
+// Flush. Inside a batch every shape paints the same opaque colours, so the
+// order does not matter and exact repeats (stacked storeys in a plan view) are
+// painted once. Shapes wholly outside the area are skipped, and lines reaching
+// far outside it are clipped first, so huge pixel values cannot upset the
+// rasterizer.
+class Canvas {
+public:
+    Canvas(QPainter& painter, ViewArea area, const QString& fontFamily);
+    ~Canvas(); // flushes
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    void SetPenColour(std::int32_t colour); // 24-bit, red in the low byte
+    void SetPenWidth(int width);
+    void SetPenStyle(PenStyle style);
+    void SetBrushColour(std::int32_t colour);
+    void SetBrushStyle(BrushStyle style);
+    void SetFontSize(int points);
+    void SetFontColour(std::int32_t colour);
+
+    BrushStyle CurrentBrushStyle() const { return brushStyle_; }
+
+    void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void Polygon(const std::array<QPoint, 4>& corners);
+    // Text with its top-left corner at (x, y), on a cell of the brush colour
+    // when the brush is solid, on a transparent cell otherwise.
+    void TextOut(std::int32_t x, std::int32_t y, const QString& text);
+
+    void Flush();
+
+private:
+    enum class Batch { None, Lines, Rectangles, Ellipses, Polygons };
+    struct Segment {
+        std::int32_t x1, y1, x2, y2;
+        friend bool operator==(const Segment&, const Segment&) = default;
+    };
+    struct Box {
+        std::int32_t x1, y1, x2, y2;
+        friend bool operator==(const Box&, const Box&) = default;
+    };
+    struct Quad {
+        std::array<QPoint, 4> corners;
+        friend bool operator==(const Quad&, const Quad&) = default;
+    };
+    struct SegmentHash {
+        std::size_t operator()(const Segment& s) const { return MixCoordinates({s.x1, s.y1, s.x2, s.y2}); }
+    };
+    struct BoxHash {
+        std::size_t operator()(const Box& b) const { return MixCoordinates({b.x1, b.y1, b.x2, b.y2}); }
+    };
+    struct QuadHash {
+        std::size_t operator()(const Quad& q) const
+        {
+            const auto& c = q.corners;
+            return MixCoordinates({c[0].x(), c[0].y(), c[1].x(), c[1].y(), c[2].x(), c[2].y(), c[3].x(), c[3].y()});
+        }
+    };
+
+    void Begin(Batch kind);
+    void AttributeChanged();
+    bool Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, std::int64_t maxY) const;
+    bool Beyond(QPoint p) const;
+    void ApplyPenAndBrush();
+    void PaintLines();
+    void PaintBoxes();
+    void PaintPolygons();
+
+    QPainter& painter_;
+    ViewArea area_;
+
+    std::int32_t penColour_ = 0;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    std::int32_t brushColour_ = 0xFFFFFF;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    int fontPoints_ = 8;
+    std::int32_t fontColour_ = 0;
+    QFont font_;
+    std::optional<QFontMetrics> metrics_;
+
+    Batch batch_ = Batch::None;
+    std::vector<Segment> lines_;
+    std::vector<Box> boxes_;
+    std::vector<Quad> quads_;
+    RepeatFilter<Segment, SegmentHash> lineFilter_;
+    RepeatFilter<Box, BoxHash> boxFilter_;
+    RepeatFilter<Quad, QuadHash> quadFilter_;
+    std::vector<QLine> strokes_; // scratch: the 1-pixel strokes of one batch
+};
+
+} // namespace mirelo

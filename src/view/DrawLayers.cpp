@@ -1,0 +1,329 @@
+#include "view/DrawLayers.h"
+
+#include "common/NumberText.h"
+#include "view/SectionResultClass.h"
+
+#include <array>
+
+namespace mirelo {
+
+namespace {
+
+constexpr std::int32_t kBlack = RgbColour(0, 0, 0);
+constexpr std::int32_t kYellow = RgbColour(255, 255, 0);
+constexpr std::int32_t kGrey = RgbColour(128, 128, 128);
+constexpr int kLabelPoints = 10;
+
+const Joint* JointAt(const Model& model, std::int32_t k)
+{
+    return model.Joints.Contains(k) ? &model.Joints[k] : nullptr;
+}
+
+struct FrameEnds {
+    const Joint* i;
+    const Joint* j;
+    explicit operator bool() const { return i && j; }
+};
+
+FrameEnds EndsOf(const Model& model, const Frame& frame)
+{
+    return {JointAt(model, frame.jointI), JointAt(model, frame.jointJ)};
+}
+
+// A frame's look from its section; a frame without a (known) section draws
+// black as an ordinary frame.
+struct SectionLook {
+    std::int32_t colour = kBlack;
+    std::int32_t elementKind = 0;
+};
+
+SectionLook LookOf(const Model& model, const Frame& frame)
+{
+    if (!model.FrameSections.Contains(frame.section))
+        return {};
+    const FrameSection& section = model.FrameSections[frame.section];
+    return {section.colour, section.elementKind};
+}
+
+const ShellSection* ActiveShellSection(const Model& model, const Shell& shell)
+{
+    if (!model.ShellSections.Contains(shell.section))
+        return nullptr;
+    const ShellSection& section = model.ShellSections[shell.section];
+    return section.shellKind == 1 ? &section : nullptr;
+}
+
+void Line(Canvas& canvas, const Joint& a, const Joint& b)
+{
+    canvas.Line(a.screenX, a.screenY, b.screenX, b.screenY);
+}
+
+void SetLabelStyle(Canvas& canvas, std::int32_t cellColour)
+{
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(cellColour);
+    canvas.SetFontColour(kBlack);
+    canvas.SetFontSize(kLabelPoints);
+}
+
+// Label at the centre of n joints: rnd(sum / n), halves to even.
+template <std::size_t N>
+void CentreLabel(Canvas& canvas, const std::array<const Joint*, N>& joints, std::int32_t number)
+{
+    double sumX = 0, sumY = 0;
+    for (const Joint* joint : joints) {
+        sumX += joint->screenX;
+        sumY += joint->screenY;
+    }
+    canvas.TextOut(RoundToPixel(sumX / N), RoundToPixel(sumY / N), QString::number(number));
+}
+
+template <std::size_t N, std::size_t M>
+bool GatherJoints(const Model& model, const std::array<std::int32_t, M>& numbers, std::array<const Joint*, N>& out)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        out[k] = JointAt(model, numbers[k + 1]);
+        if (!out[k])
+            return false;
+    }
+    return true;
+}
+
+const std::string* ShownCaseName(const Model& model, std::int32_t loadCase)
+{
+    if (loadCase < 1 || static_cast<std::size_t>(loadCase) >= model.LoadCaseNames.size())
+        return nullptr;
+    return &model.LoadCaseNames[static_cast<std::size_t>(loadCase)];
+}
+
+QString ThreeWholeNumbers(double a, double b, double c)
+{
+    return QString::fromStdString(FormatFixed(a, 0) + "," + FormatFixed(b, 0) + "," + FormatFixed(c, 0));
+}
+
+} // namespace
+
+void PaintNodes(Canvas& canvas, const Model& model)
+{
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(RgbColour(0, 0, 255));
+    canvas.SetPenStyle(PenStyle::Clear);
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        canvas.Ellipse(joint.screenX - 4, joint.screenY - 4, joint.screenX + 4, joint.screenY + 4);
+    }
+}
+
+void PaintSupports(Canvas& canvas, const Model& model)
+{
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetPenStyle(PenStyle::Clear);
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        std::int64_t fixed = 0;
+        for (int dof = 1; dof <= 6; ++dof)
+            fixed += joint.restraint[dof];
+        if (fixed <= 0 || fixed >= kPaletteSize)
+            continue;
+        canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(fixed)]);
+        canvas.Rectangle(joint.screenX - 5, joint.screenY - 5, joint.screenX + 5, joint.screenY + 5);
+    }
+}
+
+void PaintFrames(Canvas& canvas, const Model& model, std::int32_t selectedFrame)
+{
+    canvas.SetPenWidth(2);
+    canvas.SetPenStyle(PenStyle::Solid);
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Frame& frame = model.Frames[f];
+        const SectionLook look = LookOf(model, frame);
+        canvas.SetPenColour(look.colour);
+        const FrameEnds ends = EndsOf(model, frame);
+        if (look.elementKind != kRotationalSpring && ends)
+            Line(canvas, *ends.i, *ends.j);
+    }
+    if (selectedFrame == 0)
+        return;
+    canvas.SetPenWidth(5);
+    canvas.SetPenColour(kYellow);
+    canvas.SetPenStyle(PenStyle::Solid);
+    if (!model.Frames.Contains(selectedFrame))
+        return;
+    if (const FrameEnds ends = EndsOf(model, model.Frames[selectedFrame]))
+        Line(canvas, *ends.i, *ends.j);
+}
+
+void PaintNodeLabels(Canvas& canvas, const Model& model)
+{
+    SetLabelStyle(canvas, kYellow);
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+        canvas.TextOut(model.Joints[k].screenX, model.Joints[k].screenY, QString::number(k));
+}
+
+void PaintFrameLabels(Canvas& canvas, const Model& model)
+{
+    SetLabelStyle(canvas, RgbColour(0, 255, 0));
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f)
+        if (const FrameEnds ends = EndsOf(model, model.Frames[f]))
+            CentreLabel<2>(canvas, {ends.i, ends.j}, f);
+}
+
+void PaintFrameAxes(Canvas& canvas, const Model& model)
+{
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(RgbColour(0, 128, 0));
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Frame& frame = model.Frames[f];
+        canvas.Line(frame.midScreenX, frame.midScreenY, frame.axisScreenX, frame.axisScreenY);
+    }
+}
+
+void PaintDiaphragms(Canvas& canvas, const Model& model)
+{
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(kGrey);
+    for (std::int32_t c = 1; c <= model.Constraints.count; ++c) {
+        const Constraint& constraint = model.Constraints[c];
+        const Joint* master = JointAt(model, constraint.masterJoint);
+        if (!master)
+            continue;
+        for (std::int32_t m = 1; m <= constraint.memberCount && static_cast<std::size_t>(m) < constraint.members.size(); ++m)
+            if (const Joint* member = JointAt(model, constraint.members[static_cast<std::size_t>(m)]))
+                Line(canvas, *master, *member);
+    }
+}
+
+void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const ViewState& view)
+{
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(kBlack);
+    canvas.SetPenWidth(1);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    const auto disc = [&](double value, std::int32_t x, std::int32_t y) {
+        canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(10 + SectionResultClass(value, view))]);
+        canvas.Ellipse(x - 5, y - 5, x + 5, y + 5);
+    };
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Frame& frame = model.Frames[f];
+        disc(frame.sectionResultI, frame.hingeIScreenX, frame.hingeIScreenY);
+        disc(frame.sectionResultJ, frame.hingeJScreenX, frame.hingeJScreenY);
+    }
+}
+
+void PaintShells(Canvas& canvas, const Model& model)
+{
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::DiagonalCross);
+    for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
+        const Shell& shell = model.Shells[s];
+        const ShellSection* section = ActiveShellSection(model, shell);
+        std::array<const Joint*, 4> corners{};
+        if (!section || !GatherJoints(model, shell.joints, corners))
+            continue;
+        canvas.SetBrushColour(section->colour);
+        std::array<QPoint, 4> points;
+        for (std::size_t k = 0; k < 4; ++k)
+            points[k] = QPoint(corners[k]->screenX, corners[k]->screenY);
+        canvas.Polygon(points);
+    }
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+}
+
+void PaintShellLabels(Canvas& canvas, const Model& model)
+{
+    SetLabelStyle(canvas, kGrey);
+    for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
+        const Shell& shell = model.Shells[s];
+        std::array<const Joint*, 4> corners{};
+        if (ActiveShellSection(model, shell) && GatherJoints(model, shell.joints, corners))
+            CentreLabel(canvas, corners, s);
+    }
+}
+
+void PaintReleases(Canvas& canvas, const Model& model)
+{
+    canvas.SetPenWidth(2);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetBrushColour(RgbColour(255, 0, 0));
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Frame& frame = model.Frames[f];
+        const SectionLook look = LookOf(model, frame);
+        canvas.SetPenColour(look.colour);
+        const FrameEnds ends = EndsOf(model, frame);
+        if (look.elementKind != kRotationalSpring || !ends)
+            continue;
+        // Integer halves truncated toward zero; 64-bit so the sum cannot overflow.
+        const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->screenX} + ends.j->screenX) / 2);
+        const auto my = static_cast<std::int32_t>((std::int64_t{ends.i->screenY} + ends.j->screenY) / 2);
+        canvas.Ellipse(mx - 5, my - 5, mx + 5, my + 5);
+    }
+}
+
+void PaintSolids(Canvas& canvas, const Model& model)
+{
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(kBlack);
+    for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
+        std::array<const Joint*, 8> c{};
+        if (!GatherJoints(model, model.Solids[s].joints, c))
+            continue;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const std::size_t next = (k + 1) % 4;
+            Line(canvas, *c[k], *c[next]);         // face 1-2-3-4
+            Line(canvas, *c[k + 4], *c[next + 4]); // face 5-6-7-8
+            Line(canvas, *c[k], *c[k + 4]);        // edges 1-5 ... 4-8
+        }
+    }
+}
+
+void PaintSolidLabels(Canvas& canvas, const Model& model)
+{
+    SetLabelStyle(canvas, kGrey);
+    for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
+        std::array<const Joint*, 8> corners{};
+        if (GatherJoints(model, model.Solids[s].joints, corners))
+            CentreLabel(canvas, corners, s);
+    }
+}
+
+void PaintPointLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase)
+{
+    SetLabelStyle(canvas, RgbColour(240, 240, 240));
+    const std::string* caseName = ShownCaseName(model, loadCase);
+    if (!caseName)
+        return;
+    for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
+        const Load& load = model.Loads[k];
+        const Joint* joint = load.loadType == kJointForce && load.caseName == *caseName ? JointAt(model, load.target) : nullptr;
+        if (!joint)
+            continue;
+        const auto& v = load.value;
+        canvas.TextOut(joint->screenX, joint->screenY, ThreeWholeNumbers(v[1] / 1000, v[2] / 1000, v[3] / 1000));
+        canvas.TextOut(joint->screenX, joint->screenY + 15,
+                       ThreeWholeNumbers(v[4] / 1000000, v[5] / 1000000, v[6] / 1000000));
+    }
+}
+
+void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase)
+{
+    SetLabelStyle(canvas, kYellow);
+    const std::string* caseName = ShownCaseName(model, loadCase);
+    if (!caseName)
+        return;
+    for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
+        const Load& load = model.Loads[k];
+        if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target))
+            continue;
+        const Frame& frame = model.Frames[load.target];
+        canvas.TextOut(frame.midScreenX, frame.midScreenY,
+                       QString::number(load.direction) + ',' + QString::fromStdString(FormatFixed(load.value[1], 2)));
+    }
+}
+
+} // namespace mirelo

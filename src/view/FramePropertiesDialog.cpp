@@ -1,0 +1,133 @@
+#include "view/FramePropertiesDialog.h"
+
+#include "app/CommandHost.h"
+#include "app/DisplayText.h"
+#include "app/Session.h"
+#include "common/NumberText.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace mirelo {
+
+FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host, QWidget* parent)
+    : QDialog(parent), session_(session), host_(host)
+{
+    setObjectName("TForm9");
+    setWindowTitle("Frame Properties");
+    QFont font("Arial", 8);
+    font.setBold(true);
+    setFont(font);
+
+    auto* label = new QLabel("Frame Label", this);
+    label->setObjectName("Label1");
+    frameNumber_ = new QLineEdit(this);
+    frameNumber_->setObjectName("Edit1");
+    frameNumber_->setReadOnly(true);
+    auto* refresh = new QPushButton("Refresh", this);
+    refresh->setObjectName("Button1");
+    connect(refresh, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { ShowFrameProperties(); }); });
+
+    sheet_ = new QTableWidget(kRowCount, 2, this);
+    sheet_->setObjectName("StringGrid1");
+    sheet_->horizontalHeader()->hide();
+    sheet_->verticalHeader()->hide();
+    sheet_->setColumnWidth(0, 120);
+    sheet_->setColumnWidth(1, 110);
+    sheet_->verticalHeader()->setDefaultSectionSize(24);
+    sheet_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sheet_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sheet_->setSelectionMode(QAbstractItemView::NoSelection);
+    sheet_->setMinimumSize(120 + 110 + sheet_->verticalScrollBar()->sizeHint().width() + 4, 24 * 8);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("Button2");
+    connect(ok, &QPushButton::clicked, this, [this] { Button2Click(); });
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(frameNumber_, 0, 1);
+    layout->addWidget(refresh, 0, 2);
+    layout->addWidget(sheet_, 1, 0, 1, 3);
+    layout->addWidget(ok, 2, 2);
+    FormCreate();
+}
+
+// The first row and column are fixed cells, shaded like headers.
+void FramePropertiesDialog::SetCell(int row, int column, const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    if (row == 0 || column == 0)
+        item->setBackground(palette().button());
+    sheet_->setItem(row, column, item);
+}
+
+void FramePropertiesDialog::FormCreate()
+{
+    const char* const captions[] = {"Label", "Node i", "Node j", "Angle", "Section", "Element Type", "Material"};
+    for (int row = 0; row < kRowCount; ++row) {
+        SetCell(row, 0, row < 7 ? captions[row] : "");
+        SetCell(row, 1, "");
+    }
+}
+
+void FramePropertiesDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    host_.RunCommand([this] { FormShow(); });
+}
+
+void FramePropertiesDialog::FormShow()
+{
+    frameNumber_->setText(QString::number(session_.view.SelectedFrame));
+    ShowFrameProperties();
+}
+
+// A frame without a section (or a section without a material) shows empty
+// cells rather than reading a record that does not exist.
+void FramePropertiesDialog::ShowFrameProperties()
+{
+    const Model& model = session_.model;
+    const std::int32_t n = ParseInteger(frameNumber_->text().toStdString());
+    const Frame& frame = model.Frames.At(n);
+    QString sectionName, elementKind, materialName;
+    if (model.FrameSections.Contains(frame.section)) {
+        const FrameSection& section = model.FrameSections[frame.section];
+        sectionName = DisplayText(section.name);
+        elementKind = QString::number(section.elementKind);
+        if (model.Materials.Contains(section.material))
+            materialName = DisplayText(model.Materials[section.material].name);
+    }
+    SetCell(0, 1, QString::number(n));
+    SetCell(1, 1, QString::number(frame.jointI));
+    SetCell(2, 1, QString::number(frame.jointJ));
+    SetCell(3, 1, QString::fromStdString(FormatGeneral(frame.angle)));
+    SetCell(4, 1, sectionName);
+    SetCell(5, 1, elementKind);
+    SetCell(6, 1, materialName);
+}
+
+void FramePropertiesDialog::Button2Click()
+{
+    close();
+}
+
+// Every way of closing (OK, the close box, Escape) ends here.
+void FramePropertiesDialog::done(int result)
+{
+    QDialog::done(result);
+    host_.RunCommand([this] { FormClose(); });
+}
+
+void FramePropertiesDialog::FormClose()
+{
+    session_.view.SelectedFrame = 0;
+    host_.Redraw();
+}
+
+} // namespace mirelo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+
+namespace mirelo {
+
+class CommandHost;
+struct Session;
+
+// "Show Load" (TForm5): which load case is labelled on the drawing, and whether
+// its joint forces or its frame loads. Applied on "OK", which redraws.
+class LoadDisplayDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    LoadDisplayDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
+
+    void Button2Click(); // "OK"
+    void Button1Click(); // "Cancel"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    Session& session_;
+    CommandHost& host_;
+    QComboBox* loadType_;
+    QComboBox* loadCase_;
+};
+
+} // namespace mirelo

@@ -1,0 +1,192 @@
+#include "view/Navigation.h"
+
+#include "view/PickFrame.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirelo {
+
+namespace {
+
+void Project(Model& model, const ViewState& view, ViewArea area)
+{
+    ProjectJoints(model, view, area);
+    ProjectFrames(model, view, area);
+}
+
+double ClampScale(double scale)
+{
+    return std::clamp(scale, kMinScale, kMaxScale);
+}
+
+void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
+{
+    std::int32_t minX = model.Joints[1].screenX, maxX = minX;
+    std::int32_t minY = model.Joints[1].screenY, maxY = minY;
+    for (std::int32_t k = 2; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        minX = std::min(minX, joint.screenX);
+        maxX = std::max(maxX, joint.screenX);
+        minY = std::min(minY, joint.screenY);
+        maxY = std::max(maxY, joint.screenY);
+    }
+    // Pixels are clamped to +-kPixelLimit, so the extents fit in a double exactly.
+    const double extentX = static_cast<double>(maxX) - minX;
+    const double extentY = static_cast<double>(maxY) - minY;
+    view.PanX = extentX / 2 * view.Scale;
+    view.PanY = -(extentY / 2) * view.Scale;
+    const double f = std::max(extentX / (0.8 * area.width), extentY / (0.8 * area.height));
+    view.Scale = f != 0 ? ClampScale(view.Scale * f) : 1.0;
+    Project(model, view, area);
+}
+
+ViewReaction StatusOnly(const char* text)
+{
+    return {.redraw = false, .showFrameProperties = false, .status = QString::fromLatin1(text)};
+}
+
+void PanStep(ViewState& view, int x, int y)
+{
+    view.PanX -= (x - view.AnchorX) * view.Scale;
+    view.PanY -= (y - view.AnchorY) * view.Scale;
+}
+
+double ResetBeyondFullTurn(double angle)
+{
+    return std::abs(angle) > 360 ? 0.0 : angle;
+}
+
+void RotateStep(ViewState& view, ViewArea area, int x, int y)
+{
+    // An empty area cannot be dragged across; skip the division by its size.
+    if (area.width > 0)
+        view.PlanAngle += static_cast<double>(x - view.AnchorX) / area.width * 180;
+    if (area.height > 0)
+        view.TiltAngle += static_cast<double>(y - view.AnchorY) / area.height * 180;
+    view.PlanAngle = ResetBeyondFullTurn(view.PlanAngle);
+    view.TiltAngle = ResetBeyondFullTurn(view.TiltAngle);
+}
+
+void SetAnchor(ViewState& view, int x, int y)
+{
+    view.AnchorX = x;
+    view.AnchorY = y;
+}
+
+} // namespace
+
+void ZoomAll(Model& model, ViewState& view, ViewArea area)
+{
+    if (model.Joints.count < 1 || area.width < 1 || area.height < 1)
+        return;
+    Project(model, view, area);
+    ZoomAllPass(model, view, area);
+    ZoomAllPass(model, view, area);
+}
+
+void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area)
+{
+    switch (which) {
+    case StandardView::XY:
+        view.PlanAngle = 0;
+        view.TiltAngle = 0;
+        break;
+    case StandardView::XZ:
+        view.PlanAngle = 0;
+        view.TiltAngle = -90;
+        break;
+    case StandardView::YZ:
+        view.PlanAngle = 90;
+        view.TiltAngle = -90;
+        break;
+    }
+    ZoomAll(model, view, area);
+}
+
+ViewReaction ArmPan(ViewState& view)
+{
+    view.MouseMode = kPanArmed;
+    return StatusOnly("Pan");
+}
+
+ViewReaction ArmRotate(ViewState& view)
+{
+    view.MouseMode = kRotateArmed;
+    return StatusOnly("Rotate View");
+}
+
+ViewReaction ArmSelect(ViewState& view)
+{
+    view.MouseMode = kSelectElement;
+    return StatusOnly("Select Elem");
+}
+
+ViewReaction SetIdleMode(ViewState& view)
+{
+    view.MouseMode = kMouseIdle;
+    return {};
+}
+
+ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y)
+{
+    ViewReaction reaction;
+    if (view.MouseMode == kSelectElement && PickFrame(model, view, x, y) != 0) {
+        reaction.redraw = true;
+        reaction.showFrameProperties = true;
+    }
+    if (view.MouseMode == kPanArmed) {
+        SetAnchor(view, x, y);
+        view.MouseMode = kPanning;
+    }
+    if (view.MouseMode == kRotateArmed) {
+        SetAnchor(view, x, y);
+        view.MouseMode = kRotating;
+    }
+    if (button == Qt::RightButton) {
+        view.MouseMode = kMouseNone;
+        reaction.status = QStringLiteral("None");
+    }
+    return reaction;
+}
+
+ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y)
+{
+    if (view.MouseMode == kPanning)
+        PanStep(view, x, y);
+    else if (view.MouseMode == kRotating)
+        RotateStep(view, area, x, y);
+    else
+        return {};
+    SetAnchor(view, x, y);
+    return {.redraw = true, .showFrameProperties = false, .status = std::nullopt};
+}
+
+ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y)
+{
+    if (view.MouseMode == kPanning) {
+        PanStep(view, x, y);
+        view.MouseMode = kPanArmed;
+        return {.redraw = true, .showFrameProperties = false, .status = QStringLiteral("Pan")};
+    }
+    if (view.MouseMode == kRotating) {
+        RotateStep(view, area, x, y);
+        view.MouseMode = kRotateArmed;
+        return {.redraw = true, .showFrameProperties = false, .status = QStringLiteral("Rotate View")};
+    }
+    return {};
+}
+
+ViewReaction WheelDown(ViewState& view)
+{
+    view.Scale = ClampScale(view.Scale * 0.9);
+    return {.redraw = true, .showFrameProperties = false, .status = std::nullopt};
+}
+
+ViewReaction WheelUp(ViewState& view)
+{
+    view.Scale = ClampScale(view.Scale / 0.9);
+    return {.redraw = true, .showFrameProperties = false, .status = std::nullopt};
+}
+
+} // namespace mirelo

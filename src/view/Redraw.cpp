@@ -1,0 +1,136 @@
+#include "view/Redraw.h"
+
+#include "Version.h"
+#include "view/Canvas.h"
+#include "view/DrawLayers.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+
+namespace mirelo {
+
+QString BannerCreditLine1()
+{
+    return QStringLiteral("Mirelo %1").arg(QString::fromLatin1(kVersion));
+}
+
+QString BannerCreditLine2()
+{
+    return QStringLiteral("Pre- and post-processor for OpenSees");
+}
+
+QString LabelFontFamily()
+{
+    // Fonts do not come and go while the program runs: look once.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Comic Sans MS"))
+                                      ? QStringLiteral("Comic Sans MS")
+                                      : QStringLiteral("DejaVu Sans");
+    return family;
+}
+
+QImage NewCanvasImage(QSize size)
+{
+    return QImage(size, QImage::Format_RGB32);
+}
+
+namespace {
+
+constexpr std::int32_t kBlack = RgbColour(0, 0, 0);
+constexpr std::int32_t kWhite = RgbColour(255, 255, 255);
+
+// The white area with its black border and the three banner lines. Leaves a
+// solid 1-pixel black pen, a clear brush and a black 8-point font.
+void PaintBanner(Canvas& canvas, ViewArea area)
+{
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(kWhite);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenColour(kBlack);
+    canvas.SetPenWidth(1);
+    canvas.Rectangle(0, 0, area.width, area.height);
+    canvas.SetFontColour(kBlack);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFontSize(14);
+    canvas.TextOut(8, 5, QString::fromLatin1(kBannerTitle));
+    canvas.SetFontSize(8);
+    canvas.TextOut(8, 32, BannerCreditLine1());
+    canvas.TextOut(8, 50, BannerCreditLine2());
+}
+
+void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view)
+{
+    const LayerSwitches& on = view.LayerFlags;
+    if (on.ShowNodes)
+        PaintNodes(canvas, model);
+    if (on.ShowSupports)
+        PaintSupports(canvas, model);
+    if (on.ShowFrames)
+        PaintFrames(canvas, model, view.SelectedFrame);
+    if (on.ShowNodeLabels)
+        PaintNodeLabels(canvas, model);
+    if (on.ShowFrameLabels)
+        PaintFrameLabels(canvas, model);
+    if (on.ShowFrameAxes)
+        PaintFrameAxes(canvas, model);
+    if (on.ShowDiaphragms)
+        PaintDiaphragms(canvas, model);
+    if (on.ShowHingeCircles)
+        PaintSectionResultDiscs(canvas, model, view);
+    if (on.ShowShells)
+        PaintShells(canvas, model);
+    if (on.ShowShellLabels)
+        PaintShellLabels(canvas, model);
+    if (on.ShowReleases)
+        PaintReleases(canvas, model);
+    if (on.ShowSolids)
+        PaintSolids(canvas, model);
+    if (on.ShowSolidLabels)
+        PaintSolidLabels(canvas, model);
+    if (view.LoadCaseShown != 0 && view.LoadTypeShown == kShowPointForces)
+        PaintPointLoadLabels(canvas, model, view.LoadCaseShown);
+    if (view.LoadCaseShown != 0 && view.LoadTypeShown == kShowElementLoads)
+        PaintElementLoadLabels(canvas, model, view.LoadCaseShown);
+}
+
+} // namespace
+
+void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area)
+{
+    if (!painter.isActive() || area.width < 1 || area.height < 1) {
+        // Nothing to paint on, but the pixel fields still follow the view.
+        ProjectJoints(model, view, area);
+        ProjectFrames(model, view, area);
+        return;
+    }
+    painter.save();
+    const QPaintDevice* device = painter.device();
+    if (device->width() > area.width || device->height() > area.height)
+        painter.setClipRect(0, 0, area.width, area.height);
+    try {
+        // The canvas flushes what it holds when it goes, also when a layer throws,
+        // so the picture keeps everything painted before the error.
+        Canvas canvas(painter, area, LabelFontFamily());
+        PaintBanner(canvas, area);
+        ProjectJoints(model, view, area);
+        ProjectFrames(model, view, area);
+        PaintLayers(canvas, model, view);
+    } catch (...) {
+        painter.restore();
+        throw;
+    }
+    painter.restore();
+}
+
+void Redraw(Model& model, const ViewState& view, QImage& canvas)
+{
+    const ViewArea area{canvas.width(), canvas.height()};
+    if (canvas.isNull()) {
+        ProjectJoints(model, view, area);
+        ProjectFrames(model, view, area);
+        return;
+    }
+    QPainter painter(&canvas);
+    Redraw(model, view, painter, area);
+}
+
+} // namespace mirelo
