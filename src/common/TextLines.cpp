@@ -16,17 +16,32 @@ TextLines TextLines::FromText(std::string text)
     // recorded, so no second copy of a large file is ever made.
     TextLines lines;
     lines.starts_.push_back(0);
-    std::size_t write = 0;
     const std::size_t n = text.size();
-    for (std::size_t read = 0; read < n; ++read) {
-        const char c = text[read];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && read + 1 < n && text[read + 1] == '\n')
-                ++read;
-            lines.starts_.push_back(write);
-            continue;
-        }
-        text[write++] = c;
+    char* const data = text.data();
+    std::size_t write = 0;
+    std::size_t read = 0;
+    const auto nextLf = [&](std::size_t from) {
+        const void* lf = std::memchr(data + from, '\n', n - from);
+        return lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+    };
+    // The next LF at or after `read`, or n; kept between lines so that a file
+    // of CR line ends is still read in linear time.
+    std::size_t lineEnd = nextLf(0);
+    while (read < n) {
+        if (lineEnd < read)
+            lineEnd = nextLf(read);
+        // A lone CR also ends a line; look for one before the LF.
+        const void* cr = std::memchr(data + read, '\r', lineEnd - read);
+        const std::size_t end = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : lineEnd;
+        if (write != read)
+            std::memmove(data + write, data + read, end - read);
+        write += end - read;
+        if (end == n)
+            break;
+        lines.starts_.push_back(write);
+        read = end + 1;
+        if (data[end] == '\r' && read < n && data[read] == '\n')
+            ++read;
     }
     if (write != lines.starts_.back())
         lines.starts_.push_back(write); // the last line had no line end

@@ -2,22 +2,10 @@
 
 #include "common/Errors.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace mirelo {
-
-namespace {
-
-// Rounding can push a ratio of a length to a longer one a hair past 1, where
-// the arc cosine has no value.
-long double ClampUnit(long double ratio)
-{
-    return std::clamp(ratio, -1.0L, 1.0L);
-}
-
-} // namespace
 
 Axis2 ComputeFrameAxis2(double xi, double yi, double zi, double xj, double yj, double zj, double angleDegrees)
 {
@@ -29,6 +17,8 @@ Axis2 ComputeFrameAxis2(double xi, double yi, double zi, double xj, double yj, d
     const double length = static_cast<double>(std::sqrt(dY * dY + dX * dX + dZ * dZ));
     if (length == 0)
         throw FloatingPointError::InvalidOperation(); // 0/0 in the elevation angle
+    if (!std::isfinite(length))
+        throw FloatingPointError::Overflow();
 
     double p = 0;
     double q = -1; // a vertical frame
@@ -36,16 +26,23 @@ Axis2 ComputeFrameAxis2(double xi, double yi, double zi, double xj, double yj, d
         p = static_cast<double>(dY / lxy);
         q = static_cast<double>(dX / lxy);
     }
-    const double theta = static_cast<double>(p >= 0 ? std::acos(ClampUnit(q)) : 2 * pi - std::acos(ClampUnit(q)));
-    const long double elevation = std::acos(ClampUnit(static_cast<long double>(lxy) / length));
-    const double phi = static_cast<double>(dZ / length >= 0 ? elevation : 2 * pi - elevation);
+    // With the plan angle theta (cos q, sin p), the elevation phi (cos Lxy/L,
+    // sin dZ/L) and the rotation psi, the axis is
+    //   (sin t sin s - cos t sin f cos s, -cos t sin s - sin t sin f cos s, cos f cos s),
+    // the vertical plane's upward normal turned by psi about the frame. Taking
+    // the sines and cosines of theta and phi from the ratios that define them
+    // saves the trigonometry and keeps axis-aligned frames exact.
+    const long double cosTheta = q, sinTheta = p;
+    const long double cosPhi = static_cast<long double>(lxy) / length;
+    const long double sinPhi = dZ / length;
     const double psi = static_cast<double>(angleDegrees * pi / 180);
+    const long double cosPsi = std::cos(static_cast<long double>(psi));
+    const long double sinPsi = std::sin(static_cast<long double>(psi));
 
-    const long double t = theta, f = phi, s = psi;
     Axis2 axis;
-    axis.x = static_cast<double>(std::cos(t) * std::cos(f - pi / 2) * -std::cos(s) - std::cos(t + pi / 2) * std::sin(s));
-    axis.y = static_cast<double>(std::sin(t) * std::cos(f - pi / 2) * -std::cos(s) - std::sin(t + pi / 2) * std::sin(s));
-    axis.z = static_cast<double>(std::sin(f - pi / 2) * -std::cos(s));
+    axis.x = static_cast<double>(sinTheta * sinPsi - cosTheta * sinPhi * cosPsi);
+    axis.y = static_cast<double>(-cosTheta * sinPsi - sinTheta * sinPhi * cosPsi);
+    axis.z = static_cast<double>(cosPhi * cosPsi);
     return axis;
 }
 

@@ -39,7 +39,7 @@ void LinkSpringJoints(Model& model)
 
 Model ImportS2k(const TextLines& s2kLines)
 {
-    using Reader = void (*)(const TextLines&, Model&, ImportLocation&);
+    using Reader = void (*)(const S2kText&, Model&, ImportLocation&);
     // Joints first: every later reader refers to them. Materials before the
     // sections that name them, sections before the elements that name them.
     static constexpr Reader kReaders[] = {
@@ -48,9 +48,10 @@ Model ImportS2k(const TextLines& s2kLines)
     };
     Model model;
     ImportLocation where;
+    const S2kText text(s2kLines);
     try {
         for (Reader read : kReaders)
-            read(s2kLines, model, where);
+            read(text, model, where);
     } catch (const Error& e) {
         throw ImportError(e.what(), std::string(where.section), where.line + 1);
     }

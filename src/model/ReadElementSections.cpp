@@ -4,9 +4,9 @@
 
 namespace mirelo {
 
-void ReadFrames(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "FRAME", where);
+    SectionReader reader(text, "FRAME", where);
     const std::int32_t n = reader.DataLineCount();
     model.Frames.Reset(n);
     const NameIndex sections(model.FrameSections);
@@ -36,9 +36,9 @@ void ReadFrames(const TextLines& lines, Model& model, ImportLocation& where)
     }
 }
 
-void ReadShells(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadShells(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "SHELL", where);
+    SectionReader reader(text, "SHELL", where);
     const std::int32_t n = reader.DataLineCount();
     model.Shells.Reset(n);
     const NameIndex sections(model.ShellSections);
@@ -61,9 +61,9 @@ void ReadShells(const TextLines& lines, Model& model, ImportLocation& where)
     }
 }
 
-void ReadSolids(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadSolids(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "SOLID", where);
+    SectionReader reader(text, "SOLID", where);
     const std::int32_t n = reader.DataLineCount();
     model.Solids.Reset(n);
     static constexpr std::size_t kCornerFields[] = {2, 3, 5, 4, 6, 7, 9, 8};

@@ -18,9 +18,9 @@ double Round10(double value)
 
 } // namespace
 
-void ReadJoints(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadJoints(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "JOINT", where);
+    SectionReader reader(text, "JOINT", where);
     const std::int32_t n = reader.DataLineCount();
     model.Joints.Reset(n);
     for (std::int32_t k = 1; k <= n; ++k) {
@@ -32,9 +32,9 @@ void ReadJoints(const TextLines& lines, Model& model, ImportLocation& where)
     }
 }
 
-void ReadConstraints(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadConstraints(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "CONSTRAINT", where);
+    SectionReader reader(text, "CONSTRAINT", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
 
     std::int32_t n = 0;
@@ -87,10 +87,10 @@ void ReadConstraints(const TextLines& lines, Model& model, ImportLocation& where
     }
 }
 
-void ReadRestraints(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadRestraints(const S2kText& text, Model& model, ImportLocation& where)
 {
     static constexpr std::string_view kDofNames[] = {"U1", "U2", "U3", "R1", "R2", "R3"};
-    SectionReader reader(lines, "RESTRAINT", where);
+    SectionReader reader(text, "RESTRAINT", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);
@@ -104,9 +104,9 @@ void ReadRestraints(const TextLines& lines, Model& model, ImportLocation& where)
     }
 }
 
-void ReadMasses(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadMasses(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "MASS", where);
+    SectionReader reader(text, "MASS", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);

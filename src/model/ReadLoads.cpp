@@ -18,24 +18,20 @@ std::int32_t DirectionFromKey(std::string_view key)
 
 } // namespace
 
-void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
 {
     static constexpr std::string_view kForceKeys[] = {"UX", "UY", "UZ", "RX", "RY", "RZ"};
-    SectionReader reader(lines, "LOAD", where);
+    SectionReader reader(text, "LOAD", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
 
-    std::int32_t n = 0;
-    for (std::int32_t i = 1; i <= lineCount; ++i)
-        if (reader.Split(i)[2] == "ADD")
-            ++n;
-    model.Loads.Reset(n);
+    // One record per ADD line, built in one pass over the section.
+    std::vector<Load> loads(1);
 
     // Every NAME line is a load case; the table grows with them, so a file
     // with more than ten cases keeps them all.
     model.LoadCaseNames.assign(1, std::string());
     std::string caseName;
     LoadType kind = kLoadNone; // stays in force across NAME lines
-    std::int32_t k = 0;
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);
         if (f[0] == "NAME") {
@@ -48,10 +44,9 @@ void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where)
             kind = kFrameDistributed;
         if (f[2] != "ADD")
             continue;
-        ++k;
+        Load& load = loads.emplace_back();
         if (kind == kLoadNone)
             continue; // counted, left empty
-        Load& load = model.Loads[k];
         load.loadType = kind;
         load.caseName = caseName;
         if (kind == kJointForce) {
@@ -67,6 +62,7 @@ void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where)
             load.value[1] = CheckedFinite(stretch * 0.5 * (reader.Real(8) + reader.Real(9)));
         }
     }
+    model.Loads.Adopt(std::move(loads));
     model.LoadCaseCount = static_cast<std::int32_t>(model.LoadCaseNames.size()) - 1;
 }
 

@@ -28,12 +28,12 @@ void ReadDimensions(const SectionReader& reader, FrameSection& section, int coun
 
 } // namespace
 
-void ReadMaterials(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadMaterials(const S2kText& text, Model& model, ImportLocation& where)
 {
     // A material is a NAME line and the line after it, which holds E and U.
     // The table is sized by the NAME lines, so a material of one or of three
     // lines is neither lost nor written past the table.
-    SectionReader reader(lines, "MATERIAL", where);
+    SectionReader reader(text, "MATERIAL", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
     std::int32_t n = 0;
     for (std::int32_t i = 1; i <= lineCount; ++i)
@@ -62,9 +62,9 @@ void ReadMaterials(const TextLines& lines, Model& model, ImportLocation& where)
     }
 }
 
-void ReadFrameSections(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "FRAME SECTION", where);
+    SectionReader reader(text, "FRAME SECTION", where);
     const std::int32_t n = reader.DataLineCount();
     model.FrameSections.Reset(n);
     const NameIndex materials(model.Materials);
@@ -102,9 +102,9 @@ void ReadFrameSections(const TextLines& lines, Model& model, ImportLocation& whe
     }
 }
 
-void ReadShellSections(const TextLines& lines, Model& model, ImportLocation& where)
+void ReadShellSections(const S2kText& text, Model& model, ImportLocation& where)
 {
-    SectionReader reader(lines, "SHELL SECTION", where);
+    SectionReader reader(text, "SHELL SECTION", where);
     const std::int32_t n = reader.DataLineCount();
     model.ShellSections.Reset(n);
     const NameIndex materials(model.Materials);

@@ -1,5 +1,7 @@
 #include "model/S2kTokenizer.h"
 
+#include <array>
+
 namespace mirelo {
 
 namespace {
@@ -20,44 +22,79 @@ std::string_view TrimControlAndBlanks(std::string_view text)
 
 } // namespace
 
+// Character classes of the splitting rule: blanks separate by the run rule,
+// '=', ',' and '"' always separate.
+enum CharClass : unsigned char { kPlain = 0, kBlank = 1, kSeparator = 2 };
+
+constexpr std::array<unsigned char, 256> MakeClassTable()
+{
+    std::array<unsigned char, 256> table{};
+    table[static_cast<unsigned char>(' ')] = kBlank;
+    table[static_cast<unsigned char>('=')] = kSeparator;
+    table[static_cast<unsigned char>(',')] = kSeparator;
+    table[static_cast<unsigned char>('"')] = kSeparator;
+    return table;
+}
+constexpr std::array<unsigned char, 256> kClass = MakeClassTable();
+
 void SplitS2kLine(std::string_view line, FieldList& fields)
 {
-    std::vector<std::size_t>& b = fields.boundaries_;
-    b.clear();
+    // Boundaries are scan positions; position p >= 1 reads character p (1-based)
+    // and position 0 reads character 1 again. Field m lies strictly between
+    // boundaries m+1 and m+2 (0-based), so each new boundary from the third on
+    // closes one field; only the last boundary and the count need keeping.
     fields.fields_.clear();
-    const std::size_t length = line.size();
-    for (std::size_t p = 0; p <= length; ++p) {
-        // Characters are numbered from 1; scan position 0 reads character 1 again.
-        const std::size_t charIndex = p == 0 ? 0 : p - 1;
-        if (length > 0) {
-            const char c = line[charIndex];
-            if (c == ' ' && (b.empty() || b.back() + 1 != p))
-                b.push_back(p);
-            if (c == '=' || c == ',' || c == '"')
-                b.push_back(p);
+    std::size_t count = 0;
+    std::size_t last = 0;
+    const auto record = [&](std::size_t p) {
+        if (count >= 2) {
+            const std::string_view field = p > last + 1 ? line.substr(last, p - last - 1) : std::string_view();
+            fields.fields_.push_back(TrimControlAndBlanks(field));
         }
-        if (p == length)
-            b.push_back(length + 1);
+        last = p;
+        ++count;
+    };
+    const std::size_t length = line.size();
+    if (length > 0 && kClass[static_cast<unsigned char>(line[0])] != kPlain)
+        record(0);
+    for (std::size_t p = 1; p <= length; ++p) {
+        const unsigned char c = kClass[static_cast<unsigned char>(line[p - 1])];
+        if (c == kPlain)
+            continue;
+        if (c == kSeparator || count == 0 || last + 1 != p)
+            record(p);
     }
-    for (std::size_t m = 2; m < b.size(); ++m) {
-        const std::size_t from = b[m - 1] + 1; // 1-based first character
-        const std::size_t to = b[m];           // 1-based boundary, exclusive
-        const std::string_view field = to > from ? line.substr(from - 1, to - from) : std::string_view();
-        fields.fields_.push_back(TrimControlAndBlanks(field));
-    }
+    record(length + 1);
 }
 
 S2kSection FindS2kSection(const TextLines& lines, std::string_view keyword)
 {
-    S2kSection section;
+    return FindS2kSections(lines, {keyword}).front();
+}
+
+std::vector<S2kSection> FindS2kSections(const TextLines& lines, const std::vector<std::string_view>& keywords)
+{
+    std::vector<S2kSection> sections(keywords.size());
+    // Keywords whose first occurrence (past line 0) is still waiting for the
+    // blank line that ends it.
+    std::vector<std::size_t> waiting;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (line == keyword)
-            section.start = i;
-        else if (section.end == 0 && section.start != 0 && TrimControlAndBlanks(line).empty())
-            section.end = i;
+        if (!line.empty() && !IsControlOrBlank(line.front())) {
+            for (std::size_t k = 0; k < keywords.size(); ++k) {
+                if (line != keywords[k])
+                    continue;
+                if (sections[k].start == 0 && i != 0)
+                    waiting.push_back(k);
+                sections[k].start = i;
+            }
+        } else if (!waiting.empty() && TrimControlAndBlanks(line).empty()) {
+            for (const std::size_t k : waiting)
+                sections[k].end = i;
+            waiting.clear();
+        }
     }
-    return section;
+    return sections;
 }
 
 } // namespace mirelo

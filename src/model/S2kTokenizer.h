@@ -22,7 +22,6 @@ public:
 private:
     friend void SplitS2kLine(std::string_view line, FieldList& fields);
     std::vector<std::string_view> fields_;
-    std::vector<std::size_t> boundaries_; // scratch, kept to avoid reallocation
 };
 
 // Splits a line into fields at blanks, '=', ',' and '"' by the s2k rule: in a
@@ -47,5 +46,9 @@ struct S2kSection {
 // Finds the last line that equals `keyword` exactly, and the first blank or
 // all-blank line after the first keyword line. A keyword on line 0 is not found.
 S2kSection FindS2kSection(const TextLines& lines, std::string_view keyword);
+
+// The same for several keywords in one pass over the lines: entry i is the
+// section of keywords[i].
+std::vector<S2kSection> FindS2kSections(const TextLines& lines, const std::vector<std::string_view>& keywords);
 
 } // namespace mirelo

@@ -4,8 +4,28 @@
 
 namespace mirelo {
 
-SectionReader::SectionReader(const TextLines& lines, std::string_view keyword, ImportLocation& where)
-    : lines_(lines), section_(FindS2kSection(lines, keyword)), where_(where)
+namespace {
+
+// The sections the import reads.
+const std::vector<std::string_view> kImportKeywords = {
+    "JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL", "FRAME SECTION",
+    "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD",
+};
+
+} // namespace
+
+S2kText::S2kText(const TextLines& lines) : lines_(lines), sections_(FindS2kSections(lines, kImportKeywords)) {}
+
+S2kSection S2kText::Section(std::string_view keyword) const
+{
+    for (std::size_t k = 0; k < kImportKeywords.size(); ++k)
+        if (kImportKeywords[k] == keyword)
+            return sections_[k];
+    throw Error("not an s2k section keyword: " + std::string(keyword));
+}
+
+SectionReader::SectionReader(const S2kText& text, std::string_view keyword, ImportLocation& where)
+    : lines_(text.lines()), section_(text.Section(keyword)), where_(where)
 {
     where_.section = keyword;
     where_.line = section_.start;

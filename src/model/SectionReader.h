@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace mirelo {
 
@@ -19,12 +20,25 @@ struct ImportLocation {
     std::size_t line = 0; // 0-based index into the s2k lines
 };
 
+// The s2k text with the sections of every import keyword located in one pass.
+class S2kText {
+public:
+    explicit S2kText(const TextLines& lines);
+    const TextLines& lines() const { return lines_; }
+    // `keyword` must be one of the import keywords.
+    S2kSection Section(std::string_view keyword) const;
+
+private:
+    const TextLines& lines_;
+    std::vector<S2kSection> sections_;
+};
+
 // One section of the s2k text as a reader walks it: locating the section,
 // splitting its data lines, converting fields and checking references, all
 // while keeping the import location current.
 class SectionReader {
 public:
-    SectionReader(const TextLines& lines, std::string_view keyword, ImportLocation& where);
+    SectionReader(const S2kText& text, std::string_view keyword, ImportLocation& where);
 
     // end - start - 1 as a table size: -1 for an absent section; a section that
     // never ends raises RangeCheckError.
@@ -80,16 +94,16 @@ private:
     std::unordered_map<std::string_view, std::int32_t> index_;
 };
 
-void ReadJoints(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadConstraints(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadRestraints(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadMasses(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadMaterials(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadFrameSections(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadShellSections(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadFrames(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadShells(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadSolids(const TextLines& lines, Model& model, ImportLocation& where);
-void ReadLoads(const TextLines& lines, Model& model, ImportLocation& where);
+void ReadJoints(const S2kText& text, Model& model, ImportLocation& where);
+void ReadConstraints(const S2kText& text, Model& model, ImportLocation& where);
+void ReadRestraints(const S2kText& text, Model& model, ImportLocation& where);
+void ReadMasses(const S2kText& text, Model& model, ImportLocation& where);
+void ReadMaterials(const S2kText& text, Model& model, ImportLocation& where);
+void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where);
+void ReadShellSections(const S2kText& text, Model& model, ImportLocation& where);
+void ReadFrames(const S2kText& text, Model& model, ImportLocation& where);
+void ReadShells(const S2kText& text, Model& model, ImportLocation& where);
+void ReadSolids(const S2kText& text, Model& model, ImportLocation& where);
+void ReadLoads(const S2kText& text, Model& model, ImportLocation& where);
 
 } // namespace mirelo

@@ -27,6 +27,16 @@ public:
         count = n;
     }
 
+    // Takes records 0..n (record 0 empty) built elsewhere; count := n.
+    void Adopt(std::vector<Record>&& records)
+    {
+        if (records.empty())
+            records.resize(1);
+        records.shrink_to_fit();
+        records_ = std::move(records);
+        count = static_cast<std::int32_t>(records_.size() - 1);
+    }
+
     // Number of usable records, max(count, 0).
     std::int32_t Size() const { return count > 0 ? count : 0; }
     bool Contains(std::int32_t index) const { return index >= 1 && index <= count; }
