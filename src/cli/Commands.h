@@ -12,6 +12,7 @@ using Arguments = std::vector<std::string>;
 // and returns the exit status. Failures are raised as mirelo::Error; main
 // prints them and exits with 1.
 int RunInfo(const Arguments& args, std::ostream& out);
+int RunTcl(const Arguments& args, std::ostream& out);
 
 // Raised for a command line that cannot be understood; main adds the usage.
 struct UsageError {

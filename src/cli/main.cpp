@@ -16,6 +16,13 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  info FILE.s2k      import an s2k file and print its counts, one per line\n"
+    "  tcl FILE.s2k [--set Name=Value]... [--section NAME:field=value]... [-o OUT.tcl]\n"
+    "                     write the OpenSees script of the model: to standard output\n"
+    "                     (LF line ends), or with -o to OUT.tcl (CR LF). --set takes\n"
+    "                     any analysis or recorder setting by name (flags 0 or 1);\n"
+    "                     --section sets elementKind, geomTransf, sectionUse, divideX,\n"
+    "                     divideY, barNumX, barNumY, cover, barAreaX or barAreaY of\n"
+    "                     the frame section NAME. Warnings go to standard error.\n"
     "\n"
     "Options:\n"
     "  --help             show this text\n"
@@ -30,6 +37,7 @@ int main(int argc, char** argv)
     using namespace mirelo::cli;
     const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands = {
         {"info", RunInfo},
+        {"tcl", RunTcl},
     };
     const Arguments all(argv + 1, argv + argc);
     if (all.empty()) {

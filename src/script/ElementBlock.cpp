@@ -1,0 +1,155 @@
+// Geometric transformations, frame elements, shells and bricks.
+#include "script/ScriptBlocks.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace mirelo {
+
+namespace {
+
+std::string_view TransformationType(std::int32_t geomTransf)
+{
+    switch (geomTransf) {
+    case 2: return "PDelta";
+    case 3: return "Corotational";
+    default: return "Linear"; // 1, and the zero record of a frame without section
+    }
+}
+
+// Warnings about frames are gathered per section, so a large model gives a
+// few lines, not one per frame.
+class FrameWarnings {
+public:
+    explicit FrameWarnings(const Model& model) : warned_(static_cast<std::size_t>(model.FrameSections.Size()) + 1) {}
+
+    void NoSection(std::int32_t frame)
+    {
+        if (withoutSection_++ == 0)
+            firstWithoutSection_ = frame;
+    }
+
+    // True the first time for a section.
+    bool First(std::int32_t section)
+    {
+        if (warned_[static_cast<std::size_t>(section)])
+            return false;
+        warned_[static_cast<std::size_t>(section)] = true;
+        return true;
+    }
+
+    void Report(ScriptContext& script) const
+    {
+        if (withoutSection_ > 0)
+            script.Warn(std::to_string(withoutSection_) + " frame(s) have no frame section (the first is frame "
+                        + std::to_string(firstWithoutSection_) + "): they get a transformation but no element");
+    }
+
+private:
+    std::vector<bool> warned_;
+    std::int64_t withoutSection_ = 0;
+    std::int32_t firstWithoutSection_ = 0;
+};
+
+void WriteElasticBeamColumn(ScriptContext& script, std::int32_t i, const Frame& frame, const FrameSection& s)
+{
+    const Material& material = script.MaterialAt(s.material);
+    script.Format("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D", i, frame.jointI,
+                  frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion, s.iy, s.iz, i);
+}
+
+} // namespace
+
+void WriteFrameElementBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    script.Line("puts \"transformation\"");
+    for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
+        const Frame& frame = model.Frames[i];
+        const FrameSection& s = script.FrameSectionAt(frame.section);
+        if (s.elementKind <= kBeamWithHinges)
+            script.Format("geomTransf %s %D %0.3F %0.3F %0.3F ", TransformationType(s.geomTransf), i, frame.axis2X,
+                          frame.axis2Y, frame.axis2Z);
+    }
+
+    script.Line("puts \"element\"");
+    const bool aggregated = script.analysis.UseAggregator != 0;
+    FrameWarnings warnings(model);
+    for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
+        const Frame& frame = model.Frames[i];
+        const FrameSection& s = script.FrameSectionAt(frame.section);
+        const std::int32_t sectionTag = aggregated ? 1000 + frame.section : frame.section;
+        switch (s.elementKind) {
+        case kElasticBeamColumn: WriteElasticBeamColumn(script, i, frame, s); break;
+        case kBeamWithHinges:
+            // The section has no fibres to make hinges of: the frame stays elastic.
+            if (warnings.First(frame.section))
+                script.Warn("Frame section " + s.name
+                            + " is a beam with hinges: its frames are written as elasticBeamColumn elements");
+            WriteElasticBeamColumn(script, i, frame, s);
+            break;
+        case kTruss: script.Format("element trussSection %d %d %d %d", i, frame.jointI, frame.jointJ, frame.section); break;
+        case kCorotTruss:
+            script.Format("element corotTrussSection %d %d %d %d", i, frame.jointI, frame.jointJ, frame.section);
+            break;
+        case kNonlinearBeamColumn:
+            script.Format("element nonlinearBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
+                          sectionTag, i);
+            break;
+        case kDispBeamColumn:
+            script.Format("element dispBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
+                          sectionTag, i);
+            break;
+        case kRotationalSpring:
+            if (s.material == 0 && warnings.First(frame.section))
+                script.Warn("Frame section " + s.name + " has no material: its springs name material 0");
+            script.Format("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", i, frame.jointI, frame.jointJ,
+                          s.material, s.material, s.material);
+            break;
+        default:
+            if (frame.section == 0)
+                warnings.NoSection(i);
+            else if (warnings.First(frame.section))
+                script.Warn("Frame section " + s.name + " has element kind " + std::to_string(s.elementKind)
+                            + ": its frames get no element");
+            break;
+        }
+    }
+    warnings.Report(script);
+}
+
+void WriteShellElementBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    script.Line("puts \"shell element\"");
+    const std::int32_t firstTag = model.Frames.Size();
+    for (std::int32_t j = 1; j <= model.Shells.count; ++j) {
+        const Shell& shell = model.Shells[j];
+        if (script.ShellSectionAt(shell.section).shellKind != 1)
+            continue;
+        const auto& n = shell.joints;
+        script.Format("element ShellMITC4 %D %D %D %D %D %D", std::int64_t{firstTag} + j, n[1], n[2], n[3], n[4], 700 + shell.section);
+    }
+}
+
+void WriteSolidElementBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    script.Line("puts \"SOLID element\"");
+    // Bricks follow the frames and shells, so that no two elements share a tag.
+    const std::int64_t firstTag = std::int64_t{model.Frames.Size()} + model.Shells.Size();
+    std::set<std::int32_t> undefined;
+    for (std::int32_t n = 1; n <= model.Solids.count; ++n) {
+        const Solid& solid = model.Solids[n];
+        // The brick names its section number as its nD material.
+        if (!script.EnsureElasticIsotropic(solid.section) && undefined.insert(solid.section).second)
+            script.Warn("Solid " + std::to_string(n) + " has section number " + std::to_string(solid.section)
+                        + ", which names no material: its brick refers to an undefined nD material");
+        const auto& j = solid.joints;
+        script.Format("element stdBrick %D %D %D %D %D %D %D %D %D %D", firstTag + n, j[1], j[2], j[3], j[4], j[5],
+                      j[6], j[7], j[8], solid.section);
+    }
+}
+
+} // namespace mirelo

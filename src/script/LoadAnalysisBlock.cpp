@@ -1,0 +1,211 @@
+// Load patterns and the analysis, one of seven types.
+#include "script/ScriptBlocks.h"
+
+#include <string>
+
+namespace mirelo {
+
+namespace {
+
+enum AnalysisType : std::int32_t {
+    kLoadControl = 1,
+    kDisplacementControl = 2,
+    kGravityPushover = 3,
+    kModal = 4,
+    kTimeHistory = 5,
+    kGravityTimeHistory = 6,
+    kMultipleSupport = 7,
+};
+
+void Lines(ScriptContext& script, std::initializer_list<std::string_view> lines)
+{
+    for (const std::string_view line : lines)
+        script.Line(line);
+}
+
+// The pattern of load case c. A case outside the case table gives an empty
+// name and no loads.
+void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::string_view setting)
+{
+    const Model& model = script.model;
+    const bool known = c >= 1 && c <= model.LoadCaseCount && static_cast<std::size_t>(c) < model.LoadCaseNames.size();
+    if (!known)
+        script.Warn(std::string(setting) + " " + std::to_string(c) + " is not a load case of the model (it has "
+                    + std::to_string(std::max(model.LoadCaseCount, 0)) + "): its pattern has no loads");
+    const std::string_view name = known ? std::string_view(model.LoadCaseNames[static_cast<std::size_t>(c)]) : "";
+    script.Format("## Load Case = %s", name);
+    script.Format("pattern Plain %D Linear {", c);
+    for (std::int32_t l = 1; known && l <= model.Loads.count; ++l) {
+        const Load& load = model.Loads[l];
+        if (load.caseName != name)
+            continue;
+        const auto& v = load.value;
+        if (load.loadType == kJointForce)
+            script.Format("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E", load.target, v[1], v[2], v[3], v[4], v[5], v[6]);
+        else if (load.loadType == kFrameDistributed && load.direction == 1)
+            script.Format("eleLoad -ele %D -type -beamUniform 0 0 %0.4E", load.target, v[1]);
+        else if (load.loadType == kFrameDistributed && load.direction == 2)
+            script.Format("eleLoad -ele %D -type -beamUniform 0 %0.4E 0", load.target, v[1]);
+        else if (load.loadType == kFrameDistributed && load.direction == 3)
+            script.Format("eleLoad -ele %D -type -beamUniform %0.4E 0 0", load.target, -v[1]);
+    }
+    script.Line("}");
+}
+
+void WriteStaticAnalysisLines(ScriptContext& script)
+{
+    script.Line("puts \"analysis\"");
+    // Rigid diaphragms are multi-point constraints, which a plain handler refuses.
+    script.Line(script.rigidDiaphragmLines > 0 ? "constraints Transformation" : "constraints Plain");
+    Lines(script, {"numberer Plain", "system BandGeneral", "test EnergyIncr 1.0e-6 200", "algorithm Newton"});
+}
+
+void WriteLoadControl(ScriptContext& script, std::string_view label)
+{
+    const AnalysisSettings& a = script.analysis;
+    script.Line(label);
+    WriteLoadPattern(script, a.LoadCase, "LoadCase");
+    WriteStaticAnalysisLines(script);
+    script.Format("integrator LoadControl %0.4E", CheckedQuotient(a.LoadFactor, static_cast<double>(a.LoadSteps)));
+    script.Line("analysis Static");
+    script.Format("analyze %d", a.LoadSteps);
+}
+
+void WriteDisplacementControl(ScriptContext& script, std::string_view label)
+{
+    const AnalysisSettings& a = script.analysis;
+    script.Line(label);
+    WriteLoadPattern(script, a.PushoverCase, "PushoverCase");
+    WriteStaticAnalysisLines(script);
+    script.Format("integrator DisplacementControl %d %d %0.4E", a.ControlNode, a.ControlDof, a.ControlDisp);
+    script.Line("analysis Static");
+    script.Format("analyze %d", a.AnalysisSteps);
+}
+
+void WriteModal(ScriptContext& script)
+{
+    script.Format("set numModes %d", script.analysis.ModeCount);
+    Lines(script, {"set lambda [eigen  $numModes]", "set period \"Periods.txt\"", "set Periods [open $period \"w\"]",
+                   "puts $Periods \" $lambda\"", "close $Periods", "record"});
+}
+
+// 5 % Rayleigh damping from the eigenvalues of modes 1 and 2.
+void WriteDamping(ScriptContext& script)
+{
+    Lines(script, {" ",
+                   "set xDamp 0.05;",
+                   "set nEigenI 1;",
+                   "set nEigenJ 2;",
+                   "set lambdaN [eigen [expr $nEigenJ]];",
+                   "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
+                   "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
+                   "set omegaI [expr pow($lambdaI,0.5)]; ",
+                   "set omegaJ [expr pow($lambdaJ,0.5)];",
+                   "set alphaM [expr $xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)]; ",
+                   "set betaKcurr [expr 2.*$xDamp/($omegaI+$omegaJ)];   ",
+                   "rayleigh $alphaM $betaKcurr 0 0  "});
+}
+
+// Ground acceleration from GMX.txt in direction 1.
+void WriteUniformExcitation(ScriptContext& script)
+{
+    Lines(script, {"  ",
+                   "set IDloadTag 1001;",
+                   "set iGMfile \"GMX.txt\";",
+                   "set iGMdirection \"1\"; ",
+                   "set iGMfact \"0.1\";  ",
+                   "set dt 0.02;   ",
+                   "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
+                   "incr IDloadTag; ",
+                   "set GMfatt [expr 1*$iGMfact];  ",
+                   "timeSeries Path $IDloadTag -dt $dt -filePath $iGMfile -factor  $GMfatt;",
+                   "pattern UniformExcitation  $IDloadTag  $GMdirection -accel  $IDloadTag; ",
+                   "}  ",
+                   "  ",
+                   "constraints Transformation; ",
+                   "numberer Plain;  ",
+                   "system UmfPack; ",
+                   "test EnergyIncr 1.0e-4 200; ",
+                   "algorithm Newton ",
+                   "integrator Newmark 0.5 0.25 ",
+                   "analysis Transient",
+                   "analyze 1000 0.02"});
+}
+
+// Ground displacements from DM1X.txt imposed on nodes 1 and 3, and 2 and 4.
+void WriteMultipleSupport(ScriptContext& script)
+{
+    if (script.model.Joints.count < 4)
+        script.Warn("Multiple-support excitation imposes motion on nodes 1 to 4, but the model has "
+                    + std::to_string(script.model.Joints.Size()) + " joint(s)");
+    Lines(script, {"  ",
+                   "set iGMfile \"DM1X.txt\"; ",
+                   "set iGMfact \"1\";",
+                   "set dt 0.02;",
+                   "timeSeries Path 1 -dt $dt -filePath $iGMfile -factor  $iGMfact;",
+                   "  ",
+                   "set iGMfile \"DM1X.txt\";",
+                   "set iGMfact \"1\";",
+                   "set dt 0.02; ",
+                   "timeSeries Path 2 -dt $dt -filePath $iGMfile -factor  $iGMfact;",
+                   "  ",
+                   "pattern MultiSupport  1   { ",
+                   "    groundMotion 1 Plain -disp 1",
+                   "    imposedMotion 1 1 1  ",
+                   "    imposedMotion 3 1 1  ",
+                   " }",
+                   "pattern MultiSupport  2   {",
+                   "    groundMotion 2 Plain -disp 2",
+                   "    imposedMotion 2 1 2 ",
+                   "    imposedMotion 4 1 2 ",
+                   " }",
+                   "  ",
+                   "constraints Transformation;",
+                   "numberer Plain; ",
+                   "system UmfPack;  ",
+                   "test EnergyIncr 1.0e-4 200; ",
+                   "algorithm Newton ",
+                   "integrator Newmark 0.5 0.25",
+                   "analysis Transient",
+                   "analyze 1000 0.02 "});
+}
+
+} // namespace
+
+void WriteLoadAnalysisBlock(ScriptContext& script)
+{
+    const AnalysisSettings& a = script.analysis;
+    switch (a.AnalysisType) {
+    case kLoadControl: WriteLoadControl(script, "puts \"loading\""); break;
+    case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\""); break;
+    case kGravityPushover:
+        if (a.LoadCase == a.PushoverCase)
+            script.Warn("Gravity and pushover use the same load case " + std::to_string(a.LoadCase)
+                        + ": the solver refuses a second pattern with the same tag");
+        WriteLoadControl(script, "puts \"gravity\"");
+        WriteDisplacementControl(script, "puts \"pushover\"");
+        break;
+    case kModal: WriteModal(script); break;
+    case kTimeHistory:
+        WriteDamping(script);
+        WriteUniformExcitation(script);
+        break;
+    case kGravityTimeHistory:
+        WriteLoadControl(script, "puts \"gravity\"");
+        script.Line("loadConst -time 0.0");
+        script.Line("wipeAnalysis"); // the transient analysis sets up its own
+        WriteDamping(script);
+        WriteUniformExcitation(script);
+        break;
+    case kMultipleSupport:
+        WriteDamping(script);
+        WriteMultipleSupport(script);
+        break;
+    default:
+        script.Warn("AnalysisType " + std::to_string(a.AnalysisType)
+                    + " is not one of 1 to 7: the script loads nothing and runs no analysis");
+        break;
+    }
+}
+
+} // namespace mirelo

@@ -1,0 +1,77 @@
+// Elastic materials, the shear and torsion springs of aggregated sections,
+// fibre sections and the plate-fibre sections of shells.
+#include "script/ScriptBlocks.h"
+
+#include "sections/FiberGenerator.h"
+
+namespace mirelo {
+
+namespace {
+
+bool On(std::int32_t flag)
+{
+    return flag != 0;
+}
+
+} // namespace
+
+void WriteMaterialBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    script.Line("puts \"material\"");
+    for (std::int32_t m = 1; m <= model.Materials.count; ++m)
+        if (model.Materials[m].materialType == 1)
+            script.Format("uniaxialMaterial Elastic %d %0.4e", m, model.Materials[m].elasticModulus);
+    if (!On(script.analysis.UseAggregator))
+        return;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
+        const FrameSection& s = model.FrameSections[k];
+        script.Format("uniaxialMaterial Elastic %d %0.4e", 200 + k, s.shearModulus * s.shearAreaY);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", 300 + k, s.shearModulus * s.shearAreaZ);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", 400 + k, s.shearModulus * s.torsion);
+    }
+}
+
+void WriteFiberSectionBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
+        const FrameSection& s = model.FrameSections[k];
+        if (!HasFiberSection(s.elementKind))
+            continue;
+        script.Format("##%S ", s.name);
+        // A 3-D fibre section needs its torsional stiffness.
+        script.Format("section Fiber %D -GJ %0.4E {", k, s.shearModulus * s.torsion);
+        for (std::int32_t j = 1; j <= s.fiberCount; ++j) {
+            const Fiber& f = s.fibers.at(static_cast<std::size_t>(j));
+            script.Format("fiber %0.4E %0.4E %0.4E %D", f.y, f.z, f.area, f.material);
+        }
+        script.Line("}");
+    }
+    if (!On(script.analysis.UseAggregator))
+        return;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
+        const std::int32_t kind = model.FrameSections[k].elementKind;
+        if (kind == kNonlinearBeamColumn || kind == kDispBeamColumn)
+            script.Format("section Aggregator %D %D Vy %D Vz %D T -section %D", 1000 + k, 200 + k, 300 + k, 400 + k, k);
+    }
+}
+
+void WritePlateFiberBlock(ScriptContext& script)
+{
+    const Model& model = script.model;
+    for (std::int32_t s = 1; s <= model.ShellSections.count; ++s) {
+        const ShellSection& section = model.ShellSections[s];
+        if (section.shellKind != 1)
+            continue;
+        script.Format("##%S ", section.name);
+        // A plate fibre wraps an nD material of the same number.
+        if (!script.EnsureElasticIsotropic(section.material))
+            script.Warn("Shell section " + section.name + " has no material: its plate fibre names nD material "
+                        + std::to_string(section.material) + ", which the script does not define");
+        script.Format("nDMaterial PlateFiber %d %D", 600 + s, section.material);
+        script.Format("section PlateFiber %d %d %0.2f", 700 + s, 600 + s, section.thickness);
+    }
+}
+
+} // namespace mirelo

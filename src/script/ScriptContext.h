@@ -1,0 +1,96 @@
+#pragma once
+
+#include "common/Errors.h"
+#include "common/TextLines.h"
+#include "model/Model.h"
+#include "script/AnalysisSettings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirelo {
+
+// A generated script: its lines (the script window shows them one per pane
+// line) and what the user should know about it.
+struct ScriptResult {
+    TextLines lines;
+    std::vector<std::string> warnings;
+};
+
+// One value for a placeholder of a line template.
+struct ScriptArg {
+    enum class Kind { Integer, Real, Text };
+    Kind kind;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string_view text;
+
+    ScriptArg(std::int32_t v) : kind(Kind::Integer), integer(v) {}
+    ScriptArg(std::int64_t v) : kind(Kind::Integer), integer(v) {}
+    ScriptArg(double v) : kind(Kind::Real), real(v) {}
+    ScriptArg(std::string_view v) : kind(Kind::Text), text(v) {}
+    ScriptArg(const std::string& v) : kind(Kind::Text), text(v) {}
+};
+
+// What every block writer shares: the model and settings it reads, the lines
+// and warnings it appends, and the few facts one block leaves for a later one.
+class ScriptContext {
+public:
+    ScriptContext(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                  ScriptResult& result);
+
+    const Model& model;
+    const AnalysisSettings& analysis;
+    const RecorderSettings& recorder;
+
+    // Appends one line as it stands.
+    void Line(std::string_view text) { result_.lines.Append(text); }
+
+    // Appends one line made from a template whose placeholders are filled in
+    // order: "%d"/"%D" integers, "%s"/"%S" texts, "%0.4E"/"%0.4e" scientific
+    // with four significant digits, "%0.3F", "%0.2f" fixed decimals.
+    template <typename... Args>
+    void Format(std::string_view pattern, const Args&... args)
+    {
+        const ScriptArg values[] = {ScriptArg(args)..., ScriptArg(std::int32_t{0})};
+        FormatLine(pattern, values, sizeof...(Args));
+    }
+
+    void Warn(std::string message) { result_.warnings.push_back(std::move(message)); }
+
+    // Records referred to by number. Number 0 reads as an empty record; a
+    // number outside the table raises RangeCheckError.
+    const Joint& JointAt(std::int32_t k) const { return RecordOrEmpty(model.Joints, k); }
+    const FrameSection& FrameSectionAt(std::int32_t k) const { return RecordOrEmpty(model.FrameSections, k); }
+    const Material& MaterialAt(std::int32_t k) const { return RecordOrEmpty(model.Materials, k); }
+    const ShellSection& ShellSectionAt(std::int32_t k) const { return RecordOrEmpty(model.ShellSections, k); }
+
+    // Writes "nDMaterial ElasticIsotropic" for material m the first time it
+    // is asked for. Returns false, writing nothing, when m is no material.
+    bool EnsureElasticIsotropic(std::int32_t m);
+
+    // Rigid diaphragm lines written by the node block.
+    std::int64_t rigidDiaphragmLines = 0;
+
+private:
+    template <typename Record>
+    static const Record& RecordOrEmpty(const Table<Record>& table, std::int32_t k)
+    {
+        static const Record empty{};
+        if (k >= 1 && k <= table.count)
+            return table[k];
+        if (k == 0)
+            return empty;
+        throw RangeCheckError();
+    }
+
+    void FormatLine(std::string_view pattern, const ScriptArg* values, std::size_t count);
+
+    ScriptResult& result_;
+    std::string line_;                     // reused for every formatted line
+    std::vector<bool> elasticIsotropicDone_; // by material number
+};
+
+} // namespace mirelo

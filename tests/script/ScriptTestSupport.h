@@ -1,0 +1,125 @@
+#pragma once
+
+#include "model/Model.h"
+#include "script/AnalysisSettings.h"
+#include "script/ScriptBlocks.h"
+#include "script/ScriptGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirelo::test {
+
+using Lines = std::vector<std::string>;
+
+inline Lines ToLines(const TextLines& text)
+{
+    Lines lines;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        lines.emplace_back(text[i]);
+    return lines;
+}
+
+// The lines one block writer appends, with its warnings.
+struct BlockOutput {
+    Lines lines;
+    std::vector<std::string> warnings;
+};
+
+template <typename Writer>
+BlockOutput WriteBlocks(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                        Writer write)
+{
+    ScriptResult result;
+    ScriptContext script(model, analysis, recorder, result);
+    write(script);
+    return {ToLines(result.lines), result.warnings};
+}
+
+inline BlockOutput WriteBlock(void (*writer)(ScriptContext&), const Model& model,
+                              const AnalysisSettings& analysis = {}, const RecorderSettings& recorder = {})
+{
+    return WriteBlocks(model, analysis, recorder, writer);
+}
+
+// The lines strictly between the first line `from` and the next line `to`
+// (to the end when `to` is empty).
+inline Lines Between(const Lines& lines, std::string_view from, std::string_view to = {})
+{
+    Lines out;
+    bool inside = false;
+    for (const std::string& line : lines) {
+        if (inside && !to.empty() && line == to)
+            return out;
+        if (inside)
+            out.push_back(line);
+        if (!inside && line == from)
+            inside = true;
+    }
+    return out;
+}
+
+// Small models built record by record. Tables start with the given counts.
+inline Model ModelWithCounts(std::int32_t joints, std::int32_t frames = 0)
+{
+    Model model;
+    model.Joints.Reset(joints);
+    model.Frames.Reset(frames);
+    return model;
+}
+
+inline void SetJoint(Model& model, std::int32_t k, double x, double y, double z)
+{
+    model.Joints[k].x = x;
+    model.Joints[k].y = y;
+    model.Joints[k].z = z;
+}
+
+inline Material ElasticMaterial(std::string name, double e, double poisson)
+{
+    Material m;
+    m.name = std::move(name);
+    m.materialType = 1;
+    m.elasticModulus = e;
+    m.poisson = poisson;
+    m.shearModulus = e / 2 / (1 + poisson);
+    return m;
+}
+
+// A section with the import's dialog defaults.
+inline FrameSection DefaultSection(std::string name, std::int32_t kind, std::int32_t shape, double dim1, double dim2,
+                                   std::int32_t material = 1)
+{
+    FrameSection s;
+    s.name = std::move(name);
+    s.elementKind = kind;
+    s.shape = shape;
+    s.dim[1] = dim1;
+    s.dim[2] = dim2;
+    s.material = material;
+    s.divideX = shape == kShapePipe ? 20 : 5;
+    s.divideY = 5;
+    s.barNumX = 5;
+    s.barNumY = 5;
+    s.cover = 35.0;
+    s.barAreaX = 1000.0;
+    s.barAreaY = 1000.0;
+    s.sectionUse = 2;
+    s.geomTransf = 1;
+    return s;
+}
+
+inline Frame FrameBetween(std::int32_t jointI, std::int32_t jointJ, std::int32_t section)
+{
+    Frame f;
+    f.jointI = jointI;
+    f.jointJ = jointJ;
+    f.section = section;
+    f.axis2Z = 1.0;
+    return f;
+}
+
+} // namespace mirelo::test
