@@ -256,6 +256,16 @@ std::string FormatFixed(double value, int decimals)
     return out;
 }
 
+void AppendScientific(std::string& out, double value, int significantDigits)
+{
+    out += FormatScientific(value, significantDigits);
+}
+
+void AppendFixed(std::string& out, double value, int decimals)
+{
+    out += FormatFixed(value, decimals);
+}
+
 std::string FormatGeneral(double value)
 {
     CheckFormattable(value);

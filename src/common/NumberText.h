@@ -17,8 +17,12 @@ double ParseReal(std::string_view text);
 // exponent digits: FormatScientific(200000, 4) == "2.000E+005".
 std::string FormatScientific(double value, int significantDigits);
 
+// The same text appended to `out`, for writers of large outputs.
+void AppendScientific(std::string& out, double value, int significantDigits);
+
 // "%0.<n>F": fixed notation with `decimals` decimals: FormatFixed(0.7071, 3) == "0.707".
 std::string FormatFixed(double value, int decimals);
+void AppendFixed(std::string& out, double value, int decimals);
 
 // The general form of dialog boxes: up to 15 significant digits, trailing zeros
 // dropped, exponent form (1E-5, 1.5E20) below 1E-4 and from 1E15 on.
