@@ -1,0 +1,21 @@
+#include "app/AppSetup.h"
+
+#include "Version.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace mirelo {
+
+void SetUpApplication(QApplication& application)
+{
+    application.setApplicationName("Kavu");
+    application.setApplicationDisplayName("Kavu");
+    application.setApplicationVersion(QString::fromLatin1(kVersion));
+    const QStringList sans = {"Liberation Sans", "Arimo", "DejaVu Sans"};
+    QFont::insertSubstitutions("MS Sans Serif", sans);
+    QFont::insertSubstitutions("Arial", sans);
+    QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "DejaVu Sans"});
+}
+
+} // namespace mirelo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace mirelo {
+
+// Asks the user for a file to open. The filter is written "description|pattern"
+// (pairs may repeat: "a|*.a|b|*.b"). Commands hold this interface so tests can
+// answer without a modal dialog.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> OpenFile(const QString& filter) = 0;
+};
+
+// The desktop's file-open dialog. On confirmation the chosen file's folder
+// becomes the working directory, where the solver is later started.
+class DialogFileChooser : public FileChooser {
+public:
+    explicit DialogFileChooser(QWidget* parent) : parent_(parent) {}
+    std::optional<QString> OpenFile(const QString& filter) override;
+
+private:
+    QWidget* parent_;
+};
+
+// "s2k file|*.s2k" as Qt writes a name filter: "s2k file (*.s2k)".
+QString QtNameFilter(const QString& filter);
+
+} // namespace mirelo

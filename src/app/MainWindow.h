@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/CommandHost.h"
+#include "app/FileChooser.h"
+#include "app/Messenger.h"
+#include "app/Session.h"
+#include "view/Navigation.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace mirelo {
+
+class DrawingArea;
+class FramePropertiesDialog;
+class LoadDisplayDialog;
+class ModelStatusBar;
+class ViewOptionDialog;
+enum class ToolbarPicture;
+
+// TForm1, the main window: toolbar, drawing area and status bar, the command
+// map of its menus and buttons, and the s2k open command. It owns the session
+// and creates the dialogs, which live as long as it does.
+class MainWindow : public QMainWindow, public CommandHost {
+    Q_OBJECT
+
+public:
+    // Without a chooser or messenger the desktop's file dialog and message box are used.
+    explicit MainWindow(std::unique_ptr<FileChooser> fileChooser = nullptr,
+                        std::unique_ptr<Messenger> messenger = nullptr);
+    ~MainWindow() override;
+
+    Session& session() { return session_; }
+    ModelStatusBar& statusPanels() { return *statusBar_; }
+    DrawingArea& drawingArea() { return *drawingArea_; }
+
+    void RunCommand(const std::function<void()>& command) override;
+    void Redraw() override;
+
+    // Asks for an s2k file and opens it; cancelling changes nothing.
+    void OpenS2kFile();
+    // Imports the file; the session's text and model are replaced only when the
+    // whole import succeeds. Raises the import's error otherwise.
+    void OpenS2kPath(const QString& path);
+    void ShowModelCounts();
+
+    // Toolbar commands (the menu items trigger the same buttons).
+    void ToolButton2Click();  // "Refresh": hide the load labels and repaint
+    void ToolButton13Click(); // "Zoom All"
+    void ShowStandardView(StandardView which);
+
+    // Mouse events of the drawing area and wheel events of the window.
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp(int x, int y);
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildToolBar();
+    void BuildMenus();
+    QAction* AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
+                           std::function<void()> command, bool longRunning = true);
+    void AddMenuItem(QMenu* menu, const char* name, const QString& caption, const char* button,
+                     const QKeySequence& shortcut = {});
+    void Run(const std::function<void()>& command, bool busy);
+    void ShowDialog(QDialog* dialog);
+    void Apply(const ViewReaction& reaction);
+    ViewArea Area();
+
+    Session session_;
+    std::unique_ptr<FileChooser> fileChooser_;
+    std::unique_ptr<Messenger> messenger_;
+    DrawingArea* drawingArea_ = nullptr;
+    ModelStatusBar* statusBar_ = nullptr;
+    ViewOptionDialog* viewOptionDialog_ = nullptr;       // TForm4
+    LoadDisplayDialog* loadDisplayDialog_ = nullptr;     // TForm5
+    FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
+    std::map<QString, QAction*> buttonActions_;
+    bool shown_ = false;
+};
+
+} // namespace mirelo

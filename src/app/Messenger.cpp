@@ -1,0 +1,13 @@
+#include "app/Messenger.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace mirelo {
+
+void MessageBoxMessenger::ShowError(const QString& message)
+{
+    QMessageBox::critical(parent_, QApplication::applicationDisplayName(), message);
+}
+
+} // namespace mirelo

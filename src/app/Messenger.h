@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace mirelo {
+
+// Shows a failure to the user. Commands hold this interface so tests can read
+// the message instead of closing a modal box.
+class Messenger {
+public:
+    virtual ~Messenger() = default;
+    virtual void ShowError(const QString& message) = 0;
+};
+
+// A message box over the given window.
+class MessageBoxMessenger : public Messenger {
+public:
+    explicit MessageBoxMessenger(QWidget* parent) : parent_(parent) {}
+    void ShowError(const QString& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace mirelo

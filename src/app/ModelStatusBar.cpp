@@ -1,0 +1,70 @@
+#include "app/ModelStatusBar.h"
+
+#include "model/Model.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace mirelo {
+
+namespace {
+
+// A panel asks for its documented width (or its text's, when longer) but may
+// shrink with a small window instead of holding the window wide.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel(const QString& text, int width, QWidget* parent) : QLabel(text, parent), width_(width) {}
+    QSize sizeHint() const override { return {std::max(width_, QLabel::sizeHint().width()), QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int width_;
+};
+
+QString CountText(std::int32_t count)
+{
+    return QString::number(std::max(count, 0));
+}
+
+} // namespace
+
+ModelStatusBar::ModelStatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName("StatusBar1");
+    setSizeGripEnabled(false);
+    const char* const captions[kPanelCount] = {"Operation", "", "Node", "", "Frame", "", "Shell", "",  "Solid",
+                                               "",          "Mat", "", "Fsec", "", "Wsec", "", ""};
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto* panel = new StatusPanel(captions[i], i == 0 ? 80 : 50, this);
+        panel->setObjectName(QString("StatusPanel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+        addWidget(panel, i == kPanelCount - 1 ? 1 : 0);
+        panels_[static_cast<std::size_t>(i)] = panel;
+    }
+}
+
+QString ModelStatusBar::PanelText(int panel) const
+{
+    return panels_.at(static_cast<std::size_t>(panel))->text();
+}
+
+void ModelStatusBar::SetPanelText(int panel, const QString& text)
+{
+    panels_.at(static_cast<std::size_t>(panel))->setText(text);
+}
+
+void ModelStatusBar::ShowModelCounts(const Model& model)
+{
+    SetPanelText(3, CountText(model.Joints.count));
+    SetPanelText(5, CountText(model.Frames.count));
+    SetPanelText(7, CountText(model.ActiveShellCount));
+    SetPanelText(9, CountText(model.Solids.count));
+    SetPanelText(11, CountText(model.Materials.count));
+    SetPanelText(13, CountText(model.FrameSections.count));
+    SetPanelText(15, CountText(model.ShellSections.count));
+}
+
+} // namespace mirelo

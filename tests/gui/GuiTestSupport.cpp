@@ -1,0 +1,106 @@
+#include "GuiTestSupport.h"
+
+#include "app/DrawingArea.h"
+#include "app/ModelStatusBar.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+#include <QToolButton>
+
+namespace mirelo::test {
+
+const char* const kPortalS2k = R"(SYSTEM
+  LENGTH=MM  FORCE=N
+
+JOINT
+  1  X=0  Y=0  Z=0
+  2  X=0  Y=0  Z=3000
+  3  X=5000  Y=0  Z=3000
+  4  X=5000  Y=0  Z=0
+
+RESTRAINT
+  ADD=1  DOF=U1,U2,U3
+  ADD=4  DOF=U1,U2,U3,R1,R2,R3
+
+MATERIAL
+  NAME=CONC  IDES=C  M=2.4E-09  W=2.4E-05
+    T=0  E=25000  U=0.2  A=1E-05
+
+FRAME SECTION
+  NAME=NCOL  MAT=CONC  SH=R  T=500,500
+  NAME=EBEAM  MAT=CONC  SH=R  T=600,300
+
+FRAME
+  1  J=1,2  SEC=NCOL  NSEG=4  ANG=0
+  2  J=2,3  SEC=EBEAM  NSEG=4  ANG=22.5
+  3  J=4,3  SEC=NCOL  NSEG=4  ANG=90
+
+LOAD
+  NAME=DEAD
+    TYPE=FORCE
+      ADD=2  UX=1400  UY=2600  UZ=0  RX=0  RY=2.6E6  RZ=0
+  NAME=LIVE
+    TYPE=DISTRIBUTED
+      ADD=2  RD=0,1  UZ=-2,-4
+
+END
+)";
+
+std::optional<QString> ScriptedFileChooser::OpenFile(const QString& filter)
+{
+    filters << filter;
+    if (answers.empty())
+        return std::nullopt;
+    const QString answer = answers.takeFirst();
+    if (answer.isEmpty())
+        return std::nullopt;
+    return answer;
+}
+
+TestWindow::TestWindow()
+{
+    auto fileChooser = std::make_unique<ScriptedFileChooser>();
+    auto recorder = std::make_unique<RecordingMessenger>();
+    chooser = fileChooser.get();
+    messenger = recorder.get();
+    window = std::make_unique<MainWindow>(std::move(fileChooser), std::move(recorder));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was not exposed");
+}
+
+void TestWindow::OpenThroughMenu(const QString& path)
+{
+    chooser->answers.push_back(path);
+    window->findChild<QAction*>("ImportSap2000txtfile1")->trigger();
+}
+
+QToolButton* TestWindow::Button(const char* name)
+{
+    return window->findChild<QToolButton*>(name);
+}
+
+QString TestWindow::Panel(int index)
+{
+    return window->statusPanels().PanelText(index);
+}
+
+QColor TestWindow::PixelAt(int x, int y)
+{
+    return window->drawingArea().Canvas().pixelColor(x, y);
+}
+
+TempS2k::TempS2k(const QString& text, const QString& name) : path_(dir_.filePath(name))
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        qFatal("cannot write the test model %s", qPrintable(path_));
+}
+
+QString ExamplePath(const QString& name)
+{
+    return QString(MIRELO_SOURCE_DIR) + "/examples/" + name;
+}
+
+} // namespace mirelo::test

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/FileChooser.h"
+#include "app/MainWindow.h"
+#include "app/Messenger.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+class QToolButton;
+
+namespace mirelo::test {
+
+// Answers file-open requests from a queue (nothing queued, or an empty path:
+// the user cancels) and remembers the filters asked for.
+class ScriptedFileChooser : public FileChooser {
+public:
+    std::optional<QString> OpenFile(const QString& filter) override;
+    QStringList answers;
+    QStringList filters;
+};
+
+// Keeps the messages instead of showing a box.
+class RecordingMessenger : public Messenger {
+public:
+    void ShowError(const QString& message) override { messages << message; }
+    QStringList messages;
+};
+
+// A main window wired to the two fakes, shown and exposed on the offscreen screen.
+struct TestWindow {
+    TestWindow();
+    MainWindow& operator*() { return *window; }
+    MainWindow* operator->() { return window.get(); }
+
+    ScriptedFileChooser* chooser;
+    RecordingMessenger* messenger;
+    std::unique_ptr<MainWindow> window;
+
+    // Opens a file through the File menu as a user would.
+    void OpenThroughMenu(const QString& path);
+    QToolButton* Button(const char* name);
+    QString Panel(int index);
+    QColor PixelAt(int x, int y);
+};
+
+// A small frame model in millimetres and newtons: four joints, two columns
+// (section NCOL, red) and a beam (EBEAM, blue), two load cases. Joint 1 is
+// fixed in U1..U3, joint 4 in all six.
+extern const char* const kPortalS2k;
+
+// Writes `text` as a file in a temporary folder that lives as long as the object.
+class TempS2k {
+public:
+    explicit TempS2k(const QString& text, const QString& name = "model.s2k");
+    QString path() const { return path_; }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+QString ExamplePath(const QString& name);
+
+} // namespace mirelo::test

@@ -1,0 +1,234 @@
+// Start-up: the application title, the main window's layout, its command map
+// and the start values of the session.
+#include "GuiTestSupport.h"
+
+#include "app/AppSetup.h"
+#include "app/DrawingArea.h"
+#include "app/ModelStatusBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+struct MenuEntry {
+    const char* name; // "-" for a separator
+    const char* caption;
+    bool enabled;
+};
+
+// The items of one menu in order, as "name caption enabled" lines.
+QStringList Describe(QMenu* menu)
+{
+    QStringList lines;
+    for (QAction* item : menu->actions())
+        lines << (item->isSeparator() ? QString("-")
+                                      : item->objectName() + " " + item->text() + (item->isEnabled() ? " on" : " off"));
+    return lines;
+}
+
+QStringList Describe(std::initializer_list<MenuEntry> entries)
+{
+    QStringList lines;
+    for (const MenuEntry& e : entries)
+        lines << (QString(e.name) == "-" ? QString("-")
+                                         : QString(e.name) + " " + e.caption + (e.enabled ? " on" : " off"));
+    return lines;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void applicationAndWindowTitles()
+    {
+        QCOMPARE(QApplication::applicationDisplayName(), QString("Kavu"));
+        TestWindow w;
+        QCOMPARE(w->objectName(), QString("TForm1"));
+        QCOMPARE(w->windowTitle(), QString("Mirelo"));
+        QCOMPARE(w->size(), QSize(1116, 739));
+    }
+
+    void sessionStartsWithEveryDefault()
+    {
+        TestWindow w;
+        const Session& s = w->session();
+        QCOMPARE(s.view.Scale, 5.0);
+        QCOMPARE(s.view.PanX, 0.0);
+        QCOMPARE(s.view.PlanAngle, 0.0);
+        QCOMPARE(s.view.TiltAngle, 0.0);
+        QCOMPARE(s.view.MouseMode, 0);
+        QCOMPARE(s.view.SelectedFrame, 0);
+        QCOMPARE(s.view.LoadCaseShown, 0);
+        QCOMPARE(s.view.LoadTypeShown, 0);
+        QCOMPARE(s.view.DeformScale, 0.0);
+        QCOMPARE(s.view.HingeMax, 0.0001);
+        QCOMPARE(s.view.HingeMin, -0.0001);
+        const LayerSwitches& f = s.view.LayerFlags;
+        const bool on[] = {f.ShowNodes, f.ShowFrames, f.ShowSupports, f.ShowShells, f.ShowReleases, f.ShowSolids};
+        const bool off[] = {f.ShowNodeLabels, f.ShowFrameLabels,  f.ShowFrameAxes,  f.ShowDiaphragms,
+                            f.ShowHingeCircles, f.ShowShellLabels, f.ShowSolidLabels};
+        for (bool flag : on)
+            QVERIFY(flag);
+        for (bool flag : off)
+            QVERIFY(!flag);
+        QVERIFY(s.S2kLines.empty());
+        QCOMPARE(s.model.Joints.count, 0);
+        QCOMPARE(s.model.Frames.count, 0);
+        QCOMPARE(s.model.SectionPalette[4], RgbColour(0, 94, 31));
+        QCOMPARE(s.model.SectionPalette[16], RgbColour(255, 0, 255));
+        QCOMPARE(s.model.SectionPalette[17], 0);
+    }
+
+    void twoWindowsShareNothing()
+    {
+        TestWindow a;
+        TestWindow b;
+        a->session().view.Scale = 42;
+        QCOMPARE(b->session().view.Scale, 5.0);
+    }
+
+    void statusBarHasSeventeenPanelsAndNoCountsYet()
+    {
+        TestWindow w;
+        QVERIFY(w->findChild<ModelStatusBar*>("StatusBar1"));
+        const QStringList expected = {"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid",
+                                      "",          "Mat", "", "Fsec", "", "Wsec", "", ""};
+        QCOMPARE(ModelStatusBar::kPanelCount, 17);
+        for (int i = 0; i < ModelStatusBar::kPanelCount; ++i)
+            QCOMPARE(w.Panel(i), expected[i]);
+    }
+
+    void toolbarHasEveryButtonInOrder()
+    {
+        TestWindow w;
+        auto* toolBar = w->findChild<QToolBar*>("ToolBar1");
+        QVERIFY(toolBar);
+        QStringList names;
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) {
+                names << action->objectName();
+                continue;
+            }
+            QWidget* button = toolBar->widgetForAction(action);
+            names << button->objectName();
+            QVERIFY2(!action->icon().isNull(), qPrintable(button->objectName()));
+            QVERIFY2(!action->toolTip().isEmpty(), qPrintable(button->objectName()));
+        }
+        const QStringList expected = {"ToolButton1",  "ToolButton7",  "ToolButton5",  "ToolButton6",  "ToolButton14",
+                                      "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton13", "ToolButton15",
+                                      "ToolButton4",  "ToolButton3",  "ToolButton2",  "ToolButton18", "ToolButton16",
+                                      "ToolButton9",  "ToolButton17", "ToolButton30", "ToolButton29", "ToolButton19",
+                                      "ToolButton24", "ToolButton8",  "ToolButton26", "ToolButton27", "ToolButton25"};
+        QCOMPARE(names, expected);
+        QCOMPARE(w.Button("ToolButton13")->toolTip(), QString("Zoom All"));
+        QCOMPARE(w.Button("ToolButton17")->toolTip(), QString("Select Elem"));
+        // Commands whose windows come later stand disabled.
+        for (const char* later : {"ToolButton5", "ToolButton6", "ToolButton19", "ToolButton24", "ToolButton8",
+                                  "ToolButton26", "ToolButton27", "ToolButton25"})
+            QVERIFY2(!w.Button(later)->isEnabled(), later);
+    }
+
+    void menusFollowTheCommandMap()
+    {
+        TestWindow w;
+        auto* bar = w->findChild<QMenuBar*>("MainMenu1");
+        QVERIFY(bar);
+        QStringList titles;
+        for (QAction* menu : bar->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"File", "View", "Define", "Gen_tcl", "Post", "Help"}));
+
+        QCOMPARE(Describe(w->findChild<QMenu*>("File1")),
+                 Describe({{"ImportSap2000txtfile1", "Import Sap2000 txt file", true},
+                           {"-", "", false},
+                           {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", false}}));
+        QCOMPARE(Describe(w->findChild<QMenu*>("View1")),
+                 Describe({{"Pan1", "Pan", true},
+                           {"ZoomAll1", "Zoom All", true},
+                           {"RotateView1", "Rotate View", true},
+                           {"Refresh1", "Refresh", true},
+                           {"-", "", false},
+                           {"XYView1", "XY View", true},
+                           {"XZView1", "XZ View", true},
+                           {"YZView1", "YZ View", true},
+                           {"-", "", false},
+                           {"ViewOption1", "View Option", true},
+                           {"ShowLoads1", "Show Load", true}}));
+        QCOMPARE(Describe(w->findChild<QMenu*>("Define1")),
+                 Describe({{"FrameSection1", "Frame Section", false},
+                           {"Material1", "Material", false},
+                           {"-", "", false},
+                           {"RecorderSetting1", "Recorder Setting", false},
+                           {"AnalysisCase1", "Analysis Case", false}}));
+        QCOMPARE(Describe(w->findChild<QMenu*>("Gentcl1")),
+                 Describe({{"OpenSEEStclFile1", "OpenSEES tcl File", false},
+                           {"-", "", false},
+                           {"RunOpenSEES1", "Run OpenSEES", false}}));
+        QCOMPARE(Describe(w->findChild<QMenu*>("Post1")),
+                 Describe({{"Deform1", "Deformation", false}, {"Force1", "Force", true}}));
+        QCOMPARE(Describe(w->findChild<QMenu*>("Help1")),
+                 Describe({{"Manuel1", "Mirelo Tutorial", false}, {"-", "", false}, {"About1", "About", false}}));
+    }
+
+    void keyboardShortcuts()
+    {
+        TestWindow w;
+        const auto shortcut = [&](const char* item) { return w->findChild<QAction*>(item)->shortcut(); };
+        QCOMPARE(shortcut("ImportSap2000txtfile1"), QKeySequence(QKeySequence::Open));
+        QCOMPARE(shortcut("ZoomAll1"), QKeySequence("Ctrl+0"));
+        QCOMPARE(shortcut("XYView1"), QKeySequence("Ctrl+1"));
+        QCOMPARE(shortcut("XZView1"), QKeySequence("Ctrl+2"));
+        QCOMPARE(shortcut("YZView1"), QKeySequence("Ctrl+3"));
+        QCOMPARE(shortcut("Refresh1"), QKeySequence("F5"));
+    }
+
+    void forceDoesNothing()
+    {
+        TestWindow w;
+        w->session().view.LoadCaseShown = 3;
+        w->findChild<QAction*>("Force1")->trigger();
+        QCOMPARE(w->session().view.LoadCaseShown, 3);
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // The first showing runs "Refresh": the white area with its banner.
+    void firstShowingPaintsTheBanner()
+    {
+        TestWindow w;
+        const QImage& canvas = w->drawingArea().Canvas();
+        QCOMPARE(canvas.size(), w->drawingArea().size());
+        QCOMPARE(w.PixelAt(canvas.width() / 2, canvas.height() / 2), QColor(Qt::white));
+        QCOMPARE(w.PixelAt(0, canvas.height() / 2), QColor(Qt::black)); // the border
+        int dark = 0;
+        for (int y = 5; y < 30; ++y)
+            for (int x = 8; x < 150; ++x)
+                dark += w.PixelAt(x, y).lightness() < 128 ? 1 : 0;
+        QVERIFY2(dark > 20, "the banner title is not painted");
+    }
+
+    void everyDialogIsCreatedHidden()
+    {
+        TestWindow w;
+        for (const char* form : {"TForm4", "TForm5", "TForm9"}) {
+            auto* dialog = w->findChild<QWidget*>(form);
+            QVERIFY2(dialog, form);
+            QVERIFY2(!dialog->isVisible(), form);
+        }
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
