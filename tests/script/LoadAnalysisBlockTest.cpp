@@ -1,0 +1,251 @@
+#include "script/ScriptTestSupport.h"
+
+namespace mirelo {
+namespace {
+
+using test::Lines;
+
+// Cases DEAD and LIVE; DEAD holds a point load on joint 5 and distributed
+// loads on frame 12, LIVE a point load on joint 6.
+Model LoadedModel()
+{
+    Model model = test::ModelWithCounts(30, 12);
+    model.LoadCaseNames = {"", "DEAD", "LIVE"};
+    model.LoadCaseCount = 2;
+    model.Loads.Reset(6);
+    model.Loads[1] = {5, kJointForce, "DEAD", 0, {0, 0, 0, -10, 0, 0, 0}};
+    model.Loads[2] = {12, kFrameDistributed, "DEAD", 3, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[3] = {12, kFrameDistributed, "DEAD", 2, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[4] = {12, kFrameDistributed, "DEAD", 1, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[5] = {6, kJointForce, "LIVE", 0, {0, 1, 0, 0, 0, 0, 0}};
+    model.Loads[6] = {7, kJointForce, "dead", 0, {0, 1, 0, 0, 0, 0, 0}}; // another case
+    return model;
+}
+
+const Lines kDeadPattern = {"## Load Case = DEAD",
+                            "pattern Plain 1 Linear {",
+                            "load 5 0.000E+000 0.000E+000 -1.000E+001 0.000E+000 0.000E+000 0.000E+000",
+                            "eleLoad -ele 12 -type -beamUniform -5.000E+000 0 0",
+                            "eleLoad -ele 12 -type -beamUniform 0 5.000E+000 0",
+                            "eleLoad -ele 12 -type -beamUniform 0 0 5.000E+000",
+                            "}"};
+const Lines kStaticLines = {"puts \"analysis\"", "constraints Plain", "numberer Plain", "system BandGeneral",
+                            "test EnergyIncr 1.0e-6 200", "algorithm Newton"};
+
+Lines Concat(std::initializer_list<Lines> parts)
+{
+    Lines all;
+    for (const Lines& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+test::BlockOutput Analysis(const Model& model, const AnalysisSettings& analysis)
+{
+    return test::WriteBlock(WriteLoadAnalysisBlock, model, analysis);
+}
+
+AnalysisSettings OfType(std::int32_t type)
+{
+    AnalysisSettings analysis;
+    analysis.AnalysisType = type;
+    return analysis;
+}
+
+TEST(LoadAnalysisBlock, LoadControlAppliesTheCaseInLoadSteps)
+{
+    const Lines expected = Concat({{"puts \"loading\""},
+                                   kDeadPattern,
+                                   kStaticLines,
+                                   {"integrator LoadControl 1.000E-002", "analysis Static", "analyze 100"}});
+    const test::BlockOutput out = Analysis(LoadedModel(), OfType(1));
+    EXPECT_EQ(out.lines, expected);
+    EXPECT_TRUE(out.warnings.empty());
+}
+
+TEST(LoadAnalysisBlock, DisplacementControlPushesTheControlNode)
+{
+    AnalysisSettings analysis = OfType(2);
+    analysis.PushoverCase = 2;
+    analysis.ControlNode = 25;
+    analysis.AnalysisSteps = 40;
+    const Lines expected = Concat({{"puts \"loading\"", "## Load Case = LIVE", "pattern Plain 2 Linear {",
+                                    "load 6 1.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000", "}"},
+                                   kStaticLines,
+                                   {"integrator DisplacementControl 25 1 1.000E-001", "analysis Static", "analyze 40"}});
+    EXPECT_EQ(Analysis(LoadedModel(), analysis).lines, expected);
+}
+
+TEST(LoadAnalysisBlock, GravityThenPushoverWithoutLoadConst)
+{
+    AnalysisSettings analysis = OfType(3);
+    analysis.PushoverCase = 2;
+    analysis.LoadSteps = 10;
+    analysis.LoadFactor = 0.5;
+    const test::BlockOutput out = Analysis(LoadedModel(), analysis);
+    EXPECT_EQ(out.lines.front(), "puts \"gravity\"");
+    EXPECT_EQ(out.lines[14], "integrator LoadControl 5.000E-002");
+    EXPECT_EQ(out.lines[16], "analyze 10");
+    EXPECT_EQ(out.lines[17], "puts \"pushover\"");
+    EXPECT_EQ(out.lines.back(), "analyze 100");
+    EXPECT_EQ(std::count(out.lines.begin(), out.lines.end(), "loadConst -time 0.0"), 0);
+    EXPECT_TRUE(out.warnings.empty());
+
+    analysis.PushoverCase = 1; // the same pattern tag twice: the solver refuses it
+    ASSERT_EQ(Analysis(LoadedModel(), analysis).warnings.size(), 1u);
+}
+
+TEST(LoadAnalysisBlock, ModalWritesModeCountModes)
+{
+    const Lines expected = {"set numModes 12",
+                            "set lambda [eigen  $numModes]",
+                            "set period \"Periods.txt\"",
+                            "set Periods [open $period \"w\"]",
+                            "puts $Periods \" $lambda\"",
+                            "close $Periods",
+                            "record"};
+    EXPECT_EQ(Analysis(LoadedModel(), OfType(4)).lines, expected);
+    AnalysisSettings analysis = OfType(4);
+    analysis.ModeCount = 3;
+    EXPECT_EQ(Analysis(LoadedModel(), analysis).lines.front(), "set numModes 3");
+}
+
+const Lines kDamping = {" ",
+                        "set xDamp 0.05;",
+                        "set nEigenI 1;",
+                        "set nEigenJ 2;",
+                        "set lambdaN [eigen [expr $nEigenJ]];",
+                        "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
+                        "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
+                        "set omegaI [expr pow($lambdaI,0.5)]; ",
+                        "set omegaJ [expr pow($lambdaJ,0.5)];",
+                        "set alphaM [expr $xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)]; ",
+                        "set betaKcurr [expr 2.*$xDamp/($omegaI+$omegaJ)];   ",
+                        "rayleigh $alphaM $betaKcurr 0 0  "};
+
+const Lines kUniformExcitation = {"  ",
+                                  "set IDloadTag 1001;",
+                                  "set iGMfile \"GMX.txt\";",
+                                  "set iGMdirection \"1\"; ",
+                                  "set iGMfact \"0.1\";  ",
+                                  "set dt 0.02;   ",
+                                  "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
+                                  "incr IDloadTag; ",
+                                  "set GMfatt [expr 1*$iGMfact];  ",
+                                  "timeSeries Path $IDloadTag -dt $dt -filePath $iGMfile -factor  $GMfatt;",
+                                  "pattern UniformExcitation  $IDloadTag  $GMdirection -accel  $IDloadTag; ",
+                                  "}  ",
+                                  "  ",
+                                  "constraints Transformation; ",
+                                  "numberer Plain;  ",
+                                  "system UmfPack; ",
+                                  "test EnergyIncr 1.0e-4 200; ",
+                                  "algorithm Newton ",
+                                  "integrator Newmark 0.5 0.25 ",
+                                  "analysis Transient",
+                                  "analyze 1000 0.02"};
+
+TEST(LoadAnalysisBlock, TimeHistoryIsDampingAndUniformExcitation)
+{
+    EXPECT_EQ(Analysis(LoadedModel(), OfType(5)).lines, Concat({kDamping, kUniformExcitation}));
+}
+
+TEST(LoadAnalysisBlock, GravityTimeHistoryHoldsTheGravityAndWipesItsAnalysis)
+{
+    const Lines expected = Concat({{"puts \"gravity\""},
+                                   kDeadPattern,
+                                   kStaticLines,
+                                   {"integrator LoadControl 1.000E-002", "analysis Static", "analyze 100",
+                                    "loadConst -time 0.0", "wipeAnalysis"},
+                                   kDamping,
+                                   kUniformExcitation});
+    EXPECT_EQ(Analysis(LoadedModel(), OfType(6)).lines, expected);
+}
+
+TEST(LoadAnalysisBlock, MultipleSupportImposesTwoDisplacementSeries)
+{
+    const Lines multiSupport = {"  ",
+                                "set iGMfile \"DM1X.txt\"; ",
+                                "set iGMfact \"1\";",
+                                "set dt 0.02;",
+                                "timeSeries Path 1 -dt $dt -filePath $iGMfile -factor  $iGMfact;",
+                                "  ",
+                                "set iGMfile \"DM1X.txt\";",
+                                "set iGMfact \"1\";",
+                                "set dt 0.02; ",
+                                "timeSeries Path 2 -dt $dt -filePath $iGMfile -factor  $iGMfact;",
+                                "  ",
+                                "pattern MultiSupport  1   { ",
+                                "    groundMotion 1 Plain -disp 1",
+                                "    imposedMotion 1 1 1  ",
+                                "    imposedMotion 3 1 1  ",
+                                " }",
+                                "pattern MultiSupport  2   {",
+                                "    groundMotion 2 Plain -disp 2",
+                                "    imposedMotion 2 1 2 ",
+                                "    imposedMotion 4 1 2 ",
+                                " }",
+                                "  ",
+                                "constraints Transformation;",
+                                "numberer Plain; ",
+                                "system UmfPack;  ",
+                                "test EnergyIncr 1.0e-4 200; ",
+                                "algorithm Newton ",
+                                "integrator Newmark 0.5 0.25",
+                                "analysis Transient",
+                                "analyze 1000 0.02 "};
+    const test::BlockOutput out = Analysis(LoadedModel(), OfType(7));
+    EXPECT_EQ(out.lines, Concat({kDamping, multiSupport}));
+    EXPECT_TRUE(out.warnings.empty());
+    EXPECT_EQ(Analysis(test::ModelWithCounts(3), OfType(7)).warnings.size(), 1u); // no node 4
+}
+
+TEST(LoadAnalysisBlock, DiaphragmsNeedTransformationConstraints)
+{
+    const Model model = LoadedModel();
+    const Lines lines = test::WriteBlocks(model, {}, {}, [](ScriptContext& script) {
+                            script.rigidDiaphragmLines = 1;
+                            WriteLoadAnalysisBlock(script);
+                        }).lines;
+    EXPECT_EQ(lines[9], "constraints Transformation");
+}
+
+TEST(LoadAnalysisBlock, ACaseOutsideTheTableGivesAnEmptyPatternAndAWarning)
+{
+    for (const std::int32_t c : {0, 3, 11, -2}) {
+        AnalysisSettings analysis;
+        analysis.LoadCase = c;
+        const test::BlockOutput out = Analysis(LoadedModel(), analysis);
+        EXPECT_EQ(out.lines[1], "## Load Case = ");
+        EXPECT_EQ(out.lines[2], "pattern Plain " + std::to_string(c) + " Linear {");
+        EXPECT_EQ(out.lines[3], "}");
+        ASSERT_EQ(out.warnings.size(), 1u);
+        EXPECT_EQ(out.warnings[0], "LoadCase " + std::to_string(c)
+                                       + " is not a load case of the model (it has 2): its pattern has no loads");
+    }
+}
+
+TEST(LoadAnalysisBlock, BadSettings)
+{
+    AnalysisSettings analysis;
+    analysis.LoadSteps = 0;
+    EXPECT_THROW(
+        try { Analysis(LoadedModel(), analysis); } catch (const FloatingPointError& e) {
+            EXPECT_STREQ(e.what(), "Floating point division by zero");
+            throw;
+        },
+        FloatingPointError);
+    analysis.LoadFactor = 0; // 0 / 0
+    EXPECT_THROW(Analysis(LoadedModel(), analysis), FloatingPointError);
+    analysis.AnalysisType = 2; // load steps play no part
+    EXPECT_NO_THROW(Analysis(LoadedModel(), analysis));
+
+    for (const std::int32_t type : {0, 8, -1}) {
+        const test::BlockOutput out = Analysis(LoadedModel(), OfType(type));
+        EXPECT_TRUE(out.lines.empty());
+        EXPECT_EQ(out.warnings.size(), 1u);
+    }
+}
+
+} // namespace
+} // namespace mirelo
