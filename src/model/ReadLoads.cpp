@@ -24,8 +24,10 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
     SectionReader reader(text, "LOAD", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
 
-    // One record per ADD line, built in one pass over the section.
+    // One record per ADD line, built in one pass over the section; room for
+    // every data line is taken at once so the table never moves.
     std::vector<Load> loads(1);
+    loads.reserve(static_cast<std::size_t>(lineCount) + 1);
 
     // Every NAME line is a load case; the table grows with them, so a file
     // with more than ten cases keeps them all.

@@ -37,34 +37,58 @@ constexpr std::array<unsigned char, 256> MakeClassTable()
 }
 constexpr std::array<unsigned char, 256> kClass = MakeClassTable();
 
+namespace {
+
+// The boundaries recorded so far while one line is scanned: a new boundary
+// from the third on closes the field since the previous one.
+class BoundaryRecorder {
+public:
+    BoundaryRecorder(std::string_view line, std::vector<std::string_view>& fields) : line_(line), fields_(fields) {}
+
+    // Whether a blank at scan position p is a boundary: only when it does not
+    // directly follow the last one.
+    bool BlankSeparates(std::size_t p) const { return count_ == 0 || last_ + 1 != p; }
+
+    [[gnu::always_inline]] void Record(std::size_t p)
+    {
+        if (count_ >= 2) {
+            // Characters strictly between the boundaries, 1-based: last+1 .. p-1.
+            const std::size_t length = p > last_ + 1 ? p - last_ - 1 : 0;
+            fields_.push_back(TrimControlAndBlanks(std::string_view(line_.data() + last_, length)));
+        }
+        last_ = p;
+        ++count_;
+    }
+
+private:
+    std::string_view line_;
+    std::vector<std::string_view>& fields_;
+    std::size_t count_ = 0;
+    std::size_t last_ = 0;
+};
+
+} // namespace
+
 void SplitS2kLine(std::string_view line, FieldList& fields)
 {
     // Boundaries are scan positions; position p >= 1 reads character p (1-based)
     // and position 0 reads character 1 again. Field m lies strictly between
-    // boundaries m+1 and m+2 (0-based), so each new boundary from the third on
-    // closes one field; only the last boundary and the count need keeping.
+    // boundaries m+1 and m+2 (0-based).
     fields.fields_.clear();
-    std::size_t count = 0;
-    std::size_t last = 0;
-    const auto record = [&](std::size_t p) {
-        if (count >= 2) {
-            const std::string_view field = p > last + 1 ? line.substr(last, p - last - 1) : std::string_view();
-            fields.fields_.push_back(TrimControlAndBlanks(field));
-        }
-        last = p;
-        ++count;
-    };
+    BoundaryRecorder boundaries(line, fields.fields_);
     const std::size_t length = line.size();
     if (length > 0 && kClass[static_cast<unsigned char>(line[0])] != kPlain)
-        record(0);
-    for (std::size_t p = 1; p <= length; ++p) {
-        const unsigned char c = kClass[static_cast<unsigned char>(line[p - 1])];
-        if (c == kPlain)
+        boundaries.Record(0);
+    const char* const begin = line.data();
+    for (const char* c = begin; c != begin + length; ++c) {
+        const unsigned char kind = kClass[static_cast<unsigned char>(*c)];
+        if (kind == kPlain) [[likely]]
             continue;
-        if (c == kSeparator || count == 0 || last + 1 != p)
-            record(p);
+        const auto p = static_cast<std::size_t>(c - begin) + 1;
+        if (kind == kSeparator || boundaries.BlankSeparates(p))
+            boundaries.Record(p);
     }
-    record(length + 1);
+    boundaries.Record(length + 1);
 }
 
 S2kSection FindS2kSection(const TextLines& lines, std::string_view keyword)

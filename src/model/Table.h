@@ -32,7 +32,6 @@ public:
     {
         if (records.empty())
             records.resize(1);
-        records.shrink_to_fit();
         records_ = std::move(records);
         count = static_cast<std::int32_t>(records_.size() - 1);
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -42,6 +43,20 @@ TEST(ParseReal, AcceptsTheDecimalForms)
     EXPECT_EQ(ParseReal("1e-400"), 0.0); // underflow is zero, not an error
     EXPECT_EQ(ParseReal("-0.0000001e-320"), 0.0);
     EXPECT_EQ(ParseReal("12345e-330"), 0.0);
+}
+
+TEST(ParseReal, ShortDecimalsMatchTheGeneralConversionBitForBit)
+{
+    // Plain decimals take a shortcut; it must give exactly the nearest double.
+    for (const char* text : {"0.1", "0.3", "-10", "6000", "123456789012345", "0.000000000000001", "9.999999999999999",
+                             "-0", "4.35", "0.7071", "1234.5678", ".5", "7."}) {
+        const std::string_view s = text;
+        double expected = 0;
+        std::from_chars(s.data(), s.data() + s.size(), expected);
+        EXPECT_EQ(ParseReal(text), expected) << text;
+        EXPECT_EQ(std::signbit(ParseReal(text)), std::signbit(expected)) << text;
+    }
+    EXPECT_EQ(ParseReal("1234567890123456"), 1234567890123456.0); // 16 digits: the general path
 }
 
 TEST(ParseReal, RejectsNonNumbersAndOverflow)
