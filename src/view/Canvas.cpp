@@ -1,9 +1,6 @@
 #include "view/Canvas.h"
 
-#include <QBrush>
 #include <QColor>
-#include <QPainter>
-#include <QPen>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -17,9 +14,20 @@ namespace {
 // clipped to that frame before they reach the rasterizer.
 constexpr double kClipMargin = 4096;
 
+// The layers draw boxes of a few pixels and the banner one of the area's size;
+// anything larger than this is not a shape of the drawing.
+constexpr std::int64_t kMaxBoxSide = 1 << 16;
+
 QColor ToQColor(std::int32_t colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// 0xAARRGGBB, opaque, from a 24-bit colour with red in the low byte.
+std::uint32_t ToPixel(std::int32_t colour)
+{
+    return 0xFF000000u | (static_cast<std::uint32_t>(colour & 0xFF) << 16) |
+           (static_cast<std::uint32_t>(colour) & 0xFF00u) | ((static_cast<std::uint32_t>(colour) >> 16) & 0xFFu);
 }
 
 // Pixel size of a font of `points` points at 96 dots per inch.
@@ -94,14 +102,11 @@ QPolygonF ClipPolygon(const ClipFrame& frame, QPolygonF polygon)
 
 } // namespace
 
-Canvas::Canvas(QPainter& painter, ViewArea area, const QString& fontFamily)
-    : painter_(painter), area_(area), font_(fontFamily)
+Canvas::Canvas(QImage& image, const QString& fontFamily)
+    : image_(image), area_{image.width(), image.height()}, font_(fontFamily)
 {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setBackgroundMode(Qt::TransparentMode);
-    painter_.setBrushOrigin(0, 0);
     font_.setPixelSize(PixelsOfPoints(fontPoints_));
-    metrics_.emplace(font_, painter_.device());
+    metrics_.emplace(font_, &image_);
 }
 
 Canvas::~Canvas()
@@ -159,7 +164,7 @@ void Canvas::SetFontSize(int points)
     if (points != fontPoints_) {
         fontPoints_ = points;
         font_.setPixelSize(PixelsOfPoints(points));
-        metrics_.emplace(font_, painter_.device());
+        metrics_.emplace(font_, &image_);
     }
 }
 
@@ -250,10 +255,8 @@ void Canvas::Polygon(const std::array<QPoint, 4>& corners)
         polygon << QPointF(p);
     const ClipFrame frame{-kClipMargin, -kClipMargin, area_.width + kClipMargin, area_.height + kClipMargin};
     const QPolygonF clipped = ClipPolygon(frame, polygon);
-    if (clipped.size() >= 3) {
-        ApplyPenAndBrush();
-        painter_.drawPolygon(clipped);
-    }
+    if (clipped.size() >= 3 && clipped.size() <= kMaxPolygonCorners)
+        PaintPolygon(Pixels(), clipped.constData(), static_cast<int>(clipped.size()));
 }
 
 void Canvas::TextOut(std::int32_t x, std::int32_t y, const QString& text)
@@ -265,29 +268,45 @@ void Canvas::TextOut(std::int32_t x, std::int32_t y, const QString& text)
     const int height = metrics_->height();
     if (x + width < 0 || y + height < 0)
         return;
+    if (!textPainter_) {
+        textPainter_.emplace(&image_);
+        textPainter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
     if (brushStyle_ == BrushStyle::Solid)
-        painter_.fillRect(x, y, width, height, ToQColor(brushColour_));
-    painter_.setFont(font_);
-    painter_.setPen(ToQColor(fontColour_));
-    painter_.drawText(x, y + metrics_->ascent(), text);
+        textPainter_->fillRect(x, y, width, height, ToQColor(brushColour_));
+    textPainter_->setFont(font_);
+    textPainter_->setPen(ToQColor(fontColour_));
+    textPainter_->drawText(x, y + metrics_->ascent(), text);
 }
 
-void Canvas::ApplyPenAndBrush()
+PixelBuffer Canvas::Pixels()
 {
-    if (penStyle_ == PenStyle::Clear)
-        painter_.setPen(Qt::NoPen);
-    else
-        painter_.setPen(QPen(ToQColor(penColour_), penWidth_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    textPainter_.reset();
+    return {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
+            image_.bytesPerLine() / 4};
+}
+
+AreaFill Canvas::BrushFill() const
+{
     switch (brushStyle_) {
     case BrushStyle::Solid:
-        painter_.setBrush(ToQColor(brushColour_));
-        break;
-    case BrushStyle::Clear:
-        painter_.setBrush(Qt::NoBrush);
-        break;
+        return {AreaFill::Kind::Solid, ToPixel(brushColour_)};
     case BrushStyle::DiagonalCross:
-        painter_.setBrush(QBrush(ToQColor(brushColour_), Qt::DiagCrossPattern));
+        return {AreaFill::Kind::DiagonalCross, ToPixel(brushColour_)};
+    case BrushStyle::Clear:
         break;
+    }
+    return {AreaFill::Kind::None, 0};
+}
+
+void Canvas::PaintPolygon(const PixelBuffer& pixels, const QPointF* corners, int count) const
+{
+    FillPolygon(pixels, corners, count, BrushFill());
+    if (penStyle_ == PenStyle::Clear)
+        return;
+    for (int k = 0; k < count; ++k) {
+        const QPoint a = corners[k].toPoint(), b = corners[(k + 1) % count].toPoint();
+        DrawLine(pixels, a.x(), a.y(), b.x(), b.y(), penWidth_, ToPixel(penColour_));
     }
 }
 
@@ -318,53 +337,36 @@ void Canvas::Flush()
 
 void Canvas::PaintLines()
 {
-    // A line of width w is painted as w one-pixel strokes side by side across
-    // its minor axis: the same pixels as a square-ended wide line, through the
-    // rasterizer's fast path for thin lines.
-    const int width = std::max(1, penWidth_);
-    strokes_.clear();
-    strokes_.reserve(lines_.size() * static_cast<std::size_t>(width));
-    for (const Segment& s : lines_) {
-        const bool mostlyHorizontal = std::abs(std::int64_t{s.x2} - s.x1) >= std::abs(std::int64_t{s.y2} - s.y1);
-        for (int offset = -(width - 1) / 2; offset <= width / 2; ++offset) {
-            if (mostlyHorizontal)
-                strokes_.emplace_back(s.x1, s.y1 + offset, s.x2, s.y2 + offset);
-            else
-                strokes_.emplace_back(s.x1 + offset, s.y1, s.x2 + offset, s.y2);
-        }
-    }
-    painter_.setPen(QPen(ToQColor(penColour_), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter_.drawLines(strokes_.data(), static_cast<int>(strokes_.size()));
+    const PixelBuffer pixels = Pixels();
+    const std::uint32_t colour = ToPixel(penColour_);
+    for (const Segment& s : lines_)
+        DrawLine(pixels, s.x1, s.y1, s.x2, s.y2, penWidth_, colour);
 }
 
 void Canvas::PaintBoxes()
 {
-    const bool rectangles = batch_ == Batch::Rectangles;
-    const int pen = penStyle_ == PenStyle::Clear ? 0 : std::max(1, penWidth_);
-    if (rectangles && pen == 0) {
-        if (brushStyle_ == BrushStyle::Solid) {
-            const QColor colour = ToQColor(brushColour_);
-            for (const Box& b : boxes_)
-                painter_.fillRect(QRect(b.x1, b.y1, b.x2 - b.x1, b.y2 - b.y1), colour);
-            return;
-        }
-    }
-    ApplyPenAndBrush();
+    const PixelBuffer pixels = Pixels();
+    const auto kind = batch_ == Batch::Rectangles ? BoxShape::Kind::Rectangle : BoxShape::Kind::Ellipse;
+    const bool penVisible = penStyle_ == PenStyle::Solid;
+    const int pen = penVisible ? std::max(1, penWidth_) : 0;
+    const AreaFill fill = BrushFill();
     for (const Box& b : boxes_) {
-        // The outline lies inside the box, which excludes its right and bottom edges.
-        const QRect r(b.x1 + pen / 2, b.y1 + pen / 2, std::max(0, b.x2 - b.x1 - pen), std::max(0, b.y2 - b.y1 - pen));
-        if (rectangles)
-            painter_.drawRect(r);
-        else
-            painter_.drawEllipse(r);
+        const std::int64_t width = std::int64_t{b.x2} - b.x1, height = std::int64_t{b.y2} - b.y1;
+        if (width <= 0 || height <= 0 || width > kMaxBoxSide || height > kMaxBoxSide)
+            continue;
+        if (!shape_ || !shape_->Matches(kind, static_cast<int>(width), static_cast<int>(height), pen))
+            shape_.emplace(kind, static_cast<int>(width), static_cast<int>(height), pen);
+        shape_->Paint(pixels, b.x1, b.y1, penVisible, ToPixel(penColour_), fill);
     }
 }
 
 void Canvas::PaintPolygons()
 {
-    ApplyPenAndBrush();
-    for (const Quad& q : quads_)
-        painter_.drawPolygon(q.corners.data(), 4);
+    const PixelBuffer pixels = Pixels();
+    for (const Quad& q : quads_) {
+        const QPointF corners[4] = {q.corners[0], q.corners[1], q.corners[2], q.corners[3]};
+        PaintPolygon(pixels, corners, 4);
+    }
 }
 
 } // namespace mirelo

@@ -1,22 +1,20 @@
 #pragma once
 
 #include "view/Projection.h"
+#include "view/Raster.h"
 #include "view/RepeatFilter.h"
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QLine>
-#include <QPolygonF>
+#include <QImage>
+#include <QPainter>
 #include <QPoint>
-#include <QRect>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-class QPainter;
 
 namespace mirelo {
 
@@ -29,16 +27,18 @@ enum class BrushStyle { Solid, Clear, DiagonalCross };
 // to the next until set again. Boxes are (x1, y1, x2, y2) with the right and
 // bottom edges outside, as in the classic Windows canvas.
 //
+// It paints into a 32-bit image (Format_RGB32 or ARGB32): shapes pixel by
+// pixel without antialiasing (Raster.h), text through QPainter.
+//
 // Speed: shapes drawn under unchanged attributes are collected and painted in
 // one batch when an attribute changes, another kind of shape is drawn, or on
 // Flush. Inside a batch every shape paints the same opaque colours, so the
 // order does not matter and exact repeats (stacked storeys in a plan view) are
-// painted once. Shapes wholly outside the area are skipped, and lines reaching
-// far outside it are clipped first, so huge pixel values cannot upset the
-// rasterizer.
+// painted once. Shapes wholly outside the image are skipped, and lines and
+// polygons reaching far outside it are clipped first.
 class Canvas {
 public:
-    Canvas(QPainter& painter, ViewArea area, const QString& fontFamily);
+    Canvas(QImage& image, const QString& fontFamily);
     ~Canvas(); // flushes
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -95,13 +95,16 @@ private:
     void AttributeChanged();
     bool Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, std::int64_t maxY) const;
     bool Beyond(QPoint p) const;
-    void ApplyPenAndBrush();
+    PixelBuffer Pixels(); // ends text painting first
+    AreaFill BrushFill() const;
+    void PaintPolygon(const PixelBuffer& pixels, const QPointF* corners, int count) const;
     void PaintLines();
     void PaintBoxes();
     void PaintPolygons();
 
-    QPainter& painter_;
+    QImage& image_;
     ViewArea area_;
+    std::optional<QPainter> textPainter_; // active only between texts
 
     std::int32_t penColour_ = 0;
     int penWidth_ = 1;
@@ -112,6 +115,7 @@ private:
     std::int32_t fontColour_ = 0;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
+    std::optional<BoxShape> shape_; // the last box shape, reused while boxes keep their size
 
     Batch batch_ = Batch::None;
     std::vector<Segment> lines_;
@@ -120,7 +124,6 @@ private:
     RepeatFilter<Segment, SegmentHash> lineFilter_;
     RepeatFilter<Box, BoxHash> boxFilter_;
     RepeatFilter<Quad, QuadHash> quadFilter_;
-    std::vector<QLine> strokes_; // scratch: the 1-pixel strokes of one batch
 };
 
 } // namespace mirelo

@@ -103,6 +103,23 @@ QString ThreeWholeNumbers(double a, double b, double c)
 
 } // namespace
 
+QString ForceLabel(const Load& load)
+{
+    const auto& v = load.value;
+    return ThreeWholeNumbers(v[1] / 1000, v[2] / 1000, v[3] / 1000);
+}
+
+QString MomentLabel(const Load& load)
+{
+    const auto& v = load.value;
+    return ThreeWholeNumbers(v[4] / 1000000, v[5] / 1000000, v[6] / 1000000);
+}
+
+QString ElementLoadLabel(const Load& load)
+{
+    return QString::number(load.direction) + ',' + QString::fromStdString(FormatFixed(load.value[1], 2));
+}
+
 void PaintNodes(Canvas& canvas, const Model& model)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
@@ -303,10 +320,8 @@ void PaintPointLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadC
         const Joint* joint = load.loadType == kJointForce && load.caseName == *caseName ? JointAt(model, load.target) : nullptr;
         if (!joint)
             continue;
-        const auto& v = load.value;
-        canvas.TextOut(joint->screenX, joint->screenY, ThreeWholeNumbers(v[1] / 1000, v[2] / 1000, v[3] / 1000));
-        canvas.TextOut(joint->screenX, joint->screenY + 15,
-                       ThreeWholeNumbers(v[4] / 1000000, v[5] / 1000000, v[6] / 1000000));
+        canvas.TextOut(joint->screenX, joint->screenY, ForceLabel(load));
+        canvas.TextOut(joint->screenX, joint->screenY + 15, MomentLabel(load));
     }
 }
 
@@ -321,8 +336,7 @@ void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loa
         if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target))
             continue;
         const Frame& frame = model.Frames[load.target];
-        canvas.TextOut(frame.midScreenX, frame.midScreenY,
-                       QString::number(load.direction) + ',' + QString::fromStdString(FormatFixed(load.value[1], 2)));
+        canvas.TextOut(frame.midScreenX, frame.midScreenY, ElementLoadLabel(load));
     }
 }
 

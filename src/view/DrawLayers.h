@@ -25,6 +25,13 @@ void PaintShellLabels(Canvas& canvas, const Model& model);
 void PaintReleases(Canvas& canvas, const Model& model);
 void PaintSolids(Canvas& canvas, const Model& model);
 void PaintSolidLabels(Canvas& canvas, const Model& model);
+// Label texts of the loads: "%0.0f,%0.0f,%0.0f" of the forces / 1000 (N to
+// kN) and of the moments / 1000000 (N mm to kN m); "%D,%0.2F" of a frame
+// load's direction and value.
+QString ForceLabel(const Load& load);
+QString MomentLabel(const Load& load);
+QString ElementLoadLabel(const Load& load);
+
 void PaintPointLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase);
 void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase);
 

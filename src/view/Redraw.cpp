@@ -92,45 +92,71 @@ void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view)
         PaintElementLoadLabels(canvas, model, view.LoadCaseShown);
 }
 
+bool PaintsDirectly(const QImage& image)
+{
+    const QImage::Format format = image.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Paints into a 32-bit image. The canvas flushes what it holds when it goes,
+// also when a layer throws, so the picture keeps everything painted before.
+void PaintPicture(Model& model, const ViewState& view, QImage& image)
+{
+    const ViewArea area{image.width(), image.height()};
+    Canvas canvas(image, LabelFontFamily());
+    PaintBanner(canvas, area);
+    ProjectJoints(model, view, area);
+    ProjectFrames(model, view, area);
+    PaintLayers(canvas, model, view);
+}
+
+// Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer
+// throws (the error then goes on to the caller).
+template <typename Deliver>
+void PaintThroughImage(Model& model, const ViewState& view, ViewArea area, Deliver deliver)
+{
+    QImage image = NewCanvasImage(QSize(area.width, area.height));
+    try {
+        PaintPicture(model, view, image);
+    } catch (...) {
+        deliver(image);
+        throw;
+    }
+    deliver(image);
+}
+
+void ProjectOnly(Model& model, const ViewState& view, ViewArea area)
+{
+    ProjectJoints(model, view, area);
+    ProjectFrames(model, view, area);
+}
+
 } // namespace
 
 void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area)
 {
     if (!painter.isActive() || area.width < 1 || area.height < 1) {
-        // Nothing to paint on, but the pixel fields still follow the view.
-        ProjectJoints(model, view, area);
-        ProjectFrames(model, view, area);
+        ProjectOnly(model, view, area); // nothing to paint on, but the pixel fields follow the view
         return;
     }
-    painter.save();
-    const QPaintDevice* device = painter.device();
-    if (device->width() > area.width || device->height() > area.height)
-        painter.setClipRect(0, 0, area.width, area.height);
-    try {
-        // The canvas flushes what it holds when it goes, also when a layer throws,
-        // so the picture keeps everything painted before the error.
-        Canvas canvas(painter, area, LabelFontFamily());
-        PaintBanner(canvas, area);
-        ProjectJoints(model, view, area);
-        ProjectFrames(model, view, area);
-        PaintLayers(canvas, model, view);
-    } catch (...) {
-        painter.restore();
-        throw;
-    }
-    painter.restore();
+    PaintThroughImage(model, view, area, [&painter](const QImage& image) { painter.drawImage(0, 0, image); });
 }
 
 void Redraw(Model& model, const ViewState& view, QImage& canvas)
 {
     const ViewArea area{canvas.width(), canvas.height()};
     if (canvas.isNull()) {
-        ProjectJoints(model, view, area);
-        ProjectFrames(model, view, area);
+        ProjectOnly(model, view, area);
         return;
     }
-    QPainter painter(&canvas);
-    Redraw(model, view, painter, area);
+    if (PaintsDirectly(canvas)) {
+        PaintPicture(model, view, canvas);
+        return;
+    }
+    const QImage::Format format = canvas.format();
+    PaintThroughImage(model, view, area,
+                      [&canvas, format](const QImage& image) { canvas = image.convertToFormat(format); });
 }
 
 } // namespace mirelo

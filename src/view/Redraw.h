@@ -20,7 +20,7 @@ QString BannerCreditLine2(); // what it is
 // legible fallback ("DejaVu Sans").
 QString LabelFontFamily();
 
-// Repaints the whole picture of `area` onto `painter`: the white banner, the
+// Repaints the whole picture of `area` onto `painter` (at its origin): the white banner, the
 // projection (writing the pixel fields of the joint and frame records), then
 // the layers switched on in view.LayerFlags and the load labels. Font sizes are
 // in points at 96 dots per inch, whatever the device.

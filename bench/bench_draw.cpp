@@ -1,0 +1,103 @@
+// One drag step of the viewer on a large model: a pan step of one pixel, then
+// Redraw (project every joint and frame and paint every layer switched on at
+// start-up) into a 1096 x 628 canvas image.
+
+#include "BuildingGenerator.h"
+#include "common/TextLines.h"
+#include "model/ImportS2k.h"
+#include "view/Navigation.h"
+#include "view/Redraw.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace {
+
+using namespace mirelo;
+
+constexpr ViewArea kArea{1096, 628};
+
+// 10 storeys on a 70 x 70 bay grid: 55,461 joints, 149,810 frames, 49,000 shells.
+const Model& LargeBuilding()
+{
+    static const Model model = [] {
+        bench::BuildingSize size;
+        size.storeys = 10;
+        size.baysX = 70;
+        size.baysY = 70;
+        Model m = ImportS2k(TextLines::FromText(bench::GenerateBuildingS2k(size)));
+        if (m.Frames.count < 100000 || m.Joints.count < 50000)
+            throw std::logic_error("the generated building is smaller than the benchmark needs");
+        return m;
+    }();
+    return model;
+}
+
+void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {})
+{
+    Model model = LargeBuilding();
+    ViewState view;
+    view.LayerFlags = layers;
+    view.PlanAngle = planAngle;
+    view.TiltAngle = tiltAngle;
+    QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+    Redraw(model, view, canvas);
+    ZoomAll(model, view, kArea);
+    ArmPan(view);
+    MouseDown(model, view, Qt::LeftButton, 500, 300);
+    int x = 500;
+    for (auto _ : state) {
+        x = x == 500 ? 501 : 500; // wiggle by one pixel so the picture stays in place
+        MouseMove(view, kArea, x, 300);
+        Redraw(model, view, canvas);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    state.counters["joints"] = model.Joints.count;
+    state.counters["frames"] = model.Frames.count;
+    state.counters["shells"] = model.Shells.count;
+}
+
+// The start-up view: plan, fitted by Zoom All.
+void BM_DragStepPlanView(benchmark::State& state)
+{
+    DragStep(state, 0, 0);
+}
+BENCHMARK(BM_DragStepPlanView)->Unit(benchmark::kMillisecond);
+
+// A turned 3-D view, where no two storeys cover each other.
+void BM_DragStepRotatedView(benchmark::State& state)
+{
+    DragStep(state, 30, -60);
+}
+BENCHMARK(BM_DragStepRotatedView)->Unit(benchmark::kMillisecond);
+
+// Where the time goes: the turned view with one start-up layer at a time
+// (0 none, 1 nodes, 2 supports, 3 frames, 4 shells, 5 releases, 6 solids).
+void BM_DragStepRotatedOneLayer(benchmark::State& state)
+{
+    LayerSwitches layers;
+    layers.ShowNodes = state.range(0) == 1;
+    layers.ShowSupports = state.range(0) == 2;
+    layers.ShowFrames = state.range(0) == 3;
+    layers.ShowShells = state.range(0) == 4;
+    layers.ShowReleases = state.range(0) == 5;
+    layers.ShowSolids = state.range(0) == 6;
+    DragStep(state, 30, -60, layers);
+}
+BENCHMARK(BM_DragStepRotatedOneLayer)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv); // fonts need it
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,165 @@
+#include "view/Raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace mirelo {
+
+namespace {
+
+bool Hatched(std::int64_t x, std::int64_t y)
+{
+    return ((x + y) & 7) == 0 || ((x - y) & 7) == 0;
+}
+
+// Bresenham from (x1, y1) towards (x2, y2), the last pixel left out.
+void Stroke(const PixelBuffer& buffer, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+            std::uint32_t colour)
+{
+    const std::int64_t dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    const std::int64_t sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    std::int64_t error = dx + dy;
+    std::int64_t x = x1, y = y1;
+    for (std::int64_t steps = std::max(dx, -dy); steps > 0; --steps) {
+        if (x >= 0 && y >= 0 && x < buffer.width && y < buffer.height)
+            buffer.bits[y * buffer.stride + x] = colour;
+        const std::int64_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+} // namespace
+
+void FillSpan(const PixelBuffer& buffer, std::int64_t y, std::int64_t x0, std::int64_t x1, const AreaFill& fill)
+{
+    if (fill.kind == AreaFill::Kind::None || y < 0 || y >= buffer.height)
+        return;
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, buffer.width);
+    std::uint32_t* row = buffer.bits + y * buffer.stride;
+    if (fill.kind == AreaFill::Kind::Solid) {
+        if (x1 > x0)
+            std::fill(row + x0, row + x1, fill.colour);
+        return;
+    }
+    for (std::int64_t x = x0; x < x1; ++x)
+        if (Hatched(x, y))
+            row[x] = fill.colour;
+}
+
+void DrawLine(const PixelBuffer& buffer, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int width,
+              std::uint32_t colour)
+{
+    width = std::max(1, width);
+    const bool mostlyHorizontal = std::abs(std::int64_t{x2} - x1) >= std::abs(std::int64_t{y2} - y1);
+    for (int offset = -(width - 1) / 2; offset <= width / 2; ++offset) {
+        if (mostlyHorizontal)
+            Stroke(buffer, x1, std::int64_t{y1} + offset, x2, std::int64_t{y2} + offset, colour);
+        else
+            Stroke(buffer, std::int64_t{x1} + offset, y1, std::int64_t{x2} + offset, y2, colour);
+    }
+}
+
+namespace {
+
+// Half-width at row centre `cy` of the ellipse inscribed in [0, w] x [0, h]
+// shrunk by `inset` on every side; negative when the row misses it.
+double EllipseHalfWidth(double w, double h, double inset, double cy)
+{
+    const double rx = w / 2 - inset, ry = h / 2 - inset;
+    if (rx <= 0 || ry <= 0)
+        return -1;
+    const double t = (cy - h / 2) / ry;
+    return t * t > 1 ? -1 : rx * std::sqrt(1 - t * t);
+}
+
+// Pixels x whose centre lies within [centre - half, centre + half].
+void CentredSpan(double centre, double half, int& x0, int& x1)
+{
+    x0 = static_cast<int>(std::ceil(centre - half - 0.5));
+    x1 = static_cast<int>(std::floor(centre + half - 0.5)) + 1;
+}
+
+} // namespace
+
+BoxShape::BoxShape(Kind kind, int width, int height, int penWidth)
+    : kind_(kind), width_(width), height_(height), penWidth_(penWidth)
+{
+    const int pen = std::max(0, penWidth);
+    for (int dy = 0; dy < height; ++dy) {
+        int outer0 = 0, outer1 = width, inner0 = 0, inner1 = 0;
+        const double cy = dy + 0.5;
+        if (kind == Kind::Rectangle) {
+            const bool edgeRow = dy < pen || dy >= height - pen;
+            inner0 = edgeRow ? 0 : std::min(pen, width);
+            inner1 = edgeRow ? 0 : std::max(inner0, width - pen);
+        } else {
+            const double outer = EllipseHalfWidth(width, height, 0, cy);
+            if (outer < 0)
+                continue;
+            CentredSpan(width / 2.0, outer, outer0, outer1);
+            const double inner = EllipseHalfWidth(width, height, pen, cy);
+            if (inner >= 0)
+                CentredSpan(width / 2.0, inner, inner0, inner1);
+            inner0 = std::clamp(inner0, outer0, outer1);
+            inner1 = std::clamp(inner1, inner0, outer1);
+        }
+        if (inner1 <= inner0) {
+            runs_.push_back({dy, outer0, outer1, pen > 0});
+            continue;
+        }
+        if (inner0 > outer0)
+            runs_.push_back({dy, outer0, inner0, true});
+        runs_.push_back({dy, inner0, inner1, false});
+        if (outer1 > inner1)
+            runs_.push_back({dy, inner1, outer1, true});
+    }
+}
+
+void BoxShape::Paint(const PixelBuffer& buffer, std::int64_t x, std::int64_t y, bool penVisible, std::uint32_t pen,
+                     const AreaFill& fill) const
+{
+    const AreaFill outline{penVisible ? AreaFill::Kind::Solid : AreaFill::Kind::None, pen};
+    for (const Run& run : runs_)
+        FillSpan(buffer, y + run.dy, x + run.x0, x + run.x1, run.outline ? outline : fill);
+}
+
+void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, const AreaFill& fill)
+{
+    if (fill.kind == AreaFill::Kind::None || count < 3 || count > kMaxPolygonCorners)
+        return;
+    double top = corners[0].y(), bottom = top;
+    for (int k = 1; k < count; ++k) {
+        top = std::min(top, corners[k].y());
+        bottom = std::max(bottom, corners[k].y());
+    }
+    const auto firstRow = static_cast<std::int64_t>(std::max(std::floor(top), 0.0));
+    const auto endRow = static_cast<std::int64_t>(std::min(std::ceil(bottom), static_cast<double>(buffer.height)));
+    for (std::int64_t y = firstRow; y < endRow; ++y) {
+        const double cy = static_cast<double>(y) + 0.5;
+        double crossings[kMaxPolygonCorners];
+        int found = 0;
+        for (int k = 0; k < count; ++k) {
+            const QPointF a = corners[k], b = corners[(k + 1) % count];
+            if ((a.y() <= cy) == (b.y() <= cy))
+                continue;
+            crossings[found++] = a.x() + (cy - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+        }
+        std::sort(crossings, crossings + found);
+        for (int k = 0; k + 1 < found; k += 2) {
+            int x0 = 0, x1 = 0;
+            CentredSpan((crossings[k] + crossings[k + 1]) / 2, (crossings[k + 1] - crossings[k]) / 2, x0, x1);
+            FillSpan(buffer, y, x0, x1, fill);
+        }
+    }
+}
+
+} // namespace mirelo

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPointF>
+
+#include <cstdint>
+#include <vector>
+
+namespace mirelo {
+
+// Direct pixel painting into a 32-bit (0xAARRGGBB) image buffer. Pixel (x, y)
+// covers the square [x, x+1) x [y, y+1); every routine clips to the buffer, so
+// any coordinates are safe. No blending: each painted pixel takes one colour.
+struct PixelBuffer {
+    std::uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    std::int64_t stride = 0; // pixels per row
+};
+
+// How an area is filled: solid, not at all, or with a diagonal cross-hatch
+// (lines at 45 degrees every 8 pixels, origin at the buffer's corner, the gaps
+// untouched).
+struct AreaFill {
+    enum class Kind { Solid, None, DiagonalCross } kind = Kind::None;
+    std::uint32_t colour = 0;
+};
+
+// Fills pixels x0 .. x1-1 of row y.
+void FillSpan(const PixelBuffer& buffer, std::int64_t y, std::int64_t x0, std::int64_t x1, const AreaFill& fill);
+
+// A line of `width` pixels from (x1, y1) towards (x2, y2), its last pixel left
+// out: `width` one-pixel Bresenham strokes side by side across the minor axis.
+void DrawLine(const PixelBuffer& buffer, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int width,
+              std::uint32_t colour);
+
+// The shape of an ellipse or rectangle inscribed in a w x h box, as runs of
+// pixels relative to the box's top-left corner: the outline of `penWidth`
+// pixels inside the box, and the interior.
+class BoxShape {
+public:
+    enum class Kind { Rectangle, Ellipse };
+    BoxShape(Kind kind, int width, int height, int penWidth);
+
+    bool Matches(Kind kind, int width, int height, int penWidth) const
+    {
+        return kind == kind_ && width == width_ && height == height_ && penWidth == penWidth_;
+    }
+
+    // Paints the shape with its corner at (x, y): outline with `pen` (when
+    // penVisible), interior with `fill`.
+    void Paint(const PixelBuffer& buffer, std::int64_t x, std::int64_t y, bool penVisible, std::uint32_t pen,
+               const AreaFill& fill) const;
+
+private:
+    struct Run {
+        int dy, x0, x1;
+        bool outline;
+    };
+    Kind kind_;
+    int width_, height_, penWidth_;
+    std::vector<Run> runs_;
+};
+
+// Fills a polygon of at most kMaxPolygonCorners corners (even-odd rule, the
+// pixels whose centres lie inside).
+inline constexpr int kMaxPolygonCorners = 16;
+void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, const AreaFill& fill);
+
+} // namespace mirelo

@@ -1,0 +1,334 @@
+// The viewer's arithmetic: projection, Zoom All, the standard views, pan,
+// rotate and wheel steps, the mouse modes and their status texts, and picking.
+
+#include "ViewTestModels.h"
+#include "view/Navigation.h"
+#include "view/PickFrame.h"
+#include "view/Projection.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+constexpr ViewArea kArea{1096, 628};
+
+void Project(Model& model, const ViewState& view, ViewArea area = kArea)
+{
+    ProjectJoints(model, view, area);
+    ProjectFrames(model, view, area);
+}
+
+// A plan spanning X 0..1000 and Y 0..500.
+Model Plan1000By500()
+{
+    return ModelWithJoints({{0, 0, 0}, {1000, 0, 0}, {1000, 500, 0}, {0, 500, 0}});
+}
+
+// Frame 1 from (0,0,0) to (100,0,0), seen in plan at Scale 5: midpoint on pixel (558, 314).
+Model OneFrame()
+{
+    Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}});
+    AddFrame(model, 1, 2, AddFrameSection(model, RgbColour(255, 0, 0)));
+    return model;
+}
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startValues()
+    {
+        const ViewState view;
+        QCOMPARE(view.Scale, 5.0);
+        QCOMPARE(view.HingeMax, 0.0001);
+        QCOMPARE(view.HingeMin, -0.0001);
+        QCOMPARE(view.MouseMode, 0);
+        const LayerSwitches& on = view.LayerFlags;
+        QVERIFY(on.ShowNodes && on.ShowFrames && on.ShowSupports && on.ShowShells && on.ShowReleases && on.ShowSolids);
+        QVERIFY(!on.ShowNodeLabels && !on.ShowFrameLabels && !on.ShowFrameAxes && !on.ShowDiaphragms &&
+                !on.ShowHingeCircles && !on.ShowShellLabels && !on.ShowSolidLabels);
+    }
+
+    void projectionOfTheDocumentedPoint()
+    {
+        const Projector projector(ViewState{}, kArea);
+        QCOMPARE(projector.Project(1000, 500, 0), (ScreenPoint{748, 214}));
+        QCOMPARE(projector.Project(0, 0, 0), (ScreenPoint{548, 314}));
+    }
+
+    void roundingTakesHalvesToEvenAndClamps()
+    {
+        QCOMPARE(RoundToPixel(2.5), 2);
+        QCOMPARE(RoundToPixel(3.5), 4);
+        QCOMPARE(RoundToPixel(-2.5), -2);
+        QCOMPARE(RoundToPixel(2.6), 3);
+        QCOMPARE(RoundToPixel(std::numeric_limits<double>::infinity()), kPixelLimit);
+        QCOMPARE(RoundToPixel(-std::numeric_limits<double>::infinity()), -kPixelLimit);
+        QCOMPARE(RoundToPixel(std::numeric_limits<double>::quiet_NaN()), kPixelLimit);
+        QCOMPARE(RoundToPixel(1e300), kPixelLimit);
+        // An odd width puts the centre on a half pixel: 0 lands on rnd(0.5) = 0, not 1.
+        QCOMPARE(Projector(ViewState{}, ViewArea{1, 1}).Project(0, 0, 0), (ScreenPoint{0, 0}));
+    }
+
+    void framePixelFields()
+    {
+        Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}});
+        AddFrame(model, 1, 2, 0);
+        model.Frames[1].axis2Y = 1; // local 2 along +Y: a tick 40 pixels up in plan
+        ViewState view;
+        view.DeformScale = 1;
+        model.Joints[2].dispX = 10; // joint 2 drawn 2 pixels right; the midpoint stays
+        Project(model, view);
+        const Frame& frame = model.Frames[1];
+        QCOMPARE(model.Joints[2].screenX, 570);
+        QCOMPARE(frame.midScreenX, 558);
+        QCOMPARE(frame.midScreenY, 314);
+        QCOMPARE(frame.axisScreenX, 558);
+        QCOMPARE(frame.axisScreenY, 274);
+        // 548 + 0.2 * 22 = 552.4 and 548 + 0.8 * 22 = 565.6, on the drawn (deformed) chord.
+        QCOMPARE(frame.hingeIScreenX, 552);
+        QCOMPARE(frame.hingeJScreenX, 566);
+        QCOMPARE(frame.hingeIScreenY, 314);
+    }
+
+    void zoomAllFitsThePlan()
+    {
+        Model model = Plan1000By500();
+        ViewState view;
+        ZoomAll(model, view, kArea);
+        QVERIFY(std::abs(view.Scale - 1000 / (0.8 * 1096)) < 0.002);
+        // Centred: the corners sit symmetrically about the area's centre.
+        QVERIFY(std::abs(model.Joints[1].screenX + model.Joints[2].screenX - 1096) <= 2);
+        QVERIFY(std::abs(model.Joints[1].screenY + model.Joints[3].screenY - 628) <= 2);
+        // 80 % of the width binds.
+        QVERIFY(std::abs(model.Joints[2].screenX - model.Joints[1].screenX - 877) <= 2);
+    }
+
+    void zoomAllWithoutJointsChangesNothing()
+    {
+        Model model = ModelWithJoints({});
+        ViewState view;
+        view.PanX = 7;
+        SetStandardView(model, view, StandardView::YZ, kArea);
+        QCOMPARE(view.Scale, 5.0);
+        QCOMPARE(view.PanX, 7.0);
+        QCOMPARE(view.PlanAngle, 90.0);
+        QCOMPARE(view.TiltAngle, -90.0);
+        Model absent; // a file without a JOINT section leaves the count at -1
+        absent.Joints.Reset(-1);
+        ZoomAll(absent, view, kArea);
+        QCOMPARE(view.Scale, 5.0);
+    }
+
+    void zoomAllOnOnePixel()
+    {
+        for (const auto& points : {std::vector<Point3>{{3, 4, 5}}, std::vector<Point3>{{1, 1, 1}, {1, 1, 1}, {1, 1, 1}}}) {
+            Model model = ModelWithJoints(points);
+            ViewState view;
+            view.PanX = 123;
+            ZoomAll(model, view, kArea);
+            QCOMPARE(view.Scale, 1.0);
+            QVERIFY(view.PanX == 0 && view.PanY == 0);
+        }
+    }
+
+    void zoomAllOnAnEmptyAreaDoesNothing()
+    {
+        Model model = Plan1000By500();
+        ViewState view;
+        ZoomAll(model, view, ViewArea{0, 0});
+        QCOMPARE(view.Scale, 5.0);
+        ZoomAll(model, view, ViewArea{1, 1});
+        QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
+    }
+
+    void standardViews()
+    {
+        Model model = ModelWithJoints({{0, 0, 0}, {0, 0, 10}, {0, 10, 0}, {10, 0, 0}});
+        ViewState view;
+        SetStandardView(model, view, StandardView::XZ, kArea);
+        QCOMPARE(view.TiltAngle, -90.0);
+        QVERIFY(model.Joints[2].screenY < model.Joints[1].screenY); // +Z up
+        QVERIFY(model.Joints[4].screenX > model.Joints[1].screenX); // +X right
+        SetStandardView(model, view, StandardView::YZ, kArea);
+        QVERIFY(model.Joints[3].screenX < model.Joints[1].screenX); // +Y to the left
+        QVERIFY(model.Joints[2].screenY < model.Joints[1].screenY);
+        SetStandardView(model, view, StandardView::XY, kArea);
+        QVERIFY(view.PlanAngle == 0 && view.TiltAngle == 0);
+        QVERIFY(model.Joints[3].screenY < model.Joints[1].screenY); // +Y up
+    }
+
+    void panDragFollowsThePointer()
+    {
+        Model model = OneFrame();
+        ViewState view;
+        QCOMPARE(ArmPan(view).status, std::optional<QString>("Pan"));
+        QCOMPARE(view.MouseMode, int(kPanArmed));
+        QVERIFY(!MouseDown(model, view, Qt::LeftButton, 100, 100).redraw);
+        QCOMPARE(view.MouseMode, int(kPanning));
+        QVERIFY(MouseMove(view, kArea, 110, 95).redraw);
+        QCOMPARE(view.PanX, -50.0);
+        QCOMPARE(view.PanY, 25.0);
+        const ViewReaction up = MouseUp(view, kArea, 120, 95);
+        QVERIFY(up.redraw);
+        QCOMPARE(up.status, std::optional<QString>("Pan"));
+        QCOMPARE(view.PanX, -100.0);
+        QCOMPARE(view.PanY, 25.0);
+        QCOMPARE(view.MouseMode, int(kPanArmed));
+        Project(model, view);
+        QCOMPARE(model.Joints[1].screenX, 548 + 20); // dragged 20 right and 5 up
+        QCOMPARE(model.Joints[1].screenY, 314 - 5);
+    }
+
+    void rightButtonEndsEveryMode()
+    {
+        Model model = OneFrame();
+        ViewState view;
+        ArmPan(view);
+        MouseDown(model, view, Qt::LeftButton, 10, 10);
+        const ViewReaction cancel = MouseDown(model, view, Qt::RightButton, 20, 20);
+        QCOMPARE(cancel.status, std::optional<QString>("None"));
+        QCOMPARE(view.MouseMode, int(kMouseNone));
+        QVERIFY(!MouseMove(view, kArea, 50, 50).redraw);
+        QVERIFY(!MouseUp(view, kArea, 60, 60).redraw);
+        QCOMPARE(view.PanX, 0.0);
+
+        QCOMPARE(ArmRotate(view).status, std::optional<QString>("Rotate View"));
+        QCOMPARE(ArmSelect(view).status, std::optional<QString>("Select Elem"));
+        QVERIFY(!SetIdleMode(view).status.has_value());
+        QCOMPARE(view.MouseMode, int(kMouseIdle));
+        QVERIFY(!MouseDown(model, view, Qt::LeftButton, 558, 314).redraw); // idle: no pick
+        QCOMPARE(view.SelectedFrame, 0);
+    }
+
+    void rotateDragAndResetBeyondAFullTurn()
+    {
+        Model model = OneFrame();
+        ViewState view;
+        const ViewArea area{360, 360}; // one pixel is half a degree
+        ArmRotate(view);
+        MouseDown(model, view, Qt::LeftButton, 0, 0);
+        QCOMPARE(view.MouseMode, int(kRotating));
+        MouseMove(view, area, 360, 0); // the full width turns the plan by 180 degrees
+        QCOMPARE(view.PlanAngle, 180.0);
+        MouseMove(view, area, 720, 0);
+        QCOMPARE(view.PlanAngle, 360.0); // 360 itself stays
+        MouseMove(view, area, 721, 0);
+        QCOMPARE(view.PlanAngle, 0.0); // beyond: reset, not wrapped
+        view.TiltAngle = -360;
+        MouseMove(view, area, 721, 0);
+        QCOMPARE(view.TiltAngle, -360.0);
+        const ViewReaction up = MouseUp(view, area, 721, -1);
+        QCOMPARE(view.TiltAngle, 0.0); // -360.5
+        QCOMPARE(up.status, std::optional<QString>("Rotate View"));
+        QCOMPARE(view.MouseMode, int(kRotateArmed));
+    }
+
+    void wheelStepsEachWay()
+    {
+        ViewState view;
+        for (int step = 0; step < 10; ++step)
+            QVERIFY(WheelDown(view).redraw);
+        QVERIFY(std::abs(view.Scale - 5 * std::pow(0.9, 10)) < 1e-12);
+        for (int step = 0; step < 10; ++step)
+            WheelUp(view);
+        QVERIFY(std::abs(view.Scale - 5.0) < 1e-12);
+    }
+
+    void wheelNeverReachesZeroOrInfinity()
+    {
+        ViewState view;
+        for (int step = 0; step < 10000; ++step)
+            WheelDown(view);
+        QVERIFY(view.Scale > 0);
+        Model model = Plan1000By500();
+        Project(model, view);
+        QVERIFY(std::abs(model.Joints[3].screenX) <= kPixelLimit);
+        for (int step = 0; step < 20000; ++step)
+            WheelUp(view);
+        QVERIFY(std::isfinite(view.Scale));
+        Project(model, view);
+        QCOMPARE(model.Joints[3].screenX, 548);
+    }
+
+    void hugeCoordinatesGiveClampedPixels()
+    {
+        Model model = ModelWithJoints({{1e300, -1e300, 1e300}, {-1e308, 1e308, 0}, {0, 0, 0}});
+        AddFrame(model, 1, 2, 0);
+        ViewState view;
+        view.PlanAngle = 30;
+        view.TiltAngle = -60;
+        Project(model, view);
+        ZoomAll(model, view, kArea);
+        QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
+        for (std::int32_t k = 1; k <= 3; ++k)
+            QVERIFY(std::abs(model.Joints[k].screenX) <= kPixelLimit && std::abs(model.Joints[k].screenY) <= kPixelLimit);
+        QVERIFY(std::abs(model.Frames[1].hingeIScreenX) <= kPixelLimit);
+    }
+
+    void pickBoxEdges()
+    {
+        Model model = OneFrame();
+        ViewState view;
+        Project(model, view); // midpoint (558, 314)
+        QCOMPARE(PickFrame(model, view, 553, 314), 1); // 5 left hits
+        QCOMPARE(PickFrame(model, view, 563, 314), 0); // 5 right misses
+        QCOMPARE(PickFrame(model, view, 558, 309), 1); // 5 above hits
+        QCOMPARE(PickFrame(model, view, 558, 319), 0); // 5 below misses
+        QCOMPARE(PickFrame(model, view, 562, 318), 1);
+    }
+
+    void higherFrameNumberWins()
+    {
+        Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}, {100, 0, 0}, {0, 0, 0}, {500, 0, 0}, {600, 0, 0}});
+        AddFrame(model, 1, 2, 0);
+        AddFrame(model, 3, 4, 0); // the same midpoint
+        AddFrame(model, 5, 6, 0);
+        ViewState view;
+        Project(model, view);
+        QCOMPARE(PickFrame(model, view, 558, 314), 2);
+    }
+
+    void pickBoxStaysAtTheUndeformedMidpoint()
+    {
+        Model model = OneFrame();
+        model.Joints[1].dispY = 100;
+        model.Joints[2].dispY = 100;
+        ViewState view;
+        view.DeformScale = 1; // the line is drawn 20 pixels higher
+        Project(model, view);
+        QCOMPARE(PickFrame(model, view, 558, 294), 0);
+        QCOMPARE(PickFrame(model, view, 558, 314), 1);
+    }
+
+    void selectModeClicks()
+    {
+        Model model = OneFrame();
+        ViewState view;
+        Project(model, view);
+        ArmSelect(view);
+        const ViewReaction hit = MouseDown(model, view, Qt::LeftButton, 558, 314);
+        QVERIFY(hit.redraw && hit.showFrameProperties);
+        QCOMPARE(view.SelectedFrame, 1);
+        QCOMPARE(view.MouseMode, int(kSelectElement));
+        const ViewReaction miss = MouseDown(model, view, Qt::LeftButton, 10, 10);
+        QVERIFY(!miss.redraw && !miss.showFrameProperties);
+        QCOMPARE(view.SelectedFrame, 0);
+        const ViewReaction right = MouseDown(model, view, Qt::RightButton, 558, 314);
+        QVERIFY(right.showFrameProperties); // picks first, then leaves the mode
+        QCOMPARE(view.SelectedFrame, 1);
+        QCOMPARE(view.MouseMode, int(kMouseNone));
+        QCOMPARE(right.status, std::optional<QString>("None"));
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "NavigationTest.moc"
