@@ -1,0 +1,196 @@
+#include "sections/FiberGenerator.h"
+
+#include "common/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace mirelo {
+namespace {
+
+// A 400 wide, 600 deep rectangle with the import's mesh defaults.
+FrameSection Rectangle400By600(std::int32_t use)
+{
+    FrameSection s;
+    s.name = "N1";
+    s.elementKind = kNonlinearBeamColumn;
+    s.shape = kShapeRectangle;
+    s.dim[1] = 600;
+    s.dim[2] = 400;
+    s.material = 2;
+    s.divideX = s.divideY = s.barNumX = s.barNumY = 5;
+    s.cover = 35;
+    s.barAreaX = s.barAreaY = 1000;
+    s.sectionUse = use;
+    return s;
+}
+
+TEST(GenerateFibers, RectangularColumnHas25CoreFibresAnd20Bars)
+{
+    FrameSection s = Rectangle400By600(2);
+    GenerateSectionFibers(s, 7);
+    ASSERT_EQ(s.fiberCount, 45);
+    ASSERT_EQ(s.fibers.size(), 46u);
+    EXPECT_EQ(s.fibers[1].y, -160);
+    EXPECT_EQ(s.fibers[1].z, -240);
+    EXPECT_EQ(s.fibers[5].y, 160);
+    EXPECT_EQ(s.fibers[6].z, -120);
+    for (int j = 1; j <= 25; ++j) {
+        EXPECT_DOUBLE_EQ(s.fibers[static_cast<std::size_t>(j)].area, 400.0 * 600 / 25);
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(j)].material, 2);
+    }
+    const double xBars[] = {-165, -82.5, 0, 82.5, 165};
+    for (int k = 1; k <= 5; ++k) {
+        const Fiber& first = s.fibers[static_cast<std::size_t>(25 + k)];
+        const Fiber& second = s.fibers[static_cast<std::size_t>(30 + k)];
+        EXPECT_DOUBLE_EQ(first.y, xBars[k - 1]);
+        EXPECT_EQ(first.z, -265);
+        EXPECT_DOUBLE_EQ(second.y, xBars[k - 1]);
+        EXPECT_EQ(second.z, 265);
+        const Fiber& left = s.fibers[static_cast<std::size_t>(35 + k)];
+        const Fiber& right = s.fibers[static_cast<std::size_t>(40 + k)];
+        EXPECT_EQ(left.y, -165);
+        EXPECT_EQ(right.y, 165);
+        EXPECT_DOUBLE_EQ(left.z, -265 + k * 530.0 / 6);
+        EXPECT_DOUBLE_EQ(right.z, left.z);
+        for (const Fiber* bar : {&first, &second, &left, &right}) {
+            EXPECT_EQ(bar->area, 200);
+            EXPECT_EQ(bar->material, 7);
+        }
+    }
+}
+
+TEST(GenerateFibers, RectangularBeamHasOneRowAtEachFace)
+{
+    FrameSection s = Rectangle400By600(1);
+    GenerateSectionFibers(s, 1);
+    ASSERT_EQ(s.fiberCount, 35);
+    for (int k = 1; k <= 5; ++k) {
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(25 + k)].z, 265);
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(30 + k)].z, -265);
+    }
+    EXPECT_EQ(s.fibers[26].y, -165);
+    EXPECT_EQ(s.fibers[35].y, 165);
+}
+
+TEST(GenerateFibers, ASingleBarStandsInTheMiddleOfItsRow)
+{
+    FrameSection s = Rectangle400By600(1);
+    s.barNumX = 1;
+    s.barNumY = 1;
+    GenerateSectionFibers(s, 1);
+    ASSERT_EQ(s.fiberCount, 27);
+    EXPECT_EQ(s.fibers[26].y, 0);
+    EXPECT_EQ(s.fibers[26].area, 1000);
+    EXPECT_EQ(s.fibers[27].y, 0);
+    EXPECT_EQ(CornerToCornerBar(1, 1, 400, 35), 0.0);
+    EXPECT_EQ(CornerToCornerBar(3, 5, 400, 35), 0.0);
+    EXPECT_EQ(BetweenCornersBar(1, 1, 600, 35), 0.0);
+}
+
+TEST(GenerateFibers, NoFixedLimitOfEightyFibres)
+{
+    FrameSection s = Rectangle400By600(2);
+    s.divideX = 20;
+    s.divideY = 30;
+    GenerateSectionFibers(s, 1);
+    EXPECT_EQ(s.fiberCount, 620);
+    EXPECT_EQ(s.fibers.size(), 621u);
+    s.divideX = 100000;
+    s.divideY = 100000;
+    EXPECT_THROW(GenerateSectionFibers(s, 1), Error);
+}
+
+TEST(GenerateFibers, CountsOfZeroOrBelowGiveNothing)
+{
+    FrameSection s = Rectangle400By600(2);
+    s.divideX = -1;
+    s.barNumX = 0;
+    s.barNumY = -3;
+    GenerateSectionFibers(s, 1);
+    EXPECT_EQ(s.fiberCount, 0);
+    s.divideX = 0;
+    s.barNumY = 2;
+    GenerateSectionFibers(s, 1);
+    EXPECT_EQ(s.fiberCount, 4);
+    EXPECT_EQ(s.fibers[1].y, -165);
+}
+
+TEST(GenerateFibers, IShapeFlangesThenWeb)
+{
+    FrameSection s;
+    s.shape = kShapeI;
+    s.dim = {0, 400, 200, 20, 10, 0, 0};
+    s.divideX = 4;
+    s.divideY = 6;
+    s.material = 3;
+    GenerateSectionFibers(s, 1);
+    ASSERT_EQ(s.fiberCount, 14);
+    EXPECT_EQ(s.fibers[1].y, -75);
+    EXPECT_EQ(s.fibers[1].z, -190);
+    EXPECT_EQ(s.fibers[1].area, 1000);
+    EXPECT_EQ(s.fibers[5].z, 190);
+    double webHeight = 0;
+    for (int k = 9; k <= 14; ++k) {
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(k)].y, 0);
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(k)].material, 3);
+        webHeight += s.fibers[static_cast<std::size_t>(k)].area / 10;
+    }
+    EXPECT_DOUBLE_EQ(webHeight, 360);
+    EXPECT_DOUBLE_EQ(s.fibers[9].z, -180 + 30);
+}
+
+TEST(GenerateFibers, PipeFibresEveryEighteenDegrees)
+{
+    FrameSection s;
+    s.shape = kShapePipe;
+    s.dim = {0, 200, 10, 0, 0, 0, 0};
+    s.divideX = 20;
+    GenerateSectionFibers(s, 1);
+    ASSERT_EQ(s.fiberCount, 20);
+    EXPECT_EQ(s.fibers[1].y, 95);
+    EXPECT_EQ(s.fibers[1].z, 0);
+    EXPECT_NEAR(s.fibers[6].y, 0, 1e-12);
+    EXPECT_NEAR(s.fibers[6].z, 95, 1e-12);
+    EXPECT_NEAR(s.fibers[2].y, 95 * std::cos(std::numbers::pi / 10), 1e-12);
+    EXPECT_DOUBLE_EQ(s.fibers[1].area, (40000.0 - 32400.0) * std::numbers::pi / 4 / 20);
+}
+
+TEST(GenerateFibers, BoxWallsAcrossThenDown)
+{
+    FrameSection s;
+    s.shape = kShapeBox;
+    s.dim = {0, 400, 200, 20, 10, 0, 0};
+    s.divideX = 2;
+    s.divideY = 3;
+    GenerateSectionFibers(s, 1);
+    ASSERT_EQ(s.fiberCount, 10);
+    EXPECT_EQ(s.fibers[1].y, -50);
+    EXPECT_EQ(s.fibers[1].z, -190);
+    EXPECT_EQ(s.fibers[1].area, 2000);
+    EXPECT_EQ(s.fibers[3].z, 190);
+    EXPECT_EQ(s.fibers[5].y, -95);
+    EXPECT_EQ(s.fibers[5].z, -120);
+    EXPECT_EQ(s.fibers[5].area, 1200);
+    EXPECT_EQ(s.fibers[10].y, 95);
+    EXPECT_EQ(s.fibers[10].z, 120);
+}
+
+TEST(GenerateFibers, OnlyFibreKindsAreRebuilt)
+{
+    Model model;
+    model.FrameSections.Reset(7);
+    for (std::int32_t k = 1; k <= 7; ++k) {
+        model.FrameSections[k] = Rectangle400By600(2);
+        model.FrameSections[k].elementKind = k;
+        model.FrameSections[k].fiberCount = -5; // left alone unless rebuilt
+    }
+    GenerateFibers(model, 1);
+    for (std::int32_t k = 1; k <= 7; ++k)
+        EXPECT_EQ(model.FrameSections[k].fiberCount, HasFiberSection(k) ? 45 : -5) << "kind " << k;
+}
+
+} // namespace
+} // namespace mirelo
