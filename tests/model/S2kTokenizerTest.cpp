@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace mirelo {
@@ -129,6 +130,46 @@ TEST(FindS2kSection, EmptyAllBlankAndUnendedSections)
     EXPECT_EQ(Find({"X", "MASS", "··ADD=1"}, "MASS").DataLineCount(), -2); // -start-1
     // The keyword twice with a blank line between: end of the first, start of the second.
     EXPECT_LT(Find({"X", "MASS", "", "MASS", "··1", ""}, "MASS").DataLineCount(), -1);
+}
+
+} // namespace
+} // namespace mirelo
+
+namespace mirelo {
+namespace {
+
+// The section rule as the documents state it, line by line for one keyword.
+S2kSection DocumentedSection(const TextLines& lines, std::string_view keyword)
+{
+    S2kSection s;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == keyword)
+            s.start = i;
+        if (lines[i].find_first_not_of(std::string_view("\t\r\n \x01\x1f", 6)) == std::string_view::npos && s.end == 0
+            && s.start != 0)
+            s.end = i;
+    }
+    return s;
+}
+
+TEST(FindS2kSections, AgreesWithTheLineByLineRuleOnRandomFiles)
+{
+    const std::vector<std::string_view> keywords = {"JOINT", "FRAME", "FRAME SECTION", "LOAD"};
+    const std::vector<std::string> pool = {"JOINT", "FRAME", "FRAME SECTION", "LOAD", "", " ", "\t", "  1  X=0",
+                                           "JOINT ", "X", "\x01"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        TextLines lines;
+        const int count = static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i)
+            lines.Append(pool[random() % pool.size()]);
+        const std::vector<S2kSection> found = FindS2kSections(lines, keywords);
+        for (std::size_t k = 0; k < keywords.size(); ++k) {
+            const S2kSection expected = DocumentedSection(lines, keywords[k]);
+            ASSERT_EQ(found[k].start, expected.start) << "round " << round << " " << keywords[k];
+            ASSERT_EQ(found[k].end, expected.end) << "round " << round << " " << keywords[k];
+        }
+    }
 }
 
 } // namespace
