@@ -1,0 +1,242 @@
+// Select mode, frame picking, the yellow highlight and "Frame Properties".
+#include "GuiTestSupport.h"
+
+#include "app/DrawingArea.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+
+// A spring (kind 7) and a frame whose section is missing, both in the XY plane.
+const char* const kOddFramesS2k = R"(SYSTEM
+
+JOINT
+  1  X=0  Y=0  Z=0
+  2  X=0  Y=3000  Z=0
+  3  X=5000  Y=3000  Z=0
+
+FRAME SECTION
+  NAME=RSPRING  MAT=NONE  SH=R  T=1,1
+
+FRAME
+  1  J=1,2  SEC=RSPRING  NSEG=1  ANG=0
+  2  J=2,3  SEC=MISSING  NSEG=1  ANG=0
+
+)";
+
+class FrameSheet {
+public:
+    explicit FrameSheet(MainWindow& window) : dialog(window.findChild<QDialog*>("TForm9"))
+    {
+        grid = dialog->findChild<QTableWidget*>("StringGrid1");
+        edit = dialog->findChild<QLineEdit*>("Edit1");
+    }
+    QString Cell(int row, int column) const
+    {
+        const QTableWidgetItem* item = grid->item(row, column);
+        return item ? item->text() : QString();
+    }
+    QStringList Values() const
+    {
+        QStringList values;
+        for (int row = 0; row < 7; ++row)
+            values << Cell(row, 1);
+        return values;
+    }
+
+    QDialog* dialog;
+    QTableWidget* grid;
+    QLineEdit* edit;
+};
+
+struct PortalInSelectMode {
+    PortalInSelectMode()
+    {
+        w.OpenThroughMenu(portal.path());
+        w.Button("ToolButton11")->click(); // the XZ view, where the portal stands
+        w.Button("ToolButton17")->click();
+    }
+    QPoint Mid(int frame)
+    {
+        const Frame& f = w->session().model.Frames[frame];
+        return {f.midScreenX, f.midScreenY};
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(&w->drawingArea(), button, {}, at);
+    }
+    TempS2k portal{kPortalS2k};
+    TestWindow w;
+};
+
+} // namespace
+
+class FramePropertiesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sheetLayout()
+    {
+        TestWindow w;
+        FrameSheet sheet(*w);
+        QCOMPARE(sheet.dialog->windowTitle(), QString("Frame Properties"));
+        QVERIFY(sheet.dialog->font().bold());
+        QCOMPARE(sheet.dialog->findChild<QLabel*>("Label1")->text(), QString("Frame Label"));
+        QVERIFY(sheet.edit->isReadOnly());
+        QCOMPARE(sheet.dialog->findChild<QPushButton*>("Button1")->text(), QString("Refresh"));
+        QCOMPARE(sheet.dialog->findChild<QPushButton*>("Button2")->text(), QString("OK"));
+        QCOMPARE(sheet.grid->rowCount(), 11);
+        QCOMPARE(sheet.grid->columnCount(), 2);
+        QCOMPARE(sheet.grid->columnWidth(0), 120);
+        QCOMPARE(sheet.grid->columnWidth(1), 110);
+        QCOMPARE(sheet.grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        const QStringList captions = {"Label", "Node i", "Node j", "Angle", "Section", "Element Type", "Material"};
+        for (int row = 0; row < 11; ++row)
+            QCOMPARE(sheet.Cell(row, 0), row < 7 ? captions[row] : QString());
+    }
+
+    void pickShowsTheSheetAndTheHighlight()
+    {
+        PortalInSelectMode p;
+        const QPoint mid = p.Mid(2);
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kBlue);
+        p.Click(mid);
+        QCOMPARE(p.w->session().view.SelectedFrame, 2);
+        QCOMPARE(p.w->session().view.MouseMode, 101);
+        FrameSheet sheet(*p.w);
+        QVERIFY(sheet.dialog->isVisible());
+        QCOMPARE(sheet.edit->text(), QString("2"));
+        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "22.5", "EBEAM", "1", "CONC"}));
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kYellow);
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y() + 2), kYellow); // five pixels wide
+    }
+
+    void pickBoxEdges()
+    {
+        PortalInSelectMode p;
+        const QPoint mid = p.Mid(2);
+        p.Click(mid + QPoint(5, 0));
+        QCOMPARE(p.w->session().view.SelectedFrame, 0);
+        p.Click(mid + QPoint(0, 5));
+        QCOMPARE(p.w->session().view.SelectedFrame, 0);
+        QVERIFY(!FrameSheet(*p.w).dialog->isVisible());
+        p.Click(mid + QPoint(-5, -5));
+        QCOMPARE(p.w->session().view.SelectedFrame, 2);
+    }
+
+    void clickingEmptySpaceKeepsTheDialogAndTheOldHighlight()
+    {
+        PortalInSelectMode p;
+        const QPoint mid = p.Mid(1);
+        p.Click(mid);
+        QCOMPARE(p.w->session().view.SelectedFrame, 1);
+        p.Click(QPoint(2, 2));
+        QCOMPARE(p.w->session().view.SelectedFrame, 0);
+        QVERIFY(FrameSheet(*p.w).dialog->isVisible());
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kYellow); // no redraw on a miss
+    }
+
+    void aPickWhileOpenMovesTheHighlightNotTheSheet()
+    {
+        PortalInSelectMode p;
+        p.Click(p.Mid(1));
+        p.Click(p.Mid(3));
+        FrameSheet sheet(*p.w);
+        QCOMPARE(p.w->session().view.SelectedFrame, 3);
+        QCOMPARE(sheet.edit->text(), QString("1"));
+        sheet.dialog->findChild<QPushButton*>("Button1")->click(); // "Refresh" re-reads Edit1
+        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "NCOL", "2", "CONC"}));
+        QCOMPARE(p.w.PixelAt(p.Mid(3).x(), p.Mid(3).y()), kYellow);
+    }
+
+    void everyWayOfClosingDropsTheSelection_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("OK") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
+    }
+
+    void everyWayOfClosingDropsTheSelection()
+    {
+        QFETCH(int, how);
+        PortalInSelectMode p;
+        const QPoint mid = p.Mid(2);
+        p.Click(mid);
+        FrameSheet sheet(*p.w);
+        if (how == 0)
+            sheet.dialog->findChild<QPushButton*>("Button2")->click();
+        else if (how == 1)
+            sheet.dialog->close();
+        else
+            QTest::keyClick(sheet.dialog, Qt::Key_Escape);
+        QVERIFY(!sheet.dialog->isVisible());
+        QCOMPARE(p.w->session().view.SelectedFrame, 0);
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kBlue);
+    }
+
+    void hiddenFramesHideTheHighlight()
+    {
+        PortalInSelectMode p;
+        const QPoint mid = p.Mid(2);
+        p.w->session().view.LayerFlags.ShowFrames = false;
+        p.Click(mid);
+        QCOMPARE(p.w->session().view.SelectedFrame, 2);
+        QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), QColor(Qt::white));
+    }
+
+    void rightClickPicksThenLeavesSelectMode()
+    {
+        PortalInSelectMode p;
+        p.Click(p.Mid(3), Qt::RightButton);
+        QCOMPARE(p.w->session().view.SelectedFrame, 3);
+        QCOMPARE(p.w->session().view.MouseMode, 0);
+        QCOMPARE(p.w.Panel(1), QString("None"));
+        QVERIFY(FrameSheet(*p.w).dialog->isVisible());
+    }
+
+    void springsAndFramesWithoutASection()
+    {
+        TempS2k odd(kOddFramesS2k);
+        TestWindow w;
+        w.OpenThroughMenu(odd.path());
+        QVERIFY(w.messenger->messages.isEmpty());
+        w.Button("ToolButton17")->click();
+        const Frame& spring = w->session().model.Frames[1];
+        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(spring.midScreenX, spring.midScreenY));
+        FrameSheet sheet(*w);
+        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "RSPRING", "7", ""}));
+        // The release circle covers the midpoint; the highlight shows along the line.
+        QCOMPARE(w.PixelAt(spring.hingeIScreenX, spring.hingeIScreenY), kYellow);
+
+        sheet.dialog->close();
+        const Frame& orphan = w->session().model.Frames[2];
+        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(orphan.midScreenX, orphan.midScreenY));
+        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "0", "", "", ""}));
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void anImportClosesTheSheet()
+    {
+        PortalInSelectMode p;
+        p.Click(p.Mid(2));
+        p.w.OpenThroughMenu(p.portal.path());
+        QVERIFY(!FrameSheet(*p.w).dialog->isVisible());
+        QCOMPARE(p.w->session().view.SelectedFrame, 0);
+    }
+};
+
+QTEST_MAIN(FramePropertiesTest)
+#include "FramePropertiesTest.moc"

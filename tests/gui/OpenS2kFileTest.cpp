@@ -1,0 +1,206 @@
+// The open command: import, counts in the status bar, zoom; failures keep the
+// model the user had; odd models and window sizes do not crash.
+#include "GuiTestSupport.h"
+
+#include "app/DrawingArea.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+QStringList CountPanels(TestWindow& w)
+{
+    QStringList counts;
+    for (int panel = 3; panel <= 15; panel += 2)
+        counts << w.Panel(panel);
+    return counts;
+}
+
+bool EveryJointInside(MainWindow& window)
+{
+    const Model& model = window.session().model;
+    const QSize area = window.drawingArea().size();
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        if (joint.screenX < 0 || joint.screenX >= area.width() || joint.screenY < 0 || joint.screenY >= area.height())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class OpenS2kFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void importShowsCountsAndFitsTheModel()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
+        QCOMPARE(w.chooser->filters, QStringList({"s2k file|*.s2k"}));
+        QVERIFY(w.messenger->messages.isEmpty());
+        // joints, frames, shells, solids, materials, frame sections, shell sections
+        QCOMPARE(CountPanels(w), QStringList({"51", "87", "21", "0", "2", "4", "2"}));
+        QCOMPARE(w->session().model.Joints.count, 51);
+        QVERIFY(!w->session().S2kLines.empty());
+        QVERIFY(w->session().view.Scale != 5.0);
+        QVERIFY(EveryJointInside(*w));
+    }
+
+    void toolButtonAndMenuItemOpenAlike()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.chooser->answers << portal.path();
+        w.Button("ToolButton1")->click();
+        QCOMPARE(CountPanels(w), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+        QCOMPARE(w.chooser->filters.size(), 1);
+    }
+
+    void cancelKeepsEverything()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        w->session().view.Scale = 123;
+        w->session().model.FrameSections[1].divideX = 9; // an edit a re-import would lose
+        w.chooser->answers << QString();
+        w->findChild<QAction*>("ImportSap2000txtfile1")->trigger();
+        QCOMPARE(w->session().view.Scale, 123.0);
+        QCOMPARE(w->session().model.FrameSections[1].divideX, 9);
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void failedImportShowsTheMessageAndKeepsTheModel()
+    {
+        TempS2k portal(kPortalS2k);
+        TempS2k broken("SYSTEM\n\nJOINT\n  1  X=0  Y=abc  Z=0\n\n", "broken.s2k");
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        const std::size_t lines = w->session().S2kLines.size();
+        const double scale = w->session().view.Scale;
+
+        w.OpenThroughMenu(broken.path());
+        QCOMPARE(w.messenger->messages.size(), 1);
+        QVERIFY2(w.messenger->messages[0].startsWith("'abc' is not a valid floating point value"),
+                 qPrintable(w.messenger->messages[0]));
+        QVERIFY(w.messenger->messages[0].contains("JOINT"));
+        QCOMPARE(CountPanels(w), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+        QCOMPARE(w->session().model.Joints.count, 4);
+        QCOMPARE(w->session().S2kLines.size(), lines);
+        QCOMPARE(w->session().view.Scale, scale);
+    }
+
+    void missingFileIsReported()
+    {
+        TestWindow w;
+        w.OpenThroughMenu("/nonexistent/folder/model.s2k");
+        QCOMPARE(w.messenger->messages.size(), 1);
+        QVERIFY2(w.messenger->messages[0].startsWith("Cannot open file \"/nonexistent/folder/model.s2k\""),
+                 qPrintable(w.messenger->messages[0]));
+        QCOMPARE(w.Panel(3), QString());
+    }
+
+    void modelWithoutJoints()
+    {
+        TempS2k empty("SYSTEM\n\nMATERIAL\n  NAME=STEEL  IDES=S\n    T=0  E=2E5  U=0.3\n\n");
+        TestWindow w;
+        w.OpenThroughMenu(empty.path());
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(CountPanels(w), QStringList({"0", "0", "0", "0", "1", "0", "0"}));
+        QCOMPARE(w->session().model.Joints.count, -1);
+        QCOMPARE(w->session().view.Scale, 5.0); // nothing to fit
+        for (const char* button : {"ToolButton13", "ToolButton10", "ToolButton11", "ToolButton12"})
+            w.Button(button)->click();
+        QCOMPARE(w->session().view.Scale, 5.0);
+        QCOMPARE(w->session().view.PlanAngle, 90.0); // the YZ view still sets its angles
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void jointsOnOnePointZoomToScaleOne()
+    {
+        TempS2k point("SYSTEM\n\nJOINT\n  1  X=700  Y=300  Z=20\n  2  X=700  Y=300  Z=20\n  3  X=700  Y=300  Z=20\n\n");
+        TestWindow w;
+        w.OpenThroughMenu(point.path());
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(w.Panel(3), QString("3"));
+        QCOMPARE(w->session().view.Scale, 1.0);
+        QCOMPARE(w->session().view.PanX, 0.0);
+        QCOMPARE(w->session().view.PanY, 0.0);
+    }
+
+    void surfaceFollowsTheWindowDownToTinySizes()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        w->resize(800, 500);
+        QTRY_COMPARE(w->drawingArea().Canvas().size(), w->drawingArea().size());
+        for (QSize size : {QSize(1, 1), QSize(0, 0), QSize(40, 30)}) {
+            w->resize(size);
+            QCoreApplication::processEvents();
+            for (const char* button : {"ToolButton13", "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton2"})
+                w.Button(button)->click();
+            QVERIFY(!w->drawingArea().Canvas().isNull());
+            QVERIFY(std::isfinite(w->session().view.Scale) && w->session().view.Scale > 0);
+        }
+        w->resize(900, 600);
+        w.Button("ToolButton13")->click();
+        QVERIFY(EveryJointInside(*w));
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void droppingAnS2kFileOpensIt()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(portal.path())});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.window.get(), &drop);
+        QCOMPARE(w.Panel(3), QString("4"));
+    }
+
+    void otherFilesAreNotTakenByADrop()
+    {
+        TestWindow w;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile("/tmp/picture.png")});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QCoreApplication::sendEvent(w.window.get(), &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    void importDropsTheSelectionOfTheOldModel()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        w->session().view.SelectedFrame = 3;
+        w->session().view.LoadCaseShown = 2;
+        TempS2k single("SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=10  Y=0  Z=0\n\n"
+                       "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n\n",
+                       "single.s2k");
+        w.OpenThroughMenu(single.path());
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(w->session().view.SelectedFrame, 0);
+        QCOMPARE(w->session().view.LoadCaseShown, 0); // the new model has no load cases
+    }
+};
+
+QTEST_MAIN(OpenS2kFileTest)
+#include "OpenS2kFileTest.moc"
