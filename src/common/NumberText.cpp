@@ -245,9 +245,12 @@ double ParseReal(std::string_view text)
     return value;
 }
 
-std::string FormatScientific(double value, int significantDigits)
+namespace {
+
+// The exact paths: from 40 digits of the value, for every case the quick
+// paths below leave to them.
+std::string ExactScientific(double value, int significantDigits)
 {
-    CheckFormattable(value);
     Digits d = value == 0 ? Digits{"0", 1} : RoundDigits(ExactDigits(value), significantDigits);
     if (d.digits.size() < static_cast<std::size_t>(significantDigits))
         d.digits.append(static_cast<std::size_t>(significantDigits) - d.digits.size(), '0');
@@ -270,9 +273,8 @@ std::string FormatScientific(double value, int significantDigits)
     return out;
 }
 
-std::string FormatFixed(double value, int decimals)
+std::string ExactFixed(double value, int decimals)
 {
-    CheckFormattable(value);
     Digits d = value == 0 ? Digits{"0", 1} : ExactDigits(value);
     d = RoundDigits(d, d.exponent + decimals);
     // Integer part: digits before the point, "0" when there are none.
@@ -299,14 +301,178 @@ std::string FormatFixed(double value, int decimals)
     return out;
 }
 
+// The quick paths. The shortest text that reads back as a double (at most 17
+// digits) rounds to the same leading digits as the exact value whenever at
+// most 14 digits are kept, except when the shortest text ends in a 5 just past
+// them: only then can the value be exactly half way, and the exact path
+// decides. Subnormal values carry fewer digits and always take the exact
+// path. (A decimal of 15 digits or fewer that equals the value exactly is
+// its shortest text; a decimal half way between the value and its shortest
+// text would be a shorter or closer text itself.)
+struct ShortDigits {
+    char digits[24];
+    int count = 0;    // digits[0..count)
+    int exponent = 0; // value = 0.d1d2d3... * 10^exponent
+};
+
+ShortDigits Shortest(double magnitude)
+{
+    char buffer[32];
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    ShortDigits s;
+    const char* p = buffer;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.')
+            s.digits[s.count++] = *p;
+    const bool negative = p + 1 < end && p[1] == '-';
+    int exponent = 0;
+    for (p += 2; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    s.exponent = (negative ? -exponent : exponent) + 1;
+    return s;
+}
+
+constexpr int kQuickDigits = 14;
+
+// Keeps `keep` leading digits, half away from zero; false when the exact path
+// must decide. A keep below 0 leaves no digit (the value rounds to zero).
+bool RoundShortest(ShortDigits& s, int keep)
+{
+    if (keep > kQuickDigits)
+        return false;
+    if (keep < 0) {
+        s.count = 0;
+        return true;
+    }
+    if (s.count <= keep) {
+        while (s.count < keep)
+            s.digits[s.count++] = '0';
+        return true;
+    }
+    if (s.count == keep + 1 && s.digits[keep] == '5')
+        return false;
+    const bool up = s.digits[keep] >= '5';
+    s.count = keep;
+    if (!up)
+        return true;
+    int i = keep - 1;
+    while (i >= 0 && s.digits[i] == '9')
+        s.digits[i--] = '0';
+    if (i >= 0) {
+        ++s.digits[i];
+    } else {
+        s.digits[0] = '1'; // 999 becomes 100 one decade up
+        s.count = keep == 0 ? 1 : keep;
+        ++s.exponent;
+    }
+    return true;
+}
+
+// "d.ddd" then "E", the sign and at least three exponent digits.
+void AppendScientificDigits(std::string& out, bool negative, const char* digits, int count, int exponent)
+{
+    char text[48];
+    int n = 0;
+    if (negative)
+        text[n++] = '-';
+    text[n++] = digits[0];
+    if (count > 1) {
+        text[n++] = '.';
+        for (int i = 1; i < count; ++i)
+            text[n++] = digits[i];
+    }
+    text[n++] = 'E';
+    text[n++] = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent; // at most 324 for a double
+    text[n++] = static_cast<char>('0' + magnitude / 100 % 10);
+    text[n++] = static_cast<char>('0' + magnitude / 10 % 10);
+    text[n++] = static_cast<char>('0' + magnitude % 10);
+    out.append(text, static_cast<std::size_t>(n));
+}
+
+bool QuickScientific(std::string& out, double value, int significantDigits)
+{
+    if (significantDigits < 1 || significantDigits > kQuickDigits)
+        return false;
+    if (value == 0) {
+        static constexpr char kZeros[kQuickDigits] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
+        AppendScientificDigits(out, false, kZeros, significantDigits, 0);
+        return true;
+    }
+    if (std::fabs(value) < std::numeric_limits<double>::min())
+        return false;
+    ShortDigits s = Shortest(std::fabs(value));
+    if (!RoundShortest(s, significantDigits))
+        return false;
+    AppendScientificDigits(out, value < 0, s.digits, s.count, s.exponent - 1);
+    return true;
+}
+
+bool QuickFixed(std::string& out, double value, int decimals)
+{
+    if (decimals < 0 || decimals > kQuickDigits)
+        return false;
+    ShortDigits s;
+    s.exponent = 1;
+    if (value != 0) {
+        if (std::fabs(value) < std::numeric_limits<double>::min())
+            return false;
+        s = Shortest(std::fabs(value));
+        if (!RoundShortest(s, s.exponent + decimals))
+            return false;
+    }
+    bool zero = true;
+    for (int i = 0; i < s.count; ++i)
+        zero = zero && s.digits[i] == '0';
+    char text[48];
+    int n = 0;
+    if (value < 0 && !zero)
+        text[n++] = '-';
+    // At most 14 digits are kept, so the integer part has at most 15.
+    if (s.exponent > 0)
+        for (int i = 0; i < s.exponent; ++i)
+            text[n++] = i < s.count ? s.digits[i] : '0';
+    else
+        text[n++] = '0';
+    if (decimals > 0) {
+        text[n++] = '.';
+        for (int j = 0; j < decimals; ++j) {
+            const int i = s.exponent + j;
+            text[n++] = i >= 0 && i < s.count ? s.digits[i] : '0';
+        }
+    }
+    out.append(text, static_cast<std::size_t>(n));
+    return true;
+}
+
+} // namespace
+
 void AppendScientific(std::string& out, double value, int significantDigits)
 {
-    out += FormatScientific(value, significantDigits);
+    CheckFormattable(value);
+    if (!QuickScientific(out, value, significantDigits))
+        out += ExactScientific(value, significantDigits);
+}
+
+std::string FormatScientific(double value, int significantDigits)
+{
+    std::string out;
+    AppendScientific(out, value, significantDigits);
+    return out;
 }
 
 void AppendFixed(std::string& out, double value, int decimals)
 {
-    out += FormatFixed(value, decimals);
+    CheckFormattable(value);
+    if (!QuickFixed(out, value, decimals))
+        out += ExactFixed(value, decimals);
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    std::string out;
+    AppendFixed(out, value, decimals);
+    return out;
 }
 
 std::string FormatGeneral(double value)
