@@ -154,6 +154,22 @@ private slots:
         QCOMPARE(view.TiltAngle, 0.0);
     }
 
+    void shortcutsRunTheViewCommands()
+    {
+        TestWindow w;
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.window.get(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(w->session().view.PlanAngle, 90.0);
+        QCOMPARE(w->session().view.TiltAngle, -90.0);
+        QTest::keyClick(w.window.get(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(w->session().view.PlanAngle, 0.0);
+        QCOMPARE(w->session().view.TiltAngle, 0.0);
+        w->session().view.LoadCaseShown = 1;
+        QTest::keyClick(w.window.get(), Qt::Key_F5);
+        QCOMPARE(w->session().view.LoadCaseShown, 0);
+    }
+
     // The portal frame stands in the XZ plane with its origin at a corner, so
     // the XZ view shows it centred, 80 % of the binding side.
     void zoomAllFitsTheElevation()

@@ -5,6 +5,7 @@
 #include "app/DrawingArea.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -137,6 +138,40 @@ private slots:
         QCOMPARE(w->session().view.Scale, 1.0);
         QCOMPARE(w->session().view.PanX, 0.0);
         QCOMPARE(w->session().view.PanY, 0.0);
+    }
+
+    void everyExampleOpensAndFits()
+    {
+        const QStringList examples = QDir(ExamplePath("")).entryList({"*.s2k"});
+        QVERIFY(!examples.isEmpty());
+        TestWindow w;
+        for (const QString& name : examples) {
+            w.OpenThroughMenu(ExamplePath(name));
+            QVERIFY2(w.messenger->messages.isEmpty(), qPrintable(name));
+            QVERIFY2(w.Panel(3).toInt() > 0, qPrintable(name));
+            w.Button("ToolButton11")->click();
+            QVERIFY2(EveryJointInside(*w), qPrintable(name));
+        }
+    }
+
+    // Bytes that are no s2k text, and coordinates far beyond any screen.
+    void oddFilesDoNotCrash()
+    {
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(static_cast<char>((i * 7919) % 256));
+        TempS2k binary(QString::fromLatin1(garbage), "binary.s2k");
+        TempS2k huge("SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=1E300  Y=-1E300  Z=1E300\n\n"
+                     "FRAME\n  1  J=1,2  SEC=B  NSEG=1  ANG=0\n\n",
+                     "huge.s2k");
+        TestWindow w;
+        w.OpenThroughMenu(binary.path());
+        w.OpenThroughMenu(huge.path());
+        for (const char* button : {"ToolButton13", "ToolButton10", "ToolButton11", "ToolButton12"})
+            w.Button(button)->click();
+        QVERIFY(std::isfinite(w->session().view.Scale));
+        for (const QString& message : w.messenger->messages)
+            QVERIFY2(!message.isEmpty(), "an error without a message");
     }
 
     void surfaceFollowsTheWindowDownToTinySizes()

@@ -96,6 +96,25 @@ private slots:
         QVERIFY(Find<QCheckBox>(dialog, "CheckBox1")->isChecked()); // shown again from the switches
     }
 
+    // An empty result range fails in the section-result layer: the message is
+    // shown and the layers before it stay on the picture.
+    void aFailingRedrawIsShownAndKeepsWhatWasPainted()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        ViewState& view = w->session().view;
+        view.HingeMax = view.HingeMin = 0;
+        w.Button("ToolButton9")->click();
+        auto* dialog = w->findChild<QDialog*>("TForm4");
+        Find<QCheckBox>(dialog, "CheckBox8")->setChecked(true); // "Hinge Circle"
+        Find<QPushButton>(dialog, "Button1")->click();
+        QVERIFY(view.LayerFlags.ShowHingeCircles);
+        QCOMPARE(w.messenger->messages, QStringList({"Invalid floating point operation"}));
+        const Frame& beam = w->session().model.Frames[2];
+        QCOMPARE(w.PixelAt(beam.midScreenX, beam.midScreenY), QColor(0, 0, 255));
+    }
+
     void showLoadListsTheCasesAndLabelsPointForces()
     {
         TempS2k portal(kPortalS2k);
