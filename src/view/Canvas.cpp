@@ -114,15 +114,10 @@ Canvas::~Canvas()
     Flush();
 }
 
-void Canvas::AttributeChanged()
-{
-    Flush();
-}
-
 void Canvas::SetPenColour(std::int32_t colour)
 {
     if (colour != penColour_) {
-        AttributeChanged();
+        Flush(); // the batch was collected under the old attribute
         penColour_ = colour;
     }
 }
@@ -130,7 +125,7 @@ void Canvas::SetPenColour(std::int32_t colour)
 void Canvas::SetPenWidth(int width)
 {
     if (width != penWidth_) {
-        AttributeChanged();
+        Flush(); // the batch was collected under the old attribute
         penWidth_ = width;
     }
 }
@@ -138,7 +133,7 @@ void Canvas::SetPenWidth(int width)
 void Canvas::SetPenStyle(PenStyle style)
 {
     if (style != penStyle_) {
-        AttributeChanged();
+        Flush(); // the batch was collected under the old attribute
         penStyle_ = style;
     }
 }
@@ -146,7 +141,7 @@ void Canvas::SetPenStyle(PenStyle style)
 void Canvas::SetBrushColour(std::int32_t colour)
 {
     if (colour != brushColour_) {
-        AttributeChanged();
+        Flush(); // the batch was collected under the old attribute
         brushColour_ = colour;
     }
 }
@@ -154,7 +149,7 @@ void Canvas::SetBrushColour(std::int32_t colour)
 void Canvas::SetBrushStyle(BrushStyle style)
 {
     if (style != brushStyle_) {
-        AttributeChanged();
+        Flush(); // the batch was collected under the old attribute
         brushStyle_ = style;
     }
 }
@@ -244,12 +239,13 @@ void Canvas::Polygon(const std::array<QPoint, 4>& corners)
     }
     if (Outside(minX, minY, maxX, maxY))
         return;
-    Begin(Batch::Polygons);
     if (!beyond) {
+        Begin(Batch::Polygons);
         quadFilter_.Add(quads_, {corners});
         return;
     }
-    // Rare: a corner far outside. The batch's order does not matter, so paint it now.
+    // Rare: a corner far outside. Paint what came before, then this one, clipped.
+    Flush();
     QPolygonF polygon;
     for (const QPoint& p : corners)
         polygon << QPointF(p);
@@ -339,8 +335,11 @@ void Canvas::PaintLines()
 {
     const PixelBuffer pixels = Pixels();
     const std::uint32_t colour = ToPixel(penColour_);
-    for (const Segment& s : lines_)
-        DrawLine(pixels, s.x1, s.y1, s.x2, s.y2, penWidth_, colour);
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+        const Segment& s = lines_[k];
+        if (!lineFilter_.Superseded(k))
+            DrawLine(pixels, s.x1, s.y1, s.x2, s.y2, penWidth_, colour);
+    }
 }
 
 void Canvas::PaintBoxes()
@@ -350,7 +349,10 @@ void Canvas::PaintBoxes()
     const bool penVisible = penStyle_ == PenStyle::Solid;
     const int pen = penVisible ? std::max(1, penWidth_) : 0;
     const AreaFill fill = BrushFill();
-    for (const Box& b : boxes_) {
+    for (std::size_t k = 0; k < boxes_.size(); ++k) {
+        if (boxFilter_.Superseded(k))
+            continue;
+        const Box& b = boxes_[k];
         const std::int64_t width = std::int64_t{b.x2} - b.x1, height = std::int64_t{b.y2} - b.y1;
         if (width <= 0 || height <= 0 || width > kMaxBoxSide || height > kMaxBoxSide)
             continue;
@@ -363,7 +365,10 @@ void Canvas::PaintBoxes()
 void Canvas::PaintPolygons()
 {
     const PixelBuffer pixels = Pixels();
-    for (const Quad& q : quads_) {
+    for (std::size_t k = 0; k < quads_.size(); ++k) {
+        if (quadFilter_.Superseded(k))
+            continue;
+        const Quad& q = quads_[k];
         const QPointF corners[4] = {q.corners[0], q.corners[1], q.corners[2], q.corners[3]};
         PaintPolygon(pixels, corners, 4);
     }

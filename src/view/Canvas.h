@@ -31,10 +31,9 @@ enum class BrushStyle { Solid, Clear, DiagonalCross };
 // pixel without antialiasing (Raster.h), text through QPainter.
 //
 // Speed: shapes drawn under unchanged attributes are collected and painted in
-// one batch when an attribute changes, another kind of shape is drawn, or on
-// Flush. Inside a batch every shape paints the same opaque colours, so the
-// order does not matter and exact repeats (stacked storeys in a plan view) are
-// painted once. Shapes wholly outside the image are skipped, and lines and
+// one batch, in order, when an attribute changes, another kind of shape is
+// drawn, or on Flush. A shape repeated in a batch (stacked storeys in a plan
+// view) is painted once, in the place of its last copy (RepeatFilter.h). Shapes wholly outside the image are skipped, and lines and
 // polygons reaching far outside it are clipped first.
 class Canvas {
 public:
@@ -92,7 +91,6 @@ private:
     };
 
     void Begin(Batch kind);
-    void AttributeChanged();
     bool Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, std::int64_t maxY) const;
     bool Beyond(QPoint p) const;
     PixelBuffer Pixels(); // ends text painting first

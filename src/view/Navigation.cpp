@@ -17,7 +17,7 @@ void Project(Model& model, const ViewState& view, ViewArea area)
 
 double ClampScale(double scale)
 {
-    return std::clamp(scale, kMinScale, kMaxScale);
+    return std::isnan(scale) ? 1.0 : std::clamp(scale, kMinScale, kMaxScale);
 }
 
 void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
@@ -48,8 +48,8 @@ ViewReaction StatusOnly(const char* text)
 
 void PanStep(ViewState& view, int x, int y)
 {
-    view.PanX -= (x - view.AnchorX) * view.Scale;
-    view.PanY -= (y - view.AnchorY) * view.Scale;
+    view.PanX -= (static_cast<double>(x) - view.AnchorX) * view.Scale;
+    view.PanY -= (static_cast<double>(y) - view.AnchorY) * view.Scale;
 }
 
 double ResetBeyondFullTurn(double angle)
@@ -61,9 +61,9 @@ void RotateStep(ViewState& view, ViewArea area, int x, int y)
 {
     // An empty area cannot be dragged across; skip the division by its size.
     if (area.width > 0)
-        view.PlanAngle += static_cast<double>(x - view.AnchorX) / area.width * 180;
+        view.PlanAngle += (static_cast<double>(x) - view.AnchorX) / area.width * 180;
     if (area.height > 0)
-        view.TiltAngle += static_cast<double>(y - view.AnchorY) / area.height * 180;
+        view.TiltAngle += (static_cast<double>(y) - view.AnchorY) / area.height * 180;
     view.PlanAngle = ResetBeyondFullTurn(view.PlanAngle);
     view.TiltAngle = ResetBeyondFullTurn(view.TiltAngle);
 }

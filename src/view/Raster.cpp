@@ -8,11 +8,6 @@ namespace mirelo {
 
 namespace {
 
-bool Hatched(std::int64_t x, std::int64_t y)
-{
-    return ((x + y) & 7) == 0 || ((x - y) & 7) == 0;
-}
-
 // Bresenham from (x1, y1) towards (x2, y2), the last pixel left out.
 void Stroke(const PixelBuffer& buffer, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
             std::uint32_t colour)
@@ -50,9 +45,11 @@ void FillSpan(const PixelBuffer& buffer, std::int64_t y, std::int64_t x0, std::i
             std::fill(row + x0, row + x1, fill.colour);
         return;
     }
-    for (std::int64_t x = x0; x < x1; ++x)
-        if (Hatched(x, y))
+    // The hatch pixels of row y: x = y (mod 8) and x = -y (mod 8).
+    for (const std::int64_t phase : {y & 7, (-y) & 7}) {
+        for (std::int64_t x = x0 + ((phase - x0) & 7); x < x1; x += 8)
             row[x] = fill.colour;
+    }
 }
 
 void DrawLine(const PixelBuffer& buffer, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int width,
@@ -128,6 +125,17 @@ void BoxShape::Paint(const PixelBuffer& buffer, std::int64_t x, std::int64_t y, 
                      const AreaFill& fill) const
 {
     const AreaFill outline{penVisible ? AreaFill::Kind::Solid : AreaFill::Kind::None, pen};
+    const bool inside = x >= 0 && y >= 0 && x + width_ <= buffer.width && y + height_ <= buffer.height;
+    if (inside && fill.kind != AreaFill::Kind::DiagonalCross) {
+        // The common case of a small shape wholly inside: no clipping per run.
+        std::uint32_t* corner = buffer.bits + y * buffer.stride + x;
+        for (const Run& run : runs_) {
+            const AreaFill& paint = run.outline ? outline : fill;
+            if (paint.kind == AreaFill::Kind::Solid)
+                std::fill(corner + run.dy * buffer.stride + run.x0, corner + run.dy * buffer.stride + run.x1, paint.colour);
+        }
+        return;
+    }
     for (const Run& run : runs_)
         FillSpan(buffer, y + run.dy, x + run.x0, x + run.x1, run.outline ? outline : fill);
 }

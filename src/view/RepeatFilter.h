@@ -7,13 +7,16 @@
 
 namespace mirelo {
 
-// Appends values to a list unless an equal value is already in it: an
-// open-addressing set of list positions. Clear() is O(1) (slots carry the
-// generation that wrote them), so many small batches stay cheap after a big one.
+// Keeps a list of shapes to paint in order, in which a shape repeated later
+// supersedes its earlier copy: painting only the last copy of each, in list
+// order, gives the same pixels as painting them all, because the later copy
+// paints exactly the pixels of the earlier one. An open-addressing set of list
+// positions; Clear() is O(1) (slots carry the generation that wrote them), so
+// many small batches stay cheap after a big one.
 template <typename Value, typename Hash>
 class RepeatFilter {
 public:
-    // Appends `value` to `list` unless `list` already holds it since the last Clear().
+    // Appends `value` to `list`; an equal value already there is marked superseded.
     void Add(std::vector<Value>& list, const Value& value)
     {
         if ((list.size() + 1) * 2 > slots_.size())
@@ -23,16 +26,24 @@ public:
             Slot& slot = slots_[at];
             if (slot.generation != generation_) {
                 slot = {generation_, static_cast<std::uint32_t>(list.size())};
-                list.push_back(value);
-                return;
+                break;
             }
-            if (list[slot.position] == value)
-                return;
+            if (list[slot.position] == value) {
+                superseded_[slot.position] = 1;
+                slot.position = static_cast<std::uint32_t>(list.size());
+                break;
+            }
         }
+        list.push_back(value);
+        superseded_.push_back(0);
     }
+
+    // Whether list[position] has a later copy (and need not be painted).
+    bool Superseded(std::size_t position) const { return superseded_[position] != 0; }
 
     void Clear()
     {
+        superseded_.clear();
         if (++generation_ == 0) { // wrapped: old stamps could look current
             slots_.assign(slots_.size(), Slot{});
             generation_ = 1;
@@ -54,6 +65,8 @@ private:
         generation_ = 1;
         const std::size_t mask = size - 1;
         for (std::size_t position = 0; position < list.size(); ++position) {
+            if (superseded_[position])
+                continue;
             std::size_t at = Hash{}(list[position]) & mask;
             while (slots_[at].generation == generation_)
                 at = (at + 1) & mask;
@@ -62,6 +75,7 @@ private:
     }
 
     std::vector<Slot> slots_;
+    std::vector<std::uint8_t> superseded_;
     std::uint32_t generation_ = 1;
 };
 

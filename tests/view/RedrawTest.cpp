@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include <cstdlib>
+#include <random>
+
 using namespace mirelo;
 using namespace mirelo::test;
 
@@ -345,6 +348,24 @@ private slots:
         QCOMPARE(PixelAt(image, 260, 150), kMagenta);
     }
 
+    void repeatedShapesKeepThePaintingOrder()
+    {
+        // Discs A (frame 1), B (frame 2, 3 pixels right) and A again (frame 3), all
+        // green with black outlines: A's repeat paints its fill over B's outline.
+        Model model = ModelWithJoints({{-100, 0, 0}, {100, 0, 0}, {-97, 0, 0}, {103, 0, 0}});
+        const std::int32_t section = AddFrameSection(model, RgbColour(0, 0, 0));
+        AddFrame(model, 1, 2, section);
+        AddFrame(model, 3, 4, section);
+        AddFrame(model, 1, 2, section);
+        ViewState view = PlainView();
+        view.LayerFlags.ShowHingeCircles = true;
+        const QImage image = Paint(model, view);
+        QCOMPARE(PixelAt(image, 138, 150), kGreen); // B's left outline lies under A's fill
+        QCOMPARE(PixelAt(image, 147, 150), kBlack); // B's right outline shows
+        model.Frames.count = 2; // drop the repeat
+        QCOMPARE(PixelAt(Paint(model, view), 138, 150), kBlack); // without the repeat B is on top
+    }
+
     void emptyResultRangeStopsTheRedraw()
     {
         Model model = HorizontalFrame(RgbColour(0, 0, 255));
@@ -413,6 +434,86 @@ private slots:
         }
         QCOMPARE(larger.copy(0, 0, kWidth, kHeight).convertToFormat(QImage::Format_RGB32), direct);
         QCOMPARE(PixelAt(larger, kWidth + 10, 10), kGreen); // nothing outside the area
+    }
+
+    void randomModelsAndViewsNeverBreakThePicture()
+    {
+        // References inside and outside the tables, wild coordinates and views:
+        // Redraw finishes (or raises the one documented error) and every pixel
+        // field stays a clamped, finite pixel.
+        std::mt19937 random(20261208);
+        const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        const double wild[] = {0, 1, -1, 0.5, 1e3, -1e6, 1e300, -1e300, 1e-300};
+        const auto value = [&] { return wild[pick(0, 8)] * pick(-3, 3); };
+        for (int round = 0; round < 300; ++round) {
+            Model model;
+            model.Joints.Reset(pick(-1, 6));
+            for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+                model.Joints[k] = Joint{.x = value(), .y = value(), .z = value(), .dispX = value()};
+            model.FrameSections.Reset(pick(-1, 2));
+            for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
+                model.FrameSections[k].elementKind = pick(0, 8);
+            model.Frames.Reset(pick(-1, 5));
+            for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+                Frame& frame = model.Frames[k];
+                frame.jointI = pick(-1, 8);
+                frame.jointJ = pick(-1, 8);
+                frame.section = pick(-1, 3);
+                frame.axis2Z = value();
+                frame.sectionResultI = value();
+            }
+            model.ShellSections.Reset(pick(-1, 2));
+            for (std::int32_t k = 1; k <= model.ShellSections.count; ++k)
+                model.ShellSections[k].shellKind = pick(0, 1);
+            model.Shells.Reset(pick(-1, 3));
+            for (std::int32_t k = 1; k <= model.Shells.count; ++k)
+                model.Shells[k] = Shell{.sectionName = "", .section = pick(-1, 3),
+                                        .joints = {0, pick(-1, 8), pick(-1, 8), pick(-1, 8), pick(-1, 8)}};
+            model.Solids.Reset(pick(-1, 2));
+            for (std::int32_t k = 1; k <= model.Solids.count; ++k)
+                for (std::size_t c = 1; c <= 8; ++c)
+                    model.Solids[k].joints[c] = pick(-1, 8);
+            model.Constraints.Reset(pick(-1, 2));
+            for (std::int32_t k = 1; k <= model.Constraints.count; ++k)
+                model.Constraints[k] = Constraint{.memberCount = pick(-1, 4), .members = {0, pick(-1, 8)}, .masterJoint = pick(-1, 8)};
+            model.Loads.Reset(pick(-1, 3));
+            for (std::int32_t k = 1; k <= model.Loads.count; ++k)
+                model.Loads[k] = Load{.target = pick(-1, 8), .loadType = pick(0, 2), .caseName = "A", .direction = 1,
+                                      .value = {0, value(), value(), value(), value(), value(), value()}};
+            model.LoadCaseNames = {"", "A"};
+            ViewState view;
+            view.LayerFlags = LayerSwitches{true, true, true, true, true, true, true, true, true, true, true, true, true};
+            view.Scale = std::abs(value()) + 1e-3;
+            view.PanX = value();
+            view.PlanAngle = value();
+            view.TiltAngle = value();
+            view.DeformScale = value();
+            view.SelectedFrame = pick(-1, 6);
+            view.LoadCaseShown = pick(-1, 2);
+            view.LoadTypeShown = pick(0, 2);
+            view.HingeMax = pick(0, 3) == 0 ? view.HingeMin : 1;
+            const int size = pick(0, 3) == 0 ? pick(0, 2) : 64;
+            QImage image = NewCanvasImage(QSize(size, size));
+            const auto redraw = [&] {
+                try {
+                    Redraw(model, view, image);
+                } catch (const FloatingPointError&) {
+                    QCOMPARE(view.HingeMax, view.HingeMin); // the only error a redraw may raise
+                }
+            };
+            redraw();
+            ZoomAll(model, view, ViewArea{size, size});
+            redraw();
+            for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+                QVERIFY(std::abs(model.Joints[k].screenX) <= kPixelLimit && std::abs(model.Joints[k].screenY) <= kPixelLimit);
+            for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+                const Frame& f = model.Frames[k];
+                for (const std::int32_t p : {f.midScreenX, f.midScreenY, f.axisScreenX, f.axisScreenY, f.hingeIScreenX,
+                                             f.hingeIScreenY, f.hingeJScreenX, f.hingeJScreenY})
+                    QVERIFY(std::abs(p) <= kPixelLimit);
+            }
+            QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
+        }
     }
 
     void degenerateInputsDoNotCrash()
