@@ -11,8 +11,15 @@ QString QtNameFilter(const QString& filter)
 {
     const QStringList parts = filter.split('|');
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+            patterns << pattern;
+            if (pattern.toUpper() != pattern)
+                patterns << pattern.toUpper();
+        }
+        filters << parts[i] + " (" + patterns.join(' ') + ")";
+    }
     return filters.join(";;");
 }
 

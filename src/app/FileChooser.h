@@ -29,7 +29,9 @@ private:
     QWidget* parent_;
 };
 
-// "s2k file|*.s2k" as Qt writes a name filter: "s2k file (*.s2k)".
+// "s2k file|*.s2k" as Qt writes a name filter. File names on this system are
+// case-sensitive, so each pattern comes with its upper-case form as well:
+// "s2k file (*.s2k *.S2K)".
 QString QtNameFilter(const QString& filter);
 
 } // namespace mirelo

@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -145,8 +144,8 @@ void MainWindow::BuildToolBar()
 }
 
 // A command without an implementation yet stands in the toolbar disabled.
-QAction* MainWindow::AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
-                                   std::function<void()> command, bool longRunning)
+void MainWindow::AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
+                               std::function<void()> command, bool longRunning)
 {
     auto* action = new QAction(ToolbarIcon(picture), tip, this);
     action->setToolTip(command ? tip : tip + " (not available yet)");
@@ -156,7 +155,6 @@ QAction* MainWindow::AddToolButton(QToolBar* toolBar, const char* name, ToolbarP
     toolBar->addAction(action);
     toolBar->widgetForAction(action)->setObjectName(name);
     buttonActions_[name] = action;
-    return action;
 }
 
 // A menu item triggers its tool button, so both always do the same; an item

@@ -71,8 +71,8 @@ protected:
 private:
     void BuildToolBar();
     void BuildMenus();
-    QAction* AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
-                           std::function<void()> command, bool longRunning = true);
+    void AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
+                       std::function<void()> command, bool longRunning = true);
     void AddMenuItem(QMenu* menu, const char* name, const QString& caption, const char* button,
                      const QKeySequence& shortcut = {});
     void Run(const std::function<void()>& command, bool busy);

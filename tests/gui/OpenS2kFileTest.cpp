@@ -68,6 +68,14 @@ private slots:
         QCOMPARE(w.chooser->filters.size(), 1);
     }
 
+    void fileFiltersInQtForm()
+    {
+        QCOMPARE(QtNameFilter("s2k file|*.s2k"), QString("s2k file (*.s2k *.S2K)"));
+        QCOMPARE(QtNameFilter("OpenSEES tcl(*.tcl)|*.tcl|all|*"),
+                 QString("OpenSEES tcl(*.tcl) (*.tcl *.TCL);;all (*)"));
+        QCOMPARE(QtNameFilter("text|*.txt;*.out"), QString("text (*.txt *.TXT *.out *.OUT)"));
+    }
+
     void cancelKeepsEverything()
     {
         TempS2k portal(kPortalS2k);
