@@ -42,7 +42,8 @@ void Report(benchmark::State& state, const ScriptResult& script)
     state.counters["frames"] = static_cast<double>(Building().Frames.count);
 }
 
-// The whole of "Generate": section preparation and every block, start-up settings.
+// The whole of "Generate": section preparation and every block, start-up
+// settings, into a new buffer (the first "Generate" of a model).
 void BM_GenerateScript(benchmark::State& state)
 {
     Model& model = Building();
@@ -57,7 +58,22 @@ void BM_GenerateScript(benchmark::State& state)
 }
 BENCHMARK(BM_GenerateScript)->Unit(benchmark::kMillisecond);
 
-// With every recorder on and the aggregator: more lines of other shapes.
+// "Generate" again into the script window's buffer, which keeps its memory.
+void BM_RegenerateScript(benchmark::State& state)
+{
+    Model& model = Building();
+    ScriptResult script;
+    GenerateScript(model, {}, {}, script);
+    for (auto _ : state) {
+        GenerateScript(model, {}, {}, script);
+        benchmark::DoNotOptimize(script.lines.size());
+    }
+    Report(state, script);
+}
+BENCHMARK(BM_RegenerateScript)->Unit(benchmark::kMillisecond);
+
+// With every recorder on and the aggregator: more lines of other shapes (into
+// the kept buffer).
 void BM_GenerateScriptAllRecorders(benchmark::State& state)
 {
     Model& model = Building();
@@ -69,7 +85,7 @@ void BM_GenerateScriptAllRecorders(benchmark::State& state)
     recorder.RecordModeShapes = kFlagOn;
     ScriptResult script;
     for (auto _ : state) {
-        script = GenerateScript(model, analysis, recorder);
+        GenerateScript(model, analysis, recorder, script);
         benchmark::DoNotOptimize(script.lines.size());
     }
     Report(state, script);

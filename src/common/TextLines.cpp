@@ -70,6 +70,12 @@ void TextLines::Append(std::string_view line)
     starts_.push_back(buffer_.size());
 }
 
+void TextLines::Reserve(std::size_t bytes, std::size_t lines)
+{
+    buffer_.reserve(buffer_.size() + bytes);
+    starts_.reserve(starts_.size() + lines + 1);
+}
+
 void TextLines::Clear()
 {
     buffer_.clear();

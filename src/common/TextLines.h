@@ -27,6 +27,10 @@ public:
     }
 
     void Append(std::string_view line);
+
+    // Makes room for `lines` more lines of `bytes` bytes in all, so that a
+    // writer of a large text does not copy it over and over while it grows.
+    void Reserve(std::size_t bytes, std::size_t lines);
     void Clear();
 
     // Every line followed by `lineEnd`.

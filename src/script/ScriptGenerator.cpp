@@ -4,6 +4,8 @@
 #include "sections/FiberGenerator.h"
 #include "sections/SectionProperties.h"
 
+#include <algorithm>
+
 namespace mirelo {
 
 void PrepareSections(Model& model, const AnalysisSettings& analysis)
@@ -14,10 +16,36 @@ void PrepareSections(Model& model, const AnalysisSettings& analysis)
     GenerateFibers(model, analysis.RebarMaterialNo);
 }
 
-ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder)
+namespace {
+
+// A generous guess at the size of the script, so that its buffer is set up
+// once instead of being copied at every doubling. Room that is not written
+// costs no memory.
+void ReserveScript(const Model& model, TextLines& lines)
 {
+    std::int64_t fibers = 0;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
+        fibers += model.FrameSections[k].fiberCount;
+    std::int64_t members = 0;
+    for (std::int32_t c = 1; c <= model.Constraints.count; ++c)
+        members += std::max(model.Constraints[c].memberCount, 0);
+    const std::int64_t joints = model.Joints.Size(), frames = model.Frames.Size();
+    const std::int64_t count = 2 * joints + 2 * frames + model.Shells.Size() + model.Solids.Size() + model.Loads.Size()
+                             + members + fibers + 1000;
+    const std::int64_t bytes = 80 * joints + 160 * frames + 60 * model.Shells.Size() + 80 * model.Solids.Size()
+                             + 80 * model.Loads.Size() + 30 * members + 50 * fibers + 64 * 1024;
+    lines.Reserve(static_cast<std::size_t>(bytes), static_cast<std::size_t>(count));
+}
+
+} // namespace
+
+void GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                    ScriptResult& result)
+{
+    result.lines.Clear();
+    result.warnings.clear();
     PrepareSections(model, analysis);
-    ScriptResult result;
+    ReserveScript(model, result.lines);
     ScriptContext script(model, analysis, recorder, result);
     WriteHeader(script);
     WriteNodeBlock(script);
@@ -30,6 +58,12 @@ ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, cons
     WriteSolidElementBlock(script);
     WriteRecorderBlock(script);
     WriteLoadAnalysisBlock(script);
+}
+
+ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder)
+{
+    ScriptResult result;
+    GenerateScript(model, analysis, recorder, result);
     return result;
 }
 

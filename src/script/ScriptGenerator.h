@@ -19,4 +19,10 @@ void PrepareSections(Model& model, const AnalysisSettings& analysis);
 // preparation wrote.
 ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder);
 
+// The same into a script buffer that lives on (the script window's): it is
+// cleared first and keeps its memory, so a new "Generate" does not set up a
+// large buffer again. On an error the buffer holds the lines written so far.
+void GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                    ScriptResult& script);
+
 } // namespace mirelo
