@@ -4,6 +4,7 @@
 #include "app/ModelStatusBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
@@ -56,6 +57,13 @@ std::optional<QString> ScriptedFileChooser::OpenFile(const QString& filter)
     if (answer.isEmpty())
         return std::nullopt;
     return answer;
+}
+
+void RecordingMessenger::ShowError(const QString& message)
+{
+    messages << message;
+    if (QApplication::overrideCursor() != nullptr)
+        waitCursorDuringMessage = true;
 }
 
 TestWindow::TestWindow()

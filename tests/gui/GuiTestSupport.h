@@ -24,11 +24,13 @@ public:
     QStringList filters;
 };
 
-// Keeps the messages instead of showing a box.
+// Keeps the messages instead of showing a box, and whether a wait cursor was
+// still up when a message came.
 class RecordingMessenger : public Messenger {
 public:
-    void ShowError(const QString& message) override { messages << message; }
+    void ShowError(const QString& message) override;
     QStringList messages;
+    bool waitCursorDuringMessage = false;
 };
 
 // A main window wired to the two fakes, shown and exposed on the offscreen screen.

@@ -5,6 +5,7 @@
 #include "app/DrawingArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -108,6 +109,8 @@ private slots:
         QCOMPARE(w->session().model.Joints.count, 4);
         QCOMPARE(w->session().S2kLines.size(), lines);
         QCOMPARE(w->session().view.Scale, scale);
+        QVERIFY(!w.messenger->waitCursorDuringMessage);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void missingFileIsReported()

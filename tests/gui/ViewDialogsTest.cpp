@@ -4,6 +4,7 @@
 #include "app/DrawingArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -113,6 +114,11 @@ private slots:
         QCOMPARE(w.messenger->messages, QStringList({"Invalid floating point operation"}));
         const Frame& beam = w->session().model.Frames[2];
         QCOMPARE(w.PixelAt(beam.midScreenX, beam.midScreenY), QColor(0, 0, 255));
+
+        w.Button("ToolButton13")->click(); // a long command: the wait cursor is gone before the message
+        QCOMPARE(w.messenger->messages.size(), 2);
+        QVERIFY(!w.messenger->waitCursorDuringMessage);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void showLoadListsTheCasesAndLabelsPointForces()
