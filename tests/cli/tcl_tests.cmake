@@ -1,0 +1,85 @@
+# Runs "mirelo-cli tcl" as a user would and checks exit status, the script and
+# the messages. Arguments: CLI (the program), SOURCE_DIR, WORK_DIR.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+# expect_run(NAME STATUS OUT_REGEX ERR_REGEX ARGS...)
+function(expect_run name status out_regex err_regex)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(rc STREQUAL "${status}" AND out MATCHES "${out_regex}" AND err MATCHES "${err_regex}")
+    message(STATUS "ok: ${name}")
+  else()
+    message(SEND_ERROR "FAILED: ${name}\n  status ${rc} (expected ${status})\n  stdout: ${out}\n  stderr: ${err}")
+  endif()
+endfunction()
+
+set(data ${SOURCE_DIR}/tests/script/data)
+set(cantilever ${data}/cantilever.s2k)
+
+# The documented cantilever script, line for line, LF line ends on standard output.
+file(READ ${data}/cantilever.tcl expected)
+execute_process(COMMAND ${CLI} tcl ${cantilever} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 AND out STREQUAL expected AND err STREQUAL "")
+  message(STATUS "ok: cantilever script on standard output")
+else()
+  message(SEND_ERROR "FAILED: cantilever script on standard output\n  status ${rc}\n  stdout: ${out}\n  stderr: ${err}")
+endif()
+
+# With -o the file is written as "Save" writes it: CR LF after every line.
+expect_run("cantilever script to a file" 0 "^$" "^$" tcl ${cantilever} -o ${WORK_DIR}/cantilever.tcl)
+string(REPLACE "\n" "\r\n" expected_crlf "${expected}")
+file(WRITE ${WORK_DIR}/expected-crlf.tcl "${expected_crlf}")
+file(SHA256 ${WORK_DIR}/expected-crlf.tcl expected_hash)
+file(SHA256 ${WORK_DIR}/cantilever.tcl saved_hash)
+if(saved_hash STREQUAL expected_hash)
+  message(STATUS "ok: saved script has CR LF line ends")
+else()
+  file(READ ${WORK_DIR}/cantilever.tcl saved HEX)
+  message(SEND_ERROR "FAILED: saved script differs from the expected CR LF text:\n${saved}")
+endif()
+
+expect_run("modal analysis with mode shapes and aggregator" 0
+  "uniaxialMaterial Elastic 201 [^\n]*\n.*eigen12_node0.out -time -nodeRange 1 2 -dof 1 2 3 \"eigen 12\"\nset numModes 12\n"
+  "^$" tcl ${cantilever} --set AnalysisType=4 --set RecordModeShapes=1 --set UseAggregator=1)
+expect_run("modal analysis with 3 modes" 0 "\nset numModes 3\nset lambda" "^$"
+  tcl ${cantilever} --set AnalysisType=4 --set ModeCount=3)
+set finer --section ECOL:elementKind=2 --section ECOL:divideX=6 --section ECOL:divideY=6
+  --section ECOL:barNumX=3 --section ECOL:barNumY=7 --section ECOL:cover=0.04)
+expect_run("section made nonlinear with a finer mesh" 0
+  "##ECOL \nsection Fiber 1 -GJ 2.935E\\+004 {\nfiber -1.250E-001 -2.083E-001 4.167E-003 1\n.*element nonlinearBeamColumn 1 1 2 3 1 1\n"
+  "^$" tcl ${cantilever} ${finer})
+execute_process(COMMAND ${CLI} tcl ${cantilever} ${finer} OUTPUT_VARIABLE out)
+string(REGEX MATCHALL "\nfiber " fibers "${out}")
+list(LENGTH fibers fiber_count)
+if(fiber_count EQUAL 56) # 6 x 6 core fibres and 2 x (3 + 7) bars
+  message(STATUS "ok: the finer mesh has 56 fibres")
+else()
+  message(SEND_ERROR "FAILED: the finer mesh has ${fiber_count} fibres, not 56")
+endif()
+expect_run("beam with hinges is written elastic with a warning" 0 "element elasticBeamColumn 1 1 2 "
+  "^mirelo-cli: warning: Frame section ECOL is a beam with hinges: its frames are written as elasticBeamColumn elements\n$"
+  tcl ${cantilever} --section ECOL:elementKind=4)
+expect_run("load case outside the model warns" 0 "## Load Case = \npattern Plain 2 Linear {\n}\n"
+  "warning: LoadCase 2 is not a load case of the model" tcl ${cantilever} --set LoadCase=2)
+
+# Errors: exit status 1, the message on standard error, nothing on standard output.
+expect_run("unknown setting" 1 "^$" "Unknown setting 'Foo'" tcl ${cantilever} --set Foo=1)
+expect_run("flag other than 0 or 1" 1 "^$" "Setting UseAggregator takes 0 or 1, not '2'" tcl ${cantilever} --set UseAggregator=2)
+expect_run("setting that is not a number" 1 "^$" "'many' is not a valid integer value" tcl ${cantilever} --set LoadSteps=many)
+expect_run("setting without value" 1 "^$" "--set takes Name=Value, not 'LoadSteps'" tcl ${cantilever} --set LoadSteps)
+expect_run("zero load steps" 1 "^$" "Floating point division by zero" tcl ${cantilever} --set LoadSteps=0)
+expect_run("unknown section" 1 "^$" "No frame section is named 'BEAM'" tcl ${cantilever} --section BEAM:cover=1)
+expect_run("element kind outside the list" 1 "^$" "Section field elementKind takes 1 to 6, not '9'"
+  tcl ${cantilever} --section ECOL:elementKind=9)
+expect_run("unknown section field" 1 "^$" "Unknown section field 'colour'" tcl ${cantilever} --section ECOL:colour=1)
+expect_run("option without value" 1 "^$" "-o needs a value" tcl ${cantilever} -o)
+expect_run("unknown option" 1 "^$" "unknown option '--fast'" tcl ${cantilever} --fast)
+expect_run("no file" 1 "^$" "tcl needs an s2k file" tcl)
+expect_run("missing file" 1 "^$" "Cannot open file \"${WORK_DIR}/none.s2k\"" tcl ${WORK_DIR}/none.s2k)
+expect_run("unwritable output" 1 "^$" "Cannot open file \"${WORK_DIR}/no/such/dir.tcl\"" tcl ${cantilever} -o ${WORK_DIR}/no/such/dir.tcl)
+file(WRITE ${WORK_DIR}/zero-wall.s2k
+  "SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=3\n\n"
+  "MATERIAL\n  NAME=S  IDES=S  M=0  W=0\n    T=0  E=2E8  U=.3\n\n"
+  "FRAME SECTION\n  NAME=NBOX  MAT=S  SH=B  T=.4,.3,0,.02\n\n"
+  "FRAME\n  1  J=1,2  SEC=NBOX  NSEG=4  ANG=0\n\n")
+expect_run("box with a zero wall" 1 "^$" "Floating point division by zero" tcl ${WORK_DIR}/zero-wall.s2k)
