@@ -144,10 +144,22 @@ void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, c
 {
     if (fill.kind == AreaFill::Kind::None || count < 3 || count > kMaxPolygonCorners)
         return;
+    // Each non-horizontal edge as: rows whose centre lies in [top, bottom), and
+    // its x at a row centre as x0 + slope * (cy - y0).
+    struct Edge {
+        double top, bottom, x0, y0, slope;
+    };
+    Edge edges[kMaxPolygonCorners];
+    int edgeCount = 0;
     double top = corners[0].y(), bottom = top;
-    for (int k = 1; k < count; ++k) {
-        top = std::min(top, corners[k].y());
-        bottom = std::max(bottom, corners[k].y());
+    for (int k = 0; k < count; ++k) {
+        const QPointF a = corners[k], b = corners[(k + 1) % count];
+        top = std::min(top, a.y());
+        bottom = std::max(bottom, a.y());
+        if (a.y() == b.y())
+            continue;
+        edges[edgeCount++] = {std::min(a.y(), b.y()), std::max(a.y(), b.y()), a.x(), a.y(),
+                              (b.x() - a.x()) / (b.y() - a.y())};
     }
     const auto firstRow = static_cast<std::int64_t>(std::max(std::floor(top), 0.0));
     const auto endRow = static_cast<std::int64_t>(std::min(std::ceil(bottom), static_cast<double>(buffer.height)));
@@ -155,11 +167,10 @@ void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, c
         const double cy = static_cast<double>(y) + 0.5;
         double crossings[kMaxPolygonCorners];
         int found = 0;
-        for (int k = 0; k < count; ++k) {
-            const QPointF a = corners[k], b = corners[(k + 1) % count];
-            if ((a.y() <= cy) == (b.y() <= cy))
-                continue;
-            crossings[found++] = a.x() + (cy - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+        for (int k = 0; k < edgeCount; ++k) {
+            const Edge& e = edges[k];
+            if (cy >= e.top && cy < e.bottom)
+                crossings[found++] = e.x0 + e.slope * (cy - e.y0);
         }
         std::sort(crossings, crossings + found);
         for (int k = 0; k + 1 < found; k += 2) {

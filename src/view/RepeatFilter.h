@@ -10,30 +10,26 @@ namespace mirelo {
 // Keeps a list of shapes to paint in order, in which a shape repeated later
 // supersedes its earlier copy: painting only the last copy of each, in list
 // order, gives the same pixels as painting them all, because the later copy
-// paints exactly the pixels of the earlier one. An open-addressing set of list
-// positions; Clear() is O(1) (slots carry the generation that wrote them), so
-// many small batches stay cheap after a big one.
+// paints exactly the pixels of the earlier one (stacked storeys in a plan
+// view repeat almost every line and dot).
+//
+// Repeats are found through a fixed direct-mapped table that remembers the
+// last shape seen per hash slot. It may forget one when two shapes share a
+// slot; that repeat is then simply painted twice, which is harmless. A fixed
+// table keeps the cost of a shape at one cache-friendly lookup, repeats or not.
 template <typename Value, typename Hash>
 class RepeatFilter {
 public:
-    // Appends `value` to `list`; an equal value already there is marked superseded.
+    // Appends `value` to `list`; an equal value remembered from earlier in the
+    // list is marked superseded.
     void Add(std::vector<Value>& list, const Value& value)
     {
-        if ((list.size() + 1) * 2 > slots_.size())
-            Grow(list);
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t at = Hash{}(value) & mask;; at = (at + 1) & mask) {
-            Slot& slot = slots_[at];
-            if (slot.generation != generation_) {
-                slot = {generation_, static_cast<std::uint32_t>(list.size())};
-                break;
-            }
-            if (list[slot.position] == value) {
-                superseded_[slot.position] = 1;
-                slot.position = static_cast<std::uint32_t>(list.size());
-                break;
-            }
-        }
+        if (slots_.empty())
+            slots_.resize(kSlots); // on first use: most pictures never batch some kinds
+        Slot& slot = slots_[Hash{}(value) & (kSlots - 1)];
+        if (slot.generation == generation_ && slot.value == value)
+            superseded_[slot.position] = 1;
+        slot = {value, generation_, static_cast<std::uint32_t>(list.size())};
         list.push_back(value);
         superseded_.push_back(0);
     }
@@ -41,6 +37,7 @@ public:
     // Whether list[position] has a later copy (and need not be painted).
     bool Superseded(std::size_t position) const { return superseded_[position] != 0; }
 
+    // Forgets the list: O(1), slots carry the generation that wrote them.
     void Clear()
     {
         superseded_.clear();
@@ -51,28 +48,13 @@ public:
     }
 
 private:
+    static constexpr std::size_t kSlots = std::size_t{1} << 15;
+
     struct Slot {
+        Value value{};
         std::uint32_t generation = 0;
         std::uint32_t position = 0;
     };
-
-    void Grow(const std::vector<Value>& list)
-    {
-        std::size_t size = slots_.empty() ? 1024 : slots_.size() * 2;
-        while (size < (list.size() + 1) * 2)
-            size *= 2;
-        slots_.assign(size, Slot{});
-        generation_ = 1;
-        const std::size_t mask = size - 1;
-        for (std::size_t position = 0; position < list.size(); ++position) {
-            if (superseded_[position])
-                continue;
-            std::size_t at = Hash{}(list[position]) & mask;
-            while (slots_[at].generation == generation_)
-                at = (at + 1) & mask;
-            slots_[at] = {generation_, static_cast<std::uint32_t>(position)};
-        }
-    }
 
     std::vector<Slot> slots_;
     std::vector<std::uint8_t> superseded_;
