@@ -84,6 +84,9 @@ void WriteDisplacementControl(ScriptContext& script, std::string_view label)
 
 void WriteModal(ScriptContext& script)
 {
+    if (script.analysis.ModeCount < 1)
+        script.Warn("ModeCount " + std::to_string(script.analysis.ModeCount)
+                    + " asks the solver for no modes: it refuses the eigen command");
     script.Format("set numModes %d", script.analysis.ModeCount);
     Lines(script, {"set lambda [eigen  $numModes]", "set period \"Periods.txt\"", "set Periods [open $period \"w\"]",
                    "puts $Periods \" $lambda\"", "close $Periods", "record"});

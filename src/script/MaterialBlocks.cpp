@@ -4,6 +4,8 @@
 
 #include "sections/FiberGenerator.h"
 
+#include <string>
+
 namespace mirelo {
 
 namespace {
@@ -24,6 +26,12 @@ void WriteMaterialBlock(ScriptContext& script)
             script.Format("uniaxialMaterial Elastic %d %0.4e", m, model.Materials[m].elasticModulus);
     if (!On(script.analysis.UseAggregator))
         return;
+    // Spring 200 + 101 is spring 300 + 1, and material 201 is spring 200 + 1.
+    if (model.FrameSections.count > 100 || model.Materials.count > 200)
+        script.Warn("With " + std::to_string(model.FrameSections.Size()) + " frame sections and "
+                    + std::to_string(model.Materials.Size())
+                    + " materials the aggregator's spring material tags (200 + k, 300 + k, 400 + k) repeat tags "
+                      "already used: the solver refuses the script");
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
         const FrameSection& s = model.FrameSections[k];
         script.Format("uniaxialMaterial Elastic %d %0.4e", 200 + k, s.shearModulus * s.shearAreaY);

@@ -108,6 +108,8 @@ TEST(LoadAnalysisBlock, ModalWritesModeCountModes)
     AnalysisSettings analysis = OfType(4);
     analysis.ModeCount = 3;
     EXPECT_EQ(Analysis(LoadedModel(), analysis).lines.front(), "set numModes 3");
+    analysis.ModeCount = 0;
+    EXPECT_EQ(Analysis(LoadedModel(), analysis).warnings.size(), 1u);
 }
 
 const Lines kDamping = {" ",

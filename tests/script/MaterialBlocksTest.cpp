@@ -47,6 +47,23 @@ TEST(MaterialBlock, AggregatorAddsThreeSpringsForEverySection)
     EXPECT_EQ(lines[11], "uniaxialMaterial Elastic 403 0.000E+000");
 }
 
+TEST(MaterialBlock, WarnsWhenSpringTagsMeetOtherTags)
+{
+    Model model = ThreeSections();
+    AnalysisSettings analysis;
+    analysis.UseAggregator = kFlagOn;
+    EXPECT_TRUE(WriteBlock(WriteMaterialBlock, model, analysis).warnings.empty());
+    model.FrameSections.Reset(100); // springs 201..300, 301..400, 401..500
+    EXPECT_TRUE(WriteBlock(WriteMaterialBlock, model, analysis).warnings.empty());
+    model.FrameSections.Reset(101); // 200 + 101 is 300 + 1
+    EXPECT_EQ(WriteBlock(WriteMaterialBlock, model, analysis).warnings.size(), 1u);
+    model.FrameSections.Reset(3);
+    model.Materials.Reset(201); // material 201 is spring 200 + 1
+    EXPECT_EQ(WriteBlock(WriteMaterialBlock, model, analysis).warnings.size(), 1u);
+    analysis.UseAggregator = kFlagOff;
+    EXPECT_TRUE(WriteBlock(WriteMaterialBlock, model, analysis).warnings.empty());
+}
+
 TEST(FiberSectionBlock, WritesFibreSectionsWithTorsionAndAggregatesOnlyBeamColumns)
 {
     Model model = ThreeSections();

@@ -135,6 +135,54 @@ TEST(GenerateScript, ModelOfAbsentSectionsGivesTheSameAsAnEmptyOne)
     EXPECT_EQ(test::ToLines(GenerateScript(absent, {}, {}).lines), test::ToLines(GenerateScript(empty, {}, {}).lines));
 }
 
+TEST(GenerateScript, DiaphragmsSwitchTheStaticAnalysisToTransformationConstraints)
+{
+    Model model = Cantilever();
+    model.Constraints.Reset(1);
+    model.Constraints[1].members = {0, 1, 2};
+    model.Constraints[1].memberCount = 1;
+    model.Constraints[1].masterJoint = 2;
+    const Lines lines = test::ToLines(GenerateScript(model, {}, {}).lines);
+    EXPECT_EQ(lines[7], "rigidDiaphragm 3 2 1");
+    EXPECT_EQ(lines[10], "fix 2 0 0 1 1 1 0");
+    EXPECT_EQ(test::Between(lines, "puts \"analysis\"")[0], "constraints Transformation");
+}
+
+TEST(GenerateScript, NoNegativeZeros)
+{
+    Model model = Cantilever();
+    test::SetJoint(model, 2, -0.0, -1e-17, 6);
+    model.Frames[1].axis2X = -0.0001;
+    model.Loads[1].value[1] = -0.0;
+    const Lines lines = test::ToLines(GenerateScript(model, {}, {}).lines);
+    EXPECT_EQ(lines[5], "node 2 0.000E+000 -1.000E-017 6.000E+000");
+    EXPECT_EQ(lines[14], "geomTransf Linear 1 0.000 0.000 1.000 ");
+    EXPECT_EQ(lines[24], "load 2 0.000E+000 0.000E+000 -1.000E+001 0.000E+000 0.000E+000 0.000E+000");
+}
+
+TEST(GenerateScript, EveryAnalysisTypeEndsTheScriptWithItsAnalysis)
+{
+    const std::string lastLines[] = {"analyze 100", "analyze 100", "analyze 100", "record",
+                                     "analyze 1000 0.02", "analyze 1000 0.02", "analyze 1000 0.02 "};
+    for (std::int32_t type = 1; type <= 7; ++type) {
+        Model model = Cantilever();
+        AnalysisSettings analysis;
+        analysis.AnalysisType = type;
+        EXPECT_EQ(test::ToLines(GenerateScript(model, analysis, {}).lines).back(), lastLines[type - 1]) << type;
+    }
+}
+
+TEST(GenerateScript, KeepsItsBufferAndClearsItForTheNextScript)
+{
+    Model model = Cantilever();
+    ScriptResult script;
+    script.warnings.push_back("old");
+    GenerateScript(model, {}, {}, script);
+    GenerateScript(model, {}, {}, script);
+    EXPECT_EQ(test::ToLines(script.lines), kCantileverScript);
+    EXPECT_TRUE(script.warnings.empty());
+}
+
 TEST(GenerateScript, StopsAtAZeroWallWithTheFloatingPointMessage)
 {
     Model model = Cantilever();
