@@ -26,6 +26,8 @@ QString LabelFontFamily();
 // in points at 96 dots per inch, whatever the device.
 // Raises FloatingPointError from the section-result layer when HingeMax equals
 // HingeMin; the picture then holds what was painted before that layer.
+// Text needs fonts, so a QGuiApplication must exist (the offscreen platform
+// serves tests and command-line tools).
 void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area);
 
 // The same onto a canvas image, at the image's own size.

@@ -246,6 +246,7 @@ private slots:
         const QImage shown = Paint(model, view);
         QVERIFY(CountPixels(shown, cell, 200, 150, 215, 160) > 20);
         QVERIFY(CountPixels(shown, cell, 200, 165, 215, 175) > 20); // the moments 15 pixels lower
+        QVERIFY(CountDarkPixels(shown, 200, 150, 240, 180) > 10);     // with their text on the cells
         QCOMPARE(CountPixels(shown, cell, 150, 100, 199, 149), 0);
         view.LoadCaseShown = 2; // a case that no load names
         QCOMPARE(CountPixels(Paint(model, view), cell, 0, 80, kWidth, kHeight), 0); // below the banner's text

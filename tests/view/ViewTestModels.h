@@ -89,4 +89,14 @@ inline int CountPixels(const QImage& image, QColor colour, int x0, int y0, int x
     return count;
 }
 
+// Pixels of text in a region: dark (and antialiased grey) ones.
+inline int CountDarkPixels(const QImage& image, int x0, int y0, int x1, int y1)
+{
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return count;
+}
+
 } // namespace mirelo::test
