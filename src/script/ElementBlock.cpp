@@ -39,8 +39,14 @@ public:
         return true;
     }
 
+    void BeamColumn() { ++beamColumns_; }
+
     void Report(ScriptContext& script) const
     {
+        const std::int32_t points = script.analysis.IntegrationPoints;
+        if (beamColumns_ > 0 && points < 1)
+            script.Warn("IntegrationPoints " + std::to_string(points) + ": the " + std::to_string(beamColumns_)
+                        + " nonlinear and displacement beam-columns have no integration point");
         if (withoutSection_ > 0)
             script.Warn(std::to_string(withoutSection_) + " frame(s) have no frame section (the first is frame "
                         + std::to_string(firstWithoutSection_) + "): they get a transformation but no element");
@@ -49,6 +55,7 @@ public:
 private:
     std::vector<bool> warned_;
     std::int64_t withoutSection_ = 0;
+    std::int64_t beamColumns_ = 0;
     std::int32_t firstWithoutSection_ = 0;
 };
 
@@ -94,10 +101,12 @@ void WriteFrameElementBlock(ScriptContext& script)
             script.Format("element corotTrussSection %d %d %d %d", i, frame.jointI, frame.jointJ, frame.section);
             break;
         case kNonlinearBeamColumn:
+            warnings.BeamColumn();
             script.Format("element nonlinearBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
                           sectionTag, i);
             break;
         case kDispBeamColumn:
+            warnings.BeamColumn();
             script.Format("element dispBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
                           sectionTag, i);
             break;

@@ -66,6 +66,10 @@ TEST(FrameElementBlock, BeamColumnsNameTheAggregatedSectionWhenItIsOn)
     analysis.UseAggregator = kFlagOn;
     EXPECT_EQ(WriteBlock(WriteFrameElementBlock, model, analysis).lines.back(),
               "element nonlinearBeamColumn 9 5 6 3 1003 9");
+    EXPECT_TRUE(WriteBlock(WriteFrameElementBlock, model, analysis).warnings.empty());
+    analysis.IntegrationPoints = 0;
+    EXPECT_EQ(WriteBlock(WriteFrameElementBlock, model, analysis).warnings,
+              std::vector<std::string>{"IntegrationPoints 0: the 9 nonlinear and displacement beam-columns have no integration point"});
 }
 
 TEST(FrameElementBlock, FramesWithoutSectionGetATransformationAndAWarning)
