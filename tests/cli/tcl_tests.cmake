@@ -43,7 +43,7 @@ expect_run("modal analysis with mode shapes and aggregator" 0
   "^$" tcl ${cantilever} --set AnalysisType=4 --set RecordModeShapes=1 --set UseAggregator=1)
 expect_run("modal analysis with 3 modes" 0 "\nset numModes 3\nset lambda" "^$"
   tcl ${cantilever} --set AnalysisType=4 --set ModeCount=3)
-set finer --section ECOL:elementKind=2 --section ECOL:divideX=6 --section ECOL:divideY=6
+set(finer --section ECOL:elementKind=2 --section ECOL:divideX=6 --section ECOL:divideY=6
   --section ECOL:barNumX=3 --section ECOL:barNumY=7 --section ECOL:cover=0.04)
 expect_run("section made nonlinear with a finer mesh" 0
   "##ECOL \nsection Fiber 1 -GJ 2.935E\\+004 {\nfiber -1.250E-001 -2.083E-001 4.167E-003 1\n.*element nonlinearBeamColumn 1 1 2 3 1 1\n"
