@@ -15,7 +15,6 @@ void SetUpApplication(QApplication& application)
     const QStringList sans = {"Liberation Sans", "Arimo", "DejaVu Sans"};
     QFont::insertSubstitutions("MS Sans Serif", sans);
     QFont::insertSubstitutions("Arial", sans);
-    QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "DejaVu Sans"});
 }
 
 } // namespace mirelo

@@ -4,8 +4,9 @@ class QApplication;
 
 namespace mirelo {
 
-// The application's title ("Kavu"), version, and legible stand-ins for the
-// Windows font faces the windows name where those faces are not installed.
+// The application's title ("Kavu"), its version, and legible stand-ins for the
+// faces the windows ask for ("MS Sans Serif", "Arial") where those are not
+// installed. The drawing picks its own label face (LabelFontFamily).
 void SetUpApplication(QApplication& application);
 
 } // namespace mirelo
