@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,9 +16,12 @@ TextLines TextLines::FromText(std::string text)
     // Compacts the text in place: line ends are dropped and every line start
     // recorded, so no second copy of a large file is ever made.
     TextLines lines;
-    lines.starts_.push_back(0);
     const std::size_t n = text.size();
     char* const data = text.data();
+    // One start per LF and one for the first line: exact for LF and CR LF
+    // files, so the table is never copied while it grows.
+    lines.starts_.reserve(static_cast<std::size_t>(std::count(data, data + n, '\n')) + 2);
+    lines.starts_.push_back(0);
     std::size_t write = 0;
     std::size_t read = 0;
     const auto nextLf = [&](std::size_t from) {
@@ -46,7 +50,9 @@ TextLines TextLines::FromText(std::string text)
     if (write != lines.starts_.back())
         lines.starts_.push_back(write); // the last line had no line end
     text.resize(write);
-    text.shrink_to_fit();
+    // Giving back the few dropped line-end bytes would copy the whole text.
+    if (text.capacity() - write > write / 8)
+        text.shrink_to_fit();
     lines.buffer_ = std::move(text);
     if (lines.starts_.size() == 1)
         lines.starts_.clear();
