@@ -54,6 +54,8 @@ public:
     template <typename... Args>
     void Format(std::string_view pattern, const Args&... args)
     {
+        // One unused value at the end, so that a template without placeholders
+        // still has an array.
         const ScriptArg values[] = {ScriptArg(args)..., ScriptArg(std::int32_t{0})};
         FormatLine(pattern, values, sizeof...(Args));
     }

@@ -7,7 +7,7 @@
 namespace mirelo {
 
 // The most fibres one section may ask for; a larger mesh raises Error.
-constexpr std::int64_t kMaxFibersPerSection = 10'000'000;
+constexpr std::int64_t kMaxFibersPerSection = 1'000'000;
 
 // Rebuilds the fibre table of every frame section of kind 2, 3, 5 or 6 from its
 // shape, mesh and bars (other kinds keep their tables). Every bar fibre gets
