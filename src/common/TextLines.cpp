@@ -56,7 +56,8 @@ TextLines TextLines::FromText(std::string text)
     lines.buffer_ = std::move(text);
     if (lines.starts_.size() == 1)
         lines.starts_.clear();
-    lines.starts_.shrink_to_fit();
+    if (lines.starts_.capacity() - lines.starts_.size() > lines.starts_.size() / 8)
+        lines.starts_.shrink_to_fit(); // only a file of lone CRs outgrows the LF count
     return lines;
 }
 
