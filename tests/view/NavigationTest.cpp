@@ -166,6 +166,19 @@ private slots:
         QVERIFY(model.Joints[3].screenY < model.Joints[1].screenY); // +Y up
     }
 
+    void yzViewLeavesTheModelLeftOfCentre()
+    {
+        // Y runs 0..1000 and Z 0..500: u runs from -1000 to 0, while Zoom All pans
+        // by half the extent, +500, so the model's centre lands 1000/Scale pixels
+        // left of the area's centre and most of it outside.
+        Model model = ModelWithJoints({{0, 0, 0}, {0, 1000, 0}, {0, 0, 500}, {0, 500, 250}});
+        ViewState view;
+        SetStandardView(model, view, StandardView::YZ, kArea);
+        QVERIFY(std::abs(view.PanX - 500) < 1);
+        QVERIFY(std::abs(model.Joints[4].screenX - (548 - 1000 / view.Scale)) <= 1);
+        QVERIFY(model.Joints[2].screenX < -700);
+    }
+
     void panDragFollowsThePointer()
     {
         Model model = OneFrame();
