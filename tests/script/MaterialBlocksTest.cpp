@@ -89,6 +89,20 @@ TEST(FiberSectionBlock, WritesFibreSectionsWithTorsionAndAggregatesOnlyBeamColum
     EXPECT_EQ(WriteBlock(WriteFiberSectionBlock, model, analysis).lines.size(), 7u);
 }
 
+TEST(FiberSectionBlock, OnlyNonlinearDisplacementAndTrussKindsHaveFibreSections)
+{
+    Model model;
+    model.FrameSections.Reset(7);
+    for (std::int32_t k = 1; k <= 7; ++k)
+        model.FrameSections[k] = test::DefaultSection("S" + std::to_string(k), k, kShapeNone, 0, 0);
+    test::Lines headers;
+    for (const std::string& line : WriteBlock(WriteFiberSectionBlock, model).lines)
+        if (line.starts_with("section"))
+            headers.push_back(line);
+    EXPECT_EQ(headers, (test::Lines{"section Fiber 2 -GJ 0.000E+000 {", "section Fiber 3 -GJ 0.000E+000 {",
+                                    "section Fiber 5 -GJ 0.000E+000 {", "section Fiber 6 -GJ 0.000E+000 {"}));
+}
+
 TEST(FiberSectionBlock, GJIsTheShearModulusTimesTheTorsionConstant)
 {
     Model model;
