@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Model.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,6 +15,10 @@ using Arguments = std::vector<std::string>;
 // prints them and exits with 1.
 int RunInfo(const Arguments& args, std::ostream& out);
 int RunTcl(const Arguments& args, std::ostream& out);
+
+// Imports an s2k file for a command; an import failure names the file before
+// its section and line.
+Model ImportModelFile(const std::string& path);
 
 // Raised for a command line that cannot be understood; main adds the usage.
 struct UsageError {

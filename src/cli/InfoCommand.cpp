@@ -7,11 +7,20 @@
 
 namespace mirelo::cli {
 
+Model ImportModelFile(const std::string& path)
+{
+    try {
+        return ImportS2kFile(path).model;
+    } catch (const ImportError& e) {
+        throw Error(path + ": " + e.what());
+    }
+}
+
 int RunInfo(const Arguments& args, std::ostream& out)
 {
     if (args.size() != 1)
         throw UsageError{"info takes one s2k file"};
-    const Model model = ImportS2kFile(args[0]).model;
+    const Model model = ImportModelFile(args[0]);
     const auto line = [&out](const char* name, std::int32_t count) {
         out << name << ' ' << std::max(count, 0) << '\n';
     };

@@ -81,7 +81,7 @@ int RunTcl(const Arguments& args, std::ostream& out)
         const auto [name, value] = NameAndValue(setting, "--set");
         SetSetting(analysis, recorder, name, value);
     }
-    Model model = ImportS2kFile(options.s2kPath).model;
+    Model model = ImportModelFile(options.s2kPath);
     for (const std::string& edit : options.sectionEdits)
         ApplySectionEdit(model, edit);
 

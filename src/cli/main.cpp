@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     } catch (const UsageError& e) {
         std::cerr << "mirelo-cli: " << e.message << "\n\n" << kUsage;
     } catch (const mirelo::Error& e) {
-        std::cerr << "mirelo-cli: " << (all.size() > 1 ? all[1] + ": " : "") << e.what() << '\n';
+        std::cerr << "mirelo-cli: " << e.what() << '\n';
     } catch (const std::exception& e) {
         std::cerr << "mirelo-cli: " << e.what() << '\n';
     }
