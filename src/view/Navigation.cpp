@@ -34,8 +34,14 @@ void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
     // Pixels are clamped to +-kPixelLimit, so the extents fit in a double exactly.
     const double extentX = static_cast<double>(maxX) - minX;
     const double extentY = static_cast<double>(maxY) - minY;
-    view.PanX = extentX / 2 * view.Scale;
-    view.PanY = -(extentY / 2) * view.Scale;
+    // Centre the picture on the middle of the projected extent. (Taking half
+    // the extent as the pan, as the original program did, only centres models
+    // whose projection starts at the origin; a YZ view put most of a model
+    // outside the area.)
+    const double middleX = (static_cast<double>(minX) + maxX) / 2;
+    const double middleY = (static_cast<double>(minY) + maxY) / 2;
+    view.PanX += (middleX - area.width / 2.0) * view.Scale;
+    view.PanY += (middleY - area.height / 2.0) * view.Scale;
     const double f = std::max(extentX / (0.8 * area.width), extentY / (0.8 * area.height));
     view.Scale = f != 0 ? ClampScale(view.Scale * f) : 1.0;
     Project(model, view, area);

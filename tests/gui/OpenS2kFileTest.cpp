@@ -147,8 +147,9 @@ private slots:
         QVERIFY(w.messenger->messages.isEmpty());
         QCOMPARE(w.Panel(3), QString("3"));
         QCOMPARE(w->session().view.Scale, 1.0);
-        QCOMPARE(w->session().view.PanX, 0.0);
-        QCOMPARE(w->session().view.PanY, 0.0);
+        // Centred on the point: the pan is its projected position.
+        QCOMPARE(w->session().view.PanX, 700.0);
+        QCOMPARE(w->session().view.PanY, -300.0);
     }
 
     void everyExampleOpensAndFits()

@@ -112,6 +112,26 @@ private slots:
         QVERIFY(std::abs(model.Joints[2].screenX - model.Joints[1].screenX - 877) <= 2);
     }
 
+    void zoomAllCentresEveryStandardView()
+    {
+        // A frame far from the origin, seen from every side, comes out centred.
+        for (const StandardView which : {StandardView::XY, StandardView::XZ, StandardView::YZ}) {
+            Model model = ModelWithJoints({{2000, 3000, 100}, {2600, 3800, 400}, {2000, 3800, 100}});
+            ViewState view;
+            SetStandardView(model, view, which, kArea);
+            int minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
+            for (std::int32_t k = 1; k <= 3; ++k) {
+                minX = std::min(minX, model.Joints[k].screenX);
+                maxX = std::max(maxX, model.Joints[k].screenX);
+                minY = std::min(minY, model.Joints[k].screenY);
+                maxY = std::max(maxY, model.Joints[k].screenY);
+            }
+            QVERIFY(std::abs(minX + maxX - 1096) <= 2);
+            QVERIFY(std::abs(minY + maxY - 628) <= 2);
+            QVERIFY(minX >= 0 && maxX < 1096 && minY >= 0 && maxY < 628);
+        }
+    }
+
     void zoomAllWithoutJointsChangesNothing()
     {
         Model model = ModelWithJoints({});
@@ -136,7 +156,9 @@ private slots:
             view.PanX = 123;
             ZoomAll(model, view, kArea);
             QCOMPARE(view.Scale, 1.0);
-            QVERIFY(view.PanX == 0 && view.PanY == 0);
+            // The point lands in the middle of the area.
+            QCOMPARE(model.Joints[1].screenX, 548);
+            QCOMPARE(model.Joints[1].screenY, 314);
         }
     }
 
@@ -166,17 +188,16 @@ private slots:
         QVERIFY(model.Joints[3].screenY < model.Joints[1].screenY); // +Y up
     }
 
-    void yzViewLeavesTheModelLeftOfCentre()
+    void yzViewCentresTheModel()
     {
-        // Y runs 0..1000 and Z 0..500: u runs from -1000 to 0, while Zoom All pans
-        // by half the extent, +500, so the model's centre lands 1000/Scale pixels
-        // left of the area's centre and most of it outside.
+        // Y runs 0..1000 and Z 0..500: u runs from -1000 to 0, so Zoom All pans
+        // to the middle, -500, and the model's centre lands on the area's centre.
         Model model = ModelWithJoints({{0, 0, 0}, {0, 1000, 0}, {0, 0, 500}, {0, 500, 250}});
         ViewState view;
         SetStandardView(model, view, StandardView::YZ, kArea);
-        QVERIFY(std::abs(view.PanX - 500) < 1);
-        QVERIFY(std::abs(model.Joints[4].screenX - (548 - 1000 / view.Scale)) <= 1);
-        QVERIFY(model.Joints[2].screenX < -700);
+        QVERIFY(std::abs(view.PanX + 500) < 1);
+        QVERIFY(std::abs(model.Joints[4].screenX - 548) <= 1);
+        QVERIFY(model.Joints[2].screenX >= 0 && model.Joints[1].screenX < 1096);
     }
 
     void panDragFollowsThePointer()
