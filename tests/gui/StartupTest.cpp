@@ -90,6 +90,24 @@ private slots:
         QCOMPARE(s.model.SectionPalette[4], RgbColour(0, 94, 31));
         QCOMPARE(s.model.SectionPalette[16], RgbColour(255, 0, 255));
         QCOMPARE(s.model.SectionPalette[17], 0);
+        QCOMPARE(s.analysis.AnalysisType, 1);
+        QCOMPARE(s.analysis.LoadCase, 1);
+        QCOMPARE(s.analysis.PushoverCase, 1);
+        QCOMPARE(s.analysis.LoadSteps, 100);
+        QCOMPARE(s.analysis.AnalysisSteps, 100);
+        QCOMPARE(s.analysis.LoadFactor, 1.0);
+        QCOMPARE(s.analysis.ControlDisp, 0.1);
+        QCOMPARE(s.analysis.ControlDof, 1);
+        QCOMPARE(s.analysis.ControlNode, 1);
+        QCOMPARE(s.analysis.ModeCount, 12);
+        QCOMPARE(s.analysis.RebarMaterialNo, 1);
+        QCOMPARE(s.analysis.IntegrationPoints, 3);
+        QCOMPARE(s.analysis.UseAggregator, kFlagOff);
+        QVERIFY(s.recorders.RecordNodeDisp != kFlagOff);
+        QCOMPARE(s.recorders.RecordElementForce, kFlagOff);
+        QCOMPARE(s.recorders.RecordSectionDeformation, kFlagOff);
+        QCOMPARE(s.recorders.RecordSectionStressStrain, kFlagOff);
+        QCOMPARE(s.recorders.RecordModeShapes, kFlagOff);
     }
 
     void twoWindowsShareNothing()
