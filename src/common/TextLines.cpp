@@ -1,6 +1,7 @@
 #include "common/TextLines.h"
 
 #include "common/Errors.h"
+#include "common/LargeMemory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -125,8 +126,10 @@ std::string ReadWholeFile(const std::string& path)
     if (S_ISDIR(status.st_mode))
         throw FileError::CannotOpen(path, std::strerror(EISDIR));
     std::string bytes;
-    if (S_ISREG(status.st_mode))
+    if (S_ISREG(status.st_mode)) {
         bytes.reserve(static_cast<std::size_t>(status.st_size));
+        AdviseLargeBlock(bytes.data(), bytes.capacity());
+    }
     char chunk[1 << 16];
     for (;;) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());

@@ -2,6 +2,8 @@
 #include "model/FrameAxis.h"
 #include "model/SectionReader.h"
 
+#include <algorithm>
+
 namespace mirelo {
 
 void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
@@ -21,7 +23,7 @@ void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
         frame.angle = reader.Real(9);
         // The later of IREL and JREL on the line decides the released end.
         frame.releaseEnd = 0;
-        for (std::size_t field = 0; field < 20; ++field) {
+        for (std::size_t field = 0; field < std::min<std::size_t>(20, f.size()); ++field) {
             if (f[field] == "JREL")
                 frame.releaseEnd = 2;
             if (f[field] == "IREL")

@@ -37,20 +37,39 @@ void ReadConstraints(const S2kText& text, Model& model, ImportLocation& where)
     SectionReader reader(text, "CONSTRAINT", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
 
+    // Each line is split once; what the later passes need is kept per line.
+    struct LineContent {
+        bool isName = false;
+        bool isAdd = false;
+        std::int32_t name = 0;  // the NAME value
+        std::int32_t joint = 0; // the ADD joint
+    };
+    std::vector<LineContent> content(static_cast<std::size_t>(lineCount) + 1);
     std::int32_t n = 0;
-    for (std::int32_t i = 1; i <= lineCount; ++i)
-        if (reader.Split(i)[0] == "NAME")
+    for (std::int32_t i = 1; i <= lineCount; ++i) {
+        const FieldList& f = reader.Split(i);
+        LineContent& line = content[static_cast<std::size_t>(i)];
+        if (f[0] == "NAME") {
             ++n;
+            line.isName = true;
+            line.name = reader.Integer(1);
+        }
+        if (f[1] == "ADD") {
+            line.isAdd = true;
+            line.joint = reader.Reference(2, model.Joints, "joint");
+        }
+    }
     model.Constraints.Reset(n);
 
-    // Sizing pass: the NAME value is the constraint's index and must be new.
+    // The NAME value is the constraint's index: each of 1..n exactly once.
     std::vector<std::int32_t> lengths(static_cast<std::size_t>(n) + 1, 0);
     std::vector<bool> named(static_cast<std::size_t>(n) + 1, false);
     std::int32_t c = 0;
     for (std::int32_t i = 1; i <= lineCount; ++i) {
-        const FieldList& f = reader.Split(i);
-        if (f[0] == "NAME") {
-            c = reader.Integer(1);
+        const LineContent& line = content[static_cast<std::size_t>(i)];
+        reader.ReturnTo(i);
+        if (line.isName) {
+            c = line.name;
             if (!model.Constraints.Contains(c))
                 throw Error("constraint NAME=" + std::to_string(c) + " is outside 1.." + std::to_string(n)
                             + " (constraints must be named 1, 2, 3 ...)");
@@ -58,27 +77,25 @@ void ReadConstraints(const S2kText& text, Model& model, ImportLocation& where)
                 throw Error("constraint NAME=" + std::to_string(c) + " is given twice");
             named[static_cast<std::size_t>(c)] = true;
         }
-        if (f[1] == "ADD") {
+        if (line.isAdd) {
             if (c == 0)
                 throw Error("ADD line before the first NAME line");
             ++lengths[static_cast<std::size_t>(c)];
         }
     }
+
+    // Members in the order listed; the last one listed is the master.
     for (std::int32_t k = 1; k <= n; ++k)
-        model.Constraints[k].members.assign(static_cast<std::size_t>(lengths[static_cast<std::size_t>(k)]) + 1, 0);
-
-    // Filling pass.
-    std::size_t p = 0;
+        model.Constraints[k].members.reserve(static_cast<std::size_t>(lengths[static_cast<std::size_t>(k)]) + 1);
+    for (std::int32_t k = 1; k <= n; ++k)
+        model.Constraints[k].members.push_back(0);
     for (std::int32_t i = 1; i <= lineCount; ++i) {
-        const FieldList& f = reader.Split(i);
-        if (f[0] == "NAME") {
-            p = 0;
-            c = reader.Integer(1);
-        }
-        if (f[1] == "ADD")
-            model.Constraints[c].members[++p] = reader.Reference(2, model.Joints, "joint");
+        const LineContent& line = content[static_cast<std::size_t>(i)];
+        if (line.isName)
+            c = line.name;
+        if (line.isAdd)
+            model.Constraints[c].members.push_back(line.joint);
     }
-
     for (std::int32_t k = 1; k <= n; ++k) {
         Constraint& constraint = model.Constraints[k];
         const auto length = static_cast<std::int32_t>(constraint.members.size()) - 1;

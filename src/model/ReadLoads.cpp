@@ -1,4 +1,5 @@
 // Reader of the LOAD section: load cases, joint forces and frame loads.
+#include "common/LargeMemory.h"
 #include "model/SectionReader.h"
 
 namespace mirelo {
@@ -16,11 +17,19 @@ std::int32_t DirectionFromKey(std::string_view key)
     return 0;
 }
 
+// The entry of `value` a joint-force key fills: UX UY UZ RX RY RZ give 1..6,
+// anything else 0.
+std::size_t ForceComponent(std::string_view key)
+{
+    if (key.size() != 2 || (key[0] != 'U' && key[0] != 'R') || key[1] < 'X' || key[1] > 'Z')
+        return 0;
+    return static_cast<std::size_t>(key[1] - 'X') + (key[0] == 'U' ? 1 : 4);
+}
+
 } // namespace
 
 void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
 {
-    static constexpr std::string_view kForceKeys[] = {"UX", "UY", "UZ", "RX", "RY", "RZ"};
     SectionReader reader(text, "LOAD", where);
     const std::int32_t lineCount = reader.DataLineCountOrZero();
 
@@ -28,6 +37,7 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
     // every data line is taken at once so the table never moves.
     std::vector<Load> loads(1);
     loads.reserve(static_cast<std::size_t>(lineCount) + 1);
+    AdviseLargeBlock(loads.data(), loads.capacity() * sizeof(Load));
 
     // Every NAME line is a load case; the table grows with them, so a file
     // with more than ten cases keeps them all.
@@ -54,9 +64,8 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
         if (kind == kJointForce) {
             load.target = reader.Reference(3, model.Joints, "joint");
             for (std::size_t field = 4; field <= 15; ++field)
-                for (std::size_t c = 0; c < 6; ++c)
-                    if (f[field] == kForceKeys[c])
-                        load.value[c + 1] = reader.Real(field + 1);
+                if (const std::size_t component = ForceComponent(f[field]))
+                    load.value[component] = reader.Real(field + 1);
         } else {
             load.target = reader.Reference(3, model.Frames, "frame");
             load.direction = DirectionFromKey(f[7]);

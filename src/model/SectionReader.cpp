@@ -46,6 +46,11 @@ const FieldList& SectionReader::Split(std::int32_t k)
     return fields_;
 }
 
+void SectionReader::ReturnTo(std::int32_t k)
+{
+    where_.line = section_.start + static_cast<std::size_t>(k);
+}
+
 const FieldList& SectionReader::SplitNext(std::int32_t k)
 {
     return Split(k + 1);

@@ -47,6 +47,8 @@ public:
 
     // Splits data line k (1-based) and makes it the current line.
     const FieldList& Split(std::int32_t k);
+    // Makes data line k the current line again, for a message about it.
+    void ReturnTo(std::int32_t k);
     // Splits the line after data line k: for the last data line, the blank
     // line that closes the section.
     const FieldList& SplitNext(std::int32_t k);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Errors.h"
+#include "common/LargeMemory.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,6 +24,8 @@ public:
             throw RangeCheckError();
         records_.clear();
         records_.shrink_to_fit();
+        records_.reserve(static_cast<std::size_t>(n + 1));
+        AdviseLargeBlock(records_.data(), records_.capacity() * sizeof(Record));
         records_.resize(static_cast<std::size_t>(n + 1));
         count = n;
     }
