@@ -59,7 +59,7 @@ const FieldList& SectionReader::SplitNext(std::int32_t k)
 void SectionReader::ThrowBadReference(const char* what, std::int32_t index, std::int32_t count)
 {
     throw Error(std::string(what) + " " + std::to_string(index) + " does not exist (the model has "
-                + std::to_string(count) + " " + what + "s)");
+                + std::to_string(count) + " " + what + (count == 1 ? ")" : "s)"));
 }
 
 } // namespace mirelo

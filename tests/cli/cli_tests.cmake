@@ -64,7 +64,7 @@ file(WRITE ${WORK_DIR}/coincident.s2k "SYSTEM\nJOINT\n  1  X=1  Y=1  Z=1\n  2  X
 expect_run("coincident frame joints" 1 "^$" "Invalid floating point operation \\(FRAME section, line 7\\)" info ${WORK_DIR}/coincident.s2k)
 
 file(WRITE ${WORK_DIR}/outside.s2k "SYSTEM\nJOINT\n  1  X=1  Y=1  Z=1\n\nRESTRAINT\n  ADD=5  DOF=U1\n\n")
-expect_run("joint outside the table" 1 "^$" "joint 5 does not exist \\(the model has 1 joints\\) \\(RESTRAINT section, line 6\\)" info ${WORK_DIR}/outside.s2k)
+expect_run("joint outside the table" 1 "^$" "joint 5 does not exist \\(the model has 1 joint\\) \\(RESTRAINT section, line 6\\)" info ${WORK_DIR}/outside.s2k)
 
 expect_run("missing file" 1 "^$" "Cannot open file \"${WORK_DIR}/none.s2k\"\\. No such file or directory" info ${WORK_DIR}/none.s2k)
 # A binary file without sections is an empty model; one whose bytes form a

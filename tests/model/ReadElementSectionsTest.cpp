@@ -197,7 +197,7 @@ TEST(ReadLoads, TargetsOutsideTheirTablesAreRejected)
 {
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0··Z=0", "", "LOAD", "··NAME=A", "····TYPE=FORCE",
                              "······ADD=2··UZ=1", ""}),
-              "joint 2 does not exist (the model has 1 joints) (LOAD section, line 8)");
+              "joint 2 does not exist (the model has 1 joint) (LOAD section, line 8)");
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0··Z=0", "", "LOAD", "··NAME=A", "····TYPE=DISTRIBUTED",
                              "······ADD=1··RD=0,1··UZ=1,1", ""}),
               "frame 1 does not exist (the model has 0 frames) (LOAD section, line 8)");
