@@ -24,4 +24,17 @@ Palette DefaultSectionPalette()
     return p;
 }
 
+void SetSectionDialogDefaults(FrameSection& section)
+{
+    section.divideX = 5;
+    section.divideY = 5;
+    section.barNumX = 5;
+    section.barNumY = 5;
+    section.cover = 35.0;
+    section.barAreaX = 1000.0;
+    section.barAreaY = 1000.0;
+    section.sectionUse = 2;
+    section.geomTransf = 1;
+}
+
 } // namespace mirelo

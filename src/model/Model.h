@@ -73,6 +73,11 @@ struct FrameSection {
     std::int32_t geomTransf = 0; // 1 Linear, 2 P-Delta, 3 Corotational
 };
 
+// The mesh, bar, use and transformation settings a frame section starts with
+// (the section dialog's defaults): 5 x 5 mesh and bars, cover 35, bar areas
+// 1000, column use, Linear transformation.
+void SetSectionDialogDefaults(FrameSection& section);
+
 struct Material {
     std::string name;
     std::int32_t materialType = 0; // 1 elastic

@@ -74,15 +74,7 @@ void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where)
         section.name = std::string(f[1]);
         section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
         section.elementKind = ElementKindFromName(section.name);
-        section.divideX = 5;
-        section.divideY = 5;
-        section.barNumX = 5;
-        section.barNumY = 5;
-        section.cover = 35.0;
-        section.barAreaX = 1000.0;
-        section.barAreaY = 1000.0;
-        section.sectionUse = 2;
-        section.geomTransf = 1;
+        SetSectionDialogDefaults(section);
         section.material = materials.Find(f[3]);
         const std::string_view shape = f[5];
         if (shape == "R") {

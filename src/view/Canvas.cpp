@@ -116,42 +116,27 @@ Canvas::~Canvas()
 
 void Canvas::SetPenColour(std::int32_t colour)
 {
-    if (colour != penColour_) {
-        Flush(); // the batch was collected under the old attribute
-        penColour_ = colour;
-    }
+    Change(penColour_, colour);
 }
 
 void Canvas::SetPenWidth(int width)
 {
-    if (width != penWidth_) {
-        Flush(); // the batch was collected under the old attribute
-        penWidth_ = width;
-    }
+    Change(penWidth_, width);
 }
 
 void Canvas::SetPenStyle(PenStyle style)
 {
-    if (style != penStyle_) {
-        Flush(); // the batch was collected under the old attribute
-        penStyle_ = style;
-    }
+    Change(penStyle_, style);
 }
 
 void Canvas::SetBrushColour(std::int32_t colour)
 {
-    if (colour != brushColour_) {
-        Flush(); // the batch was collected under the old attribute
-        brushColour_ = colour;
-    }
+    Change(brushColour_, colour);
 }
 
 void Canvas::SetBrushStyle(BrushStyle style)
 {
-    if (style != brushStyle_) {
-        Flush(); // the batch was collected under the old attribute
-        brushStyle_ = style;
-    }
+    Change(brushStyle_, style);
 }
 
 void Canvas::SetFontSize(int points)

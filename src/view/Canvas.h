@@ -63,6 +63,17 @@ public:
     void Flush();
 
 private:
+    // Sets a pen or brush attribute; shapes batched under the old value are
+    // painted first.
+    template <typename Attribute>
+    void Change(Attribute& attribute, Attribute value)
+    {
+        if (value != attribute) {
+            Flush();
+            attribute = value;
+        }
+    }
+
     enum class Batch { None, Lines, Rectangles, Ellipses, Polygons };
     struct Segment {
         std::int32_t x1, y1, x2, y2;

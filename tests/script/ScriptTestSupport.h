@@ -100,15 +100,9 @@ inline FrameSection DefaultSection(std::string name, std::int32_t kind, std::int
     s.dim[1] = dim1;
     s.dim[2] = dim2;
     s.material = material;
-    s.divideX = shape == kShapePipe ? 20 : 5;
-    s.divideY = 5;
-    s.barNumX = 5;
-    s.barNumY = 5;
-    s.cover = 35.0;
-    s.barAreaX = 1000.0;
-    s.barAreaY = 1000.0;
-    s.sectionUse = 2;
-    s.geomTransf = 1;
+    SetSectionDialogDefaults(s);
+    if (shape == kShapePipe)
+        s.divideX = 20;
     return s;
 }
 
