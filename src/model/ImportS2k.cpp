@@ -1,5 +1,6 @@
 #include "model/ImportS2k.h"
 
+#include "model/ModelUnits.h"
 #include "model/SectionReader.h"
 
 namespace mirelo {
@@ -47,6 +48,7 @@ Model ImportS2k(const TextLines& s2kLines)
         ReadShellSections, ReadFrames, ReadShells, ReadSolids, ReadLoads,
     };
     Model model;
+    model.Units = ReadModelUnits(s2kLines);
     ImportLocation where;
     const S2kText text(s2kLines);
     try {

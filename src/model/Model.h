@@ -73,10 +73,24 @@ struct FrameSection {
     std::int32_t geomTransf = 0; // 1 Linear, 2 P-Delta, 3 Corotational
 };
 
+// The units a model's numbers are in, as its file names them ("M", "KN");
+// empty when the file does not say. Lengths and forces are never converted.
+struct ModelUnits {
+    std::string length;
+    std::string force;
+};
+
+// Millimetres in one length unit, square millimetres in one area unit.
+struct LengthScale {
+    double millimetres = 1;
+    double squareMillimetres = 1;
+};
+
 // The mesh, bar, use and transformation settings a frame section starts with
-// (the section dialog's defaults): 5 x 5 mesh and bars, cover 35, bar areas
-// 1000, column use, Linear transformation.
-void SetSectionDialogDefaults(FrameSection& section);
+// (the section dialog's defaults): 5 x 5 mesh and bars, a cover of 35 mm and
+// bar areas of 1000 mm² expressed in the model's length unit, column use,
+// Linear transformation.
+void SetSectionDialogDefaults(FrameSection& section, const LengthScale& unit = {});
 
 struct Material {
     std::string name;
@@ -139,6 +153,7 @@ struct Model {
     std::vector<std::string> LoadCaseNames{std::string()}; // 1..LoadCaseCount; entry 0 empty
     std::int32_t LoadCaseCount = 0;
     std::int32_t ActiveShellCount = 0;
+    ModelUnits Units;
     Palette SectionPalette = DefaultSectionPalette();
 };
 

@@ -1,4 +1,5 @@
 // Readers of the property sections: MATERIAL, FRAME SECTION, SHELL SECTION.
+#include "model/ModelUnits.h"
 #include "model/SectionReader.h"
 
 namespace mirelo {
@@ -68,13 +69,14 @@ void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where)
     const std::int32_t n = reader.DataLineCount();
     model.FrameSections.Reset(n);
     const NameIndex materials(model.Materials);
+    const LengthScale unit = LengthScaleOf(model.Units.length);
     for (std::int32_t k = 1; k <= n; ++k) {
         const FieldList& f = reader.Split(k);
         FrameSection& section = model.FrameSections[k];
         section.name = std::string(f[1]);
         section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
         section.elementKind = ElementKindFromName(section.name);
-        SetSectionDialogDefaults(section);
+        SetSectionDialogDefaults(section, unit);
         section.material = materials.Find(f[3]);
         const std::string_view shape = f[5];
         if (shape == "R") {

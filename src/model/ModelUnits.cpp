@@ -1,0 +1,99 @@
+#include "model/ModelUnits.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace mirelo {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+// The value of "KEY=value" on `line`, where KEY starts a word; empty if absent.
+std::string ValueOf(std::string_view line, std::string_view key)
+{
+    for (std::size_t at = 0; at + key.size() < line.size(); ++at) {
+        const bool wordStart = at == 0 || IsBlank(line[at - 1]);
+        if (!wordStart || line[at + key.size()] != '=' || !SameLetters(line.substr(at, key.size()), key))
+            continue;
+        std::size_t end = at + key.size() + 1;
+        while (end < line.size() && !IsBlank(line[end]))
+            ++end;
+        return std::string(line.substr(at + key.size() + 1, end - at - key.size() - 1));
+    }
+    return {};
+}
+
+} // namespace
+
+ModelUnits ReadModelUnits(const TextLines& s2kLines)
+{
+    for (std::size_t i = 0; i + 1 < s2kLines.size(); ++i) {
+        if (Trimmed(s2kLines[i]) != "SYSTEM")
+            continue;
+        return {ValueOf(s2kLines[i + 1], "LENGTH"), ValueOf(s2kLines[i + 1], "FORCE")};
+    }
+    return {};
+}
+
+LengthScale LengthScaleOf(std::string_view lengthUnit)
+{
+    struct Entry {
+        std::string_view name;
+        LengthScale scale;
+    };
+    static constexpr std::array<Entry, 5> kUnits{{
+        {"MM", {1, 1}},
+        {"CM", {10, 100}},
+        {"M", {1000, 1e6}},
+        {"IN", {25.4, 645.16}},
+        {"FT", {304.8, 92903.04}},
+    }};
+    for (const Entry& unit : kUnits)
+        if (SameLetters(unit.name, lengthUnit))
+            return unit.scale;
+    return {};
+}
+
+double NewtonsPer(std::string_view forceUnit)
+{
+    struct Entry {
+        std::string_view name;
+        double newtons;
+    };
+    static constexpr std::array<Entry, 7> kUnits{{
+        {"N", 1},
+        {"KN", 1e3},
+        {"MN", 1e6},
+        {"KGF", 9.80665},
+        {"TONF", 9806.65},
+        {"LB", 4.4482216152605},
+        {"KIP", 4448.2216152605},
+    }};
+    for (const Entry& unit : kUnits)
+        if (SameLetters(unit.name, forceUnit))
+            return unit.newtons;
+    return 0;
+}
+
+} // namespace mirelo

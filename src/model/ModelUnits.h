@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/TextLines.h"
+#include "model/Model.h"
+
+#include <string>
+#include <string_view>
+
+namespace mirelo {
+
+// The units the file names on the line after the line "SYSTEM"
+// ("LENGTH=M  FORCE=KN"); empty when it does not say.
+ModelUnits ReadModelUnits(const TextLines& s2kLines);
+
+// How many millimetres one length unit is, and how many square millimetres one
+// area unit is: M, CM, MM, IN and FT in any letter case. A unit not recognised,
+// or none, counts as millimetres.
+LengthScale LengthScaleOf(std::string_view lengthUnit);
+
+// How many newtons one force unit is: N, KN, MN, KGF, TONF, LB, KIP in any
+// letter case; 0 for a unit not recognised or none.
+double NewtonsPer(std::string_view forceUnit);
+
+} // namespace mirelo
