@@ -23,9 +23,9 @@ void Lines(ScriptContext& script, std::initializer_list<std::string_view> lines)
         script.Line(line);
 }
 
-// The pattern of load case c. A case outside the case table gives an empty
-// name and no loads.
-void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::string_view setting)
+// The pattern of load case c, tagged `tag`. A case outside the case table
+// gives an empty name and no loads.
+void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, std::string_view setting)
 {
     const Model& model = script.model;
     const bool known = c >= 1 && c <= model.LoadCaseCount && static_cast<std::size_t>(c) < model.LoadCaseNames.size();
@@ -34,7 +34,7 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::string_view se
                     + std::to_string(std::max(model.LoadCaseCount, 0)) + "): its pattern has no loads");
     const std::string_view name = known ? std::string_view(model.LoadCaseNames[static_cast<std::size_t>(c)]) : "";
     script.Format("## Load Case = %s", name);
-    script.Format("pattern Plain %D Linear {", c);
+    script.Format("pattern Plain %D Linear {", tag);
     for (std::int32_t l = 1; known && l <= model.Loads.count; ++l) {
         const Load& load = model.Loads[l];
         if (load.caseName != name)
@@ -64,18 +64,24 @@ void WriteLoadControl(ScriptContext& script, std::string_view label)
 {
     const AnalysisSettings& a = script.analysis;
     script.Line(label);
-    WriteLoadPattern(script, a.LoadCase, "LoadCase");
+    WriteLoadPattern(script, a.LoadCase, a.LoadCase, "LoadCase");
     WriteStaticAnalysisLines(script);
     script.Format("integrator LoadControl %0.4E", CheckedQuotient(a.LoadFactor, static_cast<double>(a.LoadSteps)));
     script.Line("analysis Static");
     script.Format("analyze %d", a.LoadSteps);
 }
 
-void WriteDisplacementControl(ScriptContext& script, std::string_view label)
+// A pushover after a gravity pattern of the same case takes a tag of its own,
+// as the solver holds one pattern per tag.
+constexpr std::int32_t kSharedCasePushoverTag = 100;
+
+void WriteDisplacementControl(ScriptContext& script, std::string_view label, bool afterGravity)
 {
     const AnalysisSettings& a = script.analysis;
     script.Line(label);
-    WriteLoadPattern(script, a.PushoverCase, "PushoverCase");
+    const bool shared = afterGravity && a.PushoverCase == a.LoadCase;
+    WriteLoadPattern(script, a.PushoverCase, shared ? kSharedCasePushoverTag + a.PushoverCase : a.PushoverCase,
+                     "PushoverCase");
     WriteStaticAnalysisLines(script);
     script.Format("integrator DisplacementControl %d %d %0.4E", a.ControlNode, a.ControlDof, a.ControlDisp);
     script.Line("analysis Static");
@@ -180,13 +186,10 @@ void WriteLoadAnalysisBlock(ScriptContext& script)
     const AnalysisSettings& a = script.analysis;
     switch (a.AnalysisType) {
     case kLoadControl: WriteLoadControl(script, "puts \"loading\""); break;
-    case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\""); break;
+    case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\"", false); break;
     case kGravityPushover:
-        if (a.LoadCase == a.PushoverCase)
-            script.Warn("Gravity and pushover use the same load case " + std::to_string(a.LoadCase)
-                        + ": the solver refuses a second pattern with the same tag");
         WriteLoadControl(script, "puts \"gravity\"");
-        WriteDisplacementControl(script, "puts \"pushover\"");
+        WriteDisplacementControl(script, "puts \"pushover\"", true);
         break;
     case kModal: WriteModal(script); break;
     case kTimeHistory:

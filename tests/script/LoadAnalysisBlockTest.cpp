@@ -91,8 +91,19 @@ TEST(LoadAnalysisBlock, GravityThenPushoverWithoutLoadConst)
     EXPECT_EQ(std::count(out.lines.begin(), out.lines.end(), "loadConst -time 0.0"), 0);
     EXPECT_TRUE(out.warnings.empty());
 
-    analysis.PushoverCase = 1; // the same pattern tag twice: the solver refuses it
-    ASSERT_EQ(Analysis(LoadedModel(), analysis).warnings.size(), 1u);
+}
+
+TEST(LoadAnalysisBlock, APushoverOfTheGravityCaseTakesATagOfItsOwn)
+{
+    AnalysisSettings analysis = OfType(3); // LoadCase = PushoverCase = 1
+    const test::BlockOutput out = Analysis(LoadedModel(), analysis);
+    EXPECT_EQ(test::Between(out.lines, "puts \"gravity\"", "puts \"analysis\""), kDeadPattern);
+    Lines pushover = kDeadPattern;
+    pushover[1] = "pattern Plain 101 Linear {";
+    EXPECT_EQ(test::Between(out.lines, "puts \"pushover\"", "puts \"analysis\""), pushover);
+    EXPECT_TRUE(out.warnings.empty());
+    // Alone, displacement control keeps the case number as its tag.
+    EXPECT_EQ(Analysis(LoadedModel(), OfType(2)).lines[2], "pattern Plain 1 Linear {");
 }
 
 TEST(LoadAnalysisBlock, ModalWritesModeCountModes)
