@@ -146,6 +146,8 @@ void WriteSolidElementBlock(ScriptContext& script)
 {
     const Model& model = script.model;
     script.Line("puts \"SOLID element\"");
+    if (script.dofs.Mixed())
+        script.Line("model basic -ndm 3 -ndf 3"); // bricks are built on nodes of three
     // Bricks follow the frames and shells, so that no two elements share a tag.
     const std::int64_t firstTag = std::int64_t{model.Frames.Size()} + model.Shells.Size();
     std::set<std::int32_t> undefined;
@@ -155,9 +157,9 @@ void WriteSolidElementBlock(ScriptContext& script)
         if (!script.EnsureElasticIsotropic(solid.section) && undefined.insert(solid.section).second)
             script.Warn("Solid " + std::to_string(n) + " has section number " + std::to_string(solid.section)
                         + ", which names no material: its brick refers to an undefined nD material");
-        const auto& j = solid.joints;
-        script.Format("element stdBrick %D %D %D %D %D %D %D %D %D %D", firstTag + n, j[1], j[2], j[3], j[4], j[5],
-                      j[6], j[7], j[8], solid.section);
+        const auto node = [&](std::size_t c) { return script.dofs.BrickNode(solid.joints[c]); };
+        script.Format("element stdBrick %D %D %D %D %D %D %D %D %D %D", firstTag + n, node(1), node(2), node(3), node(4),
+                      node(5), node(6), node(7), node(8), solid.section);
     }
 }
 

@@ -35,12 +35,18 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, s
     const std::string_view name = known ? std::string_view(model.LoadCaseNames[static_cast<std::size_t>(c)]) : "";
     script.Format("## Load Case = %s", name);
     script.Format("pattern Plain %D Linear {", tag);
+    std::int64_t momentsDropped = 0; // warned about once per pattern
     for (std::int32_t l = 1; known && l <= model.Loads.count; ++l) {
         const Load& load = model.Loads[l];
         if (load.caseName != name)
             continue;
         const auto& v = load.value;
-        if (load.loadType == kJointForce)
+        if (load.loadType == kJointForce && script.dofs.Of(load.target) == 3) {
+            if ((v[4] != 0 || v[5] != 0 || v[6] != 0) && !momentsDropped++)
+                script.Warn("Load case " + std::string(name) + " puts moments on joint " + std::to_string(load.target)
+                            + ", which only bricks use: bricks carry no moments, so they are left out");
+            script.Format("load %D %0.4E %0.4E %0.4E", load.target, v[1], v[2], v[3]);
+        } else if (load.loadType == kJointForce)
             script.Format("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E", load.target, v[1], v[2], v[3], v[4], v[5], v[6]);
         else if (load.loadType == kFrameDistributed && load.direction == 1)
             script.Format("eleLoad -ele %D -type -beamUniform 0 0 %0.4E", load.target, v[1]);

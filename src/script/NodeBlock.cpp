@@ -8,19 +8,41 @@ void WriteHeader(ScriptContext& script)
 {
     script.Line("wipe");
     script.Line("puts \"System\"");
-    script.Line("model basic -ndm 3 -ndf 6");
+    script.Line(script.dofs.SolidOnly() ? "model basic -ndm 3 -ndf 3" : "model basic -ndm 3 -ndf 6");
 }
+
+namespace {
+
+void WriteNode(ScriptContext& script, std::int64_t tag, std::int32_t k)
+{
+    const Joint& joint = script.model.Joints[k];
+    // A spring's second joint stands at its partner (one step only).
+    const Joint& place = joint.linkedJoint != 0 ? script.JointAt(joint.linkedJoint) : joint;
+    script.Format("node %D %0.4E %0.4E %0.4E", tag, place.x, place.y, place.z);
+}
+
+} // namespace
 
 void WriteNodeBlock(ScriptContext& script)
 {
     const Model& model = script.model;
 
+    const JointDofs& dofs = script.dofs;
     script.Line("puts \"restraint\"");
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const Joint& joint = model.Joints[k];
-        // A spring's second joint stands at its partner (one step only).
-        const Joint& place = joint.linkedJoint != 0 ? script.JointAt(joint.linkedJoint) : joint;
-        script.Format("node %D %0.4E %0.4E %0.4E", k, place.x, place.y, place.z);
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+        if (!dofs.Mixed() || dofs.Of(k) == 6)
+            WriteNode(script, k, k);
+    if (dofs.Mixed()) {
+        // The nodes of bricks have three degrees of freedom: the joints only
+        // bricks use, and the twins of those they share.
+        script.Line("model basic -ndm 3 -ndf 3");
+        for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+            if (dofs.Of(k) == 3)
+                WriteNode(script, k, k);
+        for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+            if (dofs.HasTwin(k))
+                WriteNode(script, dofs.TwinTag(k), k);
+        script.Line("model basic -ndm 3 -ndf 6");
     }
 
     script.Line("puts \"rigidDiaphragm\"");
@@ -37,7 +59,11 @@ void WriteNodeBlock(ScriptContext& script)
     script.Line("puts \"mass\"");
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const auto& m = model.Joints[k].mass;
-        if (m[1] != 0)
+        if (m[1] == 0)
+            continue;
+        if (dofs.Of(k) == 3)
+            script.Format("mass %d %0.4E %0.4E %0.4E", k, m[1], m[2], m[3]);
+        else
             script.Format("mass %d %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E", k, m[1], m[2], m[3], m[4], m[5], m[6]);
     }
 
@@ -49,8 +75,12 @@ void WriteNodeBlock(ScriptContext& script)
     }
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const auto& r = model.Joints[k].restraint;
-        if (r[1] + r[2] + r[3] + r[4] + r[5] + r[6] > 0)
+        if (dofs.Of(k) == 3) {
+            if (r[1] + r[2] + r[3] > 0)
+                script.Format("fix %D %D %D %D;", k, r[1], r[2], r[3]);
+        } else if (r[1] + r[2] + r[3] + r[4] + r[5] + r[6] > 0) {
             script.Format("fix %D %D %D %D %D %D %D;", k, r[1], r[2], r[3], r[4], r[5], r[6]);
+        }
     }
 }
 
@@ -68,6 +98,10 @@ void WriteEqualDofBlock(ScriptContext& script)
         else if (frame.releaseEnd == 2)
             script.Format("equalDOF %d %d 1 2 3", frame.jointJ, frame.jointI);
     }
+    // The twin that a brick names moves with the joint's own node.
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+        if (script.dofs.HasTwin(k))
+            script.Format("equalDOF %d %d 1 2 3", k, script.dofs.TwinTag(k));
 }
 
 } // namespace mirelo

@@ -4,6 +4,7 @@
 #include "common/TextLines.h"
 #include "model/Model.h"
 #include "script/AnalysisSettings.h"
+#include "script/JointDofs.h"
 
 #include <cstdint>
 #include <string>
@@ -44,6 +45,7 @@ public:
     const Model& model;
     const AnalysisSettings& analysis;
     const RecorderSettings& recorder;
+    const JointDofs dofs; // 3 or 6 per node, and the twins of shared brick joints
 
     // Appends one line as it stands.
     void Line(std::string_view text) { result_.lines.Append(text); }
