@@ -99,20 +99,21 @@ void WriteModal(ScriptContext& script)
     if (script.analysis.ModeCount < 1)
         script.Warn("ModeCount " + std::to_string(script.analysis.ModeCount)
                     + " asks the solver for no modes: it refuses the eigen command");
-    script.Format("set numModes %d", script.analysis.ModeCount);
-    Lines(script, {"set lambda [eigen  $numModes]", "set period \"Periods.txt\"", "set Periods [open $period \"w\"]",
-                   "puts $Periods \" $lambda\"", "close $Periods", "record"});
+    for (const std::string& warning : script.modes.warnings)
+        script.Warn(warning);
+    script.Format("set numModes %d", script.modes.modalModes);
+    script.Line(script.modes.modalDense ? "set lambda [eigen -fullGenLapack $numModes]" : "set lambda [eigen  $numModes]");
+    Lines(script, {"set period \"Periods.txt\"", "set Periods [open $period \"w\"]", "puts $Periods \" $lambda\"",
+                   "close $Periods", "record"});
 }
 
 // 5 % Rayleigh damping from the eigenvalues of modes 1 and 2.
 void WriteDamping(ScriptContext& script)
 {
-    Lines(script, {" ",
-                   "set xDamp 0.05;",
-                   "set nEigenI 1;",
-                   "set nEigenJ 2;",
-                   "set lambdaN [eigen [expr $nEigenJ]];",
-                   "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
+    Lines(script, {" ", "set xDamp 0.05;", "set nEigenI 1;", "set nEigenJ 2;"});
+    script.Line(script.modes.dampingDense ? "set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];"
+                                          : "set lambdaN [eigen [expr $nEigenJ]];");
+    Lines(script, {"set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
                    "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
                    "set omegaI [expr pow($lambdaI,0.5)]; ",
                    "set omegaJ [expr pow($lambdaJ,0.5)];",

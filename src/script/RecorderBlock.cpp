@@ -2,6 +2,7 @@
 // mode shapes, each in files of 100 consecutive numbers.
 #include "script/ScriptBlocks.h"
 
+#include <algorithm>
 #include <string>
 
 namespace mirelo {
@@ -65,8 +66,19 @@ void WriteRecorderBlock(ScriptContext& script)
                           to, script.analysis.IntegrationPoints);
         });
     }
-    if (On(r.RecordModeShapes))
-        for (std::int32_t k = 1; k <= script.analysis.ModeCount; ++k)
+    if (!On(r.RecordModeShapes))
+        return;
+    // A mode-shape recorder that records before its mode is computed stops the
+    // solver without a word, so only the modes computed in time are recorded.
+    const std::int32_t asked = script.analysis.ModeCount;
+    const std::int32_t modes = std::min(asked, script.modes.recordedModes);
+    if (asked > 0 && modes == 0)
+        script.Warn("Mode shapes are not recorded: analysis type " + std::to_string(script.analysis.AnalysisType)
+                    + " computes no modes before it first records");
+    else if (asked > modes && script.analysis.AnalysisType != 4) // the modal block says why
+        script.Warn("Mode shapes beyond " + std::to_string(modes)
+                    + " are not recorded: the time history computes modes 1 to " + std::to_string(modes) + " only");
+    for (std::int32_t k = 1; k <= modes; ++k)
             NodeGroups(joints, [&](std::int32_t g, std::int32_t from, std::int32_t to) {
                 script.Format("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"", k,
                               g, from, to, k);

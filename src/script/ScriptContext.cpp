@@ -27,7 +27,7 @@ void AppendInteger(std::string& out, std::int64_t value)
 
 ScriptContext::ScriptContext(const Model& m, const AnalysisSettings& a, const RecorderSettings& r,
                              ScriptResult& result)
-    : model(m), analysis(a), recorder(r), dofs(m), result_(result),
+    : model(m), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), result_(result),
       elasticIsotropicDone_(static_cast<std::size_t>(m.Materials.Size()) + 1, false)
 {
 }

@@ -5,6 +5,7 @@
 #include "model/Model.h"
 #include "script/AnalysisSettings.h"
 #include "script/JointDofs.h"
+#include "script/ModePlan.h"
 
 #include <cstdint>
 #include <string>
@@ -46,6 +47,7 @@ public:
     const AnalysisSettings& analysis;
     const RecorderSettings& recorder;
     const JointDofs dofs; // 3 or 6 per node, and the twins of shared brick joints
+    const ModePlan modes; // the modes computed, their solver, the shapes that can be recorded
 
     // Appends one line as it stands.
     void Line(std::string_view text) { result_.lines.Append(text); }

@@ -62,21 +62,54 @@ TEST(RecorderBlock, SectionDeformationsAtTheFirstAndLastIntegrationPoint)
                      "recorder Element -file ele0_secn.out -time -eleRange 101 150 section 5 deformation"}));
 }
 
-TEST(RecorderBlock, ModeShapesForEveryMode)
+TEST(RecorderBlock, ModeShapesOnlyForModesComputedBeforeTheFirstRecord)
 {
     RecorderSettings recorder;
     recorder.RecordNodeDisp = kFlagOff;
     recorder.RecordModeShapes = kFlagOn;
-    AnalysisSettings analysis;
-    analysis.ModeCount = 2;
-    EXPECT_EQ(Recorders(150, 0, recorder, analysis),
-              (Lines{"puts \"recorder\"",
-                     "recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 1\"",
-                     "recorder Node -file eigen1_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 1\"",
-                     "recorder Node -file eigen2_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 2\"",
-                     "recorder Node -file eigen2_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 2\""}));
-    analysis.ModeCount = 0;
-    EXPECT_EQ(Recorders(150, 0, recorder, analysis).size(), 1u);
+    Model model = test::ModelWithCounts(150);
+    model.Joints[150].mass = {0, 1, 1, 1, 0, 0, 0}; // three degrees of freedom with mass
+    const Lines twoModes = {"puts \"recorder\"",
+                            "recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 1\"",
+                            "recorder Node -file eigen1_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 1\"",
+                            "recorder Node -file eigen2_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 2\"",
+                            "recorder Node -file eigen2_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 2\""};
+    const std::string none = "Mode shapes are not recorded: analysis type %d computes no modes before it first records";
+    const std::string beyond = "Mode shapes beyond 2 are not recorded: the time history computes modes 1 to 2 only";
+    struct Case {
+        std::int32_t type, modeCount;
+        std::size_t lines; // recorder lines after the label
+        std::string warning;
+    };
+    const Case cases[] = {
+        {4, 2, 4, ""},     // the modal analysis computes them before its "record"
+        {4, 5, 6, ""},     // capped at the three with mass; the modal block says so
+        {5, 2, 4, ""},     // the damping computes modes 1 and 2 before the first step
+        {7, 12, 4, beyond},
+        {5, 3, 4, beyond},
+        {1, 2, 0, none},   // static analyses compute no modes at all
+        {2, 2, 0, none},
+        {3, 2, 0, none},
+        {6, 2, 0, none},   // the gravity steps record before the damping computes modes
+        {4, 0, 0, ""},
+        {1, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("type " + std::to_string(c.type) + ", ModeCount " + std::to_string(c.modeCount));
+        AnalysisSettings analysis;
+        analysis.AnalysisType = c.type;
+        analysis.ModeCount = c.modeCount;
+        const test::BlockOutput out = test::WriteBlock(WriteRecorderBlock, model, analysis, recorder);
+        ASSERT_EQ(out.lines.size(), c.lines + 1);
+        if (c.lines == 4)
+            EXPECT_EQ(out.lines, twoModes);
+        if (c.lines == 6)
+            EXPECT_EQ(out.lines.back(), "recorder Node -file eigen3_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 3\"");
+        std::string warning = c.warning;
+        if (warning == none)
+            warning.replace(warning.find("%d"), 2, std::to_string(c.type));
+        EXPECT_EQ(out.warnings, warning.empty() ? std::vector<std::string>{} : std::vector<std::string>{warning});
+    }
 }
 
 TEST(RecorderBlock, AllOffOrNothingToRecordLeavesTheLabelAlone)

@@ -1,0 +1,95 @@
+// How many modes the script computes, with which eigen solver.
+#include "script/ScriptTestSupport.h"
+
+namespace mirelo {
+namespace {
+
+using test::Lines;
+
+// `joints` joints; joints 1 to `masses` carry a mass along X and Y.
+Model MassModel(std::int32_t joints, std::int32_t masses)
+{
+    Model model = test::ModelWithCounts(joints);
+    for (std::int32_t k = 1; k <= masses; ++k)
+        model.Joints[k].mass = {0, 3, 3, 0, 0, 0, 0};
+    return model;
+}
+
+TEST(ModePlan, TheSolverAndTheModeCountFollowTheDegreesOfFreedomWithMass)
+{
+    const std::string capTo4 =
+        "ModeCount 12 is more than the model's 4 degree(s) of freedom with mass: the modal analysis computes and records 4 modes";
+    struct Case {
+        const char* name;
+        std::int32_t joints, masses, modeCount;
+        std::int64_t massDofs;
+        std::int32_t modalModes;
+        bool modalDense, dampingDense;
+        std::vector<std::string> warnings;
+    };
+    const std::vector<Case> cases = {
+        {"few modes of many: the default solver", 20, 10, 3, 20, 3, false, false, {}},
+        {"half of them: still the default", 20, 3, 3, 6, 3, false, false, {}},
+        {"more than half: the dense solver", 20, 3, 4, 6, 4, true, false, {}},
+        {"more modes than masses: capped", 20, 2, 12, 4, 4, true, false, {capTo4}},
+        {"one mass: damping needs the dense solver", 20, 1, 1, 2, 1, false, true, {}},
+        {"no mass: nothing to cap, the solver is told as asked", 20, 0, 12, 0, 12, false, false, {}},
+        {"too large for the dense solver: half the masses",
+         600,
+         2,
+         12,
+         4,
+         2,
+         false,
+         false,
+         {capTo4, "The model has 3600 degrees of freedom, too many for the dense eigen solver: the modal analysis "
+                  "computes and records 2 modes, half of its 4 degree(s) of freedom with mass"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Model model = MassModel(c.joints, c.masses);
+        AnalysisSettings analysis;
+        analysis.ModeCount = c.modeCount;
+        const ModePlan plan = PlanModes(model, analysis, JointDofs(model));
+        EXPECT_EQ(plan.massDofs, c.massDofs);
+        EXPECT_EQ(plan.modalModes, c.modalModes);
+        EXPECT_EQ(plan.modalDense, c.modalDense);
+        EXPECT_EQ(plan.dampingDense, c.dampingDense);
+        EXPECT_EQ(plan.warnings, c.warnings);
+    }
+}
+
+TEST(ModePlan, RestrainedAndDiaphragmFixedMassesDoNotCount)
+{
+    Model model = MassModel(4, 0);
+    model.Joints[1].mass = {0, 1, 1, 1, 1, 1, 1};
+    model.Joints[1].restraint = {0, 1, 0, 0, 0, 0, 1}; // U1 and R3 fixed: 4 left
+    model.Joints[2].mass = {0, 1, 1, 1, 1, 1, 1};       // master: Z, RX, RY fixed: 3 left
+    model.Joints[3].mass = {0, 0, 1, 1, 0, 0, 0};       // mass[1] 0 writes no mass line
+    model.Constraints.Reset(1);
+    model.Constraints[1] = {1, {0, 4, 2}, 2};
+    EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, 7);
+}
+
+TEST(ModePlan, TheEigenLinesNameTheDenseSolverWhenNeeded)
+{
+    Model model = MassModel(4, 2); // four degrees of freedom with mass
+    AnalysisSettings analysis;
+    analysis.AnalysisType = 4;
+    analysis.ModeCount = 12;
+    const test::BlockOutput modal = test::WriteBlock(WriteLoadAnalysisBlock, model, analysis);
+    EXPECT_EQ(Lines(modal.lines.begin(), modal.lines.begin() + 2),
+              (Lines{"set numModes 4", "set lambda [eigen -fullGenLapack $numModes]"}));
+    EXPECT_EQ(modal.warnings.size(), 1u);
+    analysis.ModeCount = 2;
+    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[1], "set lambda [eigen  $numModes]");
+
+    analysis.AnalysisType = 5;
+    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[4], "set lambdaN [eigen [expr $nEigenJ]];");
+    model.Joints[2].mass[1] = 0; // two left
+    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[4],
+              "set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];");
+}
+
+} // namespace
+} // namespace mirelo
