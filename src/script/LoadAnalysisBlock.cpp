@@ -36,10 +36,12 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, s
     script.Format("## Load Case = %s", name);
     script.Format("pattern Plain %D Linear {", tag);
     std::int64_t momentsDropped = 0; // warned about once per pattern
+    std::int64_t written = 0;
     for (std::int32_t l = 1; known && l <= model.Loads.count; ++l) {
         const Load& load = model.Loads[l];
         if (load.caseName != name)
             continue;
+        ++written;
         const auto& v = load.value;
         if (load.loadType == kJointForce && script.dofs.Of(load.target) == 3) {
             if ((v[4] != 0 || v[5] != 0 || v[6] != 0) && !momentsDropped++)
@@ -56,6 +58,9 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, s
             script.Format("eleLoad -ele %D -type -beamUniform %0.4E 0 0", load.target, -v[1]);
     }
     script.Line("}");
+    if (known && written == 0)
+        script.Warn(std::string(setting) + " " + std::to_string(c) + ", load case " + std::string(name)
+                    + ", has no loads: its pattern is empty");
 }
 
 void WriteStaticAnalysisLines(ScriptContext& script)
@@ -77,6 +82,32 @@ void WriteLoadControl(ScriptContext& script, std::string_view label)
     script.Format("analyze %d", a.LoadSteps);
 }
 
+// The displacement control pushes one free degree of freedom of one joint.
+void WarnIfControlJointCannotMove(ScriptContext& script)
+{
+    const Model& model = script.model;
+    const std::int32_t k = script.analysis.ControlNode, dof = script.analysis.ControlDof;
+    const std::string where = "ControlNode " + std::to_string(k);
+    if (!model.Joints.Contains(k)) {
+        script.Warn(where + " is not a joint of the model (it has " + std::to_string(model.Joints.Size())
+                    + "): the displacement control has no node to push");
+        return;
+    }
+    const std::int32_t dofs = script.dofs.Of(k);
+    if (dof < 1 || dof > dofs) {
+        script.Warn("ControlDof " + std::to_string(dof) + " is not a degree of freedom of " + where + " (it has "
+                    + std::to_string(dofs) + "): the displacement control has nothing to push");
+        return;
+    }
+    bool master = false;
+    for (std::int32_t c = 1; c <= model.Constraints.count; ++c)
+        master = master || model.Constraints[c].masterJoint == k;
+    // A diaphragm's master is fixed in Z and in rotation about X and Y.
+    if (model.Joints[k].restraint[static_cast<std::size_t>(dof)] != 0 || (master && dof >= 3 && dof <= 5))
+        script.Warn(where + " is restrained in ControlDof " + std::to_string(dof)
+                    + ": the displacement control cannot push it and the solver stops at the first step");
+}
+
 // A pushover after a gravity pattern of the same case takes a tag of its own,
 // as the solver holds one pattern per tag.
 constexpr std::int32_t kSharedCasePushoverTag = 100;
@@ -89,6 +120,7 @@ void WriteDisplacementControl(ScriptContext& script, std::string_view label, boo
     WriteLoadPattern(script, a.PushoverCase, shared ? kSharedCasePushoverTag + a.PushoverCase : a.PushoverCase,
                      "PushoverCase");
     WriteStaticAnalysisLines(script);
+    WarnIfControlJointCannotMove(script);
     script.Format("integrator DisplacementControl %d %d %0.4E", a.ControlNode, a.ControlDof, a.ControlDisp);
     script.Line("analysis Static");
     script.Format("analyze %d", a.AnalysisSteps);
@@ -191,6 +223,9 @@ void WriteMultipleSupport(ScriptContext& script)
 void WriteLoadAnalysisBlock(ScriptContext& script)
 {
     const AnalysisSettings& a = script.analysis;
+    if (a.AnalysisType >= kModal && a.AnalysisType <= kMultipleSupport && script.modes.massDofs == 0)
+        script.Warn("Analysis type " + std::to_string(a.AnalysisType)
+                    + " needs the model's modes, but no free degree of freedom has mass: the solver's eigen command fails");
     switch (a.AnalysisType) {
     case kLoadControl: WriteLoadControl(script, "puts \"loading\""); break;
     case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\"", false); break;

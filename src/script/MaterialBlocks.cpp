@@ -2,6 +2,7 @@
 // fibre sections and the plate-fibre sections of shells.
 #include "script/ScriptBlocks.h"
 
+#include "common/NumberText.h"
 #include "sections/FiberGenerator.h"
 
 #include <string>
@@ -13,6 +14,19 @@ namespace {
 bool On(std::int32_t flag)
 {
     return flag != 0;
+}
+
+// Bars sit at the cover's distance inside each face of a rectangle: a cover of
+// half the depth or width or more puts them on or past the opposite face.
+void WarnIfBarsOutside(ScriptContext& script, const FrameSection& s)
+{
+    const bool bars = s.barNumX > 0 || s.barNumY > 0;
+    const double depth = s.dim[1], width = s.dim[2];
+    if (s.shape != kShapeRectangle || !bars || (s.cover >= 0 && 2 * s.cover < depth && 2 * s.cover < width))
+        return;
+    script.Warn("Frame section " + s.name + " has cover " + FormatGeneral(s.cover) + " for depth "
+                + FormatGeneral(depth) + " and width " + FormatGeneral(width)
+                + ": its bars lie outside the section (the cover must be less than half of both)");
 }
 
 } // namespace
@@ -47,6 +61,7 @@ void WriteFiberSectionBlock(ScriptContext& script)
         const FrameSection& s = model.FrameSections[k];
         if (!HasFiberSection(s.elementKind))
             continue;
+        WarnIfBarsOutside(script, s);
         script.Format("##%S ", s.name);
         // A 3-D fibre section needs its torsional stiffness.
         script.Format("section Fiber %D -GJ %0.4E {", k, s.shearModulus * s.torsion);

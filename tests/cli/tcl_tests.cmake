@@ -40,8 +40,9 @@ endif()
 
 expect_run("modal analysis with mode shapes and aggregator" 0
   "uniaxialMaterial Elastic 201 [^\n]*\n.*eigen12_node0.out -time -nodeRange 1 2 -dof 1 2 3 \"eigen 12\"\nset numModes 12\n"
-  "^$" tcl ${cantilever} --set AnalysisType=4 --set RecordModeShapes=1 --set UseAggregator=1)
-expect_run("modal analysis with 3 modes" 0 "\nset numModes 3\nset lambda" "^$"
+  "^mirelo-cli: warning: Analysis type 4 needs the model's modes, but no free degree of freedom has mass: the solver's eigen command fails\n$"
+  tcl ${cantilever} --set AnalysisType=4 --set RecordModeShapes=1 --set UseAggregator=1)
+expect_run("modal analysis with 3 modes" 0 "\nset numModes 3\nset lambda" "warning: Analysis type 4 needs the model's modes"
   tcl ${cantilever} --set AnalysisType=4 --set ModeCount=3)
 set(finer --section ECOL:elementKind=2 --section ECOL:divideX=6 --section ECOL:divideY=6
   --section ECOL:barNumX=3 --section ECOL:barNumY=7 --section ECOL:cover=0.04)
