@@ -8,21 +8,67 @@ namespace {
 
 constexpr std::int32_t kDampingModes = 2; // Rayleigh damping from modes 1 and 2
 
+// The free degrees of freedom that carry mass once the constraints have
+// gathered it: a diaphragm member's mass along X and Y and about Z moves with
+// its master (along X and Y, and about Z through its distance), and a
+// spring's second joint moves with the first in its translations.
 std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
 {
-    std::vector<bool> master(static_cast<std::size_t>(model.Joints.Size()) + 1, false);
-    for (std::int32_t c = 1; c <= model.Constraints.count; ++c)
-        if (model.Joints.Contains(model.Constraints[c].masterJoint))
-            master[static_cast<std::size_t>(model.Constraints[c].masterJoint)] = true;
-    std::int64_t count = 0;
+    const auto joints = static_cast<std::size_t>(model.Joints.Size()) + 1;
+    std::vector<std::int32_t> master(joints, 0); // the master a joint is tied to, 0 none
+    std::vector<bool> isMaster(joints, false);
+    for (std::int32_t c = 1; c <= model.Constraints.count; ++c) {
+        const Constraint& constraint = model.Constraints[c];
+        if (!model.Joints.Contains(constraint.masterJoint))
+            continue;
+        isMaster[static_cast<std::size_t>(constraint.masterJoint)] = true;
+        for (std::size_t m = 1; m < constraint.members.size() && m <= static_cast<std::size_t>(std::max(constraint.memberCount, 0)); ++m)
+            if (model.Joints.Contains(constraint.members[m]))
+                master[static_cast<std::size_t>(constraint.members[m])] = constraint.masterJoint;
+    }
+    std::vector<std::int32_t> retained(joints, 0); // the joint a spring's second joint follows
+    for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
+        const Frame& frame = model.Frames[i];
+        const std::int32_t first = frame.releaseEnd == 1 ? frame.jointI : frame.jointJ;
+        const std::int32_t second = frame.releaseEnd == 1 ? frame.jointJ : frame.jointI;
+        const bool spring = model.FrameSections.Contains(frame.section)
+                         && model.FrameSections[frame.section].elementKind == kRotationalSpring;
+        if (spring && (frame.releaseEnd == 1 || frame.releaseEnd == 2) && model.Joints.Contains(first)
+            && model.Joints.Contains(second))
+            retained[static_cast<std::size_t>(second)] = first;
+    }
+
+    std::vector<std::uint8_t> withMass(joints, 0); // bit d - 1 for degree of freedom d
+    const auto mark = [&](std::int32_t k, std::size_t d) {
+        withMass[static_cast<std::size_t>(k)] |= static_cast<std::uint8_t>(1u << (d - 1));
+    };
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const Joint& joint = model.Joints[k];
         if (joint.mass[1] == 0) // no mass line
             continue;
+        const std::int32_t toMaster = master[static_cast<std::size_t>(k)];
+        const std::int32_t toRetained = retained[static_cast<std::size_t>(k)];
         for (std::size_t d = 1; d <= static_cast<std::size_t>(dofs.Of(k)); ++d) {
+            if (joint.mass[d] == 0)
+                continue;
+            if (toMaster != 0 && (d == 1 || d == 2 || d == 6)) {
+                mark(toMaster, d);
+                mark(toMaster, 6);
+            } else if (toRetained != 0 && d <= 3) {
+                mark(toRetained, d);
+            } else {
+                mark(k, d);
+            }
+        }
+    }
+
+    std::int64_t count = 0;
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        for (std::size_t d = 1; d <= 6; ++d) {
             // A diaphragm's master is fixed in Z and in rotation about X and Y.
-            const bool fixed = joint.restraint[d] != 0 || (master[static_cast<std::size_t>(k)] && d >= 3 && d <= 5);
-            if (joint.mass[d] != 0 && !fixed)
+            const bool fixed = joint.restraint[d] != 0 || (isMaster[static_cast<std::size_t>(k)] && d >= 3 && d <= 5);
+            if ((withMass[static_cast<std::size_t>(k)] >> (d - 1) & 1u) != 0 && !fixed)
                 ++count;
         }
     }

@@ -71,6 +71,28 @@ TEST(ModePlan, RestrainedAndDiaphragmFixedMassesDoNotCount)
     EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, 7);
 }
 
+TEST(ModePlan, ConstraintsGatherTheMassOfTheJointsTheyTie)
+{
+    // Six floor joints with mass along X and Y, tied by a diaphragm to master
+    // 7 without mass of its own: the floor moves along X, Y and about Z.
+    Model model = MassModel(7, 6);
+    model.Constraints.Reset(1);
+    model.Constraints[1] = {6, {0, 1, 2, 3, 4, 5, 6, 7}, 7};
+    EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, 3);
+    model.Joints[7].restraint = {0, 0, 0, 0, 0, 0, 1}; // the floor cannot turn
+    EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, 2);
+
+    // A spring's second joint follows the first in its translations.
+    Model spring = MassModel(2, 2);
+    spring.FrameSections.Reset(1);
+    spring.FrameSections[1].elementKind = kRotationalSpring;
+    spring.Frames.Reset(1);
+    spring.Frames[1] = test::FrameBetween(1, 2, 1);
+    EXPECT_EQ(PlanModes(spring, {}, JointDofs(spring)).massDofs, 4); // no release: two joints of their own
+    spring.Frames[1].releaseEnd = 1;
+    EXPECT_EQ(PlanModes(spring, {}, JointDofs(spring)).massDofs, 2);
+}
+
 TEST(ModePlan, TheEigenLinesNameTheDenseSolverWhenNeeded)
 {
     Model model = MassModel(4, 2); // four degrees of freedom with mass
