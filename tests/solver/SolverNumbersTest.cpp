@@ -109,6 +109,36 @@ TEST_F(SolverNumbers, CantileverTipDeflectionIsPL3Over3EI)
     }
 }
 
+// The same cantilever standing 3 m tall on a corner of a unit brick whose
+// base is fixed; the brick is a thousand times stiffer than the column, and
+// the column's foot is held against rotation, which the brick cannot give.
+// The column's node has six degrees of freedom, the brick's corner three: the
+// tip moves as if the column stood on the ground.
+TEST_F(SolverNumbers, ColumnOnABrickDeflectsLikeACantilever)
+{
+    const std::string s2k = "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=M  FORCE=KN\n\n"
+                            "JOINT\n  1  X=0  Y=0  Z=0\n  2  X=1  Y=0  Z=0\n  3  X=0  Y=1  Z=0\n  4  X=1  Y=1  Z=0\n"
+                            "  5  X=0  Y=0  Z=1\n  6  X=1  Y=0  Z=1\n  7  X=0  Y=1  Z=1\n  8  X=1  Y=1  Z=1\n"
+                            "  9  X=1  Y=1  Z=4\n\n"
+                            "RESTRAINT\n  ADD=1  DOF=U1,U2,U3\n  ADD=2  DOF=U1,U2,U3\n  ADD=3  DOF=U1,U2,U3\n"
+                            "  ADD=4  DOF=U1,U2,U3\n  ADD=8  DOF=R1,R2,R3\n\n"
+                            "MATERIAL\n  NAME=CONC  IDES=C  M=0  W=0\n    T=0  E=2.5E7  U=0.2\n"
+                            "  NAME=STIFF  IDES=C  M=0  W=0\n    T=0  E=2.5E10  U=0.2\n\n"
+                            "FRAME SECTION\n  NAME=ECOL  MAT=CONC  SH=R  T=0.5,0.3\n\n"
+                            "FRAME\n  1  J=8,9  SEC=ECOL  NSEG=1  ANG=0\n\n"
+                            "SOLID\n  1  J=1,2,3,4,5,6,7,8  SEC=2\n\n"
+                            "LOAD\n  NAME=TIP\n    TYPE=FORCE\n      ADD=9  UX=10\n\nEND\n";
+    const test::TempDir dir;
+    RunInSolver(s2k, {}, dir);
+    const std::vector<double> last = Numbers(LastLine(dir.File("node0.out")));
+    ASSERT_EQ(last.size(), 28u); // the load factor, then three values for each of the nine joints
+    const double length = 3, load = 10;
+    // A vertical column's section depth of 0.5 lies along X.
+    const double inertia = 0.3 * 0.5 * 0.5 * 0.5 / 12;
+    ExpectClose(last[25], load * length * length * length / (3 * kE * inertia));
+    EXPECT_LT(std::abs(last[22]), 1e-6); // the brick's corner barely moves
+}
+
 // Four 4 m columns of 0.4 x 0.4 under a rigid diaphragm whose master carries
 // 100 t along X and Y; the column tops are held against rotation about X and
 // Y, so each column is fixed at both ends and stiffens the storey by 12 E I / h³.
