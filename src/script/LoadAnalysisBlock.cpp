@@ -231,6 +231,9 @@ void WriteLoadAnalysisBlock(ScriptContext& script)
     case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\"", false); break;
     case kGravityPushover:
         WriteLoadControl(script, "puts \"gravity\"");
+        // The gravity stays as it is while the pushover's load factor grows;
+        // without this its Linear series would grow with it.
+        script.Line("loadConst -time 0.0");
         WriteDisplacementControl(script, "puts \"pushover\"", true);
         break;
     case kModal: WriteModal(script); break;

@@ -76,7 +76,7 @@ TEST(LoadAnalysisBlock, DisplacementControlPushesTheControlNode)
     EXPECT_EQ(Analysis(LoadedModel(), analysis).lines, expected);
 }
 
-TEST(LoadAnalysisBlock, GravityThenPushoverWithoutLoadConst)
+TEST(LoadAnalysisBlock, GravityIsHeldConstantDuringThePushover)
 {
     AnalysisSettings analysis = OfType(3);
     analysis.PushoverCase = 2;
@@ -86,11 +86,11 @@ TEST(LoadAnalysisBlock, GravityThenPushoverWithoutLoadConst)
     EXPECT_EQ(out.lines.front(), "puts \"gravity\"");
     EXPECT_EQ(out.lines[14], "integrator LoadControl 5.000E-002");
     EXPECT_EQ(out.lines[16], "analyze 10");
-    EXPECT_EQ(out.lines[17], "puts \"pushover\"");
+    EXPECT_EQ(out.lines[17], "loadConst -time 0.0");
+    EXPECT_EQ(out.lines[18], "puts \"pushover\"");
     EXPECT_EQ(out.lines.back(), "analyze 100");
-    EXPECT_EQ(std::count(out.lines.begin(), out.lines.end(), "loadConst -time 0.0"), 0);
+    EXPECT_EQ(std::count(out.lines.begin(), out.lines.end(), "loadConst -time 0.0"), 1);
     EXPECT_TRUE(out.warnings.empty());
-
 }
 
 TEST(LoadAnalysisBlock, APushoverOfTheGravityCaseTakesATagOfItsOwn)
