@@ -63,6 +63,14 @@ expect_run("beam with hinges is written elastic with a warning" 0 "element elast
 expect_run("load case outside the model warns" 0 "## Load Case = \npattern Plain 2 Linear {\n}\n"
   "warning: LoadCase 2 is not a load case of the model" tcl ${cantilever} --set LoadCase=2)
 
+expect_run("the start-up control joint of the example building is a support" 0
+  "\nintegrator DisplacementControl 1 1 1.000E-001\n"
+  "^mirelo-cli: warning: ControlNode 1 is restrained in ControlDof 1: the displacement control cannot push it and the solver stops at the first step\n$"
+  tcl ${SOURCE_DIR}/examples/rc-frame-building.s2k --set AnalysisType=2)
+expect_run("the example block of bricks is built on nodes of three" 0
+  "^wipe\nputs \"System\"\nmodel basic -ndm 3 -ndf 3\n.*\nfix 1 1 1 1;\n.*\nload 19 0.000E\\+000 0.000E\\+000 -6.250E\\+000\n"
+  "^$" tcl ${SOURCE_DIR}/examples/solid-block.s2k)
+
 # Errors: exit status 1, the message on standard error, nothing on standard output.
 expect_run("unknown setting" 1 "^$" "Unknown setting 'Foo'" tcl ${cantilever} --set Foo=1)
 expect_run("flag other than 0 or 1" 1 "^$" "Setting UseAggregator takes 0 or 1, not '2'" tcl ${cantilever} --set UseAggregator=2)
