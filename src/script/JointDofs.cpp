@@ -40,7 +40,7 @@ JointDofs::JointDofs(const Model& model)
         const Constraint& constraint = model.Constraints[c];
         if (constraint.masterJoint != 0)
             sixDof(constraint.masterJoint);
-        for (std::size_t m = 1; m < constraint.members.size() && m <= static_cast<std::size_t>(std::max(constraint.memberCount, 0)); ++m)
+        for (std::size_t m = 1; m <= HeldMembers(constraint); ++m)
             sixDof(constraint.members[m]);
     }
     solidOnly_ = !anySixDof;

@@ -2,10 +2,19 @@
 
 #include "model/Model.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace mirelo {
+
+// How many of a constraint's members (1..n) its list holds: its count, or
+// fewer when the list is shorter.
+inline std::size_t HeldMembers(const Constraint& constraint)
+{
+    const std::size_t listed = constraint.members.empty() ? 0 : constraint.members.size() - 1;
+    return std::min(listed, static_cast<std::size_t>(std::max(constraint.memberCount, 0)));
+}
 
 // How many degrees of freedom the node of each joint has. Bricks take nodes
 // of three translations; frames, shells and rigid diaphragms take nodes of

@@ -22,7 +22,7 @@ std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
         if (!model.Joints.Contains(constraint.masterJoint))
             continue;
         isMaster[static_cast<std::size_t>(constraint.masterJoint)] = true;
-        for (std::size_t m = 1; m < constraint.members.size() && m <= static_cast<std::size_t>(std::max(constraint.memberCount, 0)); ++m)
+        for (std::size_t m = 1; m <= HeldMembers(constraint); ++m)
             if (model.Joints.Contains(constraint.members[m]))
                 master[static_cast<std::size_t>(constraint.members[m])] = constraint.masterJoint;
     }

@@ -101,10 +101,12 @@ TEST(RecorderBlock, ModeShapesOnlyForModesComputedBeforeTheFirstRecord)
         analysis.ModeCount = c.modeCount;
         const test::BlockOutput out = test::WriteBlock(WriteRecorderBlock, model, analysis, recorder);
         ASSERT_EQ(out.lines.size(), c.lines + 1);
-        if (c.lines == 4)
+        if (c.lines == 4) {
             EXPECT_EQ(out.lines, twoModes);
-        if (c.lines == 6)
-            EXPECT_EQ(out.lines.back(), "recorder Node -file eigen3_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 3\"");
+        } else if (c.lines == 6) {
+            EXPECT_EQ(out.lines.back(),
+                      "recorder Node -file eigen3_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 3\"");
+        }
         std::string warning = c.warning;
         if (warning == none)
             warning.replace(warning.find("%d"), 2, std::to_string(c.type));
