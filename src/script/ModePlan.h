@@ -14,7 +14,9 @@ namespace mirelo {
 // shapes can be recorded. The solver's default eigen solver finds at most
 // half as many modes as the model has degrees of freedom with mass (and
 // fails beyond); the dense solver finds them all but needs the whole matrix,
-// so it is used only when needed and the model is small enough.
+// so it is used only when needed. A modal analysis of a model too large for
+// it asks for half as many modes as there are degrees of freedom with mass;
+// the damping's two modes take it whatever the size.
 struct ModePlan {
     std::int64_t massDofs = 0;     // free degrees of freedom that carry mass
     std::int64_t equations = 0;    // degrees of freedom of all nodes
