@@ -134,7 +134,7 @@ void WriteModal(ScriptContext& script)
     for (const std::string& warning : script.modes.warnings)
         script.Warn(warning);
     script.Format("set numModes %d", script.modes.modalModes);
-    script.Line(script.modes.modalDense ? "set lambda [eigen -fullGenLapack $numModes]" : "set lambda [eigen  $numModes]");
+    script.Line(script.modes.dense ? "set lambda [eigen -fullGenLapack $numModes]" : "set lambda [eigen  $numModes]");
     Lines(script, {"set period \"Periods.txt\"", "set Periods [open $period \"w\"]", "puts $Periods \" $lambda\"",
                    "close $Periods", "record"});
 }
@@ -142,8 +142,10 @@ void WriteModal(ScriptContext& script)
 // 5 % Rayleigh damping from the eigenvalues of modes 1 and 2.
 void WriteDamping(ScriptContext& script)
 {
+    for (const std::string& warning : script.modes.warnings)
+        script.Warn(warning);
     Lines(script, {" ", "set xDamp 0.05;", "set nEigenI 1;", "set nEigenJ 2;"});
-    script.Line(script.modes.dampingDense ? "set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];"
+    script.Line(script.modes.dense ? "set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];"
                                           : "set lambdaN [eigen [expr $nEigenJ]];");
     Lines(script, {"set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
                    "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",

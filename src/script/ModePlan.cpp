@@ -91,32 +91,38 @@ ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const J
     plan.massDofs = CountMassDofs(model, dofs);
     plan.equations = CountEquations(model, dofs);
     const std::int64_t m = plan.massDofs;
-    const bool small = plan.equations <= kDenseEigenLimit;
+    // Without mass there are no modes to find: the eigen lines stay as they are.
+    const bool dense = plan.equations <= kDenseEigenLimit && m > 0;
     const std::string massText = std::to_string(m) + " degree(s) of freedom with mass";
+    const std::string sizeText = "The model has " + std::to_string(plan.equations)
+                               + " degrees of freedom, too many for the dense eigen solver";
+    const bool modal = analysis.AnalysisType == 4;
+    const bool damped = analysis.AnalysisType >= 5 && analysis.AnalysisType <= 7;
 
     plan.modalModes = analysis.ModeCount;
     if (analysis.ModeCount > 0 && m > 0 && analysis.ModeCount > m) {
         plan.modalModes = static_cast<std::int32_t>(m);
-        plan.warnings.push_back("ModeCount " + std::to_string(analysis.ModeCount) + " is more than the model's "
-                                + massText + ": the modal analysis computes and records " + std::to_string(m)
-                                + " modes");
+        if (modal)
+            plan.warnings.push_back("ModeCount " + std::to_string(analysis.ModeCount) + " is more than the model's "
+                                    + massText + ": the modal analysis computes and records " + std::to_string(m)
+                                    + " modes");
     }
-    if (2 * std::int64_t{plan.modalModes} > m && m > 1 && !small) {
-        plan.warnings.push_back("The model has " + std::to_string(plan.equations)
-                                + " degrees of freedom, too many for the dense eigen solver: the modal analysis"
-                                  " computes and records "
-                                + std::to_string(m / 2) + " modes, half of its " + massText);
+    if (!dense && m > 1 && 2 * std::int64_t{plan.modalModes} > m) {
+        if (modal)
+            plan.warnings.push_back(sizeText + ": the modal analysis computes and records " + std::to_string(m / 2)
+                                    + " modes, half of its " + massText);
         plan.modalModes = static_cast<std::int32_t>(m / 2);
     }
-    plan.modalDense = 2 * std::int64_t{plan.modalModes} > m && m > 0;
-    plan.dampingDense = 2 * kDampingModes > m && m > 0;
+    if (!dense && m > 0 && 2 * kDampingModes > m && damped)
+        plan.warnings.push_back(sizeText + ", and the default one finds modes 1 and 2 for the damping only with 4 "
+                                           "degrees of freedom with mass or more; it has "
+                                + std::to_string(m) + ": the solver may stop there");
+    plan.dense = dense;
 
-    switch (analysis.AnalysisType) {
-    case 4: plan.recordedModes = std::max(plan.modalModes, 0); break;
-    case 5:
-    case 7: plan.recordedModes = static_cast<std::int32_t>(std::min<std::int64_t>(kDampingModes, m)); break;
-    default: break;
-    }
+    if (modal)
+        plan.recordedModes = std::max(plan.modalModes, 0);
+    else if (analysis.AnalysisType == 5 || analysis.AnalysisType == 7)
+        plan.recordedModes = static_cast<std::int32_t>(std::min<std::int64_t>(kDampingModes, m));
     return plan;
 }
 

@@ -12,23 +12,24 @@ namespace mirelo {
 
 // Which modes the script computes, with which eigen solver, and which mode
 // shapes can be recorded. The solver's default eigen solver finds at most
-// half as many modes as the model has degrees of freedom with mass (and
-// fails beyond); the dense solver finds them all but needs the whole matrix,
-// so it is used only when needed. A modal analysis of a model too large for
-// it asks for half as many modes as there are degrees of freedom with mass;
-// the damping's two modes take it whatever the size.
+// half as many modes as the model has degrees of freedom with mass, fails
+// beyond, and can return a wrong first mode of a small model; the dense
+// solver finds them all but needs the whole matrix, so it serves models of
+// up to kDenseEigenLimit degrees of freedom. A modal analysis of a larger
+// model asks for at most half as many modes as it has degrees of freedom with
+// mass.
 struct ModePlan {
     std::int64_t massDofs = 0;     // free degrees of freedom that carry mass
     std::int64_t equations = 0;    // degrees of freedom of all nodes
     std::int32_t modalModes = 0;   // modes the modal analysis asks for
-    bool modalDense = false;       // its eigen command takes -fullGenLapack
-    bool dampingDense = false;     // the damping's eigen command of 2 modes does
+    bool dense = false;            // the eigen commands take -fullGenLapack
     std::int32_t recordedModes = 0; // modes whose shapes exist when recorders first record
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings; // about the analysis type asked for
 };
 
-// Degrees of freedom up to which the dense eigen solver is used.
-constexpr std::int64_t kDenseEigenLimit = 3000;
+// Degrees of freedom up to which the dense eigen solver is used: about 200
+// joints, a few seconds of the solver's time.
+constexpr std::int64_t kDenseEigenLimit = 1200;
 
 ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const JointDofs& dofs);
 

@@ -17,44 +17,43 @@ Model MassModel(std::int32_t joints, std::int32_t masses)
 
 TEST(ModePlan, TheSolverAndTheModeCountFollowTheDegreesOfFreedomWithMass)
 {
-    const std::string capTo4 =
-        "ModeCount 12 is more than the model's 4 degree(s) of freedom with mass: the modal analysis computes and records 4 modes";
+    const std::string capTo4 = "ModeCount 12 is more than the model's 4 degree(s) of freedom with mass: the modal "
+                               "analysis computes and records 4 modes";
+    const std::string large = "The model has 1206 degrees of freedom, too many for the dense eigen solver";
     struct Case {
         const char* name;
-        std::int32_t joints, masses, modeCount;
+        std::int32_t type, joints, masses, modeCount;
         std::int64_t massDofs;
         std::int32_t modalModes;
-        bool modalDense, dampingDense;
+        bool dense;
         std::vector<std::string> warnings;
     };
     const std::vector<Case> cases = {
-        {"few modes of many: the default solver", 20, 10, 3, 20, 3, false, false, {}},
-        {"half of them: still the default", 20, 3, 3, 6, 3, false, false, {}},
-        {"more than half: the dense solver", 20, 3, 4, 6, 4, true, false, {}},
-        {"more modes than masses: capped", 20, 2, 12, 4, 4, true, false, {capTo4}},
-        {"one mass: damping needs the dense solver", 20, 1, 1, 2, 1, false, true, {}},
-        {"no mass: nothing to cap, the solver is told as asked", 20, 0, 12, 0, 12, false, false, {}},
-        {"too large for the dense solver: half the masses",
-         600,
-         2,
-         12,
-         4,
-         2,
-         false,
-         false,
-         {capTo4, "The model has 3600 degrees of freedom, too many for the dense eigen solver: the modal analysis "
-                  "computes and records 2 modes, half of its 4 degree(s) of freedom with mass"}},
+        {"small: the dense solver", 4, 20, 10, 3, 20, 3, true, {}},
+        {"small, one mode: the dense solver", 4, 20, 10, 1, 20, 1, true, {}},
+        {"more modes than masses: capped", 4, 20, 2, 12, 4, 4, true, {capTo4}},
+        {"the cap is told to the modal analysis only", 5, 20, 2, 12, 4, 4, true, {}},
+        {"no mass: nothing to cap, the lines as they are", 4, 20, 0, 12, 0, 12, false, {}},
+        {"large, few modes: the default solver", 4, 201, 3, 3, 6, 3, false, {}},
+        {"large, more than half: half the masses",
+         4, 201, 2, 12, 4, 2, false,
+         {capTo4, large + ": the modal analysis computes and records 2 modes, half of its 4 degree(s) of freedom with mass"}},
+        {"large, the damping with enough mass", 5, 201, 2, 12, 4, 2, false, {}},
+        {"large, the damping with too little mass",
+         7, 201, 1, 12, 2, 1, false,
+         {large + ", and the default one finds modes 1 and 2 for the damping only with 4 degrees of freedom with "
+                  "mass or more; it has 2: the solver may stop there"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Model model = MassModel(c.joints, c.masses);
         AnalysisSettings analysis;
+        analysis.AnalysisType = c.type;
         analysis.ModeCount = c.modeCount;
         const ModePlan plan = PlanModes(model, analysis, JointDofs(model));
         EXPECT_EQ(plan.massDofs, c.massDofs);
         EXPECT_EQ(plan.modalModes, c.modalModes);
-        EXPECT_EQ(plan.modalDense, c.modalDense);
-        EXPECT_EQ(plan.dampingDense, c.dampingDense);
+        EXPECT_EQ(plan.dense, c.dense);
         EXPECT_EQ(plan.warnings, c.warnings);
     }
 }
@@ -93,7 +92,7 @@ TEST(ModePlan, ConstraintsGatherTheMassOfTheJointsTheyTie)
     EXPECT_EQ(PlanModes(spring, {}, JointDofs(spring)).massDofs, 2);
 }
 
-TEST(ModePlan, TheEigenLinesNameTheDenseSolverWhenNeeded)
+TEST(ModePlan, TheEigenLinesNameTheDenseSolverForSmallModels)
 {
     Model model = MassModel(4, 2); // four degrees of freedom with mass
     AnalysisSettings analysis;
@@ -103,14 +102,15 @@ TEST(ModePlan, TheEigenLinesNameTheDenseSolverWhenNeeded)
     EXPECT_EQ(Lines(modal.lines.begin(), modal.lines.begin() + 2),
               (Lines{"set numModes 4", "set lambda [eigen -fullGenLapack $numModes]"}));
     EXPECT_EQ(modal.warnings.size(), 1u);
-    analysis.ModeCount = 2;
-    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[1], "set lambda [eigen  $numModes]");
-
     analysis.AnalysisType = 5;
-    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[4], "set lambdaN [eigen [expr $nEigenJ]];");
-    model.Joints[2].mass[1] = 0; // two left
     EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[4],
               "set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];");
+
+    model = MassModel(201, 3); // 1206 degrees of freedom, 6 with mass
+    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[4], "set lambdaN [eigen [expr $nEigenJ]];");
+    analysis.AnalysisType = 4;
+    analysis.ModeCount = 3;
+    EXPECT_EQ(test::WriteBlock(WriteLoadAnalysisBlock, model, analysis).lines[1], "set lambda [eigen  $numModes]");
 }
 
 } // namespace
