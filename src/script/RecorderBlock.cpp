@@ -79,10 +79,10 @@ void WriteRecorderBlock(ScriptContext& script)
         script.Warn("Mode shapes beyond " + std::to_string(modes)
                     + " are not recorded: the time history computes modes 1 to " + std::to_string(modes) + " only");
     for (std::int32_t k = 1; k <= modes; ++k)
-            NodeGroups(joints, [&](std::int32_t g, std::int32_t from, std::int32_t to) {
-                script.Format("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"", k,
-                              g, from, to, k);
-            });
+        NodeGroups(joints, [&](std::int32_t g, std::int32_t from, std::int32_t to) {
+            script.Format("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"", k, g,
+                          from, to, k);
+        });
 }
 
 } // namespace mirelo
