@@ -15,6 +15,7 @@ using Arguments = std::vector<std::string>;
 // prints them and exits with 1.
 int RunInfo(const Arguments& args, std::ostream& out);
 int RunTcl(const Arguments& args, std::ostream& out);
+int RunV14(const Arguments& args, std::ostream& out);
 
 // Imports an s2k file for a command; an import failure names the file before
 // its section and line.

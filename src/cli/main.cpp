@@ -23,6 +23,11 @@ const char* const kUsage =
     "                     --section sets elementKind, geomTransf, sectionUse, divideX,\n"
     "                     divideY, barNumX, barNumY, cover, barAreaX or barAreaY of\n"
     "                     the frame section NAME. Warnings go to standard error.\n"
+    "  v14 IN.txt [-o OUT.s2k]\n"
+    "                     convert a SAP2000 V14 table file (joints, restraints, joint\n"
+    "                     forces, solids) to version-6 s2k text: to standard output\n"
+    "                     (LF line ends), or with -o to OUT.s2k (CR LF). The joint\n"
+    "                     and solid counts go to standard error.\n"
     "\n"
     "Options:\n"
     "  --help             show this text\n"
@@ -38,6 +43,7 @@ int main(int argc, char** argv)
     const std::map<std::string, std::function<int(const Arguments&, std::ostream&)>> commands = {
         {"info", RunInfo},
         {"tcl", RunTcl},
+        {"v14", RunV14},
     };
     const Arguments all(argv + 1, argv + argc);
     if (all.empty()) {

@@ -461,6 +461,22 @@ std::string FormatScientific(double value, int significantDigits)
     return out;
 }
 
+std::string FormatScientificRoundTrip(double value, int minimumDigits)
+{
+    // 17 significant digits read back as any double; fewer often do. Near the
+    // largest double a short text rounds up past it and does not read at all.
+    constexpr int kEnough = 17;
+    for (int digits = minimumDigits; digits < kEnough; ++digits) {
+        std::string text = FormatScientific(value, digits);
+        try {
+            if (ParseReal(text) == value)
+                return text;
+        } catch (const ConversionError&) {
+        }
+    }
+    return FormatScientific(value, std::max(minimumDigits, kEnough));
+}
+
 void AppendFixed(std::string& out, double value, int decimals)
 {
     CheckFormattable(value);

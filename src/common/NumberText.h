@@ -17,6 +17,11 @@ double ParseReal(std::string_view text);
 // exponent digits: FormatScientific(200000, 4) == "2.000E+005".
 std::string FormatScientific(double value, int significantDigits);
 
+// "%0.<n>E" with the fewest digits, at least `minimumDigits`, that read back
+// as `value`: FormatScientificRoundTrip(3000, 4) == "3.000E+003" but
+// FormatScientificRoundTrip(12345, 4) == "1.2345E+004".
+std::string FormatScientificRoundTrip(double value, int minimumDigits);
+
 // The same text appended to `out`, for writers of large outputs.
 void AppendScientific(std::string& out, double value, int significantDigits);
 

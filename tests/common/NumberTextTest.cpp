@@ -99,6 +99,27 @@ TEST(FormatScientific, NeverPrintsNegativeZero)
     EXPECT_EQ(FormatScientific(-0.0, 4), "0.000E+000");
 }
 
+TEST(FormatScientificRoundTrip, KeepsTheShortFormWhereItIsExactAndGrowsWhereNot)
+{
+    const struct {
+        double value;
+        int minimumDigits;
+        const char* text;
+    } cases[] = {
+        {3000, 4, "3.000E+003"},         {12345, 4, "1.2345E+004"},   {12350, 4, "1.235E+004"},
+        {-12345.678, 5, "-1.2345678E+004"}, {-10, 5, "-1.0000E+001"}, {0.1, 4, "1.000E-001"},
+        {0, 4, "0.000E+000"},            {-0.0, 5, "0.0000E+000"},    {1.0 / 3, 4, "3.333333333333333E-001"},
+        {1E300, 5, "1.0000E+300"},       {5E-324, 4, "4.941E-324"},
+        // The largest double: its short forms round past it and do not read.
+        {1.7976931348623157E308, 4, "1.7976931348623157E+308"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = FormatScientificRoundTrip(c.value, c.minimumDigits);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(ParseReal(text), c.value) << text;
+    }
+}
+
 TEST(FormatFixed, DecimalsAsTheTemplatesAsk)
 {
     EXPECT_EQ(FormatFixed(0.7071, 3), "0.707");

@@ -1,0 +1,56 @@
+// mirelo-cli v14: a SAP2000 V14 table file as version-6 s2k text, as the
+// converter window's "Open S2k" and "Save S2k" make it.
+#include "cli/Commands.h"
+
+#include "common/TextLines.h"
+#include "convert/V14Converter.h"
+
+#include <iostream>
+#include <ostream>
+
+namespace mirelo::cli {
+
+int RunV14(const Arguments& args, std::ostream& out)
+{
+    std::string inputPath;
+    std::string outputPath; // empty: standard output
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 >= args.size())
+                throw UsageError{"-o needs a value"};
+            outputPath = args[++i];
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (inputPath.empty()) {
+            inputPath = arg;
+        } else {
+            throw UsageError{"v14 takes one V14 file"};
+        }
+    }
+    if (inputPath.empty())
+        throw UsageError{"v14 needs a V14 file"};
+
+    V14Conversion conversion;
+    try {
+        conversion = ConvertV14File(LoadTextLines(inputPath));
+    } catch (const V14Error& e) {
+        throw Error(inputPath + ": " + e.what());
+    }
+    if (outputPath.empty()) {
+        const std::string text = conversion.lines.Join("\n");
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out)
+            throw Error("Cannot write the converted text to standard output");
+    } else {
+        SaveTextLines(outputPath, conversion.lines);
+    }
+    const std::vector<std::string> summary = V14Summary(conversion);
+    // The title and "Finish!!" belong to the window; here the counts and notes.
+    for (std::size_t i = 1; i + 1 < summary.size(); ++i)
+        std::cerr << summary[i] << '\n';
+    return 0;
+}
+
+} // namespace mirelo::cli

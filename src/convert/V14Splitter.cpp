@@ -1,0 +1,50 @@
+#include "convert/V14Splitter.h"
+
+#include <algorithm>
+
+namespace mirelo {
+
+namespace {
+
+bool IsBlankOrControl(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+void SplitV14Line(std::string_view line, V14Fields& fields)
+{
+    std::vector<std::size_t>& bounds = fields.boundaries_;
+    bounds.clear();
+    fields.fields_.clear();
+    const std::size_t length = line.size();
+    // Positions are 1-based: character q is line[q - 1]; position 0 reads as 1.
+    for (std::size_t p = 0; p <= length; ++p) {
+        const std::size_t from = std::max<std::size_t>(p, 1);
+        const bool threeBlanks = from + 2 <= length && line[from - 1] == ' ' && line[from] == ' ' && line[from + 1] == ' ';
+        if (threeBlanks && (bounds.empty() || bounds.back() + 1 != p))
+            bounds.push_back(p);
+        if (from <= length) {
+            const char c = line[from - 1];
+            if (c == '=' || c == ',' || c == '"')
+                bounds.push_back(p);
+        }
+        if (p == length)
+            bounds.push_back(length + 1);
+    }
+    // Boundaries rise strictly: a position is never both blank and a separator.
+    for (std::size_t m = 0; m + 1 < bounds.size(); ++m)
+        fields.fields_.push_back(Trim(line.substr(bounds[m], bounds[m + 1] - bounds[m] - 1)));
+}
+
+} // namespace mirelo

@@ -1,0 +1,320 @@
+#include "V14TestFiles.h"
+#include "convert/V14Converter.h"
+#include "model/ImportS2k.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace mirelo {
+namespace {
+
+using test::Dots;
+using test::JointRow;
+using test::LoadRow;
+using test::RestraintRow;
+using test::SolidRow;
+using test::Table;
+using test::V14File;
+using L = std::vector<std::string>;
+
+L Lines(const TextLines& lines)
+{
+    L out;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out.emplace_back(lines[i]);
+    return out;
+}
+
+L Dotted(const std::vector<std::string_view>& lines)
+{
+    L out;
+    for (std::string_view line : lines)
+        out.push_back(Dots(line));
+    return out;
+}
+
+// Converts, and checks that the result imports with the counts it reports.
+V14Conversion Convert(const TextLines& v14)
+{
+    V14Conversion conversion = ConvertV14File(v14);
+    try {
+        const Model model = ImportS2k(conversion.lines);
+        EXPECT_EQ(model.Joints.count, conversion.jointCount);
+        EXPECT_EQ(std::max(model.Solids.count, 0), conversion.solidCount);
+    } catch (const Error& e) {
+        ADD_FAILURE() << "the converted text does not import: " << e.what();
+    }
+    return conversion;
+}
+
+std::string Failure(const TextLines& v14)
+{
+    try {
+        ConvertV14File(v14);
+    } catch (const V14Error& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+const L kCube = {JointRow("1", "0", "0", "0"),       JointRow("2", "1000", "0", "0"),
+                 JointRow("3", "0", "1000", "0"),    JointRow("4", "1000", "1000", "0"),
+                 JointRow("5", "0", "0", "3000"),    JointRow("6", "1000", "0", "3000"),
+                 JointRow("7", "0", "1000", "3000"), JointRow("8", "1000", "1000", "3000")};
+
+TextLines CubeFile()
+{
+    return V14File({
+        Table("JOINT COORDINATES", kCube),
+        Table("JOINT RESTRAINT ASSIGNMENTS",
+              {RestraintRow("1", {"Yes", "Yes", "Yes", "Yes", "Yes", "Yes"}),
+               RestraintRow("2", {"No", "No", "Yes", "No", "No", "No"}),
+               RestraintRow("3", {"yes", "YES", "Y", "true", "1", "No"}), // only "Yes" restrains
+               RestraintRow("4", {"Yes", "No", "No", "No", "No", "No"}),
+               RestraintRow("4", {"No", "No", "No", "No", "No", "Yes"})}), // flags add up
+        Table("JOINT LOADS - FORCE",
+              {LoadRow("5", "DEAD", {"10", "20", "30", "0", "0", "0"}),
+               LoadRow("5", "LIVE", {"0", "0", "-10", "0", "0", "2.5"}), // replaces DEAD
+               LoadRow("6", "DEAD", {"0", "0", "0", "0", "0", "0"}),
+               LoadRow("8", "DEAD", {"1", "0", "0", "-4", "0", "0"})}),
+        Table("CONNECTIVITY - SOLID", {SolidRow("1", {"1", "2", "3", "4", "5", "6", "7", "8"})}),
+    });
+}
+
+TEST(ConvertV14File, WritesEverySectionInOrder)
+{
+    const V14Conversion c = Convert(CubeFile());
+    EXPECT_EQ(Lines(c.lines), Dotted({
+                                  "SYSTEM",
+                                  "··DOF=UX,UY,UZ,RX,RY,RZ··LENGTH=mm··FORCE=N",
+                                  "",
+                                  "JOINT",
+                                  "··1··X=0.000E+000··Y=0.000E+000··Z=0.000E+000",
+                                  "··2··X=1.000E+003··Y=0.000E+000··Z=0.000E+000",
+                                  "··3··X=0.000E+000··Y=1.000E+003··Z=0.000E+000",
+                                  "··4··X=1.000E+003··Y=1.000E+003··Z=0.000E+000",
+                                  "··5··X=0.000E+000··Y=0.000E+000··Z=3.000E+003",
+                                  "··6··X=1.000E+003··Y=0.000E+000··Z=3.000E+003",
+                                  "··7··X=0.000E+000··Y=1.000E+003··Z=3.000E+003",
+                                  "··8··X=1.000E+003··Y=1.000E+003··Z=3.000E+003",
+                                  "",
+                                  "RESTRAINT",
+                                  "··ADD=1··DOF=U1,U2,U3,R1,R2,R3",
+                                  "··ADD=2··DOF=,U3",
+                                  "··ADD=4··DOF=U1,R3",
+                                  "",
+                                  "LOAD",
+                                  "··NAME=PUSH",
+                                  "····TYPE=FORCE",
+                                  "······ADD=5··UZ=-1.0000E+001",
+                                  "······ADD=5··RZ=2.5000E+000",
+                                  "······ADD=8··UX=1.0000E+000",
+                                  "······ADD=8··RX=-4.0000E+000",
+                                  "",
+                                  "SOLID",
+                                  "··1··J=1,2,3,4,5,6,7,8··SEC=100",
+                                  "",
+                                  "",
+                                  "END",
+                              }));
+    EXPECT_EQ(c.jointCount, 8);
+    EXPECT_EQ(c.solidCount, 1);
+    EXPECT_TRUE(c.notes.empty());
+    EXPECT_EQ(V14Summary(c), (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 8", "NSOLID = 1", "Finish!!"}));
+}
+
+TEST(ConvertV14File, TheImportGetsBackRestraintsLoadsAndSolids)
+{
+    const Model m = ImportS2k(ConvertV14File(CubeFile()).lines);
+    ASSERT_EQ(m.Joints.count, 8);
+    EXPECT_EQ(m.Joints[8].x, 1000);
+    EXPECT_EQ(m.Joints[8].z, 3000);
+    using R = std::array<std::int32_t, 7>;
+    EXPECT_EQ(m.Joints[1].restraint, (R{0, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(m.Joints[2].restraint, (R{0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(m.Joints[3].restraint, (R{}));
+    EXPECT_EQ(m.Joints[4].restraint, (R{0, 1, 0, 0, 0, 0, 1}));
+    ASSERT_EQ(m.Loads.count, 4);
+    ASSERT_EQ(m.LoadCaseNames, (L{"", "PUSH"}));
+    using V = std::array<double, 7>;
+    const struct {
+        std::int32_t joint;
+        V value;
+    } loads[] = {{5, {0, 0, 0, -10, 0, 0, 0}}, {5, {0, 0, 0, 0, 0, 0, 2.5}}, {8, {0, 1, 0, 0, 0, 0, 0}},
+                 {8, {0, 0, 0, 0, -4, 0, 0}}};
+    for (std::int32_t l = 1; l <= 4; ++l) {
+        EXPECT_EQ(m.Loads[l].loadType, kJointForce);
+        EXPECT_EQ(m.Loads[l].caseName, "PUSH");
+        EXPECT_EQ(m.Loads[l].target, loads[l - 1].joint) << l;
+        EXPECT_EQ(m.Loads[l].value, loads[l - 1].value) << l;
+    }
+    ASSERT_EQ(m.Solids.count, 1);
+    EXPECT_EQ(m.Solids[1].joints, (std::array<std::int32_t, 9>{0, 1, 2, 4, 3, 5, 6, 8, 7}));
+    EXPECT_EQ(m.Solids[1].section, 100);
+}
+
+TEST(ConvertV14File, JointTwelveOfTwelve)
+{
+    L joints;
+    for (int j = 1; j <= 11; ++j)
+        joints.push_back(JointRow(std::to_string(j), std::to_string(j), "0", "0"));
+    joints.push_back(Dots("···Joint=12···CoordSys=GLOBAL···CoordType=Cartesian···XorR=0···Y=0···Z=3000"));
+    const V14Conversion c = Convert(V14File({Table("JOINT COORDINATES", joints)}));
+    EXPECT_EQ(Lines(c.lines)[15], Dots("··12··X=0.000E+000··Y=0.000E+000··Z=3.000E+003"));
+}
+
+TEST(ConvertV14File, ValuesGetTheDigitsTheyNeed)
+{
+    // Four (five) digits where they say the value, more where they do not:
+    // 12345 must not become 12350, nor -12345.678 become -12346.
+    const V14Conversion c = Convert(V14File({
+        Table("JOINT COORDINATES", {JointRow("1", "12345", "12345.678", "0.1"), JointRow("2", "-0.5", "1E-7", "3.000E+003")}),
+        Table("JOINT LOADS - FORCE", {LoadRow("1", "P", {"-12345.678", "-10", "123456", "0.1", "1E300", "-0.333333333333"})}),
+    }));
+    const L lines = Lines(c.lines);
+    EXPECT_EQ(lines[4], Dots("··1··X=1.2345E+004··Y=1.2345678E+004··Z=1.000E-001"));
+    EXPECT_EQ(lines[5], Dots("··2··X=-5.000E-001··Y=1.000E-007··Z=3.000E+003"));
+    EXPECT_EQ(L(lines.begin() + 12, lines.begin() + 18), Dotted({
+                                                             "······ADD=1··UX=-1.2345678E+004",
+                                                             "······ADD=1··UY=-1.0000E+001",
+                                                             "······ADD=1··UZ=1.23456E+005",
+                                                             "······ADD=1··RX=1.0000E-001",
+                                                             "······ADD=1··RY=1.0000E+300",
+                                                             "······ADD=1··RZ=-3.33333333333E-001",
+                                                         }));
+    const Model m = ImportS2k(c.lines);
+    EXPECT_EQ(m.Joints[1].x, 12345);
+    EXPECT_EQ(m.Joints[1].y, 12345.7); // the import keeps coordinates to 0.1
+    const double loads[] = {0, -12345.678, -10, 123456, 0.1, 1E300, -0.333333333333};
+    ASSERT_EQ(m.Loads.count, 6); // one record per line
+    for (std::size_t k = 1; k <= 6; ++k)
+        EXPECT_EQ(m.Loads[static_cast<std::int32_t>(k)].value[k], loads[k]) << k;
+}
+
+TEST(ConvertV14File, AbsentOptionalTablesGiveEmptySections)
+{
+    const V14Conversion c = Convert(V14File({Table("JOINT COORDINATES", {JointRow("1", "0", "0", "0")})}));
+    const L lines = Lines(c.lines);
+    EXPECT_EQ(L(lines.begin() + 5, lines.end()),
+              (L{"", "RESTRAINT", "", "LOAD", "  NAME=PUSH", "    TYPE=FORCE", "", "SOLID", "", "", "END"}));
+    EXPECT_EQ(c.solidCount, 0);
+
+    const V14Conversion none = Convert(V14File({Table("JOINT COORDINATES", {})}));
+    EXPECT_EQ(none.jointCount, 0);
+    EXPECT_EQ(Lines(none.lines)[4], "");
+}
+
+TEST(ConvertV14File, ATableMayRunToTheEndOfTheFile)
+{
+    TextLines v14;
+    v14.Append("TABLE:  \"JOINT COORDINATES\"");
+    v14.Append(JointRow("1", "0", "0", "0"));
+    v14.Append(JointRow("2", "0", "0", "1"));
+    v14.Append(" \t\x01"); // empty after trimming: ends the table
+    v14.Append("TABLE:  \"CONNECTIVITY - SOLID\"");
+    v14.Append(SolidRow("7", {"1", "2", "2", "1", "1", "2", "2", "1"}));
+    const V14Conversion c = Convert(v14);
+    EXPECT_EQ(c.jointCount, 2);
+    EXPECT_EQ(c.solidCount, 1);
+    const L lines = Lines(c.lines);
+    EXPECT_EQ(lines[lines.size() - 4], Dots("··7··J=1,2,2,1,1,2,2,1··SEC=100"));
+}
+
+TEST(ConvertV14File, HeadingsMustMatchExactly)
+{
+    // Trailing blank, lower case, one blank after the colon: none is a heading.
+    for (const char* heading :
+         {"TABLE:  \"JOINT COORDINATES\" ", "TABLE:  \"joint coordinates\"", "TABLE: \"JOINT COORDINATES\"", " TABLE:  \"JOINT COORDINATES\""}) {
+        TextLines v14;
+        v14.Append(heading);
+        v14.Append(JointRow("1", "0", "0", "0"));
+        EXPECT_EQ(Failure(v14), "the file has no table TABLE:  \"JOINT COORDINATES\"") << heading;
+    }
+}
+
+TEST(ConvertV14File, RowsWithManyItemsReadTheirFirstValues)
+{
+    // Twenty more items after the coordinates: far more than 39 fields.
+    std::string row = JointRow("1", "1.5", "2.5", "3.5");
+    for (int i = 0; i < 20; ++i)
+        row += "   Extra" + std::to_string(i) + "=" + std::to_string(i);
+    const V14Conversion c = Convert(V14File({Table("JOINT COORDINATES", {row})}));
+    EXPECT_EQ(Lines(c.lines)[4], Dots("··1··X=1.500E+000··Y=2.500E+000··Z=3.500E+000"));
+}
+
+TEST(ConvertV14File, JointsNumberedOtherwiseAreRenumberedInTableOrder)
+{
+    const V14Conversion c = Convert(V14File({
+        Table("JOINT COORDINATES", {JointRow("10", "0", "0", "0"), JointRow("30", "1", "0", "0"),
+                                    JointRow("20", "0", "1", "0"), JointRow("-4", "1", "1", "0")}),
+        Table("JOINT RESTRAINT ASSIGNMENTS", {RestraintRow("20", {"Yes", "Yes", "Yes", "No", "No", "No"})}),
+        Table("JOINT LOADS - FORCE", {LoadRow("-4", "P", {"0", "0", "5", "0", "0", "0"})}),
+        Table("CONNECTIVITY - SOLID", {SolidRow("3", {"10", "30", "20", "-4", "10", "30", "20", "-4"})}),
+    }));
+    const L lines = Lines(c.lines);
+    EXPECT_EQ(L(lines.begin() + 4, lines.begin() + 8),
+              Dotted({"··1··X=0.000E+000··Y=0.000E+000··Z=0.000E+000", "··2··X=1.000E+000··Y=0.000E+000··Z=0.000E+000",
+                      "··3··X=0.000E+000··Y=1.000E+000··Z=0.000E+000", "··4··X=1.000E+000··Y=1.000E+000··Z=0.000E+000"}));
+    EXPECT_EQ(lines[10], Dots("··ADD=3··DOF=U1,U2,U3"));
+    EXPECT_EQ(lines[15], Dots("······ADD=4··UZ=5.0000E+000"));
+    EXPECT_EQ(lines[18], Dots("··3··J=1,2,3,4,1,2,3,4··SEC=100"));
+    EXPECT_EQ(c.notes, (L{"Joints are renumbered 1 to 4 in table order: joint 10 (line 4) is joint 1"}));
+    EXPECT_EQ(V14Summary(c),
+              (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 4", "NSOLID = 1", c.notes[0], "Finish!!"}));
+}
+
+TEST(ConvertV14File, RefusesWhatItCannotConvertWithTableAndLine)
+{
+    // Line 1 of V14File is a title, line 2 blank, line 3 the first heading.
+    const L joints = {JointRow("1", "0", "0", "0"), JointRow("2", "0", "0", "1")};
+    const L restraint = {RestraintRow("1", {"Yes", "Yes", "Yes", "No", "No", "No"})};
+    const L load = {LoadRow("2", "P", {"1", "0", "0", "0", "0", "0"})};
+    const L solid = {SolidRow("1", {"1", "2", "2", "1", "1", "2", "2", "1"})};
+    const auto file = [&](const L& j, const L& r, const L& l, const L& s) {
+        return V14File({Table("JOINT COORDINATES", j), Table("JOINT RESTRAINT ASSIGNMENTS", r),
+                        Table("JOINT LOADS - FORCE", l), Table("CONNECTIVITY - SOLID", s)});
+    };
+    const struct {
+        TextLines v14;
+        std::string message;
+    } cases[] = {
+        {V14File({Table("JOINT RESTRAINT ASSIGNMENTS", restraint)}), "the file has no table TABLE:  \"JOINT COORDINATES\""},
+        {file({JointRow("1", "0", "abc", "0")}, {}, {}, {}),
+         "'abc' is not a valid floating point value (JOINT COORDINATES table, line 4)"},
+        {file({joints[0], JointRow("1.5", "0", "0", "0")}, {}, {}, {}),
+         "'1.5' is not a valid integer value (JOINT COORDINATES table, line 5)"},
+        {file({joints[0], "   Joint=2   CoordSys=GLOBAL"}, {}, {}, {}),
+         "'' is not a valid floating point value (JOINT COORDINATES table, line 5)"},
+        {file({joints[0], joints[1], joints[0]}, {}, {}, {}),
+         "joint 1 is given twice (first on line 4) (JOINT COORDINATES table, line 6)"},
+        {file(joints, {restraint[0], RestraintRow("9", {"Yes"})}, {}, {}),
+         "joint 9 is not in the JOINT COORDINATES table (JOINT RESTRAINT ASSIGNMENTS table, line 9)"},
+        {file(joints, restraint, {load[0], LoadRow("3", "P", {"1", "0", "0", "0", "0", "0"})}, {}),
+         "joint 3 is not in the JOINT COORDINATES table (JOINT LOADS - FORCE table, line 12)"},
+        {file(joints, restraint, {LoadRow("2", "P", {"1", "0", "0", "0", "0", "x"})}, {}),
+         "'x' is not a valid floating point value (JOINT LOADS - FORCE table, line 11)"},
+        {file(joints, restraint, {LoadRow("2", "P", {"1", "0", "0"})}, {}),
+         "'' is not a valid floating point value (JOINT LOADS - FORCE table, line 11)"},
+        {file(joints, restraint, load, {solid[0], SolidRow("2", {"1", "2", "2", "1", "1", "2", "2", "0"})}),
+         "joint 0 is not in the JOINT COORDINATES table (CONNECTIVITY - SOLID table, line 15)"},
+        {file(joints, restraint, load, {SolidRow("S1", {"1", "2", "2", "1", "1", "2", "2", "1"})}),
+         "'S1' is not a valid integer value (CONNECTIVITY - SOLID table, line 14)"},
+        {V14File({Table("JOINT COORDINATES", joints), Table("JOINT COORDINATES", joints)}),
+         "the table is given twice (first on line 3) (JOINT COORDINATES table, line 7)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Failure(c.v14), c.message);
+}
+
+TEST(ConvertV14File, TheOutputDependsOnTheInputAlone)
+{
+    const TextLines first = ConvertV14File(CubeFile()).lines;
+    ConvertV14File(V14File({Table("JOINT COORDINATES", {JointRow("1", "5", "5", "5")})}));
+    EXPECT_EQ(Lines(ConvertV14File(CubeFile()).lines), Lines(first));
+}
+
+} // namespace
+} // namespace mirelo
