@@ -32,4 +32,12 @@ std::optional<QString> DialogFileChooser::OpenFile(const QString& filter)
     return path;
 }
 
+std::optional<QString> DialogFileChooser::SaveFile(const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(parent_, QString(), QDir::currentPath(), QtNameFilter(filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 } // namespace mirelo

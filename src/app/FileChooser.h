@@ -16,6 +16,9 @@ public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(const QString& filter) = 0;
+    // A path to save to (the dialog asks before an existing file is replaced),
+    // or nothing when the user cancels.
+    virtual std::optional<QString> SaveFile(const QString& filter) = 0;
 };
 
 // The desktop's file-open dialog. On confirmation the chosen file's folder
@@ -24,6 +27,7 @@ class DialogFileChooser : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent) : parent_(parent) {}
     std::optional<QString> OpenFile(const QString& filter) override;
+    std::optional<QString> SaveFile(const QString& filter) override;
 
 private:
     QWidget* parent_;

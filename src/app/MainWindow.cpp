@@ -4,6 +4,7 @@
 #include "app/DrawingArea.h"
 #include "app/ModelStatusBar.h"
 #include "app/WaitCursor.h"
+#include "convert/V14ConverterDialog.h"
 #include "model/ImportS2k.h"
 #include "view/FramePropertiesDialog.h"
 #include "view/LoadDisplayDialog.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     viewOptionDialog_ = new ViewOptionDialog(session_, *this, this);
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
+    v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
 
     BuildToolBar();
     BuildMenus();
@@ -172,6 +174,11 @@ void MainWindow::OpenS2kPath(const QString& path)
     ShowModelCounts();
     Redraw();
     ToolButton13Click();
+}
+
+void MainWindow::Sap2000V14toSap2000v6s2k1Click()
+{
+    ShowDialog(v14ConverterDialog_);
 }
 
 void MainWindow::ShowModelCounts()

@@ -21,6 +21,7 @@ class DrawingArea;
 class FramePropertiesDialog;
 class LoadDisplayDialog;
 class ModelStatusBar;
+class V14ConverterDialog;
 class ViewOptionDialog;
 enum class ToolbarPicture;
 
@@ -54,6 +55,7 @@ public:
     void ToolButton2Click();  // "Refresh": hide the load labels and repaint
     void ToolButton13Click(); // "Zoom All"
     void ShowStandardView(StandardView which);
+    void Sap2000V14toSap2000v6s2k1Click(); // shows the V14 converter
 
     // Mouse events of the drawing area and wheel events of the window.
     void Image1MouseDown(Qt::MouseButton button, int x, int y);
@@ -88,6 +90,7 @@ private:
     ViewOptionDialog* viewOptionDialog_ = nullptr;       // TForm4
     LoadDisplayDialog* loadDisplayDialog_ = nullptr;     // TForm5
     FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
+    V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
     std::map<QString, QAction*> buttonActions_;
     bool shown_ = false;
 };

@@ -94,7 +94,9 @@ void MainWindow::BuildMenus()
     file->setObjectName("File1");
     AddMenuItem(file, "ImportSap2000txtfile1", "Import Sap2000 txt file", "ToolButton1", QKeySequence::Open);
     file->addSeparator();
-    AddMenuItem(file, "Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", nullptr);
+    QAction* converter = file->addAction("Sap2000V14 to Sap2000 v6 (s2k)");
+    converter->setObjectName("Sap2000V14toSap2000v6s2k1");
+    connect(converter, &QAction::triggered, this, [this] { Sap2000V14toSap2000v6s2k1Click(); });
 
     QMenu* view = bar->addMenu("View");
     view->setObjectName("View1");

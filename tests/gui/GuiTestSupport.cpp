@@ -48,15 +48,30 @@ LOAD
 END
 )";
 
-std::optional<QString> ScriptedFileChooser::OpenFile(const QString& filter)
+namespace {
+
+std::optional<QString> NextAnswer(QStringList& answers)
 {
-    filters << filter;
     if (answers.empty())
         return std::nullopt;
     const QString answer = answers.takeFirst();
     if (answer.isEmpty())
         return std::nullopt;
     return answer;
+}
+
+} // namespace
+
+std::optional<QString> ScriptedFileChooser::OpenFile(const QString& filter)
+{
+    filters << filter;
+    return NextAnswer(answers);
+}
+
+std::optional<QString> ScriptedFileChooser::SaveFile(const QString& filter)
+{
+    saveFilters << filter;
+    return NextAnswer(saveAnswers);
 }
 
 void RecordingMessenger::ShowError(const QString& message)

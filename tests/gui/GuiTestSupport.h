@@ -15,13 +15,16 @@ class QToolButton;
 
 namespace mirelo::test {
 
-// Answers file-open requests from a queue (nothing queued, or an empty path:
-// the user cancels) and remembers the filters asked for.
+// Answers file-open and file-save requests from two queues (nothing queued,
+// or an empty path: the user cancels) and remembers the filters asked for.
 class ScriptedFileChooser : public FileChooser {
 public:
     std::optional<QString> OpenFile(const QString& filter) override;
+    std::optional<QString> SaveFile(const QString& filter) override;
     QStringList answers;
     QStringList filters;
+    QStringList saveAnswers;
+    QStringList saveFilters;
 };
 
 // Keeps the messages instead of showing a box, and whether a wait cursor was

@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(Describe(w->findChild<QMenu*>("File1")),
                  Describe({{"ImportSap2000txtfile1", "Import Sap2000 txt file", true},
                            {"-", "", false},
-                           {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", false}}));
+                           {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("View1")),
                  Describe({{"Pan1", "Pan", true},
                            {"ZoomAll1", "Zoom All", true},
