@@ -152,6 +152,15 @@ void WriteWholeFile(const std::string& path, std::string_view bytes)
         throw FileError::CannotOpen(path, SystemReason());
 }
 
+std::string_view TrimControlAndBlanks(std::string_view text)
+{
+    while (!text.empty() && IsControlOrBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsControlOrBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 TextLines LoadTextLines(const std::string& path)
 {
     return TextLines::FromText(ReadWholeFile(path));

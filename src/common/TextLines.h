@@ -41,6 +41,15 @@ private:
     std::vector<std::uint64_t> starts_; // line i is buffer_[starts_[i], starts_[i + 1])
 };
 
+// Blanks and control characters: every byte up to and including the blank.
+inline bool IsControlOrBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+// `text` without blanks and control characters at either end.
+std::string_view TrimControlAndBlanks(std::string_view text);
+
 // Loads a whole file as lines. Raises FileError ("Cannot open file ...") when it
 // cannot be read.
 TextLines LoadTextLines(const std::string& path);

@@ -26,14 +26,6 @@ struct TableRows {
     bool found = false;
 };
 
-bool IsEmptyAfterTrim(std::string_view line)
-{
-    for (const char c : line)
-        if (static_cast<unsigned char>(c) > ' ')
-            return false;
-    return true;
-}
-
 // A heading is the whole line TABLE:  "NAME", exactly. A table's rows run to
 // the first line that is empty after trimming, or to the end of the file.
 std::array<TableRows, kTableKinds> LocateTables(const TextLines& lines)
@@ -55,7 +47,7 @@ std::array<TableRows, kTableKinds> LocateTables(const TextLines& lines)
         }
     }
     for (TableRows& table : tables)
-        while (table.found && table.end < lines.size() && !IsEmptyAfterTrim(lines[table.end]))
+        while (table.found && table.end < lines.size() && !TrimControlAndBlanks(lines[table.end]).empty())
             ++table.end;
     return tables;
 }

@@ -1,26 +1,10 @@
 #include "convert/V14Splitter.h"
 
+#include "common/TextLines.h"
+
 #include <algorithm>
 
 namespace mirelo {
-
-namespace {
-
-bool IsBlankOrControl(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlankOrControl(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlankOrControl(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 void SplitV14Line(std::string_view line, V14Fields& fields)
 {
@@ -44,7 +28,7 @@ void SplitV14Line(std::string_view line, V14Fields& fields)
     }
     // Boundaries rise strictly: a position is never both blank and a separator.
     for (std::size_t m = 0; m + 1 < bounds.size(); ++m)
-        fields.fields_.push_back(Trim(line.substr(bounds[m], bounds[m + 1] - bounds[m] - 1)));
+        fields.fields_.push_back(TrimControlAndBlanks(line.substr(bounds[m], bounds[m + 1] - bounds[m] - 1)));
 }
 
 } // namespace mirelo

@@ -4,24 +4,6 @@
 
 namespace mirelo {
 
-namespace {
-
-bool IsControlOrBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string_view TrimControlAndBlanks(std::string_view text)
-{
-    while (!text.empty() && IsControlOrBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsControlOrBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
-
 // Character classes of the splitting rule: blanks separate by the run rule,
 // '=', ',' and '"' always separate.
 enum CharClass : unsigned char { kPlain = 0, kBlank = 1, kSeparator = 2 };

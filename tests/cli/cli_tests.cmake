@@ -1,29 +1,6 @@
 # Runs mirelo-cli as a user would and checks exit status, output and messages.
 # Arguments: CLI (the program), SOURCE_DIR, WORK_DIR.
-file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
-
-set(failures 0)
-
-# expect_run(NAME STATUS OUT_REGEX ERR_REGEX ARGS...)
-function(expect_run name status out_regex err_regex)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(ok TRUE)
-  if(NOT rc STREQUAL "${status}")
-    set(ok FALSE)
-  endif()
-  if(NOT out MATCHES "${out_regex}")
-    set(ok FALSE)
-  endif()
-  if(NOT err MATCHES "${err_regex}")
-    set(ok FALSE)
-  endif()
-  if(ok)
-    message(STATUS "ok: ${name}")
-  else()
-    message(SEND_ERROR "FAILED: ${name}\n  status ${rc} (expected ${status})\n  stdout: ${out}\n  stderr: ${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
 
 expect_run("help" 0 "^Usage: mirelo-cli COMMAND" "^$" --help)
 expect_run("version" 0 "^mirelo-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$" "^$" --version)

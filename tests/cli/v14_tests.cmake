@@ -1,17 +1,6 @@
 # Runs "mirelo-cli v14" as a user would and checks exit status, the converted
 # text and the messages. Arguments: CLI (the program), SOURCE_DIR, WORK_DIR.
-file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
-
-# expect_run(NAME STATUS OUT_REGEX ERR_REGEX ARGS...)
-function(expect_run name status out_regex err_regex)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(rc STREQUAL "${status}" AND out MATCHES "${out_regex}" AND err MATCHES "${err_regex}")
-    message(STATUS "ok: ${name}")
-  else()
-    message(SEND_ERROR "FAILED: ${name}\n  status ${rc} (expected ${status})\n  stdout: ${out}\n  stderr: ${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
 
 set(footing ${SOURCE_DIR}/examples/footing-v14.txt)
 
