@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextLines.h"
 #include "model/Model.h"
 
 #include <iosfwd>
@@ -20,6 +21,11 @@ int RunV14(const Arguments& args, std::ostream& out);
 // Imports an s2k file for a command; an import failure names the file before
 // its section and line.
 Model ImportModelFile(const std::string& path);
+
+// Writes a command's text: to `out` with LF line ends when `path` is empty,
+// otherwise to the file with CR LF, as the desktop program saves. `what`
+// names the text in the message when standard output cannot be written.
+void WriteLines(const TextLines& lines, const std::string& path, std::ostream& out, const char* what);
 
 // Raised for a command line that cannot be understood; main adds the usage.
 struct UsageError {

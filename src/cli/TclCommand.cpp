@@ -88,15 +88,7 @@ int RunTcl(const Arguments& args, std::ostream& out)
     const ScriptResult script = GenerateScript(model, analysis, recorder);
     for (const std::string& warning : script.warnings)
         std::cerr << "mirelo-cli: warning: " << warning << '\n';
-    if (options.outputPath.empty()) {
-        const std::string text = script.lines.Join("\n");
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out)
-            throw Error("Cannot write the script to standard output");
-    } else {
-        SaveTextLines(options.outputPath, script.lines);
-    }
+    WriteLines(script.lines, options.outputPath, out, "the script");
     return 0;
 }
 

@@ -37,15 +37,7 @@ int RunV14(const Arguments& args, std::ostream& out)
     } catch (const V14Error& e) {
         throw Error(inputPath + ": " + e.what());
     }
-    if (outputPath.empty()) {
-        const std::string text = conversion.lines.Join("\n");
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out)
-            throw Error("Cannot write the converted text to standard output");
-    } else {
-        SaveTextLines(outputPath, conversion.lines);
-    }
+    WriteLines(conversion.lines, outputPath, out, "the converted text");
     const std::vector<std::string> summary = V14Summary(conversion);
     // The title and "Finish!!" belong to the window; here the counts and notes.
     for (std::size_t i = 1; i + 1 < summary.size(); ++i)

@@ -16,16 +16,7 @@ endif()
 
 # With -o the file is written as "Save" writes it: CR LF after every line.
 expect_run("cantilever script to a file" 0 "^$" "^$" tcl ${cantilever} -o ${WORK_DIR}/cantilever.tcl)
-string(REPLACE "\n" "\r\n" expected_crlf "${expected}")
-file(WRITE ${WORK_DIR}/expected-crlf.tcl "${expected_crlf}")
-file(SHA256 ${WORK_DIR}/expected-crlf.tcl expected_hash)
-file(SHA256 ${WORK_DIR}/cantilever.tcl saved_hash)
-if(saved_hash STREQUAL expected_hash)
-  message(STATUS "ok: saved script has CR LF line ends")
-else()
-  file(READ ${WORK_DIR}/cantilever.tcl saved HEX)
-  message(SEND_ERROR "FAILED: saved script differs from the expected CR LF text:\n${saved}")
-endif()
+expect_crlf_file("saved script has CR LF line ends" ${WORK_DIR}/cantilever.tcl "${expected}")
 
 expect_run("modal analysis with mode shapes and aggregator" 0
   "uniaxialMaterial Elastic 201 [^\n]*\n.*eigen12_node0.out -time -nodeRange 1 2 -dof 1 2 3 \"eigen 12\"\nset numModes 12\n"

@@ -13,15 +13,7 @@ expect_run("footing to standard output" 0
 # and it imports.
 execute_process(COMMAND ${CLI} v14 ${footing} OUTPUT_VARIABLE expected)
 expect_run("footing to a file" 0 "^$" "^NJOINT = 18\nNSOLID = 4\n$" v14 ${footing} -o ${WORK_DIR}/footing.s2k)
-string(REPLACE "\n" "\r\n" expected_crlf "${expected}")
-file(WRITE ${WORK_DIR}/expected-crlf.s2k "${expected_crlf}")
-file(SHA256 ${WORK_DIR}/expected-crlf.s2k expected_hash)
-file(SHA256 ${WORK_DIR}/footing.s2k saved_hash)
-if(saved_hash STREQUAL expected_hash)
-  message(STATUS "ok: saved text has CR LF line ends")
-else()
-  message(SEND_ERROR "FAILED: the saved text differs from standard output with CR LF line ends")
-endif()
+expect_crlf_file("saved text has CR LF line ends" ${WORK_DIR}/footing.s2k "${expected}")
 expect_run("the converted footing imports" 0 "^joints 18\nframes 0\nshells 0\nsolids 4\n.*loads 9\nload_cases 1\n" "^$"
   info ${WORK_DIR}/footing.s2k)
 

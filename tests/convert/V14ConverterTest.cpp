@@ -30,10 +30,7 @@ L Lines(const TextLines& lines)
 
 L Dotted(const std::vector<std::string_view>& lines)
 {
-    L out;
-    for (std::string_view line : lines)
-        out.push_back(Dots(line));
-    return out;
+    return Lines(test::DottedLines(lines));
 }
 
 // Converts, and checks that the result imports with the counts it reports.
