@@ -34,7 +34,7 @@ std::array<TableRows, kTableKinds> LocateTables(const TextLines& lines)
     constexpr std::string_view kPrefix = "TABLE:  \"";
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (!line.starts_with(kPrefix) || !line.ends_with('"'))
+        if (line.size() <= kPrefix.size() || !line.starts_with(kPrefix) || !line.ends_with('"'))
             continue;
         const std::string_view name = line.substr(kPrefix.size(), line.size() - kPrefix.size() - 1);
         for (std::size_t t = 0; t < kTableKinds; ++t) {
@@ -63,8 +63,8 @@ std::int32_t RowCount(const TableRows& table)
 struct JointEntry {
     std::int32_t number = 0;
     double x = 0, y = 0, z = 0;
-    std::array<double, 6> loads{};          // UX UY UZ RX RY RZ
-    std::array<bool, 6> restraints{};       // U1 U2 U3 R1 R2 R3
+    std::array<double, 6> loads{};    // UX UY UZ RX RY RZ
+    std::array<bool, 6> restraints{}; // U1 U2 U3 R1 R2 R3
 };
 
 // The table and line being read, added to any error raised there.
