@@ -20,6 +20,8 @@ TEST(V14RoundTrip, SolidBlockComesBackWhole)
     const Model m = ImportS2k(c.lines);
     ASSERT_EQ(m.Joints.count, c.jointCount);
     ASSERT_EQ(m.Solids.count, c.solidCount);
+    EXPECT_EQ(m.Units.length, "mm");
+    EXPECT_EQ(m.Units.force, "N");
 
     const auto joint = [&](int i, int j, int k) { return 1 + i + (nx + 1) * (j + (ny + 1) * k); };
     const std::array<double, 7> topLoad = {0, -12345.678, 0.1, 1E-3, 2.5E6, -0.333333333333, 7};
