@@ -306,12 +306,5 @@ TEST(ConvertV14File, RefusesWhatItCannotConvertWithTableAndLine)
         EXPECT_EQ(Failure(c.v14), c.message);
 }
 
-TEST(ConvertV14File, TheOutputDependsOnTheInputAlone)
-{
-    const TextLines first = ConvertV14File(CubeFile()).lines;
-    ConvertV14File(V14File({Table("JOINT COORDINATES", {JointRow("1", "5", "5", "5")})}));
-    EXPECT_EQ(Lines(ConvertV14File(CubeFile()).lines), Lines(first));
-}
-
 } // namespace
 } // namespace mirelo
