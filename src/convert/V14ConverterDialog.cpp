@@ -81,10 +81,8 @@ void V14ConverterDialog::Convert(const QString& path)
     failedPath_ = path;
     const std::string file = QFile::encodeName(path).toStdString();
     try {
-        v14Lines_ = LoadTextLines(file);
-        V14Conversion conversion = ConvertV14File(v14Lines_);
+        V14Conversion conversion = ConvertV14File(LoadTextLines(file));
         v6Lines_ = std::move(conversion.lines);
-        conversion.lines.Clear();
         ShowSummary(V14Summary(conversion));
         converted_ = true;
         failedPath_.clear();

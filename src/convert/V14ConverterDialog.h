@@ -27,9 +27,6 @@ public:
     void Button1Click(); // "Open S2k": choose a V14 file and convert it
     void Button2Click(); // "Save S2k": write the converted text
 
-    const TextLines& V14Lines() const { return v14Lines_; }
-    const TextLines& V6Lines() const { return v6Lines_; }
-
 private:
     void Convert(const QString& path);
     void ShowSummary(const std::vector<std::string>& lines);
@@ -37,8 +34,7 @@ private:
     FileChooser& fileChooser_;
     CommandHost& host_;
     QPlainTextEdit* memo_;
-    TextLines v14Lines_;
-    TextLines v6Lines_;
+    TextLines v6Lines_;      // the converted text that "Save S2k" writes
     bool converted_ = false; // v6Lines_ holds a whole conversion
     QString failedPath_;     // the file whose conversion failed last, if any
 };
