@@ -35,7 +35,7 @@ void DrawingArea::paintEvent(QPaintEvent*)
 void DrawingArea::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    emit MousePressed(event->button(), at.x(), at.y());
+    emit MousePressed(event->button(), at.x(), at.y(), event->modifiers());
 }
 
 void DrawingArea::mouseMoveEvent(QMouseEvent* event)

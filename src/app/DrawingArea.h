@@ -19,7 +19,7 @@ public:
     const QImage& Canvas() const { return canvas_; }
 
 signals:
-    void MousePressed(Qt::MouseButton button, int x, int y);
+    void MousePressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
     void MouseMoved(int x, int y);
     void MouseReleased(int x, int y);
     void Resized();

@@ -8,6 +8,7 @@
 #include "model/ImportS2k.h"
 #include "view/FramePropertiesDialog.h"
 #include "view/LoadDisplayDialog.h"
+#include "view/PlaneStepping.h"
 #include "view/Redraw.h"
 #include "view/ViewOptionDialog.h"
 
@@ -15,6 +16,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMimeData>
 #include <QVBoxLayout>
@@ -28,6 +30,7 @@ namespace mirelo {
 namespace {
 
 const char* const kS2kFilter = "s2k file|*.s2k";
+const char* const kProgramName = "Mirelo";
 
 // The one local s2k file a drag carries, or an empty text.
 QString DroppedS2kFile(const QMimeData* data)
@@ -51,7 +54,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         messenger_ = std::make_unique<MessageBoxMessenger>(this);
 
     setObjectName("TForm1");
-    setWindowTitle("Mirelo");
+    setWindowTitle(kProgramName);
     setFont(QFont("MS Sans Serif", 8));
     move(92, 25);
     resize(1116, 739);
@@ -126,6 +129,7 @@ ViewArea MainWindow::Area()
 void MainWindow::Redraw()
 {
     QImage& canvas = drawingArea_->PrepareCanvas();
+    ShowPlaneStatus();
     try {
         mirelo::Redraw(session_.model, session_.view, canvas);
     } catch (...) {
@@ -133,6 +137,11 @@ void MainWindow::Redraw()
         throw;
     }
     drawingArea_->update();
+}
+
+void MainWindow::ShowPlaneStatus()
+{
+    statusBar_->SetPlaneText(PlaneStatusText(session_.model, session_.view));
 }
 
 void MainWindow::ShowDialog(QDialog* dialog)
@@ -144,7 +153,10 @@ void MainWindow::ShowDialog(QDialog* dialog)
 
 void MainWindow::Apply(const ViewReaction& reaction)
 {
-    if (reaction.showFrameProperties)
+    // An open sheet follows every new pick; a closed one fills itself on showing.
+    if (reaction.showFrameProperties && framePropertiesDialog_->isVisible())
+        framePropertiesDialog_->FollowSelection();
+    else if (reaction.showFrameProperties)
         framePropertiesDialog_->show();
     if (reaction.redraw)
         Redraw();
@@ -169,8 +181,12 @@ void MainWindow::OpenS2kPath(const QString& path)
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
     session_.view.SelectedFrame = 0;
+    session_.view.PlaneShown = 0; // the planes are the new model's
     if (session_.view.LoadCaseShown > session_.model.LoadCaseCount)
         session_.view.LoadCaseShown = 0;
+    setWindowTitle(QStringLiteral("%1 - %2").arg(kProgramName, QFileInfo(path).fileName()));
+    recentFiles_.Add(path);
+    RebuildRecentFilesMenu();
     ShowModelCounts();
     Redraw();
     ToolButton13Click();
@@ -204,14 +220,18 @@ void MainWindow::ShowStandardView(StandardView which)
     Redraw();
 }
 
-void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y)
+void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
-    RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y)); });
+    RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y, modifiers)); });
 }
 
 void MainWindow::Image1MouseMove(int x, int y)
 {
-    RunCommand([&] { Apply(MouseMove(session_.view, Area(), x, y)); });
+    RunCommand([&] {
+        const ViewArea area = Area();
+        statusBar_->SetCursorText(CursorStatusText(session_.model, session_.view, area, x, y).value_or(QString()));
+        Apply(MouseMove(session_.view, area, x, y));
+    });
 }
 
 void MainWindow::Image1MouseUp(int x, int y)

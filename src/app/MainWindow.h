@@ -3,6 +3,7 @@
 #include "app/CommandHost.h"
 #include "app/FileChooser.h"
 #include "app/Messenger.h"
+#include "app/RecentFiles.h"
 #include "app/Session.h"
 #include "view/Navigation.h"
 
@@ -57,8 +58,21 @@ public:
     void ShowStandardView(StandardView which);
     void Sap2000V14toSap2000v6s2k1Click(); // shows the V14 converter
 
+    // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
+    // (MainWindowViewCommands.cpp).
+    void ShowNextPlane();
+    void ShowPreviousPlane();
+    void ShowAllPlanes();
+    void HideLoads();
+    void PanKey(PanDirection direction);
+    void ZoomIn();
+    void ZoomOut();
+
+    // The files opened most recently, newest first, as the File menu lists them.
+    QStringList RecentFileList() const { return recentFiles_.Paths(); }
+
     // Mouse events of the drawing area and wheel events of the window.
-    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Image1MouseMove(int x, int y);
     void Image1MouseUp(int x, int y);
     void FormMouseWheelDown();
@@ -73,6 +87,12 @@ protected:
 private:
     void BuildToolBar();
     void BuildMenus();
+    void AddViewCommands(QMenu* view);
+    void AddFileCommands(QMenu* file);
+    void AddViewAction(QMenu* menu, const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                       std::function<void()> command);
+    void RebuildRecentFilesMenu();
+    void ShowPlaneStatus();
     void AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
                        std::function<void()> command, bool longRunning = true);
     void AddMenuItem(QMenu* menu, const char* name, const QString& caption, const char* button,
@@ -92,6 +112,8 @@ private:
     FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
     V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
     std::map<QString, QAction*> buttonActions_;
+    RecentFiles recentFiles_;
+    QMenu* recentFilesMenu_ = nullptr;
     bool shown_ = false;
 };
 

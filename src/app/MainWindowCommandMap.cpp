@@ -97,6 +97,7 @@ void MainWindow::BuildMenus()
     QAction* converter = file->addAction("Sap2000V14 to Sap2000 v6 (s2k)");
     converter->setObjectName("Sap2000V14toSap2000v6s2k1");
     connect(converter, &QAction::triggered, this, [this] { Sap2000V14toSap2000v6s2k1Click(); });
+    AddFileCommands(file);
 
     QMenu* view = bar->addMenu("View");
     view->setObjectName("View1");
@@ -111,6 +112,7 @@ void MainWindow::BuildMenus()
     view->addSeparator();
     AddMenuItem(view, "ViewOption1", "View Option", "ToolButton9");
     AddMenuItem(view, "ShowLoads1", "Show Load", "ToolButton16");
+    AddViewCommands(view);
 
     QMenu* define = bar->addMenu("Define");
     define->setObjectName("Define1");
@@ -129,7 +131,7 @@ void MainWindow::BuildMenus()
     QMenu* post = bar->addMenu("Post");
     post->setObjectName("Post1");
     AddMenuItem(post, "Deform1", "Deformation", "ToolButton25");
-    post->addAction("Force")->setObjectName("Force1"); // does nothing
+    AddMenuItem(post, "Force1", "Force", nullptr); // disabled: there is nothing to show yet
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("Help1");

@@ -44,6 +44,37 @@ ModelStatusBar::ModelStatusBar(QWidget* parent) : QStatusBar(parent)
         addWidget(panel, i == kPanelCount - 1 ? 1 : 0);
         panels_[static_cast<std::size_t>(i)] = panel;
     }
+    const auto extra = [this](const char* name, int width) {
+        auto* panel = new StatusPanel("", width, this);
+        panel->setObjectName(name);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+        addPermanentWidget(panel);
+        return panel;
+    };
+    plane_ = extra("PlanePanel", 130);
+    cursor_ = extra("CursorPanel", 190);
+}
+
+QString ModelStatusBar::PlaneText() const
+{
+    return plane_->text();
+}
+
+void ModelStatusBar::SetPlaneText(const QString& text)
+{
+    plane_->setText(text);
+}
+
+QString ModelStatusBar::CursorText() const
+{
+    return cursor_->text();
+}
+
+void ModelStatusBar::SetCursorText(const QString& text)
+{
+    cursor_->setText(text);
 }
 
 QString ModelStatusBar::PanelText(int panel) const

@@ -28,8 +28,17 @@ public:
     // ShowModelCounts: each count as max(count, 0) into panels 3, 5, ... 15.
     void ShowModelCounts(const Model& model);
 
+    // Two panels at the right end: the plane the view shows ("Z = 4 (2 of 4)")
+    // and the model coordinates under the cursor.
+    QString PlaneText() const;
+    void SetPlaneText(const QString& text);
+    QString CursorText() const;
+    void SetCursorText(const QString& text);
+
 private:
     std::array<QLabel*, kPanelCount> panels_{};
+    QLabel* plane_ = nullptr;
+    QLabel* cursor_ = nullptr;
 };
 
 } // namespace mirelo

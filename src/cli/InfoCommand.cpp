@@ -9,11 +9,7 @@ namespace mirelo::cli {
 
 Model ImportModelFile(const std::string& path)
 {
-    try {
-        return ImportS2kFile(path).model;
-    } catch (const ImportError& e) {
-        throw Error(path + ": " + e.what());
-    }
+    return ImportS2kFile(path).model;
 }
 
 int RunInfo(const Arguments& args, std::ostream& out)

@@ -7,21 +7,40 @@ namespace mirelo {
 
 namespace {
 
-std::string DescribeFailure(const std::string& reason, const std::string& section, std::size_t lineNumber)
+std::string DescribeFailure(const std::string& reason, const std::string& section, std::size_t lineNumber,
+                            const std::string& field)
 {
     std::string where = "(" + section + " section, line " + std::to_string(lineNumber);
+    if (!field.empty())
+        where += ", field " + field;
     if (reason == RangeCheckError().what())
         where += ": the section has no blank line after it, or its keyword appears twice";
     return reason + " " + where + ")";
 }
 
+std::string KeywordList()
+{
+    const auto& keywords = ImportKeywords();
+    std::string list;
+    for (std::size_t k = 0; k < keywords.size(); ++k)
+        list += (k == 0 ? "" : k + 1 == keywords.size() ? " or " : ", ") + std::string(keywords[k]);
+    return list;
+}
+
 } // namespace
 
-ImportError::ImportError(const std::string& reason, std::string section, std::size_t lineNumber)
-    : Error(DescribeFailure(reason, section, lineNumber)),
+ImportError::ImportError(const std::string& reason, std::string section, std::size_t lineNumber, std::string field,
+                         const std::string& file)
+    : Error((file.empty() ? "" : file + ": ") + DescribeFailure(reason, section, lineNumber, field)),
       reason_(reason),
       section_(std::move(section)),
-      lineNumber_(lineNumber)
+      lineNumber_(lineNumber),
+      field_(std::move(field))
+{
+}
+
+NotS2kTextError::NotS2kTextError(const std::string& source)
+    : Error(source + " is not a SAP2000 version-6 text file: no " + KeywordList() + " section")
 {
 }
 
@@ -38,7 +57,7 @@ void LinkSpringJoints(Model& model)
     }
 }
 
-Model ImportS2k(const TextLines& s2kLines)
+Model ImportS2k(const TextLines& s2kLines, const std::string& source)
 {
     using Reader = void (*)(const S2kText&, Model&, ImportLocation&);
     // Joints first: every later reader refers to them. Materials before the
@@ -51,9 +70,13 @@ Model ImportS2k(const TextLines& s2kLines)
     model.Units = ReadModelUnits(s2kLines);
     ImportLocation where;
     const S2kText text(s2kLines);
+    if (!text.HasAnySection())
+        throw NotS2kTextError(source);
     try {
         for (Reader read : kReaders)
             read(text, model, where);
+    } catch (const ConversionError& e) {
+        throw ImportError(e.what(), std::string(where.section), where.line + 1, std::string(where.field));
     } catch (const Error& e) {
         throw ImportError(e.what(), std::string(where.section), where.line + 1);
     }
@@ -65,7 +88,11 @@ S2kImport ImportS2kFile(const std::string& path)
 {
     S2kImport result;
     result.lines = LoadTextLines(path);
-    result.model = ImportS2k(result.lines);
+    try {
+        result.model = ImportS2k(result.lines, path);
+    } catch (const ImportError& e) {
+        throw ImportError(e.reason(), e.section(), e.lineNumber(), e.field(), path);
+    }
     return result;
 }
 

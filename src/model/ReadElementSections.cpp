@@ -15,12 +15,12 @@ void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
     for (std::int32_t k = 1; k <= n; ++k) {
         const FieldList& f = reader.Split(k);
         Frame& frame = model.Frames[k];
-        frame.jointI = reader.Reference(2, model.Joints, "joint");
-        frame.jointJ = reader.Reference(3, model.Joints, "joint");
+        frame.jointI = reader.Reference(2, "J", model.Joints, "joint");
+        frame.jointJ = reader.Reference(3, "J", model.Joints, "joint");
         frame.sectionName = std::string(f[5]);
-        frame.segments = reader.Integer(7);
+        frame.segments = reader.Integer(7, "NSEG");
         frame.section = sections.Find(f[5]);
-        frame.angle = reader.Real(9);
+        frame.angle = reader.Real(9, "ANG");
         // The later of IREL and JREL on the line decides the released end.
         frame.releaseEnd = 0;
         for (std::size_t field = 0; field < std::min<std::size_t>(20, f.size()); ++field) {
@@ -51,7 +51,7 @@ void ReadShells(const S2kText& text, Model& model, ImportLocation& where)
         const FieldList& f = reader.Split(k);
         Shell& shell = model.Shells[k];
         for (std::size_t c = 0; c < 4; ++c)
-            shell.joints[c + 1] = reader.Reference(kCornerFields[c], model.Joints, "joint");
+            shell.joints[c + 1] = reader.Reference(kCornerFields[c], "J", model.Joints, "joint");
         shell.sectionName = std::string(f[7]);
         shell.section = sections.Find(f[7]);
     }
@@ -73,8 +73,8 @@ void ReadSolids(const S2kText& text, Model& model, ImportLocation& where)
         reader.Split(k);
         Solid& solid = model.Solids[k];
         for (std::size_t c = 0; c < 8; ++c)
-            solid.joints[c + 1] = reader.Reference(kCornerFields[c], model.Joints, "joint");
-        solid.section = reader.Integer(11);
+            solid.joints[c + 1] = reader.Reference(kCornerFields[c], "J", model.Joints, "joint");
+        solid.section = reader.Integer(11, "SEC");
     }
 }
 

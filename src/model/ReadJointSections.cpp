@@ -26,9 +26,9 @@ void ReadJoints(const S2kText& text, Model& model, ImportLocation& where)
     for (std::int32_t k = 1; k <= n; ++k) {
         reader.Split(k);
         Joint& joint = model.Joints[k];
-        joint.x = Round10(reader.Real(2));
-        joint.y = Round10(reader.Real(4));
-        joint.z = Round10(reader.Real(6));
+        joint.x = Round10(reader.Real(2, "X"));
+        joint.y = Round10(reader.Real(4, "Y"));
+        joint.z = Round10(reader.Real(6, "Z"));
     }
 }
 
@@ -52,11 +52,11 @@ void ReadConstraints(const S2kText& text, Model& model, ImportLocation& where)
         if (f[0] == "NAME") {
             ++n;
             line.isName = true;
-            line.name = reader.Integer(1);
+            line.name = reader.Integer(1, "NAME");
         }
         if (f[1] == "ADD") {
             line.isAdd = true;
-            line.joint = reader.Reference(2, model.Joints, "joint");
+            line.joint = reader.Reference(2, "ADD", model.Joints, "joint");
         }
     }
     model.Constraints.Reset(n);
@@ -113,7 +113,7 @@ void ReadRestraints(const S2kText& text, Model& model, ImportLocation& where)
         const FieldList& f = reader.Split(i);
         if (f[0] != "ADD")
             continue;
-        Joint& joint = model.Joints[reader.Reference(1, model.Joints, "joint")];
+        Joint& joint = model.Joints[reader.Reference(1, "ADD", model.Joints, "joint")];
         for (std::size_t field = 3; field <= 8; ++field)
             for (std::size_t dof = 0; dof < 6; ++dof)
                 if (f[field] == kDofNames[dof])
@@ -127,14 +127,14 @@ void ReadMasses(const S2kText& text, Model& model, ImportLocation& where)
     const std::int32_t lineCount = reader.DataLineCountOrZero();
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);
-        Joint& joint = model.Joints[reader.Reference(1, model.Joints, "joint")];
+        Joint& joint = model.Joints[reader.Reference(1, "ADD", model.Joints, "joint")];
         // The keys are positional: U1 in field 2, U2 in field 4, U3 in field 6.
         if (f[2] == "U1")
-            joint.mass[1] = reader.Real(3);
+            joint.mass[1] = reader.Real(3, "U1");
         if (f[4] == "U2")
-            joint.mass[2] = reader.Real(5);
+            joint.mass[2] = reader.Real(5, "U2");
         if (f[6] == "U3")
-            joint.mass[3] = reader.Real(7);
+            joint.mass[3] = reader.Real(7, "U3");
     }
 }
 

@@ -62,15 +62,15 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
         load.loadType = kind;
         load.caseName = caseName;
         if (kind == kJointForce) {
-            load.target = reader.Reference(3, model.Joints, "joint");
+            load.target = reader.Reference(3, "ADD", model.Joints, "joint");
             for (std::size_t field = 4; field <= 15; ++field)
                 if (const std::size_t component = ForceComponent(f[field]))
-                    load.value[component] = reader.Real(field + 1);
+                    load.value[component] = reader.Real(field + 1, f[field]);
         } else {
-            load.target = reader.Reference(3, model.Frames, "frame");
+            load.target = reader.Reference(3, "ADD", model.Frames, "frame");
             load.direction = DirectionFromKey(f[7]);
-            const double stretch = reader.Real(6) - reader.Real(5);
-            load.value[1] = CheckedFinite(stretch * 0.5 * (reader.Real(8) + reader.Real(9)));
+            const double stretch = reader.Real(6, "RD") - reader.Real(5, "RD");
+            load.value[1] = CheckedFinite(stretch * 0.5 * (reader.Real(8, f[7]) + reader.Real(9, f[7])));
         }
     }
     model.Loads.Adopt(std::move(loads));

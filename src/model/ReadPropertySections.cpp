@@ -24,7 +24,7 @@ std::int32_t ElementKindFromName(std::string_view name)
 void ReadDimensions(const SectionReader& reader, FrameSection& section, int count)
 {
     for (int d = 1; d <= count; ++d)
-        section.dim[static_cast<std::size_t>(d)] = reader.Real(static_cast<std::size_t>(6 + d));
+        section.dim[static_cast<std::size_t>(d)] = reader.Real(static_cast<std::size_t>(6 + d), "T");
 }
 
 } // namespace
@@ -55,9 +55,9 @@ void ReadMaterials(const S2kText& text, Model& model, ImportLocation& where)
         Material& material = model.Materials[k];
         const FieldList& next = reader.SplitNext(i);
         if (next[3] == "E")
-            material.elasticModulus = reader.Real(4);
+            material.elasticModulus = reader.Real(4, "E");
         if (next[5] == "U")
-            material.poisson = reader.Real(6);
+            material.poisson = reader.Real(6, "U");
         material.shearModulus = static_cast<double>(CheckedQuotient(
             static_cast<long double>(material.elasticModulus) / 2.0L, 1.0L + material.poisson));
     }
@@ -112,7 +112,7 @@ void ReadShellSections(const S2kText& text, Model& model, ImportLocation& where)
         section.material = materials.Find(f[3]);
         section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
         section.shellKind = 1;
-        section.thickness = reader.Real(9);
+        section.thickness = reader.Real(9, "TH");
     }
 }
 

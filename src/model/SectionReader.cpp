@@ -1,25 +1,31 @@
 #include "model/SectionReader.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace mirelo {
 
-namespace {
+const std::vector<std::string_view>& ImportKeywords()
+{
+    static const std::vector<std::string_view> keywords = {
+        "JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL", "FRAME SECTION",
+        "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD",
+    };
+    return keywords;
+}
 
-// The sections the import reads.
-const std::vector<std::string_view> kImportKeywords = {
-    "JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL", "FRAME SECTION",
-    "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD",
-};
+S2kText::S2kText(const TextLines& lines) : lines_(lines), sections_(FindS2kSections(lines, ImportKeywords())) {}
 
-} // namespace
-
-S2kText::S2kText(const TextLines& lines) : lines_(lines), sections_(FindS2kSections(lines, kImportKeywords)) {}
+bool S2kText::HasAnySection() const
+{
+    return std::any_of(sections_.begin(), sections_.end(), [](const S2kSection& s) { return s.found(); });
+}
 
 S2kSection S2kText::Section(std::string_view keyword) const
 {
-    for (std::size_t k = 0; k < kImportKeywords.size(); ++k)
-        if (kImportKeywords[k] == keyword)
+    const auto& keywords = ImportKeywords();
+    for (std::size_t k = 0; k < keywords.size(); ++k)
+        if (keywords[k] == keyword)
             return sections_[k];
     throw Error("not an s2k section keyword: " + std::string(keyword));
 }
@@ -29,6 +35,7 @@ SectionReader::SectionReader(const S2kText& text, std::string_view keyword, Impo
 {
     where_.section = keyword;
     where_.line = section_.start;
+    where_.field = {};
 }
 
 std::int32_t SectionReader::DataLineCount() const
@@ -42,6 +49,7 @@ std::int32_t SectionReader::DataLineCount() const
 const FieldList& SectionReader::Split(std::int32_t k)
 {
     where_.line = section_.start + static_cast<std::size_t>(k);
+    where_.field = {};
     SplitS2kLine(lines_[where_.line], fields_);
     return fields_;
 }
@@ -49,6 +57,7 @@ const FieldList& SectionReader::Split(std::int32_t k)
 void SectionReader::ReturnTo(std::int32_t k)
 {
     where_.line = section_.start + static_cast<std::size_t>(k);
+    where_.field = {};
 }
 
 const FieldList& SectionReader::SplitNext(std::int32_t k)

@@ -17,8 +17,12 @@ namespace mirelo {
 // import driver adds it to any error the readers raise.
 struct ImportLocation {
     std::string_view section;
-    std::size_t line = 0; // 0-based index into the s2k lines
+    std::size_t line = 0;   // 0-based index into the s2k lines
+    std::string_view field; // the key of the value being converted on that line, if any
 };
+
+// The section keywords the import reads, in the order it reads them.
+const std::vector<std::string_view>& ImportKeywords();
 
 // The s2k text with the sections of every import keyword located in one pass.
 class S2kText {
@@ -27,6 +31,8 @@ public:
     const TextLines& lines() const { return lines_; }
     // `keyword` must be one of the import keywords.
     S2kSection Section(std::string_view keyword) const;
+    // Whether the text holds at least one import keyword line.
+    bool HasAnySection() const;
 
 private:
     const TextLines& lines_;
@@ -54,15 +60,25 @@ public:
     const FieldList& SplitNext(std::int32_t k);
 
     const FieldList& fields() const { return fields_; }
-    std::int32_t Integer(std::size_t field) const { return ParseInteger(fields_[field]); }
-    double Real(std::size_t field) const { return ParseReal(fields_[field]); }
+    // The number in a field; `key` is the s2k key the value belongs to
+    // ("NSEG"), named in the message when the text does not convert.
+    std::int32_t Integer(std::size_t field, std::string_view key) const
+    {
+        where_.field = key;
+        return ParseInteger(fields_[field]);
+    }
+    double Real(std::size_t field, std::string_view key) const
+    {
+        where_.field = key;
+        return ParseReal(fields_[field]);
+    }
 
     // An integer field that must name a record of `table`; `what` names the
     // kind of record in the message ("joint", "frame").
     template <typename Record>
-    std::int32_t Reference(std::size_t field, const Table<Record>& table, const char* what) const
+    std::int32_t Reference(std::size_t field, std::string_view key, const Table<Record>& table, const char* what) const
     {
-        const std::int32_t index = Integer(field);
+        const std::int32_t index = Integer(field, key);
         if (!table.Contains(index))
             ThrowBadReference(what, index, table.Size());
         return index;

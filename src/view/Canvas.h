@@ -59,6 +59,9 @@ public:
     // Text with its top-left corner at (x, y), on a cell of the brush colour
     // when the brush is solid, on a transparent cell otherwise.
     void TextOut(std::int32_t x, std::int32_t y, const QString& text);
+    // The size a text takes in the current font.
+    int TextWidth(const QString& text) const { return metrics_->horizontalAdvance(text); }
+    int TextHeight() const { return metrics_->height(); }
 
     void Flush();
 

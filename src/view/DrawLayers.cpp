@@ -89,13 +89,6 @@ bool GatherJoints(const Model& model, const std::array<std::int32_t, M>& numbers
     return true;
 }
 
-const std::string* ShownCaseName(const Model& model, std::int32_t loadCase)
-{
-    if (loadCase < 1 || static_cast<std::size_t>(loadCase) >= model.LoadCaseNames.size())
-        return nullptr;
-    return &model.LoadCaseNames[static_cast<std::size_t>(loadCase)];
-}
-
 QString ThreeWholeNumbers(double a, double b, double c)
 {
     return QString::fromStdString(FormatFixed(a, 0) + "," + FormatFixed(b, 0) + "," + FormatFixed(c, 0));
@@ -103,16 +96,25 @@ QString ThreeWholeNumbers(double a, double b, double c)
 
 } // namespace
 
-QString ForceLabel(const Load& load)
+const std::string* ShownCaseName(const Model& model, std::int32_t loadCase)
 {
-    const auto& v = load.value;
-    return ThreeWholeNumbers(v[1] / 1000, v[2] / 1000, v[3] / 1000);
+    if (loadCase < 1 || static_cast<std::size_t>(loadCase) >= model.LoadCaseNames.size())
+        return nullptr;
+    return &model.LoadCaseNames[static_cast<std::size_t>(loadCase)];
 }
 
-QString MomentLabel(const Load& load)
+QString ForceLabel(const Load& load, const LoadUnits& units)
 {
     const auto& v = load.value;
-    return ThreeWholeNumbers(v[4] / 1000000, v[5] / 1000000, v[6] / 1000000);
+    const double d = units.forceDivisor;
+    return ThreeWholeNumbers(v[1] / d, v[2] / d, v[3] / d);
+}
+
+QString MomentLabel(const Load& load, const LoadUnits& units)
+{
+    const auto& v = load.value;
+    const double d = units.momentDivisor;
+    return ThreeWholeNumbers(v[4] / d, v[5] / d, v[6] / d);
 }
 
 QString ElementLoadLabel(const Load& load)
@@ -120,18 +122,20 @@ QString ElementLoadLabel(const Load& load)
     return QString::number(load.direction) + ',' + QString::fromStdString(FormatFixed(load.value[1], 2));
 }
 
-void PaintNodes(Canvas& canvas, const Model& model)
+void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColour(RgbColour(0, 0, 255));
     canvas.SetPenStyle(PenStyle::Clear);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        if (!shown.Joint(k))
+            continue;
         const Joint& joint = model.Joints[k];
         canvas.Ellipse(joint.screenX - 4, joint.screenY - 4, joint.screenX + 4, joint.screenY + 4);
     }
 }
 
-void PaintSupports(Canvas& canvas, const Model& model)
+void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetPenStyle(PenStyle::Clear);
@@ -140,19 +144,21 @@ void PaintSupports(Canvas& canvas, const Model& model)
         std::int64_t fixed = 0;
         for (int dof = 1; dof <= 6; ++dof)
             fixed += joint.restraint[dof];
-        if (fixed <= 0 || fixed >= kPaletteSize)
+        if (fixed <= 0 || fixed >= kPaletteSize || !shown.Joint(k))
             continue;
         canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(fixed)]);
         canvas.Rectangle(joint.screenX - 5, joint.screenY - 5, joint.screenX + 5, joint.screenY + 5);
     }
 }
 
-void PaintFrames(Canvas& canvas, const Model& model, std::int32_t selectedFrame)
+void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t selectedFrame)
 {
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::Solid);
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
+        if (!shown.Frame(frame))
+            continue;
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
@@ -164,39 +170,41 @@ void PaintFrames(Canvas& canvas, const Model& model, std::int32_t selectedFrame)
     canvas.SetPenWidth(5);
     canvas.SetPenColour(kYellow);
     canvas.SetPenStyle(PenStyle::Solid);
-    if (!model.Frames.Contains(selectedFrame))
+    if (!model.Frames.Contains(selectedFrame) || !shown.Frame(model.Frames[selectedFrame]))
         return;
     if (const FrameEnds ends = EndsOf(model, model.Frames[selectedFrame]))
         Line(canvas, *ends.i, *ends.j);
 }
 
-void PaintNodeLabels(Canvas& canvas, const Model& model)
+void PaintNodeLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kYellow);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k)
-        canvas.TextOut(model.Joints[k].screenX, model.Joints[k].screenY, QString::number(k));
+        if (shown.Joint(k))
+            canvas.TextOut(model.Joints[k].screenX, model.Joints[k].screenY, QString::number(k));
 }
 
-void PaintFrameLabels(Canvas& canvas, const Model& model)
+void PaintFrameLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, RgbColour(0, 255, 0));
     for (std::int32_t f = 1; f <= model.Frames.count; ++f)
-        if (const FrameEnds ends = EndsOf(model, model.Frames[f]))
+        if (const FrameEnds ends = EndsOf(model, model.Frames[f]); ends && shown.Frame(model.Frames[f]))
             CentreLabel<2>(canvas, {ends.i, ends.j}, f);
 }
 
-void PaintFrameAxes(Canvas& canvas, const Model& model)
+void PaintFrameAxes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(RgbColour(0, 128, 0));
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
-        canvas.Line(frame.midScreenX, frame.midScreenY, frame.axisScreenX, frame.axisScreenY);
+        if (shown.Frame(frame))
+            canvas.Line(frame.midScreenX, frame.midScreenY, frame.axisScreenX, frame.axisScreenY);
     }
 }
 
-void PaintDiaphragms(Canvas& canvas, const Model& model)
+void PaintDiaphragms(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -204,15 +212,17 @@ void PaintDiaphragms(Canvas& canvas, const Model& model)
     for (std::int32_t c = 1; c <= model.Constraints.count; ++c) {
         const Constraint& constraint = model.Constraints[c];
         const Joint* master = JointAt(model, constraint.masterJoint);
-        if (!master)
+        if (!master || !shown.Joint(constraint.masterJoint))
             continue;
-        for (std::int32_t m = 1; m <= constraint.memberCount && static_cast<std::size_t>(m) < constraint.members.size(); ++m)
-            if (const Joint* member = JointAt(model, constraint.members[static_cast<std::size_t>(m)]))
+        for (std::int32_t m = 1; m <= constraint.memberCount && static_cast<std::size_t>(m) < constraint.members.size(); ++m) {
+            const std::int32_t k = constraint.members[static_cast<std::size_t>(m)];
+            if (const Joint* member = JointAt(model, k); member && shown.Joint(k))
                 Line(canvas, *master, *member);
+        }
     }
 }
 
-void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const ViewState& view)
+void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const PlaneFilter& shown, const ViewState& view)
 {
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(kBlack);
@@ -224,12 +234,14 @@ void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const ViewState
     };
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
+        if (!shown.Frame(frame))
+            continue;
         disc(frame.sectionResultI, frame.hingeIScreenX, frame.hingeIScreenY);
         disc(frame.sectionResultJ, frame.hingeJScreenX, frame.hingeJScreenY);
     }
 }
 
-void PaintShells(Canvas& canvas, const Model& model)
+void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -239,7 +251,7 @@ void PaintShells(Canvas& canvas, const Model& model)
         const Shell& shell = model.Shells[s];
         const ShellSection* section = ActiveShellSection(model, shell);
         std::array<const Joint*, 4> corners{};
-        if (!section || !GatherJoints(model, shell.joints, corners))
+        if (!section || !shown.Joints(shell.joints) || !GatherJoints(model, shell.joints, corners))
             continue;
         canvas.SetBrushColour(section->colour);
         std::array<QPoint, 4> points;
@@ -251,18 +263,18 @@ void PaintShells(Canvas& canvas, const Model& model)
     canvas.SetBrushStyle(BrushStyle::Solid);
 }
 
-void PaintShellLabels(Canvas& canvas, const Model& model)
+void PaintShellLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kGrey);
     for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
         const Shell& shell = model.Shells[s];
         std::array<const Joint*, 4> corners{};
-        if (ActiveShellSection(model, shell) && GatherJoints(model, shell.joints, corners))
+        if (ActiveShellSection(model, shell) && shown.Joints(shell.joints) && GatherJoints(model, shell.joints, corners))
             CentreLabel(canvas, corners, s);
     }
 }
 
-void PaintReleases(Canvas& canvas, const Model& model)
+void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -272,7 +284,7 @@ void PaintReleases(Canvas& canvas, const Model& model)
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
-        if (look.elementKind != kRotationalSpring || !ends)
+        if (look.elementKind != kRotationalSpring || !ends || !shown.Frame(frame))
             continue;
         // Integer halves truncated toward zero; 64-bit so the sum cannot overflow.
         const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->screenX} + ends.j->screenX) / 2);
@@ -281,14 +293,14 @@ void PaintReleases(Canvas& canvas, const Model& model)
     }
 }
 
-void PaintSolids(Canvas& canvas, const Model& model)
+void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(kBlack);
     for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
         std::array<const Joint*, 8> c{};
-        if (!GatherJoints(model, model.Solids[s].joints, c))
+        if (!shown.Joints(model.Solids[s].joints) || !GatherJoints(model, model.Solids[s].joints, c))
             continue;
         for (std::size_t k = 0; k < 4; ++k) {
             const std::size_t next = (k + 1) % 4;
@@ -299,33 +311,34 @@ void PaintSolids(Canvas& canvas, const Model& model)
     }
 }
 
-void PaintSolidLabels(Canvas& canvas, const Model& model)
+void PaintSolidLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kGrey);
     for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
         std::array<const Joint*, 8> corners{};
-        if (GatherJoints(model, model.Solids[s].joints, corners))
+        if (shown.Joints(model.Solids[s].joints) && GatherJoints(model, model.Solids[s].joints, corners))
             CentreLabel(canvas, corners, s);
     }
 }
 
-void PaintPointLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase)
+void PaintPointLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase)
 {
     SetLabelStyle(canvas, RgbColour(240, 240, 240));
     const std::string* caseName = ShownCaseName(model, loadCase);
     if (!caseName)
         return;
+    const LoadUnits units = LoadUnitsOf(model.Units);
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
         const Joint* joint = load.loadType == kJointForce && load.caseName == *caseName ? JointAt(model, load.target) : nullptr;
-        if (!joint)
+        if (!joint || !shown.Joint(load.target))
             continue;
-        canvas.TextOut(joint->screenX, joint->screenY, ForceLabel(load));
-        canvas.TextOut(joint->screenX, joint->screenY + 15, MomentLabel(load));
+        canvas.TextOut(joint->screenX, joint->screenY, ForceLabel(load, units));
+        canvas.TextOut(joint->screenX, joint->screenY + 15, MomentLabel(load, units));
     }
 }
 
-void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase)
+void PaintElementLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase)
 {
     SetLabelStyle(canvas, kYellow);
     const std::string* caseName = ShownCaseName(model, loadCase);
@@ -333,7 +346,8 @@ void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loa
         return;
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
-        if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target))
+        if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target) ||
+            !shown.Frame(model.Frames[load.target]))
             continue;
         const Frame& frame = model.Frames[load.target];
         canvas.TextOut(frame.midScreenX, frame.midScreenY, ElementLoadLabel(load));

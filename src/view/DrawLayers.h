@@ -2,6 +2,8 @@
 
 #include "model/Model.h"
 #include "view/Canvas.h"
+#include "view/LoadUnits.h"
+#include "view/PlaneFilter.h"
 #include "view/ViewState.h"
 
 namespace mirelo {
@@ -10,29 +12,33 @@ namespace mirelo {
 // projection. Every layer sets only the canvas attributes it names and leaves
 // the rest as the previous layer left them (a release circle is filled only
 // when an earlier layer left the brush solid). Records that name a joint,
-// frame or section outside its table are skipped.
-void PaintNodes(Canvas& canvas, const Model& model);
-void PaintSupports(Canvas& canvas, const Model& model);
-void PaintFrames(Canvas& canvas, const Model& model, std::int32_t selectedFrame);
-void PaintNodeLabels(Canvas& canvas, const Model& model);
-void PaintFrameLabels(Canvas& canvas, const Model& model);
-void PaintFrameAxes(Canvas& canvas, const Model& model);
-void PaintDiaphragms(Canvas& canvas, const Model& model);
+// frame or section outside its table are skipped, and so is everything outside
+// the plane the view shows (`shown`).
+void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t selectedFrame);
+void PaintNodeLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintFrameLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintFrameAxes(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintDiaphragms(Canvas& canvas, const Model& model, const PlaneFilter& shown);
 // Raises FloatingPointError when HingeMax equals HingeMin, before painting a disc.
-void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const ViewState& view);
-void PaintShells(Canvas& canvas, const Model& model);
-void PaintShellLabels(Canvas& canvas, const Model& model);
-void PaintReleases(Canvas& canvas, const Model& model);
-void PaintSolids(Canvas& canvas, const Model& model);
-void PaintSolidLabels(Canvas& canvas, const Model& model);
-// Label texts of the loads: "%0.0f,%0.0f,%0.0f" of the forces / 1000 (N to
-// kN) and of the moments / 1000000 (N mm to kN m); "%D,%0.2F" of a frame
-// load's direction and value.
-QString ForceLabel(const Load& load);
-QString MomentLabel(const Load& load);
+void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const PlaneFilter& shown, const ViewState& view);
+void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintShellLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+void PaintSolidLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown);
+// Label texts of the loads: "%0.0f,%0.0f,%0.0f" of the forces in kN and of
+// the moments in kN m, converted from the file's units (`units`); "%D,%0.2F"
+// of a frame load's direction and value.
+QString ForceLabel(const Load& load, const LoadUnits& units);
+QString MomentLabel(const Load& load, const LoadUnits& units);
 QString ElementLoadLabel(const Load& load);
 
-void PaintPointLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase);
-void PaintElementLoadLabels(Canvas& canvas, const Model& model, std::int32_t loadCase);
+// The case's name, or nothing for a position outside the model's cases.
+const std::string* ShownCaseName(const Model& model, std::int32_t loadCase);
+
+void PaintPointLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase);
+void PaintElementLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase);
 
 } // namespace mirelo

@@ -13,7 +13,43 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <cmath>
+
 namespace mirelo {
+
+namespace {
+
+// The element formulations by name, as the section dialog offers them.
+QString ElementKindName(std::int32_t kind)
+{
+    static const char* const kNames[] = {"Elastic BeamColumn", "Nonlinear BeamColumn", "Disp BeamColumn",
+                                         "Beam with Hinge",    "Truss",                "corotTruss",
+                                         "Rotational spring"};
+    if (kind < 1 || kind > 7)
+        return QString::number(kind);
+    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kNames[kind - 1])).arg(kind);
+}
+
+// A measure for the sheet: at most four decimals, no trailing zeros.
+QString Measure(double value)
+{
+    const double rounded = std::round(value * 1e4) / 1e4;
+    return QString::fromStdString(FormatGeneral(rounded == 0 ? 0.0 : rounded));
+}
+
+QString ReleaseText(std::int32_t releaseEnd)
+{
+    switch (releaseEnd) {
+    case 1:
+        return QStringLiteral("end i (IREL)");
+    case 2:
+        return QStringLiteral("end j (JREL)");
+    default:
+        return QStringLiteral("none");
+    }
+}
+
+} // namespace
 
 FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host, QWidget* parent)
     : QDialog(parent), session_(session), host_(host)
@@ -69,9 +105,11 @@ void FramePropertiesDialog::SetCell(int row, int column, const QString& text)
 
 void FramePropertiesDialog::FormCreate()
 {
-    const char* const captions[] = {"Label", "Node i", "Node j", "Angle", "Section", "Element Type", "Material"};
+    const char* const captions[] = {"Label",  "Node i", "Node j",   "Angle",        "Section", "Element Type",
+                                    "Material", "Length", "Releases", "Local 2 axis"};
+    constexpr int kCaptioned = static_cast<int>(std::size(captions));
     for (int row = 0; row < kRowCount; ++row) {
-        SetCell(row, 0, row < 7 ? captions[row] : "");
+        SetCell(row, 0, row < kCaptioned ? captions[row] : "");
         SetCell(row, 1, "");
     }
 }
@@ -88,6 +126,11 @@ void FramePropertiesDialog::FormShow()
     ShowFrameProperties();
 }
 
+void FramePropertiesDialog::FollowSelection()
+{
+    host_.RunCommand([this] { FormShow(); });
+}
+
 // A frame without a section (or a section without a material) shows empty
 // cells rather than reading a record that does not exist.
 void FramePropertiesDialog::ShowFrameProperties()
@@ -99,7 +142,7 @@ void FramePropertiesDialog::ShowFrameProperties()
     if (model.FrameSections.Contains(frame.section)) {
         const FrameSection& section = model.FrameSections[frame.section];
         sectionName = DisplayText(section.name);
-        elementKind = QString::number(section.elementKind);
+        elementKind = ElementKindName(section.elementKind);
         if (model.Materials.Contains(section.material))
             materialName = DisplayText(model.Materials[section.material].name);
     }
@@ -110,6 +153,17 @@ void FramePropertiesDialog::ShowFrameProperties()
     SetCell(4, 1, sectionName);
     SetCell(5, 1, elementKind);
     SetCell(6, 1, materialName);
+    QString length;
+    if (model.Joints.Contains(frame.jointI) && model.Joints.Contains(frame.jointJ)) {
+        const Joint& i = model.Joints[frame.jointI];
+        const Joint& j = model.Joints[frame.jointJ];
+        const QString unit = DisplayText(model.Units.length).toLower();
+        length = Measure(std::sqrt((j.x - i.x) * (j.x - i.x) + (j.y - i.y) * (j.y - i.y) + (j.z - i.z) * (j.z - i.z))) +
+                 (unit.isEmpty() ? QString() : ' ' + unit);
+    }
+    SetCell(7, 1, length);
+    SetCell(8, 1, ReleaseText(frame.releaseEnd));
+    SetCell(9, 1, QStringLiteral("(%1, %2, %3)").arg(Measure(frame.axis2X), Measure(frame.axis2Y), Measure(frame.axis2Z)));
 }
 
 void FramePropertiesDialog::Button2Click()

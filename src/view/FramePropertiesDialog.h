@@ -21,6 +21,8 @@ public:
     FramePropertiesDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void ShowFrameProperties(); // "Refresh" (Button1): the sheet of the frame named in Edit1
+    // A new pick while the sheet is open: show the newly selected frame.
+    void FollowSelection();
     void Button2Click();        // "OK"
 
     void done(int result) override;

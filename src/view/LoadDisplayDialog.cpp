@@ -32,6 +32,12 @@ LoadDisplayDialog::LoadDisplayDialog(Session& session, CommandHost& host, QWidge
     loadCase_ = new QComboBox(this);
     loadCase_->setObjectName("ComboBox2");
     loadCase_->setMinimumContentsLength(12);
+    auto* displayLabel = new QLabel("Display", this);
+    displayLabel->setObjectName("Label3");
+    display_ = new QComboBox(this);
+    display_->setObjectName("ComboBox3");
+    display_->addItems({"Arrows", "Text labels"});
+    display_->setCurrentIndex(static_cast<int>(session_.view.LoadDisplay));
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button2");
@@ -49,7 +55,9 @@ LoadDisplayDialog::LoadDisplayDialog(Session& session, CommandHost& host, QWidge
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addWidget(displayLabel, 2, 0);
+    layout->addWidget(display_, 2, 1);
+    layout->addLayout(buttons, 3, 0, 1, 2);
 }
 
 void LoadDisplayDialog::showEvent(QShowEvent* event)
@@ -76,6 +84,7 @@ void LoadDisplayDialog::Button2Click()
     close();
     session_.view.LoadCaseShown = loadCase_->currentIndex() + 1;
     session_.view.LoadTypeShown = loadType_->currentIndex() + 1;
+    session_.view.LoadDisplay = display_->currentIndex() == 1 ? LoadStyle::TextLabels : LoadStyle::Arrows;
     host_.Redraw();
 }
 

@@ -9,8 +9,9 @@ namespace mirelo {
 class CommandHost;
 struct Session;
 
-// "Show Load" (TForm5): which load case is labelled on the drawing, and whether
-// its joint forces or its frame loads. Applied on "OK", which redraws.
+// "Show Load" (TForm5): which load case is labelled on the drawing, whether
+// its joint forces or its frame loads, and whether as arrows or as the text
+// labels. Applied on "OK", which redraws.
 class LoadDisplayDialog : public QDialog {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ private:
     CommandHost& host_;
     QComboBox* loadType_;
     QComboBox* loadCase_;
+    QComboBox* display_; // arrows or text labels
 };
 
 } // namespace mirelo

@@ -35,9 +35,8 @@ void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
     const double extentX = static_cast<double>(maxX) - minX;
     const double extentY = static_cast<double>(maxY) - minY;
     // Centre the picture on the middle of the projected extent. (Taking half
-    // the extent as the pan, as the original program did, only centres models
-    // whose projection starts at the origin; a YZ view put most of a model
-    // outside the area.)
+    // the extent as the pan only centres models whose projection starts at
+    // the origin; a YZ view would put most of a model outside the area.)
     const double middleX = (static_cast<double>(minX) + maxX) / 2;
     const double middleY = (static_cast<double>(minY) + maxY) / 2;
     view.PanX += (middleX - area.width / 2.0) * view.Scale;
@@ -72,6 +71,16 @@ void RotateStep(ViewState& view, ViewArea area, int x, int y)
         view.TiltAngle += (static_cast<double>(y) - view.AnchorY) / area.height * 180;
     view.PlanAngle = ResetBeyondFullTurn(view.PlanAngle);
     view.TiltAngle = ResetBeyondFullTurn(view.TiltAngle);
+    // A turned view no longer looks along an axis: every plane shows again.
+    if (x != view.AnchorX || y != view.AnchorY) {
+        view.PlaneAxis = kNoPlaneAxis;
+        view.PlaneShown = 0;
+    }
+}
+
+ViewReaction RedrawOnly()
+{
+    return {.redraw = true, .showFrameProperties = false, .status = std::nullopt};
 }
 
 void SetAnchor(ViewState& view, int x, int y)
@@ -93,19 +102,31 @@ void ZoomAll(Model& model, ViewState& view, ViewArea area)
 
 void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area)
 {
+    std::int32_t axis = kNoPlaneAxis;
     switch (which) {
     case StandardView::XY:
         view.PlanAngle = 0;
         view.TiltAngle = 0;
+        axis = kPlaneAxisZ;
         break;
     case StandardView::XZ:
         view.PlanAngle = 0;
         view.TiltAngle = -90;
+        axis = kPlaneAxisY;
         break;
     case StandardView::YZ:
         view.PlanAngle = 90;
         view.TiltAngle = -90;
+        axis = kPlaneAxisX;
         break;
+    case StandardView::Isometric:
+        view.PlanAngle = kIsometricPlanAngle;
+        view.TiltAngle = kIsometricTiltAngle;
+        break;
+    }
+    if (axis != view.PlaneAxis || axis == kNoPlaneAxis) {
+        view.PlaneAxis = axis;
+        view.PlaneShown = 0;
     }
     ZoomAll(model, view, area);
 }
@@ -134,8 +155,15 @@ ViewReaction SetIdleMode(ViewState& view)
     return {};
 }
 
-ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y)
+ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y,
+                       Qt::KeyboardModifiers modifiers)
 {
+    const bool middle = button == Qt::MiddleButton;
+    if (middle || (button == Qt::LeftButton && modifiers.testFlag(Qt::ControlModifier))) {
+        view.Gesture = middle && !modifiers.testFlag(Qt::ShiftModifier) ? DragGesture::Pan : DragGesture::Rotate;
+        SetAnchor(view, x, y);
+        return {};
+    }
     ViewReaction reaction;
     if (view.MouseMode == kSelectElement && PickFrame(model, view, x, y) != 0) {
         reaction.redraw = true;
@@ -158,7 +186,11 @@ ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, in
 
 ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y)
 {
-    if (view.MouseMode == kPanning)
+    if (view.Gesture == DragGesture::Pan)
+        PanStep(view, x, y);
+    else if (view.Gesture == DragGesture::Rotate)
+        RotateStep(view, area, x, y);
+    else if (view.MouseMode == kPanning)
         PanStep(view, x, y);
     else if (view.MouseMode == kRotating)
         RotateStep(view, area, x, y);
@@ -170,6 +202,11 @@ ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y)
 
 ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y)
 {
+    if (view.Gesture != DragGesture::None) {
+        MouseMove(view, area, x, y);
+        view.Gesture = DragGesture::None;
+        return RedrawOnly();
+    }
     if (view.MouseMode == kPanning) {
         PanStep(view, x, y);
         view.MouseMode = kPanArmed;
@@ -193,6 +230,26 @@ ViewReaction WheelUp(ViewState& view)
 {
     view.Scale = ClampScale(view.Scale / 0.9);
     return {.redraw = true, .showFrameProperties = false, .status = std::nullopt};
+}
+
+ViewReaction PanByKey(ViewState& view, ViewArea area, PanDirection direction)
+{
+    const double stepX = area.width / 10.0 * view.Scale, stepY = area.height / 10.0 * view.Scale;
+    switch (direction) {
+    case PanDirection::Left:
+        view.PanX += stepX;
+        break;
+    case PanDirection::Right:
+        view.PanX -= stepX;
+        break;
+    case PanDirection::Up:
+        view.PanY += stepY;
+        break;
+    case PanDirection::Down:
+        view.PanY -= stepY;
+        break;
+    }
+    return RedrawOnly();
 }
 
 } // namespace mirelo

@@ -29,9 +29,17 @@ inline constexpr double kMaxScale = 1e12;
 // the area is empty.
 void ZoomAll(Model& model, ViewState& view, ViewArea area);
 
-enum class StandardView { XY, XZ, YZ };
+enum class StandardView { XY, XZ, YZ, Isometric };
 
-// "XY View", "XZ View", "YZ View": sets PlanAngle/TiltAngle, then ZoomAll.
+// The angles of the isometric view: X to the right and up, Y to the left and
+// up, Z straight up, all three shortened alike.
+inline constexpr double kIsometricPlanAngle = 45;
+inline constexpr double kIsometricTiltAngle = -54.735610317245346; // -(90 - atan(1/sqrt 2))
+
+// "XY View", "XZ View", "YZ View" and the isometric view: sets
+// PlanAngle/TiltAngle, then ZoomAll. The plan and elevations look along Z, Y
+// and X, whose planes can then be stepped through; a view along another axis
+// than before starts with all planes.
 void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area);
 
 // Mode commands of the toolbar and the View menu.
@@ -44,7 +52,10 @@ ViewReaction SetIdleMode(ViewState& view);   // mode 102, status unchanged
 // frame in select mode (any button), starts a pan or rotate drag when armed,
 // and a right-button press then cancels every mode ("None"). A move drags the
 // pan or rotation; a release ends the drag and leaves the mode armed.
-ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y);
+// In any mode, a middle-button press starts a pan drag, with Shift a rotate
+// drag, and Ctrl + left button a rotate drag; these leave the mode as it was.
+ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y,
+                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y);
 ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y);
 
@@ -52,5 +63,9 @@ ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y);
 // the picture), up divides it by 0.9. Both ask for a redraw.
 ViewReaction WheelDown(ViewState& view);
 ViewReaction WheelUp(ViewState& view);
+
+// The arrow keys: move the picture a tenth of the area's size that way.
+enum class PanDirection { Left, Right, Up, Down };
+ViewReaction PanByKey(ViewState& view, ViewArea area, PanDirection direction);
 
 } // namespace mirelo

@@ -40,6 +40,22 @@ ScreenPoint Projector::Project(double x, double y, double z) const
     return {RoundToPixel((u - panX_) / scale_ + halfWidth_), RoundToPixel((w - panY_) / scale_ + halfHeight_)};
 }
 
+Projector::Shift Projector::ScreenShift(double dx, double dy, double dz) const
+{
+    const double u = cosPlan_ * dx - sinPlan_ * dy;
+    const double d = sinPlan_ * dx + cosPlan_ * dy;
+    const double w = sinTilt_ * dz - cosTilt_ * d;
+    return {u / scale_, w / scale_};
+}
+
+double Projector::TowardViewer(double dx, double dy, double dz) const
+{
+    // The screen's right (u) and down (w) axes and this one form a right-handed
+    // set: in the plan view it is +Z, in the XZ view -Y.
+    const double d = sinPlan_ * dx + cosPlan_ * dy;
+    return cosTilt_ * dz + sinTilt_ * d;
+}
+
 void ProjectJoints(Model& model, const ViewState& view, ViewArea area)
 {
     const Projector projector(view, area);

@@ -37,6 +37,14 @@ public:
     // w = sin b Z - cos b d; px = rnd((u - PanX)/Scale + W/2), py likewise with w.
     ScreenPoint Project(double x, double y, double z) const;
 
+    // Pixels moved on the screen (right, down) per model unit along (dx, dy, dz).
+    struct Shift {
+        double x = 0, y = 0;
+    };
+    Shift ScreenShift(double dx, double dy, double dz) const;
+    // The part of (dx, dy, dz) that points out of the screen, towards the viewer.
+    double TowardViewer(double dx, double dy, double dz) const;
+
 private:
     double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
     double panX_, panY_, scale_, halfWidth_, halfHeight_;

@@ -2,7 +2,10 @@
 
 #include "Version.h"
 #include "view/Canvas.h"
+#include "view/AxisTriad.h"
 #include "view/DrawLayers.h"
+#include "view/Legend.h"
+#include "view/LoadArrows.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -57,39 +60,63 @@ void PaintBanner(Canvas& canvas, ViewArea area)
     canvas.TextOut(8, 50, BannerCreditLine2());
 }
 
-void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view)
+void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, const PlaneFilter& shown)
 {
     const LayerSwitches& on = view.LayerFlags;
     if (on.ShowNodes)
-        PaintNodes(canvas, model);
+        PaintNodes(canvas, model, shown);
     if (on.ShowSupports)
-        PaintSupports(canvas, model);
+        PaintSupports(canvas, model, shown);
     if (on.ShowFrames)
-        PaintFrames(canvas, model, view.SelectedFrame);
+        PaintFrames(canvas, model, shown, view.SelectedFrame);
     if (on.ShowNodeLabels)
-        PaintNodeLabels(canvas, model);
+        PaintNodeLabels(canvas, model, shown);
     if (on.ShowFrameLabels)
-        PaintFrameLabels(canvas, model);
+        PaintFrameLabels(canvas, model, shown);
     if (on.ShowFrameAxes)
-        PaintFrameAxes(canvas, model);
+        PaintFrameAxes(canvas, model, shown);
     if (on.ShowDiaphragms)
-        PaintDiaphragms(canvas, model);
+        PaintDiaphragms(canvas, model, shown);
     if (on.ShowHingeCircles)
-        PaintSectionResultDiscs(canvas, model, view);
+        PaintSectionResultDiscs(canvas, model, shown, view);
     if (on.ShowShells)
-        PaintShells(canvas, model);
+        PaintShells(canvas, model, shown);
     if (on.ShowShellLabels)
-        PaintShellLabels(canvas, model);
+        PaintShellLabels(canvas, model, shown);
     if (on.ShowReleases)
-        PaintReleases(canvas, model);
+        PaintReleases(canvas, model, shown);
     if (on.ShowSolids)
-        PaintSolids(canvas, model);
+        PaintSolids(canvas, model, shown);
     if (on.ShowSolidLabels)
-        PaintSolidLabels(canvas, model);
-    if (view.LoadCaseShown != 0 && view.LoadTypeShown == kShowPointForces)
-        PaintPointLoadLabels(canvas, model, view.LoadCaseShown);
-    if (view.LoadCaseShown != 0 && view.LoadTypeShown == kShowElementLoads)
-        PaintElementLoadLabels(canvas, model, view.LoadCaseShown);
+        PaintSolidLabels(canvas, model, shown);
+}
+
+// The shown load case: the text labels, or arrows with their values.
+void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown)
+{
+    if (view.LoadCaseShown == 0)
+        return;
+    if (view.LoadDisplay == LoadStyle::TextLabels) {
+        if (view.LoadTypeShown == kShowPointForces)
+            PaintPointLoadLabels(canvas, model, shown, view.LoadCaseShown);
+        if (view.LoadTypeShown == kShowElementLoads)
+            PaintElementLoadLabels(canvas, model, shown, view.LoadCaseShown);
+        return;
+    }
+    const LoadUnits units = LoadUnitsOf(model.Units);
+    if (view.LoadTypeShown == kShowPointForces)
+        PaintPointLoadArrows(canvas, model, view, area, shown, units);
+    if (view.LoadTypeShown == kShowElementLoads)
+        PaintLineLoadArrows(canvas, model, view, area, shown, units);
+}
+
+// The triad and the legend, over the model.
+void PaintOrientation(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown)
+{
+    if (view.ShowAxisTriad && model.Joints.count > 0) // the empty start-up picture stays bare
+        PaintAxisTriad(canvas, view, area);
+    if (view.ShowLegend)
+        PaintLegend(canvas, LegendEntries(model, view, shown), area);
 }
 
 bool PaintsDirectly(const QImage& image)
@@ -108,7 +135,10 @@ void PaintPicture(Model& model, const ViewState& view, QImage& image)
     PaintBanner(canvas, area);
     ProjectJoints(model, view, area);
     ProjectFrames(model, view, area);
-    PaintLayers(canvas, model, view);
+    const PlaneFilter shown(model, view);
+    PaintLayers(canvas, model, view, shown);
+    PaintLoads(canvas, model, view, area, shown);
+    PaintOrientation(canvas, model, view, area, shown);
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer

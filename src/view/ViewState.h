@@ -36,6 +36,18 @@ enum MouseModeValue : std::int32_t {
 // Values of ViewState::LoadTypeShown.
 enum LoadTypeShownValue : std::int32_t { kShowNoLoadType = 0, kShowPointForces = 1, kShowElementLoads = 2 };
 
+// How the shown load case is drawn: arrows scaled to the case's largest load
+// with their values and units beside them, or the classic text labels.
+enum class LoadStyle : std::int32_t { Arrows = 0, TextLabels = 1 };
+
+// The global axis a standard view looks along, whose planes can be stepped
+// through: none in a rotated or isometric view.
+enum PlaneAxisValue : std::int32_t { kNoPlaneAxis = 0, kPlaneAxisX = 1, kPlaneAxisY = 2, kPlaneAxisZ = 3 };
+
+// A drag by the middle button (or Ctrl + left button) that pans or rotates
+// whatever the mouse mode is; the mode is left as it was.
+enum class DragGesture : std::int32_t { None, Pan, Rotate };
+
 // The viewer's camera, mouse mode, layer switches, load display and result
 // display settings. A default-constructed ViewState holds the start-up values.
 struct ViewState {
@@ -54,6 +66,18 @@ struct ViewState {
 
     std::int32_t LoadCaseShown = 0; // 1-based index into LoadCaseNames, 0 for none
     std::int32_t LoadTypeShown = kShowNoLoadType;
+    LoadStyle LoadDisplay = LoadStyle::Arrows;
+
+    // One plane at a time: the axis of the standard view and the 1-based
+    // position of the shown plane among the joints' distinct coordinates along
+    // it, 0 for all planes.
+    std::int32_t PlaneAxis = kNoPlaneAxis;
+    std::int32_t PlaneShown = 0;
+
+    bool ShowAxisTriad = true; // X, Y, Z in the lower-left corner
+    bool ShowLegend = true;    // the colours in use, upper-right corner
+
+    DragGesture Gesture = DragGesture::None;
 
     double DeformScale = 0.0;   // multiplier of the joint displacements
     double HingeMax = 0.0001;   // upper end of the section-result colour range

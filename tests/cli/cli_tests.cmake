@@ -21,14 +21,21 @@ expect_run("info on a portal frame" 0
   "^joints 4\nframes 3\nshells 0\nsolids 0\nmaterials 1\nframe_sections 2\nshell_sections 0\nloads 2\nload_cases 2\nconstraints 0\n$"
   "^$" info ${WORK_DIR}/portal.s2k)
 
+# Files without a single section keyword are refused: empty, unrelated text, binary.
+set(not_s2k "is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, RESTRAINT, MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section\n$")
 file(WRITE ${WORK_DIR}/empty.s2k "")
-expect_run("info on an empty file" 0
+expect_run("empty file refused" 1 "^$" "^mirelo-cli: ${WORK_DIR}/empty.s2k ${not_s2k}" info ${WORK_DIR}/empty.s2k)
+file(WRITE ${WORK_DIR}/letter.s2k "Dear reader,\nthis is no model.\n")
+expect_run("text file refused" 1 "^$" "^mirelo-cli: ${WORK_DIR}/letter.s2k ${not_s2k}" info ${WORK_DIR}/letter.s2k)
+expect_run("binary file refused" 1 "^$" "${not_s2k}" info ${CLI})
+file(WRITE ${WORK_DIR}/load-only.s2k "SYSTEM\nLOAD\n\n")
+expect_run("one keyword is enough" 0
   "^joints 0\nframes 0\nshells 0\nsolids 0\nmaterials 0\nframe_sections 0\nshell_sections 0\nloads 0\nload_cases 0\nconstraints 0\n$"
-  "^$" info ${WORK_DIR}/empty.s2k)
+  "^$" info ${WORK_DIR}/load-only.s2k)
 
 file(WRITE ${WORK_DIR}/bad-number.s2k "SYSTEM\nJOINT\n  1  X=0  Y=zero  Z=0\n\n")
 expect_run("bad number" 1 "^$"
-  "^mirelo-cli: [^\n]*bad-number.s2k: 'zero' is not a valid floating point value \\(JOINT section, line 3\\)\n$"
+  "^mirelo-cli: [^\n]*bad-number.s2k: 'zero' is not a valid floating point value \\(JOINT section, line 3, field Y\\)\n$"
   info ${WORK_DIR}/bad-number.s2k)
 
 file(WRITE ${WORK_DIR}/unended.s2k "SYSTEM\nJOINT\n  1  X=0  Y=0  Z=0")
@@ -44,12 +51,10 @@ file(WRITE ${WORK_DIR}/outside.s2k "SYSTEM\nJOINT\n  1  X=1  Y=1  Z=1\n\nRESTRAI
 expect_run("joint outside the table" 1 "^$" "joint 5 does not exist \\(the model has 1 joint\\) \\(RESTRAINT section, line 6\\)" info ${WORK_DIR}/outside.s2k)
 
 expect_run("missing file" 1 "^$" "Cannot open file \"${WORK_DIR}/none.s2k\"\\. No such file or directory" info ${WORK_DIR}/none.s2k)
-# A binary file without sections is an empty model; one whose bytes form a
-# section keyword gets the number message.
-expect_run("binary file" 0 "^joints 0\n" "^$" info ${CLI})
+# A binary file whose bytes form a section keyword gets the number message.
 string(ASCII 1 2 127 200 binary)
 file(WRITE ${WORK_DIR}/binary.s2k "${binary}\nJOINT\n  ${binary}=${binary}\n\n")
-expect_run("binary section" 1 "^$" "is not a valid floating point value \\(JOINT section, line 3\\)" info ${WORK_DIR}/binary.s2k)
+expect_run("binary section" 1 "^$" "is not a valid floating point value \\(JOINT section, line 3, field X\\)" info ${WORK_DIR}/binary.s2k)
 
 file(GLOB examples ${SOURCE_DIR}/examples/*.s2k)
 foreach(example IN LISTS examples)

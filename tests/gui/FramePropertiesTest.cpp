@@ -51,7 +51,7 @@ public:
     QStringList Values() const
     {
         QStringList values;
-        for (int row = 0; row < 7; ++row)
+        for (int row = 0; row < 10; ++row)
             values << Cell(row, 1);
         return values;
     }
@@ -102,9 +102,10 @@ private slots:
         QCOMPARE(sheet.grid->columnWidth(0), 120);
         QCOMPARE(sheet.grid->columnWidth(1), 110);
         QCOMPARE(sheet.grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-        const QStringList captions = {"Label", "Node i", "Node j", "Angle", "Section", "Element Type", "Material"};
+        const QStringList captions = {"Label",    "Node i", "Node j",   "Angle",        "Section",
+                                      "Element Type", "Material", "Length", "Releases", "Local 2 axis"};
         for (int row = 0; row < 11; ++row)
-            QCOMPARE(sheet.Cell(row, 0), row < 7 ? captions[row] : QString());
+            QCOMPARE(sheet.Cell(row, 0), row < 10 ? captions[row] : QString());
     }
 
     void pickShowsTheSheetAndTheHighlight()
@@ -118,7 +119,9 @@ private slots:
         FrameSheet sheet(*p.w);
         QVERIFY(sheet.dialog->isVisible());
         QCOMPARE(sheet.edit->text(), QString("2"));
-        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "22.5", "EBEAM", "1", "CONC"}));
+        // A 5 m beam along X turned 22.5 degrees: local 2 leans from +Z towards -Y.
+        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "22.5", "EBEAM", "Elastic BeamColumn (1)", "CONC",
+                                              "5000 mm", "none", "(0, -0.3827, 0.9239)"}));
         QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kYellow);
         QCOMPARE(p.w.PixelAt(mid.x(), mid.y() + 2), kYellow); // five pixels wide
     }
@@ -148,17 +151,22 @@ private slots:
         QCOMPARE(p.w.PixelAt(mid.x(), mid.y()), kYellow); // no redraw on a miss
     }
 
-    void aPickWhileOpenMovesTheHighlightNotTheSheet()
+    void aPickWhileOpenMovesTheSheetWithTheHighlight()
     {
         PortalInSelectMode p;
         p.Click(p.Mid(1));
-        p.Click(p.Mid(3));
         FrameSheet sheet(*p.w);
+        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "NCOL", "Nonlinear BeamColumn (2)", "CONC", "3000 mm",
+                                              "none", "(1, 0, 0)"}));
+        p.Click(p.Mid(3));
         QCOMPARE(p.w->session().view.SelectedFrame, 3);
-        QCOMPARE(sheet.edit->text(), QString("1"));
-        sheet.dialog->findChild<QPushButton*>("Button1")->click(); // "Refresh" re-reads Edit1
-        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "NCOL", "2", "CONC"}));
+        QCOMPARE(sheet.edit->text(), QString("3"));
+        QCOMPARE(sheet.Values().mid(0, 8), QStringList({"3", "4", "3", "90", "NCOL", "Nonlinear BeamColumn (2)", "CONC",
+                                                        "3000 mm"}));
         QCOMPARE(p.w.PixelAt(p.Mid(3).x(), p.Mid(3).y()), kYellow);
+        QCOMPARE(p.w.PixelAt(p.Mid(1).x(), p.Mid(1).y()), QColor(255, 0, 0)); // frame 1 back in its colour
+        sheet.dialog->findChild<QPushButton*>("Button1")->click(); // "Refresh" re-reads Edit1
+        QCOMPARE(sheet.Cell(0, 1), QString("3"));
     }
 
     void everyWayOfClosingDropsTheSelection_data()
@@ -217,14 +225,14 @@ private slots:
         const Frame& spring = w->session().model.Frames[1];
         QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(spring.midScreenX, spring.midScreenY));
         FrameSheet sheet(*w);
-        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "RSPRING", "7", ""}));
+        QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "RSPRING", "Rotational spring (7)", "", "3000", "none", "(0, 0, 1)"}));
         // The release circle covers the midpoint; the highlight shows along the line.
         QCOMPARE(w.PixelAt(spring.hingeIScreenX, spring.hingeIScreenY), kYellow);
 
         sheet.dialog->close();
         const Frame& orphan = w->session().model.Frames[2];
         QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(orphan.midScreenX, orphan.midScreenY));
-        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "0", "", "", ""}));
+        QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "0", "", "", "", "5000", "none", "(0, 0, 1)"}));
         QVERIFY(w.messenger->messages.isEmpty());
     }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 
@@ -81,8 +82,23 @@ void RecordingMessenger::ShowError(const QString& message)
         waitCursorDuringMessage = true;
 }
 
-TestWindow::TestWindow()
+void UseTemporarySettings(bool keepWhatIsThere)
 {
+    // One folder for the whole test program, never the user's own settings.
+    static QTemporaryDir folder;
+    static const bool redirected = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+    if (!keepWhatIsThere)
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Mirelo").clear();
+}
+
+TestWindow::TestWindow(bool keepSettings)
+{
+    UseTemporarySettings(keepSettings);
     auto fileChooser = std::make_unique<ScriptedFileChooser>();
     auto recorder = std::make_unique<RecordingMessenger>();
     chooser = fileChooser.get();

@@ -36,9 +36,15 @@ public:
     bool waitCursorDuringMessage = false;
 };
 
-// A main window wired to the two fakes, shown and exposed on the offscreen screen.
+// Points the program's settings (QSettings) at a temporary folder for the
+// whole test program, and empties them unless asked to keep them.
+void UseTemporarySettings(bool keepWhatIsThere = false);
+
+// A main window wired to the two fakes, shown and exposed on the offscreen
+// screen, with settings of its own: emptied, or kept from an earlier window of
+// the same test program (a second run of the program).
 struct TestWindow {
-    TestWindow();
+    explicit TestWindow(bool keepSettings = false);
     MainWindow& operator*() { return *window; }
     MainWindow* operator->() { return window.get(); }
 

@@ -172,7 +172,11 @@ private slots:
         QCOMPARE(Describe(w->findChild<QMenu*>("File1")),
                  Describe({{"ImportSap2000txtfile1", "Import Sap2000 txt file", true},
                            {"-", "", false},
-                           {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", true}}));
+                           {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", true},
+                           {"-", "", false},
+                           {"RecentFiles1", "Recent Files", false}, // nothing opened yet
+                           {"-", "", false},
+                           {"Exit1", "Exit", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("View1")),
                  Describe({{"Pan1", "Pan", true},
                            {"ZoomAll1", "Zoom All", true},
@@ -184,7 +188,19 @@ private slots:
                            {"YZView1", "YZ View", true},
                            {"-", "", false},
                            {"ViewOption1", "View Option", true},
-                           {"ShowLoads1", "Show Load", true}}));
+                           {"ShowLoads1", "Show Load", true},
+                           {"-", "", false},
+                           {"IsometricView1", "3-D View (Isometric)", true},
+                           {"NextPlane1", "Next Plane", true},
+                           {"PreviousPlane1", "Previous Plane", true},
+                           {"AllPlanes1", "All Planes", true},
+                           {"-", "", false},
+                           {"ZoomIn1", "Zoom In", true},
+                           {"ZoomOut1", "Zoom Out", true},
+                           {"-", "", false},
+                           {"HideLoads1", "Hide Loads", true},
+                           {"AxisTriad1", "Axis Triad", true},
+                           {"Legend1", "Legend", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Define1")),
                  Describe({{"FrameSection1", "Frame Section", false},
                            {"Material1", "Material", false},
@@ -196,7 +212,7 @@ private slots:
                            {"-", "", false},
                            {"RunOpenSEES1", "Run OpenSEES", false}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Post1")),
-                 Describe({{"Deform1", "Deformation", false}, {"Force1", "Force", true}}));
+                 Describe({{"Deform1", "Deformation", false}, {"Force1", "Force", false}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Help1")),
                  Describe({{"Manuel1", "Mirelo Tutorial", false}, {"-", "", false}, {"About1", "About", false}}));
     }
@@ -211,15 +227,34 @@ private slots:
         QCOMPARE(shortcut("XZView1"), QKeySequence("Ctrl+2"));
         QCOMPARE(shortcut("YZView1"), QKeySequence("Ctrl+3"));
         QCOMPARE(shortcut("Refresh1"), QKeySequence("F5"));
+        QCOMPARE(shortcut("Exit1"), QKeySequence("Ctrl+Q"));
+        QCOMPARE(shortcut("IsometricView1"), QKeySequence("Ctrl+4"));
+        QCOMPARE(shortcut("NextPlane1"), QKeySequence("PgUp"));
+        QCOMPARE(shortcut("PreviousPlane1"), QKeySequence("PgDown"));
+        QCOMPARE(shortcut("AllPlanes1"), QKeySequence("Home"));
+        QCOMPARE(shortcut("HideLoads1"), QKeySequence("Ctrl+H"));
+        QCOMPARE(shortcut("ZoomIn1"), QKeySequence("+"));
+        QCOMPARE(shortcut("ZoomOut1"), QKeySequence("-"));
+        QCOMPARE(shortcut("PanLeft"), QKeySequence("Left"));
     }
 
-    void forceDoesNothing()
+    void forceIsDisabledAndDoesNothing()
     {
         TestWindow w;
+        auto* force = w->findChild<QAction*>("Force1");
+        QVERIFY(!force->isEnabled());
         w->session().view.LoadCaseShown = 3;
-        w->findChild<QAction*>("Force1")->trigger();
+        force->trigger();
         QCOMPARE(w->session().view.LoadCaseShown, 3);
         QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void exitClosesTheWindow()
+    {
+        TestWindow w;
+        QVERIFY(w->isVisible());
+        w->findChild<QAction*>("Exit1")->trigger();
+        QVERIFY(!w->isVisible());
     }
 
     // The first showing runs "Refresh": the white area with its banner.

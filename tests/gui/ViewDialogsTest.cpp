@@ -138,6 +138,10 @@ private slots:
         QCOMPARE(loadCase->itemText(0), QString("DEAD"));
         QCOMPARE(loadCase->itemText(1), QString("LIVE"));
         QCOMPARE(loadCase->currentIndex(), 0);
+        auto* display = Find<QComboBox>(dialog, "ComboBox3");
+        QCOMPARE(display->currentText(), QString("Arrows"));
+        QCOMPARE(display->count(), 2);
+        display->setCurrentIndex(1); // the text labels
 
         Find<QPushButton>(dialog, "Button2")->click(); // "OK"
         QVERIFY(!dialog->isVisible());
@@ -156,6 +160,7 @@ private slots:
         auto* dialog = w->findChild<QDialog*>("TForm5");
         Find<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
         Find<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(1);
+        Find<QComboBox>(dialog, "ComboBox3")->setCurrentIndex(1);
         Find<QPushButton>(dialog, "Button2")->click();
         QCOMPARE(w->session().view.LoadCaseShown, 2);
         QCOMPARE(w->session().view.LoadTypeShown, 2);

@@ -10,20 +10,75 @@ namespace {
 using test::ImportDotted;
 using test::ImportFailure;
 
-TEST(ImportS2k, AnEmptyTextGivesAnEmptyModel)
+TEST(ImportS2k, TextWithoutAnySectionKeywordIsRefused)
 {
-    const Model m = ImportS2k(TextLines());
+    const std::string refusal = "the text is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, RESTRAINT, "
+                                "MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section";
+    const std::vector<std::string> refused = {
+        "",                                   // empty
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), // binary
+        "Dear reader,\nthis is a letter.\n",  // unrelated text
+        "JOINT\n  1  X=0  Y=0  Z=0\n\n",       // a keyword on the first line is not found
+        "X\n joint\n\nFrame\n\n",             // keywords are case-sensitive and stand alone
+    };
+    for (const std::string& text : refused) {
+        try {
+            ImportS2k(TextLines::FromText(text));
+            ADD_FAILURE() << "imported: " << text;
+        } catch (const NotS2kTextError& e) {
+            EXPECT_EQ(e.what(), refusal);
+        }
+    }
+    // One keyword is enough, even with an empty section: the rest stay absent.
+    const Model m = ImportS2k(TextLines::FromText("X\nLOAD\n\n"));
     EXPECT_EQ(m.Joints.count, -1);
     EXPECT_EQ(m.Frames.count, -1);
-    EXPECT_EQ(m.FrameSections.count, -1);
-    EXPECT_EQ(m.ShellSections.count, -1);
-    EXPECT_EQ(m.Shells.count, -1);
-    EXPECT_EQ(m.Solids.count, -1);
     EXPECT_EQ(m.Materials.count, 0);
-    EXPECT_EQ(m.Constraints.count, 0);
     EXPECT_EQ(m.Loads.count, 0);
     EXPECT_EQ(m.LoadCaseCount, 0);
-    EXPECT_EQ(m.ActiveShellCount, 0);
+}
+
+TEST(ImportS2k, ConversionErrorsNameTheirKey)
+{
+    struct Case {
+        std::vector<std::string_view> lines;
+        const char* field;
+        std::size_t line;
+    };
+    const std::vector<std::string_view> joints = {"X", "JOINT", "··1··X=0··Y=0··Z=0", "··2··X=0··Y=0··Z=3", ""};
+    const auto with = [&joints](std::vector<std::string_view> more) {
+        std::vector<std::string_view> all = joints;
+        all.insert(all.end(), more.begin(), more.end());
+        return all;
+    };
+    const Case cases[] = {
+        {with({"FRAME", "··1··J=1,2··SEC=C··NSEG=four··ANG=0", ""}), "NSEG", 7},
+        {with({"FRAME", "··1··J=1,2··SEC=C··NSEG=4··ANG=right", ""}), "ANG", 7},
+        {with({"FRAME", "··1··J=1,b··SEC=C··NSEG=4··ANG=0", ""}), "J", 7},
+        {with({"MATERIAL", "··NAME=C··IDES=C", "····T=0··E=high··U=.2", ""}), "E", 8},
+        {with({"SHELL SECTION", "··NAME=S··MAT=C··TYPE=\"Shell\"··TH=thin", ""}), "TH", 7},
+        {with({"LOAD", "··NAME=D", "····TYPE=FORCE", "······ADD=2··UZ=heavy", ""}), "UZ", 9},
+        {with({"CONSTRAINT", "··NAME=one··TYPE=DIAPH", ""}), "NAME", 7},
+    };
+    for (const Case& c : cases) {
+        try {
+            ImportS2k(test::DottedLines(c.lines));
+            ADD_FAILURE() << c.field;
+        } catch (const ImportError& e) {
+            EXPECT_EQ(e.field(), c.field);
+            EXPECT_EQ(e.lineNumber(), c.line) << c.field;
+            EXPECT_NE(std::string(e.what()).find(", line " + std::to_string(c.line) + ", field " + c.field + ")"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+    // A reference outside its table is no conversion error: no field.
+    try {
+        ImportS2k(test::DottedLines(with({"RESTRAINT", "··ADD=9··DOF=U1", ""})));
+        ADD_FAILURE();
+    } catch (const ImportError& e) {
+        EXPECT_EQ(e.field(), "");
+    }
 }
 
 TEST(ImportS2k, FrameSectionsAreLookedUpByTheirLastName)
@@ -111,6 +166,28 @@ TEST(ImportS2kFile, ABinaryFileIsAClearError)
         EXPECT_EQ(e.section(), "JOINT");
         EXPECT_EQ(e.lineNumber(), 6u);
         EXPECT_EQ(e.reason(), "'' is not a valid floating point value");
+    }
+}
+
+TEST(ImportS2kFile, EveryFailureNamesTheFile)
+{
+    test::TempDir dir;
+    const std::string notes = dir.File("notes.s2k");
+    WriteWholeFile(notes, "shopping list\n");
+    EXPECT_THROW(
+        try { ImportS2kFile(notes); } catch (const NotS2kTextError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(notes + " is not a SAP2000 version-6 text file: no JOINT, ", 0), 0u);
+            throw;
+        },
+        NotS2kTextError);
+    const std::string bad = dir.File("bad.s2k");
+    WriteWholeFile(bad, "X\nJOINT\n  1  X=zero  Y=0  Z=0\n\n");
+    try {
+        ImportS2kFile(bad);
+        ADD_FAILURE();
+    } catch (const ImportError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  bad + ": 'zero' is not a valid floating point value (JOINT section, line 3, field X)");
     }
 }
 

@@ -110,7 +110,7 @@ TEST(ReadShells, ThreeJointShellsStopTheImport)
 {
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0··Z=0", "··2··X=1··Y=0··Z=0", "··3··X=0··Y=1··Z=0", "",
                              "SHELL", "··1··J=1,2,3··SEC=W1", ""}),
-              "'SEC' is not a valid integer value (SHELL section, line 8)");
+              "'SEC' is not a valid integer value (SHELL section, line 8, field J)");
 }
 
 TEST(ReadSolids, CornersAndSectionNumber)

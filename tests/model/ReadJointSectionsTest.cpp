@@ -108,11 +108,11 @@ TEST(ReferenceChecks, JointSectionsRejectUnknownJointsWithTheLine)
 TEST(ReadJoints, BadNumbersNameTheFieldSectionAndLine)
 {
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0··Z=0", "··2··X=abc··Y=0··Z=0", ""}),
-              "'abc' is not a valid floating point value (JOINT section, line 4)");
+              "'abc' is not a valid floating point value (JOINT section, line 4, field X)");
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0", ""}),
-              "'' is not a valid floating point value (JOINT section, line 3)");
+              "'' is not a valid floating point value (JOINT section, line 3, field Z)");
     EXPECT_EQ(ImportFailure({"X", "JOINT", "··1··X=0··Y=0··Z=0", "", "MASS", "··ADD=x··U1=1", ""}),
-              "'x' is not a valid integer value (MASS section, line 6)");
+              "'x' is not a valid integer value (MASS section, line 6, field ADD)");
 }
 
 TEST(ReadJoints, ASectionWithoutItsBlankLineIsARangeError)

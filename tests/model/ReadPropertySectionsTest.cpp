@@ -118,7 +118,7 @@ TEST(ReadFrameSections, TheLastMaterialOfANameWinsAndColoursCycle)
 TEST(ReadFrameSections, BadDimensionNamesTheLine)
 {
     EXPECT_EQ(ImportFailure({"X", "FRAME SECTION", "··NAME=C··MAT=S··SH=R··T=5,x", ""}),
-              "'x' is not a valid floating point value (FRAME SECTION section, line 3)");
+              "'x' is not a valid floating point value (FRAME SECTION section, line 3, field T)");
 }
 
 TEST(ReadShellSections, OnlyShellLinesMakeSectionsButAllLinesCount)

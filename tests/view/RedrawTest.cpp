@@ -34,6 +34,9 @@ ViewState PlainView(bool startUpLayers = false)
 {
     ViewState view;
     view.Scale = 1;
+    view.ShowAxisTriad = false;
+    view.ShowLegend = false;
+    view.LoadDisplay = LoadStyle::TextLabels;
     if (!startUpLayers)
         view.LayerFlags = LayerSwitches{false, false, false, false, false, false, false,
                                         false, false, false, false, false, false};
@@ -231,9 +234,10 @@ private slots:
     void pointLoadLabels()
     {
         const Load documented = PointLoad("DEAD", {0, 1400, 2600, 0, 0, 2.6e6, 0});
-        QCOMPARE(ForceLabel(documented), QString("1,3,0"));
-        QCOMPARE(MomentLabel(documented), QString("0,3,0"));
-        QCOMPARE(MomentLabel(PointLoad("DEAD", {0, 0, 0, 0, -400, 0, 0})), QString("0,0,0")); // no "-0"
+        const LoadUnits newtonMillimetre = LoadUnitsOf({"MM", "N"});
+        QCOMPARE(ForceLabel(documented, newtonMillimetre), QString("1,3,0"));
+        QCOMPARE(MomentLabel(documented, newtonMillimetre), QString("0,3,0"));
+        QCOMPARE(MomentLabel(PointLoad("DEAD", {0, 0, 0, 0, -400, 0, 0}), newtonMillimetre), QString("0,0,0")); // no "-0"
 
         Model model = ModelWithJoints({{0, 0, 0}});
         model.LoadCaseNames = {"", "DEAD", "LIVE"};

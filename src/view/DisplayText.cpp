@@ -1,4 +1,4 @@
-#include "app/DisplayText.h"
+#include "view/DisplayText.h"
 
 #include <QStringDecoder>
 

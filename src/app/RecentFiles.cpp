@@ -1,0 +1,44 @@
+#include "app/RecentFiles.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace mirelo {
+
+namespace {
+
+const char* const kKey = "recentFiles";
+
+const char* const kOrganisation = "Mirelo";
+const char* const kApplication = "Mirelo";
+
+QString Canonical(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+RecentFiles::RecentFiles()
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    paths_ = settings.value(kKey).toStringList();
+    paths_.removeAll(QString());
+    while (paths_.size() > kMaxCount)
+        paths_.removeLast();
+}
+
+void RecentFiles::Add(const QString& path)
+{
+    const QString file = Canonical(path);
+    paths_.removeIf([&file](const QString& p) { return Canonical(p) == file; });
+    paths_.prepend(file);
+    while (paths_.size() > kMaxCount)
+        paths_.removeLast();
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    settings.setValue(kKey, paths_);
+}
+
+} // namespace mirelo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace mirelo {
+
+// Names in the model are bytes as the file gave them: shown as UTF-8 when they
+// are valid UTF-8, otherwise byte for byte as Latin-1.
+QString DisplayText(std::string_view bytes);
+
+} // namespace mirelo

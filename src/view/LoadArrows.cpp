@@ -1,0 +1,240 @@
+#include "view/LoadArrows.h"
+
+#include "common/NumberText.h"
+#include "view/DrawLayers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirelo {
+
+namespace {
+
+constexpr double kHeadLength = 8;
+constexpr double kHeadSpread = 0.45; // radians either side of the shaft
+constexpr double kShortestArrow = 6;
+constexpr int kLabelPoints = 8;
+// A load within about 14 degrees of the line of sight is drawn as a symbol.
+constexpr double kLineOfSight = 0.97;
+
+struct Vector3 {
+    double x = 0, y = 0, z = 0;
+};
+
+double Length(const Vector3& v)
+{
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+
+Vector3 Cross(const Vector3& a, const Vector3& b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+std::int32_t Pixel(double value)
+{
+    return RoundToPixel(value);
+}
+
+void Head(Canvas& canvas, double tipX, double tipY, double dirX, double dirY)
+{
+    for (const double side : {kHeadSpread, -kHeadSpread}) {
+        const double c = std::cos(side), s = std::sin(side);
+        const double bx = -(dirX * c - dirY * s), by = -(dirX * s + dirY * c);
+        canvas.Line(Pixel(tipX), Pixel(tipY), Pixel(tipX + bx * kHeadLength), Pixel(tipY + by * kHeadLength));
+    }
+}
+
+// The end of the arrow away from the tip, where its label goes.
+struct Tail {
+    double x = 0, y = 0;
+};
+
+// An arrow of `length` pixels whose tip is at (tipX, tipY) and that points
+// along the model vector `v`. Along the line of sight: the circle symbol.
+Tail Arrow(Canvas& canvas, const Projector& projector, double tipX, double tipY, const Vector3& v, double length,
+           bool doubleHead)
+{
+    const Projector::Shift shift = projector.ScreenShift(v.x, v.y, v.z);
+    const double onScreen = std::hypot(shift.x, shift.y);
+    const double size = Length(v);
+    if (size == 0 || !std::isfinite(size))
+        return {tipX, tipY};
+    const double towardViewer = projector.TowardViewer(v.x, v.y, v.z);
+    if (std::abs(towardViewer) > kLineOfSight * size || onScreen == 0) {
+        const std::int32_t x = Pixel(tipX), y = Pixel(tipY);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.Ellipse(x - 7, y - 7, x + 8, y + 8);
+        if (towardViewer > 0) {
+            canvas.SetBrushStyle(BrushStyle::Solid);
+            canvas.Ellipse(x - 2, y - 2, x + 3, y + 3);
+        } else {
+            canvas.Line(x - 5, y - 5, x + 6, y + 6);
+            canvas.Line(x - 5, y + 5, x + 6, y - 6);
+        }
+        return {tipX + 9, tipY - 9};
+    }
+    const double dirX = shift.x / onScreen, dirY = shift.y / onScreen;
+    const double tailX = tipX - dirX * length, tailY = tipY - dirY * length;
+    canvas.Line(Pixel(tailX), Pixel(tailY), Pixel(tipX), Pixel(tipY));
+    Head(canvas, tipX, tipY, dirX, dirY);
+    if (doubleHead)
+        Head(canvas, tipX - dirX * kHeadLength * 0.7, tipY - dirY * kHeadLength * 0.7, dirX, dirY);
+    return {tailX, tailY};
+}
+
+double ArrowLength(double size, double largest, double longest)
+{
+    if (largest <= 0 || !std::isfinite(size))
+        return 0;
+    return std::max(kShortestArrow, longest * size / largest);
+}
+
+void LabelAt(Canvas& canvas, const Tail& tail, const QString& text)
+{
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.TextOut(Pixel(tail.x) + 3, Pixel(tail.y) - 16, text);
+}
+
+void ArrowStyle(Canvas& canvas, std::int32_t colour)
+{
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetPenWidth(2);
+    canvas.SetPenColour(colour);
+    canvas.SetBrushColour(colour);
+}
+
+void LabelStyle(Canvas& canvas)
+{
+    canvas.SetBrushColour(RgbColour(240, 240, 240));
+    canvas.SetFontColour(RgbColour(0, 0, 0));
+    canvas.SetFontSize(kLabelPoints);
+}
+
+template <typename Visit>
+void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Visit visit)
+{
+    const std::string* caseName = ShownCaseName(model, view.LoadCaseShown);
+    if (!caseName)
+        return;
+    for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
+        const Load& load = model.Loads[k];
+        if (load.loadType == type && load.caseName == *caseName)
+            visit(load);
+    }
+}
+
+Vector3 ForceOf(const Load& load)
+{
+    return {load.value[1], load.value[2], load.value[3]};
+}
+
+Vector3 MomentOf(const Load& load)
+{
+    return {load.value[4], load.value[5], load.value[6]};
+}
+
+// The unit vector of a distributed load's direction, or zero when unknown.
+Vector3 LineLoadDirection(const Model& model, const Frame& frame, std::int32_t direction)
+{
+    const Joint& i = model.Joints[frame.jointI];
+    const Joint& j = model.Joints[frame.jointJ];
+    Vector3 axis1{j.x - i.x, j.y - i.y, j.z - i.z};
+    const double length = Length(axis1);
+    if (length == 0)
+        return {};
+    axis1 = {axis1.x / length, axis1.y / length, axis1.z / length};
+    const Vector3 axis2{frame.axis2X, frame.axis2Y, frame.axis2Z};
+    switch (direction) {
+    case 1:
+        return axis1;
+    case 2:
+        return axis2;
+    case 3:
+        return Cross(axis1, axis2);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString LoadValueText(double value)
+{
+    const double rounded = std::round(value * 1000) / 1000;
+    return QString::fromStdString(FormatGeneral(rounded == 0 ? 0.0 : rounded));
+}
+
+void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+                          const PlaneFilter& shown, const LoadUnits& units)
+{
+    double largestForce = 0, largestMoment = 0;
+    ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
+        largestForce = std::max(largestForce, Length(ForceOf(load)));
+        largestMoment = std::max(largestMoment, Length(MomentOf(load)));
+    });
+    const Projector projector(view, area);
+    const auto draw = [&](const Load& load, const Vector3& v, double largest, std::int32_t colour, double divisor,
+                          const QString& unit, bool doubleHead) {
+        const double size = Length(v);
+        if (size == 0 || !std::isfinite(size))
+            return;
+        const Joint& joint = model.Joints[load.target];
+        ArrowStyle(canvas, colour);
+        const Tail tail = Arrow(canvas, projector, joint.screenX, joint.screenY, v,
+                                ArrowLength(size, largest, kLongestForceArrow), doubleHead);
+        LabelStyle(canvas);
+        LabelAt(canvas, tail, LoadValueText(size / divisor) + ' ' + unit);
+    };
+    ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
+        if (!model.Joints.Contains(load.target) || !shown.Joint(load.target))
+            return;
+        draw(load, ForceOf(load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
+        draw(load, MomentOf(load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
+    });
+}
+
+void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+                         const PlaneFilter& shown, const LoadUnits& units)
+{
+    const auto drawn = [&](const Load& load) {
+        return model.Frames.Contains(load.target) && model.Joints.Contains(model.Frames[load.target].jointI) &&
+               model.Joints.Contains(model.Frames[load.target].jointJ) && shown.Frame(model.Frames[load.target]);
+    };
+    double largest = 0;
+    ForLoadsOfCase(model, view, kFrameDistributed, [&](const Load& load) {
+        if (std::isfinite(load.value[1]))
+            largest = std::max(largest, std::abs(load.value[1]));
+    });
+    const Projector projector(view, area);
+    ForLoadsOfCase(model, view, kFrameDistributed, [&](const Load& load) {
+        if (!drawn(load) || load.value[1] == 0 || !std::isfinite(load.value[1]))
+            return;
+        const Frame& frame = model.Frames[load.target];
+        const Vector3 unit = LineLoadDirection(model, frame, load.direction);
+        const Vector3 v{unit.x * load.value[1], unit.y * load.value[1], unit.z * load.value[1]};
+        if (Length(v) == 0)
+            return;
+        const Joint& i = model.Joints[frame.jointI];
+        const Joint& j = model.Joints[frame.jointJ];
+        const double length = ArrowLength(std::abs(load.value[1]), largest, kLongestLineLoadArrow);
+        const double span = std::hypot(static_cast<double>(j.screenX) - i.screenX, static_cast<double>(j.screenY) - i.screenY);
+        const int gaps = static_cast<int>(std::clamp(span / 30, 2.0, 12.0));
+        ArrowStyle(canvas, kLineLoadArrowColour);
+        Tail first, last, middle;
+        for (int k = 0; k <= gaps; ++k) {
+            const double t = static_cast<double>(k) / gaps;
+            const Tail tail = Arrow(canvas, projector, i.screenX + t * (j.screenX - i.screenX),
+                                    i.screenY + t * (j.screenY - i.screenY), v, length, false);
+            (k == 0 ? first : last) = tail;
+            if (k == gaps / 2)
+                middle = tail;
+        }
+        canvas.SetPenWidth(1);
+        canvas.Line(Pixel(first.x), Pixel(first.y), Pixel(last.x), Pixel(last.y));
+        LabelStyle(canvas);
+        LabelAt(canvas, middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad);
+    });
+}
+
+} // namespace mirelo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/Model.h"
+#include "view/Canvas.h"
+#include "view/LoadUnits.h"
+#include "view/PlaneFilter.h"
+#include "view/Projection.h"
+#include "view/ViewState.h"
+
+#include <QString>
+
+namespace mirelo {
+
+// The colours of the load arrows.
+inline constexpr std::int32_t kForceArrowColour = RgbColour(255, 128, 0);
+inline constexpr std::int32_t kMomentArrowColour = RgbColour(160, 82, 45);
+inline constexpr std::int32_t kLineLoadArrowColour = RgbColour(0, 128, 128);
+
+// The longest arrow in pixels: the largest load of the shown case gets it, the
+// others are shorter in proportion.
+inline constexpr double kLongestForceArrow = 60;
+inline constexpr double kLongestLineLoadArrow = 40;
+
+// A load value for a label beside an arrow: at most three decimals, no
+// trailing zeros ("12", "20.07", "0.5").
+QString LoadValueText(double value);
+
+// Point loads of the shown case as arrows ending at their joints, the force
+// resultant with a single head and the moment resultant with a double head,
+// each labelled with its size and unit. A load along the line of sight is
+// drawn as a circle with a dot (towards the viewer) or a cross (away).
+void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+                          const PlaneFilter& shown, const LoadUnits& units);
+
+// Distributed loads of the shown case as a row of arrows along each loaded
+// frame, their tails joined by a line, labelled "20.07 kN/m" at the middle.
+// Direction 1 acts along the frame (joint i to j), 2 along its local 2 axis,
+// 3 along the local 3 axis.
+void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+                         const PlaneFilter& shown, const LoadUnits& units);
+
+} // namespace mirelo
