@@ -28,7 +28,16 @@ void PaintAxisTriad(Canvas& canvas, const ViewState& view, ViewArea area)
         canvas.SetFontColour(axis.colour);
         canvas.SetBrushStyle(BrushStyle::Clear);
         if (std::hypot(shift.x, shift.y) < 0.25) {
+            // Along the line of sight: a dot when it points at the viewer, a cross when away.
             canvas.Ellipse(ox - 5, oy - 5, ox + 6, oy + 6);
+            if (projector.TowardViewer(axis.dx, axis.dy, axis.dz) > 0) {
+                canvas.SetBrushStyle(BrushStyle::Solid);
+                canvas.SetBrushColour(axis.colour);
+                canvas.Ellipse(ox - 1, oy - 1, ox + 2, oy + 2);
+            } else {
+                canvas.Line(ox - 3, oy - 3, ox + 4, oy + 4);
+                canvas.Line(ox - 3, oy + 3, ox + 4, oy - 4);
+            }
             canvas.TextOut(ox + 6, oy + 2, QString::fromLatin1(axis.name));
             continue;
         }

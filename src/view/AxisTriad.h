@@ -14,7 +14,8 @@ inline constexpr int kTriadMargin = 40; // the origin's distance from the lower-
 
 // The global axes X, Y and Z as three short lines from one origin in the
 // lower-left corner, turned as the model is, each named at its end. An axis
-// along the line of sight shows as a small circle with its name.
+// along the line of sight shows as a small circle with its name, holding a dot
+// when it points at the viewer and a cross when it points away.
 void PaintAxisTriad(Canvas& canvas, const ViewState& view, ViewArea area);
 
 } // namespace mirelo

@@ -18,7 +18,7 @@ LoadUnits LoadUnitsOf(const ModelUnits& units)
 {
     LoadUnits shown;
     if (units.force.empty() && units.length.empty()) {
-        shown.legend = QStringLiteral("Loads in kN, kN·m (no units in the file: read as N, mm)");
+        shown.legend = QStringLiteral("Loads in kN, kN·m, kN/m (no units in the file: read as N, mm)");
         return shown;
     }
     const double newtons = NewtonsPer(units.force);
@@ -28,7 +28,7 @@ LoadUnits LoadUnitsOf(const ModelUnits& units)
         shown.forceDivisor = 1000 / newtons;
         shown.momentDivisor = 1e6 / (newtons * millimetres);
         shown.lineLoadDivisor = millimetres / newtons;
-        shown.legend = QStringLiteral("Loads in kN, kN·m");
+        shown.legend = QStringLiteral("Loads in kN, kN·m, kN/m");
         return shown;
     }
     const QString force = QString::fromStdString(units.force);

@@ -20,7 +20,7 @@ struct LoadUnits {
     QString force = QStringLiteral("kN");
     QString moment = QStringLiteral("kN·m");
     QString lineLoad = QStringLiteral("kN/m");
-    QString legend; // one line for the legend: "Loads in kN, kN·m"
+    QString legend; // one line for the legend: "Loads in kN, kN·m, kN/m"
 };
 
 LoadUnits LoadUnitsOf(const ModelUnits& units);

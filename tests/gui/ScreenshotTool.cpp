@@ -1,15 +1,21 @@
-// mirelo_screenshot OUTPUT.png MODEL.s2k: opens the model in the main window,
-// turns it to a three-dimensional view and saves the window's picture. Run it
-// under xvfb-run to refresh docs/screenshot.png.
+// mirelo_screenshot OUTPUT.png MODEL.s2k [elevation]: opens the model in the
+// main window and saves the window's picture: turned to a three-dimensional
+// view, or with "elevation" the XZ view of the first grid line with the first
+// load case's distributed loads as arrows. Run it under xvfb-run to refresh
+// the pictures in docs/.
 #include "app/AppSetup.h"
 #include "app/DrawingArea.h"
 #include "app/MainWindow.h"
+#include "view/PlaneStepping.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace mirelo;
 
@@ -17,10 +23,13 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: mirelo_screenshot OUTPUT.png MODEL.s2k\n");
+    if (argc != 3 && !(argc == 4 && std::strcmp(argv[3], "elevation") == 0)) {
+        std::fprintf(stderr, "usage: mirelo_screenshot OUTPUT.png MODEL.s2k [elevation]\n");
         return 1;
     }
+    // The opened file must not enter the user's list of recent files.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -32,9 +41,17 @@ int main(int argc, char** argv)
         return 1;
     }
     ViewState& view = window.session().view;
-    view.PlanAngle = 30;
-    view.TiltAngle = -65;
-    window.ToolButton13Click();
+    if (argc == 4) {
+        window.ShowStandardView(StandardView::XZ);
+        window.ShowNextPlane();
+        view.LoadCaseShown = 1;
+        view.LoadTypeShown = kShowElementLoads;
+        window.Redraw();
+    } else {
+        view.PlanAngle = 30;
+        view.TiltAngle = -65;
+        window.ToolButton13Click();
+    }
     QTest::qWait(200);
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
