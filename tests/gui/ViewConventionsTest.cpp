@@ -1,0 +1,303 @@
+// The main window as users of structural programs expect it: files that are
+// no model refused, the title and recent files, stepping through planes and
+// picking in them, the drag gestures, keys, the isometric view and Exit.
+#include "GuiTestSupport.h"
+
+#include "app/DrawingArea.h"
+#include "app/ModelStatusBar.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+QStringList CountPanels(TestWindow& w)
+{
+    QStringList counts;
+    for (int panel = 3; panel <= 15; panel += 2)
+        counts << w.Panel(panel);
+    return counts;
+}
+
+QStringList RecentMenuTexts(MainWindow& window)
+{
+    QStringList texts;
+    for (QAction* item : window.findChild<QMenu*>("RecentFiles1")->actions())
+        texts << item->text();
+    return texts;
+}
+
+// The frame of the example building that runs from (x1, y, z) to (x2, y, z).
+std::int32_t FrameBetween(const Model& model, double x1, double x2, double y, double z)
+{
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Joint& i = model.Joints[model.Frames[f].jointI];
+        const Joint& j = model.Joints[model.Frames[f].jointJ];
+        if (i.x == x1 && j.x == x2 && i.y == y && j.y == y && i.z == z && j.z == z)
+            return f;
+    }
+    return 0;
+}
+
+void Click(TestWindow& w, const Frame& frame)
+{
+    QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(frame.midScreenX, frame.midScreenY));
+}
+
+} // namespace
+
+class ViewConventionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFileThatIsNoModelIsRefusedAndTheModelStays()
+    {
+        TempS2k portal(kPortalS2k);
+        TempS2k letter("Dear reader,\nthis is no model.\n", "letter.s2k");
+        TempS2k empty("", "empty.s2k");
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        QCOMPARE(w->windowTitle(), QString("Mirelo - model.s2k"));
+        const QStringList counts = CountPanels(w);
+        const double scale = w->session().view.Scale;
+        for (const TempS2k* refused : {&letter, &empty}) {
+            w.messenger->messages.clear();
+            w.OpenThroughMenu(refused->path());
+            QCOMPARE(w.messenger->messages,
+                     QStringList(refused->path() + " is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, "
+                                                   "RESTRAINT, MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, "
+                                                   "SHELL, SOLID or LOAD section"));
+            QCOMPARE(w->session().model.Joints.count, 4);
+            QCOMPARE(w->session().model.Frames.count, 3);
+            QCOMPARE(CountPanels(w), counts);
+            QCOMPARE(w->session().view.Scale, scale);
+            QCOMPARE(w->windowTitle(), QString("Mirelo - model.s2k"));
+        }
+        QCOMPARE(w->RecentFileList().size(), 1); // refused files are not remembered
+    }
+
+    void recentFilesAreRememberedBetweenRuns()
+    {
+        TempS2k first(kPortalS2k, "first.s2k");
+        TempS2k second(kPortalS2k, "second.s2k");
+        {
+            TestWindow w;
+            QVERIFY(!w->findChild<QMenu*>("RecentFiles1")->isEnabled());
+            w.OpenThroughMenu(first.path());
+            w.OpenThroughMenu(second.path());
+            w.OpenThroughMenu(first.path()); // again: moves to the top, listed once
+            QCOMPARE(RecentMenuTexts(*w), QStringList({"&1 first.s2k", "&2 second.s2k"}));
+        }
+        TestWindow again(true); // the next run of the program
+        QCOMPARE(RecentMenuTexts(*again), QStringList({"&1 first.s2k", "&2 second.s2k"}));
+        QVERIFY(again->findChild<QMenu*>("RecentFiles1")->isEnabled());
+        again->findChild<QAction*>("RecentFile2")->trigger();
+        QCOMPARE(again->session().model.Joints.count, 4);
+        QCOMPARE(again->windowTitle(), QString("Mirelo - second.s2k"));
+        QCOMPARE(RecentMenuTexts(*again), QStringList({"&1 second.s2k", "&2 first.s2k"}));
+        // No more than eight.
+        std::vector<std::unique_ptr<TempS2k>> many;
+        for (int k = 0; k < 10; ++k) {
+            many.push_back(std::make_unique<TempS2k>(kPortalS2k, QString("m%1.s2k").arg(k)));
+            again.OpenThroughMenu(many.back()->path());
+        }
+        QCOMPARE(again->RecentFileList().size(), 8);
+        QCOMPARE(RecentMenuTexts(*again).front(), QString("&1 m9.s2k"));
+        QVERIFY(again.messenger->messages.isEmpty());
+    }
+
+    void steppingThroughStoreysPaintsAndPicksOnlyThatStorey()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
+        w->findChild<QAction*>("XYView1")->trigger();
+        auto& panels = w->statusPanels();
+        QCOMPARE(panels.PlaneText(), QString("All planes"));
+        const Model& model = w->session().model;
+        const std::int32_t first = FrameBetween(model, 0, 6, 0, 4);
+        const std::int32_t roof = FrameBetween(model, 0, 6, 0, 10.4);
+        QVERIFY(first != 0 && roof > first);
+        w.Button("ToolButton17")->click(); // select mode
+        Click(w, model.Frames[first]);
+        QCOMPARE(w->session().view.SelectedFrame, roof); // all storeys overlap: the highest number wins
+        w->findChild<QDialog*>("TForm9")->close();
+
+        const auto beamPixels = [&] {
+            const Frame& frame = model.Frames[first];
+            const QImage& canvas = w->drawingArea().Canvas();
+            const QColor colour(QRgb(0xFF000000u)); // NBEAM300X600 is drawn black
+            int count = 0;
+            for (int x = frame.midScreenX - 10; x <= frame.midScreenX + 10; ++x)
+                for (int y = frame.midScreenY - 3; y <= frame.midScreenY + 3; ++y)
+                    count += canvas.pixelColor(x, y) == colour;
+            return count;
+        };
+        QVERIFY(beamPixels() > 20);
+        w->findChild<QAction*>("NextPlane1")->trigger(); // Z = 0: only the column feet
+        QCOMPARE(panels.PlaneText(), QString("Z = 0.000 (1 of 4)"));
+        QCOMPARE(beamPixels(), 0);
+        Click(w, model.Frames[first]);
+        QCOMPARE(w->session().view.SelectedFrame, 0);
+        w->findChild<QAction*>("NextPlane1")->trigger(); // Z = 4
+        QCOMPARE(panels.PlaneText(), QString("Z = 4.000 (2 of 4)"));
+        QVERIFY(beamPixels() > 10);
+        Click(w, model.Frames[first]);
+        QCOMPARE(w->session().view.SelectedFrame, first);
+        w->findChild<QDialog*>("TForm9")->close();
+        w->findChild<QAction*>("AllPlanes1")->trigger();
+        QCOMPARE(panels.PlaneText(), QString("All planes"));
+        QCOMPARE(w->session().view.PlaneShown, 0);
+        // The second toolbar's buttons run the same commands.
+        auto* bar = w->findChild<QToolBar*>("ToolBar2");
+        qobject_cast<QToolButton*>(bar->widgetForAction(w->findChild<QAction*>("PreviousPlane1")))->click();
+        QCOMPARE(panels.PlaneText(), QString("Z = 10.400 (4 of 4)"));
+    }
+
+    void theCursorsModelCoordinatesShowInPlanAndElevations()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        w->findChild<QAction*>("XZView1")->trigger();
+        const Joint& top = w->session().model.Joints[3]; // (5000, 0, 3000)
+        QTest::mouseMove(&w->drawingArea(), QPoint(top.screenX, top.screenY));
+        const QStringList parts = w->statusPanels().CursorText().split("  ");
+        QCOMPARE(parts.size(), 2);
+        const double scale = w->session().view.Scale;
+        QVERIFY(parts[0].startsWith("X ") && qAbs(parts[0].mid(2).toDouble() - 5000) <= scale);
+        QVERIFY(parts[1].startsWith("Z ") && qAbs(parts[1].mid(2).toDouble() - 3000) <= scale);
+        w->findChild<QAction*>("IsometricView1")->trigger();
+        QTest::mouseMove(&w->drawingArea(), QPoint(top.screenX + 1, top.screenY));
+        QCOMPARE(w->statusPanels().CursorText(), QString());
+        QCOMPARE(w->statusPanels().PlaneText(), QString("3-D view"));
+    }
+
+    void theIsometricButton()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        auto* button = w->findChild<QToolButton*>("IsometricButton");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QString("3-D"));
+        button->click();
+        QCOMPARE(w->session().view.PlanAngle, 45.0);
+        QVERIFY(qAbs(w->session().view.TiltAngle + 54.7356) < 1e-4);
+        // Zoomed to fit: every joint inside the area.
+        for (std::int32_t k = 1; k <= 4; ++k) {
+            const Joint& joint = w->session().model.Joints[k];
+            QVERIFY(w->drawingArea().rect().contains(joint.screenX, joint.screenY));
+        }
+    }
+
+    void middleDragPansAndCtrlDragRotatesInSelectMode()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        ViewState& view = w->session().view;
+        w.Button("ToolButton17")->click();
+        view.Scale = 2;
+        view.PanX = view.PanY = 0;
+        QTest::mousePress(&w->drawingArea(), Qt::MiddleButton, {}, QPoint(100, 100));
+        QTest::mouseMove(&w->drawingArea(), QPoint(110, 120));
+        QTest::mouseRelease(&w->drawingArea(), Qt::MiddleButton, {}, QPoint(115, 120));
+        QCOMPARE(view.PanX, -30.0);
+        QCOMPARE(view.PanY, -40.0);
+        QCOMPARE(view.MouseMode, 101);
+        QCOMPARE(view.SelectedFrame, 0);
+        QCOMPARE(w.Panel(1), QString("Select Elem"));
+        const double width = w->drawingArea().width();
+        QTest::mousePress(&w->drawingArea(), Qt::LeftButton, Qt::ControlModifier, QPoint(100, 100));
+        QTest::mouseRelease(&w->drawingArea(), Qt::LeftButton, Qt::ControlModifier, QPoint(150, 100));
+        QVERIFY(qAbs(view.PlanAngle - 50 / width * 180) < 1e-9);
+        QCOMPARE(view.MouseMode, 101);
+        QTest::mousePress(&w->drawingArea(), Qt::MiddleButton, Qt::ShiftModifier, QPoint(100, 100));
+        QTest::mouseRelease(&w->drawingArea(), Qt::MiddleButton, Qt::ShiftModifier, QPoint(150, 100));
+        QVERIFY(qAbs(view.PlanAngle - 100 / width * 180) < 1e-9);
+        QCOMPARE(view.PanX, -30.0);
+    }
+
+    void arrowKeysPanAndPlusMinusZoom()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        ViewState& view = w->session().view;
+        const double scale = view.Scale, panX = view.PanX, panY = view.PanY;
+        const double stepX = w->drawingArea().width() / 10.0 * scale, stepY = w->drawingArea().height() / 10.0 * scale;
+        QTest::keyClick(w.window.get(), Qt::Key_Left);
+        QVERIFY(qAbs(view.PanX - (panX + stepX)) < 1e-9 * stepX);
+        QTest::keyClick(w.window.get(), Qt::Key_Right);
+        QTest::keyClick(w.window.get(), Qt::Key_Up);
+        QVERIFY(qAbs(view.PanX - panX) < 1e-9 * stepX);
+        QVERIFY(qAbs(view.PanY - (panY + stepY)) < 1e-9 * stepY);
+        QTest::keyClick(w.window.get(), Qt::Key_Down);
+        QTest::keyClick(w.window.get(), Qt::Key_Plus);
+        QVERIFY(qAbs(view.Scale - scale * 0.9) < 1e-12 * scale);
+        QTest::keyClick(w.window.get(), Qt::Key_Minus);
+        QVERIFY(qAbs(view.Scale - scale) < 1e-12 * scale);
+        QTest::keyClick(w.window.get(), Qt::Key_Equal); // "+" without Shift
+        QVERIFY(view.Scale < scale);
+        QTest::keyClick(w.window.get(), Qt::Key_1, Qt::ControlModifier);
+        QTest::keyClick(w.window.get(), Qt::Key_PageUp);
+        QCOMPARE(view.PlaneShown, 1);
+        QTest::keyClick(w.window.get(), Qt::Key_Home);
+        QCOMPARE(view.PlaneShown, 0);
+        view.LoadCaseShown = 1;
+        QTest::keyClick(w.window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(view.LoadCaseShown, 0);
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    void theModelStaysCentredWhenTheWindowIsResized()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        const auto offCentre = [&] {
+            const Model& model = w->session().model;
+            int minX = model.Joints[1].screenX, maxX = minX, minY = model.Joints[1].screenY, maxY = minY;
+            for (std::int32_t k = 2; k <= model.Joints.count; ++k) {
+                minX = std::min(minX, model.Joints[k].screenX);
+                maxX = std::max(maxX, model.Joints[k].screenX);
+                minY = std::min(minY, model.Joints[k].screenY);
+                maxY = std::max(maxY, model.Joints[k].screenY);
+            }
+            return QPoint((minX + maxX) / 2 - w->drawingArea().width() / 2, (minY + maxY) / 2 - w->drawingArea().height() / 2);
+        };
+        w->findChild<QAction*>("XZView1")->trigger();
+        QVERIFY(offCentre().manhattanLength() <= 2);
+        for (const QSize size : {QSize(700, 500), QSize(1300, 900)}) {
+            w->resize(size);
+            QTest::qWait(20);
+            QCOMPARE(w->drawingArea().Canvas().size(), w->drawingArea().size());
+            QVERIFY2(offCentre().manhattanLength() <= 2, qPrintable(QString("%1 %2").arg(offCentre().x()).arg(offCentre().y())));
+        }
+    }
+
+    void triadAndLegendSwitches()
+    {
+        TestWindow w;
+        ViewState& view = w->session().view;
+        QVERIFY(view.ShowAxisTriad && view.ShowLegend);
+        w->findChild<QAction*>("AxisTriad1")->trigger();
+        QVERIFY(!view.ShowAxisTriad);
+        w->findChild<QAction*>("Legend1")->trigger();
+        QVERIFY(!view.ShowLegend);
+        w->findChild<QAction*>("Legend1")->trigger();
+        QVERIFY(view.ShowLegend);
+    }
+};
+
+QTEST_MAIN(ViewConventionsTest)
+#include "ViewConventionsTest.moc"
