@@ -1,6 +1,6 @@
 // One drag step of the viewer on a large model: a pan step of one pixel, then
 // Redraw (project every joint and frame and paint every layer switched on at
-// start-up) into a 1096 x 628 canvas image.
+// start-up, the axis triad and the legend) into a 1096 x 628 canvas image.
 
 #include "BuildingGenerator.h"
 #include "common/TextLines.h"
@@ -53,11 +53,15 @@ void CentreThePicture(Model& model, ViewState& view)
     view.PanY += (static_cast<double>(minY + maxY) / 2 - kArea.height / 2.0) * view.Scale;
 }
 
-void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {})
+void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {},
+              std::int32_t loadTypeShown = kShowNoLoadType, bool orientation = true)
 {
     Model model = LargeBuilding();
     ViewState view;
+    view.ShowAxisTriad = view.ShowLegend = orientation;
     view.LayerFlags = layers;
+    view.LoadCaseShown = loadTypeShown == kShowNoLoadType ? 0 : 1;
+    view.LoadTypeShown = loadTypeShown;
     view.PlanAngle = planAngle;
     view.TiltAngle = tiltAngle;
     QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
@@ -91,6 +95,27 @@ void BM_DragStepRotatedView(benchmark::State& state)
     DragStep(state, 30, -60);
 }
 BENCHMARK(BM_DragStepRotatedView)->Unit(benchmark::kMillisecond);
+
+// The same without the axis triad and the legend: what they cost.
+void BM_DragStepRotatedViewBare(benchmark::State& state)
+{
+    DragStep(state, 30, -60, {}, kShowNoLoadType, false);
+}
+BENCHMARK(BM_DragStepRotatedViewBare)->Unit(benchmark::kMillisecond);
+
+// The turned view with the DEAD case's loads as arrows: a force on every
+// floor joint, or a line load on every beam.
+void BM_DragStepRotatedPointLoadArrows(benchmark::State& state)
+{
+    DragStep(state, 30, -60, {}, kShowPointForces);
+}
+BENCHMARK(BM_DragStepRotatedPointLoadArrows)->Unit(benchmark::kMillisecond);
+
+void BM_DragStepRotatedLineLoadArrows(benchmark::State& state)
+{
+    DragStep(state, 30, -60, {}, kShowElementLoads);
+}
+BENCHMARK(BM_DragStepRotatedLineLoadArrows)->Unit(benchmark::kMillisecond);
 
 // Where the time goes: the turned view with one start-up layer at a time
 // (0 none, 1 nodes, 2 supports, 3 frames, 4 shells, 5 releases, 6 solids).

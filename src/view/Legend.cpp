@@ -6,7 +6,7 @@
 #include "view/LoadUnits.h"
 
 #include <algorithm>
-#include <set>
+#include <vector>
 
 namespace mirelo {
 
@@ -22,45 +22,65 @@ QString Text(const std::string& bytes)
     return DisplayText(bytes);
 }
 
+// Marks record numbers in use; a table of flags, as a redraw of a large model
+// visits every element.
+class UsedNumbers {
+public:
+    explicit UsedNumbers(std::int32_t count) : used_(static_cast<std::size_t>(std::max(count, 0)) + 1, 0) {}
+    void Mark(std::int32_t k) { used_[static_cast<std::size_t>(k)] = 1; }
+    template <typename Visit>
+    void ForEach(Visit visit) const
+    {
+        for (std::size_t k = 1; k < used_.size(); ++k)
+            if (used_[k])
+                visit(static_cast<std::int32_t>(k));
+    }
+
+private:
+    std::vector<char> used_;
+};
+
 void AddSupports(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
 {
-    std::set<int> kinds;
+    UsedNumbers kinds(6);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         int fixed = 0;
         for (int dof = 1; dof <= 6; ++dof)
             fixed += model.Joints[k].restraint[dof] != 0;
         if (fixed > 0 && shown.Joint(k))
-            kinds.insert(fixed);
+            kinds.Mark(fixed);
     }
-    for (int fixed : kinds)
+    kinds.ForEach([&](std::int32_t fixed) {
         entries.push_back({LegendEntry::Swatch::Square, model.SectionPalette[static_cast<std::size_t>(fixed)],
                            fixed == 6 ? QStringLiteral("Support, fixed") : QStringLiteral("Support, %1 of 6 DOF fixed").arg(fixed)});
+    });
 }
 
 void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
 {
-    std::set<std::int32_t> used;
+    UsedNumbers used(model.FrameSections.count);
     for (std::int32_t f = 1; f <= model.Frames.count; ++f)
         if (model.FrameSections.Contains(model.Frames[f].section) && shown.Frame(model.Frames[f]))
-            used.insert(model.Frames[f].section);
-    for (std::int32_t s : used) {
+            used.Mark(model.Frames[f].section);
+    used.ForEach([&](std::int32_t s) {
         const FrameSection& section = model.FrameSections[s];
         const bool spring = section.elementKind == kRotationalSpring;
         entries.push_back({LegendEntry::Swatch::Line, section.colour, Text(section.name) + (spring ? " (spring)" : "")});
-    }
+    });
 }
 
 void AddShellSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
 {
-    std::set<std::int32_t> used;
+    UsedNumbers used(model.ShellSections.count);
     for (std::int32_t k = 1; k <= model.Shells.count; ++k) {
         const Shell& shell = model.Shells[k];
         if (model.ShellSections.Contains(shell.section) && model.ShellSections[shell.section].shellKind == 1 &&
             shown.Joints(shell.joints))
-            used.insert(shell.section);
+            used.Mark(shell.section);
     }
-    for (std::int32_t s : used)
+    used.ForEach([&](std::int32_t s) {
         entries.push_back({LegendEntry::Swatch::Hatched, model.ShellSections[s].colour, Text(model.ShellSections[s].name)});
+    });
 }
 
 // Class c holds the values whose position in the range rounds to c sixths.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace mirelo {
 
@@ -16,6 +17,52 @@ constexpr double kShortestArrow = 6;
 constexpr int kLabelPoints = 8;
 // A load within about 14 degrees of the line of sight is drawn as a symbol.
 constexpr double kLineOfSight = 0.97;
+
+// Which parts of the area are taken, in square cells. Loads whose anchor falls
+// in a taken cell, and labels that would overlap one drawn before, are left
+// out: on a large model zoomed out the picture stays readable, and a redraw
+// paints at most one load per cell.
+class Occupancy {
+public:
+    Occupancy(ViewArea area, int cell)
+        : cell_(cell), columns_((std::max(area.width, 1) + cell - 1) / cell), rows_((std::max(area.height, 1) + cell - 1) / cell),
+          taken_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0)
+    {
+    }
+
+    // Claims the cells of the box (pixels, inclusive) when all are inside the
+    // area and free.
+    bool Claim(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1)
+    {
+        if (x0 < 0 || y0 < 0 || x1 >= std::int64_t{columns_} * cell_ || y1 >= std::int64_t{rows_} * cell_ || x1 < x0 || y1 < y0)
+            return false;
+        const auto c0 = static_cast<int>(x0 / cell_), c1 = static_cast<int>(x1 / cell_);
+        const auto r0 = static_cast<int>(y0 / cell_), r1 = static_cast<int>(y1 / cell_);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                if (taken_[Index(c, r)])
+                    return false;
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                taken_[Index(c, r)] = 1;
+        return true;
+    }
+
+private:
+    std::size_t Index(int column, int row) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
+    }
+
+    int cell_, columns_, rows_;
+    std::vector<char> taken_;
+};
+
+// The cells: anchors of loads, and labels.
+constexpr int kAnchorCell = 16;
+constexpr int kLabelCell = 4;
+// Frames shorter than this many pixels get a single arrow.
+constexpr double kShortestRow = 40;
 
 struct Vector3 {
     double x = 0, y = 0, z = 0;
@@ -90,10 +137,13 @@ double ArrowLength(double size, double largest, double longest)
     return std::max(kShortestArrow, longest * size / largest);
 }
 
-void LabelAt(Canvas& canvas, const Tail& tail, const QString& text)
+void LabelAt(Canvas& canvas, Occupancy& labels, const Tail& tail, const QString& text)
 {
+    const std::int64_t x = Pixel(tail.x) + 3, y = Pixel(tail.y) - 16;
+    if (!labels.Claim(x, y, x + canvas.TextWidth(text), y + canvas.TextHeight()))
+        return;
     canvas.SetBrushStyle(BrushStyle::Solid);
-    canvas.TextOut(Pixel(tail.x) + 3, Pixel(tail.y) - 16, text);
+    canvas.TextOut(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), text);
 }
 
 void ArrowStyle(Canvas& canvas, std::int32_t colour)
@@ -111,17 +161,19 @@ void LabelStyle(Canvas& canvas)
     canvas.SetFontSize(kLabelPoints);
 }
 
-template <typename Visit>
-void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Visit visit)
+// The loads of the shown case and type, in file order.
+std::vector<const Load*> LoadsOfCase(const Model& model, const ViewState& view, LoadType type)
 {
+    std::vector<const Load*> loads;
     const std::string* caseName = ShownCaseName(model, view.LoadCaseShown);
     if (!caseName)
-        return;
+        return loads;
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
         if (load.loadType == type && load.caseName == *caseName)
-            visit(load);
+            loads.push_back(&load);
     }
+    return loads;
 }
 
 Vector3 ForceOf(const Load& load)
@@ -168,12 +220,14 @@ QString LoadValueText(double value)
 void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
                           const PlaneFilter& shown, const LoadUnits& units)
 {
+    const std::vector<const Load*> loads = LoadsOfCase(model, view, kJointForce);
     double largestForce = 0, largestMoment = 0;
-    ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
-        largestForce = std::max(largestForce, Length(ForceOf(load)));
-        largestMoment = std::max(largestMoment, Length(MomentOf(load)));
-    });
+    for (const Load* load : loads) {
+        largestForce = std::max(largestForce, Length(ForceOf(*load)));
+        largestMoment = std::max(largestMoment, Length(MomentOf(*load)));
+    }
     const Projector projector(view, area);
+    Occupancy anchors(area, kAnchorCell), labels(area, kLabelCell);
     const auto draw = [&](const Load& load, const Vector3& v, double largest, std::int32_t colour, double divisor,
                           const QString& unit, bool doubleHead) {
         const double size = Length(v);
@@ -184,14 +238,17 @@ void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& v
         const Tail tail = Arrow(canvas, projector, joint.screenX, joint.screenY, v,
                                 ArrowLength(size, largest, kLongestForceArrow), doubleHead);
         LabelStyle(canvas);
-        LabelAt(canvas, tail, LoadValueText(size / divisor) + ' ' + unit);
+        LabelAt(canvas, labels, tail, LoadValueText(size / divisor) + ' ' + unit);
     };
-    ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
-        if (!model.Joints.Contains(load.target) || !shown.Joint(load.target))
-            return;
-        draw(load, ForceOf(load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
-        draw(load, MomentOf(load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
-    });
+    for (const Load* load : loads) {
+        if (!model.Joints.Contains(load->target) || !shown.Joint(load->target))
+            continue;
+        const Joint& joint = model.Joints[load->target];
+        if (!anchors.Claim(joint.screenX, joint.screenY, joint.screenX, joint.screenY))
+            continue;
+        draw(*load, ForceOf(*load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
+        draw(*load, MomentOf(*load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
+    }
 }
 
 void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
@@ -201,16 +258,20 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         return model.Frames.Contains(load.target) && model.Joints.Contains(model.Frames[load.target].jointI) &&
                model.Joints.Contains(model.Frames[load.target].jointJ) && shown.Frame(model.Frames[load.target]);
     };
+    const std::vector<const Load*> loads = LoadsOfCase(model, view, kFrameDistributed);
     double largest = 0;
-    ForLoadsOfCase(model, view, kFrameDistributed, [&](const Load& load) {
-        if (std::isfinite(load.value[1]))
-            largest = std::max(largest, std::abs(load.value[1]));
-    });
+    for (const Load* load : loads)
+        if (std::isfinite(load->value[1]))
+            largest = std::max(largest, std::abs(load->value[1]));
     const Projector projector(view, area);
-    ForLoadsOfCase(model, view, kFrameDistributed, [&](const Load& load) {
+    Occupancy anchors(area, kAnchorCell), labels(area, kLabelCell);
+    for (const Load* each : loads) {
+        const Load& load = *each;
         if (!drawn(load) || load.value[1] == 0 || !std::isfinite(load.value[1]))
-            return;
+            continue;
         const Frame& frame = model.Frames[load.target];
+        if (!anchors.Claim(frame.midScreenX, frame.midScreenY, frame.midScreenX, frame.midScreenY))
+            continue;
         const Vector3 unit = LineLoadDirection(model, frame, load.direction);
         const Vector3 v{unit.x * load.value[1], unit.y * load.value[1], unit.z * load.value[1]};
         if (Length(v) == 0)
@@ -219,11 +280,12 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         const Joint& j = model.Joints[frame.jointJ];
         const double length = ArrowLength(std::abs(load.value[1]), largest, kLongestLineLoadArrow);
         const double span = std::hypot(static_cast<double>(j.screenX) - i.screenX, static_cast<double>(j.screenY) - i.screenY);
-        const int gaps = static_cast<int>(std::clamp(span / 30, 2.0, 12.0));
         ArrowStyle(canvas, kLineLoadArrowColour);
+        // A frame too short for a row shows one arrow at its middle.
+        const int gaps = span < kShortestRow ? 0 : static_cast<int>(std::clamp(span / 30, 2.0, 12.0));
         Tail first, last, middle;
         for (int k = 0; k <= gaps; ++k) {
-            const double t = static_cast<double>(k) / gaps;
+            const double t = gaps == 0 ? 0.5 : static_cast<double>(k) / gaps;
             const Tail tail = Arrow(canvas, projector, i.screenX + t * (j.screenX - i.screenX),
                                     i.screenY + t * (j.screenY - i.screenY), v, length, false);
             (k == 0 ? first : last) = tail;
@@ -231,10 +293,11 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
                 middle = tail;
         }
         canvas.SetPenWidth(1);
-        canvas.Line(Pixel(first.x), Pixel(first.y), Pixel(last.x), Pixel(last.y));
+        if (gaps > 0)
+            canvas.Line(Pixel(first.x), Pixel(first.y), Pixel(last.x), Pixel(last.y));
         LabelStyle(canvas);
-        LabelAt(canvas, middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad);
-    });
+        LabelAt(canvas, labels, middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad);
+    }
 }
 
 } // namespace mirelo

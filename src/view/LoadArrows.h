@@ -25,6 +25,11 @@ inline constexpr double kLongestLineLoadArrow = 40;
 // trailing zeros ("12", "20.07", "0.5").
 QString LoadValueText(double value);
 
+// Loads whose joint or frame midpoint lies outside the area, or in a 16-pixel
+// cell where another load of the case is drawn already, are left out, and so
+// are labels that would overlap another label: a large model zoomed out stays
+// readable and quick to draw.
+//
 // Point loads of the shown case as arrows ending at their joints, the force
 // resultant with a single head and the moment resultant with a double head,
 // each labelled with its size and unit. A load along the line of sight is
@@ -33,7 +38,8 @@ void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& v
                           const PlaneFilter& shown, const LoadUnits& units);
 
 // Distributed loads of the shown case as a row of arrows along each loaded
-// frame, their tails joined by a line, labelled "20.07 kN/m" at the middle.
+// frame, their tails joined by a line, labelled "20.07 kN/m" at the middle;
+// a frame shorter than 40 pixels gets one arrow at its middle.
 // Direction 1 acts along the frame (joint i to j), 2 along its local 2 axis,
 // 3 along the local 3 axis.
 void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
