@@ -58,6 +58,44 @@ private:
     std::vector<char> taken_;
 };
 
+// The load drawn in each cell of the area: the largest of those whose anchor
+// pixel (joint, frame midpoint) falls in it, so that where loads cover each
+// other (storeys behind one another in an elevation) the governing one shows.
+class AnchorCells {
+public:
+    AnchorCells(ViewArea area, int cell)
+        : cell_(cell), columns_((std::max(area.width, 1) + cell - 1) / cell), rows_((std::max(area.height, 1) + cell - 1) / cell),
+          loads_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), nullptr), sizes_(loads_.size(), 0)
+    {
+    }
+
+    void Offer(std::int32_t x, std::int32_t y, double size, const Load* load)
+    {
+        if (x < 0 || y < 0 || x >= columns_ * cell_ || y >= rows_ * cell_)
+            return;
+        const std::size_t k = static_cast<std::size_t>(y / cell_) * static_cast<std::size_t>(columns_) +
+                              static_cast<std::size_t>(x / cell_);
+        if (!loads_[k] || size > sizes_[k]) {
+            loads_[k] = load;
+            sizes_[k] = size;
+        }
+    }
+
+    std::vector<const Load*> Winners() const
+    {
+        std::vector<const Load*> winners;
+        for (const Load* load : loads_)
+            if (load)
+                winners.push_back(load);
+        return winners;
+    }
+
+private:
+    int cell_, columns_, rows_;
+    std::vector<const Load*> loads_;
+    std::vector<double> sizes_;
+};
+
 // The cells: anchors of loads, and labels.
 constexpr int kAnchorCell = 16;
 constexpr int kLabelCell = 4;
@@ -227,7 +265,16 @@ void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& v
         largestMoment = std::max(largestMoment, Length(MomentOf(*load)));
     }
     const Projector projector(view, area);
-    Occupancy anchors(area, kAnchorCell), labels(area, kLabelCell);
+    AnchorCells anchors(area, kAnchorCell);
+    for (const Load* load : loads) {
+        if (!model.Joints.Contains(load->target) || !shown.Joint(load->target))
+            continue;
+        const Joint& joint = model.Joints[load->target];
+        const double force = largestForce > 0 ? Length(ForceOf(*load)) / largestForce : 0;
+        const double moment = largestMoment > 0 ? Length(MomentOf(*load)) / largestMoment : 0;
+        anchors.Offer(joint.screenX, joint.screenY, std::max(force, moment), load);
+    }
+    Occupancy labels(area, kLabelCell);
     const auto draw = [&](const Load& load, const Vector3& v, double largest, std::int32_t colour, double divisor,
                           const QString& unit, bool doubleHead) {
         const double size = Length(v);
@@ -240,12 +287,7 @@ void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& v
         LabelStyle(canvas);
         LabelAt(canvas, labels, tail, LoadValueText(size / divisor) + ' ' + unit);
     };
-    for (const Load* load : loads) {
-        if (!model.Joints.Contains(load->target) || !shown.Joint(load->target))
-            continue;
-        const Joint& joint = model.Joints[load->target];
-        if (!anchors.Claim(joint.screenX, joint.screenY, joint.screenX, joint.screenY))
-            continue;
+    for (const Load* load : anchors.Winners()) {
         draw(*load, ForceOf(*load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
         draw(*load, MomentOf(*load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
     }
@@ -264,18 +306,21 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         if (std::isfinite(load->value[1]))
             largest = std::max(largest, std::abs(load->value[1]));
     const Projector projector(view, area);
-    Occupancy anchors(area, kAnchorCell), labels(area, kLabelCell);
-    for (const Load* each : loads) {
+    AnchorCells anchors(area, kAnchorCell);
+    for (const Load* load : loads) {
+        if (drawn(*load) && load->value[1] != 0 && std::isfinite(load->value[1])) {
+            const Frame& frame = model.Frames[load->target];
+            anchors.Offer(frame.midScreenX, frame.midScreenY, std::abs(load->value[1]), load);
+        }
+    }
+    Occupancy labels(area, kLabelCell);
+    for (const Load* each : anchors.Winners()) {
         const Load& load = *each;
-        if (!drawn(load) || load.value[1] == 0 || !std::isfinite(load.value[1]))
-            continue;
         const Frame& frame = model.Frames[load.target];
-        if (!anchors.Claim(frame.midScreenX, frame.midScreenY, frame.midScreenX, frame.midScreenY))
-            continue;
         const Vector3 unit = LineLoadDirection(model, frame, load.direction);
         const Vector3 v{unit.x * load.value[1], unit.y * load.value[1], unit.z * load.value[1]};
         if (Length(v) == 0)
-            return;
+            continue;
         const Joint& i = model.Joints[frame.jointI];
         const Joint& j = model.Joints[frame.jointJ];
         const double length = ArrowLength(std::abs(load.value[1]), largest, kLongestLineLoadArrow);

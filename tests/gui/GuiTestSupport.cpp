@@ -125,6 +125,14 @@ QString TestWindow::Panel(int index)
     return window->statusPanels().PanelText(index);
 }
 
+QStringList TestWindow::CountPanels()
+{
+    QStringList counts;
+    for (int panel = 3; panel <= 15; panel += 2)
+        counts << Panel(panel);
+    return counts;
+}
+
 QColor TestWindow::PixelAt(int x, int y)
 {
     return window->drawingArea().Canvas().pixelColor(x, y);

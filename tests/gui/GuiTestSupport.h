@@ -56,6 +56,7 @@ struct TestWindow {
     void OpenThroughMenu(const QString& path);
     QToolButton* Button(const char* name);
     QString Panel(int index);
+    QStringList CountPanels(); // the seven count panels 3, 5, ... 15
     QColor PixelAt(int x, int y);
 };
 

@@ -19,14 +19,6 @@ using namespace mirelo::test;
 
 namespace {
 
-QStringList CountPanels(TestWindow& w)
-{
-    QStringList counts;
-    for (int panel = 3; panel <= 15; panel += 2)
-        counts << w.Panel(panel);
-    return counts;
-}
-
 bool EveryJointInside(MainWindow& window)
 {
     const Model& model = window.session().model;
@@ -52,7 +44,7 @@ private slots:
         QCOMPARE(w.chooser->filters, QStringList({"s2k file|*.s2k"}));
         QVERIFY(w.messenger->messages.isEmpty());
         // joints, frames, shells, solids, materials, frame sections, shell sections
-        QCOMPARE(CountPanels(w), QStringList({"51", "87", "21", "0", "2", "4", "2"}));
+        QCOMPARE(w.CountPanels(), QStringList({"51", "87", "21", "0", "2", "4", "2"}));
         QCOMPARE(w->session().model.Joints.count, 51);
         QVERIFY(!w->session().S2kLines.empty());
         QVERIFY(w->session().view.Scale != 5.0);
@@ -65,7 +57,7 @@ private slots:
         TestWindow w;
         w.chooser->answers << portal.path();
         w.Button("ToolButton1")->click();
-        QCOMPARE(CountPanels(w), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+        QCOMPARE(w.CountPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
         QCOMPARE(w.chooser->filters.size(), 1);
     }
 
@@ -104,7 +96,7 @@ private slots:
         QCOMPARE(w.messenger->messages.size(), 1);
         QCOMPARE(w.messenger->messages[0],
                  broken.path() + ": 'abc' is not a valid floating point value (JOINT section, line 4, field Y)");
-        QCOMPARE(CountPanels(w), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+        QCOMPARE(w.CountPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
         QCOMPARE(w->session().model.Joints.count, 4);
         QCOMPARE(w->session().S2kLines.size(), lines);
         QCOMPARE(w->session().view.Scale, scale);
@@ -128,7 +120,7 @@ private slots:
         TestWindow w;
         w.OpenThroughMenu(empty.path());
         QVERIFY(w.messenger->messages.isEmpty());
-        QCOMPARE(CountPanels(w), QStringList({"0", "0", "0", "0", "1", "0", "0"}));
+        QCOMPARE(w.CountPanels(), QStringList({"0", "0", "0", "0", "1", "0", "0"}));
         QCOMPARE(w->session().model.Joints.count, -1);
         QCOMPARE(w->session().view.Scale, 5.0); // nothing to fit
         for (const char* button : {"ToolButton13", "ToolButton10", "ToolButton11", "ToolButton12"})

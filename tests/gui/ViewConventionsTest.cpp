@@ -18,14 +18,6 @@ using namespace mirelo::test;
 
 namespace {
 
-QStringList CountPanels(TestWindow& w)
-{
-    QStringList counts;
-    for (int panel = 3; panel <= 15; panel += 2)
-        counts << w.Panel(panel);
-    return counts;
-}
-
 QStringList RecentMenuTexts(MainWindow& window)
 {
     QStringList texts;
@@ -65,7 +57,7 @@ private slots:
         TestWindow w;
         w.OpenThroughMenu(portal.path());
         QCOMPARE(w->windowTitle(), QString("Mirelo - model.s2k"));
-        const QStringList counts = CountPanels(w);
+        const QStringList counts = w.CountPanels();
         const double scale = w->session().view.Scale;
         for (const TempS2k* refused : {&letter, &empty}) {
             w.messenger->messages.clear();
@@ -76,7 +68,7 @@ private slots:
                                                    "SHELL, SOLID or LOAD section"));
             QCOMPARE(w->session().model.Joints.count, 4);
             QCOMPARE(w->session().model.Frames.count, 3);
-            QCOMPARE(CountPanels(w), counts);
+            QCOMPARE(w.CountPanels(), counts);
             QCOMPARE(w->session().view.Scale, scale);
             QCOMPARE(w->windowTitle(), QString("Mirelo - model.s2k"));
         }

@@ -12,6 +12,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using namespace mirelo;
 using namespace mirelo::test;
 
@@ -266,6 +268,37 @@ private slots:
         QVERIFY(ColumnPixels(image, kLineLoad, 200, 250 - 20, 250) > 20);
         // The tails are joined along the frame.
         QVERIFY(CountPixels(image, kLineLoad, 110, 110, 290, 111) > 150);
+    }
+
+    // Two beams behind one another in the XZ view: with all planes the larger
+    // load shows; one plane at a time shows each, scaled to the case's largest.
+    void coveredLoadsShowTheGoverningOne()
+    {
+        Model model = KnMetreModel({{-100, 0, 0}, {100, 0, 0}, {-100, 5, 0}, {100, 5, 0}});
+        const std::int32_t section = AddFrameSection(model, RgbColour(0, 0, 0));
+        for (const auto& [i, j, value] : {std::tuple{1, 2, -10.0}, std::tuple{3, 4, -30.0}}) {
+            const std::int32_t f = AddFrame(model, i, j, section);
+            model.Frames[f].axis2Z = 1;
+            Load load;
+            load.target = f;
+            load.loadType = kFrameDistributed;
+            load.caseName = "DEAD";
+            load.direction = 2;
+            load.value[1] = value;
+            Append(model.Loads, load);
+        }
+        ViewState view = Elevation();
+        view.PlaneAxis = kPlaneAxisY;
+        view.LoadCaseShown = 1;
+        view.LoadTypeShown = kShowElementLoads;
+        // The middle arrow's tail is 40 pixels above the frame for the largest load.
+        QVERIFY(LabelReads(Paint(model, view), 203, 150 - 40 - 16, "30 kN/m", 8, kCell));
+        view.PlaneShown = 1; // Y = 0: the 10 kN/m beam, a third as long
+        const QImage front = Paint(model, view);
+        QVERIFY(LabelReads(front, 203, 137 - 16, "10 kN/m", 8, kCell));
+        QCOMPARE(ColumnPixels(front, kLineLoad, 200, 100, 134), 0);
+        view.PlaneShown = 2;
+        QVERIFY(LabelReads(Paint(model, view), 203, 150 - 40 - 16, "30 kN/m", 8, kCell));
     }
 };
 
