@@ -38,6 +38,7 @@ void PaintAxisTriad(Canvas& canvas, const ViewState& view, ViewArea area)
                 canvas.Line(ox - 3, oy - 3, ox + 4, oy + 4);
                 canvas.Line(ox - 3, oy + 3, ox + 4, oy - 4);
             }
+            canvas.SetBrushStyle(BrushStyle::Clear);
             canvas.TextOut(ox + 6, oy + 2, QString::fromLatin1(axis.name));
             continue;
         }

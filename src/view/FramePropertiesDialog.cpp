@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace mirelo {
@@ -79,7 +80,7 @@ FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host
     sheet_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     sheet_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sheet_->setSelectionMode(QAbstractItemView::NoSelection);
-    sheet_->setMinimumSize(120 + 110 + sheet_->verticalScrollBar()->sizeHint().width() + 4, 24 * 8);
+    sheet_->setMinimumSize(120 + 110 + sheet_->verticalScrollBar()->sizeHint().width() + 4, 24 * 10 + 4);
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button2");
@@ -164,6 +165,17 @@ void FramePropertiesDialog::ShowFrameProperties()
     SetCell(7, 1, length);
     SetCell(8, 1, ReleaseText(frame.releaseEnd));
     SetCell(9, 1, QStringLiteral("(%1, %2, %3)").arg(Measure(frame.axis2X), Measure(frame.axis2Y), Measure(frame.axis2Z)));
+    // The values column widens for the longer texts (element kind names), the
+    // dialog with it.
+    int valueWidth = 110;
+    for (int row = 0; row < kRowCount; ++row)
+        if (const QTableWidgetItem* item = sheet_->item(row, 1))
+            valueWidth = std::max(valueWidth, sheet_->fontMetrics().horizontalAdvance(item->text()) + 12);
+    if (valueWidth != sheet_->columnWidth(1)) {
+        sheet_->setColumnWidth(1, valueWidth);
+        sheet_->setMinimumWidth(120 + valueWidth + sheet_->verticalScrollBar()->sizeHint().width() + 4);
+        adjustSize();
+    }
 }
 
 void FramePropertiesDialog::Button2Click()

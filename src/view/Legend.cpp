@@ -104,8 +104,18 @@ void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewS
         return;
     entries.push_back({LegendEntry::Swatch::None, 0, QStringLiteral("Load case ") + Text(*name)});
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces) {
-        entries.push_back({LegendEntry::Swatch::Line, kForceArrowColour, QStringLiteral("Point force")});
-        entries.push_back({LegendEntry::Swatch::Line, kMomentArrowColour, QStringLiteral("Point moment")});
+        bool forces = false, moments = false;
+        for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
+            const Load& load = model.Loads[k];
+            if (load.loadType != kJointForce || load.caseName != *name)
+                continue;
+            forces = forces || load.value[1] != 0 || load.value[2] != 0 || load.value[3] != 0;
+            moments = moments || load.value[4] != 0 || load.value[5] != 0 || load.value[6] != 0;
+        }
+        if (forces)
+            entries.push_back({LegendEntry::Swatch::Line, kForceArrowColour, QStringLiteral("Point force")});
+        if (moments)
+            entries.push_back({LegendEntry::Swatch::Line, kMomentArrowColour, QStringLiteral("Point moment")});
     }
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowElementLoads)
         entries.push_back({LegendEntry::Swatch::Line, kLineLoadArrowColour, QStringLiteral("Distributed load")});

@@ -322,9 +322,19 @@ private slots:
         view.HingeMax = 12;
         view.LoadCaseShown = 1;
         view.LoadTypeShown = kShowPointForces;
+        Load force;
+        force.target = 1;
+        force.loadType = kJointForce;
+        force.caseName = "DEAD";
+        force.value = {0, 0, 0, -5, 0, 0, 0};
+        Append(model.Loads, force);
         QCOMPARE(texts().mid(3), QStringList({"Section results", "below 3", "3 to 5", "5 to 7", "7 to 9", "9 to 11",
-                                              "above 11", "Load case DEAD", "Point force", "Point moment",
-                                              "Loads in kN, kN·m, kN/m"}));
+                                              "above 11", "Load case DEAD", "Point force", "Loads in kN, kN·m, kN/m"}));
+        model.Loads[1].value[5] = 2; // a moment too
+        QCOMPARE(texts().mid(11, 2), QStringList({"Point force", "Point moment"}));
+        view.LoadDisplay = LoadStyle::TextLabels; // the text labels have no colours to explain
+        QCOMPARE(texts().mid(10), QStringList({"Load case DEAD", "Loads in kN, kN·m, kN/m"}));
+        view.LoadDisplay = LoadStyle::Arrows;
         // Painted in the upper-right corner, in the section colours.
         view.ShowLegend = true;
         const QImage image = Paint(model, view, 600, 400);
