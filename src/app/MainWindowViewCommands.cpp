@@ -1,12 +1,10 @@
-// The main window's commands beyond the classic command map: stepping through
+// The main window's further commands: stepping through
 // planes, the isometric view, hiding loads, the triad and legend switches,
 // keyboard panning and zooming, recent files and Exit.
 #include "app/MainWindow.h"
 
-#include "app/DrawingArea.h"
 #include "view/PlaneStepping.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolBar>

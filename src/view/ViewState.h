@@ -37,7 +37,8 @@ enum MouseModeValue : std::int32_t {
 enum LoadTypeShownValue : std::int32_t { kShowNoLoadType = 0, kShowPointForces = 1, kShowElementLoads = 2 };
 
 // How the shown load case is drawn: arrows scaled to the case's largest load
-// with their values and units beside them, or the classic text labels.
+// with their values and units beside them, or text labels of the three
+// components.
 enum class LoadStyle : std::int32_t { Arrows = 0, TextLabels = 1 };
 
 // The global axis a standard view looks along, whose planes can be stepped

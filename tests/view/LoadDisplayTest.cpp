@@ -110,7 +110,7 @@ private slots:
             const char* lineUnit;
         };
         const Case cases[] = {
-            {{"MM", "N"}, {0, 1400, 2600, 0, 0, 2.6e6, 0}, "1,3,0", "0,3,0", 1, "kN/m"},   // the classic labels
+            {{"MM", "N"}, {0, 1400, 2600, 0, 0, 2.6e6, 0}, "1,3,0", "0,3,0", 1, "kN/m"},   // N and mm: divided by 1000 and 10^6
             {{"", ""}, {0, 1400, 2600, 0, 0, 2.6e6, 0}, "1,3,0", "0,3,0", 1, "kN/m"},      // no units: N and mm
             {{"M", "KN"}, {0, 0, 0, -12, 0, 7.4, 0}, "0,0,-12", "0,7,0", 1, "kN/m"},        // as they stand
             {{"m", "kn"}, {0, 0, 0, -12, 0, 0, 0}, "0,0,-12", "0,0,0", 1, "kN/m"},          // any letter case

@@ -233,16 +233,16 @@ private slots:
 
     void pointLoadLabels()
     {
-        const Load documented = PointLoad("DEAD", {0, 1400, 2600, 0, 0, 2.6e6, 0});
+        const Load example = PointLoad("DEAD", {0, 1400, 2600, 0, 0, 2.6e6, 0});
         const LoadUnits newtonMillimetre = LoadUnitsOf({"MM", "N"});
-        QCOMPARE(ForceLabel(documented, newtonMillimetre), QString("1,3,0"));
-        QCOMPARE(MomentLabel(documented, newtonMillimetre), QString("0,3,0"));
+        QCOMPARE(ForceLabel(example, newtonMillimetre), QString("1,3,0"));
+        QCOMPARE(MomentLabel(example, newtonMillimetre), QString("0,3,0"));
         QCOMPARE(MomentLabel(PointLoad("DEAD", {0, 0, 0, 0, -400, 0, 0}), newtonMillimetre), QString("0,0,0")); // no "-0"
 
         Model model = ModelWithJoints({{0, 0, 0}});
         model.LoadCaseNames = {"", "DEAD", "LIVE"};
         model.LoadCaseCount = 2;
-        Append(model.Loads, documented);
+        Append(model.Loads, example);
         ViewState view = PlainView();
         view.LoadCaseShown = 1;
         view.LoadTypeShown = kShowPointForces;
@@ -444,7 +444,7 @@ private slots:
     void randomModelsAndViewsNeverBreakThePicture()
     {
         // References inside and outside the tables, wild coordinates and views:
-        // Redraw finishes (or raises the one documented error) and every pixel
+        // Redraw finishes (or raises the one example error) and every pixel
         // field stays a clamped, finite pixel.
         std::mt19937 random(20261208);
         const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
