@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace mirelo {
@@ -65,11 +66,13 @@ class AnchorCells {
 public:
     AnchorCells(ViewArea area, int cell)
         : cell_(cell), columns_((std::max(area.width, 1) + cell - 1) / cell), rows_((std::max(area.height, 1) + cell - 1) / cell),
-          loads_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), nullptr), sizes_(loads_.size(), 0)
+          loads_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), nullptr), sizes_(loads_.size())
     {
     }
 
-    void Offer(std::int32_t x, std::int32_t y, double size, const Load* load)
+    // Sizes compare by their first part, then their second (force, then moment).
+    using Size = std::pair<double, double>;
+    void Offer(std::int32_t x, std::int32_t y, Size size, const Load* load)
     {
         if (x < 0 || y < 0 || x >= columns_ * cell_ || y >= rows_ * cell_)
             return;
@@ -93,7 +96,7 @@ public:
 private:
     int cell_, columns_, rows_;
     std::vector<const Load*> loads_;
-    std::vector<double> sizes_;
+    std::vector<Size> sizes_;
 };
 
 // The cells: anchors of loads, and labels.
@@ -199,19 +202,18 @@ void LabelStyle(Canvas& canvas)
     canvas.SetFontSize(kLabelPoints);
 }
 
-// The loads of the shown case and type, in file order.
-std::vector<const Load*> LoadsOfCase(const Model& model, const ViewState& view, LoadType type)
+// Visits the loads of the shown case and type, in file order.
+template <typename Visit>
+void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Visit visit)
 {
-    std::vector<const Load*> loads;
     const std::string* caseName = ShownCaseName(model, view.LoadCaseShown);
     if (!caseName)
-        return loads;
+        return;
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
         if (load.loadType == type && load.caseName == *caseName)
-            loads.push_back(&load);
+            visit(load);
     }
-    return loads;
 }
 
 Vector3 ForceOf(const Load& load)
@@ -258,22 +260,18 @@ QString LoadValueText(double value)
 void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
                           const PlaneFilter& shown, const LoadUnits& units)
 {
-    const std::vector<const Load*> loads = LoadsOfCase(model, view, kJointForce);
     double largestForce = 0, largestMoment = 0;
-    for (const Load* load : loads) {
-        largestForce = std::max(largestForce, Length(ForceOf(*load)));
-        largestMoment = std::max(largestMoment, Length(MomentOf(*load)));
-    }
-    const Projector projector(view, area);
     AnchorCells anchors(area, kAnchorCell);
-    for (const Load* load : loads) {
-        if (!model.Joints.Contains(load->target) || !shown.Joint(load->target))
-            continue;
-        const Joint& joint = model.Joints[load->target];
-        const double force = largestForce > 0 ? Length(ForceOf(*load)) / largestForce : 0;
-        const double moment = largestMoment > 0 ? Length(MomentOf(*load)) / largestMoment : 0;
-        anchors.Offer(joint.screenX, joint.screenY, std::max(force, moment), load);
-    }
+    ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
+        const double force = Length(ForceOf(load)), moment = Length(MomentOf(load));
+        largestForce = std::max(largestForce, force);
+        largestMoment = std::max(largestMoment, moment);
+        if (model.Joints.Contains(load.target) && shown.Joint(load.target)) {
+            const Joint& joint = model.Joints[load.target];
+            anchors.Offer(joint.screenX, joint.screenY, {force, moment}, &load);
+        }
+    });
+    const Projector projector(view, area);
     Occupancy labels(area, kLabelCell);
     const auto draw = [&](const Load& load, const Vector3& v, double largest, std::int32_t colour, double divisor,
                           const QString& unit, bool doubleHead) {
@@ -300,19 +298,18 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         return model.Frames.Contains(load.target) && model.Joints.Contains(model.Frames[load.target].jointI) &&
                model.Joints.Contains(model.Frames[load.target].jointJ) && shown.Frame(model.Frames[load.target]);
     };
-    const std::vector<const Load*> loads = LoadsOfCase(model, view, kFrameDistributed);
     double largest = 0;
-    for (const Load* load : loads)
-        if (std::isfinite(load->value[1]))
-            largest = std::max(largest, std::abs(load->value[1]));
-    const Projector projector(view, area);
     AnchorCells anchors(area, kAnchorCell);
-    for (const Load* load : loads) {
-        if (drawn(*load) && load->value[1] != 0 && std::isfinite(load->value[1])) {
-            const Frame& frame = model.Frames[load->target];
-            anchors.Offer(frame.midScreenX, frame.midScreenY, std::abs(load->value[1]), load);
+    ForLoadsOfCase(model, view, kFrameDistributed, [&](const Load& load) {
+        if (!std::isfinite(load.value[1]))
+            return;
+        largest = std::max(largest, std::abs(load.value[1]));
+        if (drawn(load) && load.value[1] != 0) {
+            const Frame& frame = model.Frames[load.target];
+            anchors.Offer(frame.midScreenX, frame.midScreenY, {std::abs(load.value[1]), 0}, &load);
         }
-    }
+    });
+    const Projector projector(view, area);
     Occupancy labels(area, kLabelCell);
     for (const Load* each : anchors.Winners()) {
         const Load& load = *each;

@@ -25,11 +25,11 @@ inline constexpr double kLongestLineLoadArrow = 40;
 // trailing zeros ("12", "20.07", "0.5").
 QString LoadValueText(double value);
 
-// One load is drawn per 16-pixel cell of the area, the largest of those whose
-// joint or frame midpoint falls in it (storeys behind one another in an
-// elevation show the governing load); loads outside the area and labels that
-// would overlap another label are left out. A large model zoomed out stays
-// readable and quick to draw.
+// One load is drawn per 16-pixel cell of the area, the largest (by force, then
+// by moment) of those whose joint or frame midpoint falls in it (storeys behind
+// one another in an elevation show the governing load); loads outside the area
+// and labels that would overlap another label are left out. A large model
+// zoomed out stays readable and quick to draw.
 //
 // Point loads of the shown case as arrows ending at their joints, the force
 // resultant with a single head and the moment resultant with a double head,
