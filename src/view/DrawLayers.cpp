@@ -117,9 +117,10 @@ QString MomentLabel(const Load& load, const LoadUnits& units)
     return ThreeWholeNumbers(v[4] / d, v[5] / d, v[6] / d);
 }
 
-QString ElementLoadLabel(const Load& load)
+QString ElementLoadLabel(const Load& load, const LoadUnits& units)
 {
-    return QString::number(load.direction) + ',' + QString::fromStdString(FormatFixed(load.value[1], 2));
+    return QString::number(load.direction) + ',' +
+           QString::fromStdString(FormatFixed(load.value[1] / units.lineLoadDivisor, 2));
 }
 
 void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
@@ -344,13 +345,14 @@ void PaintElementLoadLabels(Canvas& canvas, const Model& model, const PlaneFilte
     const std::string* caseName = ShownCaseName(model, loadCase);
     if (!caseName)
         return;
+    const LoadUnits units = LoadUnitsOf(model.Units);
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
         if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target) ||
             !shown.Frame(model.Frames[load.target]))
             continue;
         const Frame& frame = model.Frames[load.target];
-        canvas.TextOut(frame.midScreenX, frame.midScreenY, ElementLoadLabel(load));
+        canvas.TextOut(frame.midScreenX, frame.midScreenY, ElementLoadLabel(load, units));
     }
 }
 

@@ -30,10 +30,11 @@ void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown);
 void PaintSolidLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown);
 // Label texts of the loads: "%0.0f,%0.0f,%0.0f" of the forces in kN and of
 // the moments in kN m, converted from the file's units (`units`); "%D,%0.2F"
-// of a frame load's direction and value.
+// of a frame load's direction and value in kN/m (N/mm and kN/m read as they
+// stand).
 QString ForceLabel(const Load& load, const LoadUnits& units);
 QString MomentLabel(const Load& load, const LoadUnits& units);
-QString ElementLoadLabel(const Load& load);
+QString ElementLoadLabel(const Load& load, const LoadUnits& units);
 
 // The case's name, or nothing for a position outside the model's cases.
 const std::string* ShownCaseName(const Model& model, std::int32_t loadCase);

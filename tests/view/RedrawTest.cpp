@@ -273,7 +273,10 @@ private slots:
         load.direction = 2;
         load.value[1] = -12.5;
         Append(model.Loads, load);
-        QCOMPARE(ElementLoadLabel(load), QString("2,-12.50"));
+        QCOMPARE(ElementLoadLabel(load, LoadUnitsOf({"MM", "N"})), QString("2,-12.50"));
+        QCOMPARE(ElementLoadLabel(load, LoadUnitsOf({"M", "KN"})), QString("2,-12.50"));
+        QCOMPARE(ElementLoadLabel(load, LoadUnitsOf({"CM", "KN"})), QString("2,-1250.00")); // kN/cm to kN/m
+        QCOMPARE(ElementLoadLabel(load, LoadUnitsOf({"M", "XYZ"})), QString("2,-12.50"));   // as written
         ViewState view = PlainView();
         view.LoadCaseShown = 1;
         view.LoadTypeShown = kShowElementLoads;
