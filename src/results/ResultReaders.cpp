@@ -1,0 +1,275 @@
+#include "results/ResultReaders.h"
+
+#include "common/Errors.h"
+#include "common/NumberText.h"
+#include "common/TextLines.h"
+#include "results/SplitResultLine.h"
+#include "script/RecorderFiles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <numbers>
+#include <numeric>
+#include <span>
+
+namespace mirelo {
+
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name)
+{
+    return folder.empty() ? name : (std::filesystem::path(folder) / name).string();
+}
+
+std::string Where(const RecorderFile& file, std::int64_t step)
+{
+    return file.path() + ", line " + std::to_string(step);
+}
+
+// The steps of a result set are those of its first file: the one asked for,
+// or its last line.
+std::int64_t ResolveStep(const RecorderFile& first, StepChoice step)
+{
+    if (step)
+        return *step;
+    if (first.StepCount() == 0)
+        throw Error(first.path() + " holds no steps: the solver recorded nothing");
+    return first.StepCount();
+}
+
+// Converts every field of a line; `describe(i)` names field i (1-based after
+// the time column) for the message of a field that is not a number.
+void ConvertFields(std::span<const std::string_view> fields, const RecorderFile& file, std::int64_t step,
+                   std::vector<double>& values, const std::function<std::string(std::size_t)>& describe)
+{
+    values.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        try {
+            values[i] = ParseReal(fields[i]);
+        } catch (const ConversionError& e) {
+            throw ConversionError(std::string(e.what()) + " (" + Where(file, step) + ", field " + std::to_string(i + 1)
+                                  + ": " + (i == 0 ? std::string("the time") : describe(i)) + ")");
+        }
+    }
+}
+
+// A line whose number of values after the time is not what the objects
+// first..last need, `perObject[k - first]` each: names where they part.
+[[noreturn]] void ThrowCountMismatch(const RecorderFile& file, std::int64_t step, std::size_t actual,
+                                     const char* object, std::int32_t first, std::int32_t last,
+                                     std::span<const std::int32_t> perObject, const std::string& rule)
+{
+    const std::size_t needed = std::accumulate(perObject.begin(), perObject.end(), std::size_t{0});
+    std::string message = Where(file, step) + " holds " + std::to_string(actual) + " values after the time, but "
+                          + object + "s " + std::to_string(first) + " to " + std::to_string(last) + " need "
+                          + std::to_string(needed) + " (" + rule + "): ";
+    if (actual > needed) {
+        message += std::to_string(actual - needed) + " values are left after " + object + " " + std::to_string(last);
+    } else {
+        std::size_t sum = 0;
+        std::int32_t k = first;
+        for (const std::int32_t count : perObject) {
+            sum += static_cast<std::size_t>(count);
+            if (sum > actual)
+                break;
+            ++k;
+        }
+        message += "the values run out at " + std::string(object) + " " + std::to_string(k);
+    }
+    throw Error(message + ". Were the results written for this model and these settings?");
+}
+
+const char* const kAxisNames[] = {"UX", "UY", "UZ"};
+
+template <typename FileName>
+JointResults ReadJointFiles(const Model& model, StepChoice step, RecorderFileCache& files, FileName fileName)
+{
+    const std::int32_t n = model.Joints.Size();
+    if (n == 0)
+        throw Error("The model has no joints: import the model whose script wrote the results first");
+    JointResults results;
+    results.values.assign(static_cast<std::size_t>(n) * kNodeValuesPerJoint, 0.0);
+    std::string buffer;
+    std::vector<std::string_view> fields;
+    std::vector<double> values;
+    std::vector<std::int32_t> perJoint;
+    bool first = true;
+    for (const RecorderFileGroup& g : NodeFileGroups(n)) {
+        const RecorderFile& file = files.Open(fileName(g.fileNumber));
+        if (first) {
+            results.stepCount = file.StepCount();
+            results.step = ResolveStep(file, step);
+            first = false;
+        }
+        SplitResultLine(file.Line(results.step, buffer), fields);
+        const std::int32_t joints = g.last - g.first + 1;
+        if (fields.size() != 1 + static_cast<std::size_t>(joints) * kNodeValuesPerJoint) {
+            perJoint.assign(static_cast<std::size_t>(joints), kNodeValuesPerJoint);
+            ThrowCountMismatch(file, results.step, fields.size() - 1, "joint", g.first, g.last, perJoint, "3 each");
+        }
+        ConvertFields(fields, file, results.step, values, [&](std::size_t i) {
+            return "joint " + std::to_string(g.first + static_cast<std::int32_t>((i - 1) / 3)) + " "
+                   + kAxisNames[(i - 1) % 3];
+        });
+        std::copy(values.begin() + 1, values.end(),
+                  results.values.begin() + static_cast<std::ptrdiff_t>(g.first - 1) * kNodeValuesPerJoint);
+    }
+    return results;
+}
+
+} // namespace
+
+JointResults ReadNodeDisplacements(const std::string& folder, const Model& model, StepChoice step,
+                                   RecorderFileCache& files)
+{
+    return ReadJointFiles(model, step, files,
+                          [&](std::int32_t b) { return InFolder(folder, NodeDisplacementFileName(b)); });
+}
+
+JointResults ReadModeShape(const std::string& folder, const Model& model, std::int32_t mode, RecorderFileCache& files)
+{
+    if (mode < 1)
+        throw Error("Mode " + std::to_string(mode) + " is no mode: modes count from 1");
+    return ReadJointFiles(model, 1, files, [&](std::int32_t b) { return InFolder(folder, ModeShapeFileName(mode, b)); });
+}
+
+SectionResults ReadSectionDeformations(const std::string& folder, const Model& model, const AnalysisSettings& analysis,
+                                       SectionQuantity quantity, StepChoice step, RecorderFileCache& files)
+{
+    const auto q = static_cast<std::int32_t>(quantity);
+    if (q < 1 || q > 3)
+        throw Error("Section quantity " + std::to_string(q) + " is not 1 (axial strain), 2 or 3 (curvatures)");
+    const std::int32_t n = model.Frames.Size();
+    SectionResults results;
+    results.atI.assign(static_cast<std::size_t>(n), 0.0);
+    results.atJ.assign(static_cast<std::size_t>(n), 0.0);
+    if (n == 0)
+        return results;
+    std::vector<std::int32_t> perFrame(static_cast<std::size_t>(n));
+    for (std::int32_t k = 1; k <= n; ++k)
+        perFrame[static_cast<std::size_t>(k - 1)] = SectionDeformationsPerSection(model, analysis, k);
+    if (std::all_of(perFrame.begin(), perFrame.end(), [](std::int32_t c) { return c == 0; }))
+        throw Error("None of the " + std::to_string(n)
+                    + " frames is a nonlinear or displacement beam-column with integration sections: there are no "
+                      "section deformations to read");
+    const std::string rule = analysis.UseAggregator != 0
+                                 ? "7 for each aggregated section of a nonlinear or displacement beam-column, none for "
+                                   "the other frames"
+                                 : "4 for each section of a nonlinear or displacement beam-column, none for the other "
+                                   "frames";
+    std::string buffer;
+    std::vector<std::string_view> fields;
+    std::vector<double> values;
+    bool first = true;
+    for (const RecorderFileGroup& g : ElementFileGroups(n)) {
+        const auto strides = std::span<const std::int32_t>(perFrame).subspan(static_cast<std::size_t>(g.first - 1),
+                                                                              static_cast<std::size_t>(g.last - g.first + 1));
+        const std::size_t needed = std::accumulate(strides.begin(), strides.end(), std::size_t{0});
+        for (const bool atI : {true, false}) {
+            const RecorderFile& file =
+                files.Open(InFolder(folder, atI ? FirstSectionFileName(g.fileNumber) : LastSectionFileName(g.fileNumber)));
+            if (first) {
+                results.stepCount = file.StepCount();
+                results.step = ResolveStep(file, step);
+                first = false;
+            }
+            SplitResultLine(file.Line(results.step, buffer), fields);
+            if (fields.size() != 1 + needed)
+                ThrowCountMismatch(file, results.step, fields.size() - 1, "frame", g.first, g.last, strides, rule);
+            ConvertFields(fields, file, results.step, values, [&](std::size_t i) {
+                std::size_t sum = 0;
+                std::int32_t k = g.first;
+                for (const std::int32_t count : strides) {
+                    if (i <= sum + static_cast<std::size_t>(count))
+                        break;
+                    sum += static_cast<std::size_t>(count);
+                    ++k;
+                }
+                return "frame " + std::to_string(k) + ", deformation " + std::to_string(i - sum);
+            });
+            std::vector<double>& target = atI ? results.atI : results.atJ;
+            std::size_t position = 1;
+            for (std::int32_t k = g.first; k <= g.last; ++k) {
+                const std::int32_t count = strides[static_cast<std::size_t>(k - g.first)];
+                if (count > 0)
+                    target[static_cast<std::size_t>(k - 1)] = values[position + static_cast<std::size_t>(q - 1)];
+                position += static_cast<std::size_t>(count);
+            }
+        }
+    }
+    double maximum = results.atI[0], minimum = results.atI[0];
+    for (std::size_t k = 0; k < results.atI.size(); ++k) {
+        maximum = std::max({maximum, results.atI[k], results.atJ[k]});
+        minimum = std::min({minimum, results.atI[k], results.atJ[k]});
+    }
+    results.maximum = maximum;
+    results.minimum = minimum;
+    return results;
+}
+
+std::vector<double> ReadEigenvalues(const std::string& folder)
+{
+    const std::string path = InFolder(folder, kPeriodsFileName);
+    const TextLines lines = LoadTextLines(path);
+    std::vector<double> eigenvalues;
+    std::vector<std::string_view> fields;
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        SplitResultLine(lines[l], fields);
+        for (const std::string_view field : fields) {
+            if (field.empty())
+                continue;
+            try {
+                eigenvalues.push_back(ParseReal(field));
+            } catch (const ConversionError& e) {
+                throw ConversionError(std::string(e.what()) + " (" + path + ", line " + std::to_string(l + 1)
+                                      + ", eigenvalue " + std::to_string(eigenvalues.size() + 1) + ")");
+            }
+        }
+    }
+    if (eigenvalues.empty())
+        throw Error(path + " holds no eigenvalues");
+    return eigenvalues;
+}
+
+std::optional<double> PeriodOfEigenvalue(double lambda)
+{
+    if (!(lambda > 0) || !std::isfinite(lambda))
+        return std::nullopt;
+    return 2 * std::numbers::pi / std::sqrt(lambda);
+}
+
+void ApplyJointResults(Model& model, const JointResults& results)
+{
+    if (results.values.size() != static_cast<std::size_t>(model.Joints.Size()) * kNodeValuesPerJoint)
+        throw RangeCheckError();
+    for (std::int32_t k = 1; k <= model.Joints.Size(); ++k) {
+        const double* v = &results.values[static_cast<std::size_t>(k - 1) * kNodeValuesPerJoint];
+        Joint& joint = model.Joints[k];
+        joint.dispX = v[0];
+        joint.dispY = v[1];
+        joint.dispZ = v[2];
+    }
+}
+
+void ApplySectionResults(Model& model, const SectionResults& results)
+{
+    const auto n = static_cast<std::size_t>(model.Frames.Size());
+    if (results.atI.size() != n || results.atJ.size() != n)
+        throw RangeCheckError();
+    for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
+        model.Frames[k].sectionResultI = results.atI[static_cast<std::size_t>(k - 1)];
+        model.Frames[k].sectionResultJ = results.atJ[static_cast<std::size_t>(k - 1)];
+    }
+}
+
+void ClearResults(Model& model)
+{
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+        model.Joints[k].dispX = model.Joints[k].dispY = model.Joints[k].dispZ = 0;
+    for (std::int32_t k = 1; k <= model.Frames.count; ++k)
+        model.Frames[k].sectionResultI = model.Frames[k].sectionResultJ = 0;
+}
+
+} // namespace mirelo

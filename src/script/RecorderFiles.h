@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/Model.h"
+#include "script/AnalysisSettings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mirelo {
+
+// The recorder files of a script and which joints or frames each holds. The
+// recorder block writes its lines from these and the result readers read the
+// files back with them, so the two always agree.
+
+// One file of a group of at most 100 consecutive joints or frames.
+struct RecorderFileGroup {
+    std::int32_t fileNumber = 0;
+    std::int32_t first = 0; // first joint or frame number of the file
+    std::int32_t last = 0;  // last one, first + 99 at most
+};
+
+// Node and mode-shape files are numbered from 0: file g holds 100 g + 1 to
+// 100 g + 100, the last file fewer.
+std::vector<RecorderFileGroup> NodeFileGroups(std::int32_t jointCount);
+
+// Element files are numbered from 1 for the full groups of 100 in order; file
+// 0 holds the partial group at the end.
+std::vector<RecorderFileGroup> ElementFileGroups(std::int32_t frameCount);
+
+std::string NodeDisplacementFileName(std::int32_t fileNumber);                // node%d.out
+std::string ModeShapeFileName(std::int32_t mode, std::int32_t fileNumber);     // eigen%d_node%d.out
+std::string ElementForceFileName(std::int32_t fileNumber);                     // ele%d.out
+std::string FirstSectionFileName(std::int32_t fileNumber);                     // ele%d_secs.out
+std::string LastSectionFileName(std::int32_t fileNumber);                      // ele%d_secn.out
+inline constexpr const char* kPeriodsFileName = "Periods.txt";
+
+// The three values of every joint in a node or mode-shape file: dofs 1 2 3.
+inline constexpr std::int32_t kNodeValuesPerJoint = 3;
+
+// Deformations of one section as the solver lists them: axial strain,
+// curvature about z, curvature about y, then the twist (fibre sections are
+// written with -GJ), then the aggregator's shear and torsion springs Vy, Vz, T.
+inline constexpr std::int32_t kFiberSectionDeformations = 4;
+inline constexpr std::int32_t kAggregatorDeformations = 3;
+
+// How many values a section deformation recorder writes per section of the
+// frame: 0 for frames without integration sections (elastic, beam with hinges,
+// truss, spring, no element), 4 for nonlinear and displacement beam-columns,
+// 7 when their sections are aggregated.
+std::int32_t SectionDeformationsPerSection(const Model& model, const AnalysisSettings& analysis, std::int32_t frame);
+
+} // namespace mirelo
