@@ -3,9 +3,11 @@
 #include "app/DisplayText.h"
 #include "app/DrawingArea.h"
 #include "app/ModelStatusBar.h"
+#include "app/ResultLoading.h"
 #include "app/WaitCursor.h"
 #include "convert/V14ConverterDialog.h"
 #include "model/ImportS2k.h"
+#include "results/ResultsDialog.h"
 #include "view/FramePropertiesDialog.h"
 #include "view/LoadDisplayDialog.h"
 #include "view/PlaneStepping.h"
@@ -88,6 +90,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
     v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
+    resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, this);
 
     BuildToolBar();
     BuildMenus();
@@ -180,6 +183,7 @@ void MainWindow::OpenS2kPath(const QString& path)
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
+    session_.loadedResults = {}; // the new model starts without results
     session_.view.SelectedFrame = 0;
     session_.view.PlaneShown = 0; // the planes are the new model's
     if (session_.view.LoadCaseShown > session_.model.LoadCaseCount)
@@ -212,6 +216,27 @@ void MainWindow::ToolButton13Click()
 {
     ZoomAll(session_.model, session_.view, Area());
     Redraw();
+}
+
+void MainWindow::ToolButton27Click()
+{
+    ClearResults(session_);
+    Redraw();
+}
+
+void MainWindow::ExportPicture()
+{
+    const std::optional<QString> path = fileChooser_->SaveFile("PNG picture|*.png");
+    if (path)
+        ExportPicturePath(*path);
+}
+
+void MainWindow::ExportPicturePath(const QString& path)
+{
+    Redraw();
+    const QImage& canvas = drawingArea_->Canvas();
+    if (!canvas.save(path, "PNG"))
+        throw FileError::CannotOpen(QFile::encodeName(path).toStdString(), "The picture could not be written.");
 }
 
 void MainWindow::ShowStandardView(StandardView which)

@@ -23,6 +23,7 @@ class FramePropertiesDialog;
 class LoadDisplayDialog;
 class ModelStatusBar;
 class V14ConverterDialog;
+class ResultsDialog;
 class ViewOptionDialog;
 enum class ToolbarPicture;
 
@@ -57,6 +58,10 @@ public:
     void ToolButton13Click(); // "Zoom All"
     void ShowStandardView(StandardView which);
     void Sap2000V14toSap2000v6s2k1Click(); // shows the V14 converter
+    void ToolButton27Click(); // "Clear Results"
+    // "File > Export Picture": the drawing area as a PNG file.
+    void ExportPicture();
+    void ExportPicturePath(const QString& path);
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
     // (MainWindowViewCommands.cpp).
@@ -111,6 +116,7 @@ private:
     LoadDisplayDialog* loadDisplayDialog_ = nullptr;     // TForm5
     FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
     V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
+    ResultsDialog* resultsDialog_ = nullptr;                 // TForm10
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ToolbarIcons.h"
+#include "results/ResultsDialog.h"
 #include "view/LoadDisplayDialog.h"
 #include "view/ViewOptionDialog.h"
 
@@ -49,8 +50,8 @@ void MainWindow::BuildToolBar()
     AddToolButton(toolBar, "ToolButton24", P::Recorder, "Recorder Setting", nullptr);
     AddToolButton(toolBar, "ToolButton8", P::Script, "OpenSEES tcl File", nullptr);
     AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", nullptr);
-    AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", nullptr);
-    AddToolButton(toolBar, "ToolButton25", P::Results, "Deformation", nullptr);
+    AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", [this] { ToolButton27Click(); });
+    AddToolButton(toolBar, "ToolButton25", P::Results, "Deformation", show(resultsDialog_), false);
 }
 
 // A command without an implementation yet stands in the toolbar disabled.
@@ -93,6 +94,9 @@ void MainWindow::BuildMenus()
     QMenu* file = bar->addMenu("File");
     file->setObjectName("File1");
     AddMenuItem(file, "ImportSap2000txtfile1", "Import Sap2000 txt file", "ToolButton1", QKeySequence::Open);
+    auto* exportPicture = file->addAction("Export Picture...");
+    exportPicture->setObjectName("ExportPicture1");
+    connect(exportPicture, &QAction::triggered, this, [this] { Run([this] { ExportPicture(); }, false); });
     file->addSeparator();
     QAction* converter = file->addAction("Sap2000V14 to Sap2000 v6 (s2k)");
     converter->setObjectName("Sap2000V14toSap2000v6s2k1");
