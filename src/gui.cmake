@@ -8,6 +8,11 @@ add_library(mirelo_view STATIC ${MIRELO_VIEW_SOURCES})
 target_link_libraries(mirelo_view PUBLIC mirelo_core Qt6::Gui)
 target_compile_options(mirelo_view PRIVATE ${MIRELO_WARNINGS})
 
+# mirelo-cli picture paints off-screen with the view library.
+target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp)
+target_link_libraries(mirelo-cli PRIVATE mirelo_view)
+target_compile_definitions(mirelo-cli PRIVATE MIRELO_CLI_PICTURE)
+
 # mirelo_app: the main window and every window of the subsystem folders; a
 # library so the window tests can drive the same code the program runs.
 file(GLOB MIRELO_APP_SOURCES CONFIGURE_DEPENDS

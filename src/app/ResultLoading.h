@@ -30,8 +30,4 @@ void LoadLastStepResults(Session& session, const std::string& folder);
 // and the colour range stay.
 void ClearResults(Session& session);
 
-// A scale at which the largest displacement is a tenth of the model's largest
-// extent, rounded to one significant digit; 1 when nothing moved.
-double SuggestedDeformScale(const Model& model);
-
 } // namespace mirelo

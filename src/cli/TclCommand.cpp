@@ -1,6 +1,7 @@
 // mirelo-cli tcl: the script the "Generate" button makes, for an s2k file and
 // settings given on the command line.
 #include "cli/Commands.h"
+#include "cli/ResultOptions.h"
 
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
@@ -49,15 +50,6 @@ TclOptions ParseTclArguments(const Arguments& args)
     if (options.s2kPath.empty())
         throw UsageError{"tcl needs an s2k file"};
     return options;
-}
-
-// "Name=Value" split at its first equals sign.
-std::pair<std::string_view, std::string_view> NameAndValue(std::string_view text, std::string_view option)
-{
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos || equals == 0)
-        throw UsageError{std::string(option) + " takes Name=Value, not '" + std::string(text) + "'"};
-    return {text.substr(0, equals), text.substr(equals + 1)};
 }
 
 void ApplySectionEdit(Model& model, std::string_view edit)

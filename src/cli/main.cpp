@@ -28,6 +28,23 @@ const char* const kUsage =
     "                     forces, solids) to version-6 s2k text: to standard output\n"
     "                     (LF line ends), or with -o to OUT.s2k (CR LF). The joint\n"
     "                     and solid counts go to standard error.\n"
+    "  results FILE.s2k DIR [--step N | --last | --mode M] [--section axial|kz|ky]\n"
+    "                     [--set Name=Value]...\n"
+    "                     read the recorder files the model's script wrote into DIR:\n"
+    "                     \"joint K UX UY UZ\" for every joint (a load step, the last\n"
+    "                     one by default, or a mode shape), then with --section\n"
+    "                     \"frame K VI VJ\", the quantity at the first and the last\n"
+    "                     integration section of every frame; 17 significant digits.\n"
+    "                     --set gives the settings the script was generated with.\n"
+#ifdef MIRELO_CLI_PICTURE
+    "  picture FILE.s2k -o OUT.png [--view xy|xz|yz|3d] [--size WxH]\n"
+    "                     [--results DIR [--step N | --last | --mode M] [--scale S]\n"
+    "                     [--section axial|kz|ky] [--set Name=Value]...]\n"
+    "                     draw the model (XZ by default, 1024x768) as a PNG file,\n"
+    "                     deformed by the loaded results at scale S (by default the\n"
+    "                     largest displacement shows as a tenth of the model), with\n"
+    "                     the section discs when --section is given.\n"
+#endif
     "\n"
     "Options:\n"
     "  --help             show this text\n"
@@ -44,6 +61,10 @@ int main(int argc, char** argv)
         {"info", RunInfo},
         {"tcl", RunTcl},
         {"v14", RunV14},
+        {"results", RunResults},
+#ifdef MIRELO_CLI_PICTURE
+        {"picture", RunPicture},
+#endif
     };
     const Arguments all(argv + 1, argv + argc);
     if (all.empty()) {

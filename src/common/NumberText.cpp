@@ -524,4 +524,11 @@ std::int64_t RoundHalfAway(double value)
     return static_cast<std::int64_t>(rounded);
 }
 
+std::string FormatRoundTrip(double value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    return std::string(text, result.ptr);
+}
+
 } // namespace mirelo

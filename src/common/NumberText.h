@@ -33,6 +33,10 @@ void AppendFixed(std::string& out, double value, int decimals);
 // dropped, exponent form (1E-5, 1.5E20) below 1E-4 and from 1E15 on.
 std::string FormatGeneral(double value);
 
+// 17 significant digits in the shortest of fixed and exponent form ("%.17g"),
+// enough for the text to read back as the very same double.
+std::string FormatRoundTrip(double value);
+
 // Rounds half away from zero, as the dialogs do (2.5 gives 3, -2.5 gives -3).
 std::int64_t RoundHalfAway(double value);
 

@@ -69,6 +69,11 @@ std::optional<double> PeriodOfEigenvalue(double lambda);
 void ApplyJointResults(Model& model, const JointResults& results);
 void ApplySectionResults(Model& model, const SectionResults& results);
 
+// A displacement scale at which the largest displacement shows as a tenth of
+// the model's largest extent, rounded to one significant digit; 1 when nothing
+// moved.
+double SuggestedDeformScale(const Model& model);
+
 // Sets every joint displacement and frame section result to 0.
 void ClearResults(Model& model);
 

@@ -1,0 +1,142 @@
+// mirelo-cli picture: the drawing of a model, with a loaded result, as a PNG
+// file, painted off-screen by the same code as the drawing area.
+#include "cli/ResultOptions.h"
+
+#include "common/NumberText.h"
+#include "view/Picture.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+#include <ostream>
+
+namespace mirelo::cli {
+
+namespace {
+
+struct PictureOptions {
+    std::string s2kPath, outputPath;
+    PictureView view = PictureView::XZ;
+    QSize size{1024, 768};
+    std::optional<double> scale;
+    ResultOptions results;
+};
+
+PictureView ViewNamed(const std::string& name)
+{
+    if (name == "xy")
+        return PictureView::XY;
+    if (name == "xz")
+        return PictureView::XZ;
+    if (name == "yz")
+        return PictureView::YZ;
+    if (name == "3d")
+        return PictureView::ThreeD;
+    throw UsageError{"--view takes xy, xz, yz or 3d, not '" + name + "'"};
+}
+
+QSize SizeNamed(const std::string& text)
+{
+    const std::size_t x = text.find('x');
+    try {
+        if (x != std::string::npos) {
+            const std::int32_t w = ParseInteger(std::string_view(text).substr(0, x));
+            const std::int32_t h = ParseInteger(std::string_view(text).substr(x + 1));
+            if (w >= 16 && h >= 16 && w <= 8192 && h <= 8192)
+                return {w, h};
+        }
+    } catch (const ConversionError&) {
+    }
+    throw UsageError{"--size takes WIDTHxHEIGHT, each 16 to 8192 pixels, not '" + text + "'"};
+}
+
+PictureOptions ParsePictureArguments(const Arguments& args)
+{
+    PictureOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (TakeResultOption(args, i, options.results))
+            continue;
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw UsageError{arg + " needs a value"};
+            return args[++i];
+        };
+        if (arg == "-o")
+            options.outputPath = value();
+        else if (arg == "--view")
+            options.view = ViewNamed(value());
+        else if (arg == "--size")
+            options.size = SizeNamed(value());
+        else if (arg == "--results")
+            options.results.folder = value();
+        else if (arg == "--scale") {
+            const std::string& text = value();
+            try {
+                options.scale = ParseReal(text);
+            } catch (const ConversionError&) {
+                throw UsageError{"--scale takes a number, not '" + text + "'"};
+            }
+        } else if (arg.starts_with("-") && arg.size() > 1)
+            throw UsageError{"unknown option '" + arg + "'"};
+        else if (options.s2kPath.empty())
+            options.s2kPath = arg;
+        else
+            throw UsageError{"picture takes one s2k file"};
+    }
+    if (options.s2kPath.empty() || options.outputPath.empty())
+        throw UsageError{"picture needs an s2k file and -o OUT.png"};
+    CheckResultOptions(options.results);
+    return options;
+}
+
+// Qt's notes about the platform (no runtime folder, no size hints) say nothing
+// about the picture; the command reports its own failures.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        std::fprintf(stderr, "mirelo-cli: %s\n", qPrintable(message));
+}
+
+// Text needs a QGuiApplication; without a display the off-screen platform serves.
+std::unique_ptr<QGuiApplication> GuiApplication()
+{
+    if (QGuiApplication::instance())
+        return nullptr;
+    qInstallMessageHandler(QuietQtNotes);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "mirelo-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int RunPicture(const Arguments& args, std::ostream&)
+{
+    const PictureOptions options = ParsePictureArguments(args);
+    Model model = ImportModelFile(options.s2kPath);
+    ViewState view;
+    if (!options.results.folder.empty()) {
+        const LoadedForCli loaded = LoadResults(model, options.results);
+        view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(model);
+        if (loaded.sections) {
+            view.LayerFlags.ShowHingeCircles = true;
+            view.HingeMax = *loaded.sections->maximum;
+            view.HingeMin = *loaded.sections->minimum;
+        }
+    } else if (options.scale) {
+        throw UsageError{"--scale scales loaded results: give --results DIR"};
+    }
+    const auto app = GuiApplication();
+    const QImage image = RenderPicture(model, view, options.view, options.size);
+    if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
+        throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");
+    return 0;
+}
+
+} // namespace mirelo::cli

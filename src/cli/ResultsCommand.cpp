@@ -1,0 +1,52 @@
+// mirelo-cli results: the values the results dialog loads, as text.
+#include "cli/ResultOptions.h"
+
+#include "common/NumberText.h"
+
+#include <ostream>
+
+namespace mirelo::cli {
+
+int RunResults(const Arguments& args, std::ostream& out)
+{
+    ResultOptions options;
+    std::string s2kPath;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (TakeResultOption(args, i, options))
+            continue;
+        const std::string& arg = args[i];
+        if (arg.starts_with("-") && arg.size() > 1)
+            throw UsageError{"unknown option '" + arg + "'"};
+        if (s2kPath.empty())
+            s2kPath = arg;
+        else if (options.folder.empty())
+            options.folder = arg;
+        else
+            throw UsageError{"results takes one s2k file and one results folder"};
+    }
+    if (options.folder.empty())
+        throw UsageError{"results needs an s2k file and the folder of the recorder files"};
+    CheckResultOptions(options);
+    Model model = ImportModelFile(s2kPath);
+    const LoadedForCli loaded = LoadResults(model, options);
+
+    std::string text;
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        text += "joint " + std::to_string(k) + ' ' + FormatRoundTrip(joint.dispX) + ' ' + FormatRoundTrip(joint.dispY)
+                + ' ' + FormatRoundTrip(joint.dispZ) + '\n';
+    }
+    if (loaded.sections)
+        for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+            const Frame& frame = model.Frames[k];
+            text += "frame " + std::to_string(k) + ' ' + FormatRoundTrip(frame.sectionResultI) + ' '
+                    + FormatRoundTrip(frame.sectionResultJ) + '\n';
+        }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out)
+        throw Error("Cannot write the results to standard output");
+    return 0;
+}
+
+} // namespace mirelo::cli

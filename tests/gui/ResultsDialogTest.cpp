@@ -1,0 +1,324 @@
+// "Deformation Shape", "Clear Results", "Export Picture" and the result loading of a session.
+#include "GuiTestSupport.h"
+
+#include "app/DrawingArea.h"
+#include "app/ResultLoading.h"
+#include "results/ResultsDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+template <typename T>
+T* Find(QWidget* dialog, const char* name)
+{
+    T* widget = dialog->findChild<T*>(name);
+    if (!widget)
+        qFatal("no %s in %s", name, qPrintable(dialog->objectName()));
+    return widget;
+}
+
+void Write(const QDir& dir, const QString& name, const QByteArray& text)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(name));
+}
+
+// The portal's 4 joints over three steps: joint k moves (10 s k, 0, -s) at step s.
+QByteArray NodeSteps()
+{
+    QByteArray text;
+    for (int s = 1; s <= 3; ++s) {
+        text += QByteArray::number(s);
+        for (int k = 1; k <= 4; ++k)
+            text += " " + QByteArray::number(10 * s * k) + " 0 " + QByteArray::number(-s);
+        text += "\n";
+    }
+    return text;
+}
+
+struct ResultsFixture {
+    TestWindow w;
+    TempS2k s2k{kPortalS2k};
+    QTemporaryDir results;
+    ResultsDialog* dialog = nullptr;
+
+    ResultsFixture()
+    {
+        w.OpenThroughMenu(s2k.path());
+        Write(QDir(results.path()), "node0.out", NodeSteps());
+        w.Button("ToolButton25")->click();
+        dialog = w->findChild<ResultsDialog*>("TForm10");
+    }
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(dialog, name); }
+    // Presses a load button, picking any file of the results folder.
+    void Load(const char* button)
+    {
+        w.chooser->answers.push_back(QDir(results.path()).filePath("node0.out"));
+        Find<QPushButton>(dialog, button)->click();
+    }
+    Session& session() { return w->session(); }
+};
+
+} // namespace
+
+class ResultsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsAndDefaults()
+    {
+        ResultsFixture f;
+        QVERIFY(f.dialog && f.dialog->isVisible());
+        QCOMPARE(f.dialog->windowTitle(), QString("Deformation Shape"));
+        const struct {
+            const char* name;
+            const char* caption;
+        } buttons[] = {{"Button1", "Load Node Deform Data"}, {"Button4", "Load Sec Deform Data"},
+                       {"Button5", "Load Model Shape"},      {"Button2", "OK"},
+                       {"Button3", "Cancel"},                {"AnimateButton", "Animate"}};
+        for (const auto& b : buttons)
+            QCOMPARE(Find<QPushButton>(f.dialog, b.name)->text(), QString(b.caption));
+        const struct {
+            const char* name;
+            const char* text;
+        } boxes[] = {{"Edit2", "1"}, {"Edit1", "1"}, {"Edit5", "1"}, {"Edit3", "0.0001"}, {"Edit4", "-0.0001"}};
+        for (const auto& b : boxes)
+            QCOMPARE(f.Box(b.name)->text(), QString(b.text));
+        QStringList groups;
+        for (const char* g : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
+            groups << Find<QGroupBox>(f.dialog, g)->title();
+        QCOMPARE(groups, QStringList({"Load Step", "Disp Scaling", "Modal Shape", "Section Deformation"}));
+        auto* combo = Find<QComboBox>(f.dialog, "ComboBox1");
+        QCOMPARE(combo->currentText(), QString("Axial Strain"));
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(2), QString("Curvature Ky"));
+        QCOMPARE(Find<QLabel>(f.dialog, "Image1")->pixmap().size(), QSize(155, 40));
+        QCOMPARE(Find<QLabel>(f.dialog, "LoadedLabel")->text(), QString("No displacements loaded"));
+    }
+
+    void loadedStepMovesTheJointsAfterOk()
+    {
+        ResultsFixture f;
+        f.session().view.Scale = 5;
+        f.session().view.PlanAngle = 0;
+        f.session().view.TiltAngle = -90; // XZ: model X to the right
+        f.session().view.LayerFlags.ShowFrames = f.session().view.LayerFlags.ShowSupports = false; // dots alone
+        f.w->Redraw();
+        const std::int32_t before = f.session().model.Joints[1].screenX;
+        f.Box("Edit2")->setText("1");
+        f.Load("Button1");
+        QCOMPARE(f.w.chooser->filters.last(), QString("All files|*"));
+        QCOMPARE(f.session().model.Joints[1].dispX, 10.0);
+        QCOMPARE(f.session().model.Joints[4].dispZ, -1.0);
+        QCOMPARE(f.session().model.Joints[1].screenX, before); // nothing is drawn before OK
+        QVERIFY(Find<QLabel>(f.dialog, "LoadedLabel")->text().startsWith("Displacements of load step 1 of 3"));
+        Find<QPushButton>(f.dialog, "Button2")->click();
+        QVERIFY(!f.dialog->isVisible());
+        QCOMPARE(f.session().view.DeformScale, 1.0);
+        const Joint& joint = f.session().model.Joints[1];
+        QCOMPARE(joint.screenX, before + 2); // 10 units at Scale 5
+        QCOMPARE(f.w.PixelAt(joint.screenX, joint.screenY), QColor(0, 0, 255));
+        QVERIFY(f.w.messenger->messages.isEmpty());
+    }
+
+    void aFailedLoadChangesNothing()
+    {
+        ResultsFixture f;
+        f.Box("Edit2")->setText("2");
+        f.Load("Button1");
+        QCOMPARE(f.session().model.Joints[2].dispX, 40.0);
+        // Step 9 is beyond the file: the message says how many steps it holds; step 2 stays.
+        f.Box("Edit2")->setText("9");
+        f.Load("Button1");
+        QCOMPARE(f.w.messenger->messages.size(), 1);
+        QVERIFY2(f.w.messenger->messages[0].contains("Load step 9 is not in") &&
+                     f.w.messenger->messages[0].contains("which holds 3 steps"),
+                 qPrintable(f.w.messenger->messages[0]));
+        // A second file that is broken: the first file's joints are not touched either.
+        Write(QDir(f.results.path()), "node0.out", "1 1 1 1 2 2 2 3 3 3 4 4 x\n");
+        f.Box("Edit2")->setText("1");
+        f.Load("Button1");
+        QVERIFY(f.w.messenger->messages.last().contains("field 13: joint 4 UZ"));
+        QCOMPARE(f.session().model.Joints[1].dispX, 20.0);
+        QCOMPARE(f.session().loadedResults.step, 2);
+        // Not a number in "Load Step": said before any file is asked for.
+        const auto asked = f.w.chooser->filters.size();
+        f.Box("Edit2")->setText("two");
+        Find<QPushButton>(f.dialog, "Button1")->click();
+        QCOMPARE(f.w.messenger->messages.last(), QString("'two' is not a valid integer value"));
+        QCOMPARE(f.w.chooser->filters.size(), asked);
+    }
+
+    void okTakesAllThreeBoxesOrNone()
+    {
+        ResultsFixture f;
+        const ViewState before = f.session().view;
+        f.Box("Edit3")->setText("0.5");
+        f.Box("Edit4")->setText("-0.5");
+        f.Box("Edit1")->setText("ten");
+        Find<QPushButton>(f.dialog, "Button2")->click();
+        QCOMPARE(f.w.messenger->messages.last(), QString("'ten' is not a valid floating point value"));
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(f.session().view.HingeMax, before.HingeMax);
+        QCOMPARE(f.session().view.HingeMin, before.HingeMin);
+        QCOMPARE(f.session().view.DeformScale, before.DeformScale);
+        f.Box("Edit1")->setText("100");
+        Find<QPushButton>(f.dialog, "Button2")->click();
+        QCOMPARE(f.session().view.HingeMax, 0.5);
+        QCOMPARE(f.session().view.HingeMin, -0.5);
+        QCOMPARE(f.session().view.DeformScale, 100.0);
+        // Cancel takes nothing.
+        f.w.Button("ToolButton25")->click();
+        f.Box("Edit1")->setText("7");
+        Find<QPushButton>(f.dialog, "Button3")->click();
+        QCOMPARE(f.session().view.DeformScale, 100.0);
+    }
+
+    void sectionDeformationsFillTheRangeBoxes()
+    {
+        ResultsFixture f;
+        // Frames 1 and 3 are nonlinear columns (4 values per section), frame 2 an elastic beam (none).
+        const QDir dir(f.results.path());
+        Write(dir, "ele0_secs.out", "1 0.5 0.001 2 0 0.25 0.002 3 0\n");
+        Write(dir, "ele0_secn.out", "1 -0.75 0.003 4 0 0.125 0.004 5 0\n");
+        Find<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(1); // "Curvature Kz"
+        f.Load("Button4");
+        const Model& model = f.session().model;
+        QCOMPARE(model.Frames[1].sectionResultI, 0.001);
+        QCOMPARE(model.Frames[3].sectionResultJ, 0.004);
+        QCOMPARE(model.Frames[2].sectionResultI, 0.0);
+        QCOMPARE(f.Box("Edit3")->text(), QString("0.004"));
+        QCOMPARE(f.Box("Edit4")->text(), QString("0")); // the elastic beam counts with its 0
+        QCOMPARE(f.session().view.HingeMax, 0.004);
+        Find<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0);
+        f.Load("Button4");
+        QCOMPARE(f.Box("Edit3")->text(), QString("0.5"));
+        QCOMPARE(f.Box("Edit4")->text(), QString("-0.75"));
+    }
+
+    void modeShapeWithItsPeriods()
+    {
+        ResultsFixture f;
+        const QDir dir(f.results.path());
+        Write(dir, "eigen2_node0.out", "0 1 0 0 2 0 0 3 0 0 4 0 0\n");
+        Write(dir, "Periods.txt", "    39.47841760435743     157.91367041742973  \n");
+        f.Box("Edit2")->setText("3"); // a mode takes its first line whatever the step
+        f.Box("Edit5")->setText("2");
+        f.Load("Button5");
+        QCOMPARE(f.session().model.Joints[3].dispX, 3.0);
+        auto* periods = Find<QListWidget>(f.dialog, "PeriodList");
+        QCOMPARE(periods->count(), 2);
+        QCOMPARE(periods->item(0)->text(), QString("Mode 1: T = 1")); // 2 pi / sqrt(4 pi^2)
+        QCOMPARE(periods->item(1)->text(), QString("Mode 2: T = 0.5"));
+        QCOMPARE(periods->currentRow(), 1);
+        QCOMPARE(Find<QLabel>(f.dialog, "LoadedLabel")->text().left(12), QString("Mode shape 2"));
+    }
+
+    void animationPlaysTheStepsAndSwingsAMode()
+    {
+        ResultsFixture f;
+        auto* animate = Find<QPushButton>(f.dialog, "AnimateButton");
+        animate->click(); // nothing loaded yet
+        QVERIFY(!animate->isChecked());
+        QVERIFY(f.w.messenger->messages.last().startsWith("Load node displacements or a mode shape first"));
+
+        f.Box("Edit2")->setText("2");
+        f.Load("Button1");
+        f.Box("Edit1")->setText("3");
+        animate->click();
+        QVERIFY(f.dialog->animating());
+        QCOMPARE(f.session().view.DeformScale, 3.0);
+        std::vector<std::int64_t> steps;
+        for (int frame = 0; frame < 4; ++frame) {
+            f.dialog->AnimationFrame();
+            steps.push_back(f.session().loadedResults.step);
+        }
+        QCOMPARE(steps, (std::vector<std::int64_t>{3, 1, 2, 3}));
+        QCOMPARE(f.Box("Edit2")->text(), QString("3"));
+        QCOMPARE(f.session().model.Joints[4].dispX, 120.0);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session().loadedResults.step == 2, 2000); // the timer plays on by itself
+        animate->click();
+        QVERIFY(!f.dialog->animating());
+
+        Write(QDir(f.results.path()), "eigen1_node0.out", "0 1 0 0 1 0 0 1 0 0 1 0 0\n");
+        f.Load("Button5");
+        animate->click();
+        std::vector<double> scales;
+        for (int frame = 0; frame < 40; frame += 10) {
+            for (int k = 0; k < 10; ++k)
+                f.dialog->AnimationFrame();
+            scales.push_back(f.session().view.DeformScale);
+        }
+        QCOMPARE(scales, (std::vector<double>{3, 0, -3, 0})); // frames 10, 20, 30, 40 of a 40-frame swing
+        f.dialog->close(); // hiding stops the swing at the full scale
+        QVERIFY(!f.dialog->animating());
+        QCOMPARE(f.session().view.DeformScale, 3.0);
+    }
+
+    void clearResultsKeepsScaleAndRange()
+    {
+        ResultsFixture f;
+        f.Load("Button1");
+        Find<QPushButton>(f.dialog, "Button2")->click();
+        f.session().view.HingeMax = 2;
+        f.w.Button("ToolButton27")->click();
+        for (std::int32_t k = 1; k <= 4; ++k)
+            QCOMPARE(f.session().model.Joints[k].dispX, 0.0);
+        QCOMPARE(f.session().view.DeformScale, 1.0);
+        QCOMPARE(f.session().view.HingeMax, 2.0);
+        QCOMPARE(f.session().loadedResults.kind, LoadedResults::Kind::None);
+    }
+
+    void loadLastStepAfterARun()
+    {
+        ResultsFixture f;
+        f.dialog->close();
+        Session& s = f.session();
+        LoadLastStepResults(s, f.results.path().toStdString());
+        QCOMPARE(s.loadedResults.step, 3);
+        QCOMPARE(s.model.Joints[4].dispX, 120.0);
+        // The portal is 5000 wide; the largest move 120: a tenth of 5000 / 120 is 4.17, shown as 4.
+        QCOMPARE(s.view.DeformScale, 4.0);
+        s.view.DeformScale = 25;
+        QVERIFY_THROWS_EXCEPTION(Error, LoadLastStepResults(s, QDir(f.results.path()).filePath("none").toStdString()));
+        QCOMPARE(s.view.DeformScale, 25.0);
+        QCOMPARE(s.model.Joints[4].dispX, 120.0);
+        // The dialog shows the scale that another command set.
+        f.w.Button("ToolButton25")->click();
+        QCOMPARE(f.Box("Edit1")->text(), QString("25"));
+        QCOMPARE(SuggestedDeformScale(Model()), 1.0);
+    }
+
+    void exportPictureWritesTheDrawingArea()
+    {
+        ResultsFixture f;
+        QTemporaryDir out;
+        const QString path = QDir(out.path()).filePath("picture.png");
+        f.w.chooser->answers.push_back(path);
+        f.w->findChild<QAction*>("ExportPicture1")->trigger();
+        QVERIFY(f.w.messenger->messages.isEmpty());
+        const QImage saved(path);
+        QCOMPARE(saved.size(), f.w->drawingArea().Canvas().size());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), f.w->drawingArea().Canvas().convertToFormat(QImage::Format_RGB32));
+        f.w.chooser->answers.push_back(QDir(out.path()).filePath("missing/folder/picture.png"));
+        f.w->findChild<QAction*>("ExportPicture1")->trigger();
+        QVERIFY(f.w.messenger->messages.last().startsWith("Cannot open file"));
+    }
+};
+
+QTEST_MAIN(ResultsDialogTest)
+#include "ResultsDialogTest.moc"
