@@ -193,5 +193,18 @@ TEST(CheckedQuotient, RaisesTheSystemMessages)
     EXPECT_THROW(CheckedQuotient(1e308, 1e-308), FloatingPointError);
 }
 
+TEST(FormatRoundTrip, SeventeenDigitsReadBackExactly)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{0, "0"},      {0.1, "0.10000000000000001"}, {-1.5e-05, "-1.5e-05"}, {120, "120"},
+                 {1e300, "1.0000000000000001e+300"}, {6.56712e-16, "6.5671200000000001e-16"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatRoundTrip(c.value), c.text);
+        EXPECT_EQ(ParseReal(FormatRoundTrip(c.value)), c.value);
+    }
+}
+
 } // namespace
 } // namespace mirelo

@@ -1,54 +1,24 @@
 // Runs the real OpenSees on generated scripts and reads its recorder files
 // back. Skipped, with a message, where the solver is not installed.
-#include "model/ImportS2k.h"
 #include "results/ResultReaders.h"
 #include "script/RecorderFiles.h"
-#include "script/ScriptGenerator.h"
-#include "script/SettingFields.h"
+#include "support/SolverRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace mirelo {
 namespace {
 
-std::filesystem::path SolverPath()
+// Runs an example whose script must reach its end.
+test::SolverRun RunExample(const test::TempDir& dir, const std::string& example,
+                           const std::vector<std::pair<std::string, std::string>>& settings)
 {
-    if (const char* set = std::getenv("MIRELO_TEST_OPENSEES"); set && *set)
-        return set;
-    return test::SourceDir() / ".." / "shared" / "tools" / "opensees" / "opensees";
-}
-
-struct SolverRun {
-    Model model;
-    AnalysisSettings analysis;
-    std::string folder;
-};
-
-// Generates the script of an example model with the given settings into
-// `dir`, runs the solver there and checks that it reached the script's end.
-SolverRun RunExample(const test::TempDir& dir, const std::string& example,
-               const std::vector<std::pair<std::string, std::string>>& settings)
-{
-    SolverRun run;
-    RecorderSettings recorder;
-    for (const auto& [name, value] : settings)
-        SetSetting(run.analysis, recorder, name, value);
-    run.model = ImportS2kFile(test::ExamplePath(example).string()).model;
-    ScriptResult script = GenerateScript(run.model, run.analysis, recorder);
-    script.lines.Append("puts \"SCRIPT-END\"");
-    SaveTextLines(dir.File("model.tcl"), script.lines);
-    const std::string command = "cd '" + dir.path().string() + "' && '" + SolverPath().string()
-                                + "' model.tcl > solver.log 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    const std::string log = ReadWholeFile(dir.File("solver.log"));
-    EXPECT_NE(log.find("SCRIPT-END"), std::string::npos) << log;
-    EXPECT_EQ(log.find("WARNING"), std::string::npos) << log;
-    run.folder = dir.path().string();
+    test::SolverRun run = test::RunExampleInSolver(example, dir.path(), settings);
+    EXPECT_TRUE(run.reachedEnd) << run.log;
     return run;
 }
 
@@ -79,8 +49,8 @@ class RealSolver : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::filesystem::exists(SolverPath()))
-            GTEST_SKIP() << "OpenSees not found at " << SolverPath()
+        if (!test::SolverPresent())
+            GTEST_SKIP() << "OpenSees not found at " << test::SolverPath()
                          << " (set MIRELO_TEST_OPENSEES): the real-solver tests are skipped";
     }
 };
@@ -103,7 +73,7 @@ void ExpectJointsMatchFiles(const Model& model, const JointResults& r,
 TEST_F(RealSolver, GravityAndPushoverOfTheExampleBuildingReadBackValueForValue)
 {
     const test::TempDir dir;
-    const SolverRun run = RunExample(dir, "rc-frame-building.s2k",
+    const test::SolverRun run = RunExample(dir, "rc-frame-building.s2k",
                                {{"AnalysisType", "3"}, {"PushoverCase", "2"}, {"LoadSteps", "5"},
                                 {"AnalysisSteps", "10"}, {"ControlNode", "51"}, {"ControlDisp", "0.001"},
                                 {"RecordSectionDeformation", "1"}});
@@ -111,16 +81,16 @@ TEST_F(RealSolver, GravityAndPushoverOfTheExampleBuildingReadBackValueForValue)
     ASSERT_EQ(LineCount(node0), 15); // 5 gravity and 10 pushover steps
     RecorderFileCache files;
     for (const StepChoice step : {StepChoice(1), StepChoice(7), StepChoice()}) {
-        const JointResults r = ReadNodeDisplacements(run.folder, run.model, step, files);
+        const JointResults r = ReadNodeDisplacements(dir.path().string(), run.model, step, files);
         EXPECT_EQ(r.stepCount, 15);
         ExpectJointsMatchFiles(run.model, r, [&](std::int32_t b) { return dir.File(NodeDisplacementFileName(b)); },
                                r.step);
     }
     // The roof master joint moved along X at the last step.
-    EXPECT_GT(std::abs(ReadNodeDisplacements(run.folder, run.model, {}, files).values[3 * 50]), 1e-4);
+    EXPECT_GT(std::abs(ReadNodeDisplacements(dir.path().string(), run.model, {}, files).values[3 * 50]), 1e-4);
 
     for (const SectionQuantity q : {SectionQuantity::AxialStrain, SectionQuantity::CurvatureZ, SectionQuantity::CurvatureY}) {
-        const SectionResults r = ReadSectionDeformations(run.folder, run.model, run.analysis, q, 15, files);
+        const SectionResults r = ReadSectionDeformations(dir.path().string(), run.model, run.analysis, q, 15, files);
         const std::vector<double> first = NumbersOfLine(dir.File(FirstSectionFileName(0)), 15);
         const std::vector<double> last = NumbersOfLine(dir.File(LastSectionFileName(0)), 15);
         ASSERT_EQ(first.size(), 1 + 4u * 87); // every frame is a nonlinear beam-column
@@ -134,14 +104,14 @@ TEST_F(RealSolver, GravityAndPushoverOfTheExampleBuildingReadBackValueForValue)
 TEST_F(RealSolver, ModeShapesAndPeriodsOfTheExampleBuilding)
 {
     const test::TempDir dir;
-    const SolverRun run = RunExample(dir, "rc-frame-building.s2k",
+    const test::SolverRun run = RunExample(dir, "rc-frame-building.s2k",
                                {{"AnalysisType", "4"}, {"ModeCount", "3"}, {"RecordModeShapes", "1"}});
     RecorderFileCache files;
     for (std::int32_t mode = 1; mode <= 3; ++mode) {
-        const JointResults r = ReadModeShape(run.folder, run.model, mode, files);
+        const JointResults r = ReadModeShape(dir.path().string(), run.model, mode, files);
         ExpectJointsMatchFiles(run.model, r, [&](std::int32_t b) { return dir.File(ModeShapeFileName(mode, b)); }, 1);
     }
-    const std::vector<double> lambda = ReadEigenvalues(run.folder);
+    const std::vector<double> lambda = ReadEigenvalues(dir.path().string());
     ASSERT_EQ(lambda.size(), 3u);
     EXPECT_LE(lambda[0], lambda[1]);
     EXPECT_LE(lambda[1], lambda[2]);
@@ -153,7 +123,7 @@ TEST_F(RealSolver, SectionDeformationsOfElasticAndNonlinearFramesWithAndWithoutT
     // The portal frame: spring, nonlinear column, elastic beam, nonlinear column, spring.
     for (const char* aggregator : {"0", "1"}) {
         const test::TempDir dir;
-        const SolverRun run = RunExample(dir, "portal-frame-spring-bases.s2k",
+        const test::SolverRun run = RunExample(dir, "portal-frame-spring-bases.s2k",
                                    {{"AnalysisType", "1"}, {"LoadCase", "2"}, {"LoadSteps", "4"},
                                     {"RecordSectionDeformation", "1"}, {"UseAggregator", aggregator}});
         const std::size_t stride = aggregator[0] == '1' ? 7 : 4;
@@ -163,7 +133,7 @@ TEST_F(RealSolver, SectionDeformationsOfElasticAndNonlinearFramesWithAndWithoutT
         RecorderFileCache files;
         for (const SectionQuantity q : {SectionQuantity::AxialStrain, SectionQuantity::CurvatureY}) {
             const auto d = static_cast<std::size_t>(q);
-            const SectionResults r = ReadSectionDeformations(run.folder, run.model, run.analysis, q, 3, files);
+            const SectionResults r = ReadSectionDeformations(dir.path().string(), run.model, run.analysis, q, 3, files);
             EXPECT_EQ(r.atI, (std::vector<double>{0, first[d], 0, first[stride + d], 0})) << aggregator;
             EXPECT_EQ(r.atJ, (std::vector<double>{0, last[d], 0, last[stride + d], 0})) << aggregator;
             EXPECT_NE(r.atI[1], 0);
@@ -172,7 +142,7 @@ TEST_F(RealSolver, SectionDeformationsOfElasticAndNonlinearFramesWithAndWithoutT
         AnalysisSettings other = run.analysis;
         other.UseAggregator = aggregator[0] == '1' ? kFlagOff : kFlagOn;
         try {
-            ReadSectionDeformations(run.folder, run.model, other, SectionQuantity::AxialStrain, 1, files);
+            ReadSectionDeformations(dir.path().string(), run.model, other, SectionQuantity::AxialStrain, 1, files);
             ADD_FAILURE() << "the stride was not checked";
         } catch (const Error& e) {
             EXPECT_NE(std::string(e.what()).find(dir.File("ele0_secs.out") + ", line 1 holds"), std::string::npos)
