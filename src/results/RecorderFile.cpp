@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -68,7 +69,9 @@ RecorderFile::RecorderFile(std::string path) : path_(std::move(path))
     if (!in)
         throw FileError::CannotOpen(path_, std::strerror(errno));
     LineEnds ends(starts_);
-    std::vector<char> block(1 << 20);
+    // Blocks of 1 MiB, smaller for a small file (one more byte sees its end).
+    const std::uintmax_t expected = std::filesystem::file_size(path_, error);
+    std::vector<char> block(static_cast<std::size_t>(std::min<std::uintmax_t>(1 << 20, error ? 1 << 20 : expected + 1)));
     std::uint64_t offset = 0;
     while (in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
