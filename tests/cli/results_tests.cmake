@@ -1,17 +1,6 @@
 # Runs "mirelo-cli results" and "mirelo-cli picture" as a user would.
 # Arguments: CLI, SOURCE_DIR, WORK_DIR, PICTURE (whether the picture command is built).
-file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
-
-# expect_run(NAME STATUS OUT_REGEX ERR_REGEX ARGS...)
-function(expect_run name status out_regex err_regex)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(rc STREQUAL "${status}" AND out MATCHES "${out_regex}" AND err MATCHES "${err_regex}")
-    message(STATUS "ok: ${name}")
-  else()
-    message(SEND_ERROR "FAILED: ${name}\n  status ${rc} (expected ${status})\n  stdout: ${out}\n  stderr: ${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
 
 # A nonlinear cantilever of two joints: node files of three steps, section files of 4 values per section.
 set(model ${WORK_DIR}/cantilever.s2k)

@@ -78,4 +78,14 @@ private:
 
 QString ExamplePath(const QString& name);
 
+// The child of `parent` with that object name; a missing one ends the test run.
+template <typename T>
+T* Child(QObject* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        qFatal("no %s in %s", name, qPrintable(parent->objectName()));
+    return child;
+}
+
 } // namespace mirelo::test

@@ -21,15 +21,6 @@ using namespace mirelo::test;
 
 namespace {
 
-template <typename T>
-T* Find(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(name);
-    if (!widget)
-        qFatal("no %s in %s", name, qPrintable(dialog->objectName()));
-    return widget;
-}
-
 void Write(const QDir& dir, const QString& name, const QByteArray& text)
 {
     QFile file(dir.filePath(name));
@@ -63,12 +54,12 @@ struct ResultsFixture {
         w.Button("ToolButton25")->click();
         dialog = w->findChild<ResultsDialog*>("TForm10");
     }
-    QLineEdit* Box(const char* name) { return Find<QLineEdit>(dialog, name); }
+    QLineEdit* Box(const char* name) { return Child<QLineEdit>(dialog, name); }
     // Presses a load button, picking any file of the results folder.
     void Load(const char* button)
     {
         w.chooser->answers.push_back(QDir(results.path()).filePath("node0.out"));
-        Find<QPushButton>(dialog, button)->click();
+        Child<QPushButton>(dialog, button)->click();
     }
     Session& session() { return w->session(); }
 };
@@ -91,7 +82,7 @@ private slots:
                        {"Button5", "Load Model Shape"},      {"Button2", "OK"},
                        {"Button3", "Cancel"},                {"AnimateButton", "Animate"}};
         for (const auto& b : buttons)
-            QCOMPARE(Find<QPushButton>(f.dialog, b.name)->text(), QString(b.caption));
+            QCOMPARE(Child<QPushButton>(f.dialog, b.name)->text(), QString(b.caption));
         const struct {
             const char* name;
             const char* text;
@@ -100,14 +91,14 @@ private slots:
             QCOMPARE(f.Box(b.name)->text(), QString(b.text));
         QStringList groups;
         for (const char* g : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
-            groups << Find<QGroupBox>(f.dialog, g)->title();
+            groups << Child<QGroupBox>(f.dialog, g)->title();
         QCOMPARE(groups, QStringList({"Load Step", "Disp Scaling", "Modal Shape", "Section Deformation"}));
-        auto* combo = Find<QComboBox>(f.dialog, "ComboBox1");
+        auto* combo = Child<QComboBox>(f.dialog, "ComboBox1");
         QCOMPARE(combo->currentText(), QString("Axial Strain"));
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->itemText(2), QString("Curvature Ky"));
-        QCOMPARE(Find<QLabel>(f.dialog, "Image1")->pixmap().size(), QSize(155, 40));
-        QCOMPARE(Find<QLabel>(f.dialog, "LoadedLabel")->text(), QString("No displacements loaded"));
+        QCOMPARE(Child<QLabel>(f.dialog, "Image1")->pixmap().size(), QSize(155, 40));
+        QCOMPARE(Child<QLabel>(f.dialog, "LoadedLabel")->text(), QString("No displacements loaded"));
     }
 
     void loadedStepMovesTheJointsAfterOk()
@@ -125,8 +116,8 @@ private slots:
         QCOMPARE(f.session().model.Joints[1].dispX, 10.0);
         QCOMPARE(f.session().model.Joints[4].dispZ, -1.0);
         QCOMPARE(f.session().model.Joints[1].screenX, before); // nothing is drawn before OK
-        QVERIFY(Find<QLabel>(f.dialog, "LoadedLabel")->text().startsWith("Displacements of load step 1 of 3"));
-        Find<QPushButton>(f.dialog, "Button2")->click();
+        QVERIFY(Child<QLabel>(f.dialog, "LoadedLabel")->text().startsWith("Displacements of load step 1 of 3"));
+        Child<QPushButton>(f.dialog, "Button2")->click();
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.session().view.DeformScale, 1.0);
         const Joint& joint = f.session().model.Joints[1];
@@ -158,7 +149,7 @@ private slots:
         // Not a number in "Load Step": said before any file is asked for.
         const auto asked = f.w.chooser->filters.size();
         f.Box("Edit2")->setText("two");
-        Find<QPushButton>(f.dialog, "Button1")->click();
+        Child<QPushButton>(f.dialog, "Button1")->click();
         QCOMPARE(f.w.messenger->messages.last(), QString("'two' is not a valid integer value"));
         QCOMPARE(f.w.chooser->filters.size(), asked);
     }
@@ -170,21 +161,21 @@ private slots:
         f.Box("Edit3")->setText("0.5");
         f.Box("Edit4")->setText("-0.5");
         f.Box("Edit1")->setText("ten");
-        Find<QPushButton>(f.dialog, "Button2")->click();
+        Child<QPushButton>(f.dialog, "Button2")->click();
         QCOMPARE(f.w.messenger->messages.last(), QString("'ten' is not a valid floating point value"));
         QVERIFY(f.dialog->isVisible());
         QCOMPARE(f.session().view.HingeMax, before.HingeMax);
         QCOMPARE(f.session().view.HingeMin, before.HingeMin);
         QCOMPARE(f.session().view.DeformScale, before.DeformScale);
         f.Box("Edit1")->setText("100");
-        Find<QPushButton>(f.dialog, "Button2")->click();
+        Child<QPushButton>(f.dialog, "Button2")->click();
         QCOMPARE(f.session().view.HingeMax, 0.5);
         QCOMPARE(f.session().view.HingeMin, -0.5);
         QCOMPARE(f.session().view.DeformScale, 100.0);
         // Cancel takes nothing.
         f.w.Button("ToolButton25")->click();
         f.Box("Edit1")->setText("7");
-        Find<QPushButton>(f.dialog, "Button3")->click();
+        Child<QPushButton>(f.dialog, "Button3")->click();
         QCOMPARE(f.session().view.DeformScale, 100.0);
     }
 
@@ -195,7 +186,7 @@ private slots:
         const QDir dir(f.results.path());
         Write(dir, "ele0_secs.out", "1 0.5 0.001 2 0 0.25 0.002 3 0\n");
         Write(dir, "ele0_secn.out", "1 -0.75 0.003 4 0 0.125 0.004 5 0\n");
-        Find<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(1); // "Curvature Kz"
+        Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(1); // "Curvature Kz"
         f.Load("Button4");
         const Model& model = f.session().model;
         QCOMPARE(model.Frames[1].sectionResultI, 0.001);
@@ -204,7 +195,7 @@ private slots:
         QCOMPARE(f.Box("Edit3")->text(), QString("0.004"));
         QCOMPARE(f.Box("Edit4")->text(), QString("0")); // the elastic beam counts with its 0
         QCOMPARE(f.session().view.HingeMax, 0.004);
-        Find<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0);
+        Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0);
         f.Load("Button4");
         QCOMPARE(f.Box("Edit3")->text(), QString("0.5"));
         QCOMPARE(f.Box("Edit4")->text(), QString("-0.75"));
@@ -220,18 +211,18 @@ private slots:
         f.Box("Edit5")->setText("2");
         f.Load("Button5");
         QCOMPARE(f.session().model.Joints[3].dispX, 3.0);
-        auto* periods = Find<QListWidget>(f.dialog, "PeriodList");
+        auto* periods = Child<QListWidget>(f.dialog, "PeriodList");
         QCOMPARE(periods->count(), 2);
         QCOMPARE(periods->item(0)->text(), QString("Mode 1: T = 1")); // 2 pi / sqrt(4 pi^2)
         QCOMPARE(periods->item(1)->text(), QString("Mode 2: T = 0.5"));
         QCOMPARE(periods->currentRow(), 1);
-        QCOMPARE(Find<QLabel>(f.dialog, "LoadedLabel")->text().left(12), QString("Mode shape 2"));
+        QCOMPARE(Child<QLabel>(f.dialog, "LoadedLabel")->text().left(12), QString("Mode shape 2"));
     }
 
     void animationPlaysTheStepsAndSwingsAMode()
     {
         ResultsFixture f;
-        auto* animate = Find<QPushButton>(f.dialog, "AnimateButton");
+        auto* animate = Child<QPushButton>(f.dialog, "AnimateButton");
         animate->click(); // nothing loaded yet
         QVERIFY(!animate->isChecked());
         QVERIFY(f.w.messenger->messages.last().startsWith("Load node displacements or a mode shape first"));
@@ -273,7 +264,7 @@ private slots:
     {
         ResultsFixture f;
         f.Load("Button1");
-        Find<QPushButton>(f.dialog, "Button2")->click();
+        Child<QPushButton>(f.dialog, "Button2")->click();
         f.session().view.HingeMax = 2;
         f.w.Button("ToolButton27")->click();
         for (std::int32_t k = 1; k <= 4; ++k)
