@@ -195,6 +195,20 @@ private slots:
         QCOMPARE(f.Box("Edit3")->text(), QString("0.004"));
         QCOMPARE(f.Box("Edit4")->text(), QString("0")); // the elastic beam counts with its 0
         QCOMPARE(f.session().view.HingeMax, 0.004);
+        // OK draws the discs in the classes of t = value / 0.004, halves to even: 0.25 gives class 2.
+        f.session().view.LayerFlags.ShowHingeCircles = true;
+        f.w->ShowStandardView(StandardView::XZ); // the portal's plane
+        Child<QPushButton>(f.dialog, "Button2")->click();
+        const auto disc = [&](std::int32_t frame, bool atI) {
+            const Frame& r = model.Frames[frame];
+            return atI ? f.w.PixelAt(r.hingeIScreenX, r.hingeIScreenY) : f.w.PixelAt(r.hingeJScreenX, r.hingeJScreenY);
+        };
+        QCOMPARE(disc(1, true), QColor(255, 255, 0)); // 0.001: t = 0.25, class 2
+        QCOMPARE(disc(1, false), QColor(0, 255, 255)); // 0.003: t = 0.75, class 4
+        QCOMPARE(disc(3, true), QColor(0, 255, 0));    // 0.002: class 3
+        QCOMPARE(disc(3, false), QColor(255, 0, 255)); // 0.004: class 6
+        QCOMPARE(disc(2, true), QColor(255, 0, 0));    // the elastic beam's 0: class 1
+        f.w.Button("ToolButton25")->click();
         Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0);
         f.Load("Button4");
         QCOMPARE(f.Box("Edit3")->text(), QString("0.5"));
