@@ -66,7 +66,9 @@ void ConvertFields(std::span<const std::string_view> fields, const RecorderFile&
                           + object + "s " + std::to_string(first) + " to " + std::to_string(last) + " need "
                           + std::to_string(needed) + " (" + rule + "): ";
     if (actual > needed) {
-        message += std::to_string(actual - needed) + " values are left after " + object + " " + std::to_string(last);
+        const std::size_t left = actual - needed;
+        message += std::to_string(left) + (left == 1 ? " value is" : " values are") + " left after " + object + " "
+                   + std::to_string(last);
     } else {
         std::size_t sum = 0;
         std::int32_t k = first;

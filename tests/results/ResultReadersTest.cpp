@@ -110,8 +110,8 @@ TEST(ReadNodeDisplacements, BadFilesAreNamedWithLineFieldAndJoint)
     EXPECT_EQ(load(1), node1 + ", line 1 holds 4 values after the time, but joints 101 to 102 need 6 (3 each): the "
                                "values run out at joint 102. Were the results written for this model and these settings?");
     WriteWholeFile(node1, "1 0 0 0 1 1 1 9\n");
-    EXPECT_THAT(load(1), HasSubstr("holds 7 values after the time, but joints 101 to 102 need 6 (3 each): 1 values "
-                                   "are left after joint 102"));
+    EXPECT_THAT(load(1), HasSubstr("holds 7 values after the time, but joints 101 to 102 need 6 (3 each): 1 value is "
+                                   "left after joint 102"));
 
     WriteWholeFile(node0, "");
     EXPECT_EQ(load(std::nullopt), node0 + " holds no steps: the solver recorded nothing");
