@@ -149,27 +149,30 @@ SectionResults ReadSectionDeformations(const std::string& folder, const Model& m
     results.atJ.assign(static_cast<std::size_t>(n), 0.0);
     if (n == 0)
         return results;
-    std::vector<std::int32_t> perFrame(static_cast<std::size_t>(n));
-    for (std::int32_t k = 1; k <= n; ++k)
-        perFrame[static_cast<std::size_t>(k - 1)] = SectionDeformationsPerSection(model, analysis, k);
-    if (std::all_of(perFrame.begin(), perFrame.end(), [](std::int32_t c) { return c == 0; }))
+    // Values per frame in the file of the first and of the last section.
+    const std::int32_t lastSection = analysis.IntegrationPoints;
+    std::vector<std::int32_t> atFirst(static_cast<std::size_t>(n)), atLast(static_cast<std::size_t>(n));
+    for (std::int32_t k = 1; k <= n; ++k) {
+        atFirst[static_cast<std::size_t>(k - 1)] = SectionDeformationCount(model, analysis, k, 1);
+        atLast[static_cast<std::size_t>(k - 1)] = SectionDeformationCount(model, analysis, k, lastSection);
+    }
+    if (std::all_of(atFirst.begin(), atFirst.end(), [](std::int32_t c) { return c == 0; }))
         throw Error("None of the " + std::to_string(n)
-                    + " frames is a nonlinear or displacement beam-column with integration sections: there are no "
-                      "section deformations to read");
-    const std::string rule = analysis.UseAggregator != 0
-                                 ? "7 for each aggregated section of a nonlinear or displacement beam-column, none for "
-                                   "the other frames"
-                                 : "4 for each section of a nonlinear or displacement beam-column, none for the other "
-                                   "frames";
+                    + " frames is a beam-column or truss with sections: there are no section deformations to read");
+    const std::string rule = std::string(analysis.UseAggregator != 0 ? "7 for each aggregated section"
+                                                                      : "4 for each section")
+                             + " of a nonlinear or displacement beam-column, 4 for section 1 of a truss, none for the "
+                               "other frames";
     std::string buffer;
     std::vector<std::string_view> fields;
     std::vector<double> values;
     bool first = true;
     for (const RecorderFileGroup& g : ElementFileGroups(n)) {
-        const auto strides = std::span<const std::int32_t>(perFrame).subspan(static_cast<std::size_t>(g.first - 1),
-                                                                              static_cast<std::size_t>(g.last - g.first + 1));
-        const std::size_t needed = std::accumulate(strides.begin(), strides.end(), std::size_t{0});
         for (const bool atI : {true, false}) {
+            const auto strides = std::span<const std::int32_t>(atI ? atFirst : atLast)
+                                     .subspan(static_cast<std::size_t>(g.first - 1),
+                                              static_cast<std::size_t>(g.last - g.first + 1));
+            const std::size_t needed = std::accumulate(strides.begin(), strides.end(), std::size_t{0});
             const RecorderFile& file =
                 files.Open(InFolder(folder, atI ? FirstSectionFileName(g.fileNumber) : LastSectionFileName(g.fileNumber)));
             if (first) {
@@ -201,6 +204,10 @@ SectionResults ReadSectionDeformations(const std::string& folder, const Model& m
             }
         }
     }
+    // A truss has its one section along its length: the last end shows it too.
+    for (std::size_t k = 0; k < atFirst.size(); ++k)
+        if (atFirst[k] > 0 && atLast[k] == 0)
+            results.atJ[k] = results.atI[k];
     double maximum = results.atI[0], minimum = results.atI[0];
     for (std::size_t k = 0; k < results.atI.size(); ++k) {
         maximum = std::max({maximum, results.atI[k], results.atJ[k]});

@@ -51,10 +51,11 @@ JointResults ReadNodeDisplacements(const std::string& folder, const Model& model
 // eigen%d_node%d.out of mode `mode`: its first line.
 JointResults ReadModeShape(const std::string& folder, const Model& model, std::int32_t mode, RecorderFileCache& files);
 
-// ele%d_secs.out and ele%d_secn.out. Only nonlinear and displacement
-// beam-columns write values, 4 per section (7 with aggregated sections): the
-// settings must be those the script was generated with. Raises Error when no
-// frame of the model has sections.
+// ele%d_secs.out and ele%d_secn.out (sections 1 and IntegrationPoints).
+// Nonlinear and displacement beam-columns write 4 values per section (7 with
+// aggregated sections), trusses 4 for section 1 only (their one section, which
+// both ends then show), other frames none: the settings must be those the
+// script was generated with. Raises Error when no frame has sections.
 SectionResults ReadSectionDeformations(const std::string& folder, const Model& model, const AnalysisSettings& analysis,
                                        SectionQuantity quantity, StepChoice step, RecorderFileCache& files);
 

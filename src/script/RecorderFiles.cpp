@@ -53,17 +53,22 @@ std::string LastSectionFileName(std::int32_t fileNumber)
     return "ele" + std::to_string(fileNumber) + "_secn.out";
 }
 
-std::int32_t SectionDeformationsPerSection(const Model& model, const AnalysisSettings& analysis, std::int32_t frame)
+std::int32_t SectionDeformationCount(const Model& model, const AnalysisSettings& analysis, std::int32_t frame,
+                                     std::int32_t sectionNumber)
 {
     const std::int32_t section = model.Frames.At(frame).section;
     if (!model.FrameSections.Contains(section))
         return 0;
-    const std::int32_t kind = model.FrameSections[section].elementKind;
-    if (kind != kNonlinearBeamColumn && kind != kDispBeamColumn)
-        return 0;
-    if (analysis.IntegrationPoints < 1)
-        return 0; // the element has no section to record
-    return kFiberSectionDeformations + (analysis.UseAggregator != 0 ? kAggregatorDeformations : 0);
+    switch (model.FrameSections[section].elementKind) {
+    case kNonlinearBeamColumn:
+    case kDispBeamColumn:
+        if (sectionNumber < 1 || sectionNumber > analysis.IntegrationPoints)
+            return 0;
+        return kFiberSectionDeformations + (analysis.UseAggregator != 0 ? kAggregatorDeformations : 0);
+    case kTruss:
+    case kCorotTruss: return sectionNumber == 1 ? kFiberSectionDeformations : 0;
+    default: return 0;
+    }
 }
 
 } // namespace mirelo

@@ -13,11 +13,13 @@
 namespace mirelo {
 namespace {
 
-// Runs an example whose script must reach its end.
+// Runs an example model, or one of the test data, whose script must reach its end.
 test::SolverRun RunExample(const test::TempDir& dir, const std::string& example,
                            const std::vector<std::pair<std::string, std::string>>& settings)
 {
-    test::SolverRun run = test::RunExampleInSolver(example, dir.path(), settings);
+    const std::filesystem::path data = test::SourceDir() / "tests" / "results" / "data" / example;
+    test::SolverRun run =
+        test::RunModelInSolver(std::filesystem::exists(data) ? data : test::ExamplePath(example), dir.path(), settings);
     EXPECT_TRUE(run.reachedEnd) << run.log;
     return run;
 }
@@ -148,6 +150,27 @@ TEST_F(RealSolver, SectionDeformationsOfElasticAndNonlinearFramesWithAndWithoutT
             EXPECT_NE(std::string(e.what()).find(dir.File("ele0_secs.out") + ", line 1 holds"), std::string::npos)
                 << e.what();
         }
+    }
+}
+
+TEST_F(RealSolver, ATrussRecordsItsOneSectionAndAFrameWithoutElementNothing)
+{
+    // Nonlinear column, truss, a frame without section (no element), elastic beam.
+    for (const char* points : {"2", "5"}) {
+        const test::TempDir dir;
+        const test::SolverRun run = RunExample(dir, "column-truss.s2k",
+                                               {{"LoadSteps", "2"}, {"RecordSectionDeformation", "1"},
+                                                {"IntegrationPoints", points}});
+        const std::vector<double> first = NumbersOfLine(dir.File(FirstSectionFileName(0)), 2);
+        const std::vector<double> last = NumbersOfLine(dir.File(LastSectionFileName(0)), 2);
+        ASSERT_EQ(first.size(), 1 + 4 + 4u) << "column and truss at section 1";
+        ASSERT_EQ(last.size(), 1 + 4u) << "only the column has a last section";
+        RecorderFileCache files;
+        const SectionResults r =
+            ReadSectionDeformations(dir.path().string(), run.model, run.analysis, SectionQuantity::AxialStrain, 2, files);
+        EXPECT_EQ(r.atI, (std::vector<double>{first[1], first[5], 0, 0}));
+        EXPECT_EQ(r.atJ, (std::vector<double>{last[1], first[5], 0, 0})); // the truss's one section at both ends
+        EXPECT_NE(first[5], 0) << "the truss is strained";
     }
 }
 

@@ -163,7 +163,8 @@ void WriteSectionFiles(const test::TempDir& dir, const Model& model, const Analy
             for (std::int64_t s = 1; s <= steps; ++s) {
                 text += std::to_string(s);
                 for (std::int32_t k = g.first; k <= g.last; ++k)
-                    for (std::int32_t d = 1; d <= SectionDeformationsPerSection(model, analysis, k); ++d)
+                    for (std::int32_t d = 1;
+                         d <= SectionDeformationCount(model, analysis, k, end == 0 ? 1 : analysis.IntegrationPoints); ++d)
                         text += " " + FormatGeneral(SectionValue(k, end, d, s));
                 text += "\n";
             }
@@ -172,7 +173,7 @@ void WriteSectionFiles(const test::TempDir& dir, const Model& model, const Analy
         }
 }
 
-TEST(ReadSectionDeformations, OnlyBeamColumnsWithSectionsHoldValuesWithAndWithoutTheAggregator)
+TEST(ReadSectionDeformations, EveryFrameKindGivesWhatTheSolverWritesWithAndWithoutTheAggregator)
 {
     // Elastic, nonlinear, displacement, hinges, truss, corotational truss, spring, none.
     std::vector<std::int32_t> kinds = {1, 2, 3, 4, 5, 6, 7, 0};
@@ -191,8 +192,11 @@ TEST(ReadSectionDeformations, OnlyBeamColumnsWithSectionsHoldValuesWithAndWithou
             const auto d = static_cast<std::int32_t>(q);
             double maximum = -1e300, minimum = 1e300;
             for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
-                const bool hasSections = kinds[static_cast<std::size_t>(k - 1)] == 2 || kinds[static_cast<std::size_t>(k - 1)] == 3;
-                const double i = hasSections ? SectionValue(k, 0, d, 2) : 0, j = hasSections ? SectionValue(k, 1, d, 2) : 0;
+                const std::int32_t kind = kinds[static_cast<std::size_t>(k - 1)];
+                const bool beamColumn = kind == 2 || kind == 3, truss = kind == 5 || kind == 6;
+                // A truss writes its one section in the first file only; both ends show it.
+                const double i = beamColumn || truss ? SectionValue(k, 0, d, 2) : 0;
+                const double j = beamColumn ? SectionValue(k, 1, d, 2) : i;
                 ASSERT_EQ(r.atI[static_cast<std::size_t>(k - 1)], i) << "frame " << k << " aggregator " << aggregator;
                 ASSERT_EQ(r.atJ[static_cast<std::size_t>(k - 1)], j) << "frame " << k;
                 maximum = std::max({maximum, i, j});
@@ -215,19 +219,20 @@ TEST(ReadSectionDeformations, ALineThatDoesNotFitTheModelNamesFileLineAndFrame)
     EXPECT_EQ(FailureOf([&] { ReadSectionDeformations(folder, model, analysis, SectionQuantity::AxialStrain, 1, files); }),
               dir.File("ele0_secs.out")
                   + ", line 1 holds 12 values after the time, but frames 1 to 4 need 21 (7 for each aggregated section "
-                    "of a nonlinear or displacement beam-column, none for the other frames): the values run out at "
-                    "frame 3. Were the results written for this model and these settings?");
+                    "of a nonlinear or displacement beam-column, 4 for section 1 of a truss, none for the other "
+                    "frames): the values run out at frame 3. Were the results written for this model and these "
+                    "settings?");
     analysis.UseAggregator = kFlagOff;
     WriteWholeFile(dir.File("ele0_secn.out"), "1 1 2 3 4 5 6 7 8 9 10 11 x\n");
     EXPECT_EQ(FailureOf([&] { ReadSectionDeformations(folder, model, analysis, SectionQuantity::CurvatureY, 1, files); }),
               "'x' is not a valid floating point value (" + dir.File("ele0_secn.out")
                   + ", line 1, field 13: frame 4, deformation 4)");
     EXPECT_EQ(FailureOf([&] {
-                  ReadSectionDeformations(folder, FramesOfKinds({1, 5, 0}), analysis, SectionQuantity::AxialStrain, 1,
-                                          files);
+                  ReadSectionDeformations(folder, FramesOfKinds({1, 4, 7, 0}), analysis, SectionQuantity::AxialStrain,
+                                          1, files);
               }),
-              "None of the 3 frames is a nonlinear or displacement beam-column with integration sections: there are "
-              "no section deformations to read");
+              "None of the 4 frames is a beam-column or truss with sections: there are no section deformations to "
+              "read");
     // No frames: nothing to read, and no colour range.
     const SectionResults none =
         ReadSectionDeformations(folder, Model(), analysis, SectionQuantity::AxialStrain, 1, files);

@@ -35,17 +35,17 @@ struct SolverRun {
     bool reachedEnd = false; // the script ran to its last line without a warning
 };
 
-// Imports an example model, generates its script with the settings given by
-// name into `folder` as model.tcl, and runs the solver there as the program
-// does: the script's folder as working directory.
-inline SolverRun RunExampleInSolver(const std::string& example, const std::filesystem::path& folder,
-                                    const std::vector<std::pair<std::string, std::string>>& settings)
+// Imports an s2k model, generates its script with the settings given by name
+// into `folder` as model.tcl, and runs the solver there as the program does:
+// the script's folder as working directory.
+inline SolverRun RunModelInSolver(const std::filesystem::path& s2k, const std::filesystem::path& folder,
+                                  const std::vector<std::pair<std::string, std::string>>& settings)
 {
     SolverRun run;
     RecorderSettings recorder;
     for (const auto& [name, value] : settings)
         SetSetting(run.analysis, recorder, name, value);
-    run.model = ImportS2kFile((std::filesystem::path(MIRELO_SOURCE_DIR) / "examples" / example).string()).model;
+    run.model = ImportS2kFile(s2k.string()).model;
     ScriptResult script = GenerateScript(run.model, run.analysis, recorder);
     script.lines.Append("puts \"SCRIPT-END\"");
     SaveTextLines((folder / "model.tcl").string(), script.lines);

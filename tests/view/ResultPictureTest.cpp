@@ -59,7 +59,7 @@ private slots:
         if (!SolverPresent())
             QSKIP("OpenSees not found (set MIRELO_TEST_OPENSEES): the real-solver picture is skipped");
         QTemporaryDir dir;
-        SolverRun run = RunExampleInSolver("portal-frame-spring-bases.s2k", dir.path().toStdString(),
+        SolverRun run = RunModelInSolver(MIRELO_SOURCE_DIR "/examples/portal-frame-spring-bases.s2k", dir.path().toStdString(),
                                            {{"AnalysisType", "1"}, {"LoadCase", "2"}, {"LoadSteps", "4"}});
         QVERIFY2(run.reachedEnd, run.log.c_str());
         RecorderFileCache files;
