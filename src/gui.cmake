@@ -28,7 +28,19 @@ add_library(mirelo_app STATIC ${MIRELO_APP_SOURCES} ${MIRELO_APP_RESOURCES})
 set_target_properties(mirelo_app PROPERTIES AUTOMOC ON AUTORCC ON)
 target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets)
 target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
+# A program run from its build tree finds the tutorial in the sources as well.
+target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(mirelo PRIVATE mirelo_app)
 target_compile_options(mirelo PRIVATE ${MIRELO_WARNINGS})
+
+# The tutorial ships beside the program (build tree) and in the shared-data
+# folder of an installation, where Help > Mirelo Tutorial looks for it.
+file(GLOB MIRELO_TUTORIAL_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.html ${CMAKE_SOURCE_DIR}/docs/*.png)
+foreach(page IN LISTS MIRELO_TUTORIAL_FILES)
+  get_filename_component(name ${page} NAME)
+  configure_file(${page} ${CMAKE_BINARY_DIR}/docs/${name} COPYONLY)
+endforeach()
+install(TARGETS mirelo mirelo-cli RUNTIME DESTINATION bin)
+install(FILES ${MIRELO_TUTORIAL_FILES} DESTINATION share/doc/mirelo)

@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/DisplayText.h"
 #include "app/DrawingArea.h"
+#include "app/HelpLinks.h"
 #include "app/ModelStatusBar.h"
 #include "app/ResultLoading.h"
+#include "app/SolverSettingDialog.h"
 #include "app/WaitCursor.h"
 #include "convert/V14ConverterDialog.h"
 #include "model/ImportS2k.h"
@@ -33,6 +36,7 @@ namespace {
 
 const char* const kS2kFilter = "s2k file|*.s2k";
 const char* const kProgramName = "Mirelo";
+const char* const kTclFilter = "tcl file|*.tcl";
 
 // The one local s2k file a drag carries, or an empty text.
 QString DroppedS2kFile(const QMimeData* data)
@@ -91,6 +95,9 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
     v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
     resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, this);
+    solverSettingDialog_ = new SolverSettingDialog(*fileChooser_, *this, this);
+    aboutDialog_ = new AboutDialog(this);
+    urlOpener_ = std::make_unique<DesktopUrlOpener>();
 
     BuildToolBar();
     BuildMenus();
@@ -147,7 +154,7 @@ void MainWindow::ShowPlaneStatus()
     statusBar_->SetPlaneText(PlaneStatusText(session_.model, session_.view));
 }
 
-void MainWindow::ShowDialog(QDialog* dialog)
+void MainWindow::ShowDialog(QWidget* dialog)
 {
     dialog->show();
     dialog->raise();
@@ -246,6 +253,41 @@ void MainWindow::ShowStandardView(StandardView which)
 }
 
 void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
+// The solver is looked for before the script is asked for, so a missing solver
+// costs the user no choosing. Every run has its own window.
+void MainWindow::ToolButton26Click()
+{
+    const SolverLocation solver = FindSolver(CurrentSolverSearch());
+    const std::optional<QString> script = fileChooser_->OpenFile(kTclFilter);
+    if (!script)
+        return;
+    auto window = std::make_unique<SolverWindow>(solver, *script, loadLastStep_, *this, this);
+    window->Start();
+    ShowDialog(window.release());
+}
+
+void MainWindow::Manuel1Click()
+{
+    OpenTutorial(*urlOpener_, QCoreApplication::applicationDirPath());
+}
+
+void MainWindow::About1Click()
+{
+    ShowDialog(aboutDialog_);
+}
+
+void MainWindow::ShowSolverSetting()
+{
+    solverSettingDialog_->Reload();
+    ShowDialog(solverSettingDialog_);
+}
+
+void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
+{
+    urlOpener_ = std::move(opener);
+}
+
+void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y, modifiers)); });
 }

@@ -5,6 +5,7 @@
 #include "app/Messenger.h"
 #include "app/RecentFiles.h"
 #include "app/Session.h"
+#include "app/SolverWindow.h"
 #include "view/Navigation.h"
 
 #include <QMainWindow>
@@ -18,12 +19,15 @@ class QToolBar;
 
 namespace mirelo {
 
+class AboutDialog;
 class DrawingArea;
 class FramePropertiesDialog;
 class LoadDisplayDialog;
 class ModelStatusBar;
 class V14ConverterDialog;
 class ResultsDialog;
+class SolverSettingDialog;
+class UrlOpener;
 class ViewOptionDialog;
 enum class ToolbarPicture;
 
@@ -62,6 +66,17 @@ public:
     // "File > Export Picture": the drawing area as a PNG file.
     void ExportPicture();
     void ExportPicturePath(const QString& path);
+    void ToolButton26Click(); // "Run OpenSEES": choose a script and run the solver on it
+
+    // The Help menu and the solver's setting.
+    void Manuel1Click(); // "Mirelo Tutorial"
+    void About1Click();
+    void ShowSolverSetting();
+
+    // Replaces how pages are opened (tests keep the browser closed).
+    void SetUrlOpener(std::unique_ptr<UrlOpener> opener);
+    // What the solver window's "Load Last Step" runs; without one it offers no load.
+    void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
     // (MainWindowViewCommands.cpp).
@@ -102,8 +117,9 @@ private:
                        std::function<void()> command, bool longRunning = true);
     void AddMenuItem(QMenu* menu, const char* name, const QString& caption, const char* button,
                      const QKeySequence& shortcut = {});
+    void AddMenuCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> command);
     void Run(const std::function<void()>& command, bool busy);
-    void ShowDialog(QDialog* dialog);
+    void ShowDialog(QWidget* dialog);
     void Apply(const ViewReaction& reaction);
     ViewArea Area();
 
@@ -117,6 +133,10 @@ private:
     FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
     V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
     ResultsDialog* resultsDialog_ = nullptr;                 // TForm10
+    SolverSettingDialog* solverSettingDialog_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+    std::unique_ptr<UrlOpener> urlOpener_;
+    LoadLastStepHook loadLastStep_;
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

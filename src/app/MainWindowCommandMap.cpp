@@ -49,7 +49,7 @@ void MainWindow::BuildToolBar()
     AddToolButton(toolBar, "ToolButton19", P::Analysis, "Analysis Case", nullptr);
     AddToolButton(toolBar, "ToolButton24", P::Recorder, "Recorder Setting", nullptr);
     AddToolButton(toolBar, "ToolButton8", P::Script, "OpenSEES tcl File", nullptr);
-    AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", nullptr);
+    AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", [this] { ToolButton26Click(); }, false);
     AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", [this] { ToolButton27Click(); });
     AddToolButton(toolBar, "ToolButton25", P::Results, "Deformation", show(resultsDialog_), false);
 }
@@ -84,6 +84,14 @@ void MainWindow::AddMenuItem(QMenu* menu, const char* name, const QString& capti
     QAction* action = target->second;
     item->setEnabled(action->isEnabled());
     connect(item, &QAction::triggered, action, &QAction::trigger);
+}
+
+// A menu item of its own, without a tool button.
+void MainWindow::AddMenuCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> command)
+{
+    auto* item = menu->addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
 }
 
 void MainWindow::BuildMenus()
@@ -131,6 +139,7 @@ void MainWindow::BuildMenus()
     AddMenuItem(script, "OpenSEEStclFile1", "OpenSEES tcl File", "ToolButton8");
     script->addSeparator();
     AddMenuItem(script, "RunOpenSEES1", "Run OpenSEES", "ToolButton26");
+    AddMenuCommand(script, "SolverSetting1", "Solver Setting", [this] { ShowSolverSetting(); });
 
     QMenu* post = bar->addMenu("Post");
     post->setObjectName("Post1");
@@ -139,9 +148,9 @@ void MainWindow::BuildMenus()
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("Help1");
-    AddMenuItem(help, "Manuel1", "Mirelo Tutorial", nullptr);
+    AddMenuCommand(help, "Manuel1", "Mirelo Tutorial", [this] { Manuel1Click(); });
     help->addSeparator();
-    AddMenuItem(help, "About1", "About", nullptr);
+    AddMenuCommand(help, "About1", "About", [this] { About1Click(); });
 }
 
 } // namespace mirelo
