@@ -98,6 +98,10 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     solverSettingDialog_ = new SolverSettingDialog(*fileChooser_, *this, this);
     aboutDialog_ = new AboutDialog(this);
     urlOpener_ = std::make_unique<DesktopUrlOpener>();
+    loadLastStep_ = [this](const QString& folder) {
+        LoadLastStepResults(session_, QFile::encodeName(folder).toStdString());
+        Redraw();
+    };
 
     BuildToolBar();
     BuildMenus();

@@ -75,7 +75,8 @@ public:
 
     // Replaces how pages are opened (tests keep the browser closed).
     void SetUrlOpener(std::unique_ptr<UrlOpener> opener);
-    // What the solver window's "Load Last Step" runs; without one it offers no load.
+    // What the solver window's "Load Last Step" runs (the session's last-step load
+    // and a redraw unless replaced); without one it offers no load.
     void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
