@@ -224,6 +224,50 @@ private slots:
         QCOMPARE(SolverVerdict(outcome), text);
     }
 
+    // Lines come whole from both channels, however the solver cuts its writes;
+    // CR LF ends are dropped, a last line without an end still counts, and the
+    // marker line says the end was reached without being shown.
+    void solverRunDeliversWholeLines()
+    {
+        QTemporaryDir dir;
+        const QString solver = dir.filePath("fake-solver");
+        QFile program(solver);
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.write("#!/bin/sh\n"
+                      "printf 'par' >&2; sleep 0.2; printf 'tial\\r\\nWARNING two\\n' >&2\n"
+                      "printf 'on stdout\\n'\n"
+                      "printf '%s\\n' \"$(tail -n 1 \"$1\")\" | sed 's/^puts \"//; s/\"$//' >&2\n"
+                      "printf 'no end' >&2\n");
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile script(dir.filePath("s.tcl"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("puts \"x\"\n");
+        script.close();
+
+        SolverRun run(solver, script.fileName());
+        QStringList lines;
+        QList<SolverLineKind> kinds;
+        connect(&run, &SolverRun::LineReceived, this, [&](const QString& line, SolverLineKind kind) {
+            lines << line;
+            kinds << kind;
+        });
+        bool finished = false;
+        connect(&run, &SolverRun::Finished, this, [&] { finished = true; });
+        run.Start();
+        QVERIFY(QTest::qWaitFor([&] { return finished; }, 20000));
+        lines.sort(); // the two channels interleave freely
+        QCOMPARE(lines, QStringList({"WARNING two", "no end", "on stdout", "partial"}));
+        QCOMPARE(kinds.count(SolverLineKind::Warning), 1);
+        const SolverOutcome& outcome = run.Outcome();
+        QVERIFY(outcome.started);
+        QVERIFY(outcome.reachedEnd);
+        QCOMPARE(outcome.warnings, 1);
+        QCOMPARE(outcome.errors, 0);
+        QVERIFY(outcome.seconds >= 0.2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // the copy is gone
+    }
+
     void elapsedText()
     {
         QCOMPARE(ElapsedText(0), QString("0.0 s"));
