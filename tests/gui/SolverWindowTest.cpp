@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppSetup.h"
+#include "app/DrawingArea.h"
 #include "app/SolverLocator.h"
 #include "app/SolverRun.h"
 #include "app/SolverSettingDialog.h"
@@ -26,6 +27,7 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include <cmath>
 #include <csignal>
 
 using namespace mirelo;
@@ -330,9 +332,18 @@ private slots:
                                                   "analyze 4\nanalyze 3\n"));
         QVERIFY(window);
         QVERIFY(WaitForEnd(window));
+        w->ShowStandardView(StandardView::XZ);
+        const QImage undeformed = w->drawingArea().Canvas().copy();
+        const std::int32_t x3 = w->session().model.Joints[3].screenX;
         QTest::mouseClick(ButtonOf(window, "LoadButton"), Qt::LeftButton);
         QVERIFY2(w.messenger->messages.isEmpty(), qPrintable(w.messenger->messages.join('\n')));
         const Model& m = w->session().model;
+        // The deformed shape is drawn at once: in the XZ view joint 3 moves
+        // right by its X displacement times the deformation scale, in pixels.
+        const ViewState& view = w->session().view;
+        QVERIFY(std::abs(m.Joints[3].screenX - x3 - m.Joints[3].dispX * view.DeformScale / view.Scale) <= 1);
+        QVERIFY(m.Joints[3].screenX - x3 >= 3);
+        QVERIFY(w->drawingArea().Canvas() != undeformed);
         for (std::int32_t j = 1; j <= 4; ++j) {
             QCOMPARE(m.Joints[j].dispX, 7 * 1 / 1000.0 + j / 1e6);
             QCOMPARE(m.Joints[j].dispY, 7 * 2 / 1000.0 + j / 1e6);
