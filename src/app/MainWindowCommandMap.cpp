@@ -102,9 +102,7 @@ void MainWindow::BuildMenus()
     QMenu* file = bar->addMenu("File");
     file->setObjectName("File1");
     AddMenuItem(file, "ImportSap2000txtfile1", "Import Sap2000 txt file", "ToolButton1", QKeySequence::Open);
-    auto* exportPicture = file->addAction("Export Picture...");
-    exportPicture->setObjectName("ExportPicture1");
-    connect(exportPicture, &QAction::triggered, this, [this] { Run([this] { ExportPicture(); }, false); });
+    AddMenuCommand(file, "ExportPicture1", "Export Picture...", [this] { ExportPicture(); });
     file->addSeparator();
     QAction* converter = file->addAction("Sap2000V14 to Sap2000 v6 (s2k)");
     converter->setObjectName("Sap2000V14toSap2000v6s2k1");
