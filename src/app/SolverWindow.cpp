@@ -22,6 +22,8 @@ namespace {
 
 // Enough for a long run; older lines scroll away beyond it.
 constexpr int kMaxOutputLines = 200000;
+// Output is shown in batches: a line at a time, a chatty solver would keep the
+// window busy long after it ended.
 constexpr int kTickMs = 100;
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
@@ -83,7 +85,7 @@ SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, 
 
     ticker_ = new QTimer(this);
     ticker_->setInterval(kTickMs);
-    connect(ticker_, &QTimer::timeout, this, &SolverWindow::ShowElapsed);
+    connect(ticker_, &QTimer::timeout, this, &SolverWindow::Tick);
     connect(run_, &SolverRun::LineReceived, this, &SolverWindow::AppendLine);
     connect(run_, &SolverRun::Finished, this, &SolverWindow::RunFinished);
     connect(stop_, &QPushButton::clicked, run_, &SolverRun::Stop);
@@ -112,31 +114,50 @@ QColor SolverWindow::MarkColour(SolverLineKind kind)
     return {};
 }
 
-// Each line is one block; a marked line carries its colour across the width.
 void SolverWindow::AppendLine(const QString& line, SolverLineKind kind)
 {
+    pending_.emplace_back(line, kind);
+}
+
+// Each line is one block; a marked line carries its colour across the width.
+// The view follows the end unless the user has scrolled up.
+void SolverWindow::ShowPendingLines()
+{
+    if (pending_.empty())
+        return;
     QScrollBar* bar = output_->verticalScrollBar();
     const bool following = bar->value() == bar->maximum();
-    output_->appendPlainText(line);
-    if (kind != SolverLineKind::Plain) {
-        QTextCursor cursor(output_->document()->lastBlock());
+    QTextCursor cursor(output_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    bool first = output_->document()->isEmpty();
+    for (const auto& [line, kind] : pending_) {
         QTextBlockFormat format;
-        format.setBackground(MarkColour(kind));
-        cursor.setBlockFormat(format);
+        if (kind != SolverLineKind::Plain)
+            format.setBackground(MarkColour(kind));
+        if (first)
+            cursor.setBlockFormat(format);
+        else
+            cursor.insertBlock(format);
+        cursor.insertText(line);
+        first = false;
     }
+    cursor.endEditBlock();
+    pending_.clear();
     if (following)
         bar->setValue(bar->maximum());
 }
 
-void SolverWindow::ShowElapsed()
+void SolverWindow::Tick()
 {
+    ShowPendingLines();
     elapsed_->setText("Elapsed: " + ElapsedText(run_->ElapsedSeconds()));
 }
 
 void SolverWindow::RunFinished()
 {
     ticker_->stop();
-    ShowElapsed();
+    Tick();
     const SolverOutcome& outcome = run_->Outcome();
     verdict_->setText(SolverVerdict(outcome)
                       + (outcome.started && loadLastStep_ ? " Load Last Step draws the last recorded step." : ""));

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -45,7 +47,8 @@ protected:
 
 private:
     void AppendLine(const QString& line, SolverLineKind kind);
-    void ShowElapsed();
+    void ShowPendingLines();
+    void Tick();
     void RunFinished();
     void LoadLastStep();
 
@@ -58,6 +61,7 @@ private:
     QPushButton* stop_;
     QPushButton* load_;
     QTimer* ticker_;
+    std::vector<std::pair<QString, SolverLineKind>> pending_; // lines not shown yet
 };
 
 } // namespace mirelo
