@@ -44,7 +44,7 @@ QString GivenSolver(const QString& path, const QString& origin)
             return inside;
     }
     throw Error(QString("The solver named by %1, \"%2\", is not a program that can be run. "
-                        "Choose OpenSees again in Gen_tcl > Solver Setting.")
+                        "Choose OpenSees in Gen_tcl > Solver Setting.")
                     .arg(origin, path)
                     .toStdString());
 }

@@ -373,6 +373,15 @@ private slots:
         QTRY_VERIFY(guard.isNull());
         QVERIFY2(::kill(pid, 0) != 0, "the solver still runs after its window closed");
         QCOMPARE(FilesIn(dir.path()), QStringList({"slow.tcl"}));
+
+        // Closing the program ends its runs too.
+        SolverWindow* another = Run(w, dir.filePath("slow.tcl"));
+        QVERIFY(another);
+        QVERIFY(QTest::qWaitFor([&] { return OutputLines(another).contains("started"); }, kRunTimeoutMs));
+        const auto second = static_cast<pid_t>(another->Run().ProcessId());
+        w.window.reset();
+        QVERIFY2(::kill(second, 0) != 0, "the solver still runs after the program closed");
+        QCOMPARE(FilesIn(dir.path()), QStringList({"slow.tcl"}));
     }
 
     // The setting is remembered, wins over the environment, and a path that
