@@ -313,13 +313,13 @@ private slots:
         ResultsFixture f;
         QTemporaryDir out;
         const QString path = QDir(out.path()).filePath("picture.png");
-        f.w.chooser->answers.push_back(path);
+        f.w.chooser->saveAnswers.push_back(path);
         f.w->findChild<QAction*>("ExportPicture1")->trigger();
         QVERIFY(f.w.messenger->messages.isEmpty());
         const QImage saved(path);
         QCOMPARE(saved.size(), f.w->drawingArea().Canvas().size());
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), f.w->drawingArea().Canvas().convertToFormat(QImage::Format_RGB32));
-        f.w.chooser->answers.push_back(QDir(out.path()).filePath("missing/folder/picture.png"));
+        f.w.chooser->saveAnswers.push_back(QDir(out.path()).filePath("missing/folder/picture.png"));
         f.w->findChild<QAction*>("ExportPicture1")->trigger();
         QVERIFY(f.w.messenger->messages.last().startsWith("Cannot open file"));
     }
