@@ -256,7 +256,6 @@ void MainWindow::ShowStandardView(StandardView which)
     Redraw();
 }
 
-void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 // The solver is looked for before the script is asked for, so a missing solver
 // costs the user no choosing. Every run has its own window.
 void MainWindow::ToolButton26Click()
@@ -291,7 +290,7 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
     urlOpener_ = std::move(opener);
 }
 
-void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y)
+void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
     RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y, modifiers)); });
 }

@@ -197,6 +197,7 @@ private slots:
         QCOMPARE(f.session().view.HingeMax, 0.004);
         // OK draws the discs in the classes of t = value / 0.004, halves to even: 0.25 gives class 2.
         f.session().view.LayerFlags.ShowHingeCircles = true;
+        f.session().view.ShowLegend = false; // it would cover the discs in the upper right
         f.w->ShowStandardView(StandardView::XZ); // the portal's plane
         Child<QPushButton>(f.dialog, "Button2")->click();
         const auto disc = [&](std::int32_t frame, bool atI) {
