@@ -29,6 +29,10 @@ Model ImportModelFile(const std::string& path);
 // names the text in the message when standard output cannot be written.
 void WriteLines(const TextLines& lines, const std::string& path, std::ostream& out, const char* what);
 
+// The text of --help: the commands, every setting and section field with its
+// caption, range or choices and start value.
+std::string UsageText();
+
 // Raised for a command line that cannot be understood; main adds the usage.
 struct UsageError {
     std::string message;

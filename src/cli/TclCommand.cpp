@@ -6,8 +6,8 @@
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
-#include "script/SettingFields.h"
-#include "sections/SectionSettingFields.h"
+#include "script/AnalysisSettings.h"
+#include "model/SectionSettings.h"
 
 #include <iostream>
 #include <ostream>

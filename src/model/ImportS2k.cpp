@@ -48,7 +48,7 @@ void LinkSpringJoints(Model& model)
 {
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
-        if (frame.section == 0 || model.FrameSections[frame.section].elementKind != kRotationalSpring)
+        if (frame.section == 0 || !IsSpring(model.FrameSections[frame.section].elementKind))
             continue;
         if (frame.releaseEnd == 2)
             model.Joints[frame.jointI].linkedJoint = frame.jointJ;

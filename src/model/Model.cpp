@@ -24,17 +24,4 @@ Palette DefaultSectionPalette()
     return p;
 }
 
-void SetSectionDialogDefaults(FrameSection& section, const LengthScale& unit)
-{
-    section.divideX = 5;
-    section.divideY = 5;
-    section.barNumX = 5;
-    section.barNumY = 5;
-    section.cover = 35.0 / unit.millimetres;
-    section.barAreaX = 1000.0 / unit.squareMillimetres;
-    section.barAreaY = section.barAreaX;
-    section.sectionUse = 2;
-    section.geomTransf = 1;
-}
-
 } // namespace mirelo

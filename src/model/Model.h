@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ElementKinds.h"
 #include "model/Table.h"
 
 #include <array>
@@ -47,19 +48,9 @@ struct Fiber {
 
 enum SectionShape : std::int32_t { kShapeNone = 0, kShapeRectangle = 1, kShapeI = 2, kShapeBox = 3, kShapePipe = 4 };
 
-enum ElementKind : std::int32_t {
-    kElasticBeamColumn = 1,
-    kNonlinearBeamColumn = 2,
-    kDispBeamColumn = 3,
-    kBeamWithHinges = 4,
-    kTruss = 5,
-    kCorotTruss = 6,
-    kRotationalSpring = 7,
-};
-
 struct FrameSection {
     std::int32_t shape = kShapeNone;
-    std::int32_t elementKind = 0;
+    std::int32_t elementKind = 0; // an ElementKind
     std::array<double, 7> dim{}; // 1..6 in file order
     std::int32_t material = 0;
     std::string name;
@@ -69,8 +60,8 @@ struct FrameSection {
     std::int32_t fiberCount = 0;
     std::int32_t divideX = 0, divideY = 0, barNumX = 0, barNumY = 0;
     double cover = 0, barAreaX = 0, barAreaY = 0;
-    std::int32_t sectionUse = 0; // 1 beam, 2 column
-    std::int32_t geomTransf = 0; // 1 Linear, 2 P-Delta, 3 Corotational
+    std::int32_t sectionUse = 0; // a SectionUse
+    std::int32_t geomTransf = 0; // a GeomTransfKind
 };
 
 // The units a model's numbers are in, as its file names them ("M", "KN");
@@ -85,12 +76,6 @@ struct LengthScale {
     double millimetres = 1;
     double squareMillimetres = 1;
 };
-
-// The mesh, bar, use and transformation settings a frame section starts with
-// (the section dialog's defaults): 5 x 5 mesh and bars, a cover of 35 mm and
-// bar areas of 1000 mm² expressed in the model's length unit, column use,
-// Linear transformation.
-void SetSectionDialogDefaults(FrameSection& section, const LengthScale& unit = {});
 
 struct Material {
     std::string name;

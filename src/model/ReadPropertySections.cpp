@@ -1,25 +1,11 @@
 // Readers of the property sections: MATERIAL, FRAME SECTION, SHELL SECTION.
 #include "model/ModelUnits.h"
 #include "model/SectionReader.h"
+#include "model/SectionSettings.h"
 
 namespace mirelo {
 
 namespace {
-
-std::int32_t ElementKindFromName(std::string_view name)
-{
-    if (name.empty())
-        return kElasticBeamColumn;
-    switch (name.front()) {
-    case 'N': return kNonlinearBeamColumn;
-    case 'D': return kDispBeamColumn;
-    case 'H': return kBeamWithHinges;
-    case 'T': return kTruss;
-    case 'C': return kCorotTruss;
-    case 'R': return kRotationalSpring;
-    default: return kElasticBeamColumn;
-    }
-}
 
 void ReadDimensions(const SectionReader& reader, FrameSection& section, int count)
 {
@@ -75,8 +61,8 @@ void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where)
         FrameSection& section = model.FrameSections[k];
         section.name = std::string(f[1]);
         section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
-        section.elementKind = ElementKindFromName(section.name);
         SetSectionDialogDefaults(section, unit);
+        section.elementKind = ElementKindFromName(section.name);
         section.material = materials.Find(f[3]);
         const std::string_view shape = f[5];
         if (shape == "R") {

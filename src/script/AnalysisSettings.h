@@ -1,6 +1,11 @@
 #pragma once
 
+#include "common/SettingDeclaration.h"
+
+#include <array>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace mirelo {
 
@@ -8,31 +13,65 @@ namespace mirelo {
 constexpr std::int32_t kFlagOn = -1;
 constexpr std::int32_t kFlagOff = 0;
 
-// The analysis the script runs and the numbers it needs. The start values are
-// those the program starts with.
+// The analysis the script runs (`AnalysisType`), with the analysis dialog's items.
+enum AnalysisKind : std::int32_t {
+    kLoadControl = 1,
+    kDisplacementControl = 2,
+    kGravityPushover = 3,
+    kModal = 4,
+    kTimeHistory = 5,
+    kGravityTimeHistory = 6,
+    kMultipleSupport = 7,
+};
+inline constexpr std::array<std::string_view, 7> kAnalysisTypeItems = {
+    "Single Load Control",   "Single Displacement Control", "Gravity+PushOver",          "Modal Analysis",
+    "Time History Analysis", "D+L+Time Hist Analysis",      "MultipleSupport Excitation"};
+
+// The analysis the script runs and the numbers it needs. A new record holds
+// the start values of the declarations below. The fields are 32-bit numbers
+// as the user or a file gave them; the generator warns about one outside its
+// range.
 struct AnalysisSettings {
-    std::int32_t RebarMaterialNo = 1;   // material of every bar fibre
-    std::int32_t IntegrationPoints = 3; // of nonlinear and displacement beam-columns
-    std::int32_t AnalysisType = 1;      // 1..7, see the analysis block
-    std::int32_t LoadCase = 1;          // 1-based case of the load-control and gravity patterns
-    std::int32_t PushoverCase = 1;      // 1-based case of the displacement-control patterns
-    std::int32_t LoadSteps = 100;
-    std::int32_t AnalysisSteps = 100;
-    double LoadFactor = 1.0;
-    double ControlDisp = 0.1;
-    std::int32_t ControlDof = 1;
-    std::int32_t ControlNode = 1;
-    std::int32_t UseAggregator = kFlagOff; // shear and torsion springs, aggregated sections
-    std::int32_t ModeCount = 12;
+    AnalysisSettings();
+
+    std::int32_t RebarMaterialNo;   // material of every bar fibre
+    std::int32_t IntegrationPoints; // of nonlinear and displacement beam-columns
+    std::int32_t AnalysisType;      // an AnalysisKind
+    std::int32_t LoadCase;          // 1-based case of the load-control and gravity patterns
+    std::int32_t PushoverCase;      // 1-based case of the displacement-control patterns
+    std::int32_t LoadSteps;
+    std::int32_t AnalysisSteps;
+    double LoadFactor;
+    double ControlDisp;
+    std::int32_t ControlDof;
+    std::int32_t ControlNode;
+    std::int32_t UseAggregator; // shear and torsion springs, aggregated sections
+    std::int32_t ModeCount;
 };
 
 // Which results the script records.
 struct RecorderSettings {
-    std::int32_t RecordNodeDisp = kFlagOn;
-    std::int32_t RecordElementForce = kFlagOff;
-    std::int32_t RecordSectionDeformation = kFlagOff;
-    std::int32_t RecordSectionStressStrain = kFlagOff; // stored and shown; records nothing
-    std::int32_t RecordModeShapes = kFlagOff;
+    RecorderSettings();
+
+    std::int32_t RecordNodeDisp;
+    std::int32_t RecordElementForce;
+    std::int32_t RecordSectionDeformation;
+    std::int32_t RecordSectionStressStrain; // stored and shown; records nothing
+    std::int32_t RecordModeShapes;
 };
+
+// Every setting of the two records, declared once: name, dialog caption,
+// start value, range or choices; in the order of the records' fields.
+std::span<const SettingField<AnalysisSettings>> AnalysisSettingFields();
+std::span<const SettingField<RecorderSettings>> RecorderSettingFields();
+
+// The declaration of the setting called `name` in either record, or nullptr.
+const SettingSpec* FindSettingSpec(std::string_view name);
+
+// Sets the field called `name` from `value`. Raises Error for an unknown name
+// or a value outside the setting's range, and ConversionError for a value that
+// is not a number; nothing changes then.
+void SetSetting(AnalysisSettings& analysis, RecorderSettings& recorder, std::string_view name,
+                std::string_view value);
 
 } // namespace mirelo

@@ -1,6 +1,8 @@
 // Geometric transformations, frame elements, shells and bricks.
 #include "script/ScriptBlocks.h"
 
+#include "model/SectionSettings.h"
+
 #include <algorithm>
 #include <set>
 #include <string>
@@ -12,9 +14,9 @@ namespace {
 std::string_view TransformationType(std::int32_t geomTransf)
 {
     switch (geomTransf) {
-    case 2: return "PDelta";
-    case 3: return "Corotational";
-    default: return "Linear"; // 1, and the zero record of a frame without section
+    case kPDelta: return "PDelta";
+    case kCorotational: return "Corotational";
+    default: return "Linear"; // kLinear, and the zero record of a frame without section
     }
 }
 
@@ -62,8 +64,8 @@ private:
 void WriteElasticBeamColumn(ScriptContext& script, std::int32_t i, const Frame& frame, const FrameSection& s)
 {
     const Material& material = script.MaterialAt(s.material);
-    script.Format("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D", i, frame.jointI,
-                  frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion, s.iy, s.iz, i);
+    script.Format("element %s %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+                  FindElementKind(kElasticBeamColumn)->tclElement, i, frame.jointI, frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion, s.iy, s.iz, i);
 }
 
 } // namespace
@@ -75,7 +77,7 @@ void WriteFrameElementBlock(ScriptContext& script)
     for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
         const Frame& frame = model.Frames[i];
         const FrameSection& s = script.FrameSectionAt(frame.section);
-        if (s.elementKind <= kBeamWithHinges)
+        if (NeedsTransformation(s.elementKind))
             script.Format("geomTransf %s %D %0.3F %0.3F %0.3F ", TransformationType(s.geomTransf), i, frame.axis2X,
                           frame.axis2Y, frame.axis2Z);
     }
@@ -87,6 +89,7 @@ void WriteFrameElementBlock(ScriptContext& script)
         const Frame& frame = model.Frames[i];
         const FrameSection& s = script.FrameSectionAt(frame.section);
         const std::int32_t sectionTag = aggregated ? 1000 + frame.section : frame.section;
+        const ElementKindInfo* kind = FindElementKind(s.elementKind);
         switch (s.elementKind) {
         case kElasticBeamColumn: WriteElasticBeamColumn(script, i, frame, s); break;
         case kBeamWithHinges:
@@ -96,25 +99,21 @@ void WriteFrameElementBlock(ScriptContext& script)
                             + " is a beam with hinges: its frames are written as elasticBeamColumn elements");
             WriteElasticBeamColumn(script, i, frame, s);
             break;
-        case kTruss: script.Format("element trussSection %d %d %d %d", i, frame.jointI, frame.jointJ, frame.section); break;
+        case kTruss:
         case kCorotTruss:
-            script.Format("element corotTrussSection %d %d %d %d", i, frame.jointI, frame.jointJ, frame.section);
+            script.Format("element %s %d %d %d %d", kind->tclElement, i, frame.jointI, frame.jointJ, frame.section);
             break;
         case kNonlinearBeamColumn:
-            warnings.BeamColumn();
-            script.Format("element nonlinearBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
-                          sectionTag, i);
-            break;
         case kDispBeamColumn:
             warnings.BeamColumn();
-            script.Format("element dispBeamColumn %d %d %d %d %d %d", i, frame.jointI, frame.jointJ, frame.segments,
-                          sectionTag, i);
+            script.Format("element %s %d %d %d %d %d %d", kind->tclElement, i, frame.jointI, frame.jointJ,
+                          frame.segments, sectionTag, i);
             break;
         case kRotationalSpring:
             if (s.material == 0 && warnings.First(frame.section))
                 script.Warn("Frame section " + s.name + " has no material: its springs name material 0");
-            script.Format("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", i, frame.jointI, frame.jointJ,
-                          s.material, s.material, s.material);
+            script.Format("element %s %d %d %d -mat %D %D %D -dir 4 5 6", kind->tclElement, i, frame.jointI,
+                          frame.jointJ, s.material, s.material, s.material);
             break;
         default:
             if (frame.section == 0)

@@ -7,16 +7,6 @@ namespace mirelo {
 
 namespace {
 
-enum AnalysisType : std::int32_t {
-    kLoadControl = 1,
-    kDisplacementControl = 2,
-    kGravityPushover = 3,
-    kModal = 4,
-    kTimeHistory = 5,
-    kGravityTimeHistory = 6,
-    kMultipleSupport = 7,
-};
-
 void Lines(ScriptContext& script, std::initializer_list<std::string_view> lines)
 {
     for (const std::string_view line : lines)

@@ -3,7 +3,6 @@
 #include "script/ScriptBlocks.h"
 
 #include "common/NumberText.h"
-#include "sections/FiberGenerator.h"
 
 #include <string>
 
@@ -75,7 +74,7 @@ void WriteFiberSectionBlock(ScriptContext& script)
         return;
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
         const std::int32_t kind = model.FrameSections[k].elementKind;
-        if (kind == kNonlinearBeamColumn || kind == kDispBeamColumn)
+        if (kind == kNonlinearBeamColumn || kind == kDispBeamColumn) // the beam-columns take aggregated sections
             script.Format("section Aggregator %D %D Vy %D Vz %D T -section %D", 1000 + k, 200 + k, 300 + k, 400 + k, k);
     }
 }

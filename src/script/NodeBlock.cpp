@@ -90,7 +90,7 @@ void WriteEqualDofBlock(ScriptContext& script)
     const Model& model = script.model;
     for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
         const Frame& frame = model.Frames[i];
-        if (script.FrameSectionAt(frame.section).elementKind != kRotationalSpring)
+        if (!IsSpring(script.FrameSectionAt(frame.section).elementKind))
             continue;
         // The retained joint is the one at the released end.
         if (frame.releaseEnd == 1)

@@ -1,6 +1,7 @@
 #include "sections/FiberGenerator.h"
 
 #include "common/Errors.h"
+#include "model/SectionSettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,7 +68,7 @@ void RectangleFibers(FrameSection& s, std::int32_t rebar)
 {
     const Real W = Dim(s, 2), D = Dim(s, 1), c = s.cover;
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY), nX = Count(s.barNumX), nY = Count(s.barNumY);
-    const bool beam = s.sectionUse == 1;
+    const bool beam = s.sectionUse == kBeamSection;
     FiberTable table(s, NX * NY + (beam ? 1 : 2) * (nX + nY));
     for (std::int64_t r = 1; r <= NY; ++r)
         for (std::int64_t k = 1; k <= NX; ++k)
@@ -130,12 +131,6 @@ void PipeFibers(FrameSection& s)
 }
 
 } // namespace
-
-bool HasFiberSection(std::int32_t elementKind)
-{
-    return elementKind == kNonlinearBeamColumn || elementKind == kDispBeamColumn || elementKind == kTruss
-        || elementKind == kCorotTruss;
-}
 
 double CornerToCornerBar(std::int32_t k, std::int32_t count, double extent, double cover)
 {

@@ -17,9 +17,6 @@ void GenerateFibers(Model& model, std::int32_t rebarMaterialNo);
 // Rebuilds one section's table, whatever its kind.
 void GenerateSectionFibers(FrameSection& section, std::int32_t rebarMaterialNo);
 
-// True for the kinds whose sections are made of fibres.
-bool HasFiberSection(std::int32_t elementKind);
-
 // Bar k (1..count) of a row spread evenly along the cover line of a face of
 // width `extent`, from corner to corner: -(extent/2 - cover) + (k - 1)(extent -
 // 2 cover)/(count - 1). A single bar stands in the middle of the row.

@@ -163,7 +163,7 @@ void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, s
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
-        if (look.elementKind != kRotationalSpring && ends)
+        if (!IsSpring(look.elementKind) && ends)
             Line(canvas, *ends.i, *ends.j);
     }
     if (selectedFrame == 0)
@@ -285,7 +285,7 @@ void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown)
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
-        if (look.elementKind != kRotationalSpring || !ends || !shown.Frame(frame))
+        if (!IsSpring(look.elementKind) || !ends || !shown.Frame(frame))
             continue;
         // Integer halves truncated toward zero; 64-bit so the sum cannot overflow.
         const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->screenX} + ends.j->screenX) / 2);

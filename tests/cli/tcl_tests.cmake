@@ -54,6 +54,7 @@ expect_run("the example block of bricks is built on nodes of three" 0
 # Errors: exit status 1, the message on standard error, nothing on standard output.
 expect_run("unknown setting" 1 "^$" "Unknown setting 'Foo'" tcl ${cantilever} --set Foo=1)
 expect_run("flag other than 0 or 1" 1 "^$" "Setting UseAggregator takes 0 or 1, not '2'" tcl ${cantilever} --set UseAggregator=2)
+expect_run("degree of freedom outside 1 to 6" 1 "^$" "Setting ControlDof takes 1 to 6, not '7'" tcl ${cantilever} --set ControlDof=7)
 expect_run("setting that is not a number" 1 "^$" "'many' is not a valid integer value" tcl ${cantilever} --set LoadSteps=many)
 expect_run("setting without value" 1 "^$" "--set takes Name=Value, not 'LoadSteps'" tcl ${cantilever} --set LoadSteps)
 expect_run("zero load steps" 1 "^$" "Floating point division by zero" tcl ${cantilever} --set LoadSteps=0)

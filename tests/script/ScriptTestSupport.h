@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "model/SectionSettings.h"
 #include "script/AnalysisSettings.h"
 #include "script/ScriptBlocks.h"
 #include "script/ScriptGenerator.h"
@@ -94,13 +95,13 @@ inline FrameSection DefaultSection(std::string name, std::int32_t kind, std::int
                                    std::int32_t material = 1)
 {
     FrameSection s;
+    SetSectionDialogDefaults(s);
     s.name = std::move(name);
     s.elementKind = kind;
     s.shape = shape;
     s.dim[1] = dim1;
     s.dim[2] = dim2;
     s.material = material;
-    SetSectionDialogDefaults(s);
     if (shape == kShapePipe)
         s.divideX = 20;
     return s;

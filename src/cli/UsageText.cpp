@@ -1,0 +1,96 @@
+// The usage text, with the settings and section fields listed from their
+// declarations.
+#include "cli/Commands.h"
+
+#include "common/NumberText.h"
+#include "model/SectionSettings.h"
+#include "script/AnalysisSettings.h"
+
+#include <string>
+
+namespace mirelo::cli {
+
+namespace {
+
+const char* const kCommands =
+    "Usage: mirelo-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE.s2k      import an s2k file and print its counts, one per line\n"
+    "  tcl FILE.s2k [--set Name=Value]... [--section NAME:field=value]... [-o OUT.tcl]\n"
+    "                     write the OpenSees script of the model: to standard output\n"
+    "                     (LF line ends), or with -o to OUT.tcl (CR LF). --set sets\n"
+    "                     an analysis or recorder setting, --section a field of the\n"
+    "                     frame section NAME (lists below). Warnings go to standard\n"
+    "                     error.\n"
+    "  v14 IN.txt [-o OUT.s2k]\n"
+    "                     convert a SAP2000 V14 table file (joints, restraints, joint\n"
+    "                     forces, solids) to version-6 s2k text: to standard output\n"
+    "                     (LF line ends), or with -o to OUT.s2k (CR LF). The joint\n"
+    "                     and solid counts go to standard error.\n"
+    "  results FILE.s2k DIR [--step N | --last | --mode M] [--section axial|kz|ky]\n"
+    "                     [--set Name=Value]...\n"
+    "                     read the recorder files the model's script wrote into DIR:\n"
+    "                     \"joint K UX UY UZ\" for every joint (a load step, the last\n"
+    "                     one by default, or a mode shape), then with --section\n"
+    "                     \"frame K VI VJ\", the quantity at the first and the last\n"
+    "                     integration section of every frame; 17 significant digits.\n"
+    "                     --set gives the settings the script was generated with.\n"
+#ifdef MIRELO_CLI_PICTURE
+    "  picture FILE.s2k -o OUT.png [--view xy|xz|yz|3d] [--size WxH]\n"
+    "                     [--results DIR [--step N | --last | --mode M] [--scale S]\n"
+    "                     [--section axial|kz|ky] [--set Name=Value]...]\n"
+    "                     draw the model (XZ by default, 1024x768) as a PNG file,\n"
+    "                     deformed by the loaded results at scale S (by default the\n"
+    "                     largest displacement shows as a tenth of the model), with\n"
+    "                     the section discs when --section is given.\n"
+#endif
+    "\n"
+    "Options:\n"
+    "  --help             show this text\n"
+    "  --version          show the version\n";
+
+// "  LoadSteps   Load Steps, whole number (100)", then a list's choices one a line.
+std::string SettingLine(const SettingSpec& spec)
+{
+    std::string line = "  " + std::string(spec.name);
+    line.append(line.size() < 29 ? 29 - line.size() : 1, ' ');
+    line += std::string(spec.label);
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    switch (spec.kind) {
+    case SettingKind::Integer: {
+        const std::string range = RangeText(spec);
+        line += range.empty() ? ", whole number" : ", " + range;
+        break;
+    }
+    case SettingKind::Real: line += ", number"; break;
+    case SettingKind::Flag: line += ", 0 or 1"; break;
+    case SettingKind::Choice: line += ", one of"; break;
+    }
+    const double start = spec.kind == SettingKind::Flag ? (spec.start != 0 ? 1 : 0) : spec.start;
+    line += " (" + FormatGeneral(start) + ")\n";
+    for (std::size_t k = 0; k < spec.choices.size(); ++k)
+        line += std::string(31, ' ') + std::to_string(k + 1) + " " + std::string(spec.choices[k]) + "\n";
+    return line;
+}
+
+} // namespace
+
+std::string UsageText()
+{
+    std::string text = kCommands;
+    text += "\nSettings for --set Name=Value (start values in brackets):\n";
+    for (const auto& field : AnalysisSettingFields())
+        text += SettingLine(field.spec);
+    for (const auto& field : RecorderSettingFields())
+        text += SettingLine(field.spec);
+    text += "\nFields for --section NAME:field=value (cover and bar areas start at 35 mm and 1000 mm²\n"
+            "in the model's length unit):\n";
+    for (const auto& field : SectionSettingFields())
+        text += SettingLine(field.spec);
+    text += "\nOn an error the message goes to standard error and the exit status is 1.\n";
+    return text;
+}
+
+} // namespace mirelo::cli

@@ -1,0 +1,40 @@
+#include "model/ElementKinds.h"
+
+namespace mirelo {
+
+const ElementKindInfo* FindElementKind(std::int32_t kind)
+{
+    for (const ElementKindInfo& info : kElementKinds)
+        if (info.kind == kind)
+            return &info;
+    return nullptr;
+}
+
+ElementKind ElementKindFromName(std::string_view name)
+{
+    if (!name.empty())
+        for (const ElementKindInfo& info : kElementKinds)
+            if (info.nameLetter != '\0' && info.nameLetter == name.front())
+                return info.kind;
+    return kElasticBeamColumn;
+}
+
+bool NeedsTransformation(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info == nullptr || info->needsTransformation;
+}
+
+bool HasFiberSection(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info != nullptr && info->fiberSection;
+}
+
+bool IsSpring(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info != nullptr && info->spring;
+}
+
+} // namespace mirelo
