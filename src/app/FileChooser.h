@@ -8,7 +8,7 @@ class QWidget;
 
 namespace mirelo {
 
-// Asks the user for a file to open. The filter is written "description|pattern"
+// Asks the user for a file to open or to save. The filter is written "description|pattern"
 // (pairs may repeat: "a|*.a|b|*.b"). Commands hold this interface so tests can
 // answer without a modal dialog.
 class FileChooser {
@@ -16,7 +16,8 @@ public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(const QString& filter) = 0;
-    // A path to save to (the dialog asks before an existing file is replaced),
+    // A path to save to, exactly as the user gave it (no extension is added;
+    // the dialog asks before an existing file is replaced),
     // or nothing when the user cancels.
     virtual std::optional<QString> SaveFile(const QString& filter) = 0;
 };

@@ -11,6 +11,10 @@
 #include "convert/V14ConverterDialog.h"
 #include "model/ImportS2k.h"
 #include "results/ResultsDialog.h"
+#include "script/AnalysisDialog.h"
+#include "script/ScriptWindow.h"
+#include "sections/FrameSectionDialog.h"
+#include "sections/MaterialDialog.h"
 #include "view/FramePropertiesDialog.h"
 #include "view/LoadDisplayDialog.h"
 #include "view/PlaneStepping.h"
@@ -51,13 +55,16 @@ QString DroppedS2kFile(const QMimeData* data)
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr<Messenger> messenger)
-    : fileChooser_(std::move(fileChooser)), messenger_(std::move(messenger))
+MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr<Messenger> messenger,
+                       std::unique_ptr<ColourChooser> colourChooser)
+    : fileChooser_(std::move(fileChooser)), messenger_(std::move(messenger)), colourChooser_(std::move(colourChooser))
 {
     if (!fileChooser_)
         fileChooser_ = std::make_unique<DialogFileChooser>(this);
     if (!messenger_)
         messenger_ = std::make_unique<MessageBoxMessenger>(this);
+    if (!colourChooser_)
+        colourChooser_ = std::make_unique<DialogColourChooser>(this);
 
     setObjectName("TForm1");
     setWindowTitle(kProgramName);
@@ -90,6 +97,11 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
             RunCommand([this] { Redraw(); });
     });
 
+    frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
+    materialDialog_ = new MaterialDialog(session_, this);
+    scriptWindow_ = new ScriptWindow(session_, *this, *fileChooser_, this);
+    analysisDialog_ = new AnalysisDialog(session_, *this, this);
+    recorderDialog_ = new RecorderDialog(session_, *this, this);
     viewOptionDialog_ = new ViewOptionDialog(session_, *this, this);
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
@@ -202,6 +214,13 @@ void MainWindow::OpenS2kPath(const QString& path)
     setWindowTitle(QStringLiteral("%1 - %2").arg(kProgramName, QFileInfo(path).fileName()));
     recentFiles_.Add(path);
     RebuildRecentFilesMenu();
+    // Open windows that list the model's sections, materials or load cases show the new model.
+    if (frameSectionDialog_->isVisible())
+        frameSectionDialog_->FormShow();
+    if (materialDialog_->isVisible())
+        materialDialog_->FormShow();
+    if (analysisDialog_->isVisible())
+        analysisDialog_->FormShow();
     ShowModelCounts();
     Redraw();
     ToolButton13Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ColourChooser.h"
 #include "app/CommandHost.h"
 #include "app/FileChooser.h"
 #include "app/Messenger.h"
@@ -20,8 +21,13 @@ class QToolBar;
 namespace mirelo {
 
 class AboutDialog;
+class AnalysisDialog;
 class DrawingArea;
 class FramePropertiesDialog;
+class FrameSectionDialog;
+class MaterialDialog;
+class RecorderDialog;
+class ScriptWindow;
 class LoadDisplayDialog;
 class ModelStatusBar;
 class V14ConverterDialog;
@@ -38,9 +44,11 @@ class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
 
 public:
-    // Without a chooser or messenger the desktop's file dialog and message box are used.
+    // Without a chooser or messenger the desktop's file dialog, message box and
+    // colour dialog are used.
     explicit MainWindow(std::unique_ptr<FileChooser> fileChooser = nullptr,
-                        std::unique_ptr<Messenger> messenger = nullptr);
+                        std::unique_ptr<Messenger> messenger = nullptr,
+                        std::unique_ptr<ColourChooser> colourChooser = nullptr);
     ~MainWindow() override;
 
     Session& session() { return session_; }
@@ -127,6 +135,7 @@ private:
     Session session_;
     std::unique_ptr<FileChooser> fileChooser_;
     std::unique_ptr<Messenger> messenger_;
+    std::unique_ptr<ColourChooser> colourChooser_;
     DrawingArea* drawingArea_ = nullptr;
     ModelStatusBar* statusBar_ = nullptr;
     ViewOptionDialog* viewOptionDialog_ = nullptr;       // TForm4
@@ -138,6 +147,11 @@ private:
     AboutDialog* aboutDialog_ = nullptr;
     std::unique_ptr<UrlOpener> urlOpener_;
     LoadLastStepHook loadLastStep_;
+    FrameSectionDialog* frameSectionDialog_ = nullptr;       // TForm2
+    MaterialDialog* materialDialog_ = nullptr;               // TForm3
+    ScriptWindow* scriptWindow_ = nullptr;                   // TForm6
+    AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
+    RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

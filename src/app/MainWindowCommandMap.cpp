@@ -4,6 +4,10 @@
 
 #include "app/ToolbarIcons.h"
 #include "results/ResultsDialog.h"
+#include "script/AnalysisDialog.h"
+#include "script/ScriptWindow.h"
+#include "sections/FrameSectionDialog.h"
+#include "sections/MaterialDialog.h"
 #include "view/LoadDisplayDialog.h"
 #include "view/ViewOptionDialog.h"
 
@@ -29,8 +33,8 @@ void MainWindow::BuildToolBar()
 
     AddToolButton(toolBar, "ToolButton1", P::Open, "Import Sap2000 txt file", [this] { OpenS2kFile(); }, false);
     separator("ToolButton7");
-    AddToolButton(toolBar, "ToolButton5", P::FrameSection, "Frame Section", nullptr);
-    AddToolButton(toolBar, "ToolButton6", P::Material, "Material", nullptr);
+    AddToolButton(toolBar, "ToolButton5", P::FrameSection, "Frame Section", show(frameSectionDialog_), false);
+    AddToolButton(toolBar, "ToolButton6", P::Material, "Material", show(materialDialog_), false);
     separator("ToolButton14");
     AddToolButton(toolBar, "ToolButton10", P::XYView, "XY View", [this] { ShowStandardView(StandardView::XY); });
     AddToolButton(toolBar, "ToolButton11", P::XZView, "XZ View", [this] { ShowStandardView(StandardView::XZ); });
@@ -46,9 +50,9 @@ void MainWindow::BuildToolBar()
     AddToolButton(toolBar, "ToolButton17", P::Select, "Select Elem", mode(ArmSelect), false);
     AddToolButton(toolBar, "ToolButton30", P::Idle, "Idle (the mouse does nothing)", mode(SetIdleMode), false);
     separator("ToolButton29");
-    AddToolButton(toolBar, "ToolButton19", P::Analysis, "Analysis Case", nullptr);
-    AddToolButton(toolBar, "ToolButton24", P::Recorder, "Recorder Setting", nullptr);
-    AddToolButton(toolBar, "ToolButton8", P::Script, "OpenSEES tcl File", nullptr);
+    AddToolButton(toolBar, "ToolButton19", P::Analysis, "Analysis Case", show(analysisDialog_), false);
+    AddToolButton(toolBar, "ToolButton24", P::Recorder, "Recorder Setting", show(recorderDialog_), false);
+    AddToolButton(toolBar, "ToolButton8", P::Script, "OpenSEES tcl File", show(scriptWindow_), false);
     AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", [this] { ToolButton26Click(); }, false);
     AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", [this] { ToolButton27Click(); });
     AddToolButton(toolBar, "ToolButton25", P::Results, "Deformation", show(resultsDialog_), false);

@@ -96,7 +96,8 @@ void WriteFrameElementBlock(ScriptContext& script)
             // The section has no fibres to make hinges of: the frame stays elastic.
             if (warnings.First(frame.section))
                 script.Warn("Frame section " + s.name
-                            + " is a beam with hinges: its frames are written as elasticBeamColumn elements");
+                                + " is a beam with hinges: its frames are written as elasticBeamColumn elements",
+                            script.NextLine());
             WriteElasticBeamColumn(script, i, frame, s);
             break;
         case kTruss:
@@ -111,7 +112,8 @@ void WriteFrameElementBlock(ScriptContext& script)
             break;
         case kRotationalSpring:
             if (s.material == 0 && warnings.First(frame.section))
-                script.Warn("Frame section " + s.name + " has no material: its springs name material 0");
+                script.Warn("Frame section " + s.name + " has no material: its springs name material 0",
+                            script.NextLine());
             script.Format("element %s %d %d %d -mat %D %D %D -dir 4 5 6", kind->tclElement, i, frame.jointI,
                           frame.jointJ, s.material, s.material, s.material);
             break;
@@ -155,7 +157,8 @@ void WriteSolidElementBlock(ScriptContext& script)
         // The brick names its section number as its nD material.
         if (!script.EnsureElasticIsotropic(solid.section) && undefined.insert(solid.section).second)
             script.Warn("Solid " + std::to_string(n) + " has section number " + std::to_string(solid.section)
-                        + ", which names no material: its brick refers to an undefined nD material");
+                            + ", which names no material: its brick refers to an undefined nD material",
+                        script.NextLine());
         const auto node = [&](std::size_t c) { return script.dofs.BrickNode(solid.joints[c]); };
         script.Format("element stdBrick %D %D %D %D %D %D %D %D %D %D", firstTag + n, node(1), node(2), node(3), node(4),
                       node(5), node(6), node(7), node(8), solid.section);

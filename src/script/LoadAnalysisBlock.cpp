@@ -21,7 +21,8 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, s
     const bool known = c >= 1 && c <= model.LoadCaseCount && static_cast<std::size_t>(c) < model.LoadCaseNames.size();
     if (!known)
         script.Warn(std::string(setting) + " " + std::to_string(c) + " is not a load case of the model (it has "
-                    + std::to_string(std::max(model.LoadCaseCount, 0)) + "): its pattern has no loads");
+                        + std::to_string(std::max(model.LoadCaseCount, 0)) + "): its pattern has no loads",
+                    script.NextLine());
     const std::string_view name = known ? std::string_view(model.LoadCaseNames[static_cast<std::size_t>(c)]) : "";
     script.Format("## Load Case = %s", name);
     script.Format("pattern Plain %D Linear {", tag);

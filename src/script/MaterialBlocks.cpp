@@ -90,7 +90,8 @@ void WritePlateFiberBlock(ScriptContext& script)
         // A plate fibre wraps an nD material of the same number.
         if (!script.EnsureElasticIsotropic(section.material))
             script.Warn("Shell section " + section.name + " has no material: its plate fibre names nD material "
-                        + std::to_string(section.material) + ", which the script does not define");
+                            + std::to_string(section.material) + ", which the script does not define",
+                        script.NextLine());
         script.Format("nDMaterial PlateFiber %d %D", 600 + s, section.material);
         script.Format("section PlateFiber %d %d %0.2f", 700 + s, 600 + s, section.thickness);
     }

@@ -19,6 +19,9 @@ namespace mirelo {
 struct ScriptResult {
     TextLines lines;
     std::vector<std::string> warnings;
+    // Beside each warning, the 1-based number of the line it is about; 0 when
+    // it is about no one line.
+    std::vector<std::size_t> warningLines;
 };
 
 // One value for a placeholder of a line template.
@@ -64,7 +67,14 @@ public:
         FormatLine(pattern, values, sizeof...(Args));
     }
 
-    void Warn(std::string message) { result_.warnings.push_back(std::move(message)); }
+    // A warning, with the number of the line it is about (0: none).
+    void Warn(std::string message, std::size_t line = 0)
+    {
+        result_.warnings.push_back(std::move(message));
+        result_.warningLines.push_back(line);
+    }
+    // The number the next line appended will have.
+    std::size_t NextLine() const { return result_.lines.size() + 1; }
 
     // Records referred to by number. Number 0 reads as an empty record; a
     // number outside the table raises RangeCheckError.

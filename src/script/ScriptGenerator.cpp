@@ -44,6 +44,7 @@ void GenerateScript(Model& model, const AnalysisSettings& analysis, const Record
 {
     result.lines.Clear();
     result.warnings.clear();
+    result.warningLines.clear();
     PrepareSections(model, analysis);
     ReserveScript(model, result.lines);
     ScriptContext script(model, analysis, recorder, result);

@@ -30,13 +30,11 @@ std::int64_t Count(std::int32_t n)
 // Collects the fibres of one section in position order, from entry 1 on.
 class FiberTable {
 public:
-    FiberTable(FrameSection& section, std::int64_t expected) : section_(section)
+    explicit FiberTable(FrameSection& section) : section_(section)
     {
-        if (expected > kMaxFibersPerSection)
-            throw Error("Frame section " + section.name + " asks for " + std::to_string(expected)
-                        + " fibres; at most " + std::to_string(kMaxFibersPerSection) + " are possible");
+        CheckFiberCount(section);
         section_.fibers.assign(1, Fiber{});
-        section_.fibers.reserve(static_cast<std::size_t>(expected) + 1);
+        section_.fibers.reserve(static_cast<std::size_t>(MeshFiberCount(section)) + 1);
     }
     ~FiberTable() { section_.fiberCount = static_cast<std::int32_t>(section_.fibers.size() - 1); }
     FiberTable(const FiberTable&) = delete;
@@ -69,7 +67,7 @@ void RectangleFibers(FrameSection& s, std::int32_t rebar)
     const Real W = Dim(s, 2), D = Dim(s, 1), c = s.cover;
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY), nX = Count(s.barNumX), nY = Count(s.barNumY);
     const bool beam = s.sectionUse == kBeamSection;
-    FiberTable table(s, NX * NY + (beam ? 1 : 2) * (nX + nY));
+    FiberTable table(s);
     for (std::int64_t r = 1; r <= NY; ++r)
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-W / 2 + (k - 0.5L) * W / NX, -D / 2 + (r - 0.5L) * D / NY, (W / NX) * (D / NY), s.material);
@@ -94,7 +92,7 @@ void IShapeFibers(FrameSection& s)
 {
     const Real D = Dim(s, 1), B = Dim(s, 2), tf = Dim(s, 3), tw = Dim(s, 4);
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY);
-    FiberTable table(s, 2 * NX + NY);
+    FiberTable table(s);
     for (const Real z : {-(D / 2 - tf / 2), D / 2 - tf / 2})
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-B / 2 + (k - 0.5L) * B / NX, z, B * tf / NX, s.material);
@@ -108,7 +106,7 @@ void BoxFibers(FrameSection& s)
 {
     const Real D = Dim(s, 1), W = Dim(s, 2), a = Dim(s, 3), b = Dim(s, 4);
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY);
-    FiberTable table(s, 2 * NX + 2 * NY);
+    FiberTable table(s);
     for (const Real z : {-(D / 2 - a / 2), D / 2 - a / 2})
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-W / 2 + (k - 0.5L) * W / NX, z, W * a / NX, s.material);
@@ -121,7 +119,7 @@ void PipeFibers(FrameSection& s)
 {
     const Real D = Dim(s, 1), t = Dim(s, 2);
     const std::int64_t N = Count(s.divideX);
-    FiberTable table(s, N);
+    FiberTable table(s);
     const Real r = D / 2 - t / 2;
     for (std::int64_t k = 1; k <= N; ++k) {
         const Real theta = (k - 1) * 360.0L / N * kDegreesToRadians;
@@ -131,6 +129,26 @@ void PipeFibers(FrameSection& s)
 }
 
 } // namespace
+
+std::int64_t MeshFiberCount(const FrameSection& s)
+{
+    const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY), nX = Count(s.barNumX), nY = Count(s.barNumY);
+    switch (s.shape) {
+    case kShapeRectangle: return NX * NY + (s.sectionUse == kBeamSection ? 1 : 2) * (nX + nY);
+    case kShapeI: return 2 * NX + NY;
+    case kShapeBox: return 2 * NX + 2 * NY;
+    case kShapePipe: return NX;
+    default: return 0;
+    }
+}
+
+void CheckFiberCount(const FrameSection& section)
+{
+    const std::int64_t count = MeshFiberCount(section);
+    if (count > kMaxFibersPerSection)
+        throw Error("Frame section " + section.name + " asks for " + std::to_string(count) + " fibres; at most "
+                    + std::to_string(kMaxFibersPerSection) + " are possible");
+}
 
 double CornerToCornerBar(std::int32_t k, std::int32_t count, double extent, double cover)
 {

@@ -4,14 +4,15 @@
 
 namespace mirelo {
 
-QString DisplayText(std::string_view bytes)
+QString DisplayText(std::string_view bytes, bool* utf8)
 {
     const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(view);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(view);
+    const bool valid = !decoder.hasError();
+    if (utf8 != nullptr)
+        *utf8 = valid;
+    return valid ? text : QString::fromLatin1(view);
 }
 
 } // namespace mirelo

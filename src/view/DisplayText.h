@@ -8,6 +8,7 @@ namespace mirelo {
 
 // Names in the model are bytes as the file gave them: shown as UTF-8 when they
 // are valid UTF-8, otherwise byte for byte as Latin-1.
-QString DisplayText(std::string_view bytes);
+// `utf8`, when given, tells which of the two it was.
+QString DisplayText(std::string_view bytes, bool* utf8 = nullptr);
 
 } // namespace mirelo

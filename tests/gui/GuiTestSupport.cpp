@@ -4,6 +4,8 @@
 #include "app/ModelStatusBar.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
@@ -75,6 +77,16 @@ std::optional<QString> ScriptedFileChooser::SaveFile(const QString& filter)
     return NextAnswer(saveAnswers);
 }
 
+std::optional<std::int32_t> ScriptedColourChooser::ChooseColour(std::int32_t current)
+{
+    asked.push_back(current);
+    if (answers.empty())
+        return std::nullopt;
+    const std::int32_t answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
 void RecordingMessenger::ShowError(const QString& message)
 {
     messages << message;
@@ -101,9 +113,11 @@ TestWindow::TestWindow(bool keepSettings)
     UseTemporarySettings(keepSettings);
     auto fileChooser = std::make_unique<ScriptedFileChooser>();
     auto recorder = std::make_unique<RecordingMessenger>();
+    auto colourChooser = std::make_unique<ScriptedColourChooser>();
     chooser = fileChooser.get();
     messenger = recorder.get();
-    window = std::make_unique<MainWindow>(std::move(fileChooser), std::move(recorder));
+    colours = colourChooser.get();
+    window = std::make_unique<MainWindow>(std::move(fileChooser), std::move(recorder), std::move(colourChooser));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the main window was not exposed");
@@ -113,6 +127,25 @@ void TestWindow::OpenThroughMenu(const QString& path)
 {
     chooser->answers.push_back(path);
     window->findChild<QAction*>("ImportSap2000txtfile1")->trigger();
+}
+
+QDialog* TestWindow::Open(const char* button, const char* name)
+{
+    Button(button)->click();
+    auto* dialog = window->findChild<QDialog*>(name);
+    if (!dialog || !dialog->isVisible())
+        qFatal("%s did not open %s", button, name);
+    return dialog;
+}
+
+void Type(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    if (box->text() != text || !box->isModified())
+        qFatal("typing into %s gave '%s'", qPrintable(box->objectName()), qPrintable(box->text()));
 }
 
 QToolButton* TestWindow::Button(const char* name)

@@ -10,7 +10,10 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
+class QDialog;
+class QLineEdit;
 class QToolButton;
 
 namespace mirelo::test {
@@ -27,6 +30,14 @@ public:
     QStringList saveFilters;
 };
 
+// Answers colour requests from a queue (nothing queued: the user cancels).
+class ScriptedColourChooser : public ColourChooser {
+public:
+    std::optional<std::int32_t> ChooseColour(std::int32_t current) override;
+    std::vector<std::int32_t> answers;
+    std::vector<std::int32_t> asked; // the colour each request started from
+};
+
 // Keeps the messages instead of showing a box, and whether a wait cursor was
 // still up when a message came.
 class RecordingMessenger : public Messenger {
@@ -40,7 +51,7 @@ public:
 // whole test program, and empties them unless asked to keep them.
 void UseTemporarySettings(bool keepWhatIsThere = false);
 
-// A main window wired to the two fakes, shown and exposed on the offscreen
+// A main window wired to the three fakes, shown and exposed on the offscreen
 // screen, with settings of its own: emptied, or kept from an earlier window of
 // the same test program (a second run of the program).
 struct TestWindow {
@@ -50,6 +61,7 @@ struct TestWindow {
 
     ScriptedFileChooser* chooser;
     RecordingMessenger* messenger;
+    ScriptedColourChooser* colours;
     std::unique_ptr<MainWindow> window;
 
     // Opens a file through the File menu as a user would.
@@ -58,6 +70,8 @@ struct TestWindow {
     QString Panel(int index);
     QStringList CountPanels(); // the seven count panels 3, 5, ... 15
     QColor PixelAt(int x, int y);
+    // Shows a window through its tool button, as a user would, and returns it.
+    QDialog* Open(const char* button, const char* window);
 };
 
 // A small frame model in millimetres and newtons: four joints, two columns
@@ -77,6 +91,9 @@ private:
 };
 
 QString ExamplePath(const QString& name);
+
+// Replaces what a box holds by typing, as a user would (the box counts as changed).
+void Type(QLineEdit* box, const QString& text);
 
 // The child of `parent` with that object name; a missing one ends the test run.
 template <typename T>

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/SettingDeclaration.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+
+namespace mirelo {
+
+// How a dialog shows a real setting: "%0.3E" or the 15-digit general form.
+using RealFormat = std::string (*)(double);
+
+// The edit boxes of a settings dialog, bound to the fields of a staging
+// record. They are checked together before anything is stored: a box the
+// user did not type into keeps the staged value exactly (a box may show a
+// rounded form of a real), a box the user changed is converted with its
+// setting's declaration. The first bad box gets the focus and the error names
+// it by its caption.
+class SettingBoxes {
+public:
+    template <typename Record>
+    void Add(QLineEdit* box, Record& staged, const SettingField<Record>& field, RealFormat formatReal)
+    {
+        boxes_.push_back({box, field.spec.label,
+                          [&staged, field, formatReal] {
+                              return field.real != nullptr ? formatReal(staged.*field.real)
+                                                           : std::to_string(staged.*field.integer);
+                          },
+                          [&staged, field](std::string_view text) {
+                              SetFromText(staged, field, text, field.spec.label);
+                          }});
+    }
+
+    // Shows every staged value in its box.
+    void Show() const;
+
+    // Converts every changed box into the staging record, in the order the
+    // boxes were added. Raises Error "<caption>: <reason>" for the first bad
+    // box, after giving it the focus.
+    void Read() const;
+
+private:
+    struct Box {
+        QLineEdit* edit;
+        std::string_view caption;
+        std::function<std::string()> show;
+        std::function<void(std::string_view)> store;
+    };
+    std::vector<Box> boxes_;
+};
+
+} // namespace mirelo

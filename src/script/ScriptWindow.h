@@ -1,0 +1,50 @@
+#pragma once
+
+#include "script/ScriptContext.h"
+
+#include <QDialog>
+
+class QListWidget;
+class QPlainTextEdit;
+
+namespace mirelo {
+
+class CommandHost;
+class FileChooser;
+struct Session;
+
+// "OpenSEES Tcl File" (TForm6): "Generate" writes the script of the session's
+// model and settings into an editable pane, "Save" writes the pane to a file.
+// The generator's warnings stand in a list under the pane; a click on one
+// that is about a line shows that line.
+class ScriptWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    ScriptWindow(Session& session, CommandHost& host, FileChooser& files, QWidget* parent = nullptr);
+
+    void Button3Click(); // "Generate"
+    void Button2Click(); // "Save": asks for a path
+    void Button1Click(); // "Close"
+
+    // Writes the pane's lines, each followed by CR LF, in the encoding the
+    // model's names came in, without byte-order mark, replacing the file only
+    // when the whole text is written. Raises FileError, or Error for a typed
+    // character the names' encoding cannot hold.
+    void SaveTo(const QString& path);
+
+    const ScriptResult& Script() const { return script_; }
+
+private:
+    void ShowWarningLine(int row);
+
+    Session& session_;
+    CommandHost& host_;
+    FileChooser& files_;
+    ScriptResult script_; // ScriptLines: the last generation, kept between showings
+    bool utf8_ = true;    // the generated text was UTF-8 (else Latin-1 bytes)
+    QPlainTextEdit* memo_ = nullptr;
+    QListWidget* warnings_ = nullptr;
+};
+
+} // namespace mirelo

@@ -1,0 +1,350 @@
+#include "sections/FrameSectionDialog.h"
+
+#include "app/ColourChooser.h"
+#include "app/CommandHost.h"
+#include "app/DisplayText.h"
+#include "app/Session.h"
+#include "common/NumberText.h"
+#include "model/SectionSettings.h"
+#include "view/SectionPreview.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace mirelo {
+
+// A filled square that reacts to a mouse press (the section's colour).
+class ColourShape : public QFrame {
+public:
+    ColourShape(QWidget* parent, std::function<void()> pressed) : QFrame(parent), pressed_(std::move(pressed))
+    {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setFixedSize(40, 20);
+        setAutoFillBackground(true);
+        setCursor(Qt::PointingHandCursor);
+    }
+    std::int32_t Colour() const { return colour_; }
+    void SetColour(std::int32_t colour)
+    {
+        colour_ = colour;
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+        setPalette(p);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            pressed_();
+    }
+
+private:
+    std::function<void()> pressed_;
+    std::int32_t colour_ = 0;
+};
+
+namespace {
+
+constexpr int kPictureSize = 200;
+const char* const kShapeItems[] = {"矩形", "工字形", "方形", "圆管形"};
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const SettingField<FrameSection>& Field(std::string_view name)
+{
+    for (const auto& field : SectionSettingFields())
+        if (field.spec.name == name)
+            return field;
+    throw Error("No section field " + std::string(name));
+}
+
+QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::string_view> items)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (const std::string_view item : items)
+        list->addItem(Text(item));
+    return list;
+}
+
+// Selects position `value` - 1, or nothing for a value outside the list.
+void Select(QComboBox* list, std::int32_t value)
+{
+    list->setCurrentIndex(value >= 1 && value <= list->count() ? value - 1 : -1);
+}
+
+// The choice a list stores: its position + 1; the value kept when nothing is selected.
+std::int32_t Chosen(const QComboBox* list, std::int32_t kept)
+{
+    return list->currentIndex() >= 0 ? list->currentIndex() + 1 : kept;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+std::string General(double value)
+{
+    return FormatGeneral(value);
+}
+
+} // namespace
+
+FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, ColourChooser& colours, QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), colours_(colours),
+      picture_(kPictureSize, kPictureSize, QImage::Format_RGB32)
+{
+    setObjectName("TForm2");
+    setWindowTitle("Frame Section (Nonlinear)");
+    const auto run = [this](void (FrameSectionDialog::*handler)()) {
+        return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
+    };
+
+    list_ = new QListWidget(this);
+    list_->setObjectName("ListBox1");
+    list_->setMinimumWidth(130);
+    connect(list_, &QListWidget::currentRowChanged, this, run(&FrameSectionDialog::ListBox1Click));
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    image_ = new QLabel(panel);
+    image_->setObjectName("Image1");
+    image_->setFixedSize(kPictureSize, kPictureSize);
+    (new QVBoxLayout(panel))->addWidget(image_);
+    picture_.fill(Qt::white);
+    image_->setPixmap(QPixmap::fromImage(picture_));
+
+    // "Section Properties": colour, type, name, shape, material, dimensions.
+    auto* properties = new QGroupBox("Section Properties", this);
+    properties->setObjectName("GroupBox1");
+    auto* grid = new QGridLayout(properties);
+    colour_ = new ColourShape(properties, run(&FrameSectionDialog::Shape1MouseDown));
+    colour_->setObjectName("Shape1");
+    grid->addWidget(Caption(properties, "Frame Color", colour_), 0, 0);
+    grid->addWidget(colour_, 0, 1);
+    kind_ = PickList(properties, "ComboBox6", Field("elementKind").spec.choices);
+    grid->addWidget(Caption(properties, Text(Field("elementKind").spec.label), kind_), 1, 0);
+    grid->addWidget(kind_, 1, 1);
+    name_ = PickList(properties, "ComboBox1", {});
+    name_->setEditable(true);
+    name_->setEnabled(false);
+    grid->addWidget(Caption(properties, "Section Name", name_), 2, 0);
+    grid->addWidget(name_, 2, 1);
+    shape_ = new QComboBox(properties);
+    shape_->setObjectName("ComboBox2");
+    for (const char* item : kShapeItems)
+        shape_->addItem(QString::fromUtf8(item));
+    shape_->setEnabled(false);
+    grid->addWidget(Caption(properties, "Section Shape", shape_), 3, 0);
+    grid->addWidget(shape_, 3, 1);
+    material_ = PickList(properties, "ComboBox4", {});
+    material_->setEnabled(false);
+    grid->addWidget(Caption(properties, "Material", material_), 4, 0);
+    grid->addWidget(material_, 4, 1);
+    const char* const dimNames[] = {"Edit6", "Edit2", "Edit3", "Edit4", "Edit5", "Edit11"};
+    for (std::size_t d = 0; d < dims_.size(); ++d) {
+        dims_[d] = new QLineEdit(properties);
+        dims_[d]->setObjectName(dimNames[d]);
+        dims_[d]->setReadOnly(true);
+        grid->addWidget(Caption(properties, QString("Dimention T%1").arg(d + 1), dims_[d]), int(5 + d), 0);
+        grid->addWidget(dims_[d], int(5 + d), 1);
+    }
+
+    // The boxes OK checks, in the order it stores them.
+    const auto edit = [this](QWidget* owner, QGridLayout* layout, const char* name, std::string_view field) {
+        auto* box = new QLineEdit(owner);
+        box->setObjectName(name);
+        boxes_.Add(box, staged_, Field(field), General);
+        const int row = layout->rowCount();
+        layout->addWidget(Caption(owner, Text(Field(field).spec.label), box), row, 0);
+        layout->addWidget(box, row, 1);
+        return box;
+    };
+    auto* nonlinear = new QGroupBox("Nonlinear Setting", this);
+    nonlinear->setObjectName("GroupBox2");
+    auto* nonlinearGrid = new QGridLayout(nonlinear);
+    use_ = PickList(nonlinear, "ComboBox3", Field("sectionUse").spec.choices);
+    nonlinearGrid->addWidget(Caption(nonlinear, Text(Field("sectionUse").spec.label), use_), 0, 0);
+    nonlinearGrid->addWidget(use_, 0, 1);
+    edit(nonlinear, nonlinearGrid, "Edit1", "divideX");
+    edit(nonlinear, nonlinearGrid, "Edit7", "divideY");
+    edit(nonlinear, nonlinearGrid, "Edit8", "barNumX");
+    edit(nonlinear, nonlinearGrid, "Edit9", "barNumY");
+    auto* rebar = new QGroupBox("Rebar Setting", this);
+    rebar->setObjectName("GroupBox3");
+    auto* rebarGrid = new QGridLayout(rebar);
+    edit(rebar, rebarGrid, "Edit12", "barAreaX");
+    edit(rebar, rebarGrid, "Edit13", "barAreaY");
+    edit(nonlinear, nonlinearGrid, "Edit10", "cover");
+    auto* pDelta = new QGroupBox("P-Delta", this);
+    pDelta->setObjectName("GroupBox4");
+    auto* pDeltaGrid = new QGridLayout(pDelta);
+    transformation_ = PickList(pDelta, "ComboBox5", Field("geomTransf").spec.choices);
+    pDeltaGrid->addWidget(Caption(pDelta, Text(Field("geomTransf").spec.label), transformation_), 0, 0);
+    pDeltaGrid->addWidget(transformation_, 0, 1);
+
+    // The form's own selections until a section is shown.
+    kind_->setCurrentIndex(0);
+    use_->setCurrentIndex(0);
+    transformation_->setCurrentIndex(0);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+        return b;
+    };
+    connect(button("Button2", "OK"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button2Click));
+    connect(button("Button1", "Close"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button1Click));
+    // Section libraries are not kept: the two buttons stand without an action.
+    for (auto [name, caption] : {std::pair{"Button4", "Import"}, {"Button3", "Export"}}) {
+        QPushButton* inert = button(name, caption);
+        inert->setEnabled(false);
+        inert->setToolTip("Not available");
+    }
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(nonlinear);
+    right->addWidget(rebar);
+    right->addWidget(pDelta);
+    right->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(panel);
+    middle->addWidget(properties);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(list_);
+    columns->addLayout(middle);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+}
+
+void FrameSectionDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    host_.RunCommand([this] { FormShow(); });
+}
+
+void FrameSectionDialog::FormShow()
+{
+    const Model& model = session_.model;
+    const QSignalBlocker quiet(list_);
+    name_->clear();
+    list_->clear();
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
+        name_->addItem(DisplayText(model.FrameSections[k].name));
+        list_->addItem(DisplayText(model.FrameSections[k].name));
+    }
+    material_->clear();
+    for (std::int32_t m = 1; m <= model.Materials.count; ++m)
+        material_->addItem(DisplayText(model.Materials[m].name));
+    if (list_->count() == 0) {
+        ClearBoxes();
+        return;
+    }
+    list_->setCurrentRow(0);
+    ListBox1Click();
+}
+
+std::int32_t FrameSectionDialog::Selected() const
+{
+    const std::int32_t k = list_->currentRow() + 1;
+    return session_.model.FrameSections.Contains(k) ? k : 0;
+}
+
+// With no section there is nothing to show or store: the boxes are emptied
+// and the picture is blank.
+void FrameSectionDialog::ClearBoxes()
+{
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->clear();
+    for (QComboBox* list : {kind_, shape_, material_, transformation_, use_})
+        list->setCurrentIndex(-1);
+    name_->setEditText({});
+    picture_.fill(Qt::white);
+    image_->setPixmap(QPixmap::fromImage(picture_));
+}
+
+void FrameSectionDialog::ListBox1Click()
+{
+    const std::int32_t k = Selected();
+    if (k == 0)
+        return;
+    const FrameSection& s = session_.model.FrameSections[k];
+    name_->setEditText(DisplayText(s.name));
+    Select(shape_, s.shape);
+    Select(use_, s.sectionUse);
+    Select(material_, s.material);
+    Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected
+    for (std::size_t d = 0; d < dims_.size(); ++d)
+        dims_[d]->setText(QString::fromStdString(FormatGeneral(s.dim[d + 1])));
+    staged_ = s;
+    boxes_.Show();
+    colour_->SetColour(s.colour);
+    Select(transformation_, s.geomTransf);
+    ShowPicture(s);
+}
+
+void FrameSectionDialog::ShowPicture(const FrameSection& section)
+{
+    try {
+        DrawSectionPreview(section, picture_);
+    } catch (...) {
+        image_->setPixmap(QPixmap::fromImage(picture_)); // what was painted before the error
+        throw;
+    }
+    image_->setPixmap(QPixmap::fromImage(picture_));
+}
+
+void FrameSectionDialog::Shape1MouseDown()
+{
+    if (const std::optional<std::int32_t> colour = colours_.ChooseColour(colour_->Colour()))
+        colour_->SetColour(*colour);
+}
+
+// Every box is checked before the section changes; then all is stored at once.
+void FrameSectionDialog::Button2Click()
+{
+    const std::int32_t k = Selected();
+    if (k == 0)
+        return;
+    FrameSection& section = session_.model.FrameSections[k];
+    staged_ = section;
+    boxes_.Read();
+    staged_.elementKind = Chosen(kind_, section.elementKind); // a spring stays one unless a type is picked
+    staged_.sectionUse = Chosen(use_, section.sectionUse);
+    staged_.colour = colour_->Colour();
+    staged_.geomTransf = Chosen(transformation_, section.geomTransf);
+    section = std::move(staged_);
+    ShowPicture(section);
+}
+
+void FrameSectionDialog::Button1Click()
+{
+    close();
+    host_.Redraw();
+}
+
+} // namespace mirelo
