@@ -47,7 +47,12 @@ class PreviewPainter {
 public:
     PreviewPainter(Canvas& canvas, const FrameSection& s) : canvas_(canvas), at_(s) {}
 
-    void Box(double y1, double z1, double y2, double z2) { canvas_.Rectangle(at_.X(y1), at_.Y(z1), at_.X(y2), at_.Y(z2)); }
+    // Corners in any order, as the classic canvas takes them.
+    void Box(double y1, double z1, double y2, double z2)
+    {
+        const std::int32_t x1 = at_.X(y1), x2 = at_.X(y2), yTop = at_.Y(z1), yBottom = at_.Y(z2);
+        canvas_.Rectangle(std::min(x1, x2), std::min(yTop, yBottom), std::max(x1, x2), std::max(yTop, yBottom));
+    }
     void Line(double y1, double z1, double y2, double z2) { canvas_.Line(at_.X(y1), at_.Y(z1), at_.X(y2), at_.Y(z2)); }
     void Dot(double y, double z)
     {

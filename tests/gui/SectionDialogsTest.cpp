@@ -1,0 +1,233 @@
+// "Frame Section (Nonlinear)" and the material viewer.
+#include "GuiTestSupport.h"
+
+#include "model/SectionSettings.h"
+#include "sections/FrameSectionDialog.h"
+#include "view/SectionPreview.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace mirelo;
+using namespace mirelo::test;
+
+namespace {
+
+FrameSectionDialog* OpenSections(TestWindow& w)
+{
+    return static_cast<FrameSectionDialog*>(w.Open("ToolButton5", "TForm2"));
+}
+
+QImage PreviewOf(const FrameSection& section)
+{
+    QImage image(200, 200, QImage::Format_RGB32);
+    DrawSectionPreview(section, image);
+    return image;
+}
+
+// A model whose one material has E 300 and Poisson's ratio 0.2.
+const char* const kSoftMaterial = R"(JOINT
+  1  X=0  Y=0  Z=0
+
+MATERIAL
+  NAME=SOFT  IDES=C  M=0  W=0
+    T=0  E=300  U=.2  A=0
+  NAME=HARD  IDES=S  M=0  W=0
+    T=0  E=2.5  U=.3333  A=0
+
+)";
+
+} // namespace
+
+class SectionDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheFirstSection()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        QCOMPARE(d->windowTitle(), QString("Frame Section (Nonlinear)"));
+        auto* list = Child<QListWidget>(d, "ListBox1");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QString("EBEAM"));
+        QCOMPARE(list->currentRow(), 0);
+        const std::pair<const char*, const char*> lists[] = {
+            {"ComboBox6", "Nonlinear BeamColumn"}, {"ComboBox1", "NCOL"}, {"ComboBox2", "矩形"},
+            {"ComboBox4", "CONC"}, {"ComboBox5", "Linear"}, {"ComboBox3", "Column Section"}};
+        for (const auto& [name, text] : lists)
+            QCOMPARE(Child<QComboBox>(d, name)->currentText(), QString::fromUtf8(text));
+        QVERIFY(!Child<QComboBox>(d, "ComboBox2")->isEnabled());
+        QCOMPARE(Child<QComboBox>(d, "ComboBox5")->itemText(2), QString("Corotational "));
+        const std::pair<const char*, const char*> boxes[] = {
+            {"Edit6", "500"}, {"Edit2", "500"}, {"Edit3", "0"},  {"Edit11", "0"},    {"Edit1", "5"},
+            {"Edit7", "5"},   {"Edit8", "5"},   {"Edit9", "5"},  {"Edit10", "35"},   {"Edit12", "1000"},
+            {"Edit13", "1000"}};
+        for (const auto& [name, text] : boxes)
+            QCOMPARE(Child<QLineEdit>(d, name)->text(), QString(text));
+        QVERIFY(Child<QLineEdit>(d, "Edit6")->isReadOnly());
+        QVERIFY(!Child<QPushButton>(d, "Button4")->isEnabled()); // "Import" and "Export" have no action
+        QCOMPARE(d->Picture(), PreviewOf(w->session().model.FrameSections[1]));
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // OK stores every box at once, the picture follows, the fibres wait for Generate.
+    void okStoresTheSectionAndRedrawsThePicture()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        const QImage before = d->Picture();
+        Child<QComboBox>(d, "ComboBox3")->setCurrentIndex(0); // Beam Section
+        Child<QComboBox>(d, "ComboBox5")->setCurrentIndex(1); // P-Delta
+        Child<QComboBox>(d, "ComboBox6")->setCurrentIndex(2); // Disp BeamColumn
+        Type(Child<QLineEdit>(d, "Edit1"), "4");
+        Type(Child<QLineEdit>(d, "Edit8"), "3");
+        Type(Child<QLineEdit>(d, "Edit10"), "40.5");
+        Type(Child<QLineEdit>(d, "Edit12"), "900");
+        Child<QPushButton>(d, "Button2")->click();
+        QVERIFY(w.messenger->messages.isEmpty());
+        QVERIFY(d->isVisible()); // OK does not close
+        const FrameSection& s = w->session().model.FrameSections[1];
+        QCOMPARE(s.sectionUse, kBeamSection);
+        QCOMPARE(s.geomTransf, kPDelta);
+        QCOMPARE(s.elementKind, kDispBeamColumn);
+        QCOMPARE(s.divideX, 4);
+        QCOMPARE(s.barNumX, 3);
+        QCOMPARE(s.cover, 40.5);
+        QCOMPARE(s.barAreaX, 900.0);
+        QCOMPARE(s.fiberCount, 0);
+        QVERIFY(d->Picture() != before);
+        QCOMPARE(d->Picture(), PreviewOf(s));
+        QCOMPARE(SectionPreviewCaption(s), QString("NUM OF FIBERS = 28")); // 4 x 5 + 3 + 5
+    }
+
+    void okWithABadBoxStoresNothing()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        Child<QComboBox>(d, "ComboBox3")->setCurrentIndex(0);
+        Type(Child<QLineEdit>(d, "Edit1"), "8");
+        Type(Child<QLineEdit>(d, "Edit13"), "x");
+        Child<QPushButton>(d, "Button2")->click();
+        QCOMPARE(w.messenger->messages, QStringList{"Y-Bar(Bot): 'x' is not a valid floating point value"});
+        QCOMPARE(d->focusWidget(), Child<QLineEdit>(d, "Edit13"));
+        const FrameSection& s = w->session().model.FrameSections[1];
+        QCOMPARE(s.divideX, 5);
+        QCOMPARE(s.sectionUse, kColumnSection);
+    }
+
+    // Another section shown drops the edits; the colour reaches the section
+    // only with OK, and Close redraws.
+    void editsAndColourNeedOk()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        auto* list = Child<QListWidget>(d, "ListBox1");
+        const std::int32_t red = w->session().model.FrameSections[1].colour;
+        const std::int32_t green = RgbColour(0, 200, 0);
+        w.colours->answers = {green};
+        QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton);
+        QCOMPARE(w.colours->asked, std::vector<std::int32_t>{red});
+        Type(Child<QLineEdit>(d, "Edit1"), "9");
+        list->setCurrentRow(1);
+        QCOMPARE(Child<QLineEdit>(d, "Edit6")->text(), QString("600"));
+        list->setCurrentRow(0);
+        QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QString("5"));
+        QCOMPARE(w->session().model.FrameSections[1].colour, red);
+
+        w.colours->answers = {green};
+        QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton); // cancelled: keeps green
+        Child<QPushButton>(d, "Button2")->click();
+        QCOMPARE(w->session().model.FrameSections[1].colour, green);
+        Child<QPushButton>(d, "Button1")->click();
+        QVERIFY(!d->isVisible());
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // A spring section (kind 7) has no Frame Type item: none is selected and
+    // OK keeps it a spring.
+    void aSpringStaysASpring()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("portal-frame-spring-bases.s2k"));
+        FrameSectionDialog* d = OpenSections(w);
+        Child<QListWidget>(d, "ListBox1")->setCurrentRow(2);
+        QCOMPARE(Child<QComboBox>(d, "ComboBox1")->currentText(), QString("RBASE"));
+        QCOMPARE(Child<QComboBox>(d, "ComboBox6")->currentIndex(), -1);
+        Type(Child<QLineEdit>(d, "Edit1"), "2");
+        Child<QPushButton>(d, "Button2")->click();
+        QCOMPARE(w->session().model.FrameSections[3].elementKind, kRotationalSpring);
+        QCOMPARE(w->session().model.FrameSections[3].divideX, 2);
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // Without frame sections the list, the boxes and the picture are empty
+    // and OK does nothing.
+    void noSectionsNothingToStore()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        w.OpenThroughMenu(ExamplePath("solid-block.s2k")); // the open window follows the new model
+        QCOMPARE(Child<QListWidget>(d, "ListBox1")->count(), 0);
+        QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QString());
+        QCOMPARE(Child<QComboBox>(d, "ComboBox6")->currentIndex(), -1);
+        Child<QPushButton>(d, "Button2")->click();
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(d->Picture().pixelColor(100, 100), QColor(255, 255, 255));
+    }
+
+    void materialViewerShowsTheMaterials()
+    {
+        TestWindow w;
+        TempS2k model(kSoftMaterial);
+        w.OpenThroughMenu(model.path());
+        QDialog* d = w.Open("ToolButton6", "TForm3");
+        QCOMPARE(d->windowTitle(), QString::fromUtf8("材料数据库"));
+        QCOMPARE(Child<QGroupBox>(d, "GroupBox1")->title(), QString::fromUtf8("材料属性(弹性)"));
+        QCOMPARE(Child<QGroupBox>(d, "GroupBox2")->title(), QString::fromUtf8("弹塑性材料"));
+        auto* list = Child<QListWidget>(d, "ListBox1");
+        QCOMPARE(list->count(), 2);
+        const std::pair<const char*, const char*> first[] = {
+            {"Edit1", "SOFT"}, {"Edit9", "300"}, {"Edit2", "125"}, {"Edit3", "0.200"}};
+        for (const auto& [name, text] : first)
+            QCOMPARE(Child<QLineEdit>(d, name)->text(), QString(text));
+        QCOMPARE(Child<QComboBox>(d, "ComboBox1")->currentText(), QString::fromUtf8("弹性材料"));
+        QCOMPARE(Child<QComboBox>(d, "ComboBox1")->count(), 5);
+        // E 2.5 rounds half away from zero; G = 2.5 / 2.6666 rounds to 1.
+        list->setCurrentRow(1);
+        const std::pair<const char*, const char*> second[] = {
+            {"Edit1", "HARD"}, {"Edit9", "3"}, {"Edit2", "1"}, {"Edit3", "0.333"}};
+        for (const auto& [name, text] : second)
+            QCOMPARE(Child<QLineEdit>(d, name)->text(), QString(text));
+        Child<QPushButton>(d, "Button2")->click();
+        QVERIFY(!d->isVisible());
+        QCOMPARE(Child<QPushButton>(d, "Button2")->text(), QString::fromUtf8("关闭"));
+
+        // A model without materials empties the list and the boxes.
+        TempS2k bare("JOINT\n  1  X=0  Y=0  Z=0\n\n");
+        w.OpenThroughMenu(bare.path());
+        d = w.Open("ToolButton6", "TForm3");
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(Child<QLineEdit>(d, "Edit9")->text(), QString());
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(SectionDialogsTest)
+#include "SectionDialogsTest.moc"
