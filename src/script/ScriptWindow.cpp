@@ -16,7 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace mirelo {
@@ -24,6 +27,23 @@ namespace mirelo {
 namespace {
 
 const char* const kTclFilter = "OpenSEES tcl(*.tcl)|*.tcl";
+
+// Lines the pane takes at once on "Generate", and then at each turn of the
+// event loop (about a twentieth of a second each).
+constexpr int kFirstLines = 20'000;
+constexpr int kLinesPerTurn = 10'000;
+
+// The position just after `count` line ends from `from`, or the end of the text.
+qsizetype AfterLines(const QString& text, qsizetype from, int count)
+{
+    for (int n = 0; n < count; ++n) {
+        const qsizetype end = text.indexOf(QChar('\n'), from);
+        if (end < 0)
+            return text.size();
+        from = end + 1;
+    }
+    return from;
+}
 
 QPushButton* AddButton(QWidget* parent, QBoxLayout* layout, const char* name, const QString& caption)
 {
@@ -80,6 +100,10 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
     memo_->setPalette(palette);
     memo_->setPlainText("OpenSEES Tcl File");
 
+    fillTimer_ = new QTimer(this);
+    fillTimer_->setInterval(0);
+    connect(fillTimer_, &QTimer::timeout, this, [this] { FillMore(); });
+
     warnings_ = new QListWidget(this);
     warnings_->setObjectName("WarningList");
     warnings_->setMaximumHeight(90);
@@ -110,11 +134,27 @@ void ScriptWindow::Button3Click()
     QString text = DisplayText(script_.lines.Join("\n"), &utf8_);
     if (text.endsWith('\n'))
         text.chop(1);
-    // One fill of one buffer, with undo off so that the fill is not recorded
-    // as an edit of a million lines.
-    memo_->setUndoRedoEnabled(false);
-    memo_->setPlainText(text);
-    memo_->setUndoRedoEnabled(true);
+    // The first lines go into a new document in one piece, away from the pane
+    // and with undo off (the fill is no edit to undo); the pane takes it
+    // whole, and the rest follows while the window stays usable.
+    fillTimer_->stop();
+    pending_ = std::move(text);
+    pendingFrom_ = AfterLines(pending_, 0, kFirstLines);
+    auto* document = new QTextDocument(memo_);
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    document->setDefaultFont(memo_->font());
+    document->setUndoRedoEnabled(false);
+    document->setPlainText(pending_.left(Filling() ? pendingFrom_ - 1 : pendingFrom_));
+    // The pane deletes the document it made itself; one of ours goes here.
+    QTextDocument* previous = memo_->document();
+    const bool ours = previous->parent() == memo_;
+    memo_->setDocument(document);
+    if (ours)
+        delete previous;
+    if (Filling())
+        fillTimer_->start();
+    else
+        FinishFill();
 
     warnings_->clear();
     for (std::size_t i = 0; i < script_.warnings.size(); ++i) {
@@ -128,8 +168,39 @@ void ScriptWindow::Button3Click()
     warnings_->setVisible(!script_.warnings.empty());
 }
 
+void ScriptWindow::FillMore()
+{
+    if (!Filling()) {
+        FinishFill();
+        return;
+    }
+    const qsizetype end = AfterLines(pending_, pendingFrom_, kLinesPerTurn);
+    const bool last = end >= pending_.size();
+    QTextCursor cursor(memo_->document());
+    cursor.movePosition(QTextCursor::End);
+    // The line end before this part; the part's own last one belongs to the next.
+    cursor.insertText(QStringView(pending_).mid(pendingFrom_ - 1, (last ? end : end - 1) - (pendingFrom_ - 1)).toString());
+    pendingFrom_ = end;
+    if (!Filling())
+        FinishFill();
+}
+
+void ScriptWindow::FinishFill()
+{
+    fillTimer_->stop();
+    if (Filling()) {
+        QTextCursor cursor(memo_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringView(pending_).mid(pendingFrom_ - 1).toString());
+    }
+    pending_.clear();
+    pendingFrom_ = 0;
+    memo_->document()->setUndoRedoEnabled(true);
+}
+
 void ScriptWindow::ShowWarningLine(int row)
 {
+    FinishFill();
     QListWidgetItem* item = warnings_->item(row);
     const auto line = item ? item->data(Qt::UserRole).toULongLong() : 0;
     if (line == 0 || line > static_cast<qulonglong>(memo_->document()->blockCount()))
@@ -151,6 +222,7 @@ void ScriptWindow::Button2Click()
 void ScriptWindow::SaveTo(const QString& path)
 {
     WaitCursor busy;
+    FinishFill();
     const QByteArray bytes = PaneBytes(*memo_->document(), utf8_);
     QSaveFile file(path);
     const std::string name = QFile::encodeName(path).toStdString();

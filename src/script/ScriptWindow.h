@@ -6,6 +6,7 @@
 
 class QListWidget;
 class QPlainTextEdit;
+class QTimer;
 
 namespace mirelo {
 
@@ -35,8 +36,15 @@ public:
 
     const ScriptResult& Script() const { return script_; }
 
+    // A long script reaches the pane in parts: the first lines at once, the
+    // rest from the event loop, so the window answers while it fills. This
+    // appends what is left now; Save and a click on a warning call it first.
+    void FinishFill();
+    bool Filling() const { return pendingFrom_ < pending_.size(); }
+
 private:
     void ShowWarningLine(int row);
+    void FillMore();
 
     Session& session_;
     CommandHost& host_;
@@ -45,6 +53,9 @@ private:
     bool utf8_ = true;    // the generated text was UTF-8 (else Latin-1 bytes)
     QPlainTextEdit* memo_ = nullptr;
     QListWidget* warnings_ = nullptr;
+    QTimer* fillTimer_ = nullptr;
+    QString pending_;            // the generated text, of which the pane holds the part before pendingFrom_
+    qsizetype pendingFrom_ = 0;
 };
 
 } // namespace mirelo

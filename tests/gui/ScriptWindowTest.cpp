@@ -170,6 +170,39 @@ private slots:
                  qPrintable(w.messenger->messages.last()));
     }
 
+    // A long script reaches the pane in parts; the window stays usable and
+    // Save writes the whole of it.
+    void aLongScriptFillsThePaneInParts()
+    {
+        TestWindow w;
+        QString text = "SYSTEM\n\nJOINT\n";
+        for (int k = 1; k <= 30000; ++k)
+            text += QString("  %1  X=%2  Y=0  Z=0\n").arg(k).arg(k % 97);
+        TempS2k model(text + "\n");
+        w.OpenThroughMenu(model.path());
+        auto* window = static_cast<ScriptWindow*>(w.Open("ToolButton8", "TForm6"));
+        ScriptUi ui = OpenScript(w);
+        ui.generate->click();
+        QVERIFY2(w.messenger->messages.isEmpty(), qPrintable(w.messenger->messages.join(";")));
+        const int total = static_cast<int>(window->Script().lines.size());
+        QVERIFY(total > 30000);
+        QVERIFY(window->Filling());
+        QVERIFY(ui.pane->document()->blockCount() < total);
+        QTRY_VERIFY(!window->Filling());
+        QCOMPARE(ui.pane->document()->blockCount(), total);
+        QTemporaryDir dir;
+        const QByteArray expected = CliScript(model.path(), {}, dir.filePath("cli.tcl"));
+        QCOMPARE(ui.pane->toPlainText().toUtf8() + "\n", QByteArray(expected).replace("\r\n", "\n"));
+
+        // Saved in the middle of the fill: the whole script.
+        ui.generate->click();
+        QVERIFY(window->Filling());
+        w.chooser->saveAnswers << dir.filePath("gui.tcl");
+        ui.save->click();
+        QVERIFY(!window->Filling());
+        QCOMPARE(ReadAll(dir.filePath("gui.tcl")), expected);
+    }
+
     // A failed generation shows its error and leaves the pane as it was.
     void aFailedGenerateKeepsThePane()
     {

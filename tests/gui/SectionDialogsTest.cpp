@@ -31,7 +31,9 @@ QImage PreviewOf(const FrameSection& section)
 }
 
 // A model whose one material has E 300 and Poisson's ratio 0.2.
-const char* const kSoftMaterial = R"(JOINT
+const char* const kSoftMaterial = R"(SYSTEM
+
+JOINT
   1  X=0  Y=0  Z=0
 
 MATERIAL
@@ -220,7 +222,7 @@ private slots:
         QCOMPARE(Child<QPushButton>(d, "Button2")->text(), QString::fromUtf8("关闭"));
 
         // A model without materials empties the list and the boxes.
-        TempS2k bare("JOINT\n  1  X=0  Y=0  Z=0\n\n");
+        TempS2k bare("SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n\n");
         w.OpenThroughMenu(bare.path());
         d = w.Open("ToolButton6", "TForm3");
         QCOMPARE(list->count(), 0);
