@@ -1,6 +1,7 @@
 #include "sections/FiberGenerator.h"
 
 #include "common/Errors.h"
+#include "model/SectionSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,40 @@ TEST(GenerateFibers, OnlyFibreKindsAreRebuilt)
     GenerateFibers(model, 1);
     for (std::int32_t k = 1; k <= 7; ++k)
         EXPECT_EQ(model.FrameSections[k].fiberCount, HasFiberSection(k) ? 45 : -5) << "kind " << k;
+}
+
+} // namespace
+} // namespace mirelo
+
+namespace mirelo {
+namespace {
+
+// The count the preview announces is the count the generator writes.
+TEST(MeshFiberCount, EqualsTheFibresGenerated)
+{
+    struct Row {
+        std::int32_t shape, use, divideX, divideY, barNumX, barNumY;
+        std::int64_t count;
+    };
+    const Row rows[] = {
+        {kShapeRectangle, kColumnSection, 5, 5, 5, 5, 45}, {kShapeRectangle, kBeamSection, 5, 5, 5, 5, 35},
+        {kShapeRectangle, kColumnSection, 4, -3, 1, 0, 2},  {kShapeI, kColumnSection, 4, 6, 9, 9, 14},
+        {kShapeBox, kColumnSection, 3, 2, 5, 5, 10},        {kShapePipe, kColumnSection, 20, 5, 5, 5, 20},
+        {kShapeNone, kColumnSection, 5, 5, 5, 5, 0},
+    };
+    for (const Row& row : rows) {
+        FrameSection s = Rectangle400By600(row.use);
+        s.shape = row.shape;
+        s.dim[3] = 20;
+        s.dim[4] = 15;
+        s.divideX = row.divideX;
+        s.divideY = row.divideY;
+        s.barNumX = row.barNumX;
+        s.barNumY = row.barNumY;
+        EXPECT_EQ(MeshFiberCount(s), row.count) << "shape " << row.shape;
+        GenerateSectionFibers(s, 1);
+        EXPECT_EQ(s.fiberCount, row.count) << "shape " << row.shape;
+    }
 }
 
 } // namespace
