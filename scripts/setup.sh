@@ -8,7 +8,7 @@ build=${1:-"$root/build"}
 shift || true
 
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
+          qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

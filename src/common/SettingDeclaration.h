@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -105,6 +106,15 @@ const SettingField<Record>* FindSetting(std::span<const SettingField<Record>> fi
         if (field.spec.name == name)
             return &field;
     return nullptr;
+}
+
+// The field of a name the caller knows to be declared.
+template <typename Record>
+const SettingField<Record>& DeclaredSetting(std::span<const SettingField<Record>> fields, std::string_view name)
+{
+    if (const SettingField<Record>* field = FindSetting(fields, name))
+        return *field;
+    throw std::logic_error("no setting is declared as " + std::string(name));
 }
 
 } // namespace mirelo

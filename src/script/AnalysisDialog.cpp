@@ -20,15 +20,12 @@ namespace {
 
 const SettingField<AnalysisSettings>& Field(std::string_view name)
 {
-    for (const auto& field : AnalysisSettingFields())
-        if (field.spec.name == name)
-            return field;
-    throw Error("No setting " + std::string(name));
+    return DeclaredSetting(AnalysisSettingFields(), name);
 }
 
 QString Caption(std::string_view name)
 {
-    return QString::fromUtf8(Field(name).spec.label.data(), static_cast<qsizetype>(Field(name).spec.label.size()));
+    return OwnText(Field(name).spec.label);
 }
 
 std::string ThreeDigits(double value)
@@ -87,7 +84,7 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     auto* typeRow = new QFormLayout;
     analysisType_ = PickList(this, "ComboBox1");
     for (const std::string_view item : kAnalysisTypeItems)
-        analysisType_->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+        analysisType_->addItem(OwnText(item));
     auto* typeLabel = new QLabel(Caption("AnalysisType"), this);
     typeLabel->setObjectName("Label1");
     typeRow->addRow(typeLabel, analysisType_);
@@ -182,8 +179,7 @@ RecorderDialog::RecorderDialog(Session& session, CommandHost& host, QWidget* par
     group->setObjectName("GroupBox1");
     auto* groupLayout = new QVBoxLayout(group);
     for (const auto& field : RecorderSettingFields()) {
-        auto* box = new QCheckBox(QString::fromUtf8(field.spec.label.data(), static_cast<qsizetype>(field.spec.label.size())),
-                                  group);
+        auto* box = new QCheckBox(OwnText(field.spec.label), group);
         box->setObjectName(QString("CheckBox%1").arg(boxes_.size() + 1));
         groupLayout->addWidget(box);
         boxes_.push_back(box);

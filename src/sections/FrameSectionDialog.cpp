@@ -61,17 +61,9 @@ namespace {
 constexpr int kPictureSize = 200;
 const char* const kShapeItems[] = {"矩形", "工字形", "方形", "圆管形"};
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const SettingField<FrameSection>& Field(std::string_view name)
 {
-    for (const auto& field : SectionSettingFields())
-        if (field.spec.name == name)
-            return field;
-    throw Error("No section field " + std::string(name));
+    return DeclaredSetting(SectionSettingFields(), name);
 }
 
 QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::string_view> items)
@@ -79,7 +71,7 @@ QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::stri
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     for (const std::string_view item : items)
-        list->addItem(Text(item));
+        list->addItem(OwnText(item));
     return list;
 }
 
@@ -95,11 +87,21 @@ std::int32_t Chosen(const QComboBox* list, std::int32_t kept)
     return list->currentIndex() >= 0 ? list->currentIndex() + 1 : kept;
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy)
+// A row of a group: the caption, then the control.
+void AddRow(QGridLayout* grid, const QString& caption, QWidget* control)
 {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
+    auto* label = new QLabel(caption, grid->parentWidget());
+    label->setBuddy(control);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1);
+}
+
+QGridLayout* Group(QWidget* parent, const char* name, const char* title)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    return new QGridLayout(group);
 }
 
 std::string General(double value)
@@ -121,7 +123,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
 
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
-    list_->setMinimumWidth(130);
+    list_->setFixedWidth(160);
     connect(list_, &QListWidget::currentRowChanged, this, run(&FrameSectionDialog::ListBox1Click));
 
     auto* panel = new QFrame(this);
@@ -135,73 +137,57 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     image_->setPixmap(QPixmap::fromImage(picture_));
 
     // "Section Properties": colour, type, name, shape, material, dimensions.
-    auto* properties = new QGroupBox("Section Properties", this);
-    properties->setObjectName("GroupBox1");
-    auto* grid = new QGridLayout(properties);
-    colour_ = new ColourShape(properties, run(&FrameSectionDialog::Shape1MouseDown));
+    QGridLayout* properties = Group(this, "GroupBox1", "Section Properties");
+    QWidget* propertyBox = properties->parentWidget();
+    colour_ = new ColourShape(propertyBox, run(&FrameSectionDialog::Shape1MouseDown));
     colour_->setObjectName("Shape1");
-    grid->addWidget(Caption(properties, "Frame Color", colour_), 0, 0);
-    grid->addWidget(colour_, 0, 1);
-    kind_ = PickList(properties, "ComboBox6", Field("elementKind").spec.choices);
-    grid->addWidget(Caption(properties, Text(Field("elementKind").spec.label), kind_), 1, 0);
-    grid->addWidget(kind_, 1, 1);
-    name_ = PickList(properties, "ComboBox1", {});
+    AddRow(properties, "Frame Color", colour_);
+    kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").spec.choices);
+    AddRow(properties, OwnText(Field("elementKind").spec.label), kind_);
+    name_ = PickList(propertyBox, "ComboBox1", {});
     name_->setEditable(true);
-    name_->setEnabled(false);
-    grid->addWidget(Caption(properties, "Section Name", name_), 2, 0);
-    grid->addWidget(name_, 2, 1);
-    shape_ = new QComboBox(properties);
+    AddRow(properties, "Section Name", name_);
+    shape_ = new QComboBox(propertyBox);
     shape_->setObjectName("ComboBox2");
     for (const char* item : kShapeItems)
         shape_->addItem(QString::fromUtf8(item));
-    shape_->setEnabled(false);
-    grid->addWidget(Caption(properties, "Section Shape", shape_), 3, 0);
-    grid->addWidget(shape_, 3, 1);
-    material_ = PickList(properties, "ComboBox4", {});
-    material_->setEnabled(false);
-    grid->addWidget(Caption(properties, "Material", material_), 4, 0);
-    grid->addWidget(material_, 4, 1);
+    AddRow(properties, "Section Shape", shape_);
+    material_ = PickList(propertyBox, "ComboBox4", {});
+    AddRow(properties, "Material", material_);
+    for (QComboBox* shown : {name_, shape_, material_})
+        shown->setEnabled(false);
     const char* const dimNames[] = {"Edit6", "Edit2", "Edit3", "Edit4", "Edit5", "Edit11"};
     for (std::size_t d = 0; d < dims_.size(); ++d) {
-        dims_[d] = new QLineEdit(properties);
+        dims_[d] = new QLineEdit(propertyBox);
         dims_[d]->setObjectName(dimNames[d]);
         dims_[d]->setReadOnly(true);
-        grid->addWidget(Caption(properties, QString("Dimention T%1").arg(d + 1), dims_[d]), int(5 + d), 0);
-        grid->addWidget(dims_[d], int(5 + d), 1);
+        AddRow(properties, QString("Dimention T%1").arg(d + 1), dims_[d]);
     }
 
     // The boxes OK checks, in the order it stores them.
-    const auto edit = [this](QWidget* owner, QGridLayout* layout, const char* name, std::string_view field) {
-        auto* box = new QLineEdit(owner);
+    const auto edit = [this](QGridLayout* grid, const char* name, std::string_view field) {
+        auto* box = new QLineEdit(grid->parentWidget());
         box->setObjectName(name);
         boxes_.Add(box, staged_, Field(field), General);
-        const int row = layout->rowCount();
-        layout->addWidget(Caption(owner, Text(Field(field).spec.label), box), row, 0);
-        layout->addWidget(box, row, 1);
-        return box;
+        AddRow(grid, OwnText(Field(field).spec.label), box);
     };
-    auto* nonlinear = new QGroupBox("Nonlinear Setting", this);
-    nonlinear->setObjectName("GroupBox2");
-    auto* nonlinearGrid = new QGridLayout(nonlinear);
-    use_ = PickList(nonlinear, "ComboBox3", Field("sectionUse").spec.choices);
-    nonlinearGrid->addWidget(Caption(nonlinear, Text(Field("sectionUse").spec.label), use_), 0, 0);
-    nonlinearGrid->addWidget(use_, 0, 1);
-    edit(nonlinear, nonlinearGrid, "Edit1", "divideX");
-    edit(nonlinear, nonlinearGrid, "Edit7", "divideY");
-    edit(nonlinear, nonlinearGrid, "Edit8", "barNumX");
-    edit(nonlinear, nonlinearGrid, "Edit9", "barNumY");
-    auto* rebar = new QGroupBox("Rebar Setting", this);
-    rebar->setObjectName("GroupBox3");
-    auto* rebarGrid = new QGridLayout(rebar);
-    edit(rebar, rebarGrid, "Edit12", "barAreaX");
-    edit(rebar, rebarGrid, "Edit13", "barAreaY");
-    edit(nonlinear, nonlinearGrid, "Edit10", "cover");
-    auto* pDelta = new QGroupBox("P-Delta", this);
-    pDelta->setObjectName("GroupBox4");
-    auto* pDeltaGrid = new QGridLayout(pDelta);
-    transformation_ = PickList(pDelta, "ComboBox5", Field("geomTransf").spec.choices);
-    pDeltaGrid->addWidget(Caption(pDelta, Text(Field("geomTransf").spec.label), transformation_), 0, 0);
-    pDeltaGrid->addWidget(transformation_, 0, 1);
+    const auto pick = [](QGridLayout* grid, const char* name, std::string_view field) {
+        QComboBox* list = PickList(grid->parentWidget(), name, Field(field).spec.choices);
+        AddRow(grid, OwnText(Field(field).spec.label), list);
+        return list;
+    };
+    QGridLayout* nonlinear = Group(this, "GroupBox2", "Nonlinear Setting");
+    use_ = pick(nonlinear, "ComboBox3", "sectionUse");
+    edit(nonlinear, "Edit1", "divideX");
+    edit(nonlinear, "Edit7", "divideY");
+    edit(nonlinear, "Edit8", "barNumX");
+    edit(nonlinear, "Edit9", "barNumY");
+    QGridLayout* rebar = Group(this, "GroupBox3", "Rebar Setting");
+    edit(rebar, "Edit12", "barAreaX");
+    edit(rebar, "Edit13", "barAreaY");
+    edit(nonlinear, "Edit10", "cover");
+    QGridLayout* pDelta = Group(this, "GroupBox4", "P-Delta");
+    transformation_ = pick(pDelta, "ComboBox5", "geomTransf");
 
     // The form's own selections until a section is shown.
     kind_->setCurrentIndex(0);
@@ -218,20 +204,19 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     connect(button("Button2", "OK"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button2Click));
     connect(button("Button1", "Close"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button1Click));
     // Section libraries are not kept: the two buttons stand without an action.
-    for (auto [name, caption] : {std::pair{"Button4", "Import"}, {"Button3", "Export"}}) {
+    for (const auto& [name, caption] : {std::pair{"Button4", "Import"}, {"Button3", "Export"}}) {
         QPushButton* inert = button(name, caption);
         inert->setEnabled(false);
         inert->setToolTip("Not available");
     }
 
     auto* right = new QVBoxLayout;
-    right->addWidget(nonlinear);
-    right->addWidget(rebar);
-    right->addWidget(pDelta);
+    for (QGridLayout* group : {nonlinear, rebar, pDelta})
+        right->addWidget(group->parentWidget());
     right->addStretch(1);
     auto* middle = new QVBoxLayout;
     middle->addWidget(panel);
-    middle->addWidget(properties);
+    middle->addWidget(propertyBox);
     auto* columns = new QHBoxLayout;
     columns->addWidget(list_);
     columns->addLayout(middle);
@@ -297,7 +282,8 @@ void FrameSectionDialog::ListBox1Click()
     Select(shape_, s.shape);
     Select(use_, s.sectionUse);
     Select(material_, s.material);
-    Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected
+    Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected, a hint instead
+    kind_->setPlaceholderText(IsSpring(s.elementKind) ? QStringLiteral("Rotational spring (zeroLength)") : QString());
     for (std::size_t d = 0; d < dims_.size(); ++d)
         dims_[d]->setText(QString::fromStdString(FormatGeneral(s.dim[d + 1])));
     staged_ = s;

@@ -42,6 +42,7 @@ MaterialDialog::MaterialDialog(Session& session, QWidget* parent) : QDialog(pare
 
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
+    list_->setFixedWidth(160);
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
     auto* elastic = new QGroupBox(QString::fromUtf8("材料属性(弹性)"), this);

@@ -170,6 +170,7 @@ private slots:
         Child<QListWidget>(d, "ListBox1")->setCurrentRow(2);
         QCOMPARE(Child<QComboBox>(d, "ComboBox1")->currentText(), QString("RBASE"));
         QCOMPARE(Child<QComboBox>(d, "ComboBox6")->currentIndex(), -1);
+        QCOMPARE(Child<QComboBox>(d, "ComboBox6")->placeholderText(), QString("Rotational spring (zeroLength)"));
         Type(Child<QLineEdit>(d, "Edit1"), "2");
         Child<QPushButton>(d, "Button2")->click();
         QCOMPARE(w->session().model.FrameSections[3].elementKind, kRotationalSpring);
