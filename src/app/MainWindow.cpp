@@ -214,16 +214,17 @@ void MainWindow::OpenS2kPath(const QString& path)
     setWindowTitle(QStringLiteral("%1 - %2").arg(kProgramName, QFileInfo(path).fileName()));
     recentFiles_.Add(path);
     RebuildRecentFilesMenu();
-    // Open windows that list the model's sections, materials or load cases show the new model.
-    if (frameSectionDialog_->isVisible())
-        frameSectionDialog_->FormShow();
+    ShowModelCounts();
+    Redraw();
+    ToolButton13Click();
+    // Open windows that list the model's sections, materials or load cases
+    // show the new model (last: a section picture that fails leaves the rest done).
     if (materialDialog_->isVisible())
         materialDialog_->FormShow();
     if (analysisDialog_->isVisible())
         analysisDialog_->FormShow();
-    ShowModelCounts();
-    Redraw();
-    ToolButton13Click();
+    if (frameSectionDialog_->isVisible())
+        frameSectionDialog_->FormShow();
 }
 
 void MainWindow::Sap2000V14toSap2000v6s2k1Click()

@@ -107,6 +107,7 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
     warnings_ = new QListWidget(this);
     warnings_->setObjectName("WarningList");
     warnings_->setMaximumHeight(90);
+    warnings_->hide(); // until a script has warnings
     connect(warnings_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ShowWarningLine(warnings_->row(item)); });
 

@@ -68,6 +68,7 @@ private slots:
         QCOMPARE(ui.window->windowTitle(), QString("OpenSEES Tcl File"));
         QCOMPARE(Child<QLabel>(ui.window, "Label1")->text(), QString("OpenSEES tcl File"));
         QCOMPARE(ui.pane->toPlainText(), QString("OpenSEES Tcl File"));
+        QVERIFY(!ui.warnings->isVisibleTo(ui.window));
         QVERIFY(!ui.pane->isReadOnly());
         QVERIFY(ui.pane->font().fixedPitch() || QFontInfo(ui.pane->font()).fixedPitch());
         QCOMPARE(ui.pane->palette().color(QPalette::Text), QColor(0, 128, 0));

@@ -169,6 +169,13 @@ private slots:
         Child<QPushButton>(d, "Button1")->click();
         QCOMPARE(w->session().analysis.LoadCase, 0);
         QCOMPARE(w->session().analysis.PushoverCase, 1);
+
+        // An open dialog follows a newly opened model.
+        d = w.Open("ToolButton19", "TForm7");
+        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->count(), 2);
+        TempS2k noCases("SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n\n");
+        w.OpenThroughMenu(noCases.path());
+        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->count(), 0);
     }
 
     void recorderDialogShowsAndStoresTheFlags()
