@@ -172,7 +172,8 @@ private slots:
 
         // An open dialog follows a newly opened model.
         d = w.Open("ToolButton19", "TForm7");
-        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->count(), 2);
+        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->count(), w->session().model.LoadCaseCount);
+        QVERIFY(w->session().model.LoadCaseCount >= 2);
         TempS2k noCases("SYSTEM\n\nJOINT\n  1  X=0  Y=0  Z=0\n\n");
         w.OpenThroughMenu(noCases.path());
         QCOMPARE(Child<QComboBox>(d, "ComboBox3")->count(), 0);
