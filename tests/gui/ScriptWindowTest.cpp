@@ -99,7 +99,7 @@ private slots:
         w.chooser->saveAnswers << path;
         ui.save->click();
         QVERIFY(w.messenger->messages.isEmpty());
-        QCOMPARE(w.chooser->filters.last(), QString("OpenSEES tcl(*.tcl)|*.tcl"));
+        QCOMPARE(w.chooser->saveFilters.last(), QString("OpenSEES tcl(*.tcl)|*.tcl"));
         QCOMPARE(ReadAll(path), expected);
         QVERIFY(!QFile::exists(path + ".tcl"));
 
