@@ -1,7 +1,7 @@
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
-#include "script/SettingFields.h"
+#include "script/AnalysisSettings.h"
 
 namespace mirelo::cli {
 

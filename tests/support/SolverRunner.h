@@ -3,7 +3,7 @@
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
-#include "script/SettingFields.h"
+#include "script/AnalysisSettings.h"
 
 #include <cstdlib>
 #include <filesystem>
