@@ -10,7 +10,7 @@ namespace mirelo {
 
 namespace {
 
-// A panel asks for its documented width (or its text's, when longer) but may
+// A panel asks for its set width (or its text's, when longer) but may
 // shrink with a small window instead of holding the window wide.
 class StatusPanel : public QLabel {
 public:

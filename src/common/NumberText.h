@@ -9,7 +9,7 @@ namespace mirelo {
 // Input numbers: optionally signed decimal integers, and reals with a full stop
 // and an optional exponent. Blanks around the text are allowed. Anything else
 // (an empty text, "inf", a comma, a value out of range) raises ConversionError
-// with the system's own message.
+// with the conversion message.
 std::int32_t ParseInteger(std::string_view text);
 double ParseReal(std::string_view text);
 

@@ -9,7 +9,7 @@
 
 namespace mirelo {
 
-// An import failure: the system's own message and where it happened. A
+// An import failure: the reader's message and where it happened. A
 // number that does not convert also names its key: "(FRAME section, line 12,
 // field NSEG)".
 class ImportError : public Error {

@@ -19,7 +19,7 @@ struct ViewReaction {
 };
 
 // Limits that keep Scale a finite, positive number under any sequence of wheel
-// steps and fits; inside them the documented arithmetic is exact.
+// steps and fits; inside them the navigation arithmetic is exact.
 inline constexpr double kMinScale = 1e-9;
 inline constexpr double kMaxScale = 1e12;
 

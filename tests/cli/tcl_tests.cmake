@@ -5,7 +5,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/expect_run.cmake)
 set(data ${SOURCE_DIR}/tests/script/data)
 set(cantilever ${data}/cantilever.s2k)
 
-# The documented cantilever script, line for line, LF line ends on standard output.
+# The cantilever's expected script, line for line, LF line ends on standard output.
 file(READ ${data}/cantilever.tcl expected)
 execute_process(COMMAND ${CLI} tcl ${cantilever} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(rc EQUAL 0 AND out STREQUAL expected AND err STREQUAL "")

@@ -37,7 +37,7 @@ TEST(ReadFrames, AColumnWithItsAxis)
     EXPECT_NEAR(f.axis2Z, 0.0, kTight);
 }
 
-TEST(ComputeFrameAxis2, DocumentedDirections)
+TEST(ComputeFrameAxis2, WorkedDirections)
 {
     Axis2 a = ComputeFrameAxis2(0, 0, 0, 0, 0, 3, 90);
     EXPECT_NEAR(a.x, 0.0, 1e-15);

@@ -138,8 +138,8 @@ TEST(FindS2kSection, EmptyAllBlankAndUnendedSections)
 namespace mirelo {
 namespace {
 
-// The section rule as the documents state it, line by line for one keyword.
-S2kSection DocumentedSection(const TextLines& lines, std::string_view keyword)
+// The section rule stated plainly, line by line for one keyword.
+S2kSection LineByLineSection(const TextLines& lines, std::string_view keyword)
 {
     S2kSection s;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -165,7 +165,7 @@ TEST(FindS2kSections, AgreesWithTheLineByLineRuleOnRandomFiles)
             lines.Append(pool[random() % pool.size()]);
         const std::vector<S2kSection> found = FindS2kSections(lines, keywords);
         for (std::size_t k = 0; k < keywords.size(); ++k) {
-            const S2kSection expected = DocumentedSection(lines, keywords[k]);
+            const S2kSection expected = LineByLineSection(lines, keywords[k]);
             ASSERT_EQ(found[k].start, expected.start) << "round " << round << " " << keywords[k];
             ASSERT_EQ(found[k].end, expected.end) << "round " << round << " " << keywords[k];
         }

@@ -13,7 +13,7 @@
 
 namespace mirelo::test {
 
-// Lines written as the documents write them: a middle dot stands for a blank,
+// Lines written with visible blanks: a middle dot stands for a blank,
 // so "··1··X=0" is the line "  1  X=0".
 std::string Dots(std::string_view text);
 TextLines DottedLines(const std::vector<std::string_view>& lines);

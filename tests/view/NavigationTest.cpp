@@ -57,7 +57,7 @@ private slots:
                 !on.ShowHingeCircles && !on.ShowShellLabels && !on.ShowSolidLabels);
     }
 
-    void projectionOfTheDocumentedPoint()
+    void projectionOfTheWorkedPoint()
     {
         const Projector projector(ViewState{}, kArea);
         QCOMPARE(projector.Project(1000, 500, 0), (ScreenPoint{748, 214}));
