@@ -26,13 +26,13 @@ public:
     template <typename Record>
     void Add(QLineEdit* box, Record& staged, const SettingField<Record>& field, RealFormat formatReal)
     {
-        boxes_.push_back({box, field.spec.label,
+        boxes_.push_back({box, field.declaration.label,
                           [&staged, field, formatReal] {
                               return field.real != nullptr ? formatReal(staged.*field.real)
                                                            : std::to_string(staged.*field.integer);
                           },
                           [&staged, field](std::string_view text) {
-                              SetFromText(staged, field, text, field.spec.label);
+                              SetFromText(staged, field, text, field.declaration.label);
                           }});
     }
 

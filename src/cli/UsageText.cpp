@@ -51,16 +51,16 @@ const char* const kCommands =
     "  --version          show the version\n";
 
 // "  LoadSteps   Load Steps, whole number (100)", then a list's choices one a line.
-std::string SettingLine(const SettingSpec& spec)
+std::string SettingLine(const SettingDeclaration& declaration)
 {
-    std::string line = "  " + std::string(spec.name);
+    std::string line = "  " + std::string(declaration.name);
     line.append(line.size() < 29 ? 29 - line.size() : 1, ' ');
-    line += std::string(spec.label);
+    line += std::string(declaration.label);
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
-    switch (spec.kind) {
+    switch (declaration.kind) {
     case SettingKind::Integer: {
-        const std::string range = RangeText(spec);
+        const std::string range = RangeText(declaration);
         line += range.empty() ? ", whole number" : ", " + range;
         break;
     }
@@ -68,10 +68,10 @@ std::string SettingLine(const SettingSpec& spec)
     case SettingKind::Flag: line += ", 0 or 1"; break;
     case SettingKind::Choice: line += ", one of"; break;
     }
-    const double start = spec.kind == SettingKind::Flag ? (spec.start != 0 ? 1 : 0) : spec.start;
+    const double start = declaration.kind == SettingKind::Flag ? (declaration.start != 0 ? 1 : 0) : declaration.start;
     line += " (" + FormatGeneral(start) + ")\n";
-    for (std::size_t k = 0; k < spec.choices.size(); ++k)
-        line += std::string(31, ' ') + std::to_string(k + 1) + " " + std::string(spec.choices[k]) + "\n";
+    for (std::size_t k = 0; k < declaration.choices.size(); ++k)
+        line += std::string(31, ' ') + std::to_string(k + 1) + " " + std::string(declaration.choices[k]) + "\n";
     return line;
 }
 
@@ -82,13 +82,13 @@ std::string UsageText()
     std::string text = kCommands;
     text += "\nSettings for --set Name=Value (start values in brackets):\n";
     for (const auto& field : AnalysisSettingFields())
-        text += SettingLine(field.spec);
+        text += SettingLine(field.declaration);
     for (const auto& field : RecorderSettingFields())
-        text += SettingLine(field.spec);
+        text += SettingLine(field.declaration);
     text += "\nFields for --section NAME:field=value (cover and bar areas start at 35 mm and 1000 mm²\n"
             "in the model's length unit):\n";
     for (const auto& field : SectionSettingFields())
-        text += SettingLine(field.spec);
+        text += SettingLine(field.declaration);
     text += "\nOn an error the message goes to standard error and the exit status is 1.\n";
     return text;
 }

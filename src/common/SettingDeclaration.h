@@ -17,7 +17,7 @@ enum class SettingKind { Integer, Real, Flag, Choice };
 
 // One setting as the user sets it: the name the command line takes, the
 // caption its dialog shows, the value it starts with and what it may hold.
-struct SettingSpec {
+struct SettingDeclaration {
     std::string_view name;
     std::string_view label;
     SettingKind kind = SettingKind::Integer;
@@ -26,21 +26,21 @@ struct SettingSpec {
     double maximum = std::numeric_limits<std::int32_t>::max();
     std::span<const std::string_view> choices = {}; // Choice: value k is choices[k - 1]
 
-    static constexpr SettingSpec Integer(std::string_view name, std::string_view label, std::int32_t start,
+    static constexpr SettingDeclaration Integer(std::string_view name, std::string_view label, std::int32_t start,
                                          std::int32_t minimum = std::numeric_limits<std::int32_t>::min(),
                                          std::int32_t maximum = std::numeric_limits<std::int32_t>::max())
     {
         return {name, label, SettingKind::Integer, double(start), double(minimum), double(maximum), {}};
     }
-    static constexpr SettingSpec Real(std::string_view name, std::string_view label, double start)
+    static constexpr SettingDeclaration Real(std::string_view name, std::string_view label, double start)
     {
         return {name, label, SettingKind::Real, start, 0, 0, {}};
     }
-    static constexpr SettingSpec Flag(std::string_view name, std::string_view label, bool on)
+    static constexpr SettingDeclaration Flag(std::string_view name, std::string_view label, bool on)
     {
         return {name, label, SettingKind::Flag, on ? -1.0 : 0.0, 0, 1, {}};
     }
-    static constexpr SettingSpec Choice(std::string_view name, std::string_view label, std::int32_t start,
+    static constexpr SettingDeclaration Choice(std::string_view name, std::string_view label, std::int32_t start,
                                         std::span<const std::string_view> choices)
     {
         return {name, label, SettingKind::Choice, double(start), 1, double(choices.size()), choices};
@@ -49,32 +49,32 @@ struct SettingSpec {
 
 // What an Integer, Flag or Choice setting may take, as a user reads it: "1 to
 // 7", "0 or 1"; empty when any whole number will do.
-std::string RangeText(const SettingSpec& spec);
+std::string RangeText(const SettingDeclaration& declaration);
 
 // The value an Integer, Flag or Choice setting stores for `text` (a flag
 // stores -1 for 1). Raises ConversionError for text that is not a whole
 // number, and Error "<subject> takes 1 to 7, not '9'" for one out of range.
-std::int32_t ParseIntegerSetting(const SettingSpec& spec, std::string_view text, std::string_view subject);
+std::int32_t ParseIntegerSetting(const SettingDeclaration& declaration, std::string_view text, std::string_view subject);
 
-// A setting as it lives in a record: its spec and the field that holds it
+// A setting as it lives in a record: its declaration and the field that holds it
 // (an integer field for Integer, Flag and Choice, a real one for Real).
 template <typename Record>
 struct SettingField {
-    SettingSpec spec;
+    SettingDeclaration declaration;
     std::int32_t Record::*integer = nullptr;
     double Record::*real = nullptr;
 };
 
 template <typename Record>
-constexpr SettingField<Record> Bind(const SettingSpec& spec, std::int32_t Record::*field)
+constexpr SettingField<Record> Bind(const SettingDeclaration& declaration, std::int32_t Record::*field)
 {
-    return {spec, field, nullptr};
+    return {declaration, field, nullptr};
 }
 
 template <typename Record>
-constexpr SettingField<Record> Bind(const SettingSpec& spec, double Record::*field)
+constexpr SettingField<Record> Bind(const SettingDeclaration& declaration, double Record::*field)
 {
-    return {spec, nullptr, field};
+    return {declaration, nullptr, field};
 }
 
 // Gives the field its start value.
@@ -82,9 +82,9 @@ template <typename Record>
 void SetStart(Record& record, const SettingField<Record>& field)
 {
     if (field.real != nullptr)
-        record.*field.real = field.spec.start;
+        record.*field.real = field.declaration.start;
     else
-        record.*field.integer = static_cast<std::int32_t>(field.spec.start);
+        record.*field.integer = static_cast<std::int32_t>(field.declaration.start);
 }
 
 // Sets the field from text; raises as ParseIntegerSetting does (ParseReal for
@@ -95,7 +95,7 @@ void SetFromText(Record& record, const SettingField<Record>& field, std::string_
     if (field.real != nullptr)
         record.*field.real = ParseReal(text);
     else
-        record.*field.integer = ParseIntegerSetting(field.spec, text, subject);
+        record.*field.integer = ParseIntegerSetting(field.declaration, text, subject);
 }
 
 // The field of that exact name, or nullptr.
@@ -103,7 +103,7 @@ template <typename Record>
 const SettingField<Record>* FindSetting(std::span<const SettingField<Record>> fields, std::string_view name)
 {
     for (const SettingField<Record>& field : fields)
-        if (field.spec.name == name)
+        if (field.declaration.name == name)
             return &field;
     return nullptr;
 }

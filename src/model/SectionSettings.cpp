@@ -9,19 +9,19 @@ namespace mirelo {
 namespace {
 
 using S = FrameSection;
-using Spec = SettingSpec;
+using Declare = SettingDeclaration;
 
 const std::array<SettingField<S>, 10> kFields = {{
-    Bind(Spec::Choice("elementKind", "Frame Type", kElasticBeamColumn, kElementKindItems), &S::elementKind),
-    Bind(Spec::Choice("sectionUse", "Section Type", kColumnSection, kSectionUseItems), &S::sectionUse),
-    Bind(Spec::Integer("divideX", "Divide FX", 5), &S::divideX),
-    Bind(Spec::Integer("divideY", "Divide FY", 5), &S::divideY),
-    Bind(Spec::Integer("barNumX", "Bar Num NX", 5), &S::barNumX),
-    Bind(Spec::Integer("barNumY", "Bar Num NY", 5), &S::barNumY),
-    Bind(Spec::Real("barAreaX", "X-Bar(Top) ", 1000.0), &S::barAreaX), // mm², see SetSectionDialogDefaults
-    Bind(Spec::Real("barAreaY", "Y-Bar(Bot)", 1000.0), &S::barAreaY),
-    Bind(Spec::Real("cover", "Cover", 35.0), &S::cover), // mm
-    Bind(Spec::Choice("geomTransf", "GeoTransf", kLinear, kGeomTransfItems), &S::geomTransf),
+    Bind(Declare::Choice("elementKind", "Frame Type", kElasticBeamColumn, kElementKindItems), &S::elementKind),
+    Bind(Declare::Choice("sectionUse", "Section Type", kColumnSection, kSectionUseItems), &S::sectionUse),
+    Bind(Declare::Integer("divideX", "Divide FX", 5), &S::divideX),
+    Bind(Declare::Integer("divideY", "Divide FY", 5), &S::divideY),
+    Bind(Declare::Integer("barNumX", "Bar Num NX", 5), &S::barNumX),
+    Bind(Declare::Integer("barNumY", "Bar Num NY", 5), &S::barNumY),
+    Bind(Declare::Real("barAreaX", "X-Bar(Top) ", 1000.0), &S::barAreaX), // mm², see SetSectionDialogDefaults
+    Bind(Declare::Real("barAreaY", "Y-Bar(Bot)", 1000.0), &S::barAreaY),
+    Bind(Declare::Real("cover", "Cover", 35.0), &S::cover), // mm
+    Bind(Declare::Choice("geomTransf", "GeoTransf", kLinear, kGeomTransfItems), &S::geomTransf),
 }};
 
 } // namespace

@@ -25,7 +25,7 @@ const SettingField<AnalysisSettings>& Field(std::string_view name)
 
 QString Caption(std::string_view name)
 {
-    return OwnText(Field(name).spec.label);
+    return OwnText(Field(name).declaration.label);
 }
 
 std::string ThreeDigits(double value)
@@ -179,7 +179,7 @@ RecorderDialog::RecorderDialog(Session& session, CommandHost& host, QWidget* par
     group->setObjectName("GroupBox1");
     auto* groupLayout = new QVBoxLayout(group);
     for (const auto& field : RecorderSettingFields()) {
-        auto* box = new QCheckBox(OwnText(field.spec.label), group);
+        auto* box = new QCheckBox(OwnText(field.declaration.label), group);
         box->setObjectName(QString("CheckBox%1").arg(boxes_.size() + 1));
         groupLayout->addWidget(box);
         boxes_.push_back(box);

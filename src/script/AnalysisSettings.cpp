@@ -10,32 +10,32 @@ namespace {
 
 using A = AnalysisSettings;
 using R = RecorderSettings;
-using Spec = SettingSpec;
+using Declare = SettingDeclaration;
 
 const std::array<SettingField<A>, 13> kAnalysisFields = {{
-    Bind(Spec::Integer("RebarMaterialNo", "Rebar Material Number", 1), &A::RebarMaterialNo),
-    Bind(Spec::Integer("IntegrationPoints", "Force/Disp Beam Column numIntgrPts", 3), &A::IntegrationPoints),
-    Bind(Spec::Choice("AnalysisType", "Analysis Type", kLoadControl, kAnalysisTypeItems), &A::AnalysisType),
-    Bind(Spec::Integer("LoadCase", "Load Case", 1), &A::LoadCase),
-    Bind(Spec::Integer("PushoverCase", "Load Vector", 1), &A::PushoverCase),
-    Bind(Spec::Integer("LoadSteps", "Load Steps", 100), &A::LoadSteps),
-    Bind(Spec::Integer("AnalysisSteps", "Analysis Step", 100), &A::AnalysisSteps),
-    Bind(Spec::Real("LoadFactor", "Load Factor", 1.0), &A::LoadFactor),
-    Bind(Spec::Real("ControlDisp", "Control Disp", 0.1), &A::ControlDisp),
-    Bind(Spec::Integer("ControlDof", "Control Dof", 1, 1, 6), &A::ControlDof),
-    Bind(Spec::Integer("ControlNode", "Control Node", 1), &A::ControlNode),
-    Bind(Spec::Flag("UseAggregator", "Torsional Constant and Shear Area", false), &A::UseAggregator),
-    Bind(Spec::Integer("ModeCount", "Modal Number", 12), &A::ModeCount),
+    Bind(Declare::Integer("RebarMaterialNo", "Rebar Material Number", 1), &A::RebarMaterialNo),
+    Bind(Declare::Integer("IntegrationPoints", "Force/Disp Beam Column numIntgrPts", 3), &A::IntegrationPoints),
+    Bind(Declare::Choice("AnalysisType", "Analysis Type", kLoadControl, kAnalysisTypeItems), &A::AnalysisType),
+    Bind(Declare::Integer("LoadCase", "Load Case", 1), &A::LoadCase),
+    Bind(Declare::Integer("PushoverCase", "Load Vector", 1), &A::PushoverCase),
+    Bind(Declare::Integer("LoadSteps", "Load Steps", 100), &A::LoadSteps),
+    Bind(Declare::Integer("AnalysisSteps", "Analysis Step", 100), &A::AnalysisSteps),
+    Bind(Declare::Real("LoadFactor", "Load Factor", 1.0), &A::LoadFactor),
+    Bind(Declare::Real("ControlDisp", "Control Disp", 0.1), &A::ControlDisp),
+    Bind(Declare::Integer("ControlDof", "Control Dof", 1, 1, 6), &A::ControlDof),
+    Bind(Declare::Integer("ControlNode", "Control Node", 1), &A::ControlNode),
+    Bind(Declare::Flag("UseAggregator", "Torsional Constant and Shear Area", false), &A::UseAggregator),
+    Bind(Declare::Integer("ModeCount", "Modal Number", 12), &A::ModeCount),
 }};
 
 const std::array<SettingField<R>, 5> kRecorderFields = {{
-    Bind(Spec::Flag("RecordNodeDisp", "Displacement of All Nodes", true), &R::RecordNodeDisp),
-    Bind(Spec::Flag("RecordElementForce", "Element Force of All Frames", false), &R::RecordElementForce),
-    Bind(Spec::Flag("RecordSectionDeformation", "Force/Disp Beam Column Section Deformation", false),
+    Bind(Declare::Flag("RecordNodeDisp", "Displacement of All Nodes", true), &R::RecordNodeDisp),
+    Bind(Declare::Flag("RecordElementForce", "Element Force of All Frames", false), &R::RecordElementForce),
+    Bind(Declare::Flag("RecordSectionDeformation", "Force/Disp Beam Column Section Deformation", false),
          &R::RecordSectionDeformation),
-    Bind(Spec::Flag("RecordSectionStressStrain", "Force/Disp Beam Column Section  Stress-Strain", false),
+    Bind(Declare::Flag("RecordSectionStressStrain", "Force/Disp Beam Column Section  Stress-Strain", false),
          &R::RecordSectionStressStrain),
-    Bind(Spec::Flag("RecordModeShapes", "Modal Shape", false), &R::RecordModeShapes),
+    Bind(Declare::Flag("RecordModeShapes", "Modal Shape", false), &R::RecordModeShapes),
 }};
 
 } // namespace
@@ -62,12 +62,12 @@ std::span<const SettingField<RecorderSettings>> RecorderSettingFields()
     return kRecorderFields;
 }
 
-const SettingSpec* FindSettingSpec(std::string_view name)
+const SettingDeclaration* FindSettingDeclaration(std::string_view name)
 {
     if (const SettingField<A>* a = FindSetting<A>(kAnalysisFields, name))
-        return &a->spec;
+        return &a->declaration;
     if (const SettingField<R>* r = FindSetting<R>(kRecorderFields, name))
-        return &r->spec;
+        return &r->declaration;
     return nullptr;
 }
 

@@ -66,7 +66,7 @@ std::span<const SettingField<AnalysisSettings>> AnalysisSettingFields();
 std::span<const SettingField<RecorderSettings>> RecorderSettingFields();
 
 // The declaration of the setting called `name` in either record, or nullptr.
-const SettingSpec* FindSettingSpec(std::string_view name);
+const SettingDeclaration* FindSettingDeclaration(std::string_view name);
 
 // Sets the field called `name` from `value`. Raises Error for an unknown name
 // or a value outside the setting's range, and ConversionError for a value that

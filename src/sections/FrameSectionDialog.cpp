@@ -142,8 +142,8 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     colour_ = new ColourShape(propertyBox, run(&FrameSectionDialog::Shape1MouseDown));
     colour_->setObjectName("Shape1");
     AddRow(properties, "Frame Color", colour_);
-    kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").spec.choices);
-    AddRow(properties, OwnText(Field("elementKind").spec.label), kind_);
+    kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").declaration.choices);
+    AddRow(properties, OwnText(Field("elementKind").declaration.label), kind_);
     name_ = PickList(propertyBox, "ComboBox1", {});
     name_->setEditable(true);
     AddRow(properties, "Section Name", name_);
@@ -169,11 +169,11 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
         auto* box = new QLineEdit(grid->parentWidget());
         box->setObjectName(name);
         boxes_.Add(box, staged_, Field(field), General);
-        AddRow(grid, OwnText(Field(field).spec.label), box);
+        AddRow(grid, OwnText(Field(field).declaration.label), box);
     };
     const auto pick = [](QGridLayout* grid, const char* name, std::string_view field) {
-        QComboBox* list = PickList(grid->parentWidget(), name, Field(field).spec.choices);
-        AddRow(grid, OwnText(Field(field).spec.label), list);
+        QComboBox* list = PickList(grid->parentWidget(), name, Field(field).declaration.choices);
+        AddRow(grid, OwnText(Field(field).declaration.label), list);
         return list;
     };
     QGridLayout* nonlinear = Group(this, "GroupBox2", "Nonlinear Setting");

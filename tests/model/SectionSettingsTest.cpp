@@ -55,11 +55,11 @@ TEST(SectionSettings, StartValuesAndCaptionsOfTheDialog)
     EXPECT_EQ(s.barAreaX + s.barAreaY, 2000.0);
     const auto fields = SectionSettingFields();
     ASSERT_EQ(fields.size(), 10u);
-    EXPECT_EQ(fields[0].spec.label, "Frame Type");
-    ASSERT_EQ(fields[0].spec.choices.size(), 6u);
-    EXPECT_EQ(fields[0].spec.choices[kBeamWithHinges - 1], "Beam with Hinge");
-    EXPECT_EQ(fields[6].spec.label, "X-Bar(Top) ");
-    EXPECT_EQ(fields[9].spec.choices[kCorotational - 1], "Corotational ");
+    EXPECT_EQ(fields[0].declaration.label, "Frame Type");
+    ASSERT_EQ(fields[0].declaration.choices.size(), 6u);
+    EXPECT_EQ(fields[0].declaration.choices[kBeamWithHinges - 1], "Beam with Hinge");
+    EXPECT_EQ(fields[6].declaration.label, "X-Bar(Top) ");
+    EXPECT_EQ(fields[9].declaration.choices[kCorotational - 1], "Corotational ");
 }
 
 // One table says what each kind is, for the import, the writer and the drawing.

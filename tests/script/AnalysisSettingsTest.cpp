@@ -38,13 +38,13 @@ TEST(SetSetting, SetsEveryFieldByItsName)
     AnalysisSettings a;
     RecorderSettings r;
     EXPECT_EQ(AnalysisSettingFields().size() + RecorderSettingFields().size(), 18u);
-    const auto value = [](const SettingSpec& spec) {
-        return spec.kind == SettingKind::Real ? "2.5" : spec.kind == SettingKind::Flag ? "1" : "6";
+    const auto value = [](const SettingDeclaration& declaration) {
+        return declaration.kind == SettingKind::Real ? "2.5" : declaration.kind == SettingKind::Flag ? "1" : "6";
     };
     for (const auto& field : AnalysisSettingFields())
-        SetSetting(a, r, field.spec.name, value(field.spec));
+        SetSetting(a, r, field.declaration.name, value(field.declaration));
     for (const auto& field : RecorderSettingFields())
-        SetSetting(a, r, field.spec.name, value(field.spec));
+        SetSetting(a, r, field.declaration.name, value(field.declaration));
     EXPECT_EQ(a.RebarMaterialNo, 6);
     EXPECT_EQ(a.ModeCount, 6);
     EXPECT_EQ(a.ControlNode, 6);
@@ -105,18 +105,18 @@ TEST(SetSetting, RefusesUnknownNamesBadNumbersAndOtherFlags)
 // The captions are the dialogs' own; the lists give each choice its number.
 TEST(SettingDeclarations, NameCaptionAndChoices)
 {
-    const SettingSpec* type = FindSettingSpec("AnalysisType");
+    const SettingDeclaration* type = FindSettingDeclaration("AnalysisType");
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(type->label, "Analysis Type");
     ASSERT_EQ(type->choices.size(), 7u);
     EXPECT_EQ(type->choices[kModal - 1], "Modal Analysis");
     EXPECT_EQ(type->choices[kMultipleSupport - 1], "MultipleSupport Excitation");
     EXPECT_EQ(RangeText(*type), "1 to 7");
-    EXPECT_EQ(FindSettingSpec("AnalysisSteps")->label, "Analysis Step");
-    EXPECT_EQ(FindSettingSpec("RecordSectionStressStrain")->label, "Force/Disp Beam Column Section  Stress-Strain");
-    EXPECT_EQ(RangeText(*FindSettingSpec("LoadSteps")), "");
-    EXPECT_EQ(RangeText(*FindSettingSpec("UseAggregator")), "0 or 1");
-    EXPECT_EQ(FindSettingSpec("loadSteps"), nullptr);
+    EXPECT_EQ(FindSettingDeclaration("AnalysisSteps")->label, "Analysis Step");
+    EXPECT_EQ(FindSettingDeclaration("RecordSectionStressStrain")->label, "Force/Disp Beam Column Section  Stress-Strain");
+    EXPECT_EQ(RangeText(*FindSettingDeclaration("LoadSteps")), "");
+    EXPECT_EQ(RangeText(*FindSettingDeclaration("UseAggregator")), "0 or 1");
+    EXPECT_EQ(FindSettingDeclaration("loadSteps"), nullptr);
 }
 
 } // namespace
