@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <utility>
 
 namespace mirelo {
 
@@ -44,6 +45,16 @@ std::string ValueOf(std::string_view line, std::string_view key)
     return {};
 }
 
+// The value of the entry whose name matches `unit` in any letter case.
+template <typename Value, std::size_t N>
+Value LookUp(const std::array<std::pair<std::string_view, Value>, N>& table, std::string_view unit, Value otherwise)
+{
+    for (const auto& [name, value] : table)
+        if (SameLetters(name, unit))
+            return value;
+    return otherwise;
+}
+
 } // namespace
 
 ModelUnits ReadModelUnits(const TextLines& s2kLines)
@@ -58,30 +69,19 @@ ModelUnits ReadModelUnits(const TextLines& s2kLines)
 
 LengthScale LengthScaleOf(std::string_view lengthUnit)
 {
-    struct Entry {
-        std::string_view name;
-        LengthScale scale;
-    };
-    static constexpr std::array<Entry, 5> kUnits{{
+    static constexpr std::array<std::pair<std::string_view, LengthScale>, 5> kUnits{{
         {"MM", {1, 1}},
         {"CM", {10, 100}},
         {"M", {1000, 1e6}},
         {"IN", {25.4, 645.16}},
         {"FT", {304.8, 92903.04}},
     }};
-    for (const Entry& unit : kUnits)
-        if (SameLetters(unit.name, lengthUnit))
-            return unit.scale;
-    return {};
+    return LookUp(kUnits, lengthUnit, LengthScale{});
 }
 
 double NewtonsPer(std::string_view forceUnit)
 {
-    struct Entry {
-        std::string_view name;
-        double newtons;
-    };
-    static constexpr std::array<Entry, 7> kUnits{{
+    static constexpr std::array<std::pair<std::string_view, double>, 7> kUnits{{
         {"N", 1},
         {"KN", 1e3},
         {"MN", 1e6},
@@ -90,10 +90,7 @@ double NewtonsPer(std::string_view forceUnit)
         {"LB", 4.4482216152605},
         {"KIP", 4448.2216152605},
     }};
-    for (const Entry& unit : kUnits)
-        if (SameLetters(unit.name, forceUnit))
-            return unit.newtons;
-    return 0;
+    return LookUp(kUnits, forceUnit, 0.0);
 }
 
 } // namespace mirelo
