@@ -26,7 +26,7 @@ list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
 file(GLOB MIRELO_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.qrc)
 add_library(mirelo_app STATIC ${MIRELO_APP_SOURCES} ${MIRELO_APP_RESOURCES})
 set_target_properties(mirelo_app PROPERTIES AUTOMOC ON AUTORCC ON)
-target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets)
+target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets Qt6::Charts)
 target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
 # A program run from its build tree finds the tutorial in the sources as well.
 target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -9,6 +9,7 @@
 #include "app/SolverSettingDialog.h"
 #include "app/WaitCursor.h"
 #include "convert/V14ConverterDialog.h"
+#include "results/CurvesWindow.h"
 #include "model/ImportS2k.h"
 #include "results/ResultsDialog.h"
 #include "script/AnalysisDialog.h"
@@ -22,6 +23,7 @@
 #include "view/ViewOptionDialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -114,6 +116,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         LoadLastStepResults(session_, QFile::encodeName(folder).toStdString());
         Redraw();
     };
+    curvesWindow_ = new CurvesWindow(session_, *fileChooser_, this);
 
     BuildToolBar();
     BuildMenus();
@@ -230,6 +233,15 @@ void MainWindow::OpenS2kPath(const QString& path)
 void MainWindow::Sap2000V14toSap2000v6s2k1Click()
 {
     ShowDialog(v14ConverterDialog_);
+}
+
+// The window reads the folder the solver last ran in, the working directory,
+// each time it opens.
+void MainWindow::ShowCurves()
+{
+    curvesWindow_->SetFolder(QDir::currentPath());
+    ShowDialog(curvesWindow_);
+    curvesWindow_->LoadCurve();
 }
 
 void MainWindow::ShowModelCounts()

@@ -34,6 +34,7 @@ class V14ConverterDialog;
 class ResultsDialog;
 class SolverSettingDialog;
 class UrlOpener;
+class CurvesWindow;
 class ViewOptionDialog;
 enum class ToolbarPicture;
 
@@ -86,6 +87,7 @@ public:
     // What the solver window's "Load Last Step" runs (the session's last-step load
     // and a redraw unless replaced); without one it offers no load.
     void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
+    void ShowCurves();                     // "Post > Curves"
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
     // (MainWindowViewCommands.cpp).
@@ -152,6 +154,7 @@ private:
     ScriptWindow* scriptWindow_ = nullptr;                   // TForm6
     AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
+    CurvesWindow* curvesWindow_ = nullptr;
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

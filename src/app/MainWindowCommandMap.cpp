@@ -147,6 +147,9 @@ void MainWindow::BuildMenus()
     post->setObjectName("Post1");
     AddMenuItem(post, "Deform1", "Deformation", "ToolButton25");
     AddMenuItem(post, "Force1", "Force", nullptr); // disabled: there is nothing to show yet
+    QAction* curves = post->addAction("Curves");
+    curves->setObjectName("Curves1");
+    connect(curves, &QAction::triggered, this, [this] { ShowCurves(); });
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("Help1");

@@ -19,6 +19,7 @@ int RunTcl(const Arguments& args, std::ostream& out);
 int RunV14(const Arguments& args, std::ostream& out);
 int RunResults(const Arguments& args, std::ostream& out);
 int RunPicture(const Arguments& args, std::ostream& out); // only where the view library is built
+int RunCurve(const Arguments& args, std::ostream& out);
 
 // Imports an s2k file for a command; an import failure names the file before
 // its section and line.

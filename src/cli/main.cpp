@@ -20,6 +20,7 @@ int main(int argc, char** argv)
 #ifdef MIRELO_CLI_PICTURE
         {"picture", RunPicture},
 #endif
+        {"curve", RunCurve},
     };
     const Arguments all(argv + 1, argv + argc);
     if (all.empty()) {

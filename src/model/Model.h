@@ -77,10 +77,18 @@ struct LengthScale {
     double squareMillimetres = 1;
 };
 
+// The parameters of the nonlinear material types in the solver's order and
+// the model's units; concrete stresses and strains are negative.
+struct MaterialLaw {
+    double Fy = 0, E0 = 0, b = 0, R0 = 0, cR1 = 0, cR2 = 0;               // Steel01, Steel02
+    double fpc = 0, epsc0 = 0, fpcu = 0, epsU = 0, lambda = 0, ft = 0, Ets = 0; // Concrete01, Concrete02
+};
+
 struct Material {
     std::string name;
-    std::int32_t materialType = 0; // 1 elastic
+    std::int32_t materialType = 0; // a MaterialType: 1 elastic
     double elasticModulus = 0, poisson = 0, shearModulus = 0;
+    MaterialLaw law; // used when the type is not elastic
 };
 
 struct ShellSection {

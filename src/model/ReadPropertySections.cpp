@@ -1,4 +1,5 @@
 // Readers of the property sections: MATERIAL, FRAME SECTION, SHELL SECTION.
+#include "model/MaterialLaws.h"
 #include "model/ModelUnits.h"
 #include "model/SectionReader.h"
 #include "model/SectionSettings.h"
@@ -11,6 +12,17 @@ void ReadDimensions(const SectionReader& reader, FrameSection& section, int coun
 {
     for (int d = 1; d <= count; ++d)
         section.dim[static_cast<std::size_t>(d)] = reader.Real(static_cast<std::size_t>(6 + d), "T");
+}
+
+// FY= and FC= anywhere on a material's property line.
+void ReadStrengths(const SectionReader& reader, const FieldList& line, MaterialStrengths& strengths)
+{
+    for (std::size_t key = 1; key + 1 < line.size(); ++key) {
+        if (line[key] == "FY")
+            strengths.yield = reader.Real(key + 1, "FY");
+        else if (line[key] == "FC")
+            strengths.compressive = reader.Real(key + 1, "FC");
+    }
 }
 
 } // namespace
@@ -29,23 +41,28 @@ void ReadMaterials(const S2kText& text, Model& model, ImportLocation& where)
     model.Materials.Reset(n);
 
     std::int32_t k = 0;
+    MaterialStrengths strengths;
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);
         if (f[0] == "NAME") {
             ++k;
             model.Materials[k].name = std::string(f[1]);
-            model.Materials[k].materialType = 1;
+            model.Materials[k].materialType = kElasticMaterial;
+            strengths = {};
         }
         if (k == 0)
             continue; // lines before the first NAME belong to no material
         Material& material = model.Materials[k];
         const FieldList& next = reader.SplitNext(i);
-        if (next[3] == "E")
+        if (next[3] == "E") {
             material.elasticModulus = reader.Real(4, "E");
+            ReadStrengths(reader, next, strengths);
+        }
         if (next[5] == "U")
             material.poisson = reader.Real(6, "U");
         material.shearModulus = static_cast<double>(CheckedQuotient(
             static_cast<long double>(material.elasticModulus) / 2.0L, 1.0L + material.poisson));
+        SetLawStartValues(material, model.Units, strengths);
     }
 }
 

@@ -28,7 +28,7 @@ const std::array<SettingField<A>, 13> kAnalysisFields = {{
     Bind(Declare::Integer("ModeCount", "Modal Number", 12), &A::ModeCount),
 }};
 
-const std::array<SettingField<R>, 5> kRecorderFields = {{
+const std::array<SettingField<R>, 6> kRecorderFields = {{
     Bind(Declare::Flag("RecordNodeDisp", "Displacement of All Nodes", true), &R::RecordNodeDisp),
     Bind(Declare::Flag("RecordElementForce", "Element Force of All Frames", false), &R::RecordElementForce),
     Bind(Declare::Flag("RecordSectionDeformation", "Force/Disp Beam Column Section Deformation", false),
@@ -36,6 +36,7 @@ const std::array<SettingField<R>, 5> kRecorderFields = {{
     Bind(Declare::Flag("RecordSectionStressStrain", "Force/Disp Beam Column Section  Stress-Strain", false),
          &R::RecordSectionStressStrain),
     Bind(Declare::Flag("RecordModeShapes", "Modal Shape", false), &R::RecordModeShapes),
+    Bind(Declare::Flag("RecordCurves", "Pushover and Time-History Curves", false), &R::RecordCurves),
 }};
 
 } // namespace

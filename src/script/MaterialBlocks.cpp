@@ -3,7 +3,9 @@
 #include "script/ScriptBlocks.h"
 
 #include "common/NumberText.h"
+#include "model/MaterialLaws.h"
 
+#include <set>
 #include <string>
 
 namespace mirelo {
@@ -28,15 +30,77 @@ void WarnIfBarsOutside(ScriptContext& script, const FrameSection& s)
                 + ": its bars lie outside the section (the cover must be less than half of both)");
 }
 
+// "uniaxialMaterial Concrete02 3 -3.000E+004 ...": the tag is the material
+// number, so fibres, bars and springs that name the material take its law.
+void WriteNonlinearMaterial(ScriptContext& script, std::int32_t m, const Material& material)
+{
+    if (const std::string problem = LawProblem(material); !problem.empty())
+        script.Warn("Material " + material.name + " (" + std::string(MaterialTypeName(material.materialType))
+                    + "): " + problem);
+    std::string line = "uniaxialMaterial " + std::string(MaterialTypeName(material.materialType)) + " "
+                     + std::to_string(m);
+    for (const LawParameter& parameter : LawParameters(material.materialType)) {
+        line += ' ';
+        AppendScientific(line, material.law.*parameter.field, 4);
+    }
+    script.Line(line);
+}
+
+// Only fibres take a nonlinear law: say where a nonlinear material is used
+// elastically, and where a concrete section's bars are of its concrete.
+void WarnAboutNonlinearMaterials(ScriptContext& script)
+{
+    const Model& model = script.model;
+    const auto nonlinear = [&](std::int32_t m) {
+        return m >= 1 && m <= model.Materials.count && IsNonlinearMaterial(model.Materials[m].materialType);
+    };
+    const auto typeOf = [&](std::int32_t m) {
+        return "material " + model.Materials[m].name + " ("
+             + std::string(MaterialTypeName(model.Materials[m].materialType)) + ")";
+    };
+    const std::int32_t rebar = script.analysis.RebarMaterialNo;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
+        const FrameSection& s = model.FrameSections[k];
+        if (!nonlinear(s.material))
+            continue;
+        if (s.elementKind == kElasticBeamColumn || s.elementKind == kBeamWithHinges)
+            script.Warn("Frame section " + s.name + " is elastic: its frames keep the elastic modulus of "
+                        + typeOf(s.material));
+        const bool bars = s.shape == kShapeRectangle && (s.barNumX > 0 || s.barNumY > 0);
+        if (HasFiberSection(s.elementKind) && bars && rebar == s.material
+            && IsConcreteMaterial(model.Materials[s.material].materialType))
+            script.Warn("Frame section " + s.name + ": its bars take its concrete, " + typeOf(s.material)
+                        + " (RebarMaterialNo " + std::to_string(rebar) + ")");
+    }
+    for (std::int32_t s = 1; s <= model.ShellSections.count; ++s) {
+        const ShellSection& section = model.ShellSections[s];
+        if (section.shellKind == 1 && nonlinear(section.material))
+            script.Warn("Shell section " + section.name + ": its plates stay elastic with the elastic modulus of "
+                        + typeOf(section.material));
+    }
+    std::set<std::int32_t> warned;
+    for (std::int32_t n = 1; n <= model.Solids.count; ++n) {
+        const std::int32_t m = model.Solids[n].section;
+        if (nonlinear(m) && warned.insert(m).second)
+            script.Warn("Solid " + std::to_string(n) + ": its brick and every other brick of " + typeOf(m)
+                        + " stay elastic with its elastic modulus");
+    }
+}
+
 } // namespace
 
 void WriteMaterialBlock(ScriptContext& script)
 {
     const Model& model = script.model;
     script.Line("puts \"material\"");
-    for (std::int32_t m = 1; m <= model.Materials.count; ++m)
-        if (model.Materials[m].materialType == 1)
-            script.Format("uniaxialMaterial Elastic %d %0.4e", m, model.Materials[m].elasticModulus);
+    for (std::int32_t m = 1; m <= model.Materials.count; ++m) {
+        const Material& material = model.Materials[m];
+        if (material.materialType == kElasticMaterial)
+            script.Format("uniaxialMaterial Elastic %d %0.4e", m, material.elasticModulus);
+        else if (IsNonlinearMaterial(material.materialType))
+            WriteNonlinearMaterial(script, m, material);
+    }
+    WarnAboutNonlinearMaterials(script);
     if (!On(script.analysis.UseAggregator))
         return;
     // Spring 200 + 101 is spring 300 + 1, and material 201 is spring 200 + 1.

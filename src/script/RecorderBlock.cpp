@@ -39,6 +39,8 @@ void WriteRecorderBlock(ScriptContext& script)
             script.Format("recorder Element -file %s -time -eleRange %D %D section %d deformation",
                           LastSectionFileName(g.fileNumber), g.first, g.last, script.analysis.IntegrationPoints);
     }
+    if (On(r.RecordCurves))
+        WriteCurveRecorders(script);
     if (!On(r.RecordModeShapes))
         return;
     // A mode-shape recorder that records before its mode is computed stops the

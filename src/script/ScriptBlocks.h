@@ -25,6 +25,9 @@ void WriteSolidElementBlock(ScriptContext& script);
 // RecorderBlock.cpp
 void WriteRecorderBlock(ScriptContext& script);
 
+// CurveRecorders.cpp
+void WriteCurveRecorders(ScriptContext& script); // the control joint and the reactions, when curves are asked for
+
 // LoadAnalysisBlock.cpp
 void WriteLoadAnalysisBlock(ScriptContext& script);
 

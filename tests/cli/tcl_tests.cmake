@@ -51,6 +51,30 @@ expect_run("the example block of bricks is built on nodes of three" 0
   "^wipe\nputs \"System\"\nmodel basic -ndm 3 -ndf 3\n.*\nfix 1 1 1 1;\n.*\nload 19 0.000E\\+000 0.000E\\+000 -6.250E\\+000\n"
   "^$" tcl ${SOURCE_DIR}/examples/solid-block.s2k)
 
+# Nonlinear materials: the type and parameters by name; fibres take the law,
+# the elastic beam keeps its modulus and says so.
+expect_run("concrete law for the fibres" 0
+  "\nuniaxialMaterial Concrete02 1 -3.000E\\+004 -2.000E-003 -6.000E\\+003 -3.500E-003 1.000E-001 3.000E\\+003 1.500E\\+006\n##ECOL "
+  "^$" tcl ${cantilever} --section ECOL:elementKind=2 --section ECOL:barNumX=0 --section ECOL:barNumY=0
+  --material CONC:type=Concrete02 --material CONC:fpc=-3e4 --material CONC:epsc0=-0.002 --material CONC:fpcu=-6000
+  --material CONC:epsU=-0.0035 --material CONC:lambda=0.1 --material CONC:ft=3000 --material CONC:Ets=1.5e6)
+expect_run("steel law by number" 0 "\nuniaxialMaterial Steel01 1 5.000E\\+004 2.500E\\+007 1.000E-002\n"
+  "^mirelo-cli: warning: Frame section ECOL is elastic: its frames keep the elastic modulus of material CONC \\(Steel01\\)\n$"
+  tcl ${cantilever} --material CONC:type=2 --material CONC:Fy=5e4)
+expect_run("bars of the section's own concrete" 0 "uniaxialMaterial Concrete01 1 "
+  "warning: Frame section ECOL: its bars take its concrete, material CONC \\(Concrete01\\) \\(RebarMaterialNo 1\\)"
+  tcl ${cantilever} --section ECOL:elementKind=2 --material CONC:type=Concrete01)
+expect_run("concrete strength given positive" 1 "^$" "^mirelo-cli: Material CONC \\(Concrete01\\): fpc must be negative, not 30000\n$"
+  tcl ${cantilever} --material CONC:type=Concrete01 --material CONC:fpc=30000)
+expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of Elastic, Steel01, Concrete01, Steel02, Concrete02"
+  tcl ${cantilever} --material CONC:type=Concrete03)
+expect_run("unknown material" 1 "^$" "No material is named 'STEEL'" tcl ${cantilever} --material STEEL:type=Steel01)
+expect_run("unknown material field" 1 "^$" "Unknown material field 'fy'" tcl ${cantilever} --material CONC:fy=1)
+expect_run("material edit without field" 1 "^$" "--material takes NAME:field=value, not 'CONC'" tcl ${cantilever} --material CONC)
+expect_run("curves recorded" 0
+  "\nrecorder Node -file curve_disp.out -time -node 2 -dof 3 disp\nrecorder Node -file curve_reactions.out -time -node 1 -dof 3 reaction\n"
+  "^$" tcl ${cantilever} --set AnalysisType=2 --set ControlNode=2 --set ControlDof=3 --set RecordCurves=1)
+
 # Errors: exit status 1, the message on standard error, nothing on standard output.
 expect_run("unknown setting" 1 "^$" "Unknown setting 'Foo'" tcl ${cantilever} --set Foo=1)
 expect_run("flag other than 0 or 1" 1 "^$" "Setting UseAggregator takes 0 or 1, not '2'" tcl ${cantilever} --set UseAggregator=2)

@@ -214,7 +214,7 @@ private slots:
                            {"RunOpenSEES1", "Run OpenSEES", true},
                            {"SolverSetting1", "Solver Setting", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Post1")),
-                 Describe({{"Deform1", "Deformation", true}, {"Force1", "Force", false}}));
+                 Describe({{"Deform1", "Deformation", true}, {"Force1", "Force", false}, {"Curves1", "Curves", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Help1")),
                  Describe({{"Manuel1", "Mirelo Tutorial", true}, {"-", "", false}, {"About1", "About", true}}));
     }

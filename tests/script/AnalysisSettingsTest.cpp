@@ -37,7 +37,7 @@ TEST(SetSetting, SetsEveryFieldByItsName)
 {
     AnalysisSettings a;
     RecorderSettings r;
-    EXPECT_EQ(AnalysisSettingFields().size() + RecorderSettingFields().size(), 18u);
+    EXPECT_EQ(AnalysisSettingFields().size() + RecorderSettingFields().size(), 19u);
     const auto value = [](const SettingDeclaration& declaration) {
         return declaration.kind == SettingKind::Real ? "2.5" : declaration.kind == SettingKind::Flag ? "1" : "6";
     };
@@ -54,6 +54,7 @@ TEST(SetSetting, SetsEveryFieldByItsName)
     EXPECT_EQ(a.UseAggregator, kFlagOn);
     EXPECT_EQ(r.RecordNodeDisp, kFlagOn);
     EXPECT_EQ(r.RecordModeShapes, kFlagOn);
+    EXPECT_EQ(r.RecordCurves, kFlagOn);
     SetSetting(a, r, "RecordNodeDisp", "0");
     SetSetting(a, r, "UseAggregator", "0");
     EXPECT_EQ(r.RecordNodeDisp, kFlagOff);

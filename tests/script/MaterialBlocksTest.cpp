@@ -1,6 +1,7 @@
 #include "script/ScriptTestSupport.h"
 
 #include "common/NumberText.h"
+#include "model/MaterialLaws.h"
 
 namespace mirelo {
 namespace {
@@ -136,6 +137,89 @@ TEST(PlateFiberBlock, DefinesEachNDMaterialOnceBeforeItsFirstPlateFibre)
                                 "section PlateFiber 703 603 0.20"}));
     ASSERT_EQ(out.warnings.size(), 1u);
     EXPECT_NE(out.warnings[0].find("NOMAT"), std::string::npos);
+}
+
+} // namespace
+} // namespace mirelo
+
+namespace mirelo {
+namespace {
+
+// Material 2 of the three-section model with a nonlinear law.
+Model WithLaw(std::int32_t type)
+{
+    Model model = ThreeSections();
+    Material& m = model.Materials[2];
+    m.materialType = type;
+    m.law = {.Fy = 400, .E0 = 2e5, .b = 0.01, .R0 = 18, .cR1 = 0.925, .cR2 = 0.15, .fpc = -30, .epsc0 = -0.002,
+             .fpcu = -6, .epsU = -0.0035, .lambda = 0.1, .ft = 3, .Ets = 1500};
+    return model;
+}
+
+TEST(MaterialBlock, NonlinearLawsTakeTheMaterialsTagInTheSolversOrder)
+{
+    struct Case {
+        std::int32_t type;
+        const char* line;
+    };
+    const Case cases[] = {
+        {kSteel01, "uniaxialMaterial Steel01 2 4.000E+002 2.000E+005 1.000E-002"},
+        {kSteel02, "uniaxialMaterial Steel02 2 4.000E+002 2.000E+005 1.000E-002 1.800E+001 9.250E-001 1.500E-001"},
+        {kConcrete01, "uniaxialMaterial Concrete01 2 -3.000E+001 -2.000E-003 -6.000E+000 -3.500E-003"},
+        {kConcrete02, "uniaxialMaterial Concrete02 2 -3.000E+001 -2.000E-003 -6.000E+000 -3.500E-003 1.000E-001 "
+                      "3.000E+000 1.500E+003"},
+        {kElasticMaterial, "uniaxialMaterial Elastic 2 2.500E+004"},
+        {0, nullptr}, // no type: no line
+        {6, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        const test::BlockOutput out = WriteBlock(WriteMaterialBlock, WithLaw(c.type));
+        Lines expected = {"puts \"material\"", "uniaxialMaterial Elastic 1 3.000E+007"};
+        if (c.line != nullptr)
+            expected.emplace_back(c.line);
+        EXPECT_EQ(out.lines, expected);
+        EXPECT_EQ(out.warnings, std::vector<std::string>{});
+    }
+}
+
+TEST(MaterialBlock, AnUnsoundLawIsWrittenWithAWarning)
+{
+    Model model = WithLaw(kConcrete02);
+    model.Materials[2].law.fpc = 30;
+    const test::BlockOutput out = WriteBlock(WriteMaterialBlock, model);
+    ASSERT_EQ(out.lines.size(), 3u);
+    EXPECT_EQ(out.warnings, std::vector<std::string>{"Material STEEL (Concrete02): fpc must be negative, not 30"});
+}
+
+// Sections of material 2: an elastic one, a nonlinear beam-column with bars,
+// a truss; a shell section and two bricks of it too.
+TEST(MaterialBlock, WarnsWhereANonlinearLawCannotApply)
+{
+    const auto warningsOf = [](Model model, std::int32_t rebar) {
+        for (std::int32_t k = 1; k <= 3; ++k)
+            model.FrameSections[k].material = 2;
+        model.ShellSections.Reset(1);
+        model.ShellSections[1] = {.thickness = 0.2, .shellKind = 1, .material = 2, .name = "SLAB", .colour = 0};
+        model.Solids.Reset(2);
+        model.Solids[1].section = 2;
+        model.Solids[2].section = 2;
+        AnalysisSettings analysis;
+        analysis.RebarMaterialNo = rebar;
+        return WriteBlock(WriteMaterialBlock, model, analysis).warnings;
+    };
+    const std::string elastic = "Frame section E1 is elastic: its frames keep the elastic modulus of material STEEL ";
+    const std::string plates = "Shell section SLAB: its plates stay elastic with the elastic modulus of material STEEL ";
+    const std::string bricks = "Solid 1: its brick and every other brick of material STEEL ";
+    EXPECT_EQ(warningsOf(WithLaw(kConcrete02), 2),
+              (std::vector<std::string>{
+                  elastic + "(Concrete02)",
+                  "Frame section N1: its bars take its concrete, material STEEL (Concrete02) (RebarMaterialNo 2)",
+                  plates + "(Concrete02)", bricks + "(Concrete02) stay elastic with its elastic modulus"}));
+    // Bars of another material, or a steel law that bars may share: no bar warning.
+    EXPECT_EQ(warningsOf(WithLaw(kConcrete01), 1).size(), 3u);
+    EXPECT_EQ(warningsOf(WithLaw(kSteel02), 2).size(), 3u);
+    EXPECT_EQ(warningsOf(WithLaw(kElasticMaterial), 2), std::vector<std::string>{});
 }
 
 } // namespace

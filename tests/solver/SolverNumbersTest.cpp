@@ -1,5 +1,5 @@
 // The numbers OpenSees computes from generated scripts match hand formulas.
-#include "support/TestSupport.h"
+#include "solver/SolverRun.h"
 
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <numbers>
 #include <sstream>
@@ -18,27 +17,12 @@
 namespace mirelo {
 namespace {
 
-std::string Solver()
-{
-    if (const char* path = std::getenv("MIRELO_TEST_OPENSEES"))
-        return path;
-    return MIRELO_OPENSEES;
-}
-
 // Generates the script of the s2k text, runs it in `dir` and returns the
 // solver's output; the test fails unless the run reached its end.
 std::string RunInSolver(const std::string& s2k, const AnalysisSettings& analysis, const test::TempDir& dir)
 {
     Model model = ImportS2k(TextLines::FromText(s2k));
-    ScriptResult script = GenerateScript(model, analysis, {});
-    script.lines.Append("puts \"SCRIPT-END\"");
-    SaveTextLines(dir.File("model.tcl"), script.lines);
-    const std::string command = "cd '" + dir.path().string() + "' && '" + Solver() + "' model.tcl > log.txt 2>&1";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    const std::string log = ReadWholeFile(dir.File("log.txt"));
-    EXPECT_NE(log.find("SCRIPT-END"), std::string::npos) << log;
-    EXPECT_EQ(log.find("WARNING"), std::string::npos) << log;
-    return log;
+    return test::RunModelInSolver(model, analysis, {}, dir);
 }
 
 std::vector<double> Numbers(const std::string& line)
@@ -68,14 +52,7 @@ void ExpectClose(double actual, double expected)
     EXPECT_NEAR(actual, expected, unit / 2);
 }
 
-class SolverNumbers : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!std::filesystem::exists(Solver()))
-            GTEST_SKIP() << "no OpenSees at '" << Solver() << "' (set MIRELO_TEST_OPENSEES to run the solver tests)";
-    }
-};
+using SolverNumbers = test::SolverTest;
 
 constexpr double kE = 2.5e7; // kN/m²
 

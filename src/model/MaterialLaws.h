@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/Model.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace mirelo {
+
+// A material's `materialType`: the position of its item in the material
+// dialog's type list.
+enum MaterialType : std::int32_t { kElasticMaterial = 1, kSteel01 = 2, kConcrete01 = 3, kSteel02 = 4, kConcrete02 = 5 };
+inline constexpr std::array<std::string_view, 5> kMaterialTypeItems = {"弹性材料", "Steel01", "Concrete01", "Steel02",
+                                                                        "Concrete02"};
+// The same types as a command line names them; the nonlinear ones are the
+// solver's material names.
+inline constexpr std::array<std::string_view, 5> kMaterialTypeNames = {"Elastic", "Steel01", "Concrete01", "Steel02",
+                                                                        "Concrete02"};
+
+bool IsNonlinearMaterial(std::int32_t materialType);
+bool IsConcreteMaterial(std::int32_t materialType);
+
+// The solver's name of a type ("Concrete02"); "Elastic" for type 1 and for a
+// type outside the list.
+std::string_view MaterialTypeName(std::int32_t materialType);
+
+// One parameter of a nonlinear type: its name, as the solver's manual and
+// the command line name it, and the field that holds it.
+struct LawParameter {
+    std::string_view name;
+    double MaterialLaw::*field;
+};
+
+// The parameters a type writes, in the solver's order; none for the
+// elastic type or a type outside the list.
+std::span<const LawParameter> LawParameters(std::int32_t materialType);
+
+// What a material's file line may give beyond E and U, in the model's
+// stress unit; 0 when it gives nothing.
+struct MaterialStrengths {
+    double yield = 0;       // FY, steel's yield stress
+    double compressive = 0; // FC, concrete's compressive strength
+};
+
+// Start values of every parameter, from E and the strengths the file gives:
+// steel yields at FY, else at a strain of 0.002 (Fy = 0.002 E), hardens by
+// b = 0.01 and rounds with R0 18, cR1 0.925, cR2 0.15; concrete's strength
+// f'c is FC, else the one whose modulus is E by E = 4700 √f'c (MPa),
+// converted through the model's units; it peaks at a strain of 2 f'c / E (so
+// that its first stiffness is E), crushes to 0.2 f'c at 1.75 times that
+// strain, and cracks at ft = 0.1 f'c with a softening slope of ft / 0.002
+// and lambda 0.1.
+void SetLawStartValues(Material& material, const ModelUnits& units, const MaterialStrengths& strengths = {});
+
+// What is wrong with the parameters of the material's type, for a user to
+// read ("fpc must be negative, not 30000"); empty when the type is elastic or
+// every parameter is sound.
+std::string LawProblem(const Material& material);
+
+// Raises Error "Material NAME (Concrete02): <problem>" when LawProblem finds one.
+void CheckMaterialLaw(const Material& material);
+
+// What the material dialog's OK stores: the type and the texts of the type's
+// parameter boxes, by parameter name. All or nothing: raises as
+// SetMaterialSetting and CheckMaterialLaw do, and the material is unchanged then.
+struct ParameterText {
+    std::string_view name, text;
+};
+void SetMaterialLaw(Material& material, std::int32_t materialType, std::span<const ParameterText> parameters);
+
+// Sets the field `field` of the material from text: "type" takes a name of
+// kMaterialTypeNames or its number 1 to 5, a parameter a real number. Raises
+// Error for an unknown field or type, ConversionError for a value that is
+// not a number; the material is unchanged then.
+void SetMaterialSetting(Material& material, std::string_view field, std::string_view value);
+
+// The material of that exact name (the last one when several share it).
+// Raises Error when none has it.
+Material& MaterialNamed(Model& model, std::string_view name);
+
+} // namespace mirelo

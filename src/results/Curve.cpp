@@ -1,0 +1,103 @@
+#include "results/Curve.h"
+
+#include "common/Errors.h"
+#include "common/NumberText.h"
+#include "common/TextLines.h"
+#include "results/SplitResultLine.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
+
+namespace mirelo {
+
+namespace {
+
+// The numbers of one recorder line; a doubled or trailing blank adds no number.
+std::vector<std::string_view> Words(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    SplitResultLine(line, fields);
+    std::erase_if(fields, [](std::string_view field) { return field.empty(); });
+    return fields;
+}
+
+// The lines of a recorder file as rows of numbers, with the file and line in
+// every message.
+class RecorderRows {
+public:
+    explicit RecorderRows(const std::string& path) : path_(path), lines_(LoadTextLines(path)) {}
+
+    std::size_t size() const { return lines_.size(); }
+
+    // The numbers of line `i` (0-based); at least
+    // `minimum` of them.
+    std::vector<double> Row(std::size_t i, std::size_t minimum) const
+    {
+        std::vector<double> values;
+        const std::vector<std::string_view> words = Words(lines_[i]);
+        if (words.size() < minimum)
+            throw Error(Where(i) + ": " + std::to_string(minimum) + " numbers are due, "
+                        + std::to_string(words.size()) + " found");
+        try {
+            for (const std::string_view word : words)
+                values.push_back(ParseReal(word));
+        } catch (const ConversionError& e) {
+            throw ConversionError(Where(i) + ": " + e.what());
+        }
+        return values;
+    }
+
+private:
+    std::string Where(std::size_t i) const
+    {
+        return std::filesystem::path(path_).filename().string() + ", line " + std::to_string(i + 1);
+    }
+
+    std::string path_;
+    TextLines lines_;
+};
+
+
+} // namespace
+
+Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis)
+{
+    Curve curve;
+    curve.kind = CurveKindOf(analysis.AnalysisType);
+    if (curve.kind == CurveKind::None)
+        throw Error("Analysis type " + std::to_string(analysis.AnalysisType)
+                    + " gives no curve: pushover (2, 3) and time-history (5, 6, 7) analyses do");
+    const auto file = [&](std::string_view name) { return (std::filesystem::path(folder) / name).string(); };
+    const RecorderRows displacements(file(kCurveDisplacementFile));
+    const std::size_t gravity = static_cast<std::size_t>(GravityRows(analysis));
+    if (curve.kind == CurveKind::TimeHistory) {
+        for (std::size_t i = gravity; i < displacements.size(); ++i) {
+            const std::vector<double> row = displacements.Row(i, 2);
+            curve.x.push_back(row[0]);
+            curve.y.push_back(row[1]);
+        }
+        return curve;
+    }
+    const RecorderRows reactions(file(kCurveReactionFile));
+    const std::size_t steps = std::min(displacements.size(), reactions.size());
+    for (std::size_t i = gravity; i < steps; ++i) {
+        curve.x.push_back(displacements.Row(i, 2)[1]);
+        const std::vector<double> row = reactions.Row(i, 2);
+        double shear = 0;
+        for (std::size_t c = 1; c < row.size(); ++c)
+            shear -= row[c];
+        curve.y.push_back(shear);
+    }
+    return curve;
+}
+
+std::string CurveCsv(const Curve& curve)
+{
+    std::string text = curve.kind == CurveKind::Pushover ? "displacement,base_shear\n" : "time,displacement\n";
+    for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i)
+        text += FormatGeneral(curve.x[i]) + ',' + FormatGeneral(curve.y[i]) + '\n';
+    return text;
+}
+
+} // namespace mirelo

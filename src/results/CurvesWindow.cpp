@@ -1,0 +1,163 @@
+#include "results/CurvesWindow.h"
+
+#include "app/FileChooser.h"
+#include "app/Session.h"
+#include "common/Errors.h"
+#include "common/TextLines.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace mirelo {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent)
+    : QDialog(parent), session_(session), files_(files)
+{
+    setObjectName("CurvesWindow");
+    setWindowTitle("Curves");
+    resize(640, 480);
+
+    folder_ = new QLineEdit(QDir::currentPath(), this);
+    folder_->setObjectName("FolderEdit");
+    QPushButton* browse = Button(this, "BrowseButton", "Browse...");
+    QPushButton* load = Button(this, "LoadButton", "Load");
+    connect(browse, &QPushButton::clicked, this, [this] {
+        // A run's folder is where its curve file is.
+        if (const auto file = files_.OpenFile("Curve recorder file|curve_disp.out")) {
+            SetFolder(QFileInfo(*file).absolutePath());
+            LoadCurve();
+        }
+    });
+    connect(load, &QPushButton::clicked, this, [this] { LoadCurve(); });
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("Run folder", this));
+    top->addWidget(folder_, 1);
+    top->addWidget(browse);
+    top->addWidget(load);
+
+    view_ = new QChartView(new QChart, this);
+    view_->setObjectName("ChartView");
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->chart()->legend()->hide();
+
+    status_ = new QLabel(this);
+    status_->setObjectName("StatusLabel");
+    QPushButton* png = Button(this, "ExportPngButton", "Export PNG...");
+    QPushButton* csv = Button(this, "ExportCsvButton", "Export CSV...");
+    QPushButton* close = Button(this, "CloseButton", "Close");
+    connect(png, &QPushButton::clicked, this, [this] { ExportPng(); });
+    connect(csv, &QPushButton::clicked, this, [this] { ExportCsv(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(png);
+    bottom->addWidget(csv);
+    bottom->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(view_, 1);
+    layout->addLayout(bottom);
+}
+
+void CurvesWindow::SetFolder(const QString& folder)
+{
+    folder_->setText(folder);
+}
+
+bool CurvesWindow::LoadCurve()
+{
+    try {
+        curve_ = ReadCurve(folder_->text().toStdString(), session_.analysis);
+    } catch (const Error& e) {
+        Say(QString::fromStdString(e.what()), true);
+        return false;
+    }
+    Plot();
+    Say(QString("%1 steps").arg(curve_.x.size()), false);
+    return true;
+}
+
+void CurvesWindow::Plot()
+{
+    QChart* chart = view_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    const bool pushover = curve_.kind == CurveKind::Pushover;
+    chart->setTitle(pushover ? "Pushover curve" : "Time history");
+    auto* series = new QLineSeries;
+    if (pushover)
+        series->append(0, 0); // the curve starts where the push starts
+    for (std::size_t i = 0; i < curve_.x.size(); ++i)
+        series->append(curve_.x[i], curve_.y[i]);
+    chart->addSeries(series);
+    auto* x = new QValueAxis;
+    auto* y = new QValueAxis;
+    x->setTitleText(pushover ? "Displacement" : "Time");
+    y->setTitleText(pushover ? "Base shear" : "Displacement");
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    x->applyNiceNumbers();
+    y->applyNiceNumbers();
+}
+
+bool CurvesWindow::ExportPng()
+{
+    if (curve_.x.empty())
+        return Say("No curve to export", true), false;
+    const auto path = files_.SaveFile("PNG picture|*.png");
+    if (!path)
+        return false;
+    if (!view_->grab().save(*path, "PNG"))
+        return Say("Cannot write " + *path, true), false;
+    Say("Saved " + *path, false);
+    return true;
+}
+
+bool CurvesWindow::ExportCsv()
+{
+    if (curve_.x.empty())
+        return Say("No curve to export", true), false;
+    const auto path = files_.SaveFile("CSV file|*.csv");
+    if (!path)
+        return false;
+    try {
+        WriteWholeFile(path->toStdString(), CurveCsv(curve_));
+    } catch (const Error& e) {
+        Say(QString::fromStdString(e.what()), true);
+        return false;
+    }
+    Say("Saved " + *path, false);
+    return true;
+}
+
+void CurvesWindow::Say(const QString& text, bool failure)
+{
+    status_->setText(text);
+    status_->setStyleSheet(failure ? "color: #b00000" : "");
+}
+
+} // namespace mirelo

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "results/Curve.h"
+
+#include <QDialog>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineEdit;
+
+namespace mirelo {
+
+class FileChooser;
+struct Session;
+
+// "Curves": the pushover curve (base shear against the control joint's
+// displacement) or the time history (the control joint's displacement against
+// time) of a run, read from the curve recorders' files in the run's folder
+// with the session's analysis settings; exported as PNG and CSV.
+class CurvesWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    CurvesWindow(Session& session, FileChooser& files, QWidget* parent = nullptr);
+
+    // The folder whose files "Load" reads; the working directory at first,
+    // where the solver runs.
+    void SetFolder(const QString& folder);
+    // Reads and plots the curve; on failure the window says why and keeps
+    // the curve it showed. Returns whether it read one.
+    bool LoadCurve();
+    // Asks where to save, then writes the shown curve; false when cancelled,
+    // failed (the window says why) or nothing is shown.
+    bool ExportPng();
+    bool ExportCsv();
+
+    const Curve& Shown() const { return curve_; }
+    QChartView* ChartView() const { return view_; }
+
+private:
+    void Plot();
+    void Say(const QString& text, bool failure);
+
+    Session& session_;
+    FileChooser& files_;
+    Curve curve_;
+    QLineEdit* folder_ = nullptr;
+    QChartView* view_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+} // namespace mirelo

@@ -1,0 +1,71 @@
+#include "script/CurveRecorders.h"
+
+#include "script/ScriptBlocks.h"
+
+#include <algorithm>
+#include <string>
+
+namespace mirelo {
+
+CurveKind CurveKindOf(std::int32_t analysisType)
+{
+    switch (analysisType) {
+    case 2:
+    case 3: return CurveKind::Pushover;
+    case 5:
+    case 6:
+    case 7: return CurveKind::TimeHistory;
+    default: return CurveKind::None;
+    }
+}
+
+std::int32_t GravityRows(const AnalysisSettings& analysis)
+{
+    const bool gravityFirst = analysis.AnalysisType == 3 || analysis.AnalysisType == 6;
+    return gravityFirst ? std::max(analysis.LoadSteps, 0) : 0;
+}
+
+std::vector<std::int32_t> SupportsAlong(const Model& model, std::int32_t dof)
+{
+    std::vector<std::int32_t> supports;
+    if (dof < 1 || dof > 6)
+        return supports;
+    for (std::int32_t j = 1; j <= model.Joints.count; ++j)
+        if (model.Joints[j].restraint[static_cast<std::size_t>(dof)] == 1)
+            supports.push_back(j);
+    return supports;
+}
+
+// Two recorders of one node and of the supports, along the control direction.
+void WriteCurveRecorders(ScriptContext& script)
+{
+    const AnalysisSettings& a = script.analysis;
+    const CurveKind kind = CurveKindOf(a.AnalysisType);
+    if (kind == CurveKind::None) {
+        script.Warn("Curves are recorded for pushover and time-history analyses only, not for analysis type "
+                    + std::to_string(a.AnalysisType));
+        return;
+    }
+    const bool nodeExists = a.ControlNode >= 1 && a.ControlNode <= script.model.Joints.count;
+    if (!nodeExists || a.ControlDof < 1 || a.ControlDof > script.dofs.Of(a.ControlNode)) {
+        script.Warn("No curve is recorded: control joint " + std::to_string(a.ControlNode) + " has no degree of freedom "
+                    + std::to_string(a.ControlDof));
+        return;
+    }
+    script.Format("recorder Node -file %s -time -node %D -dof %D disp", kCurveDisplacementFile, a.ControlNode,
+                  a.ControlDof);
+    if (kind != CurveKind::Pushover)
+        return;
+    std::string supports;
+    for (const std::int32_t j : SupportsAlong(script.model, a.ControlDof))
+        if (a.ControlDof <= script.dofs.Of(j))
+            supports += std::to_string(j) + ' ';
+    if (supports.empty()) {
+        script.Warn("No base shear is recorded: no joint is held along degree of freedom "
+                    + std::to_string(a.ControlDof));
+        return;
+    }
+    script.Format("recorder Node -file %s -time -node %s-dof %D reaction", kCurveReactionFile, supports, a.ControlDof);
+}
+
+} // namespace mirelo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Model.h"
+#include "script/AnalysisSettings.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace mirelo {
+
+// The curve an analysis gives: a pushover's base shear against the control
+// joint's displacement, or a time history's control-joint displacement
+// against time. Load control and modal analyses give none.
+enum class CurveKind { None, Pushover, TimeHistory };
+CurveKind CurveKindOf(std::int32_t analysisType);
+
+// The files the curve recorders write beside the script: the time (or load
+// factor) and the control joint's displacement along `ControlDof`; the time
+// and the reaction of every support along that direction.
+inline constexpr std::string_view kCurveDisplacementFile = "curve_disp.out";
+inline constexpr std::string_view kCurveReactionFile = "curve_reactions.out";
+
+// The recorded steps that belong to the gravity load before a pushover or
+// a time history, which the curve leaves out.
+std::int32_t GravityRows(const AnalysisSettings& analysis);
+
+// The joints held along `dof` (1..6), whose reactions make the base shear.
+std::vector<std::int32_t> SupportsAlong(const Model& model, std::int32_t dof);
+
+} // namespace mirelo

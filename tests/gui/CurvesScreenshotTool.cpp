@@ -1,0 +1,46 @@
+// mirelo_curves_screenshot OUTPUT.png RUN_DIR ANALYSIS_TYPE: shows the curves
+// window on the run in RUN_DIR (its script made with that analysis type and
+// RecordCurves=1) and saves the window's picture. Run it under xvfb-run to
+// refresh docs/curves.png.
+#include "app/AppSetup.h"
+#include "app/FileChooser.h"
+#include "app/Session.h"
+#include "results/CurvesWindow.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace mirelo;
+
+namespace {
+
+class NoFiles : public FileChooser {
+public:
+    std::optional<QString> OpenFile(const QString&) override { return std::nullopt; }
+    std::optional<QString> SaveFile(const QString&) override { return std::nullopt; }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    SetUpApplication(application);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: mirelo_curves_screenshot OUTPUT.png RUN_DIR ANALYSIS_TYPE\n");
+        return 1;
+    }
+    Session session;
+    InitDefaults(session);
+    session.analysis.AnalysisType = QString::fromLocal8Bit(argv[3]).toInt();
+    NoFiles files;
+    CurvesWindow window(session, files);
+    window.SetFolder(QString::fromLocal8Bit(argv[2]));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !window.LoadCurve())
+        return 1;
+    QTest::qWait(200);
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

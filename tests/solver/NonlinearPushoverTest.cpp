@@ -1,0 +1,109 @@
+// Pushovers with nonlinear materials in the real solver: the curve bends where
+// the materials yield, and stays straight with elastic ones.
+#include "solver/SolverRun.h"
+
+#include "model/ImportS2k.h"
+#include "model/MaterialLaws.h"
+#include "model/SectionSettings.h"
+#include "results/Curve.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace mirelo {
+namespace {
+
+using NonlinearPushover = test::SolverTest;
+
+// A push of `node` along X by 100 steps of 0.5 mm with the load case
+// `pushCase`, in analysis `type`.
+AnalysisSettings Pushover(std::int32_t type, std::int32_t pushCase, std::int32_t node)
+{
+    AnalysisSettings analysis;
+    analysis.AnalysisType = type;
+    analysis.PushoverCase = pushCase;
+    analysis.ControlNode = node;
+    analysis.ControlDof = 1;
+    analysis.ControlDisp = 0.0005;
+    analysis.AnalysisSteps = 100;
+    return analysis;
+}
+
+// Runs the pushover with the curve recorders and reads its curve.
+Curve RunPushover(Model& model, const AnalysisSettings& analysis)
+{
+    RecorderSettings recorder;
+    recorder.RecordCurves = kFlagOn;
+    const test::TempDir dir;
+    test::RunModelInSolver(model, analysis, recorder, dir);
+    return ReadCurve(dir.path().string(), analysis);
+}
+
+// The example frame pushed at joint 3 by 100 steps of 0.5 mm after its
+// gravity load; the bars are of STEEL (material 2).
+Curve PushExampleFrame(std::int32_t concreteType, std::int32_t steelType)
+{
+    Model model = ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/rc-portal-pushover.s2k").model;
+    MaterialNamed(model, "CONC").materialType = concreteType;
+    MaterialNamed(model, "STEEL").materialType = steelType;
+    AnalysisSettings analysis = Pushover(3, 2, 3);
+    analysis.RebarMaterialNo = 2;
+    analysis.LoadCase = 1;
+    return RunPushover(model, analysis);
+}
+
+double SecantOverInitial(const Curve& curve)
+{
+    return (curve.y.back() / curve.x.back()) / (curve.y.front() / curve.x.front());
+}
+
+TEST_F(NonlinearPushover, ExampleFrameYieldsWithConcrete02AndSteel02AndStaysStraightWhenElastic)
+{
+    const Curve nonlinear = PushExampleFrame(kConcrete02, kSteel02);
+    ASSERT_EQ(nonlinear.x.size(), 100u);
+    EXPECT_NEAR(nonlinear.x.back(), 0.05, 1e-4); // the target displacement is reached
+    EXPECT_GT(nonlinear.y.front(), 0);
+    EXPECT_LT(SecantOverInitial(nonlinear), 0.8);
+
+    const Curve elastic = PushExampleFrame(kElasticMaterial, kElasticMaterial);
+    ASSERT_EQ(elastic.x.size(), 100u);
+    EXPECT_NEAR(SecantOverInitial(elastic), 1.0, 0.01);
+}
+
+// A 3 m steel cantilever column of 0.4 (along X) x 0.3 with a Steel01 law
+// that yields at 250 MPa, pushed at its head along X: its base section yields
+// at My = Fy b h² / 6, when the head's shear times the height reaches it.
+TEST_F(NonlinearPushover, ColumnYieldsAtTheSectionsYieldMoment)
+{
+    const double fy = 250000, b = 0.3, h = 0.4, height = 3; // kN/m², m
+    const std::string s2k = "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=M  FORCE=KN\n\n"
+                            "JOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=3\n\n"
+                            "RESTRAINT\n  ADD=1  DOF=U1,U2,U3,R1,R2,R3\n\n"
+                            "MATERIAL\n  NAME=STEEL  IDES=S  M=7.85  W=77\n    T=0  E=2E+08  U=.3  FY=250000\n\n"
+                            "FRAME SECTION\n  NAME=NCOL  MAT=STEEL  SH=R  T=.4,.3\n\n"
+                            "FRAME\n  1  J=1,2  SEC=NCOL  NSEG=5  ANG=0\n\n"
+                            "LOAD\n  NAME=PUSH\n    TYPE=FORCE\n      ADD=2  UX=1\n\nEND\n";
+    Model model = ImportS2k(TextLines::FromText(s2k));
+    MaterialNamed(model, "STEEL").materialType = kSteel01;
+    FrameSection& column = FrameSectionNamed(model, "NCOL");
+    for (const char* field : {"divideX", "divideY"})
+        SetSectionSetting(column, field, "20");
+    for (const char* field : {"barNumX", "barNumY"})
+        SetSectionSetting(column, field, "0");
+    const Curve curve = RunPushover(model, Pushover(2, 1, 2));
+    ASSERT_EQ(curve.x.size(), 100u);
+
+    // Yield: the first step whose stiffness falls below 90 % of the first.
+    const double initial = curve.y[0] / curve.x[0];
+    double yieldShear = 0;
+    for (std::size_t i = 1; i < curve.x.size() && yieldShear == 0; ++i)
+        if ((curve.y[i] - curve.y[i - 1]) / (curve.x[i] - curve.x[i - 1]) < 0.9 * initial)
+            yieldShear = curve.y[i - 1];
+    ASSERT_GT(yieldShear, 0) << "the column never yields";
+    const double yieldMoment = fy * b * h * h / 6;
+    EXPECT_NEAR(yieldShear * height, yieldMoment, 0.1 * yieldMoment);
+}
+
+} // namespace
+} // namespace mirelo
