@@ -100,7 +100,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     });
 
     frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
-    materialDialog_ = new MaterialDialog(session_, this);
+    materialDialog_ = new MaterialDialog(session_, *this, this);
     scriptWindow_ = new ScriptWindow(session_, *this, *fileChooser_, this);
     analysisDialog_ = new AnalysisDialog(session_, *this, this);
     recorderDialog_ = new RecorderDialog(session_, *this, this);

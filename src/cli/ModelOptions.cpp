@@ -27,6 +27,18 @@ NamedEdit SplitNamedEdit(std::string_view edit, std::string_view option)
     return {edit.substr(0, colon), field, value};
 }
 
+// Runs one option's edit; a value that is not a number is reported with the
+// option it came in ("--set LoadFactor=abc: 'abc' is not a valid ...").
+template <typename Edit>
+void ApplyOption(std::string_view option, const std::string& text, Edit edit)
+{
+    try {
+        edit();
+    } catch (const ConversionError& error) {
+        throw Error(std::string(option) + " " + text + ": " + error.what());
+    }
+}
+
 } // namespace
 
 ModelOptions ParseModelOptions(const Arguments& args, std::string_view command,
@@ -67,7 +79,7 @@ void ApplySettings(const ModelOptions& options, AnalysisSettings& analysis, Reco
 {
     for (const std::string& setting : options.settings) {
         const auto [name, value] = NameAndValue(setting, "--set");
-        SetSetting(analysis, recorder, name, value);
+        ApplyOption("--set", setting, [&] { SetSetting(analysis, recorder, name, value); });
     }
 }
 
@@ -75,13 +87,14 @@ void ApplyModelEdits(const ModelOptions& options, Model& model)
 {
     for (const std::string& text : options.sectionEdits) {
         const NamedEdit edit = SplitNamedEdit(text, "--section");
-        SetSectionSetting(FrameSectionNamed(model, edit.name), edit.field, edit.value);
+        ApplyOption("--section", text,
+                    [&] { SetSectionSetting(FrameSectionNamed(model, edit.name), edit.field, edit.value); });
     }
     std::set<Material*> edited;
     for (const std::string& text : options.materialEdits) {
         const NamedEdit edit = SplitNamedEdit(text, "--material");
         Material& material = MaterialNamed(model, edit.name);
-        SetMaterialSetting(material, edit.field, edit.value);
+        ApplyOption("--material", text, [&] { SetMaterialSetting(material, edit.field, edit.value); });
         edited.insert(&material);
     }
     for (const Material* material : edited)

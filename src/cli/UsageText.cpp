@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 
 #include "common/NumberText.h"
+#include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
 #include "script/AnalysisSettings.h"
 
@@ -23,10 +24,8 @@ const char* const kCommands =
     "                     (LF line ends), or with -o to OUT.tcl (CR LF). --set sets\n"
     "                     an analysis or recorder setting, --section a field of the\n"
     "                     frame section NAME (lists below). Warnings go to standard\n"
-    "                     error. --material sets type (Elastic, Steel01, Concrete01,\n"
-    "                     Steel02, Concrete02) or a parameter of the material NAME:\n"
-    "                     Fy, E0, b, R0, cR1, cR2, fpc, epsc0, fpcu, epsU, lambda,\n"
-    "                     ft, Ets.\n"
+    "                     error. --material sets the type or a parameter of the\n"
+    "                     material NAME (lists below).\n"
     "  v14 IN.txt [-o OUT.s2k]\n"
     "                     convert a SAP2000 V14 table file (joints, restraints, joint\n"
     "                     forces, solids) to version-6 s2k text: to standard output\n"
@@ -58,8 +57,9 @@ const char* const kCommands =
     "  --help             show this text\n"
     "  --version          show the version\n";
 
-// "  LoadSteps   Load Steps, whole number (100)", then a list's choices one a line.
-std::string SettingLine(const SettingDeclaration& declaration)
+// "  LoadSteps   Load Steps, whole number (100)", then a list's choices one a
+// line; without the bracket for a setting whose start is not fixed.
+std::string SettingLine(const SettingDeclaration& declaration, bool withStart = true)
 {
     std::string line = "  " + std::string(declaration.name);
     line.append(line.size() < 29 ? 29 - line.size() : 1, ' ');
@@ -77,7 +77,7 @@ std::string SettingLine(const SettingDeclaration& declaration)
     case SettingKind::Choice: line += ", one of"; break;
     }
     const double start = declaration.kind == SettingKind::Flag ? (declaration.start != 0 ? 1 : 0) : declaration.start;
-    line += " (" + FormatGeneral(start) + ")\n";
+    line += withStart ? " (" + FormatGeneral(start) + ")\n" : "\n";
     for (std::size_t k = 0; k < declaration.choices.size(); ++k)
         line += std::string(31, ' ') + std::to_string(k + 1) + " " + std::string(declaration.choices[k]) + "\n";
     return line;
@@ -97,6 +97,11 @@ std::string UsageText()
             "in the model's length unit):\n";
     for (const auto& field : SectionSettingFields())
         text += SettingLine(field.declaration);
+    text += "\nFields for --material NAME:field=value (the type starts as Elastic; parameters start from\n"
+            "the material's E, FY and FC; a material's parameters are checked once all its options are in):\n";
+    text += SettingLine(MaterialTypeDeclaration());
+    for (const auto& field : MaterialLawFields())
+        text += SettingLine(field.declaration, false);
     text += "\nOn an error the message goes to standard error and the exit status is 1.\n";
     return text;
 }

@@ -11,26 +11,45 @@ namespace mirelo {
 namespace {
 
 using L = MaterialLaw;
+using Declare = SettingDeclaration;
 
-constexpr LawParameter kSteel01Parameters[] = {{"Fy", &L::Fy}, {"E0", &L::E0}, {"b", &L::b}};
-constexpr LawParameter kSteel02Parameters[] = {{"Fy", &L::Fy},   {"E0", &L::E0},   {"b", &L::b},
-                                     {"R0", &L::R0},   {"cR1", &L::cR1}, {"cR2", &L::cR2}};
-constexpr LawParameter kConcrete01Parameters[] = {{"fpc", &L::fpc}, {"epsc0", &L::epsc0}, {"fpcu", &L::fpcu}, {"epsU", &L::epsU}};
-constexpr LawParameter kConcrete02Parameters[] = {{"fpc", &L::fpc},   {"epsc0", &L::epsc0},   {"fpcu", &L::fpcu},
-                                        {"epsU", &L::epsU}, {"lambda", &L::lambda}, {"ft", &L::ft},
-                                        {"Ets", &L::Ets}};
-// Every parameter once, for the command line, whatever the type.
-constexpr LawParameter kAll[] = {{"Fy", &L::Fy},       {"E0", &L::E0},         {"b", &L::b},       {"R0", &L::R0},
-                                 {"cR1", &L::cR1},     {"cR2", &L::cR2},       {"fpc", &L::fpc},   {"epsc0", &L::epsc0},
-                                 {"fpcu", &L::fpcu},   {"epsU", &L::epsU},     {"lambda", &L::lambda},
-                                 {"ft", &L::ft},       {"Ets", &L::Ets}};
+constexpr LawField kFy = Bind(Declare::Real("Fy", "Fy (yield stress)", 0), &L::Fy);
+constexpr LawField kE0 = Bind(Declare::Real("E0", "E0 (initial stiffness)", 0), &L::E0);
+constexpr LawField kB = Bind(Declare::Real("b", "b (strain-hardening ratio)", 0), &L::b);
+constexpr LawField kR0 = Bind(Declare::Real("R0", "R0 (elastic-plastic transition)", 0), &L::R0);
+constexpr LawField kCR1 = Bind(Declare::Real("cR1", "cR1 (transition change)", 0), &L::cR1);
+constexpr LawField kCR2 = Bind(Declare::Real("cR2", "cR2 (transition change)", 0), &L::cR2);
+constexpr LawField kFpc = Bind(Declare::Real("fpc", "fpc (compressive strength, negative)", 0), &L::fpc);
+constexpr LawField kEpsc0 = Bind(Declare::Real("epsc0", "epsc0 (strain at fpc, negative)", 0), &L::epsc0);
+constexpr LawField kFpcu = Bind(Declare::Real("fpcu", "fpcu (crushing strength, negative)", 0), &L::fpcu);
+constexpr LawField kEpsU = Bind(Declare::Real("epsU", "epsU (strain at fpcu, negative)", 0), &L::epsU);
+constexpr LawField kLambda = Bind(Declare::Real("lambda", "lambda (unloading slope ratio at epsU)", 0), &L::lambda);
+constexpr LawField kFt = Bind(Declare::Real("ft", "ft (tensile strength)", 0), &L::ft);
+constexpr LawField kEts = Bind(Declare::Real("Ets", "Ets (tension softening stiffness)", 0), &L::Ets);
 
-std::string Problem(std::string_view parameter, std::string_view rule, double value)
+constexpr LawField kAll[] = {kFy, kE0, kB, kR0, kCR1, kCR2, kFpc, kEpsc0, kFpcu, kEpsU, kLambda, kFt, kEts};
+constexpr std::span<const LawField> kAllFields = kAll;
+// Each type's parameters in the solver's order, a run of kAll.
+constexpr std::span<const LawField> kSteel01Fields = kAllFields.subspan(0, 3);
+constexpr std::span<const LawField> kSteel02Fields = kAllFields.subspan(0, 6);
+constexpr std::span<const LawField> kConcrete01Fields = kAllFields.subspan(6, 4);
+constexpr std::span<const LawField> kConcrete02Fields = kAllFields.subspan(6, 7);
+
+constexpr SettingDeclaration kTypeDeclaration =
+    Declare::Choice("type", "material type", kElasticMaterial, kMaterialTypeNames);
+
+// The first unsound parameter and what is wrong with it.
+struct Unsound {
+    std::string_view parameter;
+    std::string text;
+};
+
+Unsound Problem(std::string_view parameter, std::string_view rule, double value)
 {
-    return std::string(parameter) + " must be " + std::string(rule) + ", not " + FormatGeneral(value);
+    return {parameter, std::string(parameter) + " must be " + std::string(rule) + ", not " + FormatGeneral(value)};
 }
 
-std::string SteelProblem(const MaterialLaw& law, bool steel02)
+Unsound SteelProblem(const MaterialLaw& law, bool steel02)
 {
     if (!(law.Fy > 0))
         return Problem("Fy", "positive", law.Fy);
@@ -49,7 +68,7 @@ std::string SteelProblem(const MaterialLaw& law, bool steel02)
     return {};
 }
 
-std::string ConcreteProblem(const MaterialLaw& law, bool concrete02)
+Unsound ConcreteProblem(const MaterialLaw& law, bool concrete02)
 {
     // The solver takes compression as negative stresses and strains.
     if (!(law.fpc < 0))
@@ -89,15 +108,25 @@ std::string_view MaterialTypeName(std::int32_t materialType)
                                              : kMaterialTypeNames[0];
 }
 
-std::span<const LawParameter> LawParameters(std::int32_t materialType)
+std::span<const LawField> MaterialLawFields()
+{
+    return kAllFields;
+}
+
+std::span<const LawField> LawParameters(std::int32_t materialType)
 {
     switch (materialType) {
-    case kSteel01: return kSteel01Parameters;
-    case kSteel02: return kSteel02Parameters;
-    case kConcrete01: return kConcrete01Parameters;
-    case kConcrete02: return kConcrete02Parameters;
+    case kSteel01: return kSteel01Fields;
+    case kSteel02: return kSteel02Fields;
+    case kConcrete01: return kConcrete01Fields;
+    case kConcrete02: return kConcrete02Fields;
     default: return {};
     }
+}
+
+const SettingDeclaration& MaterialTypeDeclaration()
+{
+    return kTypeDeclaration;
 }
 
 void SetLawStartValues(Material& material, const ModelUnits& units, const MaterialStrengths& strengths)
@@ -128,7 +157,9 @@ void SetLawStartValues(Material& material, const ModelUnits& units, const Materi
     law.Ets = law.ft / 0.002;
 }
 
-std::string LawProblem(const Material& material)
+namespace {
+
+Unsound FirstUnsound(const Material& material)
 {
     switch (material.materialType) {
     case kSteel01: return SteelProblem(material.law, false);
@@ -139,26 +170,24 @@ std::string LawProblem(const Material& material)
     }
 }
 
-void CheckMaterialLaw(const Material& material)
+} // namespace
+
+std::string LawProblem(const Material& material)
 {
-    if (const std::string problem = LawProblem(material); !problem.empty())
-        throw Error("Material " + material.name + " (" + std::string(MaterialTypeName(material.materialType))
-                    + "): " + problem);
+    return FirstUnsound(material).text;
 }
 
-void SetMaterialLaw(Material& material, std::int32_t materialType, std::span<const ParameterText> parameters)
+void CheckMaterialLaw(const Material& material)
 {
-    Material edited = material;
-    SetMaterialSetting(edited, "type", std::to_string(materialType));
-    for (const ParameterText& parameter : parameters)
-        SetMaterialSetting(edited, parameter.name, parameter.text);
-    CheckMaterialLaw(edited);
-    material = std::move(edited);
+    if (Unsound unsound = FirstUnsound(material); !unsound.text.empty())
+        throw MaterialLawError("Material " + material.name + " (" + std::string(MaterialTypeName(material.materialType))
+                                   + "): " + unsound.text,
+                               unsound.parameter);
 }
 
 void SetMaterialSetting(Material& material, std::string_view field, std::string_view value)
 {
-    if (field == "type") {
+    if (field == kTypeDeclaration.name) {
         for (std::size_t i = 0; i < kMaterialTypeNames.size(); ++i)
             if (value == kMaterialTypeNames[i] || value == std::to_string(i + 1)) {
                 material.materialType = static_cast<std::int32_t>(i + 1);
@@ -167,12 +196,10 @@ void SetMaterialSetting(Material& material, std::string_view field, std::string_
         throw Error("Material type '" + std::string(value) + "' is none of Elastic, Steel01, Concrete01, Steel02, "
                     "Concrete02");
     }
-    for (const LawParameter& parameter : kAll)
-        if (parameter.name == field) {
-            material.law.*parameter.field = ParseReal(value);
-            return;
-        }
-    throw Error("Unknown material field '" + std::string(field) + "'");
+    const LawField* parameter = FindSetting(kAllFields, field);
+    if (parameter == nullptr)
+        throw Error("Unknown material field '" + std::string(field) + "'");
+    SetFromText(material.law, *parameter, value, parameter->declaration.label);
 }
 
 Material& MaterialNamed(Model& model, std::string_view name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Errors.h"
+#include "common/SettingDeclaration.h"
 #include "model/Model.h"
 
 #include <array>
@@ -27,16 +29,21 @@ bool IsConcreteMaterial(std::int32_t materialType);
 // type outside the list.
 std::string_view MaterialTypeName(std::int32_t materialType);
 
-// One parameter of a nonlinear type: its name, as the solver's manual and
-// the command line name it, and the field that holds it.
-struct LawParameter {
-    std::string_view name;
-    double MaterialLaw::*field;
-};
+// The parameters of the nonlinear types, each declared once: its name (the
+// solver's, which the command line and the material dialog use), a caption
+// saying what it is, and the field that holds it.
+using LawField = SettingField<MaterialLaw>;
+
+// Every parameter once, steel's first.
+std::span<const LawField> MaterialLawFields();
 
 // The parameters a type writes, in the solver's order; none for the
 // elastic type or a type outside the list.
-std::span<const LawParameter> LawParameters(std::int32_t materialType);
+std::span<const LawField> LawParameters(std::int32_t materialType);
+
+// The type as the command line sets it: "type", a name of
+// kMaterialTypeNames or its number.
+const SettingDeclaration& MaterialTypeDeclaration();
 
 // What a material's file line may give beyond E and U, in the model's
 // stress unit; 0 when it gives nothing.
@@ -60,16 +67,16 @@ void SetLawStartValues(Material& material, const ModelUnits& units, const Materi
 // every parameter is sound.
 std::string LawProblem(const Material& material);
 
-// Raises Error "Material NAME (Concrete02): <problem>" when LawProblem finds one.
-void CheckMaterialLaw(const Material& material);
-
-// What the material dialog's OK stores: the type and the texts of the type's
-// parameter boxes, by parameter name. All or nothing: raises as
-// SetMaterialSetting and CheckMaterialLaw do, and the material is unchanged then.
-struct ParameterText {
-    std::string_view name, text;
+// The failure of CheckMaterialLaw, with the parameter it names.
+class MaterialLawError : public Error {
+public:
+    MaterialLawError(const std::string& message, std::string_view unsound) : Error(message), parameter(unsound) {}
+    std::string_view parameter;
 };
-void SetMaterialLaw(Material& material, std::int32_t materialType, std::span<const ParameterText> parameters);
+
+// Raises MaterialLawError "Material NAME (Concrete02): <problem>" when
+// LawProblem finds one.
+void CheckMaterialLaw(const Material& material);
 
 // Sets the field `field` of the material from text: "type" takes a name of
 // kMaterialTypeNames or its number 1 to 5, a parameter a real number. Raises

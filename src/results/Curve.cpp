@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "common/TextLines.h"
 #include "results/SplitResultLine.h"
+#include "script/RecorderFiles.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -69,7 +70,7 @@ Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis)
         throw Error("Analysis type " + std::to_string(analysis.AnalysisType)
                     + " gives no curve: pushover (2, 3) and time-history (5, 6, 7) analyses do");
     const auto file = [&](std::string_view name) { return (std::filesystem::path(folder) / name).string(); };
-    const RecorderRows displacements(file(kCurveDisplacementFile));
+    const RecorderRows displacements(file(kCurveDisplacementFileName));
     const std::size_t gravity = static_cast<std::size_t>(GravityRows(analysis));
     if (curve.kind == CurveKind::TimeHistory) {
         for (std::size_t i = gravity; i < displacements.size(); ++i) {
@@ -79,7 +80,7 @@ Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis)
         }
         return curve;
     }
-    const RecorderRows reactions(file(kCurveReactionFile));
+    const RecorderRows reactions(file(kCurveReactionFileName));
     const std::size_t steps = std::min(displacements.size(), reactions.size());
     for (std::size_t i = gravity; i < steps; ++i) {
         curve.x.push_back(displacements.Row(i, 2)[1]);

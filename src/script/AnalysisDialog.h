@@ -54,7 +54,7 @@ protected:
 
 private:
     Session& session_;
-    std::vector<QCheckBox*> boxes_; // CheckBox1 .. CheckBox5, in the record's order
+    std::vector<QCheckBox*> boxes_; // CheckBox1 .. CheckBox6, in the record's order
 };
 
 } // namespace mirelo

@@ -1,5 +1,6 @@
 #include "script/CurveRecorders.h"
 
+#include "script/RecorderFiles.h"
 #include "script/ScriptBlocks.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ void WriteCurveRecorders(ScriptContext& script)
                     + std::to_string(a.ControlDof));
         return;
     }
-    script.Format("recorder Node -file %s -time -node %D -dof %D disp", kCurveDisplacementFile, a.ControlNode,
+    script.Format("recorder Node -file %s -time -node %D -dof %D disp", std::string(kCurveDisplacementFileName), a.ControlNode,
                   a.ControlDof);
     if (kind != CurveKind::Pushover)
         return;
@@ -65,7 +66,7 @@ void WriteCurveRecorders(ScriptContext& script)
                     + std::to_string(a.ControlDof));
         return;
     }
-    script.Format("recorder Node -file %s -time -node %s-dof %D reaction", kCurveReactionFile, supports, a.ControlDof);
+    script.Format("recorder Node -file %s -time -node %s-dof %D reaction", std::string(kCurveReactionFileName), supports, a.ControlDof);
 }
 
 } // namespace mirelo

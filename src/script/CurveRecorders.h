@@ -4,7 +4,6 @@
 #include "script/AnalysisSettings.h"
 
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 namespace mirelo {
@@ -14,12 +13,6 @@ namespace mirelo {
 // against time. Load control and modal analyses give none.
 enum class CurveKind { None, Pushover, TimeHistory };
 CurveKind CurveKindOf(std::int32_t analysisType);
-
-// The files the curve recorders write beside the script: the time (or load
-// factor) and the control joint's displacement along `ControlDof`; the time
-// and the reaction of every support along that direction.
-inline constexpr std::string_view kCurveDisplacementFile = "curve_disp.out";
-inline constexpr std::string_view kCurveReactionFile = "curve_reactions.out";
 
 // The recorded steps that belong to the gravity load before a pushover or
 // a time history, which the curve leaves out.

@@ -32,6 +32,8 @@ void WarnIfBarsOutside(ScriptContext& script, const FrameSection& s)
 
 // "uniaxialMaterial Concrete02 3 -3.000E+004 ...": the tag is the material
 // number, so fibres, bars and springs that name the material take its law.
+// Parameters keep every digit they need (-2.5123E+004), so what the user
+// typed is what the solver reads.
 void WriteNonlinearMaterial(ScriptContext& script, std::int32_t m, const Material& material)
 {
     if (const std::string problem = LawProblem(material); !problem.empty())
@@ -39,9 +41,9 @@ void WriteNonlinearMaterial(ScriptContext& script, std::int32_t m, const Materia
                     + "): " + problem);
     std::string line = "uniaxialMaterial " + std::string(MaterialTypeName(material.materialType)) + " "
                      + std::to_string(m);
-    for (const LawParameter& parameter : LawParameters(material.materialType)) {
+    for (const LawField& parameter : LawParameters(material.materialType)) {
         line += ' ';
-        AppendScientific(line, material.law.*parameter.field, 4);
+        line += FormatScientificRoundTrip(material.law.*parameter.real, 4);
     }
     script.Line(line);
 }

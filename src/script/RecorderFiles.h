@@ -34,6 +34,11 @@ std::string ElementForceFileName(std::int32_t fileNumber);                     /
 std::string FirstSectionFileName(std::int32_t fileNumber);                     // ele%d_secs.out
 std::string LastSectionFileName(std::int32_t fileNumber);                      // ele%d_secn.out
 inline constexpr const char* kPeriodsFileName = "Periods.txt";
+// The curve recorders' files: the time (or load factor) and the control
+// joint's displacement along `ControlDof`; the time and the reaction of every
+// support along that direction.
+inline constexpr const char* kCurveDisplacementFileName = "curve_disp.out";
+inline constexpr const char* kCurveReactionFileName = "curve_reactions.out";
 
 // The three values of every joint in a node or mode-shape file: dofs 1 2 3.
 inline constexpr std::int32_t kNodeValuesPerJoint = 3;

@@ -1,8 +1,10 @@
 #include "sections/MaterialDialog.h"
 
+#include "app/CommandHost.h"
 #include "app/DisplayText.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
+#include "model/MaterialLaws.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,6 +15,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
 
 namespace mirelo {
 
@@ -35,29 +40,33 @@ void AddRow(QFormLayout* layout, QWidget* parent, const char* caption, QWidget* 
 
 } // namespace
 
-MaterialDialog::MaterialDialog(Session& session, QWidget* parent) : QDialog(parent), session_(session)
+MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* parent)
+    : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm3");
     setWindowTitle(QString::fromUtf8("材料数据库"));
+    const auto run = [this](void (MaterialDialog::*handler)()) {
+        return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
+    };
 
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setFixedWidth(160);
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+    connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::ListBox1Click));
 
     auto* elastic = new QGroupBox(QString::fromUtf8("材料属性(弹性)"), this);
     elastic->setObjectName("GroupBox1");
     auto* form = new QFormLayout(elastic);
     name_ = ReadOnlyBox(elastic, "Edit1");
     AddRow(form, elastic, "材料名称", name_);
-    // The kind is shown, not chosen: the script writes an elastic material
-    // for every material, and no other kind has parameters here.
     type_ = new QComboBox(elastic);
     type_->setObjectName("ComboBox1");
-    for (const char* item : {"弹性材料", "Steel01", "Concrete01", "Steel02", "Concrete02"})
-        type_->addItem(QString::fromUtf8(item));
-    type_->setEnabled(false);
+    for (const std::string_view item : kMaterialTypeItems)
+        type_->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    type_->setCurrentIndex(0);
+    connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::ComboBox1Change));
     AddRow(form, elastic, "材料类型", type_);
+    // E, G and ν come from the file and are shown only.
     modulus_ = ReadOnlyBox(elastic, "Edit9");
     AddRow(form, elastic, "弹性模量E", modulus_);
     shear_ = ReadOnlyBox(elastic, "Edit2");
@@ -67,25 +76,48 @@ MaterialDialog::MaterialDialog(Session& session, QWidget* parent) : QDialog(pare
 
     auto* plastic = new QGroupBox(QString::fromUtf8("弹塑性材料"), this);
     plastic->setObjectName("GroupBox2");
-    plastic->setMinimumHeight(60);
+    lawRows_ = new QFormLayout(plastic);
+    elasticHint_ = new QLabel("Elastic: the script uses E alone.", plastic);
+    elasticHint_->setObjectName("ElasticHint");
+    lawRows_->addRow(elasticHint_);
+    for (const LawField& field : MaterialLawFields()) {
+        auto* box = new QLineEdit(plastic);
+        box->setObjectName(QString::fromUtf8(field.declaration.name.data(),
+                                             static_cast<qsizetype>(field.declaration.name.size())));
+        lawEdits_[field.declaration.name] = box;
+        AddRow(lawRows_, plastic, std::string(field.declaration.label).c_str(), box);
+        allLawBoxes_.Add(box, staged_.law, field, FormatGeneral);
+    }
+    for (std::int32_t type = kSteel01; type <= kConcrete02; ++type)
+        for (const LawField& field : LawParameters(type))
+            typeLawBoxes_[static_cast<std::size_t>(type)].Add(lawEdits_.at(field.declaration.name), staged_.law,
+                                                               field, FormatGeneral);
 
-    auto* close = new QPushButton(QString::fromUtf8("关闭"), this);
-    close->setObjectName("Button2");
-    connect(close, &QPushButton::clicked, this, [this] { Button2Click(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const auto& [name, caption, handler] :
+         {std::tuple{"Button1", "确定", &MaterialDialog::Button1Click}, {"Button2", "关闭", &MaterialDialog::Button2Click}}) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, run(handler));
+        buttons->addWidget(button);
+    }
 
     auto* right = new QVBoxLayout;
     right->addWidget(elastic);
     right->addWidget(plastic);
-    right->addWidget(close, 0, Qt::AlignRight);
+    right->addStretch(1);
+    right->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
     layout->addLayout(right);
+    ComboBox1Change();
 }
 
 void MaterialDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    host_.RunCommand([this] { FormShow(); });
 }
 
 // With no materials the list and the boxes are empty.
@@ -97,7 +129,7 @@ void MaterialDialog::FormShow()
     for (std::int32_t m = 1; m <= model.Materials.count; ++m)
         list_->addItem(DisplayText(model.Materials[m].name));
     if (list_->count() == 0) {
-        for (QLineEdit* box : {name_, modulus_, shear_, poisson_})
+        for (QLineEdit* box : findChildren<QLineEdit*>())
             box->clear();
         type_->setCurrentIndex(-1);
         return;
@@ -106,12 +138,25 @@ void MaterialDialog::FormShow()
     ListBox1Click();
 }
 
-void MaterialDialog::ListBox1Click()
+std::int32_t MaterialDialog::Selected() const
 {
     const std::int32_t m = list_->currentRow() + 1;
-    if (!session_.model.Materials.Contains(m))
+    return session_.model.Materials.Contains(m) ? m : 0;
+}
+
+// A type outside the list (none chosen) counts as none: no parameter rows.
+std::int32_t MaterialDialog::ChosenType() const
+{
+    return type_->currentIndex() + 1;
+}
+
+void MaterialDialog::ListBox1Click()
+{
+    const std::int32_t m = Selected();
+    if (m == 0)
         return;
     const Material& material = session_.model.Materials[m];
+    staged_ = material;
     name_->setText(DisplayText(material.name));
     type_->setCurrentIndex(material.materialType >= 1 && material.materialType <= type_->count()
                                ? material.materialType - 1
@@ -119,6 +164,46 @@ void MaterialDialog::ListBox1Click()
     modulus_->setText(QString::fromStdString(FormatFixed(material.elasticModulus, 0)));
     shear_->setText(QString::fromStdString(FormatFixed(material.shearModulus, 0)));
     poisson_->setText(QString::fromStdString(FormatFixed(material.poisson, 3)));
+    allLawBoxes_.Show();
+}
+
+// Switching the type keeps what was typed in the boxes, so a user can look
+// at another type and come back.
+void MaterialDialog::ComboBox1Change()
+{
+    const std::span<const LawField> shown = LawParameters(ChosenType());
+    for (const LawField& field : MaterialLawFields()) {
+        const bool visible = std::any_of(shown.begin(), shown.end(), [&](const LawField& f) {
+            return f.declaration.name == field.declaration.name;
+        });
+        lawRows_->setRowVisible(lawEdits_.at(field.declaration.name), visible);
+    }
+    lawRows_->setRowVisible(elasticHint_, ChosenType() == kElasticMaterial);
+}
+
+// Every box of the chosen type is read and the law checked before the
+// material changes; a bad box gets the focus and is named.
+void MaterialDialog::Button1Click()
+{
+    const std::int32_t m = Selected();
+    const std::int32_t type = ChosenType();
+    if (m == 0 || type < kElasticMaterial || type > kConcrete02)
+        return;
+    Material& material = session_.model.Materials[m];
+    staged_ = material;
+    staged_.materialType = type;
+    typeLawBoxes_[static_cast<std::size_t>(type)].Read();
+    try {
+        CheckMaterialLaw(staged_);
+    } catch (const MaterialLawError& error) {
+        if (const auto box = lawEdits_.find(error.parameter); box != lawEdits_.end()) {
+            box->second->setFocus();
+            box->second->selectAll();
+        }
+        throw;
+    }
+    material = staged_;
+    allLawBoxes_.Show();
 }
 
 void MaterialDialog::Button2Click()

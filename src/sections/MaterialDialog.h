@@ -1,39 +1,60 @@
 #pragma once
 
+#include "app/SettingBoxes.h"
+#include "model/Model.h"
+
 #include <QDialog>
 
+#include <array>
+#include <map>
+
 class QComboBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
 namespace mirelo {
 
+class CommandHost;
 struct Session;
 
-// "材料数据库" (TForm3), the material viewer: name, kind, elastic modulus,
-// shear modulus and Poisson's ratio of each imported material. It changes
-// nothing in the model.
+// "材料数据库" (TForm3): name, E, G and Poisson's ratio of each imported
+// material, shown only, and its type with the parameters of a nonlinear
+// type ("弹塑性材料"), which OK stores.
 class MaterialDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit MaterialDialog(Session& session, QWidget* parent = nullptr);
+    MaterialDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
     void ListBox1Click();
-    void Button2Click(); // "关闭"
+    void ComboBox1Change(); // shows the chosen type's parameter boxes
+    void Button1Click();    // "确定": stores the type and its parameters, all or none
+    void Button2Click();    // "关闭"
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    std::int32_t Selected() const;
+    std::int32_t ChosenType() const;
+
     Session& session_;
+    CommandHost& host_;
+    Material staged_; // what OK checks before it replaces the material
     QListWidget* list_ = nullptr;    // ListBox1
     QLineEdit* name_ = nullptr;      // Edit1
     QComboBox* type_ = nullptr;      // ComboBox1
     QLineEdit* modulus_ = nullptr;   // Edit9
     QLineEdit* shear_ = nullptr;     // Edit2
     QLineEdit* poisson_ = nullptr;   // Edit3
+    QFormLayout* lawRows_ = nullptr; // in GroupBox2, a row per parameter of every type
+    QLabel* elasticHint_ = nullptr;
+    std::map<std::string_view, QLineEdit*> lawEdits_; // by parameter name, which is also the box's object name
+    SettingBoxes allLawBoxes_;                        // shows every parameter
+    std::array<SettingBoxes, 6> typeLawBoxes_;        // reads the parameters of type 1..5
 };
 
 } // namespace mirelo

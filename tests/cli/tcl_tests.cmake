@@ -70,6 +70,12 @@ expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of
   tcl ${cantilever} --material CONC:type=Concrete03)
 expect_run("unknown material" 1 "^$" "No material is named 'STEEL'" tcl ${cantilever} --material STEEL:type=Steel01)
 expect_run("unknown material field" 1 "^$" "Unknown material field 'fy'" tcl ${cantilever} --material CONC:fy=1)
+foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CONC:fpc=abc")
+  list(GET option 0 name)
+  list(GET option 1 text)
+  expect_run("${name} value that is no number" 1 "^$"
+    "^mirelo-cli: ${name} ${text}: 'abc' is not a valid floating point value\n$" tcl ${cantilever} ${name} ${text})
+endforeach()
 expect_run("material edit without field" 1 "^$" "--material takes NAME:field=value, not 'CONC'" tcl ${cantilever} --material CONC)
 expect_run("curves recorded" 0
   "\nrecorder Node -file curve_disp.out -time -node 2 -dof 3 disp\nrecorder Node -file curve_reactions.out -time -node 1 -dof 3 reaction\n"

@@ -1,7 +1,9 @@
 // "Frame Section (Nonlinear)" and the material viewer.
 #include "GuiTestSupport.h"
 
+#include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
+#include "script/ScriptGenerator.h"
 #include "sections/FrameSectionDialog.h"
 #include "view/SectionPreview.h"
 
@@ -229,6 +231,93 @@ private slots:
         QCOMPARE(list->count(), 0);
         QCOMPARE(Child<QLineEdit>(d, "Edit9")->text(), QString());
         QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // The type list chooses which parameters show; OK checks the shown boxes
+    // and the law before anything is stored, and the next script writes it.
+    void materialDialogSetsANonlinearLaw()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
+        QDialog* d = w.Open("ToolButton6", "TForm3");
+        auto* type = Child<QComboBox>(d, "ComboBox1");
+        const auto box = [&](const char* name) { return Child<QLineEdit>(d, name); };
+        const auto click = [&](const char* name) { Child<QPushButton>(d, name)->click(); };
+        QCOMPARE(type->currentIndex(), 0);
+        QVERIFY(!Child<QWidget>(d, "ElasticHint")->isHidden());
+        QVERIFY(box("fpc")->isHidden());
+
+        // CONC: Concrete02 with the start values from FC = 30 MPa, then fpc edited.
+        type->setCurrentIndex(4);
+        QVERIFY(Child<QWidget>(d, "ElasticHint")->isHidden());
+        const std::pair<const char*, const char*> concrete[] = {{"fpc", "-30000"}, {"epsc0", "-0.002"},
+                                                                {"fpcu", "-6000"}, {"epsU", "-0.0035"},
+                                                                {"lambda", "0.1"}, {"ft", "3000"},
+                                                                {"Ets", "1500000"}};
+        for (const auto& [name, text] : concrete) {
+            QVERIFY(!box(name)->isHidden());
+            QCOMPARE(box(name)->text(), QString(text));
+        }
+        QVERIFY(box("Fy")->isHidden());
+        Type(box("fpc"), "-25123.4");
+        click("Button1");
+        QCOMPARE(w.messenger->messages, QStringList());
+        Model& model = w->session().model;
+        QCOMPARE(model.Materials[1].materialType, kConcrete02);
+        QCOMPARE(model.Materials[1].law.fpc, -25123.4);
+        QCOMPARE(model.Materials[1].law.epsc0, -0.002); // untouched boxes keep the exact value
+
+        // STEEL: a bad box, then an unsound law, store nothing and take the focus.
+        Child<QListWidget>(d, "ListBox1")->setCurrentRow(1);
+        type->setCurrentIndex(3);
+        Type(box("fpc"), "x"); // not a Steel02 box: not read
+        const Material before = model.Materials[2];
+        struct Failure {
+            const char* box;
+            const char* text;
+            const char* message;
+        };
+        const Failure failures[] = {
+            {"Fy", "abc", "Fy (yield stress): 'abc' is not a valid floating point value"},
+            {"Fy", "-5", "Material STEEL (Steel02): Fy must be positive, not -5"},
+            {"R0", "0", "Material STEEL (Steel02): R0 must be positive, not 0"},
+        };
+        for (const Failure& f : failures) {
+            w.messenger->messages.clear();
+            Type(box("Fy"), "450000");
+            Type(box(f.box), f.text);
+            click("Button1");
+            QCOMPARE(w.messenger->messages, QStringList{f.message});
+            QCOMPARE(d->focusWidget(), box(f.box));
+            QCOMPARE(model.Materials[2].materialType, before.materialType);
+            QCOMPARE(model.Materials[2].law.Fy, before.law.Fy);
+            Type(box(f.box), QString::fromStdString(FormatGeneral(before.law.*FindSetting(MaterialLawFields(),
+                                                                                          f.box)->real)));
+        }
+        w.messenger->messages.clear();
+        click("Button1");
+        QCOMPARE(w.messenger->messages, QStringList());
+        QCOMPARE(model.Materials[2].materialType, kSteel02);
+        QCOMPARE(model.Materials[2].law.Fy, 450000.0);
+
+        // Another material shown drops unstored edits; the stored law shows again.
+        Type(box("Fy"), "1");
+        Child<QListWidget>(d, "ListBox1")->setCurrentRow(0);
+        Child<QListWidget>(d, "ListBox1")->setCurrentRow(1);
+        QCOMPARE(box("Fy")->text(), QString("450000"));
+
+        const ScriptResult script = GenerateScript(model, w->session().analysis, w->session().recorders);
+        std::vector<std::string> materials;
+        for (std::size_t k = 0; k < script.lines.size(); ++k)
+            if (script.lines[k].starts_with("uniaxialMaterial"))
+                materials.emplace_back(script.lines[k]);
+        QCOMPARE(materials.size(), std::size_t(2));
+        QCOMPARE(QString::fromStdString(materials[0]),
+                 QString("uniaxialMaterial Concrete02 1 -2.51234E+004 -2.000E-003 -6.000E+003 -3.500E-003 "
+                         "1.000E-001 3.000E+003 1.500E+006"));
+        QCOMPARE(QString::fromStdString(materials[1]),
+                 QString("uniaxialMaterial Steel02 2 4.500E+005 2.000E+008 1.000E-002 1.800E+001 "
+                         "9.250E-001 1.500E-001"));
     }
 };
 

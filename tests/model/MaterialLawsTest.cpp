@@ -149,52 +149,43 @@ TEST(MaterialLaws, SettingsByNameAndMaterialsByName)
     EXPECT_DOUBLE_EQ(m.law.fpc, before.law.fpc);
 }
 
-} // namespace
-} // namespace mirelo
-
-namespace mirelo {
-namespace {
-
-// The material dialog's OK: every box or none.
-TEST(MaterialLaws, SetMaterialLawStoresAllOrNothing)
+// What the checks raise names the parameter, for the dialog to put the
+// focus on its box.
+TEST(MaterialLaws, CheckNamesTheMaterialAndTheParameter)
 {
-    Material m;
+    Material m = WithModulus(30000);
     m.name = "C30";
-    m.materialType = kElasticMaterial;
-    m.elasticModulus = 30000;
     SetLawStartValues(m, {});
-    const Material start = m;
-
-    const ParameterText concrete[] = {{"fpc", "-25"}, {"epsc0", "-0.002"}, {"fpcu", "-5"}, {"epsU", "-0.004"}};
-    SetMaterialLaw(m, kConcrete01, concrete);
-    EXPECT_EQ(m.materialType, kConcrete01);
-    EXPECT_DOUBLE_EQ(m.law.fpc, -25);
-    EXPECT_DOUBLE_EQ(m.law.epsU, -0.004);
-    EXPECT_DOUBLE_EQ(m.law.Fy, start.law.Fy); // other types' parameters are kept
-
-    const Material before = m;
-    struct Case {
-        std::vector<ParameterText> boxes;
-        const char* message;
-    };
-    const Case failures[] = {
-        {{{"fpc", "-30"}, {"epsc0", "x"}}, "'x' is not a valid floating point value"},
-        {{{"fpc", "30"}, {"epsc0", "-0.002"}}, "Material C30 (Concrete02): fpc must be negative, not 30"},
-        {{{"fpc", "-30"}, {"epsc0", ""}}, "'' is not a valid floating point value"},
-    };
-    for (const Case& c : failures) {
-        try {
-            SetMaterialLaw(m, kConcrete02, c.boxes);
-            ADD_FAILURE() << c.message;
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()).find(c.message) != std::string::npos, true) << e.what();
-        }
-        EXPECT_EQ(m.materialType, kConcrete01);
-        EXPECT_DOUBLE_EQ(m.law.fpc, before.law.fpc);
-        EXPECT_DOUBLE_EQ(m.law.epsc0, before.law.epsc0);
+    m.materialType = kConcrete02;
+    EXPECT_NO_THROW(CheckMaterialLaw(m));
+    m.law.lambda = 2;
+    try {
+        CheckMaterialLaw(m);
+        ADD_FAILURE() << "lambda 2 passed";
+    } catch (const MaterialLawError& e) {
+        EXPECT_STREQ(e.what(), "Material C30 (Concrete02): lambda must be between 0 and 1, not 2");
+        EXPECT_EQ(e.parameter, "lambda");
     }
-    SetMaterialLaw(m, kElasticMaterial, {});
-    EXPECT_EQ(m.materialType, kElasticMaterial);
+    m.materialType = kElasticMaterial; // the laws of other types are not checked
+    EXPECT_NO_THROW(CheckMaterialLaw(m));
+}
+
+// Each type's parameters are the solver's, in its order, each declared once.
+TEST(MaterialLaws, TypesWriteTheSolversParameters)
+{
+    const auto names = [](std::int32_t type) {
+        std::string text;
+        for (const LawField& field : LawParameters(type))
+            text += std::string(field.declaration.name) + " ";
+        return text;
+    };
+    EXPECT_EQ(names(kSteel01), "Fy E0 b ");
+    EXPECT_EQ(names(kSteel02), "Fy E0 b R0 cR1 cR2 ");
+    EXPECT_EQ(names(kConcrete01), "fpc epsc0 fpcu epsU ");
+    EXPECT_EQ(names(kConcrete02), "fpc epsc0 fpcu epsU lambda ft Ets ");
+    EXPECT_EQ(names(kElasticMaterial), "");
+    EXPECT_EQ(names(6), "");
+    EXPECT_EQ(MaterialLawFields().size(), 13u);
 }
 
 } // namespace
