@@ -114,8 +114,13 @@ void CurvesWindow::Plot()
     chart->addSeries(series);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
-    x->setTitleText(pushover ? "Displacement" : "Time");
-    y->setTitleText(pushover ? "Base shear" : "Displacement");
+    // Units as the model file spells them ("Base shear (KN)").
+    const auto inUnit = [](const char* quantity, const std::string& unit) {
+        return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, QString::fromStdString(unit));
+    };
+    const ModelUnits& units = session_.model.Units;
+    x->setTitleText(pushover ? inUnit("Displacement", units.length) : QString("Time"));
+    y->setTitleText(pushover ? inUnit("Base shear", units.force) : inUnit("Displacement", units.length));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);

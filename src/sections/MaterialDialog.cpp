@@ -84,6 +84,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
         auto* box = new QLineEdit(plastic);
         box->setObjectName(QString::fromUtf8(field.declaration.name.data(),
                                              static_cast<qsizetype>(field.declaration.name.size())));
+        box->setMinimumWidth(120);
         lawEdits_[field.declaration.name] = box;
         AddRow(lawRows_, plastic, std::string(field.declaration.label).c_str(), box);
         allLawBoxes_.Add(box, staged_.law, field, FormatGeneral);

@@ -1,10 +1,11 @@
-// mirelo_curves_screenshot OUTPUT.png RUN_DIR ANALYSIS_TYPE: shows the curves
-// window on the run in RUN_DIR (its script made with that analysis type and
-// RecordCurves=1) and saves the window's picture. Run it under xvfb-run to
-// refresh docs/curves.png.
+// mirelo_curves_screenshot OUTPUT.png MODEL.s2k RUN_DIR ANALYSIS_TYPE: shows
+// the curves window on the run in RUN_DIR of the model (its script made with
+// that analysis type and RecordCurves=1) and saves the window's picture. Run
+// it under xvfb-run to refresh docs/curves.png.
 #include "app/AppSetup.h"
 #include "app/FileChooser.h"
 #include "app/Session.h"
+#include "model/ImportS2k.h"
 #include "results/CurvesWindow.h"
 
 #include <QApplication>
@@ -28,16 +29,22 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: mirelo_curves_screenshot OUTPUT.png RUN_DIR ANALYSIS_TYPE\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: mirelo_curves_screenshot OUTPUT.png MODEL.s2k RUN_DIR ANALYSIS_TYPE\n");
         return 1;
     }
     Session session;
     InitDefaults(session);
-    session.analysis.AnalysisType = QString::fromLocal8Bit(argv[3]).toInt();
+    try {
+        session.model = ImportS2kFile(argv[2]).model;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "mirelo_curves_screenshot: %s\n", error.what());
+        return 1;
+    }
+    session.analysis.AnalysisType = QString::fromLocal8Bit(argv[4]).toInt();
     NoFiles files;
     CurvesWindow window(session, files);
-    window.SetFolder(QString::fromLocal8Bit(argv[2]));
+    window.SetFolder(QString::fromLocal8Bit(argv[3]));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window) || !window.LoadCurve())
         return 1;

@@ -6,6 +6,7 @@
 #include "results/CurvesWindow.h"
 
 #include <QAction>
+#include <QAbstractAxis>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
@@ -51,6 +52,7 @@ private slots:
     {
         Run run;
         TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k")); // in M and KN
         w->session().analysis.AnalysisType = 2;
         CurvesWindow* window = Open(w);
         QVERIFY(window && window->isVisible());
@@ -62,6 +64,10 @@ private slots:
         QCOMPARE(line->count(), 4); // from the origin
         QCOMPARE(line->at(3), QPointF(0.003, 34));
         QCOMPARE(window->ChartView()->chart()->title(), QString("Pushover curve"));
+        const auto axes = window->ChartView()->chart()->axes();
+        QCOMPARE(axes.size(), 2);
+        QCOMPARE(axes[0]->titleText(), QString("Displacement (M)"));
+        QCOMPARE(axes[1]->titleText(), QString("Base shear (KN)"));
 
         w.chooser->saveAnswers = QStringList({run.dir.filePath("c.csv"), run.dir.filePath("c.png")});
         window->findChild<QPushButton*>("ExportCsvButton")->click();
@@ -90,6 +96,8 @@ private slots:
         w->session().analysis.AnalysisType = 5; // a time history of the same file
         QVERIFY(window->LoadCurve());
         QCOMPARE(window->ChartView()->chart()->title(), QString("Time history"));
+        QCOMPARE(window->ChartView()->chart()->axes()[0]->titleText(), QString("Time")); // a model without units
+        QCOMPARE(window->ChartView()->chart()->axes()[1]->titleText(), QString("Displacement"));
         QFile::remove(run.dir.filePath("curve_disp.out"));
         QVERIFY(!window->LoadCurve());
         QVERIFY(Status(window).startsWith("Cannot open file"));
