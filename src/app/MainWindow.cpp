@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/AtomicSave.h"
 #include "app/DisplayText.h"
 #include "app/DrawingArea.h"
 #include "app/HelpLinks.h"
@@ -277,9 +278,7 @@ void MainWindow::ExportPicture()
 void MainWindow::ExportPicturePath(const QString& path)
 {
     Redraw();
-    const QImage& canvas = drawingArea_->Canvas();
-    if (!canvas.save(path, "PNG"))
-        throw FileError::CannotOpen(QFile::encodeName(path).toStdString(), "The picture could not be written.");
+    SavePngAtomically(path, drawingArea_->Canvas());
 }
 
 void MainWindow::ShowStandardView(StandardView which)

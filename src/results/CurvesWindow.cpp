@@ -1,9 +1,9 @@
 #include "results/CurvesWindow.h"
 
+#include "app/AtomicSave.h"
 #include "app/FileChooser.h"
 #include "app/Session.h"
 #include "common/Errors.h"
-#include "common/TextLines.h"
 
 #include <QChart>
 #include <QChartView>
@@ -136,8 +136,12 @@ bool CurvesWindow::ExportPng()
     const auto path = files_.SaveFile("PNG picture|*.png");
     if (!path)
         return false;
-    if (!view_->grab().save(*path, "PNG"))
-        return Say("Cannot write " + *path, true), false;
+    try {
+        SavePngAtomically(*path, view_->grab().toImage());
+    } catch (const Error& e) {
+        Say(QString::fromStdString(e.what()), true);
+        return false;
+    }
     Say("Saved " + *path, false);
     return true;
 }
@@ -150,7 +154,7 @@ bool CurvesWindow::ExportCsv()
     if (!path)
         return false;
     try {
-        WriteWholeFile(path->toStdString(), CurveCsv(curve_));
+        SaveBytesAtomically(*path, CurveCsv(curve_));
     } catch (const Error& e) {
         Say(QString::fromStdString(e.what()), true);
         return false;

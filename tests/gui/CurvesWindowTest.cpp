@@ -78,6 +78,15 @@ private slots:
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.size(), window->ChartView()->size() * window->ChartView()->devicePixelRatio());
         QCOMPARE(w.chooser->saveFilters, QStringList({"CSV file|*.csv", "PNG picture|*.png"}));
+
+        // A folder that does not exist: both exports say so and write nothing.
+        const QString missing = run.dir.filePath("missing/c");
+        w.chooser->saveAnswers = QStringList({missing + ".csv", missing + ".png"});
+        for (const char* button : {"ExportCsvButton", "ExportPngButton"}) {
+            window->findChild<QPushButton*>(button)->click();
+            QVERIFY2(Status(window).startsWith("Cannot save file"), qPrintable(Status(window)));
+        }
+        QVERIFY(!QDir(run.dir.filePath("missing")).exists());
     }
 
     void SaysWhyWhenThereIsNoCurveAndKeepsTheLastOne()

@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), f.w->drawingArea().Canvas().convertToFormat(QImage::Format_RGB32));
         f.w.chooser->saveAnswers.push_back(QDir(out.path()).filePath("missing/folder/picture.png"));
         f.w->findChild<QAction*>("ExportPicture1")->trigger();
-        QVERIFY(f.w.messenger->messages.last().startsWith("Cannot open file"));
+        QVERIFY(f.w.messenger->messages.last().startsWith("Cannot save file"));
     }
 };
 
