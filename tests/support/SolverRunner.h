@@ -35,9 +35,23 @@ struct SolverRun {
     bool reachedEnd = false; // the script ran to its last line without a warning
 };
 
-// Imports an s2k model, generates its script with the settings given by name
-// into `folder` as model.tcl, and runs the solver there as the program does:
-// the script's folder as working directory.
+// Writes the script into `folder` as model.tcl, with an end marker as its last
+// line, and runs the solver there as the program does: the script's folder as
+// working directory. Returns whether the run reached the marker without a
+// warning; the solver's output goes into `log`.
+inline bool RunScriptInSolver(ScriptResult script, const std::filesystem::path& folder, std::string& log)
+{
+    script.lines.Append("puts \"SCRIPT-END\"");
+    SaveTextLines((folder / "model.tcl").string(), script.lines);
+    const std::string command =
+        "cd '" + folder.string() + "' && '" + SolverPath().string() + "' model.tcl > solver.log 2>&1";
+    const int status = std::system(command.c_str());
+    log = ReadWholeFile((folder / "solver.log").string());
+    return status == 0 && log.find("SCRIPT-END") != std::string::npos && log.find("WARNING") == std::string::npos;
+}
+
+// Imports an s2k model and runs its script, generated with the settings given
+// by name, in `folder`.
 inline SolverRun RunModelInSolver(const std::filesystem::path& s2k, const std::filesystem::path& folder,
                                   const std::vector<std::pair<std::string, std::string>>& settings)
 {
@@ -46,15 +60,7 @@ inline SolverRun RunModelInSolver(const std::filesystem::path& s2k, const std::f
     for (const auto& [name, value] : settings)
         SetSetting(run.analysis, recorder, name, value);
     run.model = ImportS2kFile(s2k.string()).model;
-    ScriptResult script = GenerateScript(run.model, run.analysis, recorder);
-    script.lines.Append("puts \"SCRIPT-END\"");
-    SaveTextLines((folder / "model.tcl").string(), script.lines);
-    const std::string command =
-        "cd '" + folder.string() + "' && '" + SolverPath().string() + "' model.tcl > solver.log 2>&1";
-    const int status = std::system(command.c_str());
-    run.log = ReadWholeFile((folder / "solver.log").string());
-    run.reachedEnd = status == 0 && run.log.find("SCRIPT-END") != std::string::npos &&
-                     run.log.find("WARNING") == std::string::npos;
+    run.reachedEnd = RunScriptInSolver(GenerateScript(run.model, run.analysis, recorder), folder, run.log);
     return run;
 }
 

@@ -1,20 +1,24 @@
-// Pushovers with nonlinear materials in the real solver: the curve bends where
-// the materials yield, and stays straight with elastic ones.
+// Curves of nonlinear frames in the real solver: a pushover bends where the
+// materials yield and stays straight with elastic ones; a time history follows
+// the control joint step by step.
 #include "solver/SolverRun.h"
 
 #include "model/ImportS2k.h"
 #include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
 #include "results/Curve.h"
+#include "results/ResultReaders.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 namespace mirelo {
 namespace {
 
-using NonlinearPushover = test::SolverTest;
+using NonlinearCurves = test::SolverTest;
 
 // A push of `node` along X by 100 steps of 0.5 mm with the load case
 // `pushCase`, in analysis `type`.
@@ -30,27 +34,34 @@ AnalysisSettings Pushover(std::int32_t type, std::int32_t pushCase, std::int32_t
     return analysis;
 }
 
-// Runs the pushover with the curve recorders and reads its curve.
-Curve RunPushover(Model& model, const AnalysisSettings& analysis)
+// Runs the analysis with the curve recorders in `dir` and reads its curve.
+Curve RunCurve(Model& model, const AnalysisSettings& analysis, const test::TempDir& dir = {})
 {
     RecorderSettings recorder;
     recorder.RecordCurves = kFlagOn;
-    const test::TempDir dir;
     test::RunModelInSolver(model, analysis, recorder, dir);
     return ReadCurve(dir.path().string(), analysis);
 }
 
-// The example frame pushed at joint 3 by 100 steps of 0.5 mm after its
-// gravity load; the bars are of STEEL (material 2).
-Curve PushExampleFrame(std::int32_t concreteType, std::int32_t steelType)
+// The example frame with its materials of these types; the bars are of STEEL
+// (material 2).
+Model ExampleFrame(std::int32_t concreteType, std::int32_t steelType)
 {
     Model model = ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/rc-portal-pushover.s2k").model;
     MaterialNamed(model, "CONC").materialType = concreteType;
     MaterialNamed(model, "STEEL").materialType = steelType;
+    return model;
+}
+
+// The example frame pushed at joint 3 by 100 steps of 0.5 mm after its
+// gravity load.
+Curve PushExampleFrame(std::int32_t concreteType, std::int32_t steelType)
+{
+    Model model = ExampleFrame(concreteType, steelType);
     AnalysisSettings analysis = Pushover(3, 2, 3);
     analysis.RebarMaterialNo = 2;
     analysis.LoadCase = 1;
-    return RunPushover(model, analysis);
+    return RunCurve(model, analysis);
 }
 
 double SecantOverInitial(const Curve& curve)
@@ -58,7 +69,7 @@ double SecantOverInitial(const Curve& curve)
     return (curve.y.back() / curve.x.back()) / (curve.y.front() / curve.x.front());
 }
 
-TEST_F(NonlinearPushover, ExampleFrameYieldsWithConcrete02AndSteel02AndStaysStraightWhenElastic)
+TEST_F(NonlinearCurves, ExampleFrameYieldsWithConcrete02AndSteel02AndStaysStraightWhenElastic)
 {
     const Curve nonlinear = PushExampleFrame(kConcrete02, kSteel02);
     ASSERT_EQ(nonlinear.x.size(), 100u);
@@ -74,7 +85,7 @@ TEST_F(NonlinearPushover, ExampleFrameYieldsWithConcrete02AndSteel02AndStaysStra
 // A 3 m steel cantilever column of 0.4 (along X) x 0.3 with a Steel01 law
 // that yields at 250 MPa, pushed at its head along X: its base section yields
 // at My = Fy b h² / 6, when the head's shear times the height reaches it.
-TEST_F(NonlinearPushover, ColumnYieldsAtTheSectionsYieldMoment)
+TEST_F(NonlinearCurves, ColumnYieldsAtTheSectionsYieldMoment)
 {
     const double fy = 250000, b = 0.3, h = 0.4, height = 3; // kN/m², m
     const std::string s2k = "SYSTEM\n  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=M  FORCE=KN\n\n"
@@ -91,7 +102,7 @@ TEST_F(NonlinearPushover, ColumnYieldsAtTheSectionsYieldMoment)
         SetSectionSetting(column, field, "20");
     for (const char* field : {"barNumX", "barNumY"})
         SetSectionSetting(column, field, "0");
-    const Curve curve = RunPushover(model, Pushover(2, 1, 2));
+    const Curve curve = RunCurve(model, Pushover(2, 1, 2));
     ASSERT_EQ(curve.x.size(), 100u);
 
     // Yield: the first step whose stiffness falls below 90 % of the first.
@@ -103,6 +114,34 @@ TEST_F(NonlinearPushover, ColumnYieldsAtTheSectionsYieldMoment)
     ASSERT_GT(yieldShear, 0) << "the column never yields";
     const double yieldMoment = fy * b * h * h / 6;
     EXPECT_NEAR(yieldShear * height, yieldMoment, 0.1 * yieldMoment);
+}
+
+// The example frame under its gravity load, then the example ground motion
+// (1000 steps of 0.02 s): the curve is joint 3's displacement along X at each
+// time, the same as the node recorder holds for that step.
+TEST_F(NonlinearCurves, TimeHistoryFollowsTheControlJointAtEveryStep)
+{
+    Model model = ExampleFrame(kConcrete02, kSteel02);
+    AnalysisSettings analysis = Pushover(6, 2, 3);
+    analysis.RebarMaterialNo = 2;
+    analysis.LoadCase = 1;
+    const test::TempDir dir;
+    std::filesystem::copy_file(std::string(MIRELO_SOURCE_DIR) + "/examples/GMX.txt", dir.File("GMX.txt"));
+    const Curve curve = RunCurve(model, analysis, dir);
+    ASSERT_EQ(curve.kind, CurveKind::TimeHistory);
+    ASSERT_EQ(curve.x.size(), 1000u);
+    RecorderFileCache files;
+    double largest = 0;
+    for (std::size_t k = 0; k < curve.x.size(); ++k) {
+        EXPECT_NEAR(curve.x[k], 0.02 * double(k + 1), 1e-9) << k;
+        largest = std::max(largest, std::abs(curve.y[k]));
+    }
+    for (const std::size_t k : {0u, 499u, 999u}) {
+        const std::int32_t step = analysis.LoadSteps + static_cast<std::int32_t>(k) + 1;
+        const JointResults node = ReadNodeDisplacements(dir.path().string(), model, step, files);
+        EXPECT_DOUBLE_EQ(curve.y[k], node.values[2 * 3]) << "step " << step; // joint 3, X
+    }
+    EXPECT_GT(largest, 0.005); // the ground shakes the frame by millimetres
 }
 
 } // namespace
