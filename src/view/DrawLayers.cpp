@@ -96,6 +96,14 @@ QString ThreeWholeNumbers(double a, double b, double c)
 
 } // namespace
 
+std::int32_t SupportKind(const Joint& joint)
+{
+    std::int64_t fixed = 0;
+    for (int dof = 1; dof <= 6; ++dof)
+        fixed += joint.restraint[dof];
+    return fixed > 0 && fixed <= kSupportKinds ? static_cast<std::int32_t>(fixed) : 0;
+}
+
 const std::string* ShownCaseName(const Model& model, std::int32_t loadCase)
 {
     if (loadCase < 1 || static_cast<std::size_t>(loadCase) >= model.LoadCaseNames.size())
@@ -136,23 +144,23 @@ void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
     }
 }
 
-void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown, UsedNumbers& kinds)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetPenStyle(PenStyle::Clear);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const Joint& joint = model.Joints[k];
-        std::int64_t fixed = 0;
-        for (int dof = 1; dof <= 6; ++dof)
-            fixed += joint.restraint[dof];
-        if (fixed <= 0 || fixed >= kPaletteSize || !shown.Joint(k))
+        const std::int32_t fixed = SupportKind(joint);
+        if (fixed == 0 || !shown.Joint(k))
             continue;
+        kinds.Mark(fixed);
         canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(fixed)]);
         canvas.Rectangle(joint.screenX - 5, joint.screenY - 5, joint.screenX + 5, joint.screenY + 5);
     }
 }
 
-void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t selectedFrame)
+void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t selectedFrame,
+                 UsedNumbers& sections)
 {
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -160,6 +168,8 @@ void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, s
         const Frame& frame = model.Frames[f];
         if (!shown.Frame(frame))
             continue;
+        if (model.FrameSections.Contains(frame.section))
+            sections.Mark(frame.section);
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
@@ -242,7 +252,7 @@ void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const PlaneFilt
     }
 }
 
-void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown, UsedNumbers& sections)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -254,6 +264,7 @@ void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown)
         std::array<const Joint*, 4> corners{};
         if (!section || !shown.Joints(shell.joints) || !GatherJoints(model, shell.joints, corners))
             continue;
+        sections.Mark(shell.section);
         canvas.SetBrushColour(section->colour);
         std::array<QPoint, 4> points;
         for (std::size_t k = 0; k < 4; ++k)
@@ -280,18 +291,30 @@ void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown)
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetBrushColour(RgbColour(255, 0, 0));
+    // The layer leaves the pen in the last frame's colour, and each spring is
+    // drawn in its own; the frames are visited only when a section is a spring.
+    if (!model.Frames.Contains(model.Frames.count))
+        return;
+    const std::int32_t lastColour = LookOf(model, model.Frames[model.Frames.count]).colour;
+    canvas.SetPenColour(lastColour);
+    bool anySpring = false;
+    for (std::int32_t s = 1; s <= model.FrameSections.count && !anySpring; ++s)
+        anySpring = IsSpring(model.FrameSections[s].elementKind);
+    if (!anySpring)
+        return;
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
         const SectionLook look = LookOf(model, frame);
-        canvas.SetPenColour(look.colour);
         const FrameEnds ends = EndsOf(model, frame);
         if (!IsSpring(look.elementKind) || !ends || !shown.Frame(frame))
             continue;
+        canvas.SetPenColour(look.colour);
         // Integer halves truncated toward zero; 64-bit so the sum cannot overflow.
         const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->screenX} + ends.j->screenX) / 2);
         const auto my = static_cast<std::int32_t>((std::int64_t{ends.i->screenY} + ends.j->screenY) / 2);
         canvas.Ellipse(mx - 5, my - 5, mx + 5, my + 5);
     }
+    canvas.SetPenColour(lastColour);
 }
 
 void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown)

@@ -22,44 +22,24 @@ QString Text(const std::string& bytes)
     return DisplayText(bytes);
 }
 
-// Marks record numbers in use; a table of flags, as a redraw of a large model
-// visits every element.
-class UsedNumbers {
-public:
-    explicit UsedNumbers(std::int32_t count) : used_(static_cast<std::size_t>(std::max(count, 0)) + 1, 0) {}
-    void Mark(std::int32_t k) { used_[static_cast<std::size_t>(k)] = 1; }
-    template <typename Visit>
-    void ForEach(Visit visit) const
-    {
-        for (std::size_t k = 1; k < used_.size(); ++k)
-            if (used_[k])
-                visit(static_cast<std::int32_t>(k));
-    }
-
-private:
-    std::vector<char> used_;
-};
-
-void AddSupports(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
+void AddSupports(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown,
+                 const std::optional<UsedNumbers>& painted)
 {
-    UsedNumbers kinds(6);
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        int fixed = 0;
-        for (int dof = 1; dof <= 6; ++dof)
-            fixed += model.Joints[k].restraint[dof] != 0;
-        if (fixed > 0 && shown.Joint(k))
+    UsedNumbers kinds = painted ? *painted : UsedNumbers(kSupportKinds);
+    for (std::int32_t k = 1; !painted && k <= model.Joints.count; ++k)
+        if (const std::int32_t fixed = SupportKind(model.Joints[k]); fixed > 0 && shown.Joint(k))
             kinds.Mark(fixed);
-    }
     kinds.ForEach([&](std::int32_t fixed) {
         entries.push_back({LegendEntry::Swatch::Square, model.SectionPalette[static_cast<std::size_t>(fixed)],
-                           fixed == 6 ? QStringLiteral("Support, fixed") : QStringLiteral("Support, %1 of 6 DOF fixed").arg(fixed)});
+                           fixed >= 6 ? QStringLiteral("Support, fixed") : QStringLiteral("Support, %1 of 6 DOF fixed").arg(fixed)});
     });
 }
 
-void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
+void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown,
+                      const std::optional<UsedNumbers>& painted)
 {
-    UsedNumbers used(model.FrameSections.count);
-    for (std::int32_t f = 1; f <= model.Frames.count; ++f)
+    UsedNumbers used = painted ? *painted : UsedNumbers(model.FrameSections.count);
+    for (std::int32_t f = 1; !painted && f <= model.Frames.count; ++f)
         if (model.FrameSections.Contains(model.Frames[f].section) && shown.Frame(model.Frames[f]))
             used.Mark(model.Frames[f].section);
     used.ForEach([&](std::int32_t s) {
@@ -69,10 +49,11 @@ void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, con
     });
 }
 
-void AddShellSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown)
+void AddShellSections(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown,
+                      const std::optional<UsedNumbers>& painted)
 {
-    UsedNumbers used(model.ShellSections.count);
-    for (std::int32_t k = 1; k <= model.Shells.count; ++k) {
+    UsedNumbers used = painted ? *painted : UsedNumbers(model.ShellSections.count);
+    for (std::int32_t k = 1; !painted && k <= model.Shells.count; ++k) {
         const Shell& shell = model.Shells[k];
         if (model.ShellSections.Contains(shell.section) && model.ShellSections[shell.section].shellKind == 1 &&
             shown.Joints(shell.joints))
@@ -124,16 +105,17 @@ void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewS
 
 } // namespace
 
-std::vector<LegendEntry> LegendEntries(const Model& model, const ViewState& view, const PlaneFilter& shown)
+std::vector<LegendEntry> LegendEntries(const Model& model, const ViewState& view, const PlaneFilter& shown,
+                                       const PaintedUse& painted)
 {
     std::vector<LegendEntry> entries;
     const LayerSwitches& on = view.LayerFlags;
     if (on.ShowSupports)
-        AddSupports(entries, model, shown);
+        AddSupports(entries, model, shown, painted.supportKinds);
     if (on.ShowFrames || on.ShowReleases)
-        AddFrameSections(entries, model, shown);
+        AddFrameSections(entries, model, shown, painted.frameSections);
     if (on.ShowShells)
-        AddShellSections(entries, model, shown);
+        AddShellSections(entries, model, shown, painted.shellSections);
     if (on.ShowHingeCircles)
         AddResultClasses(entries, model, view);
     if (view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType)

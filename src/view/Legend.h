@@ -4,6 +4,7 @@
 #include "view/Canvas.h"
 #include "view/PlaneFilter.h"
 #include "view/Projection.h"
+#include "view/UsedNumbers.h"
 #include "view/ViewState.h"
 
 #include <QString>
@@ -24,8 +25,10 @@ struct LegendEntry {
 // What the picture shows in colour, in the order it is listed: support squares
 // by the number of fixed freedoms, the sections of the frames and shells shown,
 // the result classes while the section results are on, and the load arrows
-// with the units of their labels while a load case is shown.
-std::vector<LegendEntry> LegendEntries(const Model& model, const ViewState& view, const PlaneFilter& shown);
+// with the units of their labels while a load case is shown. What the layers
+// marked as they painted is taken as it is; the rest is looked up.
+std::vector<LegendEntry> LegendEntries(const Model& model, const ViewState& view, const PlaneFilter& shown,
+                                       const PaintedUse& painted = {});
 
 // The entries in a white box in the upper-right corner; as many as fit, the
 // rest summed up as "... and n more".

@@ -60,15 +60,16 @@ void PaintBanner(Canvas& canvas, ViewArea area)
     canvas.TextOut(8, 50, BannerCreditLine2());
 }
 
-void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, const PlaneFilter& shown)
+void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, const PlaneFilter& shown,
+                 PaintedUse& painted)
 {
     const LayerSwitches& on = view.LayerFlags;
     if (on.ShowNodes)
         PaintNodes(canvas, model, shown);
     if (on.ShowSupports)
-        PaintSupports(canvas, model, shown);
+        PaintSupports(canvas, model, shown, painted.supportKinds.emplace(kSupportKinds));
     if (on.ShowFrames)
-        PaintFrames(canvas, model, shown, view.SelectedFrame);
+        PaintFrames(canvas, model, shown, view.SelectedFrame, painted.frameSections.emplace(model.FrameSections.count));
     if (on.ShowNodeLabels)
         PaintNodeLabels(canvas, model, shown);
     if (on.ShowFrameLabels)
@@ -80,7 +81,7 @@ void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, cons
     if (on.ShowHingeCircles)
         PaintSectionResultDiscs(canvas, model, shown, view);
     if (on.ShowShells)
-        PaintShells(canvas, model, shown);
+        PaintShells(canvas, model, shown, painted.shellSections.emplace(model.ShellSections.count));
     if (on.ShowShellLabels)
         PaintShellLabels(canvas, model, shown);
     if (on.ShowReleases)
@@ -111,12 +112,13 @@ void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewA
 }
 
 // The triad and the legend, over the model.
-void PaintOrientation(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown)
+void PaintOrientation(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown,
+                      const PaintedUse& painted)
 {
     if (view.ShowAxisTriad && model.Joints.count > 0) // the empty start-up picture stays bare
         PaintAxisTriad(canvas, view, area);
     if (view.ShowLegend)
-        PaintLegend(canvas, LegendEntries(model, view, shown), area);
+        PaintLegend(canvas, LegendEntries(model, view, shown, painted), area);
 }
 
 bool PaintsDirectly(const QImage& image)
@@ -136,9 +138,10 @@ void PaintPicture(Model& model, const ViewState& view, QImage& image)
     ProjectJoints(model, view, area);
     ProjectFrames(model, view, area);
     const PlaneFilter shown(model, view);
-    PaintLayers(canvas, model, view, shown);
+    PaintedUse painted;
+    PaintLayers(canvas, model, view, shown, painted);
     PaintLoads(canvas, model, view, area, shown);
-    PaintOrientation(canvas, model, view, area, shown);
+    PaintOrientation(canvas, model, view, area, shown, painted);
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer
