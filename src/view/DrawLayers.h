@@ -3,8 +3,8 @@
 #include "model/Model.h"
 #include "view/Canvas.h"
 #include "view/LoadUnits.h"
+#include "view/PaintedUse.h"
 #include "view/PlaneFilter.h"
-#include "view/UsedNumbers.h"
 #include "view/ViewState.h"
 
 namespace mirelo {

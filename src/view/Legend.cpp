@@ -78,24 +78,21 @@ void AddResultClasses(std::vector<LegendEntry>& entries, const Model& model, con
     }
 }
 
-void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewState& view)
+void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewState& view,
+              const std::optional<PointLoadKinds>& painted)
 {
     const std::string* name = ShownCaseName(model, view.LoadCaseShown);
     if (!name)
         return;
     entries.push_back({LegendEntry::Swatch::None, 0, QStringLiteral("Load case ") + Text(*name)});
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces) {
-        bool forces = false, moments = false;
-        for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
-            const Load& load = model.Loads[k];
-            if (load.loadType != kJointForce || load.caseName != *name)
-                continue;
-            forces = forces || load.value[1] != 0 || load.value[2] != 0 || load.value[3] != 0;
-            moments = moments || load.value[4] != 0 || load.value[5] != 0 || load.value[6] != 0;
-        }
-        if (forces)
+        PointLoadKinds kinds = painted.value_or(PointLoadKinds{});
+        for (std::int32_t k = 1; !painted && k <= model.Loads.count; ++k)
+            if (model.Loads[k].loadType == kJointForce && model.Loads[k].caseName == *name)
+                kinds.Add(model.Loads[k]);
+        if (kinds.forces)
             entries.push_back({LegendEntry::Swatch::Line, kForceArrowColour, QStringLiteral("Point force")});
-        if (moments)
+        if (kinds.moments)
             entries.push_back({LegendEntry::Swatch::Line, kMomentArrowColour, QStringLiteral("Point moment")});
     }
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowElementLoads)
@@ -119,7 +116,7 @@ std::vector<LegendEntry> LegendEntries(const Model& model, const ViewState& view
     if (on.ShowHingeCircles)
         AddResultClasses(entries, model, view);
     if (view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType)
-        AddLoads(entries, model, view);
+        AddLoads(entries, model, view, painted.pointLoads);
     return entries;
 }
 

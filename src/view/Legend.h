@@ -2,9 +2,9 @@
 
 #include "model/Model.h"
 #include "view/Canvas.h"
+#include "view/PaintedUse.h"
 #include "view/PlaneFilter.h"
 #include "view/Projection.h"
-#include "view/UsedNumbers.h"
 #include "view/ViewState.h"
 
 #include <QString>

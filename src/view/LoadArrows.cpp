@@ -257,12 +257,14 @@ QString LoadValueText(double value)
     return QString::fromStdString(FormatGeneral(rounded == 0 ? 0.0 : rounded));
 }
 
-void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
-                          const PlaneFilter& shown, const LoadUnits& units)
+PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+                                    const PlaneFilter& shown, const LoadUnits& units)
 {
     double largestForce = 0, largestMoment = 0;
+    PointLoadKinds kinds;
     AnchorCells anchors(area, kAnchorCell);
     ForLoadsOfCase(model, view, kJointForce, [&](const Load& load) {
+        kinds.Add(load);
         const double force = Length(ForceOf(load)), moment = Length(MomentOf(load));
         largestForce = std::max(largestForce, force);
         largestMoment = std::max(largestMoment, moment);
@@ -289,6 +291,7 @@ void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& v
         draw(*load, ForceOf(*load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
         draw(*load, MomentOf(*load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
     }
+    return kinds;
 }
 
 void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,

@@ -3,6 +3,7 @@
 #include "model/Model.h"
 #include "view/Canvas.h"
 #include "view/LoadUnits.h"
+#include "view/PaintedUse.h"
 #include "view/PlaneFilter.h"
 #include "view/Projection.h"
 #include "view/ViewState.h"
@@ -35,7 +36,8 @@ QString LoadValueText(double value);
 // resultant with a single head and the moment resultant with a double head,
 // each labelled with its size and unit. A load along the line of sight is
 // drawn as a circle with a dot (towards the viewer) or a cross (away).
-void PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+// Returns whether the case's joint loads hold forces and moments, for the legend.
+PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
                           const PlaneFilter& shown, const LoadUnits& units);
 
 // Distributed loads of the shown case as a row of arrows along each loaded

@@ -93,7 +93,8 @@ void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, cons
 }
 
 // The shown load case: the text labels, or arrows with their values.
-void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown)
+void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown,
+                PaintedUse& painted)
 {
     if (view.LoadCaseShown == 0)
         return;
@@ -106,7 +107,7 @@ void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewA
     }
     const LoadUnits units = LoadUnitsOf(model.Units);
     if (view.LoadTypeShown == kShowPointForces)
-        PaintPointLoadArrows(canvas, model, view, area, shown, units);
+        painted.pointLoads = PaintPointLoadArrows(canvas, model, view, area, shown, units);
     if (view.LoadTypeShown == kShowElementLoads)
         PaintLineLoadArrows(canvas, model, view, area, shown, units);
 }
@@ -140,7 +141,7 @@ void PaintPicture(Model& model, const ViewState& view, QImage& image)
     const PlaneFilter shown(model, view);
     PaintedUse painted;
     PaintLayers(canvas, model, view, shown, painted);
-    PaintLoads(canvas, model, view, area, shown);
+    PaintLoads(canvas, model, view, area, shown, painted);
     PaintOrientation(canvas, model, view, area, shown, painted);
 }
 

@@ -3,6 +3,9 @@
 
 #include "ViewTestModels.h"
 #include "view/AxisTriad.h"
+#include "view/Canvas.h"
+#include "view/DrawLayers.h"
+#include "view/LoadArrows.h"
 #include "view/Legend.h"
 #include "view/Navigation.h"
 #include "view/PickFrame.h"
@@ -51,6 +54,37 @@ QImage Paint(Model& model, const ViewState& view, int width = 400, int height = 
 }
 
 } // namespace
+
+// The legend's texts, the same whether the legend looks for itself or takes
+// what the layers marked as they painted the picture.
+QStringList LegendTexts(Model& model, const ViewState& view)
+{
+    const ViewArea area{400, 300};
+    const PlaneFilter shown(model, view);
+    QImage image(area.width, area.height, QImage::Format_RGB32);
+    PaintedUse painted;
+    {
+        Canvas canvas(image, "Sans");
+        ProjectJoints(model, view, area);
+        ProjectFrames(model, view, area);
+        const LayerSwitches& on = view.LayerFlags;
+        if (on.ShowSupports)
+            PaintSupports(canvas, model, shown, painted.supportKinds.emplace(kSupportKinds));
+        if (on.ShowFrames)
+            PaintFrames(canvas, model, shown, 0, painted.frameSections.emplace(model.FrameSections.count));
+        if (on.ShowShells)
+            PaintShells(canvas, model, shown, painted.shellSections.emplace(model.ShellSections.count));
+        if (view.LoadCaseShown != 0 && view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces)
+            painted.pointLoads = PaintPointLoadArrows(canvas, model, view, area, shown, LoadUnitsOf(model.Units));
+    }
+    QStringList scanned, fromPainting;
+    for (const LegendEntry& e : LegendEntries(model, view, shown))
+        scanned << e.text;
+    for (const LegendEntry& e : LegendEntries(model, view, shown, painted))
+        fromPainting << e.text;
+    QTest::qCompare(fromPainting, scanned, "from the painting", "looked up", __FILE__, __LINE__);
+    return scanned;
+}
 
 class PlanesTest : public QObject {
     Q_OBJECT
@@ -306,12 +340,7 @@ private slots:
         model.LoadCaseNames = {"", "DEAD"};
         model.LoadCaseCount = 1;
         ViewState view = Plan();
-        const auto texts = [&] {
-            QStringList list;
-            for (const LegendEntry& e : LegendEntries(model, view, PlaneFilter(model, view)))
-                list << e.text;
-            return list;
-        };
+        const auto texts = [&] { return LegendTexts(model, view); };
         QCOMPARE(texts(), QStringList({"Support, 3 of 6 DOF fixed", "Support, fixed", "NCOL", "RSPRING (spring)", "BEAM"}));
         view.PlaneShown = 2; // Z = 100: no supports, only the blue beam
         QCOMPARE(texts(), QStringList({"RSPRING (spring)"}));

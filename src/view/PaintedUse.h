@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Model.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -26,12 +28,24 @@ private:
     std::vector<char> used_;
 };
 
+// Whether the joint loads of the shown case hold forces and moments.
+struct PointLoadKinds {
+    bool forces = false, moments = false;
+    void Add(const Load& load)
+    {
+        const auto& v = load.value;
+        forces = forces || v[1] != 0 || v[2] != 0 || v[3] != 0;
+        moments = moments || v[4] != 0 || v[5] != 0 || v[6] != 0;
+    }
+};
+
 // What the layers marked while they painted, for the legend: the support
-// kinds (number of fixed freedoms) and the frame and shell sections of what
-// they drew. A layer not painted leaves its part empty, and the legend then
-// looks for itself.
+// kinds (number of fixed freedoms), the frame and shell sections of what they
+// drew and the kinds of the point loads. A layer not painted leaves its part
+// empty, and the legend then looks for itself.
 struct PaintedUse {
     std::optional<UsedNumbers> supportKinds, frameSections, shellSections;
+    std::optional<PointLoadKinds> pointLoads;
 };
 
 } // namespace mirelo
