@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,7 +89,7 @@ void CurvesWindow::SetFolder(const QString& folder)
 bool CurvesWindow::LoadCurve()
 {
     try {
-        curve_ = ReadCurve(folder_->text().toStdString(), session_.analysis);
+        curve_ = ReadCurve(QFile::encodeName(folder_->text()).toStdString(), session_.analysis);
     } catch (const Error& e) {
         Say(QString::fromStdString(e.what()), true);
         return false;
