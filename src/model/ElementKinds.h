@@ -28,7 +28,7 @@ struct ElementKindInfo {
     bool needsTransformation;     // its frames get a geomTransf line
     bool fiberSection;            // its section is written as a fibre section
     bool spring;                  // a zero-length spring between two joints at one point
-    std::string_view dialogItem;  // its item in the section dialog's list; empty when the list has none
+    std::string_view name;        // what the windows call it; the section dialog lists every kind but the spring
 };
 
 inline constexpr std::array<ElementKindInfo, 7> kElementKinds = {{
@@ -38,14 +38,14 @@ inline constexpr std::array<ElementKindInfo, 7> kElementKinds = {{
     {kBeamWithHinges, 'H', "elasticBeamColumn", true, false, false, "Beam with Hinge"},
     {kTruss, 'T', "trussSection", false, true, false, "Truss"},
     {kCorotTruss, 'C', "corotTrussSection", false, true, false, "corotTruss"},
-    {kRotationalSpring, 'R', "zeroLength", false, false, true, ""},
+    {kRotationalSpring, 'R', "zeroLength", false, false, true, "Rotational spring"},
 }};
 
 // The section dialog's list: the kinds 1.. that have an item, in kind order.
 inline constexpr std::array<std::string_view, 6> kElementKindItems = [] {
     std::array<std::string_view, 6> items{};
     for (std::size_t i = 0; i < items.size(); ++i)
-        items[i] = kElementKinds[i].dialogItem;
+        items[i] = kElementKinds[i].name;
     return items;
 }();
 

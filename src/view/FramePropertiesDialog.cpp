@@ -4,6 +4,7 @@
 #include "app/DisplayText.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
+#include "model/ElementKinds.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -20,15 +21,13 @@ namespace mirelo {
 
 namespace {
 
-// The element formulations by name, as the section dialog offers them.
+// The element formulation by name and number; the number alone for one that is no kind.
 QString ElementKindName(std::int32_t kind)
 {
-    static const char* const kNames[] = {"Elastic BeamColumn", "Nonlinear BeamColumn", "Disp BeamColumn",
-                                         "Beam with Hinge",    "Truss",                "corotTruss",
-                                         "Rotational spring"};
-    if (kind < 1 || kind > 7)
+    const ElementKindInfo* info = FindElementKind(kind);
+    if (!info)
         return QString::number(kind);
-    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kNames[kind - 1])).arg(kind);
+    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(info->name.data(), static_cast<qsizetype>(info->name.size()))).arg(kind);
 }
 
 // A measure for the sheet: at most four decimals, no trailing zeros.

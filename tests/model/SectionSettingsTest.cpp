@@ -94,7 +94,7 @@ TEST(ElementKinds, TheTableAnswersEveryQuestionAboutAKind)
     EXPECT_EQ(FindElementKind(0), nullptr);
     EXPECT_TRUE(NeedsTransformation(0));
     EXPECT_FALSE(HasFiberSection(0) || IsSpring(0));
-    EXPECT_TRUE(FindElementKind(kRotationalSpring)->dialogItem.empty());
+    EXPECT_EQ(FindElementKind(kRotationalSpring)->name, "Rotational spring");
 }
 
 TEST(FrameSectionNamed, TakesTheLastSectionOfThatExactName)
