@@ -236,11 +236,11 @@ void MainWindow::Sap2000V14toSap2000v6s2k1Click()
     ShowDialog(v14ConverterDialog_);
 }
 
-// The window reads the folder the solver last ran in, the working directory,
-// each time it opens.
+// The window reads the folder of the script the solver last ran (the working
+// directory before any run) each time it opens.
 void MainWindow::ShowCurves()
 {
-    curvesWindow_->SetFolder(QDir::currentPath());
+    curvesWindow_->SetFolder(lastRunFolder_.isEmpty() ? QDir::currentPath() : lastRunFolder_);
     ShowDialog(curvesWindow_);
     curvesWindow_->LoadCurve();
 }
@@ -296,6 +296,7 @@ void MainWindow::ToolButton26Click()
     if (!script)
         return;
     auto window = std::make_unique<SolverWindow>(solver, *script, loadLastStep_, *this, this);
+    lastRunFolder_ = QFileInfo(*script).absolutePath();
     window->Start();
     ShowDialog(window.release());
 }

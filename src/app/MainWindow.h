@@ -155,6 +155,7 @@ private:
     AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
+    QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

@@ -2,12 +2,21 @@
 // in the working directory, says why when there is none, and exports PNG and CSV.
 #include "GuiTestSupport.h"
 
+#include "app/SolverLocator.h"
+#include "app/SolverWindow.h"
 #include "common/TextLines.h"
+#include "model/MaterialLaws.h"
 #include "results/CurvesWindow.h"
 
 #include <QAction>
 #include <QAbstractAxis>
 #include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -111,6 +120,61 @@ private slots:
         QVERIFY(!window->LoadCurve());
         QVERIFY(Status(window).startsWith("Cannot open file"));
         QCOMPARE(window->Shown().x.size(), 3u);
+    }
+
+    // A user's whole nonlinear pushover: the laws in the material dialog, the
+    // analysis and the curve recorders in theirs, Generate and Save, Run
+    // OpenSEES (the real solver), then Post > Curves on the run's folder.
+    void NonlinearPushoverThroughTheWindows()
+    {
+        if (!QFileInfo(RealSolverPath()).isExecutable())
+            QSKIP(qPrintable("the real OpenSees is not at " + RealSolverPath() + " (set MIRELO_TEST_OPENSEES)"));
+        TestWindow w;
+        SetSolverSettingPath({});
+        qputenv("MIRELO_OPENSEES", RealSolverPath().toUtf8());
+        w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
+        const auto child = [](QWidget* parent, const char* name) { return parent->findChild<QWidget*>(name); };
+        const auto click = [&](QWidget* parent, const char* name) { qobject_cast<QPushButton*>(child(parent, name))->click(); };
+
+        QDialog* materials = w.Open("ToolButton6", "TForm3");
+        for (const auto& [row, type] : {std::pair{0, kConcrete02}, {1, kSteel02}}) {
+            qobject_cast<QListWidget*>(child(materials, "ListBox1"))->setCurrentRow(row);
+            qobject_cast<QComboBox*>(child(materials, "ComboBox1"))->setCurrentIndex(type - 1);
+            click(materials, "Button1");
+        }
+        QDialog* analysis = w.Open("ToolButton19", "TForm7");
+        qobject_cast<QComboBox*>(child(analysis, "ComboBox1"))->setCurrentIndex(2); // Gravity+PushOver
+        qobject_cast<QComboBox*>(child(analysis, "ComboBox3"))->setCurrentIndex(1); // pushed by PUSH
+        for (const auto& [box, text] : {std::pair{"Edit8", "2"}, {"Edit3", "3"}, {"Edit4", "0.0005"}})
+            Type(qobject_cast<QLineEdit*>(child(analysis, box)), text); // bars of STEEL, joint 3, 0.5 mm a step
+        click(analysis, "Button1");
+        QDialog* recorders = w.Open("ToolButton24", "TForm8");
+        qobject_cast<QCheckBox*>(child(recorders, "CheckBox6"))->setChecked(true);
+        click(recorders, "Button1");
+
+        QTemporaryDir dir;
+        const QString script = dir.filePath("pushover.tcl");
+        QDialog* tcl = w.Open("ToolButton8", "TForm6");
+        click(tcl, "Button3");
+        w.chooser->saveAnswers << script;
+        click(tcl, "Button2");
+        QCOMPARE(w.messenger->messages, QStringList());
+
+        w.chooser->answers << script;
+        w->findChild<QAction*>("RunOpenSEES1")->trigger();
+        auto* run = w->findChild<SolverWindow*>("SolverWindow");
+        QVERIFY(run);
+        QVERIFY(QTest::qWaitFor([&] { return !run->findChild<QPushButton*>("StopButton")->isEnabled(); }, 60000));
+        const QString verdict = run->findChild<QLabel*>("VerdictLabel")->text();
+        QVERIFY2(verdict.startsWith("Finished cleanly"), qPrintable(verdict));
+
+        CurvesWindow* curves = Open(w);
+        QCOMPARE(Status(curves), QString("100 steps"));
+        const Curve& curve = curves->Shown();
+        QCOMPARE(curve.kind, CurveKind::Pushover);
+        QVERIFY(std::abs(curve.x.back() - 0.05) < 1e-4); // joint 3 reached 50 mm
+        const double initial = curve.y.front() / curve.x.front(), secant = curve.y.back() / curve.x.back();
+        QVERIFY2(secant < 0.8 * initial, qPrintable(QString("secant %1, initial %2").arg(secant).arg(initial)));
     }
 };
 

@@ -178,6 +178,12 @@ TempS2k::TempS2k(const QString& text, const QString& name) : path_(dir_.filePath
         qFatal("cannot write the test model %s", qPrintable(path_));
 }
 
+QString RealSolverPath()
+{
+    const QString given = qEnvironmentVariable("MIRELO_TEST_OPENSEES");
+    return given.isEmpty() ? QString(MIRELO_SOURCE_DIR) + "/../shared/tools/opensees/opensees" : given;
+}
+
 QString ExamplePath(const QString& name)
 {
     return QString(MIRELO_SOURCE_DIR) + "/examples/" + name;

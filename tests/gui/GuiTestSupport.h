@@ -74,6 +74,9 @@ struct TestWindow {
     QDialog* Open(const char* button, const char* window);
 };
 
+// The real OpenSees: MIRELO_TEST_OPENSEES, or the team's copy beside the sources.
+QString RealSolverPath();
+
 // A small frame model in millimetres and newtons: four joints, two columns
 // (section NCOL, red) and a beam (EBEAM, blue), two load cases. Joint 1 is
 // fixed in U1..U3, joint 4 in all six.

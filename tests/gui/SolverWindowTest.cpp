@@ -38,13 +38,6 @@ namespace {
 const QString kStandIn = QString(MIRELO_SOURCE_DIR) + "/tests/solver/standin-opensees";
 constexpr int kRunTimeoutMs = 30000;
 
-// The real OpenSees: MIRELO_TEST_OPENSEES, or the team's copy beside the sources.
-QString RealSolver()
-{
-    const QString given = qEnvironmentVariable("MIRELO_TEST_OPENSEES");
-    return given.isEmpty() ? QString(MIRELO_SOURCE_DIR) + "/../shared/tools/opensees/opensees" : given;
-}
-
 QString WriteScript(const QString& folder, const QString& name, const QByteArray& text)
 {
     QDir().mkpath(folder);
@@ -429,9 +422,9 @@ private slots:
     // blanks) and on a script with a mistake.
     void realSolver()
     {
-        if (!QFileInfo(RealSolver()).isExecutable())
-            QSKIP(qPrintable("the real OpenSees is not at " + RealSolver() + " (set MIRELO_TEST_OPENSEES)"));
-        qputenv("MIRELO_OPENSEES", RealSolver().toUtf8());
+        if (!QFileInfo(RealSolverPath()).isExecutable())
+            QSKIP(qPrintable("the real OpenSees is not at " + RealSolverPath() + " (set MIRELO_TEST_OPENSEES)"));
+        qputenv("MIRELO_OPENSEES", RealSolverPath().toUtf8());
         TestWindow w;
         QTemporaryDir dir;
         const QString folder = dir.filePath("rc building");
