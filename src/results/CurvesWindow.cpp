@@ -132,30 +132,23 @@ void CurvesWindow::Plot()
 
 bool CurvesWindow::ExportPng()
 {
-    if (curve_.x.empty())
-        return Say("No curve to export", true), false;
-    const auto path = files_.SaveFile("PNG picture|*.png");
-    if (!path)
-        return false;
-    try {
-        SavePngAtomically(*path, view_->grab().toImage());
-    } catch (const Error& e) {
-        Say(QString::fromStdString(e.what()), true);
-        return false;
-    }
-    Say("Saved " + *path, false);
-    return true;
+    return Export("PNG picture|*.png", [this](const QString& path) { SavePngAtomically(path, view_->grab().toImage()); });
 }
 
 bool CurvesWindow::ExportCsv()
 {
+    return Export("CSV file|*.csv", [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
+}
+
+bool CurvesWindow::Export(const char* filter, const std::function<void(const QString&)>& save)
+{
     if (curve_.x.empty())
         return Say("No curve to export", true), false;
-    const auto path = files_.SaveFile("CSV file|*.csv");
+    const auto path = files_.SaveFile(filter);
     if (!path)
         return false;
     try {
-        SaveBytesAtomically(*path, CurveCsv(curve_));
+        save(*path);
     } catch (const Error& e) {
         Say(QString::fromStdString(e.what()), true);
         return false;

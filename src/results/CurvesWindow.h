@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QChart;
 class QChartView;
 class QLabel;
@@ -39,6 +41,8 @@ public:
     QChartView* ChartView() const { return view_; }
 
 private:
+    // Asks for a file with that filter and saves the shown curve into it with `save`.
+    bool Export(const char* filter, const std::function<void(const QString&)>& save);
     void Plot();
     void Say(const QString& text, bool failure);
 
