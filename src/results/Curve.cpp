@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace mirelo {
@@ -59,19 +60,35 @@ private:
     TextLines lines_;
 };
 
+// The run's own description when its script wrote one, else what the settings say.
+CurveRun RunOf(const std::string& folder, const AnalysisSettings& analysis)
+{
+    const std::filesystem::path described = std::filesystem::path(folder) / kCurveRunFileName;
+    if (!std::filesystem::exists(described)) {
+        const CurveRun run{CurveKindOf(analysis.AnalysisType), GravityRows(analysis)};
+        if (run.kind == CurveKind::None)
+            throw Error("Analysis type " + std::to_string(analysis.AnalysisType)
+                        + " gives no curve: pushover (2, 3) and time-history (5, 6, 7) analyses do");
+        return run;
+    }
+    const TextLines lines = LoadTextLines(described.string());
+    const std::optional<CurveRun> run = lines.empty() ? std::nullopt : ParseCurveRun(lines[0]);
+    if (!run)
+        throw Error(std::string(kCurveRunFileName) + ", line 1: not a curve's kind and gravity rows "
+                    "(\"pushover 100\" or \"time-history 0\")");
+    return *run;
+}
 
 } // namespace
 
 Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis)
 {
+    const CurveRun run = RunOf(folder, analysis);
     Curve curve;
-    curve.kind = CurveKindOf(analysis.AnalysisType);
-    if (curve.kind == CurveKind::None)
-        throw Error("Analysis type " + std::to_string(analysis.AnalysisType)
-                    + " gives no curve: pushover (2, 3) and time-history (5, 6, 7) analyses do");
+    curve.kind = run.kind;
     const auto file = [&](std::string_view name) { return (std::filesystem::path(folder) / name).string(); };
     const RecorderRows displacements(file(kCurveDisplacementFileName));
-    const std::size_t gravity = static_cast<std::size_t>(GravityRows(analysis));
+    const std::size_t gravity = static_cast<std::size_t>(run.gravityRows);
     if (curve.kind == CurveKind::TimeHistory) {
         for (std::size_t i = gravity; i < displacements.size(); ++i) {
             const std::vector<double> row = displacements.Row(i, 2);

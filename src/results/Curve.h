@@ -17,12 +17,14 @@ struct Curve {
     std::vector<double> x, y;
 };
 
-// Reads the curve of a run from the curve recorders' files in `folder`, for
-// the analysis the script was generated with. The gravity steps before a
-// pushover or time history are left out; a run the solver stopped early
-// gives the steps it recorded in both files. Raises Error for an analysis
-// without curve, FileOpenError for a missing file, and ConversionError (with
-// the file and line) for a line that holds no number where one is due.
+// Reads the curve of a run from the curve recorders' files in `folder`. The
+// run's description beside them (curve_run.txt) gives the kind and the
+// gravity steps before it, which are left out; without one, `analysis` (the
+// settings the script was generated with) gives them. A run the solver
+// stopped early gives the steps it recorded in both files. Raises Error for
+// an analysis without curve or a description that cannot be read,
+// FileOpenError for a missing file, and ConversionError (with the file and
+// line) for a line that holds no number where one is due.
 Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis);
 
 // The curve as CSV text: the header "displacement,base_shear" or

@@ -37,7 +37,50 @@ std::vector<std::int32_t> SupportsAlong(const Model& model, std::int32_t dof)
     return supports;
 }
 
-// Two recorders of one node and of the supports, along the control direction.
+namespace {
+
+constexpr std::string_view kPushoverWord = "pushover";
+constexpr std::string_view kTimeHistoryWord = "time-history";
+
+// Tcl's own file commands write the run's description when the script runs.
+void WriteCurveRun(ScriptContext& script, const CurveRun& run)
+{
+    script.Format("set curveRun [open %s w]", std::string(kCurveRunFileName));
+    script.Format("puts $curveRun \"%s\"", CurveRunText(run));
+    script.Line("close $curveRun");
+}
+
+} // namespace
+
+std::string CurveRunText(const CurveRun& run)
+{
+    return std::string(run.kind == CurveKind::Pushover ? kPushoverWord : kTimeHistoryWord) + " "
+         + std::to_string(run.gravityRows);
+}
+
+std::optional<CurveRun> ParseCurveRun(std::string_view line)
+{
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.remove_suffix(1);
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view word = line.substr(0, blank), rows = line.substr(blank + 1);
+    CurveRun run;
+    if (word == kPushoverWord)
+        run.kind = CurveKind::Pushover;
+    else if (word == kTimeHistoryWord)
+        run.kind = CurveKind::TimeHistory;
+    else
+        return std::nullopt;
+    if (rows.empty() || rows.size() > 9 || !std::all_of(rows.begin(), rows.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    run.gravityRows = std::stoi(std::string(rows));
+    return run;
+}
+
+// Two recorders of one node and of the supports, along the control direction,
+// and the run's description.
 void WriteCurveRecorders(ScriptContext& script)
 {
     const AnalysisSettings& a = script.analysis;
@@ -55,6 +98,7 @@ void WriteCurveRecorders(ScriptContext& script)
     }
     script.Format("recorder Node -file %s -time -node %D -dof %D disp", std::string(kCurveDisplacementFileName), a.ControlNode,
                   a.ControlDof);
+    WriteCurveRun(script, {kind, GravityRows(a)});
     if (kind != CurveKind::Pushover)
         return;
     std::string supports;

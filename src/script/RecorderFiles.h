@@ -39,6 +39,8 @@ inline constexpr const char* kPeriodsFileName = "Periods.txt";
 // support along that direction.
 inline constexpr const char* kCurveDisplacementFileName = "curve_disp.out";
 inline constexpr const char* kCurveReactionFileName = "curve_reactions.out";
+// The curve's kind and gravity rows, which the script writes beside them.
+inline constexpr const char* kCurveRunFileName = "curve_run.txt";
 
 // The three values of every joint in a node or mode-shape file: dofs 1 2 3.
 inline constexpr std::int32_t kNodeValuesPerJoint = 3;

@@ -19,6 +19,12 @@ endif()
 expect_run("time history after gravity" 0 "^time,displacement\n2,0.002\n$" "^$"
   curve ${cantilever} ${WORK_DIR}/run --set AnalysisType=6 --set LoadSteps=1 --set ControlNode=2)
 
+file(MAKE_DIRECTORY ${WORK_DIR}/described)
+file(WRITE ${WORK_DIR}/described/curve_disp.out "1 0.001\n0.5 0.002\n")
+file(WRITE ${WORK_DIR}/described/curve_reactions.out "1 -10\n0.5 -15\n")
+file(WRITE ${WORK_DIR}/described/curve_run.txt "pushover 1\n")
+expect_run("a run that describes its curve needs no settings" 0 "^displacement,base_shear\n0.002,15\n$" "^$"
+  curve ${cantilever} ${WORK_DIR}/described)
 expect_run("modal analysis has no curve" 1 "^$" "Analysis type 4 gives no curve" curve ${cantilever} ${WORK_DIR}/run --set AnalysisType=4 --set ControlNode=2)
 expect_run("control joint outside the model" 1 "^$" "ControlNode 9 is no joint of " curve ${cantilever} ${WORK_DIR}/run --set AnalysisType=2 --set ControlNode=9)
 expect_run("folder without the curve files" 1 "^$" "Cannot open file \"${WORK_DIR}/curve_disp.out\""

@@ -78,7 +78,7 @@ foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CON
 endforeach()
 expect_run("material edit without field" 1 "^$" "--material takes NAME:field=value, not 'CONC'" tcl ${cantilever} --material CONC)
 expect_run("curves recorded" 0
-  "\nrecorder Node -file curve_disp.out -time -node 2 -dof 3 disp\nrecorder Node -file curve_reactions.out -time -node 1 -dof 3 reaction\n"
+  "\nrecorder Node -file curve_disp.out -time -node 2 -dof 3 disp\nset curveRun [[]open curve_run.txt w[]]\nputs [$]curveRun \"pushover 0\"\nclose [$]curveRun\nrecorder Node -file curve_reactions.out -time -node 1 -dof 3 reaction\n"
   "^$" tcl ${cantilever} --set AnalysisType=2 --set ControlNode=2 --set ControlDof=3 --set RecordCurves=1)
 
 # Errors: exit status 1, the message on standard error, nothing on standard output.

@@ -168,6 +168,7 @@ private slots:
         const QString verdict = run->findChild<QLabel*>("VerdictLabel")->text();
         QVERIFY2(verdict.startsWith("Finished cleanly"), qPrintable(verdict));
 
+        w->session().analysis.AnalysisType = 1; // the run describes its own curve
         CurvesWindow* curves = Open(w);
         QCOMPARE(Status(curves), QString("100 steps"));
         const Curve& curve = curves->Shown();

@@ -50,6 +50,26 @@ TEST(Curve, TimeHistoryIsTheControlJointsDisplacementAgainstTime)
     EXPECT_EQ(ReadCurve(dir.path().string(), Analysis(5)).x.size(), 4u);
 }
 
+// The run's description, written by its script, outweighs the settings of
+// the moment: a run read with the start settings still gives its curve.
+TEST(Curve, TheRunsOwnDescriptionOutweighsTheSettings)
+{
+    const test::TempDir dir;
+    WriteWholeFile(dir.File("curve_disp.out"), "0.5 0\n1 0\n0.02 0.25\n");
+    WriteWholeFile(dir.File("curve_run.txt"), "time-history 2\n");
+    const Curve history = ReadCurve(dir.path().string(), Analysis(1));
+    EXPECT_EQ(history.kind, CurveKind::TimeHistory);
+    EXPECT_EQ(history.x, std::vector<double>{0.02});
+    WriteWholeFile(dir.File("curve_run.txt"), "spectrum 2\n");
+    try {
+        ReadCurve(dir.path().string(), Analysis(5));
+        ADD_FAILURE() << "an unreadable description was taken";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "curve_run.txt, line 1: not a curve's kind and gravity rows (\"pushover 100\" or "
+                               "\"time-history 0\")");
+    }
+}
+
 TEST(Curve, BadRunsAreReportedWithFileAndLine)
 {
     const test::TempDir dir;

@@ -39,15 +39,26 @@ TEST(CurveRecorders, PushoverRecordsTheControlJointAndTheSupportsAlongItsDirecti
         std::size_t warnings;
     };
     const std::string disp5x = "recorder Node -file curve_disp.out -time -node 5 -dof 1 disp";
+    const auto run = [](const char* text) {
+        return Lines{"set curveRun [open curve_run.txt w]", "puts $curveRun \"" + std::string(text) + "\"",
+                     "close $curveRun"};
+    };
+    const auto join = [](Lines a, const Lines& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
     const Case cases[] = {
-        {2, 5, 1, {disp5x, "recorder Node -file curve_reactions.out -time -node 1 2 -dof 1 reaction"}, 0},
-        {3, 4, 3,
-         {"recorder Node -file curve_disp.out -time -node 4 -dof 3 disp",
-          "recorder Node -file curve_reactions.out -time -node 1 2 3 -dof 3 reaction"},
+        {2, 5, 1,
+         join(join({disp5x}, run("pushover 0")),
+              {"recorder Node -file curve_reactions.out -time -node 1 2 -dof 1 reaction"}),
          0},
-        {5, 5, 1, {disp5x}, 0}, // time histories: no reactions
-        {6, 5, 1, {disp5x}, 0},
-        {7, 5, 1, {disp5x}, 0},
+        {3, 4, 3,
+         join(join({"recorder Node -file curve_disp.out -time -node 4 -dof 3 disp"}, run("pushover 100")),
+              {"recorder Node -file curve_reactions.out -time -node 1 2 3 -dof 3 reaction"}),
+         0},
+        {5, 5, 1, join({disp5x}, run("time-history 0")), 0}, // time histories: no reactions
+        {6, 5, 1, join({disp5x}, run("time-history 100")), 0},
+        {7, 5, 1, join({disp5x}, run("time-history 0")), 0},
         {1, 5, 1, {}, 1}, // load control and modal analyses: no curve
         {4, 5, 1, {}, 1},
         {2, 6, 1, {}, 1}, // no such joint
@@ -69,7 +80,9 @@ TEST(CurveRecorders, PushoverRecordsTheControlJointAndTheSupportsAlongItsDirecti
 TEST(CurveRecorders, APushoverWithoutSupportsRecordsNoBaseShear)
 {
     const test::BlockOutput out = CurveRecorders(2, 5, 1, test::ModelWithCounts(5));
-    EXPECT_EQ(out.lines, (Lines{"puts \"recorder\"", "recorder Node -file curve_disp.out -time -node 5 -dof 1 disp"}));
+    ASSERT_EQ(out.lines.size(), 5u);
+    EXPECT_EQ(out.lines[1], "recorder Node -file curve_disp.out -time -node 5 -dof 1 disp");
+    EXPECT_EQ(out.lines.back(), "close $curveRun");
     EXPECT_EQ(out.warnings, std::vector<std::string>{"No base shear is recorded: no joint is held along degree of freedom 1"});
 }
 
@@ -84,6 +97,20 @@ TEST(CurveRecorders, GravityStepsAreThoseOfTheGravityTypes)
     }
     analysis.LoadSteps = -3;
     EXPECT_EQ(GravityRows(analysis), 0);
+}
+
+// The description reads back as it was written; any other text is refused.
+TEST(CurveRecorders, RunDescriptionReadsBack)
+{
+    for (const CurveRun run : {CurveRun{CurveKind::Pushover, 100}, CurveRun{CurveKind::TimeHistory, 0}}) {
+        const std::optional<CurveRun> back = ParseCurveRun(CurveRunText(run) + " \r");
+        ASSERT_TRUE(back.has_value()) << CurveRunText(run);
+        EXPECT_EQ(back->kind, run.kind);
+        EXPECT_EQ(back->gravityRows, run.gravityRows);
+    }
+    for (const char* text : {"", "pushover", "pushover -1", "pushover 1x", "Pushover 1", "none 0", "pushover  1",
+                             "time-history 12345678901"})
+        EXPECT_FALSE(ParseCurveRun(text).has_value()) << text;
 }
 
 } // namespace

@@ -41,7 +41,12 @@ Curve RunCurve(Model& model, const AnalysisSettings& analysis, const test::TempD
     RecorderSettings recorder;
     recorder.RecordCurves = kFlagOn;
     test::RunModelInSolver(model, analysis, recorder, dir);
-    return ReadCurve(dir.path().string(), analysis);
+    const Curve curve = ReadCurve(dir.path().string(), analysis);
+    // The run describes its curve: read with the start settings, it is the same.
+    const Curve described = ReadCurve(dir.path().string(), AnalysisSettings{});
+    EXPECT_EQ(described.x, curve.x);
+    EXPECT_EQ(described.y, curve.y);
+    return curve;
 }
 
 // The example frame with its materials of these types; the bars are of STEEL
