@@ -202,6 +202,25 @@ void LabelStyle(Canvas& canvas)
     canvas.SetFontSize(kLabelPoints);
 }
 
+// Labels wait until every arrow of the layer is drawn: text is painted by
+// another painter than the arrows, which then starts once rather than once a
+// label, and no arrow crosses a label. They claim their places in the order
+// they came, as if painted at once.
+struct PendingLabel {
+    Tail tail;
+    QString text;
+};
+using PendingLabels = std::vector<PendingLabel>;
+
+void PaintLabels(Canvas& canvas, Occupancy& labels, const PendingLabels& pending)
+{
+    if (pending.empty())
+        return;
+    LabelStyle(canvas);
+    for (const PendingLabel& label : pending)
+        LabelAt(canvas, labels, label.tail, label.text);
+}
+
 // Visits the loads of the shown case and type, in file order.
 template <typename Visit>
 void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Visit visit)
@@ -275,6 +294,7 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
     });
     const Projector projector(view, area);
     Occupancy labels(area, kLabelCell);
+    PendingLabels pending;
     const auto draw = [&](const Load& load, const Vector3& v, double largest, std::int32_t colour, double divisor,
                           const QString& unit, bool doubleHead) {
         const double size = Length(v);
@@ -284,13 +304,13 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
         ArrowStyle(canvas, colour);
         const Tail tail = Arrow(canvas, projector, joint.screenX, joint.screenY, v,
                                 ArrowLength(size, largest, kLongestForceArrow), doubleHead);
-        LabelStyle(canvas);
-        LabelAt(canvas, labels, tail, LoadValueText(size / divisor) + ' ' + unit);
+        pending.push_back({tail, LoadValueText(size / divisor) + ' ' + unit});
     };
     for (const Load* load : anchors.Winners()) {
         draw(*load, ForceOf(*load), largestForce, kForceArrowColour, units.forceDivisor, units.force, false);
         draw(*load, MomentOf(*load), largestMoment, kMomentArrowColour, units.momentDivisor, units.moment, true);
     }
+    PaintLabels(canvas, labels, pending);
     return kinds;
 }
 
@@ -314,6 +334,7 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
     });
     const Projector projector(view, area);
     Occupancy labels(area, kLabelCell);
+    PendingLabels pending;
     for (const Load* each : anchors.Winners()) {
         const Load& load = *each;
         const Frame& frame = model.Frames[load.target];
@@ -340,9 +361,9 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         canvas.SetPenWidth(1);
         if (gaps > 0)
             canvas.Line(Pixel(first.x), Pixel(first.y), Pixel(last.x), Pixel(last.y));
-        LabelStyle(canvas);
-        LabelAt(canvas, labels, middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad);
+        pending.push_back({middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad});
     }
+    PaintLabels(canvas, labels, pending);
 }
 
 } // namespace mirelo
