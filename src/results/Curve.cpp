@@ -7,6 +7,7 @@
 #include "script/RecorderFiles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -108,6 +109,17 @@ Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis)
         curve.y.push_back(shear);
     }
     return curve;
+}
+
+std::optional<std::size_t> PeakStep(const Curve& curve)
+{
+    if (curve.y.empty())
+        return std::nullopt;
+    std::size_t peak = 0;
+    for (std::size_t i = 1; i < curve.y.size(); ++i)
+        if (std::abs(curve.y[i]) > std::abs(curve.y[peak]))
+            peak = i;
+    return peak;
 }
 
 std::string CurveCsv(const Curve& curve)

@@ -3,6 +3,7 @@
 #include "script/AnalysisSettings.h"
 #include "script/CurveRecorders.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct Curve {
 // FileOpenError for a missing file, and ConversionError (with the file and
 // line) for a line that holds no number where one is due.
 Curve ReadCurve(const std::string& folder, const AnalysisSettings& analysis);
+
+// The step of the largest value in size (the peak base shear of a pushover,
+// the largest displacement of a time history), the first of equals; nullopt
+// for an empty curve.
+std::optional<std::size_t> PeakStep(const Curve& curve);
 
 // The curve as CSV text: the header "displacement,base_shear" or
 // "time,displacement", then one row per step, numbers with 17 significant

@@ -4,6 +4,7 @@
 #include "app/FileChooser.h"
 #include "app/Session.h"
 #include "common/Errors.h"
+#include "common/NumberText.h"
 
 #include <QChart>
 #include <QChartView>
@@ -95,7 +96,19 @@ bool CurvesWindow::LoadCurve()
         return false;
     }
     Plot();
-    Say(QString("%1 steps").arg(curve_.x.size()), false);
+    QString text = QString("%1 steps").arg(curve_.x.size());
+    if (const std::optional<std::size_t> peak = PeakStep(curve_)) {
+        const ModelUnits& units = session_.model.Units;
+        const auto value = [](double v, const std::string& unit) {
+            return QString::fromStdString(FormatGeneral(v) + (unit.empty() ? "" : " " + unit));
+        };
+        const bool pushover = curve_.kind == CurveKind::Pushover;
+        text += QString("; peak %1 %2 at %3")
+                    .arg(pushover ? "base shear" : "displacement",
+                         value(curve_.y[*peak], pushover ? units.force : units.length),
+                         pushover ? value(curve_.x[*peak], units.length) : "time " + value(curve_.x[*peak], ""));
+    }
+    Say(text, false);
     return true;
 }
 

@@ -70,6 +70,21 @@ TEST(Curve, TheRunsOwnDescriptionOutweighsTheSettings)
     }
 }
 
+TEST(Curve, PeakIsTheLargestValueInSizeTheFirstOfEquals)
+{
+    struct Case {
+        std::vector<double> y;
+        std::optional<std::size_t> peak;
+    };
+    const Case cases[] = {{{}, std::nullopt}, {{1}, 0}, {{1, 3, 2}, 1}, {{1, -4, 4, 3}, 1}, {{0, 0}, 0}};
+    for (const Case& c : cases) {
+        Curve curve;
+        curve.y = c.y;
+        curve.x.assign(c.y.size(), 0);
+        EXPECT_EQ(PeakStep(curve), c.peak) << c.y.size();
+    }
+}
+
 TEST(Curve, BadRunsAreReportedWithFileAndLine)
 {
     const test::TempDir dir;
