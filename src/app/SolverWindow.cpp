@@ -1,6 +1,7 @@
 #include "app/SolverWindow.h"
 
 #include "app/CommandHost.h"
+#include "app/NamedWidget.h"
 #include "app/SolverRun.h"
 
 #include <QCloseEvent>
@@ -28,17 +29,9 @@ constexpr int kTickMs = 100;
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    auto* label = NamedWidget<QLabel>(name, text, parent);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace
@@ -62,12 +55,12 @@ SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, 
     elapsed_ = NamedLabel("ElapsedLabel", "Elapsed: " + ElapsedText(0), this);
     verdict_ = NamedLabel("VerdictLabel", "OpenSees is running.", this);
     verdict_->setWordWrap(true);
-    stop_ = NamedButton("StopButton", "Stop", this);
-    load_ = NamedButton("LoadButton", "Load Last Step", this);
+    stop_ = NamedWidget<QPushButton>("StopButton", "Stop", this);
+    load_ = NamedWidget<QPushButton>("LoadButton", "Load Last Step", this);
     load_->setToolTip("Load the displacements of the last step the solver recorded, and draw them");
     load_->setEnabled(false);
     load_->setVisible(static_cast<bool>(loadLastStep_));
-    auto* close = NamedButton("CloseButton", "Close", this);
+    auto* close = NamedWidget<QPushButton>("CloseButton", "Close", this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(elapsed_);

@@ -204,9 +204,8 @@ void SetMaterialSetting(Material& material, std::string_view field, std::string_
 
 Material& MaterialNamed(Model& model, std::string_view name)
 {
-    for (std::int32_t m = model.Materials.count; m >= 1; --m)
-        if (model.Materials[m].name == name)
-            return model.Materials[m];
+    if (Material* material = model.Materials.LastNamed(name))
+        return *material;
     throw Error("No material is named '" + std::string(name) + "'");
 }
 

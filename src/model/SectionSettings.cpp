@@ -51,9 +51,8 @@ void SetSectionSetting(FrameSection& section, std::string_view name, std::string
 
 FrameSection& FrameSectionNamed(Model& model, std::string_view name)
 {
-    for (std::int32_t k = model.FrameSections.count; k >= 1; --k)
-        if (model.FrameSections[k].name == name)
-            return model.FrameSections[k];
+    if (FrameSection* section = model.FrameSections.LastNamed(name))
+        return *section;
     throw Error("No frame section is named '" + std::string(name) + "'");
 }
 

@@ -4,6 +4,7 @@
 #include "common/LargeMemory.h"
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace mirelo {
@@ -45,6 +46,16 @@ public:
 
     Record& operator[](std::int32_t index) { return records_[static_cast<std::size_t>(index)]; }
     const Record& operator[](std::int32_t index) const { return records_[static_cast<std::size_t>(index)]; }
+
+    // The last record whose name is exactly `name` (a later record of a name
+    // wins), or nullptr.
+    Record* LastNamed(std::string_view name)
+    {
+        for (std::int32_t k = count; k >= 1; --k)
+            if ((*this)[k].name == name)
+                return &(*this)[k];
+        return nullptr;
+    }
 
     // Checked access for callers that take indexes from outside.
     Record& At(std::int32_t index)

@@ -2,6 +2,7 @@
 
 #include "app/AtomicSave.h"
 #include "app/FileChooser.h"
+#include "app/NamedWidget.h"
 #include "app/Session.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
@@ -21,17 +22,6 @@
 
 namespace mirelo {
 
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
-
 CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent)
     : QDialog(parent), session_(session), files_(files)
 {
@@ -41,8 +31,8 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
 
     folder_ = new QLineEdit(QDir::currentPath(), this);
     folder_->setObjectName("FolderEdit");
-    QPushButton* browse = Button(this, "BrowseButton", "Browse...");
-    QPushButton* load = Button(this, "LoadButton", "Load");
+    QPushButton* browse = NamedWidget<QPushButton>("BrowseButton", "Browse...", this);
+    QPushButton* load = NamedWidget<QPushButton>("LoadButton", "Load", this);
     connect(browse, &QPushButton::clicked, this, [this] {
         // A run's folder is where its curve file is.
         if (const auto file = files_.OpenFile("Curve recorder file|curve_disp.out")) {
@@ -64,9 +54,9 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
 
     status_ = new QLabel(this);
     status_->setObjectName("StatusLabel");
-    QPushButton* png = Button(this, "ExportPngButton", "Export PNG...");
-    QPushButton* csv = Button(this, "ExportCsvButton", "Export CSV...");
-    QPushButton* close = Button(this, "CloseButton", "Close");
+    QPushButton* png = NamedWidget<QPushButton>("ExportPngButton", "Export PNG...", this);
+    QPushButton* csv = NamedWidget<QPushButton>("ExportCsvButton", "Export CSV...", this);
+    QPushButton* close = NamedWidget<QPushButton>("CloseButton", "Close", this);
     connect(png, &QPushButton::clicked, this, [this] { ExportPng(); });
     connect(csv, &QPushButton::clicked, this, [this] { ExportCsv(); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);

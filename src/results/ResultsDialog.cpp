@@ -1,7 +1,9 @@
 #include "results/ResultsDialog.h"
 
 #include "app/CommandHost.h"
+#include "app/DisplayText.h"
 #include "app/FileChooser.h"
+#include "app/NamedWidget.h"
 #include "app/ResultLoading.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
@@ -26,35 +28,9 @@ namespace mirelo {
 
 namespace {
 
-QString Text(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string BoxText(const QLineEdit* box)
 {
     return box->text().toStdString();
-}
-
-QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QLineEdit* NewBox(const char* name, const QString& text, QWidget* parent)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QGroupBox* NewGroup(const char* name, const QString& title, QWidget* parent)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
-    return group;
 }
 
 } // namespace
@@ -67,23 +43,23 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     setWindowTitle("Deformation Shape");
     setFont(QFont("Arial", 8));
 
-    auto* stepGroup = NewGroup("GroupBox1", "Load Step", this);
-    stepBox_ = NewBox("Edit2", "1", stepGroup);
-    auto* loadNodes = NewButton("Button1", "Load Node Deform Data", stepGroup);
+    auto* stepGroup = NamedWidget<QGroupBox>("GroupBox1", "Load Step", this);
+    stepBox_ = NamedWidget<QLineEdit>("Edit2", "1", stepGroup);
+    auto* loadNodes = NamedWidget<QPushButton>("Button1", "Load Node Deform Data", stepGroup);
     auto* stepLayout = new QGridLayout(stepGroup);
     stepLayout->addWidget(new QLabel("Load Step", stepGroup), 0, 0);
     stepLayout->addWidget(stepBox_, 0, 1);
     stepLayout->addWidget(loadNodes, 1, 0, 1, 2);
 
-    auto* scaleGroup = NewGroup("GroupBox2", "Disp Scaling", this);
-    scaleBox_ = NewBox("Edit1", "1", scaleGroup);
+    auto* scaleGroup = NamedWidget<QGroupBox>("GroupBox2", "Disp Scaling", this);
+    scaleBox_ = NamedWidget<QLineEdit>("Edit1", "1", scaleGroup);
     auto* scaleLayout = new QGridLayout(scaleGroup);
     scaleLayout->addWidget(new QLabel("Scaling Factor", scaleGroup), 0, 0);
     scaleLayout->addWidget(scaleBox_, 0, 1);
 
-    auto* modeGroup = NewGroup("GroupBox3", "Modal Shape", this);
-    modeBox_ = NewBox("Edit5", "1", modeGroup);
-    auto* loadMode = NewButton("Button5", "Load Model Shape", modeGroup);
+    auto* modeGroup = NamedWidget<QGroupBox>("GroupBox3", "Modal Shape", this);
+    modeBox_ = NamedWidget<QLineEdit>("Edit5", "1", modeGroup);
+    auto* loadMode = NamedWidget<QPushButton>("Button5", "Load Model Shape", modeGroup);
     periods_ = new QListWidget(modeGroup);
     periods_->setObjectName("PeriodList");
     periods_->setToolTip("Periods of the modes, T = 2 pi / sqrt(eigenvalue), from Periods.txt");
@@ -95,12 +71,12 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     modeLayout->addWidget(new QLabel("Periods", modeGroup), 0, 2);
     modeLayout->addWidget(periods_, 1, 2, 2, 1);
 
-    auto* sectionGroup = NewGroup("GroupBox4", "Section Deformation", this);
+    auto* sectionGroup = NamedWidget<QGroupBox>("GroupBox4", "Section Deformation", this);
     quantityBox_ = new QComboBox(sectionGroup);
     quantityBox_->setObjectName("ComboBox1");
     quantityBox_->addItems({"Axial Strain", "Curvature Kz", "Curvature Ky"});
-    maxBox_ = NewBox("Edit3", "0.0001", sectionGroup);
-    minBox_ = NewBox("Edit4", "-0.0001", sectionGroup);
+    maxBox_ = NamedWidget<QLineEdit>("Edit3", "0.0001", sectionGroup);
+    minBox_ = NamedWidget<QLineEdit>("Edit4", "-0.0001", sectionGroup);
     auto* legendPanel = new QFrame(sectionGroup);
     legendPanel->setObjectName("Panel1");
     legendPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -111,7 +87,7 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     auto* legendLayout = new QHBoxLayout(legendPanel);
     legendLayout->setContentsMargins(1, 1, 1, 1);
     legendLayout->addWidget(legend_);
-    auto* loadSections = NewButton("Button4", "Load Sec Deform Data", sectionGroup);
+    auto* loadSections = NamedWidget<QPushButton>("Button4", "Load Sec Deform Data", sectionGroup);
     auto* sectionLayout = new QGridLayout(sectionGroup);
     sectionLayout->addWidget(new QLabel("Deformation", sectionGroup), 0, 0);
     sectionLayout->addWidget(quantityBox_, 0, 1);
@@ -122,16 +98,16 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     sectionLayout->addWidget(legendPanel, 3, 0, 1, 2, Qt::AlignHCenter);
     sectionLayout->addWidget(loadSections, 4, 0, 1, 2);
 
-    animate_ = NewButton("AnimateButton", "Animate", this);
+    animate_ = NamedWidget<QPushButton>("AnimateButton", "Animate", this);
     animate_->setCheckable(true);
     animate_->setToolTip("Play the load steps of the loaded displacements, or swing the loaded mode shape");
     loaded_ = new QLabel(this);
     loaded_->setObjectName("LoadedLabel");
     loaded_->setWordWrap(true);
 
-    auto* ok = NewButton("Button2", "OK", this);
+    auto* ok = NamedWidget<QPushButton>("Button2", "OK", this);
     ok->setDefault(true);
-    auto* cancel = NewButton("Button3", "Cancel", this);
+    auto* cancel = NamedWidget<QPushButton>("Button3", "Cancel", this);
 
     const auto command = [this](void (ResultsDialog::*handler)()) {
         return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
@@ -205,8 +181,8 @@ void ResultsDialog::Button4Click()
     LoadSectionDeformations(session_, *folder, quantity, step);
     knownMax_ = session_.view.HingeMax;
     knownMin_ = session_.view.HingeMin;
-    maxBox_->setText(Text(FormatGeneral(knownMax_)));
-    minBox_->setText(Text(FormatGeneral(knownMin_)));
+    maxBox_->setText(OwnText(FormatGeneral(knownMax_)));
+    minBox_->setText(OwnText(FormatGeneral(knownMin_)));
 }
 
 void ResultsDialog::Button2Click()
@@ -308,7 +284,7 @@ void ResultsDialog::ShowPeriods(const std::string& folder)
     try {
         eigenvalues = ReadEigenvalues(folder);
     } catch (const Error& e) {
-        periods_->addItem(QString("No periods: %1").arg(Text(e.what())));
+        periods_->addItem(QString("No periods: %1").arg(OwnText(e.what())));
         return;
     }
     for (std::size_t m = 0; m < eigenvalues.size(); ++m) {
@@ -328,7 +304,7 @@ void ResultsDialog::SyncBoxes()
     const ViewState& view = session_.view;
     const auto sync = [](QLineEdit* box, double value, double& known) {
         if (value != known) {
-            box->setText(Text(FormatGeneral(value)));
+            box->setText(OwnText(FormatGeneral(value)));
             known = value;
         }
     };

@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
+#include "app/NamedWidget.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
 
@@ -35,8 +36,7 @@ std::string ThreeDigits(double value)
 
 QGroupBox* Group(QWidget* parent, const char* name, const QString& title)
 {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
+    auto* group = NamedWidget<QGroupBox>(name, title, parent);
     new QFormLayout(group);
     return group;
 }
@@ -51,8 +51,7 @@ void AddRow(QGroupBox* group, const char* labelName, const QString& caption, QWi
 
 QComboBox* PickList(QWidget* parent, const char* name)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    auto* list = NamedWidget<QComboBox>(name, parent);
     list->setEditable(false);
     return list;
 }
@@ -75,8 +74,7 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     setWindowTitle("Analysis Setting");
 
     const auto edit = [this](QWidget* owner, const char* name, std::string_view setting) {
-        auto* box = new QLineEdit(owner);
-        box->setObjectName(name);
+        auto* box = NamedWidget<QLineEdit>(name, owner);
         boxes_.Add(box, staged_, Field(setting), ThreeDigits);
         return box;
     };

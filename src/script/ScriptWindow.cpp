@@ -3,6 +3,7 @@
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
 #include "app/FileChooser.h"
+#include "app/NamedWidget.h"
 #include "app/Session.h"
 #include "app/WaitCursor.h"
 #include "common/Errors.h"
@@ -47,8 +48,7 @@ qsizetype AfterLines(const QString& text, qsizetype from, int count)
 
 QPushButton* AddButton(QWidget* parent, QBoxLayout* layout, const char* name, const QString& caption)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = NamedWidget<QPushButton>(name, caption, parent);
     layout->addWidget(button);
     return button;
 }

@@ -3,6 +3,7 @@
 #include "app/ColourChooser.h"
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
+#include "app/NamedWidget.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
 #include "model/SectionSettings.h"
@@ -68,8 +69,7 @@ const SettingField<FrameSection>& Field(std::string_view name)
 
 QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::string_view> items)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    auto* list = NamedWidget<QComboBox>(name, parent);
     for (const std::string_view item : items)
         list->addItem(OwnText(item));
     return list;
@@ -99,9 +99,7 @@ void AddRow(QGridLayout* grid, const QString& caption, QWidget* control)
 
 QGridLayout* Group(QWidget* parent, const char* name, const char* title)
 {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(name);
-    return new QGridLayout(group);
+    return new QGridLayout(NamedWidget<QGroupBox>(name, title, parent));
 }
 
 std::string General(double value)
@@ -166,8 +164,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
 
     // The boxes OK checks, in the order it stores them.
     const auto edit = [this](QGridLayout* grid, const char* name, std::string_view field) {
-        auto* box = new QLineEdit(grid->parentWidget());
-        box->setObjectName(name);
+        auto* box = NamedWidget<QLineEdit>(name, grid->parentWidget());
         boxes_.Add(box, staged_, Field(field), General);
         AddRow(grid, OwnText(Field(field).declaration.label), box);
     };
@@ -196,8 +193,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
+        auto* b = NamedWidget<QPushButton>(name, caption, this);
         buttons->addWidget(b);
         return b;
     };

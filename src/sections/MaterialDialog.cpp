@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
+#include "app/NamedWidget.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
 #include "model/MaterialLaws.h"
@@ -25,8 +26,7 @@ namespace {
 
 QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto* box = NamedWidget<QLineEdit>(name, parent);
     box->setReadOnly(true);
     return box;
 }
@@ -62,7 +62,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     type_ = new QComboBox(elastic);
     type_->setObjectName("ComboBox1");
     for (const std::string_view item : kMaterialTypeItems)
-        type_->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+        type_->addItem(OwnText(item));
     type_->setCurrentIndex(0);
     connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::ComboBox1Change));
     AddRow(form, elastic, "材料类型", type_);
@@ -82,8 +82,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     lawRows_->addRow(elasticHint_);
     for (const LawField& field : MaterialLawFields()) {
         auto* box = new QLineEdit(plastic);
-        box->setObjectName(QString::fromUtf8(field.declaration.name.data(),
-                                             static_cast<qsizetype>(field.declaration.name.size())));
+        box->setObjectName(OwnText(field.declaration.name));
         box->setMinimumWidth(120);
         lawEdits_[field.declaration.name] = box;
         AddRow(lawRows_, plastic, std::string(field.declaration.label).c_str(), box);
@@ -98,8 +97,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     buttons->addStretch(1);
     for (const auto& [name, caption, handler] :
          {std::tuple{"Button1", "确定", &MaterialDialog::Button1Click}, {"Button2", "关闭", &MaterialDialog::Button2Click}}) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(name);
+        auto* button = NamedWidget<QPushButton>(name, QString::fromUtf8(caption), this);
         connect(button, &QPushButton::clicked, this, run(handler));
         buttons->addWidget(button);
     }

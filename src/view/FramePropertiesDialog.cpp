@@ -27,7 +27,7 @@ QString ElementKindName(std::int32_t kind)
     const ElementKindInfo* info = FindElementKind(kind);
     if (!info)
         return QString::number(kind);
-    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(info->name.data(), static_cast<qsizetype>(info->name.size()))).arg(kind);
+    return QStringLiteral("%1 (%2)").arg(OwnText(info->name)).arg(kind);
 }
 
 // A measure for the sheet: at most four decimals, no trailing zeros.

@@ -17,11 +17,6 @@ constexpr int kSwatch = 10;
 constexpr int kPadding = 6;
 constexpr int kLegendPoints = 8;
 
-QString Text(const std::string& bytes)
-{
-    return DisplayText(bytes);
-}
-
 void AddSupports(std::vector<LegendEntry>& entries, const Model& model, const PlaneFilter& shown,
                  const std::optional<UsedNumbers>& painted)
 {
@@ -45,7 +40,7 @@ void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, con
     used.ForEach([&](std::int32_t s) {
         const FrameSection& section = model.FrameSections[s];
         const bool spring = section.elementKind == kRotationalSpring;
-        entries.push_back({LegendEntry::Swatch::Line, section.colour, Text(section.name) + (spring ? " (spring)" : "")});
+        entries.push_back({LegendEntry::Swatch::Line, section.colour, DisplayText(section.name) + (spring ? " (spring)" : "")});
     });
 }
 
@@ -60,7 +55,7 @@ void AddShellSections(std::vector<LegendEntry>& entries, const Model& model, con
             used.Mark(shell.section);
     }
     used.ForEach([&](std::int32_t s) {
-        entries.push_back({LegendEntry::Swatch::Hatched, model.ShellSections[s].colour, Text(model.ShellSections[s].name)});
+        entries.push_back({LegendEntry::Swatch::Hatched, model.ShellSections[s].colour, DisplayText(model.ShellSections[s].name)});
     });
 }
 
@@ -84,7 +79,7 @@ void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewS
     const std::string* name = ShownCaseName(model, view.LoadCaseShown);
     if (!name)
         return;
-    entries.push_back({LegendEntry::Swatch::None, 0, QStringLiteral("Load case ") + Text(*name)});
+    entries.push_back({LegendEntry::Swatch::None, 0, QStringLiteral("Load case ") + DisplayText(*name)});
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces) {
         PointLoadKinds kinds = painted.value_or(PointLoadKinds{});
         for (std::int32_t k = 1; !painted && k <= model.Loads.count; ++k)

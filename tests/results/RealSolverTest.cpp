@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace mirelo {
 namespace {
@@ -31,11 +30,7 @@ std::vector<double> NumbersOfLine(const std::string& path, std::int64_t step)
     std::string line;
     for (std::int64_t s = 1; s <= step; ++s)
         std::getline(in, line);
-    std::istringstream fields(line);
-    std::vector<double> numbers;
-    for (double v; fields >> v;)
-        numbers.push_back(v);
-    return numbers;
+    return test::NumbersIn(line);
 }
 
 std::int64_t LineCount(const std::string& path)

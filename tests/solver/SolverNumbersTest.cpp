@@ -10,7 +10,6 @@
 #include <cmath>
 #include <fstream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,15 +22,6 @@ std::string RunInSolver(const std::string& s2k, const AnalysisSettings& analysis
 {
     Model model = ImportS2k(TextLines::FromText(s2k));
     return test::RunModelInSolver(model, analysis, {}, dir);
-}
-
-std::vector<double> Numbers(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<double> values;
-    for (double v; in >> v;)
-        values.push_back(v);
-    return values;
 }
 
 std::string LastLine(const std::string& path)
@@ -79,7 +69,7 @@ TEST_F(SolverNumbers, CantileverTipDeflectionIsPL3Over3EI)
                               + std::string(c.direction) + "=-10\n\nEND\n";
         const test::TempDir dir;
         RunInSolver(s2k, {}, dir);
-        const std::vector<double> last = Numbers(LastLine(dir.File("node0.out")));
+        const std::vector<double> last = test::NumbersIn(LastLine(dir.File("node0.out")));
         ASSERT_EQ(last.size(), 7u); // the load factor, then three values for each joint
         EXPECT_DOUBLE_EQ(last[0], 1.0);
         ExpectClose(last[c.column], -load * length * length * length / (3 * kE * c.inertia));
@@ -107,7 +97,7 @@ TEST_F(SolverNumbers, ColumnOnABrickDeflectsLikeACantilever)
                             "LOAD\n  NAME=TIP\n    TYPE=FORCE\n      ADD=9  UX=10\n\nEND\n";
     const test::TempDir dir;
     RunInSolver(s2k, {}, dir);
-    const std::vector<double> last = Numbers(LastLine(dir.File("node0.out")));
+    const std::vector<double> last = test::NumbersIn(LastLine(dir.File("node0.out")));
     ASSERT_EQ(last.size(), 28u); // the load factor, then three values for each of the nine joints
     const double length = 3, load = 10;
     // A vertical column's section depth of 0.5 lies along X.
@@ -145,7 +135,7 @@ TEST_F(SolverNumbers, SingleStoreyPeriodIsTwoPiRootMOverK)
         analysis.ModeCount = modes;
         const test::TempDir dir;
         RunInSolver(s2k, analysis, dir);
-        const std::vector<double> eigenvalues = Numbers(ReadWholeFile(dir.File("Periods.txt")));
+        const std::vector<double> eigenvalues = test::NumbersIn(ReadWholeFile(dir.File("Periods.txt")));
         ASSERT_EQ(eigenvalues.size(), static_cast<std::size_t>(modes));
         for (const double lambda : eigenvalues) // sway along X and along Y alike
             ExpectClose(2 * std::numbers::pi / std::sqrt(lambda), period);

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <atomic>
+#include <sstream>
 #include <unistd.h>
 
 namespace mirelo::test {
@@ -56,6 +57,15 @@ std::filesystem::path SourceDir()
 std::filesystem::path ExamplePath(const std::string& name)
 {
     return SourceDir() / "examples" / name;
+}
+
+std::vector<double> NumbersIn(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<double> numbers;
+    for (double v; in >> v;)
+        numbers.push_back(v);
+    return numbers;
 }
 
 TempDir::TempDir()

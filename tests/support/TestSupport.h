@@ -28,6 +28,10 @@ std::string ImportFailure(const std::vector<std::string_view>& lines);
 std::filesystem::path SourceDir();
 std::filesystem::path ExamplePath(const std::string& name);
 
+// The numbers of a text (a line of a recorder file), read with the standard
+// streams, independently of the program's readers.
+std::vector<double> NumbersIn(const std::string& text);
+
 // A fresh temporary folder, removed with the object.
 class TempDir {
 public:
