@@ -1,73 +1,13 @@
 #include "BuildingGenerator.h"
+#include "BuildingGrid.h"
 
-#include "common/NumberText.h"
-
-#include <charconv>
 #include <stdexcept>
 
 namespace mirelo::bench {
 
 namespace {
 
-// Units: metres, kilonewtons, tonnes.
-constexpr double kFloorMassPerArea = 1.0;     // t/m2 on the diaphragm master
-constexpr double kFacadeForce = -10.0;        // kN on every floor joint (DEAD)
-constexpr double kDeadLineLoad = -5.0;        // kN/m on every beam (DEAD)
-constexpr double kLiveLineLoad = -2.5;        // kN/m on every beam (LIVE)
-
-// Joint numbers of the grid: level 0 is the base, levels 1..storeys the floors.
-// All grid joints come first, level by level; the masters follow, floor by floor.
-struct Grid {
-    int nx, ny, storeys;
-    long long PerLevel() const { return static_cast<long long>(nx + 1) * (ny + 1); }
-    long long GridJoint(int level, int i, int j) const
-    {
-        return level * PerLevel() + static_cast<long long>(j) * (nx + 1) + i + 1;
-    }
-    long long GridJointCount() const { return PerLevel() * (storeys + 1); }
-    long long Master(int floor) const { return GridJointCount() + floor; }
-    long long BeamsPerFloor() const
-    {
-        return static_cast<long long>(nx) * (ny + 1) + static_cast<long long>(ny) * (nx + 1);
-    }
-    long long BaysPerFloor() const { return static_cast<long long>(nx) * ny; }
-};
-
-// Appends text, integers and real numbers to one growing string.
-class S2kWriter {
-public:
-    explicit S2kWriter(std::size_t expectedBytes) { text_.reserve(expectedBytes); }
-
-    S2kWriter& operator<<(std::string_view s)
-    {
-        text_.append(s);
-        return *this;
-    }
-    S2kWriter& operator<<(long long n)
-    {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        text_.append(digits, static_cast<std::size_t>(end - digits));
-        return *this;
-    }
-    S2kWriter& operator<<(int n) { return *this << static_cast<long long>(n); }
-    S2kWriter& operator<<(double v) { return *this << std::string_view(FormatGeneral(v)); }
-
-    std::string Take() { return std::move(text_); }
-
-private:
-    std::string text_;
-};
-
-void CheckSize(const BuildingSize& size)
-{
-    if (size.storeys < 1 || size.baysX < 1 || size.baysY < 1)
-        throw std::invalid_argument("a building needs at least one storey and one bay each way");
-    if (!(size.bayX > 0 && size.bayY > 0 && size.storeyHeight > 0))
-        throw std::invalid_argument("bay widths and storey height must be positive");
-}
-
-void WriteJoints(S2kWriter& out, const BuildingSize& size, const Grid& g)
+void WriteJoints(TextWriter& out, const BuildingSize& size, const Grid& g)
 {
     out << "JOINT\n";
     for (int level = 0; level <= g.storeys; ++level)
@@ -82,7 +22,7 @@ void WriteJoints(S2kWriter& out, const BuildingSize& size, const Grid& g)
     out << "\n";
 }
 
-void WriteConstraints(S2kWriter& out, const Grid& g)
+void WriteConstraints(TextWriter& out, const Grid& g)
 {
     out << "CONSTRAINT\n";
     for (int floor = 1; floor <= g.storeys; ++floor) {
@@ -95,7 +35,7 @@ void WriteConstraints(S2kWriter& out, const Grid& g)
     out << "\n";
 }
 
-void WriteRestraints(S2kWriter& out, const Grid& g)
+void WriteRestraints(TextWriter& out, const Grid& g)
 {
     out << "RESTRAINT\n";
     for (int j = 0; j <= g.ny; ++j)
@@ -104,9 +44,9 @@ void WriteRestraints(S2kWriter& out, const Grid& g)
     out << "\n";
 }
 
-void WriteMasses(S2kWriter& out, const BuildingSize& size, const Grid& g)
+void WriteMasses(TextWriter& out, const BuildingSize& size, const Grid& g)
 {
-    const double floorMass = kFloorMassPerArea * g.nx * size.bayX * g.ny * size.bayY;
+    const double floorMass = FloorMass(size);
     out << "MASS\n";
     for (int floor = 1; floor <= g.storeys; ++floor) {
         if (size.diaphragms) {
@@ -122,7 +62,7 @@ void WriteMasses(S2kWriter& out, const BuildingSize& size, const Grid& g)
     out << "\n";
 }
 
-void WriteProperties(S2kWriter& out, bool shells)
+void WriteProperties(TextWriter& out, bool shells)
 {
     out << "MATERIAL\n"
            "  NAME=CONC  IDES=C  M=2.4  W=24\n"
@@ -142,7 +82,7 @@ void WriteProperties(S2kWriter& out, bool shells)
                "\n";
 }
 
-void WriteFrames(S2kWriter& out, const Grid& g)
+void WriteFrames(TextWriter& out, const Grid& g)
 {
     out << "FRAME\n";
     long long frame = 0;
@@ -164,7 +104,7 @@ void WriteFrames(S2kWriter& out, const Grid& g)
     out << "\n";
 }
 
-void WriteShells(S2kWriter& out, const Grid& g)
+void WriteShells(TextWriter& out, const Grid& g)
 {
     out << "SHELL\n";
     long long shell = 0;
@@ -177,16 +117,14 @@ void WriteShells(S2kWriter& out, const Grid& g)
     out << "\n";
 }
 
-void WriteBeamLoads(S2kWriter& out, const Grid& g, double lineLoad)
+void WriteBeamLoads(TextWriter& out, const Grid& g, double lineLoad)
 {
-    const long long firstBeam = g.PerLevel() * g.storeys + 1;
-    const long long lastBeam = firstBeam + g.BeamsPerFloor() * g.storeys - 1;
     out << "    TYPE=DISTRIBUTED\n";
-    for (long long f = firstBeam; f <= lastBeam; ++f)
+    for (long long f = g.FirstBeam(); f <= g.LastBeam(); ++f)
         out << "      ADD=" << f << "  RD=0,1  UZ=" << lineLoad << "," << lineLoad << "\n";
 }
 
-void WriteLoads(S2kWriter& out, const Grid& g)
+void WriteLoads(TextWriter& out, const Grid& g)
 {
     out << "LOAD\n"
            "  NAME=DEAD\n"
@@ -220,11 +158,24 @@ long long LineCount(const BuildingSize& size)
 
 } // namespace
 
+double FloorMass(const BuildingSize& size)
+{
+    return kFloorMassPerArea * size.baysX * size.bayX * size.baysY * size.bayY;
+}
+
+void CheckSize(const BuildingSize& size)
+{
+    if (size.storeys < 1 || size.baysX < 1 || size.baysY < 1)
+        throw std::invalid_argument("a building needs at least one storey and one bay each way");
+    if (!(size.bayX > 0 && size.bayY > 0 && size.storeyHeight > 0))
+        throw std::invalid_argument("bay widths and storey height must be positive");
+}
+
 std::string GenerateBuildingS2k(const BuildingSize& size)
 {
     CheckSize(size);
     const Grid g{size.baysX, size.baysY, size.storeys};
-    S2kWriter out(static_cast<std::size_t>(LineCount(size)) * 36);
+    TextWriter out(static_cast<std::size_t>(LineCount(size)) * 36);
     out << "SYSTEM\n"
            "  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=M  FORCE=KN  PAGE=SECTIONS\n"
            "\n";

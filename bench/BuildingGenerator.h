@@ -26,4 +26,14 @@ std::string GenerateBuildingS2k(const BuildingSize& size);
 // The size whose text has at least `lines` lines (square plan, 10 storeys).
 BuildingSize BuildingWithAtLeastLines(long long lines);
 
+// The same building as SAP2000 v24 table text, labelled 1, 2, 3 ... in the
+// order of the version-6 text, so both import to the same model but for the
+// element kinds (sections from tables are elastic).
+std::string GenerateBuildingTables(const BuildingSize& size);
+
+// The rows of its tables (headings and blank lines not counted), and the
+// size with at least `rows` of them (square plan, 10 storeys).
+long long TableRowCount(const BuildingSize& size);
+BuildingSize BuildingWithAtLeastTableRows(long long rows);
+
 } // namespace mirelo::bench

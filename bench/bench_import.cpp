@@ -2,9 +2,12 @@
 // s2k text per second (see bytes_per_second). Peak memory of loading and
 // importing a file is measured outside, e.g. with
 //   mirelo-generate --lines 1000000 > big.s2k && /usr/bin/time -v mirelo-cli info big.s2k
+// The same building as SAP2000 table text of a million rows imports beside its
+// version-6 text, in the same time class.
 #include "BuildingGenerator.h"
 
 #include "common/TextLines.h"
+#include "convert/ModelFile.h"
 #include "model/ImportS2k.h"
 
 #include <benchmark/benchmark.h>
@@ -94,12 +97,36 @@ void BM_LoadAndImportFile(benchmark::State& state)
     ReportSize(state, BuildingText(), lineCount);
 }
 
+// The building of a million table rows, as table text and as version-6 text.
+const bench::BuildingSize& TableBuilding()
+{
+    static const bench::BuildingSize size = bench::BuildingWithAtLeastTableRows(kLines);
+    return size;
+}
+
+// The import every command uses, from lines already in memory: `tables`
+// chooses the table text of the building, else its version-6 text.
+void BM_ImportModelText(benchmark::State& state)
+{
+    const bool tables = state.range(0) != 0;
+    const std::string text =
+        tables ? bench::GenerateBuildingTables(TableBuilding()) : bench::GenerateBuildingS2k(TableBuilding());
+    const TextLines lines = TextLines::FromText(text);
+    for (auto _ : state) {
+        ModelImport imported = ImportModelText(lines, "bench.s2k");
+        benchmark::DoNotOptimize(imported.model.Joints.count);
+    }
+    state.SetLabel(tables ? "table text" : "version-6 text");
+    ReportSize(state, text, lines.size());
+}
+
 // Rates are per second of the process's CPU time (page faults included), which
 // on a shared two-core machine is steadier than the wall clock and, on an idle
 // one, the same.
 BENCHMARK(BM_ImportS2k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextLinesFromText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndImportFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportModelText)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
