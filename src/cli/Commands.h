@@ -17,13 +17,15 @@ using Arguments = std::vector<std::string>;
 int RunInfo(const Arguments& args, std::ostream& out);
 int RunTcl(const Arguments& args, std::ostream& out);
 int RunV14(const Arguments& args, std::ostream& out);
+int RunConvert(const Arguments& args, std::ostream& out);
 int RunResults(const Arguments& args, std::ostream& out);
 int RunPicture(const Arguments& args, std::ostream& out); // only where the view library is built
 int RunCurve(const Arguments& args, std::ostream& out);
 
-// Imports an s2k file for a command; an import failure names the file before
-// its section and line.
-Model ImportModelFile(const std::string& path);
+// Imports a model file of either kind (version-6 text or table export) for a
+// command; a failure names the file, and the import's notes go to standard
+// error.
+Model ReadModel(const std::string& path);
 
 // Writes a command's text: to `out` with LF line ends when `path` is empty,
 // otherwise to the file with CR LF, as the desktop program saves. `what`

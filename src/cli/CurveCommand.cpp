@@ -18,7 +18,7 @@ int RunCurve(const Arguments& args, std::ostream& out)
     AnalysisSettings analysis;
     RecorderSettings recorder;
     ApplySettings(options, analysis, recorder);
-    const Model model = ImportModelFile(options.positionals[0]);
+    const Model model = ReadModel(options.positionals[0]);
     if (analysis.ControlNode < 1 || analysis.ControlNode > model.Joints.count)
         throw Error("ControlNode " + std::to_string(analysis.ControlNode) + " is no joint of "
                     + options.positionals[0]);

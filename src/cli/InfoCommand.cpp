@@ -1,22 +1,26 @@
 #include "cli/Commands.h"
 
-#include "model/ImportS2k.h"
+#include "convert/ModelFile.h"
 
 #include <algorithm>
+#include <iostream>
 #include <ostream>
 
 namespace mirelo::cli {
 
-Model ImportModelFile(const std::string& path)
+Model ReadModel(const std::string& path)
 {
-    return ImportS2kFile(path).model;
+    ModelImport imported = ImportModelFile(path);
+    for (const std::string& note : imported.notes)
+        std::cerr << note << '\n';
+    return std::move(imported.model);
 }
 
 int RunInfo(const Arguments& args, std::ostream& out)
 {
     if (args.size() != 1)
-        throw UsageError{"info takes one s2k file"};
-    const Model model = ImportModelFile(args[0]);
+        throw UsageError{"info takes one model file"};
+    const Model model = ReadModel(args[0]);
     const auto line = [&out](const char* name, std::int32_t count) {
         out << name << ' ' << std::max(count, 0) << '\n';
     };

@@ -119,7 +119,7 @@ std::unique_ptr<QGuiApplication> GuiApplication()
 int RunPicture(const Arguments& args, std::ostream&)
 {
     const PictureOptions options = ParsePictureArguments(args);
-    Model model = ImportModelFile(options.s2kPath);
+    Model model = ReadModel(options.s2kPath);
     ViewState view;
     if (!options.results.folder.empty()) {
         const LoadedForCli loaded = LoadResults(model, options.results);

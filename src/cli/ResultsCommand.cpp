@@ -27,7 +27,7 @@ int RunResults(const Arguments& args, std::ostream& out)
     if (options.folder.empty())
         throw UsageError{"results needs an s2k file and the folder of the recorder files"};
     CheckResultOptions(options);
-    Model model = ImportModelFile(s2kPath);
+    Model model = ReadModel(s2kPath);
     const LoadedForCli loaded = LoadResults(model, options);
 
     std::string text;

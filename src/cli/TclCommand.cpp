@@ -4,7 +4,6 @@
 #include "cli/ModelOptions.h"
 
 #include "common/TextLines.h"
-#include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
 
 #include <iostream>
@@ -18,7 +17,7 @@ int RunTcl(const Arguments& args, std::ostream& out)
     AnalysisSettings analysis;
     RecorderSettings recorder;
     ApplySettings(options, analysis, recorder);
-    Model model = ImportModelFile(options.positionals[0]);
+    Model model = ReadModel(options.positionals[0]);
     ApplyModelEdits(options, model);
 
     const ScriptResult script = GenerateScript(model, analysis, recorder);

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
         {"info", RunInfo},
         {"tcl", RunTcl},
         {"v14", RunV14},
+        {"convert", RunConvert},
         {"results", RunResults},
 #ifdef MIRELO_CLI_PICTURE
         {"picture", RunPicture},

@@ -40,7 +40,7 @@ ImportError::ImportError(const std::string& reason, std::string section, std::si
 }
 
 NotS2kTextError::NotS2kTextError(const std::string& source)
-    : Error(source + " is not a SAP2000 version-6 text file: no " + KeywordList() + " section")
+    : Error(source + " is not a SAP2000 text file: no " + KeywordList() + " section and no TABLE: heading")
 {
 }
 

@@ -29,8 +29,8 @@ private:
     std::string field_;
 };
 
-// A text without a single section keyword of the import: an empty, binary or
-// unrelated file. Refused, so that opening it cannot replace a model by an
+// A text without a single section keyword of the import and without a table
+// heading: an empty, binary or unrelated file. Refused, so that opening it cannot replace a model by an
 // empty one.
 class NotS2kTextError : public Error {
 public:

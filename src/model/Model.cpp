@@ -24,4 +24,31 @@ Palette DefaultSectionPalette()
     return p;
 }
 
+namespace {
+
+std::string Caption(const std::vector<std::string>& names, std::int32_t k)
+{
+    std::string number = std::to_string(k);
+    if (k < 1 || static_cast<std::size_t>(k) >= names.size() || names[static_cast<std::size_t>(k)] == number)
+        return number;
+    return number + " (" + names[static_cast<std::size_t>(k)] + ")";
+}
+
+} // namespace
+
+std::string JointCaption(const Model& model, std::int32_t k)
+{
+    return Caption(model.JointNames, k);
+}
+
+std::string FrameCaption(const Model& model, std::int32_t k)
+{
+    return Caption(model.FrameNames, k);
+}
+
+std::string ShellCaption(const Model& model, std::int32_t k)
+{
+    return Caption(model.ShellNames, k);
+}
+
 } // namespace mirelo

@@ -148,6 +148,16 @@ struct Model {
     std::int32_t ActiveShellCount = 0;
     ModelUnits Units;
     Palette SectionPalette = DefaultSectionPalette();
+    // The labels of joints, frames and shells (1..count, entry 0 empty) when
+    // the file names them otherwise than 1, 2, 3 ... in order; empty when it
+    // does not, so numbered models carry no names.
+    std::vector<std::string> JointNames, FrameNames, ShellNames;
 };
+
+// How windows and messages name joint, frame or shell k: its number, which the
+// script and the settings use, and its label where that differs ("7 (B12)").
+std::string JointCaption(const Model& model, std::int32_t k);
+std::string FrameCaption(const Model& model, std::int32_t k);
+std::string ShellCaption(const Model& model, std::int32_t k);
 
 } // namespace mirelo

@@ -12,8 +12,10 @@ void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
     const std::int32_t n = reader.DataLineCount();
     model.Frames.Reset(n);
     const NameIndex sections(model.FrameSections);
+    LabelNames names(model.FrameNames, n);
     for (std::int32_t k = 1; k <= n; ++k) {
         const FieldList& f = reader.Split(k);
+        names.Keep(k, f[0]);
         Frame& frame = model.Frames[k];
         frame.jointI = reader.Reference(2, "J", model.Joints, "joint");
         frame.jointJ = reader.Reference(3, "J", model.Joints, "joint");
@@ -47,8 +49,10 @@ void ReadShells(const S2kText& text, Model& model, ImportLocation& where)
     // The file lists the corners j1, j2, j3, j4 crosswise; the table keeps
     // them in perimeter order j1, j2, j4, j3.
     static constexpr std::size_t kCornerFields[] = {2, 3, 5, 4};
+    LabelNames names(model.ShellNames, n);
     for (std::int32_t k = 1; k <= n; ++k) {
         const FieldList& f = reader.Split(k);
+        names.Keep(k, f[0]);
         Shell& shell = model.Shells[k];
         for (std::size_t c = 0; c < 4; ++c)
             shell.joints[c + 1] = reader.Reference(kCornerFields[c], "J", model.Joints, "joint");

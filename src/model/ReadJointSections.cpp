@@ -23,8 +23,9 @@ void ReadJoints(const S2kText& text, Model& model, ImportLocation& where)
     SectionReader reader(text, "JOINT", where);
     const std::int32_t n = reader.DataLineCount();
     model.Joints.Reset(n);
+    LabelNames names(model.JointNames, n);
     for (std::int32_t k = 1; k <= n; ++k) {
-        reader.Split(k);
+        names.Keep(k, reader.Split(k)[0]);
         Joint& joint = model.Joints[k];
         joint.x = Round10(reader.Real(2, "X"));
         joint.y = Round10(reader.Real(4, "Y"));

@@ -4,6 +4,8 @@
 #include "model/SectionReader.h"
 #include "model/SectionSettings.h"
 
+#include <optional>
+
 namespace mirelo {
 
 namespace {
@@ -23,6 +25,26 @@ void ReadStrengths(const SectionReader& reader, const FieldList& line, MaterialS
         else if (line[key] == "FC")
             strengths.compressive = reader.Real(key + 1, "FC");
     }
+}
+
+// KIND=letter anywhere on a FRAME SECTION line sets the element kind over the
+// name's first letter: E elastic, N, D, H, T, C, R as the letters of names.
+std::optional<ElementKind> KindKey(const SectionReader& reader, const FieldList& line)
+{
+    for (std::size_t key = 2; key + 1 < line.size(); ++key) {
+        if (line[key] != "KIND")
+            continue;
+        reader.Integer(key + 1, "KIND"); // names the field in the message below
+        const std::string_view letter = line[key + 1];
+        if (letter == "E")
+            return kElasticBeamColumn;
+        if (letter.size() == 1 && letter != "\0")
+            for (const ElementKindInfo& info : kElementKinds)
+                if (info.nameLetter == letter[0])
+                    return info.kind;
+        throw Error("'" + std::string(letter) + "' is not an element kind (E, N, D, H, T, C or R)");
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -79,7 +101,7 @@ void ReadFrameSections(const S2kText& text, Model& model, ImportLocation& where)
         section.name = std::string(f[1]);
         section.colour = model.SectionPalette[static_cast<std::size_t>(k % kPaletteSize)];
         SetSectionDialogDefaults(section, unit);
-        section.elementKind = ElementKindFromName(section.name);
+        section.elementKind = KindKey(reader, f).value_or(ElementKindFromName(section.name));
         section.material = materials.Find(f[3]);
         const std::string_view shape = f[5];
         if (shape == "R") {

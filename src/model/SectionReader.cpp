@@ -1,6 +1,7 @@
 #include "model/SectionReader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace mirelo {
@@ -63,6 +64,32 @@ void SectionReader::ReturnTo(std::int32_t k)
 const FieldList& SectionReader::SplitNext(std::int32_t k)
 {
     return Split(k + 1);
+}
+
+LabelNames::LabelNames(std::vector<std::string>& names, std::int32_t count) : names_(names), count_(count)
+{
+    names_.clear();
+}
+
+void LabelNames::Keep(std::int32_t k, std::string_view label)
+{
+    if (names_.empty()) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, k).ptr;
+        if (label == std::string_view(digits, static_cast<std::size_t>(end - digits)))
+            return;
+        names_.reserve(static_cast<std::size_t>(std::max(count_, k)) + 1);
+        names_.emplace_back();
+        for (std::int32_t i = 1; i < k; ++i)
+            names_.push_back(std::to_string(i));
+    }
+    names_.emplace_back(label);
+}
+
+void SectionReader::RefuseText(std::size_t field, std::string_view key, const std::string& reason) const
+{
+    where_.field = key;
+    throw ConversionError("'" + std::string(fields_[field]) + "' " + reason);
 }
 
 void SectionReader::ThrowBadReference(const char* what, std::int32_t index, std::int32_t count)

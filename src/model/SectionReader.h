@@ -73,6 +73,10 @@ public:
         return ParseReal(fields_[field]);
     }
 
+    // Refuses the text of a field as the conversion of a number does: "'X'
+    // `reason` (... field KEY)".
+    [[noreturn]] void RefuseText(std::size_t field, std::string_view key, const std::string& reason) const;
+
     // An integer field that must name a record of `table`; `what` names the
     // kind of record in the message ("joint", "frame").
     template <typename Record>
@@ -110,6 +114,20 @@ public:
 
 private:
     std::unordered_map<std::string_view, std::int32_t> index_;
+};
+
+// Keeps the labels of a section's lines (field 0) as names, from the first
+// label that is not its line's number on; while every label is its number
+// nothing is stored.
+class LabelNames {
+public:
+    // `names` is emptied; `count` is the number of lines to come.
+    LabelNames(std::vector<std::string>& names, std::int32_t count);
+    void Keep(std::int32_t k, std::string_view label);
+
+private:
+    std::vector<std::string>& names_;
+    std::int32_t count_;
 };
 
 void ReadJoints(const S2kText& text, Model& model, ImportLocation& where);

@@ -1,0 +1,50 @@
+// mirelo-cli convert: a SAP2000 table export as the version-6 s2k text the
+// import reads it through.
+#include "cli/Commands.h"
+
+#include "common/TextLines.h"
+#include "convert/TableConverter.h"
+#include "convert/TableText.h"
+
+#include <iostream>
+#include <ostream>
+
+namespace mirelo::cli {
+
+int RunConvert(const Arguments& args, std::ostream& out)
+{
+    std::string inputPath;
+    std::string outputPath; // empty: standard output
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 >= args.size())
+                throw UsageError{"-o needs a value"};
+            outputPath = args[++i];
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (inputPath.empty()) {
+            inputPath = arg;
+        } else {
+            throw UsageError{"convert takes one table file"};
+        }
+    }
+    if (inputPath.empty())
+        throw UsageError{"convert needs a table file"};
+
+    const TextLines lines = LoadTextLines(inputPath);
+    if (!IsTableText(lines))
+        throw Error(inputPath + " is not a SAP2000 table export: no TABLE: heading");
+    TableConversion conversion;
+    try {
+        conversion = ConvertTableText(lines);
+    } catch (const TableError& e) {
+        throw TableError(e.reason(), e.table(), e.lineNumber(), e.key(), inputPath);
+    }
+    WriteLines(conversion.lines, outputPath, out, "the converted text");
+    for (const std::string& note : conversion.notes)
+        std::cerr << note << '\n';
+    return 0;
+}
+
+} // namespace mirelo::cli
