@@ -105,6 +105,9 @@ TableText::TableText(const TextLines& lines, const std::vector<std::string_view>
         if (line.starts_with(kHeading)) {
             TextTable table;
             table.name = HeadingName(line, i + 1);
+            if (const TextTable* first = Find(table.name); first != nullptr && first->rowCount > 0)
+                throw TableError("the table is given twice (first on line " + std::to_string(first->headingLine) + ")",
+                                 std::string(table.name), i + 1);
             table.headingLine = i + 1;
             table.firstRow = rows_.size();
             tables_.push_back(table);

@@ -54,14 +54,15 @@ struct TextTable {
 // follow, indented or not, up to the next heading, the line END TABLE DATA or
 // the end of the text. Blank lines are skipped; lines before the first heading
 // are not read. Tables not in `wanted` (when it is not empty) are listed in
-// skippedTables() but their rows are not split. Raises TableTextError for an
-// item without "=", or a quoted value without its closing quote.
+// skippedTables() but their rows are not split. Raises TableError for an item
+// without "=", a quoted value without its closing quote, or a table with rows
+// given twice.
 class TableText {
 public:
     explicit TableText(const TextLines& lines, const std::vector<std::string_view>& wanted = {});
 
     const std::vector<TextTable>& tables() const { return tables_; }
-    // The table of that name, or nullptr. A name given twice: the first.
+    // The table of that name, or nullptr.
     const TextTable* Find(std::string_view name) const;
     TableRow Row(const TextTable& table, std::size_t k) const; // k: 0 .. rowCount - 1
     // Names of the tables whose rows were not read, in file order, each once.

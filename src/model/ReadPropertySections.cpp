@@ -34,15 +34,14 @@ std::optional<ElementKind> KindKey(const SectionReader& reader, const FieldList&
     for (std::size_t key = 2; key + 1 < line.size(); ++key) {
         if (line[key] != "KIND")
             continue;
-        reader.Integer(key + 1, "KIND"); // names the field in the message below
         const std::string_view letter = line[key + 1];
         if (letter == "E")
             return kElasticBeamColumn;
-        if (letter.size() == 1 && letter != "\0")
+        if (letter.size() == 1)
             for (const ElementKindInfo& info : kElementKinds)
-                if (info.nameLetter == letter[0])
+                if (info.nameLetter != '\0' && info.nameLetter == letter[0])
                     return info.kind;
-        throw Error("'" + std::string(letter) + "' is not an element kind (E, N, D, H, T, C or R)");
+        reader.RefuseText(key + 1, "KIND", "is not an element kind (E, N, D, H, T, C or R)");
     }
     return std::nullopt;
 }

@@ -26,7 +26,7 @@ expect_run("info on a portal frame" 0
   "^$" info ${WORK_DIR}/portal.s2k)
 
 # Files without a single section keyword are refused: empty, unrelated text, binary.
-set(not_s2k "is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, RESTRAINT, MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section\n$")
+set(not_s2k "is not a SAP2000 text file: no JOINT, CONSTRAINT, RESTRAINT, MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section and no TABLE: heading\n$")
 file(WRITE ${WORK_DIR}/empty.s2k "")
 expect_run("empty file refused" 1 "^$" "^mirelo-cli: ${WORK_DIR}/empty.s2k ${not_s2k}" info ${WORK_DIR}/empty.s2k)
 file(WRITE ${WORK_DIR}/letter.s2k "Dear reader,\nthis is no model.\n")

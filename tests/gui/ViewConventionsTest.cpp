@@ -63,9 +63,9 @@ private slots:
             w.messenger->messages.clear();
             w.OpenThroughMenu(refused->path());
             QCOMPARE(w.messenger->messages,
-                     QStringList(refused->path() + " is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, "
+                     QStringList(refused->path() + " is not a SAP2000 text file: no JOINT, CONSTRAINT, "
                                                    "RESTRAINT, MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, "
-                                                   "SHELL, SOLID or LOAD section"));
+                                                   "SHELL, SOLID or LOAD section and no TABLE: heading"));
             QCOMPARE(w->session().model.Joints.count, 4);
             QCOMPARE(w->session().model.Frames.count, 3);
             QCOMPARE(w.CountPanels(), counts);

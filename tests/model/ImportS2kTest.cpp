@@ -12,8 +12,9 @@ using test::ImportFailure;
 
 TEST(ImportS2k, TextWithoutAnySectionKeywordIsRefused)
 {
-    const std::string refusal = "the text is not a SAP2000 version-6 text file: no JOINT, CONSTRAINT, RESTRAINT, "
-                                "MASS, MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section";
+    const std::string refusal = "the text is not a SAP2000 text file: no JOINT, CONSTRAINT, RESTRAINT, MASS, "
+                                "MATERIAL, FRAME SECTION, SHELL SECTION, FRAME, SHELL, SOLID or LOAD section and "
+                                "no TABLE: heading";
     const std::vector<std::string> refused = {
         "",                                   // empty
         std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), // binary
@@ -176,7 +177,7 @@ TEST(ImportS2kFile, EveryFailureNamesTheFile)
     WriteWholeFile(notes, "shopping list\n");
     EXPECT_THROW(
         try { ImportS2kFile(notes); } catch (const NotS2kTextError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind(notes + " is not a SAP2000 version-6 text file: no JOINT, ", 0), 0u);
+            EXPECT_EQ(std::string(e.what()).rfind(notes + " is not a SAP2000 text file: no JOINT, ", 0), 0u);
             throw;
         },
         NotS2kTextError);

@@ -26,6 +26,32 @@ TEST(ReadJoints, TheLineOrderNotTheLabelNumbersTheJoint)
     EXPECT_DOUBLE_EQ(m.Joints[3].x, 3.0);
 }
 
+TEST(ReadJoints, LabelsAreKeptAsNamesOnlyWhenOneIsNotItsNumber)
+{
+    const struct {
+        std::vector<std::string_view> lines;
+        std::vector<std::string> joints, frames, shells;
+    } cases[] = {
+        {{"X", "JOINT", "··1··X=0··Y=0··Z=0", "··2··X=1··Y=0··Z=0", "", "FRAME", "··1··J=1,2··SEC=S··NSEG=1··ANG=0", ""},
+         {}, {}, {}},
+        {{"X", "JOINT", "··1··X=0··Y=0··Z=0", "··5··X=1··Y=0··Z=0", "··B3··X=2··Y=0··Z=0", "··4··X=2··Y=1··Z=0", "",
+          "FRAME", "··1··J=1,2··SEC=S··NSEG=1··ANG=0", "··G1··J=2,3··SEC=S··NSEG=1··ANG=0", "", "SHELL",
+          "··W1··J=1,2,4,3··SEC=S", ""},
+         {"", "1", "5", "B3", "4"}, {"", "1", "G1"}, {"", "W1"}},
+    };
+    for (const auto& c : cases) {
+        const Model m = ImportDotted(c.lines);
+        EXPECT_EQ(m.JointNames, c.joints);
+        EXPECT_EQ(m.FrameNames, c.frames);
+        EXPECT_EQ(m.ShellNames, c.shells);
+    }
+    const Model named = ImportDotted(cases[1].lines);
+    EXPECT_EQ(JointCaption(named, 2), "2 (5)");
+    EXPECT_EQ(JointCaption(named, 1), "1");
+    EXPECT_EQ(ShellCaption(named, 1), "1 (W1)");
+    EXPECT_EQ(FrameCaption(ImportDotted(cases[0].lines), 1), "1");
+}
+
 TEST(ReadJoints, AbsentSectionGivesMinusOne)
 {
     const Model m = ImportDotted({"X", "FRAME SECTION", ""});

@@ -85,6 +85,22 @@ TEST(ReadFrameSections, TheFirstLetterChoosesTheElementKind)
         EXPECT_EQ(m.FrameSections[k].elementKind, expected[k]) << "section " << k;
 }
 
+TEST(ReadFrameSections, AKindKeyGoesBeforeTheFirstLetter)
+{
+    const Model m = ImportDotted({"X", "FRAME SECTION", "··NAME=C40X40··MAT=M··SH=R··T=1,1··KIND=E",
+                                  "··NAME=W14X90··MAT=M··SH=I··T=1,2,3,4,5,6··KIND=N", "··NAME=RBASE··KIND=R", "··NAME=T1··KIND=C",
+                                  "··NAME=R2", ""});
+    const std::int32_t expected[] = {0, kElasticBeamColumn, kNonlinearBeamColumn, kRotationalSpring, kCorotTruss,
+                                     kRotationalSpring};
+    for (std::int32_t k = 1; k <= 5; ++k)
+        EXPECT_EQ(m.FrameSections[k].elementKind, expected[k]) << "section " << k;
+    EXPECT_DOUBLE_EQ(m.FrameSections[2].dim[6], 6.0); // the key after the dimensions takes none of them
+    EXPECT_EQ(ImportFailure({"X", "FRAME SECTION", "··NAME=A··KIND=E", "··NAME=B··MAT=M··KIND=Q", ""}),
+              "'Q' is not an element kind (E, N, D, H, T, C or R) (FRAME SECTION section, line 4, field KIND)");
+    EXPECT_EQ(ImportFailure({"X", "FRAME SECTION", "··NAME=B··KIND=", ""}),
+              "'' is not an element kind (E, N, D, H, T, C or R) (FRAME SECTION section, line 3, field KIND)");
+}
+
 TEST(ReadFrameSections, ShapesAndTheirDimensions)
 {
     const Model m = ImportDotted({"X", "FRAME SECTION", "··NAME=I··MAT=S··SH=I··T=1,2,3,4,5,6",
