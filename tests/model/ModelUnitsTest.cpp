@@ -61,6 +61,20 @@ TEST(ModelUnits, ForceUnitsInNewtons)
     EXPECT_DOUBLE_EQ(NewtonsPer("KNM"), 0);
 }
 
+TEST(ModelUnits, UnitsAreSpelledAsEngineersWriteThem)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"N", "N"},       {"n", "N"},       {"KN", "kN"},     {"kn", "kN"},   {"kN", "kN"},   {"Kn", "kN"},
+        {"MN", "MN"},     {"mn", "MN"},     {"KGF", "kgf"},   {"Kgf", "kgf"}, {"TONF", "tonf"}, {"tonf", "tonf"},
+        {"LB", "lb"},     {"Lb", "lb"},     {"KIP", "kip"},   {"kip", "kip"}, {"MM", "mm"},   {"mm", "mm"},
+        {"CM", "cm"},     {"Cm", "cm"},     {"M", "m"},       {"m", "m"},     {"IN", "in"},   {"In", "in"},
+        {"FT", "ft"},     {"ft", "ft"},     {"S", "s"},       {"s", "s"},
+        {"FURLONG", "FURLONG"}, {"KNM", "KNM"}, {"K N", "K N"}, {"", ""}, // not known: as written
+    };
+    for (const auto& [file, shown] : cases)
+        EXPECT_EQ(EngineerUnit(file), shown) << file;
+}
+
 TEST(ModelUnits, TheExampleBuildingIsInMetresAndKilonewtons)
 {
     const Model m = ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/rc-frame-building.s2k").model;
