@@ -211,7 +211,7 @@ TableConversion ConvertTableText(const TextLines& tableLines)
     };
     if (c.frameSections.size() > 0)
         notes.push_back("Frame sections start as Elastic BeamColumn (KIND=E); set their element kind in the Frame "
-                        "Section window or with --section NAME:elementKind=N");
+                        "Section window or with --section NAME:elementKind=1..6");
     if (!tables.skippedTables().empty()) {
         std::string skipped = "Tables not read:";
         for (std::size_t k = 0; k < tables.skippedTables().size(); ++k)
