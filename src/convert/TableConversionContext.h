@@ -22,14 +22,17 @@ class LabelIndex {
 public:
     // Adds a label; false when it is there already.
     bool Add(std::string_view label);
-    // The label's number, 0 when it is not there.
+    // The label's number, 0 when it is not there. Rows that name labels in
+    // the order they were added (assignment tables) are found without hashing.
     std::int32_t Find(std::string_view label) const;
+    void Reserve(std::size_t count);
     std::int32_t size() const { return static_cast<std::int32_t>(labels_.size()); }
     std::string_view operator[](std::int32_t k) const { return labels_[static_cast<std::size_t>(k - 1)]; }
 
 private:
     std::unordered_map<std::string_view, std::int32_t> numbers_;
     std::vector<std::string_view> labels_;
+    mutable std::size_t next_ = 0; // the label after the last one found
 };
 
 // One row as a reader takes it: required and optional values by key, numbers

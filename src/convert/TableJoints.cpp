@@ -42,6 +42,7 @@ void ConvertJoints(Context& c)
     const TableText& text = c.text;
     const TextTable& jointTable = *text.Find("JOINT COORDINATES");
     c.coordinates.reserve(jointTable.rowCount);
+    c.joints.Reserve(jointTable.rowCount);
     c.out.lines.Append("JOINT");
     c.ForEachRow("JOINT COORDINATES", [&](const RowReader& row) {
         const std::string_view label = row.Text("Joint");
