@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -110,6 +111,7 @@ struct Context {
     std::vector<std::array<double, 3>> coordinates; // per joint, 0-based
     std::vector<std::int32_t> frameJoints;          // 2 per frame: I, J
     std::vector<double> frameAngles;
+    std::deque<std::string> ownedLabels; // labels the conversion makes (diaphragm masters)
     std::int32_t labelsAsNumbers = 0;
     std::string firstLabelAsNumber; // "joint 'A 1' is joint 3"
 };
