@@ -11,7 +11,7 @@
 #include "app/WaitCursor.h"
 #include "convert/V14ConverterDialog.h"
 #include "results/CurvesWindow.h"
-#include "model/ImportS2k.h"
+#include "convert/ModelFile.h"
 #include "results/ResultsDialog.h"
 #include "script/AnalysisDialog.h"
 #include "script/ScriptWindow.h"
@@ -41,7 +41,7 @@ namespace mirelo {
 
 namespace {
 
-const char* const kS2kFilter = "s2k file|*.s2k";
+const char* const kS2kFilter = "SAP2000 text file, version 6 or tables|*.s2k;*.$2k;*.txt|All files|*";
 const char* const kProgramName = "Mirelo";
 const char* const kTclFilter = "tcl file|*.tcl";
 
@@ -51,7 +51,9 @@ QString DroppedS2kFile(const QMimeData* data)
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
         return {};
     const QUrl url = data->urls().front();
-    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".s2k", Qt::CaseInsensitive))
+    const QString path = url.toLocalFile();
+    if (!url.isLocalFile()
+        || !(path.endsWith(".s2k", Qt::CaseInsensitive) || path.endsWith(".$2k", Qt::CaseInsensitive)))
         return {};
     return url.toLocalFile();
 }
@@ -203,8 +205,15 @@ void MainWindow::OpenS2kFile()
 
 void MainWindow::OpenS2kPath(const QString& path)
 {
+    const QStringList notes = ImportModel(path);
+    if (!notes.isEmpty())
+        messenger_->ShowNote(notes.join('\n'));
+}
+
+QStringList MainWindow::ImportModel(const QString& path)
+{
     WaitCursor busy;
-    S2kImport imported = ImportS2kFile(QFile::encodeName(path).toStdString());
+    ModelImport imported = ImportModelFile(QFile::encodeName(path).toStdString());
     // The sheet of a frame of the old model would be stale: close it, which
     // also drops the selection.
     framePropertiesDialog_->close();
@@ -219,6 +228,12 @@ void MainWindow::OpenS2kPath(const QString& path)
     recentFiles_.Add(path);
     RebuildRecentFilesMenu();
     ShowModelCounts();
+    // What the import says (tables left out, a file that may be cut off)
+    // stays in the status bar and is shown once.
+    QStringList notes;
+    for (const std::string& note : imported.notes)
+        notes << DisplayText(note);
+    statusBar_->SetNoteText(notes);
     Redraw();
     ToolButton13Click();
     // Open windows that list the model's sections, materials or load cases
@@ -229,6 +244,7 @@ void MainWindow::OpenS2kPath(const QString& path)
         analysisDialog_->FormShow();
     if (frameSectionDialog_->isVisible())
         frameSectionDialog_->FormShow();
+    return notes;
 }
 
 void MainWindow::Sap2000V14toSap2000v6s2k1Click()

@@ -59,10 +59,13 @@ public:
     void RunCommand(const std::function<void()>& command) override;
     void Redraw() override;
 
-    // Asks for an s2k file and opens it; cancelling changes nothing.
+    // Asks for a model file (version-6 text or table export) and opens it;
+    // cancelling changes nothing.
     void OpenS2kFile();
     // Imports the file; the session's text and model are replaced only when the
-    // whole import succeeds. Raises the import's error otherwise.
+    // whole import succeeds. Raises the import's error otherwise. What the
+    // import says (tables left out, a file that may be cut off) goes to the
+    // status bar and a message.
     void OpenS2kPath(const QString& path);
     void ShowModelCounts();
 
@@ -116,6 +119,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // OpenS2kPath under the wait cursor: the import and the new model shown;
+    // gives the import's notes.
+    QStringList ImportModel(const QString& path);
     void BuildToolBar();
     void BuildMenus();
     void AddViewCommands(QMenu* view);

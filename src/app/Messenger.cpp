@@ -10,4 +10,9 @@ void MessageBoxMessenger::ShowError(const QString& message)
     QMessageBox::critical(parent_, QApplication::applicationDisplayName(), message);
 }
 
+void MessageBoxMessenger::ShowNote(const QString& message)
+{
+    QMessageBox::information(parent_, QApplication::applicationDisplayName(), message);
+}
+
 } // namespace mirelo

@@ -12,6 +12,8 @@ class Messenger {
 public:
     virtual ~Messenger() = default;
     virtual void ShowError(const QString& message) = 0;
+    // What a command did that the user should know, though it succeeded.
+    virtual void ShowNote(const QString& message) = 0;
 };
 
 // A message box over the given window.
@@ -19,6 +21,7 @@ class MessageBoxMessenger : public Messenger {
 public:
     explicit MessageBoxMessenger(QWidget* parent) : parent_(parent) {}
     void ShowError(const QString& message) override;
+    void ShowNote(const QString& message) override;
 
 private:
     QWidget* parent_;

@@ -57,6 +57,17 @@ ModelStatusBar::ModelStatusBar(QWidget* parent) : QStatusBar(parent)
     cursor_ = extra("CursorPanel", 190);
 }
 
+QString ModelStatusBar::NoteText() const
+{
+    return panels_.back()->text();
+}
+
+void ModelStatusBar::SetNoteText(const QStringList& notes)
+{
+    panels_.back()->setText(notes.join("  "));
+    panels_.back()->setToolTip(notes.join('\n'));
+}
+
 QString ModelStatusBar::PlaneText() const
 {
     return plane_->text();

@@ -34,6 +34,10 @@ public:
     void SetPlaneText(const QString& text);
     QString CursorText() const;
     void SetCursorText(const QString& text);
+    // The last panel: what the import of the model said ("The file ends
+    // without its END line ..."), all of it in the tool tip; empty for none.
+    QString NoteText() const;
+    void SetNoteText(const QStringList& notes);
 
 private:
     std::array<QLabel*, kPanelCount> panels_{};

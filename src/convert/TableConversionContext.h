@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,14 +23,17 @@ class LabelIndex {
 public:
     // Adds a label; false when it is there already.
     bool Add(std::string_view label);
-    // The label's number, 0 when it is not there.
+    // The label's number, 0 when it is not there. Rows that name labels in
+    // the order they were added (assignment tables) are found without hashing.
     std::int32_t Find(std::string_view label) const;
+    void Reserve(std::size_t count);
     std::int32_t size() const { return static_cast<std::int32_t>(labels_.size()); }
     std::string_view operator[](std::int32_t k) const { return labels_[static_cast<std::size_t>(k - 1)]; }
 
 private:
     std::unordered_map<std::string_view, std::int32_t> numbers_;
     std::vector<std::string_view> labels_;
+    mutable std::size_t next_ = 0; // the label after the last one found
 };
 
 // One row as a reader takes it: required and optional values by key, numbers
@@ -107,6 +111,7 @@ struct Context {
     std::vector<std::array<double, 3>> coordinates; // per joint, 0-based
     std::vector<std::int32_t> frameJoints;          // 2 per frame: I, J
     std::vector<double> frameAngles;
+    std::deque<std::string> ownedLabels; // labels the conversion makes (diaphragm masters)
     std::int32_t labelsAsNumbers = 0;
     std::string firstLabelAsNumber; // "joint 'A 1' is joint 3"
 };

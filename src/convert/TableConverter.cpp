@@ -75,8 +75,19 @@ bool LabelIndex::Add(std::string_view label)
 
 std::int32_t LabelIndex::Find(std::string_view label) const
 {
+    if (next_ < labels_.size() && labels_[next_] == label)
+        return static_cast<std::int32_t>(++next_);
     const auto found = numbers_.find(label);
-    return found == numbers_.end() ? 0 : found->second;
+    if (found == numbers_.end())
+        return 0;
+    next_ = static_cast<std::size_t>(found->second);
+    return found->second;
+}
+
+void LabelIndex::Reserve(std::size_t count)
+{
+    numbers_.reserve(count);
+    labels_.reserve(count);
 }
 
 void RowReader::Fail(const std::string& reason, std::string_view key) const
@@ -211,7 +222,7 @@ TableConversion ConvertTableText(const TextLines& tableLines)
     };
     if (c.frameSections.size() > 0)
         notes.push_back("Frame sections start as Elastic BeamColumn (KIND=E); set their element kind in the Frame "
-                        "Section window or with --section NAME:elementKind=N");
+                        "Section window or with --section NAME:elementKind=1..6");
     if (!tables.skippedTables().empty()) {
         std::string skipped = "Tables not read:";
         for (std::size_t k = 0; k < tables.skippedTables().size(); ++k)

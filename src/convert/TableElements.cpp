@@ -10,6 +10,10 @@ constexpr const char* kJointTable = "JOINT COORDINATES";
 
 void ConvertFrames(Context& c)
 {
+    if (const TextTable* table = c.text.Find("CONNECTIVITY - FRAME")) {
+        c.frames.Reserve(table->rowCount);
+        c.frameJoints.reserve(2 * table->rowCount);
+    }
     c.ForEachRow("CONNECTIVITY - FRAME", [&](const RowReader& row) {
         const std::string_view label = row.Text("Frame");
         if (!c.frames.Add(label))

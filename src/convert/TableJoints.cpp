@@ -15,6 +15,42 @@ std::string UpperCase(std::string_view text)
     return upper;
 }
 
+// The JOINT line of the joint just added under `label`.
+void AppendJoint(Context& c, std::string_view label, const std::array<double, 3>& xyz)
+{
+    c.coordinates.push_back(xyz);
+    std::string& line = c.line;
+    line = "  ";
+    c.AppendLabel(line, label, c.joints.size(), "joint");
+    line += "  X=";
+    AppendValue(line, xyz[0]);
+    line += "  Y=";
+    AppendValue(line, xyz[1]);
+    line += "  Z=";
+    AppendValue(line, xyz[2]);
+    c.out.lines.Append(line);
+}
+
+// A diaphragm's master: a joint of its own at the centre of its joints, so
+// that the support the script gives a master (fixed out of the floor's plane)
+// takes no load from a column.
+std::int32_t AddMasterJoint(Context& c, std::string_view diaphragm, const std::vector<std::int32_t>& joints)
+{
+    std::array<double, 3> centre{};
+    for (const std::int32_t joint : joints)
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            centre[axis] += c.coordinates[static_cast<std::size_t>(joint - 1)][axis];
+    for (double& coordinate : centre)
+        coordinate /= static_cast<double>(joints.size());
+    std::string label = std::string(diaphragm) + "-master";
+    while (c.joints.Find(label) != 0)
+        label += "'";
+    const std::string_view owned = c.ownedLabels.emplace_back(std::move(label));
+    c.joints.Add(owned);
+    AppendJoint(c, owned, centre);
+    return c.joints.size();
+}
+
 } // namespace
 
 void ConvertUnits(Context& c)
@@ -42,6 +78,7 @@ void ConvertJoints(Context& c)
     const TableText& text = c.text;
     const TextTable& jointTable = *text.Find("JOINT COORDINATES");
     c.coordinates.reserve(jointTable.rowCount);
+    c.joints.Reserve(jointTable.rowCount);
     c.out.lines.Append("JOINT");
     c.ForEachRow("JOINT COORDINATES", [&](const RowReader& row) {
         const std::string_view label = row.Text("Joint");
@@ -59,19 +96,8 @@ void ConvertJoints(Context& c)
         } else {
             xyz = {row.Real("GlobalX"), row.Real("GlobalY"), row.Real("GlobalZ")};
         }
-        c.coordinates.push_back(xyz);
-        std::string& line = c.line;
-        line = "  ";
-        c.AppendLabel(line, label, c.joints.size(), "joint");
-        line += "  X=";
-        AppendValue(line, xyz[0]);
-        line += "  Y=";
-        AppendValue(line, xyz[1]);
-        line += "  Z=";
-        AppendValue(line, xyz[2]);
-        c.out.lines.Append(line);
+        AppendJoint(c, label, xyz);
     });
-    c.out.lines.Append("");
 
     // Diaphragms numbered in the order the definitions give them; the joints
     // in the order assigned, the last one the master.
@@ -104,6 +130,7 @@ void ConvertJoints(Context& c)
                               + " joint constraint assignments are not diaphragms and are not taken");
     std::vector<std::string> constraintLines;
     std::int32_t written = 0;
+    NameList masters;
     for (std::int32_t d = 1; d <= diaphragms.size(); ++d) {
         const auto& joints = members[static_cast<std::size_t>(d - 1)];
         if (joints.empty()) {
@@ -113,10 +140,13 @@ void ConvertJoints(Context& c)
         constraintLines.push_back("  NAME=" + std::to_string(++written) + "  TYPE=DIAPH  AXIS=Z");
         for (const std::int32_t joint : joints)
             constraintLines.push_back("    ADD=" + std::to_string(joint));
-        c.out.notes.push_back("Diaphragm " + std::string(diaphragms[d]) + " is constraint " + std::to_string(written)
-                              + "; its master is joint " + std::string(c.joints[joints.back()])
-                              + ", the last joint assigned to it");
+        const std::int32_t master = AddMasterJoint(c, diaphragms[d], joints);
+        constraintLines.push_back("    ADD=" + std::to_string(master));
+        masters.Add(std::string(c.joints[master]) + " (joint " + std::to_string(master) + ")");
     }
+    c.out.lines.Append("");
+    if (masters.count > 0)
+        c.out.notes.push_back("Each diaphragm gets a master joint at the centre of its joints: " + masters.Text());
     if (!constraintLines.empty())
         c.Section("CONSTRAINT", constraintLines);
 

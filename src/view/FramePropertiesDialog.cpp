@@ -146,9 +146,10 @@ void FramePropertiesDialog::ShowFrameProperties()
         if (model.Materials.Contains(section.material))
             materialName = DisplayText(model.Materials[section.material].name);
     }
-    SetCell(0, 1, QString::number(n));
-    SetCell(1, 1, QString::number(frame.jointI));
-    SetCell(2, 1, QString::number(frame.jointJ));
+    // Numbers as the script writes them, with the file's labels where they differ.
+    SetCell(0, 1, DisplayText(FrameCaption(model, n)));
+    SetCell(1, 1, DisplayText(JointCaption(model, frame.jointI)));
+    SetCell(2, 1, DisplayText(JointCaption(model, frame.jointJ)));
     SetCell(3, 1, QString::fromStdString(FormatGeneral(frame.angle)));
     SetCell(4, 1, sectionName);
     SetCell(5, 1, elementKind);

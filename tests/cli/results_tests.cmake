@@ -9,7 +9,7 @@ file(WRITE ${model}
   "RESTRAINT\n  ADD=1  DOF=U1,U2,U3,R1,R2,R3\n\n"
   "MATERIAL\n  NAME=CONC  IDES=C  M=0  W=0\n    T=0  E=2.5E7  U=0.2\n\n"
   "FRAME SECTION\n  NAME=NCOL  MAT=CONC  SH=R  T=0.5,0.3\n\n"
-  "FRAME\n  1  J=1,2  SEC=NCOL  NSEG=4  ANG=0\n\n")
+  "FRAME\n  1  J=1,2  SEC=NCOL  NSEG=4  ANG=0\n\nEND\n")
 set(out ${WORK_DIR}/out)
 file(MAKE_DIRECTORY ${out})
 file(WRITE ${out}/node0.out "1 0 0 0 0.1 0 -0.5\n2 0 0 0 0.2 0 -1\n3 0 0 0 0.30000000000000004 0 -1.5e-05\n")

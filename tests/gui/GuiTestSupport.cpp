@@ -94,6 +94,11 @@ void RecordingMessenger::ShowError(const QString& message)
         waitCursorDuringMessage = true;
 }
 
+void RecordingMessenger::ShowNote(const QString& message)
+{
+    notes << message;
+}
+
 void UseTemporarySettings(bool keepWhatIsThere)
 {
     // One folder for the whole test program, never the user's own settings.

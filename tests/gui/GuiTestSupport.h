@@ -43,7 +43,9 @@ public:
 class RecordingMessenger : public Messenger {
 public:
     void ShowError(const QString& message) override;
+    void ShowNote(const QString& message) override;
     QStringList messages;
+    QStringList notes;
     bool waitCursorDuringMessage = false;
 };
 

@@ -3,14 +3,17 @@
 #include "GuiTestSupport.h"
 
 #include "app/DrawingArea.h"
+#include "app/ModelStatusBar.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QUrl>
 
@@ -41,7 +44,7 @@ private slots:
     {
         TestWindow w;
         w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
-        QCOMPARE(w.chooser->filters, QStringList({"s2k file|*.s2k"}));
+        QCOMPARE(w.chooser->filters, QStringList({"SAP2000 text file, version 6 or tables|*.s2k;*.$2k;*.txt|All files|*"}));
         QVERIFY(w.messenger->messages.isEmpty());
         // joints, frames, shells, solids, materials, frame sections, shell sections
         QCOMPARE(w.CountPanels(), QStringList({"51", "87", "21", "0", "2", "4", "2"}));
@@ -196,6 +199,49 @@ private slots:
         w.Button("ToolButton13")->click();
         QVERIFY(EveryJointInside(*w));
         QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // A table export opens as a version-6 file does; what the conversion left
+    // out is said in the status bar and once in a message, and the sheet of a
+    // frame names its joints by their labels.
+    void aTableExportOpensWithItsNotesAndNames()
+    {
+        TempS2k tables("TABLE:  \"PROGRAM CONTROL\"\n   CurrUnits=\"KN, m, C\"\n"
+                       "TABLE:  \"JOINT COORDINATES\"\n   Joint=A1   XorR=0   Y=0   Z=0\n   Joint=B1   XorR=0   Y=0   Z=3\n"
+                       "   Joint=B2   XorR=5   Y=0   Z=3\n"
+                       "TABLE:  \"CONNECTIVITY - FRAME\"\n   Frame=C1   JointI=A1   JointJ=B1\n   Frame=G1   JointI=B1   JointJ=B2\n"
+                       "TABLE:  \"GRID LINES\"\n   GridID=A\nEND TABLE DATA\n",
+                       "building.s2k");
+        TestWindow w;
+        w.OpenThroughMenu(tables.path());
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(w.CountPanels(), QStringList({"3", "2", "0", "0", "0", "0", "0"}));
+        QCOMPARE(w->session().S2kLines[0], std::string_view("SYSTEM")); // the converted text
+        QCOMPARE(w.messenger->notes.size(), 1);
+        QVERIFY(w.messenger->notes[0].contains("Tables not read: GRID LINES"));
+        auto* statusBar = Child<ModelStatusBar>(w.window.get(), "StatusBar1");
+        QVERIFY(statusBar->NoteText().contains("Read from the table text: 3 joints, 2 frames"));
+
+        w->session().view.SelectedFrame = 2;
+        auto* sheet = Child<QDialog>(w.window.get(), "TForm9");
+        sheet->show();
+        auto* grid = Child<QTableWidget>(sheet, "StringGrid1");
+        QCOMPARE(grid->item(0, 1)->text(), QString("2 (G1)"));
+        QCOMPARE(grid->item(1, 1)->text(), QString("2 (B1)"));
+        QCOMPARE(grid->item(2, 1)->text(), QString("3 (B2)"));
+        sheet->close();
+
+        // A version-6 file cut off inside its LOAD section: its model comes
+        // with the warning; a whole one clears the note.
+        TempS2k cut(QString(kPortalS2k).section("\nEND", 0, 0) + "\n  NAME=WIND\n    TYPE=FORCE\n      ", "cut.s2k");
+        w.OpenThroughMenu(cut.path());
+        QCOMPARE(w.messenger->notes.size(), 2);
+        QVERIFY(w.messenger->notes[1].startsWith("The file ends without its END line after the LOAD section"));
+        QCOMPARE(statusBar->NoteText(), w.messenger->notes[1]);
+        TempS2k portal(kPortalS2k);
+        w.OpenThroughMenu(portal.path());
+        QCOMPARE(w.messenger->notes.size(), 2);
+        QCOMPARE(statusBar->NoteText(), QString());
     }
 
     void droppingAnS2kFileOpensIt()
