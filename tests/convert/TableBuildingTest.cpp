@@ -2,7 +2,6 @@
 // text, SAP2000 v24 table text, SAP2000 v11 table text with LoadCase keys,
 // unindented rows and continued rows) imports to one model, and that model
 // behaves alike in OpenSees whichever file it came from.
-#include "common/NumberText.h"
 #include "convert/ModelFile.h"
 #include "convert/TableConverter.h"
 #include "convert/TableText.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 namespace mirelo {
 namespace {
