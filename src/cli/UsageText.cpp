@@ -98,8 +98,12 @@ std::string UsageText()
             "in the model's length unit):\n";
     for (const auto& field : SectionSettingFields())
         text += SettingLine(field.declaration);
-    text += "\nFields for --material NAME:field=value (the type starts as Elastic; parameters start from\n"
-            "the material's E, FY and FC; a material's parameters are checked once all its options are in):\n";
+    text += "\nFields for --material NAME:field=value (E and U start as the file gives them, G follows as\n"
+            "E / (2 (1 + U)); E must be positive, U greater than -1 and less than 0.5; the type starts as\n"
+            "Elastic; parameters start from the material's E, FY and FC; a material is checked once all its\n"
+            "options are in):\n";
+    for (const auto& field : ElasticConstantFields())
+        text += SettingLine(field.declaration, false);
     text += SettingLine(MaterialTypeDeclaration());
     for (const auto& field : MaterialLawFields())
         text += SettingLine(field.declaration, false);
