@@ -82,7 +82,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     auto* plastic = new QGroupBox(QString::fromUtf8("弹塑性材料"), this);
     plastic->setObjectName("GroupBox2");
     lawRows_ = new QFormLayout(plastic);
-    elasticHint_ = new QLabel("Elastic: the script uses E alone.", plastic);
+    elasticHint_ = new QLabel(QString::fromUtf8("Elastic: the script uses E, G and ν."), plastic);
     elasticHint_->setObjectName("ElasticHint");
     lawRows_->addRow(elasticHint_);
     for (const LawField& field : MaterialLawFields()) {
