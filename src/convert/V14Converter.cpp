@@ -368,7 +368,8 @@ private:
             entry.assignedOn = line;
         }
         if (!materials_.empty())
-            out_.notes.push_back(std::to_string(materials_.size()) + " materials from the "
+            out_.notes.push_back(std::to_string(materials_.size()) + (materials_.size() == 1 ? " material" : " materials")
+                                 + " from the "
                                  + std::string(kTableNames[kMaterialTable])
                                  + " table; a solid's SEC= is its material's place in MATERIAL");
         AddNormalConcrete();
