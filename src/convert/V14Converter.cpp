@@ -98,7 +98,10 @@ struct MaterialEntry {
 };
 
 // What a solid without a material takes: normal concrete in N and mm.
-constexpr MaterialEntry kNormalConcrete = {"SOLID", "C", 2.4E-009, 2.4E-005, 3.0E+004, 0.2};
+MaterialEntry NormalConcrete()
+{
+    return {"SOLID", "C", 2.4E-009, 2.4E-005, 3.0E+004, 0.2};
+}
 
 // The value of a key the row must give.
 std::string_view Required(const V14Fields& fields, std::string_view key)
@@ -383,9 +386,10 @@ private:
         const auto without = std::count_if(solids_.begin(), solids_.end(), [](const SolidEntry& s) { return s.material == 0; });
         if (without == 0)
             return;
-        MaterialEntry concrete = kNormalConcrete;
+        MaterialEntry concrete = NormalConcrete();
+        const std::string name = concrete.name;
         for (int n = 1; materialPlaces_.contains(concrete.name); ++n)
-            concrete.name = std::string(kNormalConcrete.name) + std::to_string(n);
+            concrete.name = name + std::to_string(n);
         materials_.push_back(concrete);
         const auto place = static_cast<std::int32_t>(materials_.size());
         for (SolidEntry& solid : solids_)
