@@ -66,11 +66,25 @@ expect_run("bars of the section's own concrete" 0 "uniaxialMaterial Concrete01 1
   tcl ${cantilever} --section ECOL:elementKind=2 --section ECOL:cover=0.04 --material CONC:type=Concrete01)
 expect_run("concrete strength given positive" 1 "^$" "^mirelo-cli: Material CONC \\(Concrete01\\): fpc must be negative, not 30000\n$"
   tcl ${cantilever} --material CONC:type=Concrete01 --material CONC:fpc=30000)
+# E and U: the elastic material, the beam's E and G = E / (2 (1 + U)), all
+# checked once the material's options are in.
+expect_run("E and U of a material" 0
+  "\nuniaxialMaterial Elastic 1 3.000E\\+007\n.*\nelement elasticBeamColumn 1 1 2 1.500E-001 3.000E\\+007 1.200E\\+007 "
+  "^$" tcl ${cantilever} --material CONC:E=3e7 --material CONC:U=0.25)
+foreach(bad "E=0;E must be positive, not 0" "E=-2.5e7;E must be positive, not -25000000"
+            "U=0.5;U must be greater than -1 and less than 0.5, not 0.5" "U=-1;U must be greater than -1 and less than 0.5, not -1")
+  list(GET bad 0 edit)
+  list(GET bad 1 reason)
+  expect_run("material ${edit} refused" 1 "^$" "^mirelo-cli: Material CONC: ${reason}\n$"
+    tcl ${cantilever} --material CONC:${edit} --material CONC:type=Steel01)
+endforeach()
+expect_run("a later option mends an earlier one" 0 "element elasticBeamColumn 1 1 2 1.500E-001 2.500E\\+007 1.042E\\+007 "
+  "^$" tcl ${cantilever} --material CONC:U=0.5 --material CONC:U=0.2)
 expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of Elastic, Steel01, Concrete01, Steel02, Concrete02"
   tcl ${cantilever} --material CONC:type=Concrete03)
 expect_run("unknown material" 1 "^$" "No material is named 'STEEL'" tcl ${cantilever} --material STEEL:type=Steel01)
 expect_run("unknown material field" 1 "^$" "Unknown material field 'fy'" tcl ${cantilever} --material CONC:fy=1)
-foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CONC:fpc=abc")
+foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CONC:fpc=abc" "--material;CONC:E=abc")
   list(GET option 0 name)
   list(GET option 1 text)
   expect_run("${name} value that is no number" 1 "^$"

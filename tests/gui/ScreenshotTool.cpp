@@ -6,6 +6,7 @@
 #include "app/AppSetup.h"
 #include "app/DrawingArea.h"
 #include "app/MainWindow.h"
+#include "app/Messenger.h"
 #include "view/PlaneStepping.h"
 
 #include <QApplication>
@@ -16,8 +17,20 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 using namespace mirelo;
+
+namespace {
+
+// Messages go to standard error: nobody is there to close a box.
+class PrintingMessenger : public mirelo::Messenger {
+public:
+    void ShowError(const QString& message) override { std::fprintf(stderr, "%s\n", qPrintable(message)); }
+    void ShowNote(const QString& message) override { ShowError(message); }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,7 +43,7 @@ int main(int argc, char** argv)
     // The opened file must not enter the user's list of recent files.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    MainWindow window;
+    MainWindow window(nullptr, std::make_unique<PrintingMessenger>());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
