@@ -34,4 +34,34 @@ void SettingBoxes::Read() const
     }
 }
 
+void SettingBoxes::ReadWhatConverts() const
+{
+    for (const Box& box : boxes_) {
+        if (!box.edit->isModified())
+            continue;
+        try {
+            box.store(box.edit->text().toStdString());
+        } catch (const Error&) {
+            // left as staged: Read names it when the user stores
+        }
+    }
+}
+
+SettingBoxes::Typed SettingBoxes::TypedTexts() const
+{
+    Typed typed;
+    for (const Box& box : boxes_)
+        typed.push_back(box.edit->isModified() ? std::optional(box.edit->text()) : std::nullopt);
+    return typed;
+}
+
+void SettingBoxes::Retype(const Typed& typed) const
+{
+    for (std::size_t i = 0; i < boxes_.size() && i < typed.size(); ++i)
+        if (typed[i]) {
+            boxes_[i].edit->setText(*typed[i]);
+            boxes_[i].edit->setModified(true);
+        }
+}
+
 } // namespace mirelo

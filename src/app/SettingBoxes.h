@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,19 @@ public:
     // boxes were added. Raises Error "<caption>: <reason>" for the first bad
     // box, after giving it the focus.
     void Read() const;
+
+    // Converts the changed boxes whose text converts and passes over the
+    // others: the values of work in progress, for a picture of it.
+    void ReadWhatConverts() const;
+
+    // What the user typed: the text of each changed box, in the order the
+    // boxes were added, and nothing for the others.
+    using Typed = std::vector<std::optional<QString>>;
+    Typed TypedTexts() const;
+
+    // Puts typed texts back into their boxes, changed as when typed (after
+    // Show, which shows the staged values in the others).
+    void Retype(const Typed& typed) const;
 
 private:
     struct Box {

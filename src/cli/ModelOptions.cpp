@@ -6,7 +6,9 @@
 #include "model/MaterialLaws.h"
 #include "script/AnalysisSettings.h"
 #include "model/SectionSettings.h"
+#include "sections/SectionCheck.h"
 
+#include <algorithm>
 #include <set>
 
 namespace mirelo::cli {
@@ -85,11 +87,16 @@ void ApplySettings(const ModelOptions& options, AnalysisSettings& analysis, Reco
 
 void ApplyModelEdits(const ModelOptions& options, Model& model)
 {
+    std::vector<const FrameSection*> editedSections; // in the order first named
     for (const std::string& text : options.sectionEdits) {
         const NamedEdit edit = SplitNamedEdit(text, "--section");
-        ApplyOption("--section", text,
-                    [&] { SetSectionSetting(FrameSectionNamed(model, edit.name), edit.field, edit.value); });
+        FrameSection& section = FrameSectionNamed(model, edit.name);
+        ApplyOption("--section", text, [&] { SetSectionSetting(section, edit.field, edit.value); });
+        if (std::find(editedSections.begin(), editedSections.end(), &section) == editedSections.end())
+            editedSections.push_back(&section);
     }
+    for (const FrameSection* section : editedSections)
+        CheckFrameSection(*section);
     std::set<Material*> edited;
     for (const std::string& text : options.materialEdits) {
         const NamedEdit edit = SplitNamedEdit(text, "--material");

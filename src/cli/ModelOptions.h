@@ -29,9 +29,9 @@ ModelOptions ParseModelOptions(const Arguments& args, std::string_view command,
 // Applies the --set options.
 void ApplySettings(const ModelOptions& options, AnalysisSettings& analysis, RecorderSettings& recorder);
 
-// Applies the --section and --material options. A material's parameters are
-// checked once all its options are in: the first unsound one raises Error
-// naming the material.
+// Applies the --section and --material options. A section and a material are
+// checked as a whole once all their options are in: the first unsound value
+// raises Error naming the section or material and the field.
 void ApplyModelEdits(const ModelOptions& options, Model& model);
 
 } // namespace mirelo::cli

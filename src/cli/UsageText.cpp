@@ -95,7 +95,8 @@ std::string UsageText()
     for (const auto& field : RecorderSettingFields())
         text += SettingLine(field.declaration);
     text += "\nFields for --section NAME:field=value (cover and bar areas start at 35 mm and 1000 mm²\n"
-            "in the model's length unit):\n";
+            "in the model's length unit; a section of a kind with fibres is checked once all its\n"
+            "options are in):\n";
     for (const auto& field : SectionSettingFields())
         text += SettingLine(field.declaration);
     text += "\nFields for --material NAME:field=value (the type starts as Elastic; parameters start from\n"

@@ -93,4 +93,15 @@ double NewtonsPer(std::string_view forceUnit)
     return LookUp(kUnits, forceUnit, 0.0);
 }
 
+std::string EngineerUnit(std::string_view fileUnit)
+{
+    // Matched in any letter case, so each entry is also its own key.
+    static constexpr std::array<std::string_view, 13> kSpellings{"N",  "kN", "MN", "kgf", "tonf", "lb", "kip",
+                                                                 "mm", "cm", "m",  "in",  "ft",   "s"};
+    for (const std::string_view spelling : kSpellings)
+        if (SameLetters(spelling, fileUnit))
+            return std::string(spelling);
+    return std::string(fileUnit);
+}
+
 } // namespace mirelo

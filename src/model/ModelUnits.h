@@ -22,4 +22,9 @@ LengthScale LengthScaleOf(std::string_view lengthUnit);
 // letter case; 0 for a unit not recognised or none.
 double NewtonsPer(std::string_view forceUnit);
 
+// A unit as engineers write it: the file's "KN", "kn" or "Kn" is kN, "M" is m;
+// likewise N, MN, kgf, tonf, lb, kip, mm, cm, in, ft and s. A unit not
+// recognised is returned as written, an empty one as empty.
+std::string EngineerUnit(std::string_view fileUnit);
+
 } // namespace mirelo

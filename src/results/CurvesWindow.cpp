@@ -1,6 +1,7 @@
 #include "results/CurvesWindow.h"
 
 #include "app/AtomicSave.h"
+#include "app/DisplayText.h"
 #include "app/FileChooser.h"
 #include "app/NamedWidget.h"
 #include "app/Session.h"
@@ -20,7 +21,31 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace mirelo {
+
+namespace {
+
+// Spans the axis over low..high in nice numbers. An empty span (no points, or
+// all at one value) is widened first: Qt's nice numbers of an empty span are
+// nan, and the axis would warn and show no scale.
+void SpanAxis(QValueAxis* axis, double low, double high)
+{
+    if (low > high)
+        low = high = 0;
+    if (low == high) {
+        const double margin = low == 0 ? 1 : std::abs(low) / 2;
+        low -= margin;
+        high += margin;
+    }
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
+}
+
+} // namespace
 
 CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent)
     : QDialog(parent), session_(session), files_(files)
@@ -90,13 +115,14 @@ bool CurvesWindow::LoadCurve()
     if (const std::optional<std::size_t> peak = PeakStep(curve_)) {
         const ModelUnits& units = session_.model.Units;
         const auto value = [](double v, const std::string& unit) {
-            return QString::fromStdString(FormatGeneral(v) + (unit.empty() ? "" : " " + unit));
+            const QString number = QString::fromStdString(FormatGeneral(v));
+            return unit.empty() ? number : number + ' ' + UnitText(unit);
         };
         const bool pushover = curve_.kind == CurveKind::Pushover;
         text += QString("; peak %1 %2 at %3")
                     .arg(pushover ? "base shear" : "displacement",
                          value(curve_.y[*peak], pushover ? units.force : units.length),
-                         pushover ? value(curve_.x[*peak], units.length) : "time " + value(curve_.x[*peak], ""));
+                         pushover ? value(curve_.x[*peak], units.length) : "time " + value(curve_.x[*peak], "s"));
     }
     Say(text, false);
     return true;
@@ -118,19 +144,24 @@ void CurvesWindow::Plot()
     chart->addSeries(series);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
-    // Units as the model file spells them ("Base shear (KN)").
     const auto inUnit = [](const char* quantity, const std::string& unit) {
-        return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, QString::fromStdString(unit));
+        return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, UnitText(unit));
     };
     const ModelUnits& units = session_.model.Units;
-    x->setTitleText(pushover ? inUnit("Displacement", units.length) : QString("Time"));
+    x->setTitleText(pushover ? inUnit("Displacement", units.length) : inUnit("Time", "s"));
     y->setTitleText(pushover ? inUnit("Base shear", units.force) : inUnit("Displacement", units.length));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
-    x->applyNiceNumbers();
-    y->applyNiceNumbers();
+    QPointF low(std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity());
+    QPointF high = -low;
+    for (const QPointF& point : series->points()) {
+        low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
+        high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+    }
+    SpanAxis(x, low.x(), high.x());
+    SpanAxis(y, low.y(), high.y());
 }
 
 bool CurvesWindow::ExportPng()

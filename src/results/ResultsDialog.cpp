@@ -289,10 +289,9 @@ void ResultsDialog::ShowPeriods(const std::string& folder)
     }
     for (std::size_t m = 0; m < eigenvalues.size(); ++m) {
         const std::optional<double> period = PeriodOfEigenvalue(eigenvalues[m]);
-        periods_->addItem(QString("Mode %1: T = %2")
-                              .arg(m + 1)
-                              .arg(period ? QString::number(*period, 'g', 6) : QString("none (eigenvalue %1)")
-                                                                                    .arg(eigenvalues[m], 0, 'g', 6)));
+        const QString shown = period ? QString("%1 s").arg(*period, 0, 'g', 6)
+                                     : QString("none (eigenvalue %1)").arg(eigenvalues[m], 0, 'g', 6);
+        periods_->addItem(QString("Mode %1: T = %2").arg(m + 1).arg(shown));
     }
     const int current = session_.loadedResults.mode - 1;
     if (current >= 0 && current < periods_->count())

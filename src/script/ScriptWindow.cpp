@@ -10,6 +10,7 @@
 #include "script/ScriptGenerator.h"
 
 #include <QFile>
+#include <QFont>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -94,7 +95,12 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // DejaVu Sans Mono is named rather than left to fontconfig's "monospace",
+    // which may give a face it does not mark fixed-pitch (Noto Sans Mono);
+    // the TypeWriter hint finds another monospaced face where it is missing.
+    QFont font(QStringLiteral("DejaVu Sans Mono"), QFontDatabase::systemFont(QFontDatabase::FixedFont).pointSize());
+    font.setStyleHint(QFont::TypeWriter);
+    memo_->setFont(font);
     QPalette palette = memo_->palette();
     palette.setColor(QPalette::Text, QColor(0, 128, 0));
     memo_->setPalette(palette);

@@ -29,13 +29,6 @@ void CheckFiberCount(const FrameSection& section);
 // 2 cover)/(count - 1). A single bar stands in the middle of the row.
 double CornerToCornerBar(std::int32_t k, std::int32_t count, double extent, double cover);
 
-// The number of fibres the section's shape, mesh and bars give (counts of 0
-// or below count as 0; a shape without fibres gives 0).
-std::int64_t MeshFiberCount(const FrameSection& section);
-
-// Raises Error when the section asks for more than kMaxFibersPerSection fibres.
-void CheckFiberCount(const FrameSection& section);
-
 // Bar k (1..count) of a row between the corners, which it leaves out:
 // -(extent/2 - cover) + k (extent - 2 cover)/(count + 1).
 double BetweenCornersBar(std::int32_t k, std::int32_t count, double extent, double cover);

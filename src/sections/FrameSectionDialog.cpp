@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "common/NumberText.h"
 #include "model/SectionSettings.h"
+#include "sections/SectionCheck.h"
 #include "view/SectionPreview.h"
 
 #include <QComboBox>
@@ -22,7 +23,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace mirelo {
 
@@ -142,6 +145,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     AddRow(properties, "Frame Color", colour_);
     kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").declaration.choices);
     AddRow(properties, OwnText(Field("elementKind").declaration.label), kind_);
+    fieldControls_[Field("elementKind").declaration.name] = kind_;
     name_ = PickList(propertyBox, "ComboBox1", {});
     name_->setEditable(true);
     AddRow(properties, "Section Name", name_);
@@ -163,14 +167,19 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     }
 
     // The boxes OK checks, in the order it stores them.
-    const auto edit = [this](QGridLayout* grid, const char* name, std::string_view field) {
+    // Every change of a box or list redraws the picture of the edited section.
+    const auto redraw = [this] { host_.RunCommand([this] { RefreshPicture(); }); };
+    const auto edit = [this, redraw](QGridLayout* grid, const char* name, std::string_view field) {
         auto* box = NamedWidget<QLineEdit>(name, grid->parentWidget());
         boxes_.Add(box, staged_, Field(field), General);
         AddRow(grid, OwnText(Field(field).declaration.label), box);
+        fieldControls_[Field(field).declaration.name] = box;
+        connect(box, &QLineEdit::textEdited, this, redraw);
     };
-    const auto pick = [](QGridLayout* grid, const char* name, std::string_view field) {
+    const auto pick = [this, redraw](QGridLayout* grid, const char* name, std::string_view field) {
         QComboBox* list = PickList(grid->parentWidget(), name, Field(field).declaration.choices);
         AddRow(grid, OwnText(Field(field).declaration.label), list);
+        connect(list, &QComboBox::currentIndexChanged, this, redraw);
         return list;
     };
     QGridLayout* nonlinear = Group(this, "GroupBox2", "Nonlinear Setting");
@@ -185,6 +194,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     edit(nonlinear, "Edit10", "cover");
     QGridLayout* pDelta = Group(this, "GroupBox4", "P-Delta");
     transformation_ = pick(pDelta, "ComboBox5", "geomTransf");
+    connect(kind_, &QComboBox::currentIndexChanged, this, redraw);
 
     // The form's own selections until a section is shown.
     kind_->setCurrentIndex(0);
@@ -228,10 +238,13 @@ void FrameSectionDialog::showEvent(QShowEvent* event)
     host_.RunCommand([this] { FormShow(); });
 }
 
+// Edits not stored are dropped: the boxes show the sections as they are.
 void FrameSectionDialog::FormShow()
 {
     const Model& model = session_.model;
     const QSignalBlocker quiet(list_);
+    pending_.clear();
+    shown_ = 0;
     name_->clear();
     list_->clear();
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
@@ -270,10 +283,60 @@ void FrameSectionDialog::ClearBoxes()
 
 void FrameSectionDialog::ListBox1Click()
 {
-    const std::int32_t k = Selected();
+    KeepEdit();
+    ShowSection(Selected());
+}
+
+void FrameSectionDialog::Stage(bool strict)
+{
+    const FrameSection& stored = session_.model.FrameSections[shown_];
+    staged_ = stored;
+    staged_.elementKind = Chosen(kind_, stored.elementKind); // a spring stays one unless a type is picked
+    staged_.sectionUse = Chosen(use_, stored.sectionUse);
+    staged_.colour = colour_->Colour();
+    staged_.geomTransf = Chosen(transformation_, stored.geomTransf);
+    if (strict)
+        boxes_.Read();
+    else
+        boxes_.ReadWhatConverts();
+}
+
+void FrameSectionDialog::KeepEdit()
+{
+    if (shown_ == 0)
+        return;
+    Stage(false);
+    PendingEdit edit{staged_, boxes_.TypedTexts()};
+    const FrameSection& stored = session_.model.FrameSections[shown_];
+    const bool typed = std::any_of(edit.typed.begin(), edit.typed.end(), [](const auto& text) { return text; });
+    const bool picked = staged_.elementKind != stored.elementKind || staged_.sectionUse != stored.sectionUse
+                     || staged_.colour != stored.colour || staged_.geomTransf != stored.geomTransf;
+    if (typed || picked)
+        pending_[shown_] = std::move(edit);
+    else
+        pending_.erase(shown_);
+    MarkEdited();
+}
+
+// Sections with edits not stored stand in italics in the list.
+void FrameSectionDialog::MarkEdited()
+{
+    for (int row = 0; row < list_->count(); ++row) {
+        QFont font = list_->item(row)->font();
+        font.setItalic(pending_.contains(row + 1));
+        list_->item(row)->setFont(font);
+    }
+}
+
+void FrameSectionDialog::ShowSection(std::int32_t k)
+{
+    shown_ = k;
     if (k == 0)
         return;
-    const FrameSection& s = session_.model.FrameSections[k];
+    const FrameSection& stored = session_.model.FrameSections[k];
+    const auto kept = pending_.find(k);
+    const FrameSection& s = kept != pending_.end() ? kept->second.section : stored;
+    const QSignalBlocker quietKind(kind_), quietUse(use_), quietTransformation(transformation_);
     name_->setEditText(DisplayText(s.name));
     Select(shape_, s.shape);
     Select(use_, s.sectionUse);
@@ -282,11 +345,28 @@ void FrameSectionDialog::ListBox1Click()
     kind_->setPlaceholderText(IsSpring(s.elementKind) ? QStringLiteral("Rotational spring (zeroLength)") : QString());
     for (std::size_t d = 0; d < dims_.size(); ++d)
         dims_[d]->setText(QString::fromStdString(FormatGeneral(s.dim[d + 1])));
-    staged_ = s;
+    staged_ = stored;
     boxes_.Show();
+    if (kept != pending_.end())
+        boxes_.Retype(kept->second.typed);
     colour_->SetColour(s.colour);
     Select(transformation_, s.geomTransf);
-    ShowPicture(s);
+    RefreshPicture();
+}
+
+void FrameSectionDialog::Reveal(std::int32_t k)
+{
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(k - 1);
+    ShowSection(k);
+}
+
+void FrameSectionDialog::RefreshPicture()
+{
+    if (shown_ == 0)
+        return;
+    Stage(false);
+    ShowPicture(staged_);
 }
 
 void FrameSectionDialog::ShowPicture(const FrameSection& section)
@@ -306,25 +386,50 @@ void FrameSectionDialog::Shape1MouseDown()
         colour_->SetColour(*colour);
 }
 
-// Every box is checked before the section changes; then all is stored at once.
+FrameSection FrameSectionDialog::Checked()
+{
+    const std::string section = session_.model.FrameSections[shown_].name;
+    try {
+        Stage(true);
+    } catch (const Error& error) {
+        throw Error("Section " + section + ": " + error.what());
+    }
+    try {
+        CheckFrameSection(staged_);
+    } catch (const SectionSettingError& error) {
+        if (const auto control = fieldControls_.find(error.field); control != fieldControls_.end()) {
+            control->second->setFocus();
+            if (auto* box = qobject_cast<QLineEdit*>(control->second))
+                box->selectAll();
+        }
+        throw;
+    }
+    return staged_;
+}
+
+// Every edited section is checked, each shown in turn, before any is stored;
+// then all are stored at once and the section shown before shows as stored.
 void FrameSectionDialog::Button2Click()
 {
-    const std::int32_t k = Selected();
-    if (k == 0)
+    const std::int32_t back = shown_;
+    if (back == 0)
         return;
-    FrameSection& section = session_.model.FrameSections[k];
-    staged_ = section;
-    boxes_.Read();
-    staged_.elementKind = Chosen(kind_, section.elementKind); // a spring stays one unless a type is picked
-    staged_.sectionUse = Chosen(use_, section.sectionUse);
-    staged_.colour = colour_->Colour();
-    staged_.geomTransf = Chosen(transformation_, section.geomTransf);
-    section = std::move(staged_);
-    ShowPicture(section);
+    KeepEdit();
+    std::vector<std::pair<std::int32_t, FrameSection>> checked;
+    for (const auto& [k, edit] : pending_) {
+        Reveal(k);
+        checked.emplace_back(k, Checked());
+    }
+    for (auto& [k, section] : checked)
+        session_.model.FrameSections[k] = std::move(section);
+    pending_.clear();
+    MarkEdited();
+    Reveal(back);
 }
 
 void FrameSectionDialog::Button1Click()
 {
+    pending_.clear();
     close();
     host_.Redraw();
 }

@@ -7,6 +7,8 @@
 #include <QImage>
 
 #include <array>
+#include <map>
+#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -23,9 +25,12 @@ struct Session;
 // "Frame Section (Nonlinear)" (TForm2): the list of frame sections; for the
 // selected one its read-only shape, dimensions, name and material, and what
 // the user sets: element kind, transformation, beam or column use, fibre
-// mesh, bars and colour, with a picture of the mesh. "OK" checks every box
-// and then stores all of them into the section and redraws the picture; the
-// fibres follow at the next "Generate".
+// mesh, bars and colour, with a picture of the mesh as edited. An edit stays
+// when another section is picked and shows again on coming back. "OK" checks
+// every edited section (its boxes, then the section as a whole) and only then
+// stores them all; a bad one is shown with its box named and focused, and
+// nothing is stored. "Close" (or closing the window) stores none. The fibres
+// follow at the next "Generate".
 class FrameSectionDialog : public QDialog {
     Q_OBJECT
 
@@ -36,7 +41,7 @@ public:
     void ListBox1Click();
     void Shape1MouseDown(); // the colour dialog
     void Button2Click();    // "OK"
-    void Button1Click();    // "Close": closes and redraws the model
+    void Button1Click();    // "Close": drops the edits, closes and redraws the model
 
     const QImage& Picture() const { return picture_; }
 
@@ -44,8 +49,31 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // An edit of one section not stored yet: the section with the lists and
+    // colour as picked, and the text of every box the user typed into.
+    struct PendingEdit {
+        FrameSection section;
+        SettingBoxes::Typed typed;
+    };
+
     // The selected section's record number, 0 when none.
     std::int32_t Selected() const;
+    // Keeps what the boxes hold for the shown section, or forgets it when it
+    // is the stored section unchanged.
+    void KeepEdit();
+    void MarkEdited();
+    // Shows section k: its kept edit, else the stored record.
+    void ShowSection(std::int32_t k);
+    // Selects section k in the list and shows it, keeping no edit on the way.
+    void Reveal(std::int32_t k);
+    // The shown section as the lists, colour and boxes give it, into staged_;
+    // the boxes that do not convert are passed over unless `strict`, when
+    // the first bad one raises Error.
+    void Stage(bool strict);
+    // The shown section as OK stores it: every box converted and the section
+    // checked; a refused field's box gets the focus.
+    FrameSection Checked();
+    void RefreshPicture();
     void ShowPicture(const FrameSection& section);
     void ClearBoxes();
 
@@ -54,6 +82,9 @@ private:
     ColourChooser& colours_;
     FrameSection staged_; // the section as OK will store it
     SettingBoxes boxes_;  // mesh, bars and cover
+    std::map<std::int32_t, PendingEdit> pending_; // by record number
+    std::int32_t shown_ = 0;                      // the record the boxes show, 0 for none
+    std::map<std::string_view, QWidget*> fieldControls_; // the control of each field a check may refuse
     QListWidget* list_ = nullptr;       // ListBox1
     QLabel* image_ = nullptr;           // Image1
     QImage picture_;

@@ -1,5 +1,7 @@
 #include "view/DisplayText.h"
 
+#include "model/ModelUnits.h"
+
 #include <QStringDecoder>
 
 namespace mirelo {
@@ -13,6 +15,11 @@ QString DisplayText(std::string_view bytes, bool* utf8)
     if (utf8 != nullptr)
         *utf8 = valid;
     return valid ? text : QString::fromLatin1(view);
+}
+
+QString UnitText(std::string_view fileUnit)
+{
+    return DisplayText(EngineerUnit(fileUnit));
 }
 
 } // namespace mirelo

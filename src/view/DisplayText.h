@@ -11,4 +11,8 @@ namespace mirelo {
 // `utf8`, when given, tells which of the two it was.
 QString DisplayText(std::string_view bytes, bool* utf8 = nullptr);
 
+// A unit of the file as engineers write it ("KN" shows as kN, "M" as m); a
+// unit not recognised shows as written.
+QString UnitText(std::string_view fileUnit);
+
 } // namespace mirelo

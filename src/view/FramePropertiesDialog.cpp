@@ -157,7 +157,7 @@ void FramePropertiesDialog::ShowFrameProperties()
     if (model.Joints.Contains(frame.jointI) && model.Joints.Contains(frame.jointJ)) {
         const Joint& i = model.Joints[frame.jointI];
         const Joint& j = model.Joints[frame.jointJ];
-        const QString unit = DisplayText(model.Units.length).toLower();
+        const QString unit = UnitText(model.Units.length);
         length = Measure(std::sqrt((j.x - i.x) * (j.x - i.x) + (j.y - i.y) * (j.y - i.y) + (j.z - i.z) * (j.z - i.z))) +
                  (unit.isEmpty() ? QString() : ' ' + unit);
     }

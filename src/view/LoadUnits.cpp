@@ -1,6 +1,7 @@
 #include "view/LoadUnits.h"
 
 #include "model/ModelUnits.h"
+#include "view/DisplayText.h"
 
 namespace mirelo {
 
@@ -31,13 +32,14 @@ LoadUnits LoadUnitsOf(const ModelUnits& units)
         shown.legend = QStringLiteral("Loads in kN, kN·m, kN/m");
         return shown;
     }
-    const QString force = QString::fromStdString(units.force);
-    const QString lengthName = QString::fromStdString(units.length);
+    const QString force = UnitText(units.force);
+    const QString lengthName = UnitText(units.length);
     shown.forceDivisor = shown.momentDivisor = shown.lineLoadDivisor = 1;
     shown.force = force;
     shown.moment = force.isEmpty() || lengthName.isEmpty() ? force + lengthName : force + QStringLiteral("·") + lengthName;
     shown.lineLoad = force.isEmpty() || lengthName.isEmpty() ? force + lengthName : force + QStringLiteral("/") + lengthName;
-    shown.legend = QStringLiteral("Loads as written (FORCE=%1 LENGTH=%2: not converted)").arg(force, lengthName);
+    const auto named = [](const QString& unit) { return unit.isEmpty() ? QStringLiteral("not given") : unit; };
+    shown.legend = QStringLiteral("Loads as written (force %1, length %2: not converted)").arg(named(force), named(lengthName));
     return shown;
 }
 

@@ -12,7 +12,8 @@ namespace mirelo {
 //
 // A file that names no units at all is read as newtons and millimetres. A file
 // naming a unit the program does not know is shown as written, labelled with
-// the file's own unit names, rather than converted by a guess.
+// the file's units (known ones as engineers write them: kN, m), rather than
+// converted by a guess.
 struct LoadUnits {
     double forceDivisor = 1000;
     double momentDivisor = 1e6;

@@ -64,7 +64,7 @@ expect_run("steel law by number" 0 "\nuniaxialMaterial Steel01 1 5.000E\\+004 2.
   tcl ${cantilever} --material CONC:type=2 --material CONC:Fy=5e4)
 expect_run("bars of the section's own concrete" 0 "uniaxialMaterial Concrete01 1 "
   "warning: Frame section ECOL: its bars take its concrete, material CONC \\(Concrete01\\) \\(RebarMaterialNo 1\\)"
-  tcl ${cantilever} --section ECOL:elementKind=2 --material CONC:type=Concrete01)
+  tcl ${cantilever} --section ECOL:elementKind=2 --section ECOL:cover=0.04 --material CONC:type=Concrete01)
 expect_run("concrete strength given positive" 1 "^$" "^mirelo-cli: Material CONC \\(Concrete01\\): fpc must be negative, not 30000\n$"
   tcl ${cantilever} --material CONC:type=Concrete01 --material CONC:fpc=30000)
 expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of Elastic, Steel01, Concrete01, Steel02, Concrete02"
@@ -93,6 +93,27 @@ expect_run("unknown section" 1 "^$" "No frame section is named 'BEAM'" tcl ${can
 expect_run("element kind outside the list" 1 "^$" "Section field elementKind takes 1 to 6, not '9'"
   tcl ${cantilever} --section ECOL:elementKind=9)
 expect_run("unknown section field" 1 "^$" "Unknown section field 'colour'" tcl ${cantilever} --section ECOL:colour=1)
+# A section is checked as a whole once all its options are in (ECOL: 0.3 wide,
+# 0.5 deep): the first unsound field is named with its value.
+set(nonlinear --section ECOL:elementKind=2 --section ECOL:cover=0.04)
+foreach(refusal
+    "divideY=-2;Divide FY \\(divideY\\) must be at least 1, not -2"
+    "divideX=0;Divide FX \\(divideX\\) must be at least 1, not 0"
+    "barNumX=1;Bar Num NX \\(barNumX\\) must be at least 2 to give the corner bars of the 5 Y bars, not 1"
+    "barAreaY=-10;Y-Bar\\(Bot\\) \\(barAreaY\\) must be 0 or more, not -10"
+    "cover=0.15;Cover \\(cover\\) must be at least 0 and less than 0.15 \\(half the smaller of width 0.3 and depth 0.5\\), not 0.15")
+  list(GET refusal 0 edit)
+  list(GET refusal 1 message)
+  expect_run("section refused: ${edit}" 1 "^$" "^mirelo-cli: Section ECOL: ${message}\n$"
+    tcl ${cantilever} ${nonlinear} --section ECOL:${edit})
+endforeach()
+expect_run("a beam's row of one bar refused" 1 "^$"
+  "Section ECOL: Bar Num NY \\(barNumY\\) must be 0 or at least 2 \\(the row's end bars stand at the corners\\), not 1"
+  tcl ${cantilever} ${nonlinear} --section ECOL:sectionUse=1 --section ECOL:barNumY=1)
+expect_run("the mended value later in the line is taken" 0 "\nsection Fiber 1 " "^$"
+  tcl ${cantilever} --section ECOL:divideY=-2 ${nonlinear} --section ECOL:divideY=3)
+expect_run("an elastic section's mesh plays no part" 0 "element elasticBeamColumn 1 " "^$"
+  tcl ${cantilever} --section ECOL:divideY=-2 --section ECOL:cover=1)
 expect_run("option without value" 1 "^$" "-o needs a value" tcl ${cantilever} -o)
 expect_run("unknown option" 1 "^$" "unknown option '--fast'" tcl ${cantilever} --fast)
 expect_run("no file" 1 "^$" "tcl needs an s2k file" tcl)

@@ -24,11 +24,24 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
+#include <QValueAxis>
+
+#include <cmath>
 
 using namespace mirelo;
 using namespace mirelo::test;
 
 namespace {
+
+// Qt's messages while a test looks, passed on to the handler before.
+QStringList capturedMessages;
+QtMessageHandler previousHandler = nullptr;
+
+void CaptureMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    capturedMessages << message;
+    previousHandler(type, context, message);
+}
 
 class CurvesWindowTest : public QObject {
     Q_OBJECT
@@ -65,7 +78,7 @@ private slots:
         w->session().analysis.AnalysisType = 2;
         CurvesWindow* window = Open(w);
         QVERIFY(window && window->isVisible());
-        QCOMPARE(Status(window), QString("3 steps; peak base shear 34 KN at 0.003 M"));
+        QCOMPARE(Status(window), QString("3 steps; peak base shear 34 kN at 0.003 m"));
         QCOMPARE(window->Shown().y, (std::vector<double>{15, 28, 34}));
         const auto series = window->ChartView()->chart()->series();
         QCOMPARE(series.size(), 1);
@@ -75,8 +88,8 @@ private slots:
         QCOMPARE(window->ChartView()->chart()->title(), QString("Pushover curve"));
         const auto axes = window->ChartView()->chart()->axes();
         QCOMPARE(axes.size(), 2);
-        QCOMPARE(axes[0]->titleText(), QString("Displacement (M)"));
-        QCOMPARE(axes[1]->titleText(), QString("Base shear (KN)"));
+        QCOMPARE(axes[0]->titleText(), QString("Displacement (m)"));
+        QCOMPARE(axes[1]->titleText(), QString("Base shear (kN)"));
 
         w.chooser->saveAnswers = QStringList({run.dir.filePath("c.csv"), run.dir.filePath("c.png")});
         window->findChild<QPushButton*>("ExportCsvButton")->click();
@@ -113,14 +126,59 @@ private slots:
 
         w->session().analysis.AnalysisType = 5; // a time history of the same file
         QVERIFY(window->LoadCurve());
-        QCOMPARE(Status(window), QString("3 steps; peak displacement 0.003 at time 3"));
+        QCOMPARE(Status(window), QString("3 steps; peak displacement 0.003 at time 3 s"));
         QCOMPARE(window->ChartView()->chart()->title(), QString("Time history"));
-        QCOMPARE(window->ChartView()->chart()->axes()[0]->titleText(), QString("Time")); // a model without units
+        QCOMPARE(window->ChartView()->chart()->axes()[0]->titleText(), QString("Time (s)")); // a model without units
         QCOMPARE(window->ChartView()->chart()->axes()[1]->titleText(), QString("Displacement"));
         QFile::remove(run.dir.filePath("curve_disp.out"));
         QVERIFY(!window->LoadCurve());
         QVERIFY(Status(window).startsWith("Cannot open file"));
         QCOMPARE(window->Shown().x.size(), 3u);
+    }
+
+    // Opening the window paints its chart: empty (no run, or a run without
+    // steps), with a curve, and with curves whose values are all equal; Qt
+    // never warns of an axis range of nan.
+    void OpensWithoutAnAxisRangeOfNan()
+    {
+        Run run;
+        TestWindow w;
+        CurvesWindow* window = nullptr;
+        const auto openWith = [&](int analysisType, const char* disp, const char* reactions) {
+            WriteWholeFile(run.dir.filePath("curve_disp.out").toStdString(), disp);
+            WriteWholeFile(run.dir.filePath("curve_reactions.out").toStdString(), reactions);
+            w->session().analysis.AnalysisType = analysisType;
+            capturedMessages.clear();
+            previousHandler = qInstallMessageHandler(CaptureMessage);
+            window = Open(w);
+            window->ChartView()->grab();
+            QCoreApplication::processEvents();
+            qInstallMessageHandler(previousHandler);
+            return capturedMessages.filter("nan", Qt::CaseInsensitive);
+        };
+        const struct {
+            int analysisType;
+            const char* disp;
+            const char* reactions;
+            std::size_t steps;
+        } cases[] = {
+            {4, "", "", 0},                                        // no curve: an empty chart
+            {2, "", "", 0},                                        // a run without steps
+            {2, "1 0.001\n2 0.002\n", "1 -10 -5\n2 -20 -8\n", 2}, // a curve
+            {2, "1 0\n", "1 0 0\n", 1},                          // nothing moved
+            {5, "1 0.002\n2 0.002\n", "", 2},                     // a flat time history
+            {5, "1 0\n", "", 1},                                  // one point at rest
+        };
+        for (const auto& c : cases) {
+            const QStringList nan = openWith(c.analysisType, c.disp, c.reactions);
+            QVERIFY2(nan.isEmpty(), qPrintable(QString("type %1, \"%2\": %3").arg(c.analysisType).arg(c.disp, nan.join('\n'))));
+            QCOMPARE(window->Shown().x.size(), c.steps);
+            for (QAbstractAxis* axis : window->ChartView()->chart()->axes()) {
+                const auto* values = qobject_cast<QValueAxis*>(axis);
+                QVERIFY(std::isfinite(values->min()) && std::isfinite(values->max()) && values->min() < values->max());
+            }
+            window->close();
+        }
     }
 
     // A user's whole nonlinear pushover: the laws in the material dialog, the
@@ -171,7 +229,8 @@ private slots:
 
         w->session().analysis.AnalysisType = 1; // the run describes its own curve
         CurvesWindow* curves = Open(w);
-        QVERIFY2(Status(curves).startsWith("100 steps; peak base shear "), qPrintable(Status(curves)));
+        QVERIFY2(Status(curves).startsWith("100 steps; peak base shear ") && Status(curves).contains(" kN at 0.0"),
+                 qPrintable(Status(curves)));
         const Curve& curve = curves->Shown();
         QCOMPARE(curve.kind, CurveKind::Pushover);
         QVERIFY(std::abs(curve.x.back() - 0.05) < 1e-4); // joint 3 reached 50 mm

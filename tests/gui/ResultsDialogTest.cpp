@@ -228,8 +228,8 @@ private slots:
         QCOMPARE(f.session().model.Joints[3].dispX, 3.0);
         auto* periods = Child<QListWidget>(f.dialog, "PeriodList");
         QCOMPARE(periods->count(), 2);
-        QCOMPARE(periods->item(0)->text(), QString("Mode 1: T = 1")); // 2 pi / sqrt(4 pi^2)
-        QCOMPARE(periods->item(1)->text(), QString("Mode 2: T = 0.5"));
+        QCOMPARE(periods->item(0)->text(), QString("Mode 1: T = 1 s")); // 2 pi / sqrt(4 pi^2)
+        QCOMPARE(periods->item(1)->text(), QString("Mode 2: T = 0.5 s"));
         QCOMPARE(periods->currentRow(), 1);
         QCOMPARE(Child<QLabel>(f.dialog, "LoadedLabel")->text().left(12), QString("Mode shape 2"));
     }

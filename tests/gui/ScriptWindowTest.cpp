@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,7 +73,12 @@ private slots:
         QCOMPARE(ui.pane->toPlainText(), QString("OpenSEES Tcl File"));
         QVERIFY(!ui.warnings->isVisibleTo(ui.window));
         QVERIFY(!ui.pane->isReadOnly());
-        QVERIFY(ui.pane->font().fixedPitch() || QFontInfo(ui.pane->font()).fixedPitch());
+        // Every character takes the same width, whichever face fontconfig gives.
+        const QFontMetrics metrics(ui.pane->font());
+        for (const QChar c : QString("iW.0 m_"))
+            QCOMPARE(metrics.horizontalAdvance(c), metrics.horizontalAdvance('W'));
+        if (QFontDatabase::families().contains("DejaVu Sans Mono")) // the setup's face, where it is
+            QCOMPARE(QFontInfo(ui.pane->font()).family(), QString("DejaVu Sans Mono"));
         QCOMPARE(ui.pane->palette().color(QPalette::Text), QColor(0, 128, 0));
         QCOMPARE(ui.generate->text(), QString("Generate"));
         QCOMPARE(ui.save->text(), QString("Save"));

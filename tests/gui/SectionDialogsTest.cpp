@@ -124,41 +124,123 @@ private slots:
         Type(Child<QLineEdit>(d, "Edit1"), "8");
         Type(Child<QLineEdit>(d, "Edit13"), "x");
         Child<QPushButton>(d, "Button2")->click();
-        QCOMPARE(w.messenger->messages, QStringList{"Y-Bar(Bot): 'x' is not a valid floating point value"});
+        QCOMPARE(w.messenger->messages, QStringList{"Section NCOL: Y-Bar(Bot): 'x' is not a valid floating point value"});
         QCOMPARE(d->focusWidget(), Child<QLineEdit>(d, "Edit13"));
         const FrameSection& s = w->session().model.FrameSections[1];
         QCOMPARE(s.divideX, 5);
         QCOMPARE(s.sectionUse, kColumnSection);
     }
 
-    // Another section shown drops the edits; the colour reaches the section
-    // only with OK, and Close redraws.
-    void editsAndColourNeedOk()
+    // An edit stays when another section is picked and shows again, picture
+    // included, on coming back; the colour reaches the section only with OK.
+    void editsStayAcrossSectionsUntilOk()
     {
         TestWindow w;
         TempS2k model(kPortalS2k);
         w.OpenThroughMenu(model.path());
         FrameSectionDialog* d = OpenSections(w);
         auto* list = Child<QListWidget>(d, "ListBox1");
-        const std::int32_t red = w->session().model.FrameSections[1].colour;
+        const FrameSection stored = w->session().model.FrameSections[1];
         const std::int32_t green = RgbColour(0, 200, 0);
         w.colours->answers = {green};
         QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton);
-        QCOMPARE(w.colours->asked, std::vector<std::int32_t>{red});
+        QCOMPARE(w.colours->asked, std::vector<std::int32_t>{stored.colour});
         Type(Child<QLineEdit>(d, "Edit1"), "9");
-        list->setCurrentRow(1);
-        QCOMPARE(Child<QLineEdit>(d, "Edit6")->text(), QString("600"));
-        list->setCurrentRow(0);
-        QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QString("5"));
-        QCOMPARE(w->session().model.FrameSections[1].colour, red);
+        Child<QComboBox>(d, "ComboBox3")->setCurrentIndex(0); // Beam Section
+        FrameSection edited = stored;
+        edited.divideX = 9;
+        edited.sectionUse = kBeamSection;
+        QCOMPARE(d->Picture(), PreviewOf(edited)); // the picture follows the boxes
 
-        w.colours->answers = {green};
-        QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton);
-        QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton); // cancelled: keeps green
+        list->setCurrentRow(1);
+        QVERIFY(list->item(0)->font().italic()); // an edit not stored
+        QVERIFY(!list->item(1)->font().italic());
+        QCOMPARE(Child<QLineEdit>(d, "Edit6")->text(), QString("600"));
+        QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QString("5"));
+        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->currentIndex(), 1);
+        list->setCurrentRow(0);
+        QCOMPARE(Child<QLineEdit>(d, "Edit1")->text(), QString("9"));
+        QCOMPARE(Child<QComboBox>(d, "ComboBox3")->currentIndex(), 0);
+        QCOMPARE(d->Picture(), PreviewOf(edited));
+        const FrameSection& s = w->session().model.FrameSections[1];
+        QCOMPARE(s.divideX, 5);
+        QCOMPARE(s.colour, stored.colour);
+
         Child<QPushButton>(d, "Button2")->click();
-        QCOMPARE(w->session().model.FrameSections[1].colour, green);
-        Child<QPushButton>(d, "Button1")->click();
-        QVERIFY(!d->isVisible());
+        QVERIFY(!list->item(0)->font().italic());
+        QCOMPARE(s.divideX, 9);
+        QCOMPARE(s.sectionUse, kBeamSection);
+        QCOMPARE(s.colour, green);
+        QCOMPARE(s.divideY, stored.divideY); // untouched boxes keep the exact value
+        QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // OK checks every edited section first: a bad one is shown with its box
+    // named and focused and nothing is stored; mended, both are stored at once.
+    void okStoresEveryEditedSectionOrNone()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        auto* list = Child<QListWidget>(d, "ListBox1");
+        const Model& m = w->session().model;
+        Type(Child<QLineEdit>(d, "Edit1"), "4");
+        list->setCurrentRow(1);
+        Child<QComboBox>(d, "ComboBox6")->setCurrentIndex(1); // Nonlinear BeamColumn
+        Type(Child<QLineEdit>(d, "Edit7"), "-2");
+        list->setCurrentRow(0);
+        Child<QPushButton>(d, "Button2")->click();
+        QCOMPARE(w.messenger->messages,
+                 QStringList{"Section EBEAM: Divide FY (divideY) must be at least 1, not -2"});
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(d->focusWidget(), Child<QLineEdit>(d, "Edit7"));
+        QCOMPARE(Child<QLineEdit>(d, "Edit7")->text(), QString("-2"));
+        QCOMPARE(m.FrameSections[1].divideX, 5);
+        QCOMPARE(m.FrameSections[2].elementKind, kElasticBeamColumn);
+        QCOMPARE(m.FrameSections[2].divideY, 5);
+
+        w.messenger->messages.clear();
+        Type(Child<QLineEdit>(d, "Edit7"), "3");
+        Child<QPushButton>(d, "Button2")->click();
+        QVERIFY(w.messenger->messages.isEmpty());
+        QCOMPARE(m.FrameSections[1].divideX, 4);
+        QCOMPARE(m.FrameSections[2].elementKind, kNonlinearBeamColumn);
+        QCOMPARE(m.FrameSections[2].divideY, 3);
+        QCOMPARE(d->Picture(), PreviewOf(m.FrameSections[2]));
+    }
+
+    // Close (the dialog's cancel) and closing the window store no edit; the
+    // next showing shows the sections as stored.
+    void closeStoresNone()
+    {
+        TestWindow w;
+        TempS2k model(kPortalS2k);
+        w.OpenThroughMenu(model.path());
+        FrameSectionDialog* d = OpenSections(w);
+        auto* list = Child<QListWidget>(d, "ListBox1");
+        const Model& m = w->session().model;
+        const std::int32_t colour = m.FrameSections[2].colour;
+        for (const bool byButton : {true, false}) {
+            Type(Child<QLineEdit>(d, "Edit8"), "7");
+            list->setCurrentRow(1);
+            w.colours->answers = {RgbColour(0, 0, 0)};
+            QTest::mouseClick(Child<QWidget>(d, "Shape1"), Qt::LeftButton);
+            Type(Child<QLineEdit>(d, "Edit10"), "50");
+            if (byButton)
+                Child<QPushButton>(d, "Button1")->click();
+            else
+                d->close();
+            QVERIFY(!d->isVisible());
+            QCOMPARE(m.FrameSections[1].barNumX, 5);
+            QCOMPARE(m.FrameSections[2].cover, 35.0);
+            QCOMPARE(m.FrameSections[2].colour, colour);
+            d = OpenSections(w);
+            QCOMPARE(Child<QLineEdit>(d, "Edit8")->text(), QString("5"));
+            list->setCurrentRow(1);
+            QCOMPARE(Child<QLineEdit>(d, "Edit10")->text(), QString("35"));
+            list->setCurrentRow(0);
+        }
         QVERIFY(w.messenger->messages.isEmpty());
     }
 

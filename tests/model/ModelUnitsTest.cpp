@@ -61,6 +61,21 @@ TEST(ModelUnits, ForceUnitsInNewtons)
     EXPECT_DOUBLE_EQ(NewtonsPer("KNM"), 0);
 }
 
+TEST(ModelUnits, UnitsAreSpelledAsEngineersWriteThem)
+{
+    // The spelling shown, then what files write for it.
+    const std::vector<std::vector<std::string>> rows = {
+        {"N", "N", "n"},        {"kN", "KN", "kn", "Kn", "kN"}, {"MN", "MN", "mn"},  {"kgf", "KGF", "Kgf", "kgf"},
+        {"tonf", "TONF", "Tonf"}, {"lb", "LB", "Lb", "lb"},      {"kip", "KIP", "Kip"}, {"mm", "MM", "mm", "Mm"},
+        {"cm", "CM", "Cm"},     {"m", "M", "m"},               {"in", "IN", "In"},    {"ft", "FT", "Ft"},
+        {"s", "S", "s"},
+        {"FURLONG", "FURLONG"}, {"KNM", "KNM"}, {"K N", "K N"}, {"", ""}, // not known, or none: as written
+    };
+    for (const auto& row : rows)
+        for (std::size_t k = 1; k < row.size(); ++k)
+            EXPECT_EQ(EngineerUnit(row[k]), row[0]) << row[k];
+}
+
 TEST(ModelUnits, TheExampleBuildingIsInMetresAndKilonewtons)
 {
     const Model m = ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/rc-frame-building.s2k").model;
