@@ -1,6 +1,7 @@
 // The units and the joint tables: coordinates, restraints, diaphragms, masses.
 #include "convert/TableConversionContext.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace mirelo::table {
@@ -49,6 +50,24 @@ std::int32_t AddMasterJoint(Context& c, std::string_view diaphragm, const std::v
     c.joints.Add(owned);
     AppendJoint(c, owned, centre);
     return c.joints.size();
+}
+
+// Joints that a frame, area or solid connects. Labels the joint table lacks
+// are refused later, by the element tables.
+std::vector<bool> ConnectedJoints(const Context& c)
+{
+    std::vector<bool> connected(static_cast<std::size_t>(c.joints.size()) + 1, false);
+    const auto mark = [&](const RowReader& row, std::initializer_list<std::string_view> keys) {
+        for (const std::string_view key : keys)
+            connected[static_cast<std::size_t>(c.joints.Find(row.TextOr(key, "")))] = true;
+    };
+    c.ForEachRow("CONNECTIVITY - FRAME", [&](const RowReader& row) { mark(row, {"JointI", "JointJ"}); });
+    c.ForEachRow("CONNECTIVITY - AREA",
+                 [&](const RowReader& row) { mark(row, {"Joint1", "Joint2", "Joint3", "Joint4"}); });
+    c.ForEachRow("CONNECTIVITY - SOLID", [&](const RowReader& row) {
+        mark(row, {"Joint1", "Joint2", "Joint3", "Joint4", "Joint5", "Joint6", "Joint7", "Joint8"});
+    });
+    return connected;
 }
 
 } // namespace
@@ -128,25 +147,44 @@ void ConvertJoints(Context& c)
     if (otherConstraints > 0)
         c.out.notes.push_back(std::to_string(otherConstraints)
                               + " joint constraint assignments are not diaphragms and are not taken");
+    // The master is the last joint of the diaphragm that no element connects
+    // (the floor's centre-of-mass joint, which carries its mass): a slave
+    // without elements would have no stiffness out of the floor's plane.
+    // Without one, the diaphragm gets a master of its own.
+    const std::vector<bool> connected = ConnectedJoints(c);
     std::vector<std::string> constraintLines;
     std::int32_t written = 0;
-    NameList masters;
+    NameList chosen, added;
     for (std::int32_t d = 1; d <= diaphragms.size(); ++d) {
-        const auto& joints = members[static_cast<std::size_t>(d - 1)];
+        auto& joints = members[static_cast<std::size_t>(d - 1)];
         if (joints.empty()) {
             c.out.notes.push_back("Diaphragm " + std::string(diaphragms[d]) + " has no joints and is left out");
             continue;
         }
         constraintLines.push_back("  NAME=" + std::to_string(++written) + "  TYPE=DIAPH  AXIS=Z");
+        const auto unconnected = std::find_if(joints.rbegin(), joints.rend(), [&](std::int32_t joint) {
+            return !connected[static_cast<std::size_t>(joint)];
+        });
+        std::int32_t master = 0;
+        if (unconnected != joints.rend()) {
+            master = *unconnected;
+            joints.erase(std::next(unconnected).base());
+        }
         for (const std::int32_t joint : joints)
             constraintLines.push_back("    ADD=" + std::to_string(joint));
-        const std::int32_t master = AddMasterJoint(c, diaphragms[d], joints);
+        NameList& masters = master != 0 ? chosen : added;
+        if (master == 0)
+            master = AddMasterJoint(c, diaphragms[d], joints);
         constraintLines.push_back("    ADD=" + std::to_string(master));
         masters.Add(std::string(c.joints[master]) + " (joint " + std::to_string(master) + ")");
     }
     c.out.lines.Append("");
-    if (masters.count > 0)
-        c.out.notes.push_back("Each diaphragm gets a master joint at the centre of its joints: " + masters.Text());
+    if (chosen.count > 0)
+        c.out.notes.push_back("Diaphragm masters, joints that no element connects: " + chosen.Text());
+    if (added.count > 0)
+        c.out.notes.push_back("Diaphragms whose joints all belong to elements get a master joint at the centre of "
+                              "their joints: "
+                              + added.Text());
     if (!constraintLines.empty())
         c.Section("CONSTRAINT", constraintLines);
 

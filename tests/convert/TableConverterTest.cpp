@@ -68,13 +68,17 @@ TEST(ConvertTableText, EachTableGivesItsVersion6Lines)
          "TABLE:  \"JOINT RESTRAINT ASSIGNMENTS\"\n   Joint=2   U1=Yes   U2=No   U3=Yes   R1=No   R2=No   R3=Yes\n"
          "   Joint=1   U1=Yes   U2=Yes   U3=Yes   R1=Yes   R2=Yes   R3=Yes\n",
          "RESTRAINT", {"  ADD=1  DOF=U1,U2,U3,R1,R2,R3", "  ADD=2  DOF=U1,U3,R3"}},
-        {"diaphragm: joints in the order assigned, then a master joint of its own",
-         "TABLE:  \"CONSTRAINT DEFINITIONS - DIAPHRAGM\"\n   Name=D1   CoordSys=GLOBAL   Axis=Z\n"
+        {"diaphragm of joints that frames connect: joints in the order assigned, then a master joint of its own",
+         std::string(kFrames) + "TABLE:  \"CONSTRAINT DEFINITIONS - DIAPHRAGM\"\n   Name=D1   CoordSys=GLOBAL   Axis=Z\n"
          "TABLE:  \"JOINT CONSTRAINT ASSIGNMENTS\"\n   Joint=4   Constraint=D1   Type=Diaphragm\n"
          "   Joint=3   Constraint=D1   Type=Diaphragm\n   Joint=1   Constraint=D1   Type=Body\n",
          "CONSTRAINT", {"  NAME=1  TYPE=DIAPH  AXIS=Z", "    ADD=4", "    ADD=3", "    ADD=5"}},
+        {"diaphragm: the last joint that no element connects is its master, listed last",
+         std::string(kFrames) + "TABLE:  \"JOINT CONSTRAINT ASSIGNMENTS\"\n   Joint=2   Constraint=D1   Type=Diaphragm\n"
+         "   Joint=4   Constraint=D1   Type=Diaphragm\n   Joint=3   Constraint=D1   Type=Diaphragm\n",
+         "CONSTRAINT", {"  NAME=1  TYPE=DIAPH  AXIS=Z", "    ADD=4", "    ADD=3", "    ADD=2"}},
         {"the master at the centre of the diaphragm's joints",
-         "TABLE:  \"JOINT CONSTRAINT ASSIGNMENTS\"\n   Joint=4   Constraint=D1   Type=Diaphragm\n"
+         std::string(kFrames) + "TABLE:  \"JOINT CONSTRAINT ASSIGNMENTS\"\n   Joint=4   Constraint=D1   Type=Diaphragm\n"
          "   Joint=3   Constraint=D1   Type=Diaphragm\n",
          "JOINT",
          {"  1  X=0.000E+000  Y=0.000E+000  Z=0.000E+000", "  2  X=6.000E+000  Y=0.000E+000  Z=0.000E+000",
