@@ -37,7 +37,13 @@ ModelImport Import(TextLines lines, const std::string& source)
         TableConversion conversion = ConvertTableText(lines);
         result.lines = std::move(conversion.lines);
         result.notes = std::move(conversion.notes);
-        result.model = ImportS2k(result.lines, source);
+        try {
+            result.model = ImportS2k(result.lines, source);
+        } catch (const ImportError& e) {
+            // Its line is one of the converted text, which `convert` shows.
+            throw ImportError(e.reason() + " in the version-6 text converted from the tables", e.section(),
+                              e.lineNumber(), e.field());
+        }
     } else {
         result.model = ImportS2k(lines, source);
         result.notes = MissingEndNotes(lines);

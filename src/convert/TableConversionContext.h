@@ -111,6 +111,8 @@ struct Context {
     std::vector<std::array<double, 3>> coordinates; // per joint, 0-based
     std::vector<std::int32_t> frameJoints;          // 2 per frame: I, J
     std::vector<double> frameAngles;
+    std::string length, force;          // the units CurrUnits names, upper case; empty when it does not
+    std::int32_t solidMaterial = 0;     // the material of solids without a solid property
     std::deque<std::string> ownedLabels; // labels the conversion makes (diaphragm masters)
     std::int32_t labelsAsNumbers = 0;
     std::string firstLabelAsNumber; // "joint 'A 1' is joint 3"

@@ -165,7 +165,7 @@ void ConvertSolids(Context& c)
         const auto material = solidMaterial.find(label);
         if (material == solidMaterial.end())
             unassigned.Add(label);
-        line += "  SEC=" + std::to_string(material == solidMaterial.end() ? 0 : material->second);
+        line += "  SEC=" + std::to_string(material == solidMaterial.end() ? c.solidMaterial : material->second);
         lines.push_back(line);
     });
     if (unassigned.count > 0)

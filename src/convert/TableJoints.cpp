@@ -84,8 +84,11 @@ void ConvertUnits(Context& c)
         const std::size_t second = text.find(',', comma + 1);
         const std::string force = UpperCase(text.substr(0, comma));
         const std::string length = UpperCase(text.substr(comma + 1, second - comma - 1));
-        if (FitsS2kField(length) && FitsS2kField(force))
+        if (FitsS2kField(length) && FitsS2kField(force)) {
             units += "  LENGTH=" + length + "  FORCE=" + force;
+            c.length = length;
+            c.force = force;
+        }
     });
     c.out.lines.Append("SYSTEM");
     c.out.lines.Append(units);

@@ -1,7 +1,10 @@
 // The property tables: materials, frame sections, area sections.
 #include "convert/TableConversionContext.h"
 
+#include "model/ModelUnits.h"
+
 #include <algorithm>
+#include <unordered_set>
 
 namespace mirelo::table {
 
@@ -31,6 +34,52 @@ const std::vector<ShapeForm>& ShapeForms()
         {"Pipe", "P", {"t3", "tw"}},
     };
     return forms;
+}
+
+// Whether a solid of the file has no solid property.
+bool HasSolidWithoutProperty(const Context& c)
+{
+    std::unordered_set<std::string_view> assigned;
+    c.ForEachRow("SOLID PROPERTY ASSIGNMENTS", [&](const RowReader& row) { assigned.insert(row.Text("Solid")); });
+    bool without = false;
+    c.ForEachRow("CONNECTIVITY - SOLID",
+                 [&](const RowReader& row) { without = without || !assigned.contains(row.Text("Solid")); });
+    return without;
+}
+
+// Solids without a solid property take normal concrete (E = 30000 N/mm²,
+// ν = 0.2, 2.4E-9 t/mm³, 2.4E-5 N/mm³) in the file's units, so that every
+// brick names a material; none where the units are not known.
+void AddSolidMaterial(Context& c, std::vector<MaterialValues>& values)
+{
+    if (!HasSolidWithoutProperty(c))
+        return;
+    const double millimetres = LengthScaleOf(c.length.empty() ? "MM" : c.length).millimetres;
+    const double newtons = c.force.empty() ? 1 : NewtonsPer(c.force);
+    if (newtons == 0) {
+        c.out.notes.push_back("Solids without a solid property name no material, and the force unit " + c.force
+                              + " is not known to give them normal concrete");
+        return;
+    }
+    std::string name = "SOLID";
+    while (c.materials.Find(name) != 0)
+        name += "'";
+    const std::string_view owned = c.ownedLabels.emplace_back(std::move(name));
+    c.materials.Add(owned);
+    c.solidMaterial = c.materials.size();
+    MaterialValues concrete;
+    concrete.e = 3.0E4 * millimetres * millimetres / newtons;
+    concrete.u = 0.2;
+    concrete.unitWeight = 2.4E-5 * millimetres * millimetres * millimetres / newtons;
+    concrete.unitMass = 2.4E-9 * millimetres * millimetres * millimetres * millimetres / newtons;
+    concrete.mechanical = true;
+    concrete.design = 'C';
+    values.push_back(concrete);
+    std::string note = "Solids without a solid property take material " + std::string(owned)
+                       + ", normal concrete in the file's units: E=";
+    AppendValue(note, concrete.e);
+    note += "  U=0.2";
+    c.out.notes.push_back(note);
 }
 
 void ConvertMaterials(Context& c)
@@ -64,6 +113,7 @@ void ConvertMaterials(Context& c)
     c.ForEachRow("MATERIAL PROPERTIES 03A - STEEL DATA", [&](const RowReader& row) { material(row).fy = row.RealOr("Fy", 0); });
     c.ForEachRow("MATERIAL PROPERTIES 03B - CONCRETE DATA", [&](const RowReader& row) { material(row).fc = row.RealOr("Fc", 0); });
 
+    AddSolidMaterial(c, values);
     std::vector<std::string> lines;
     for (std::int32_t k = 1; k <= c.materials.size(); ++k) {
         const MaterialValues& m = values[static_cast<std::size_t>(k - 1)];

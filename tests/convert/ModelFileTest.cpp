@@ -83,6 +83,18 @@ TEST(ImportModelFile, TakesBothKindsAndNamesTheFileInEveryFailure)
         }
     }
     EXPECT_THROW(ImportModelFile(dir.File("missing.s2k")), FileError);
+
+    // What only the import finds names the converted text, whose lines `convert` shows.
+    const std::string together = dir.File("together.s2k");
+    WriteWholeFile(together, "TABLE:  \"JOINT COORDINATES\"\n   Joint=1   XorR=0   Y=0   Z=0\n   Joint=2   XorR=0   Y=0   Z=0\n"
+                             "TABLE:  \"CONNECTIVITY - FRAME\"\n   Frame=1   JointI=1   JointJ=2\nEND TABLE DATA\n");
+    try {
+        ImportModelFile(together);
+        ADD_FAILURE() << "a frame of no length is not refused";
+    } catch (const ImportError& e) {
+        EXPECT_EQ(e.what(), together + ": Invalid floating point operation in the version-6 text converted from the "
+                                       "tables (FRAME section, line 9)");
+    }
 }
 
 } // namespace

@@ -137,6 +137,12 @@ TEST(ConvertTableText, EachTableGivesItsVersion6Lines)
                "TABLE:  \"CONNECTIVITY - SOLID\"\n   Solid=7   Joint1=1   Joint2=2   Joint3=3   Joint4=4   Joint5=1   Joint6=2   Joint7=3   Joint8=4\n"
                "TABLE:  \"SOLID PROPERTY ASSIGNMENTS\"\n   Solid=7   SolidProp=SOLID1\n",
          "SOLID", {"  1  J=1,2,3,4,1,2,3,4  SEC=1"}},
+        {"solids without a solid property take normal concrete in the file's units",
+         "TABLE:  \"PROGRAM CONTROL\"\n   CurrUnits=\"KN, m, C\"\n" + std::string(kMaterial)
+             + "TABLE:  \"CONNECTIVITY - SOLID\"\n   Solid=1   Joint1=1   Joint2=2   Joint3=3   Joint4=4   Joint5=1   Joint6=2   Joint7=3   Joint8=4\n",
+         "MATERIAL",
+         {"  NAME=CONC  IDES=O  M=2.400E+000  W=2.400E+001", "    T=0  E=3.000E+007  U=2.000E-001  A=1.000E-005",
+          "  NAME=SOLID  IDES=C  M=2.400E+000  W=2.400E+001", "    T=0  E=3.000E+007  U=2.000E-001  A=0.000E+000"}},
         {"loads: joint forces, and frame loads along the frame's local axes",
          kFrames + std::string("TABLE:  \"LOAD PATTERN DEFINITIONS\"\n   LoadPat=DEAD   DesignType=Dead   SelfWtMult=0\n"
                                "   LoadPat=WIND   DesignType=Wind   SelfWtMult=0\n   LoadPat=EMPTY   SelfWtMult=0\n"
