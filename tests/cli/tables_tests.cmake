@@ -39,7 +39,7 @@ expect_crlf_file("the converted file has CR LF line ends" ${WORK_DIR}/portal-v6.
 set(counts "^joints 4\nframes 3\nshells 0\nsolids 0\nmaterials 1\nframe_sections 1\nshell_sections 0\nloads 1\nload_cases 1\nconstraints 0\n$")
 expect_run("info on the table file" 0 "${counts}" "${notes}" info ${WORK_DIR}/portal.s2k)
 expect_run("info on the converted file" 0 "${counts}" "^$" info ${WORK_DIR}/portal-v6.s2k)
-expect_run("tcl on the table file" 0 "^wipe\n.*\nelement elasticBeamColumn 3 3 4 1.600E-001 2.4855578E\\+007 " "${notes}"
+expect_run("tcl on the table file" 0 "^wipe\n.*\nelement elasticBeamColumn 3 3 4 1.6000000000000003E-001 2.4855578E\\+007 " "${notes}"
   tcl ${WORK_DIR}/portal.s2k)
 execute_process(COMMAND ${CLI} tcl ${WORK_DIR}/portal.s2k -o ${WORK_DIR}/tables.tcl ERROR_QUIET)
 execute_process(COMMAND ${CLI} tcl ${WORK_DIR}/portal-v6.s2k -o ${WORK_DIR}/converted.tcl)
