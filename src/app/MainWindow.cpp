@@ -121,6 +121,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
 
     BuildToolBar();
     BuildMenus();
+    BuildDrawingMenu();
 }
 
 MainWindow::~MainWindow() = default;
@@ -324,7 +325,12 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
 
 void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
-    RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y, modifiers)); });
+    RunCommand([&] {
+        const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
+        Apply(reaction);
+        if (reaction.showContextMenu)
+            ShowDrawingMenu(x, y);
+    });
 }
 
 void MainWindow::Image1MouseMove(int x, int y)
