@@ -197,7 +197,7 @@ void MainWindow::Apply(const ViewReaction& reaction)
 
 void MainWindow::OpenS2kFile()
 {
-    const std::optional<QString> path = fileChooser_->OpenFile(kS2kFilter);
+    const std::optional<QString> path = fileChooser_->OpenFile(FileKind::Model, kS2kFilter);
     if (path)
         OpenS2kPath(*path);
 }
@@ -271,7 +271,7 @@ void MainWindow::ToolButton27Click()
 
 void MainWindow::ExportPicture()
 {
-    const std::optional<QString> path = fileChooser_->SaveFile("PNG picture|*.png");
+    const std::optional<QString> path = fileChooser_->SaveFile(FileKind::Picture, "PNG picture|*.png");
     if (path)
         ExportPicturePath(*path);
 }
@@ -293,7 +293,7 @@ void MainWindow::ShowStandardView(StandardView which)
 void MainWindow::ToolButton26Click()
 {
     const SolverLocation solver = FindSolver(CurrentSolverSearch());
-    const std::optional<QString> script = fileChooser_->OpenFile(kTclFilter);
+    const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, kTclFilter);
     if (!script)
         return;
     auto window = std::make_unique<SolverWindow>(solver, *script, loadLastStep_, *this, this);
