@@ -21,7 +21,8 @@ double ClampScale(double scale)
     return std::isnan(scale) ? 1.0 : std::clamp(scale, kMinScale, kMaxScale);
 }
 
-// The share of the area's size the picture may fill.
+// The pixels of the area's width or height the picture may fill: 80 %, and
+// while loads are shown no closer than kLoadReach to either edge.
 double FitSpan(int size, const ViewState& view)
 {
     const bool loadsShown = view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType;
