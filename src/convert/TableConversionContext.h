@@ -31,6 +31,14 @@ public:
     std::string_view operator[](std::int32_t k) const { return labels_[static_cast<std::size_t>(k - 1)]; }
 
 private:
+    // The number of a label written as the decimal number k of an entry
+    // whose label it is, else 0.
+    std::int32_t OwnNumber(std::string_view label) const;
+
+    // While every label is its own number (1, 2, 3 ... as SAP2000 numbers by
+    // default) a label is found from its digits, and the hash of the labels
+    // is built only when a label is not.
+    bool ownNumbers_ = true;
     std::unordered_map<std::string_view, std::int32_t> numbers_;
     std::vector<std::string_view> labels_;
     mutable std::size_t next_ = 0; // the label after the last one found

@@ -65,8 +65,31 @@ TableError::TableError(const std::string& reason, std::string table, std::size_t
 
 namespace table {
 
+std::int32_t LabelIndex::OwnNumber(std::string_view label) const
+{
+    std::size_t k = 0;
+    if (label.empty() || label.size() > 9 || label.front() == '0')
+        return 0;
+    for (const char c : label) {
+        if (c < '0' || c > '9')
+            return 0;
+        k = k * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return k <= labels_.size() && labels_[k - 1] == label ? static_cast<std::int32_t>(k) : 0;
+}
+
 bool LabelIndex::Add(std::string_view label)
 {
+    if (ownNumbers_) {
+        labels_.push_back(label);
+        if (OwnNumber(label) == size())
+            return true; // a label that is its own number is none of the numbers before it
+        labels_.pop_back();
+        ownNumbers_ = false;
+        numbers_.reserve(labels_.capacity());
+        for (std::size_t k = 0; k < labels_.size(); ++k)
+            numbers_.emplace(labels_[k], static_cast<std::int32_t>(k + 1));
+    }
     const auto [at, added] = numbers_.emplace(label, size() + 1);
     if (added)
         labels_.push_back(label);
@@ -77,16 +100,18 @@ std::int32_t LabelIndex::Find(std::string_view label) const
 {
     if (next_ < labels_.size() && labels_[next_] == label)
         return static_cast<std::int32_t>(++next_);
-    const auto found = numbers_.find(label);
-    if (found == numbers_.end())
-        return 0;
-    next_ = static_cast<std::size_t>(found->second);
-    return found->second;
+    std::int32_t number = OwnNumber(label);
+    if (number == 0 && !ownNumbers_) {
+        const auto found = numbers_.find(label);
+        number = found == numbers_.end() ? 0 : found->second;
+    }
+    if (number != 0)
+        next_ = static_cast<std::size_t>(number);
+    return number;
 }
 
 void LabelIndex::Reserve(std::size_t count)
 {
-    numbers_.reserve(count);
     labels_.reserve(count);
 }
 

@@ -94,6 +94,13 @@ std::optional<std::string_view> TableRow::FindAny(std::initializer_list<std::str
 
 TableText::TableText(const TextLines& lines, const std::vector<std::string_view>& wanted)
 {
+    // Sized up front: an item has one '=' at least, a row one line at least,
+    // so a million-row text is read without moving what it has read.
+    std::size_t equals = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        equals += static_cast<std::size_t>(std::count(lines[i].begin(), lines[i].end(), '='));
+    items_.reserve(equals);
+    rows_.reserve(lines.size());
     bool reading = false;    // the current table's rows are wanted
     bool continuing = false; // the last row line ended in " _"
     for (std::size_t i = 0; i < lines.size(); ++i) {
