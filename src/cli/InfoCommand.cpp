@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ModelArgument.h"
 
 #include "model/ImportS2k.h"
 
@@ -15,8 +16,8 @@ Model ImportModelFile(const std::string& path)
 int RunInfo(const Arguments& args, std::ostream& out)
 {
     if (args.size() != 1)
-        throw UsageError{"info takes one s2k file"};
-    const Model model = ImportModelFile(args[0]);
+        throw UsageError{"info takes one s2k file or project"};
+    const Model model = LoadModelArgument(args[0]).model;
     const auto line = [&out](const char* name, std::int32_t count) {
         out << name << ' ' << std::max(count, 0) << '\n';
     };
