@@ -13,6 +13,7 @@ namespace mirelo {
 struct ProjectPath {
     std::string relative;
     std::string absolute;
+    bool operator==(const ProjectPath&) const = default;
 };
 
 // The model file as it was when the project was saved.
@@ -30,6 +31,7 @@ using SettingValues = std::vector<std::pair<std::string, double>>;
 struct NamedSettings {
     std::string name;
     SettingValues values;
+    bool operator==(const NamedSettings&) const = default;
 };
 
 // What a project file holds: the model file, every setting the user made on
@@ -45,6 +47,7 @@ struct Project {
     std::vector<NamedSettings> materials;
     std::map<std::string, double> view; // filled and read by the desktop program
     ProjectPath lastRunFolder;          // empty when nothing was run
+    bool operator==(const Project&) const = default;
 };
 
 // The project format this program writes and the newest it reads.

@@ -208,9 +208,7 @@ private:
         case SettingKind::Real:
             if (!value.is_number())
                 Fail(key, "a number is expected");
-            if (const double real = value.get<double>(); std::isfinite(real))
-                return real;
-            Fail(key, "the number is too large");
+            return value.get<double>(); // the parser refuses numbers beyond a double's range
         case SettingKind::Flag:
             if (!value.is_boolean())
                 Fail(key, "true or false is expected");
@@ -248,11 +246,28 @@ std::size_t LineOf(std::string_view text, std::size_t byte)
     return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
-// The parser's reason without its own prefix and position.
+// The line of the number a parser's overflow message quotes ("number
+// overflow parsing '1e999'"): its first place in the text, 0 if not found.
+std::size_t LineOfLiteral(std::string_view text, const std::string& what)
+{
+    const std::size_t open = what.find('\'');
+    const std::size_t close = what.rfind('\'');
+    if (open == std::string::npos || close <= open)
+        return 0;
+    const std::size_t at = text.find(std::string_view(what).substr(open + 1, close - open - 1));
+    return at == std::string_view::npos ? 0 : LineOf(text, at + 1);
+}
+
+// The parser's reason without its own prefix ("[json.exception...] ") and
+// position ("parse error at line 2, column 7: ").
 std::string ParseReason(const std::string& what)
 {
-    const std::size_t colon = what.find(": ");
-    return colon == std::string::npos ? what : what.substr(colon + 2);
+    const std::size_t bracket = what.find("] ");
+    std::string reason = bracket == std::string::npos ? what : what.substr(bracket + 2);
+    if (reason.starts_with("parse error"))
+        if (const std::size_t colon = reason.find(": "); colon != std::string::npos)
+            reason.erase(0, colon + 2);
+    return reason;
 }
 
 } // namespace
@@ -298,6 +313,8 @@ Project ReadProjectText(std::string_view text, const std::string& source)
         root = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
         throw ProjectError(source, LineOf(text, error.byte), {}, "not a project text: " + ParseReason(error.what()));
+    } catch (const Json::out_of_range& error) {
+        throw ProjectError(source, LineOfLiteral(text, error.what()), {}, ParseReason(error.what()));
     }
     const Reader reader(source);
     const Json* format = root.is_object() ? reader.Optional(root, "format") : nullptr;
@@ -337,7 +354,7 @@ Project ReadProjectText(std::string_view text, const std::string& source)
         if (!view->is_object())
             reader.Fail("view", "an object {...} is expected");
         for (const auto& member : view->items()) {
-            if (!member.value().is_number() || !std::isfinite(member.value().get<double>()))
+            if (!member.value().is_number())
                 reader.Fail("view." + member.key(), "a number is expected");
             project.view[member.key()] = member.value().get<double>();
         }
