@@ -7,7 +7,9 @@
 #include "project/ProjectSettings.h"
 #include "sections/SectionCheck.h"
 
+#include <deque>
 #include <filesystem>
+#include <unordered_map>
 
 namespace mirelo {
 
@@ -20,37 +22,30 @@ fs::path FolderOf(const std::string& path)
     return fs::absolute(fs::path(path)).lexically_normal().parent_path();
 }
 
-// The k-th record (0-based) of that exact name, in table order, or nullptr.
-template <typename Record>
-Record* NthNamed(Table<Record>& table, std::string_view name, int k)
-{
-    for (std::int32_t i = 1; i <= table.count; ++i)
-        if (table[i].name == name && k-- == 0)
-            return &table[i];
-    return nullptr;
-}
-
-// Applies each entry to the record of its name; `check` raises Error for
-// settings that do not fit the record, which then keeps its own.
+// Applies each entry to the record of its name, the k-th entry of a name to
+// the k-th record of that name; `check` raises Error for settings that do not
+// fit the record, which then keeps its own.
 template <typename Record, typename ApplyFn, typename CheckFn>
 void ApplyNamed(const std::vector<NamedSettings>& entries, Table<Record>& table, const char* what,
                 const std::string& modelPath, ApplyFn apply, CheckFn check, std::vector<std::string>& warnings)
 {
-    for (std::size_t e = 0; e < entries.size(); ++e) {
-        const NamedSettings& entry = entries[e];
-        const int earlier = static_cast<int>(std::count_if(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(e),
-                                                           [&](const NamedSettings& other) { return other.name == entry.name; }));
-        Record* record = NthNamed(table, entry.name, earlier);
-        if (record == nullptr) {
+    std::unordered_map<std::string_view, std::deque<std::int32_t>> byName; // records not yet taken, in order
+    for (std::int32_t k = 1; k <= table.count; ++k)
+        byName[table[k].name].push_back(k);
+    for (const NamedSettings& entry : entries) {
+        const auto found = byName.find(entry.name);
+        if (found == byName.end() || found->second.empty()) {
             warnings.push_back(std::string(what) + " " + entry.name + " is not in " + modelPath
                                + ": its settings are left out");
             continue;
         }
-        Record edited = *record;
+        Record& record = table[found->second.front()];
+        found->second.pop_front();
+        Record edited = record;
         apply(entry.values, edited);
         try {
             check(edited);
-            *record = std::move(edited);
+            record = std::move(edited);
         } catch (const Error& error) {
             warnings.push_back(std::string(error.what()) + ": the project's settings of " + what + " " + entry.name
                                + " are left out");
