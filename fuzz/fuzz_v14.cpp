@@ -1,7 +1,8 @@
 // Splits and converts arbitrary text as a SAP2000 V14 table file. A
 // mirelo::Error is the expected way to refuse bad input; a crash, a sanitizer
 // report, any other exception, a field that is not a trimmed piece of its
-// row, or a converted text that the s2k import refuses is a finding.
+// row, a converted text that the s2k import refuses, or a solid whose SEC=
+// names no material is a finding.
 #include "convert/V14Converter.h"
 #include "convert/V14Splitter.h"
 #include "model/ImportS2k.h"
@@ -66,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Model model = ImportS2k(conversion.lines);
         Require(model.Joints.count == conversion.jointCount, "joint count after import");
         Require(std::max(model.Solids.count, 0) == conversion.solidCount, "solid count after import");
+        Require(model.Materials.count == conversion.materialCount, "material count after import");
+        for (std::int32_t n = 1; n <= model.Solids.count; ++n)
+            Require(model.Materials.Contains(model.Solids[n].section), "a solid's SEC= names no material");
     } catch (const Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
         Require(false, "the converted text does not import");

@@ -104,8 +104,8 @@ void ApplyModelEdits(const ModelOptions& options, Model& model)
         ApplyOption("--material", text, [&] { SetMaterialSetting(material, edit.field, edit.value); });
         edited.insert(&material);
     }
-    for (const Material* material : edited)
-        CheckMaterialLaw(*material);
+    for (Material* material : edited)
+        FinishMaterialEdit(*material);
 }
 
 } // namespace mirelo::cli

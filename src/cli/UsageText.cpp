@@ -24,14 +24,15 @@ const char* const kCommands =
     "                     (LF line ends), or with -o to OUT.tcl (CR LF). --set sets\n"
     "                     an analysis or recorder setting, --section a field of the\n"
     "                     frame section NAME (lists below). Warnings go to standard\n"
-    "                     error. --material sets the type or a parameter of the\n"
-    "                     material NAME (lists below). --save-project saves the\n"
-    "                     model file's name with every setting as a project.\n"
+    "                     error. --material sets E, U, the type or a parameter of\n"
+    "                     the material NAME (lists below). --save-project saves\n"
+    "                     the model file's name with every setting as a project.\n"
     "  v14 IN.txt [-o OUT.s2k]\n"
     "                     convert a SAP2000 V14 table file (joints, restraints, joint\n"
-    "                     forces, solids) to version-6 s2k text: to standard output\n"
-    "                     (LF line ends), or with -o to OUT.s2k (CR LF). The joint\n"
-    "                     and solid counts go to standard error.\n"
+    "                     forces, solids and their materials) to version-6 s2k text:\n"
+    "                     to standard output (LF line ends), or with -o to OUT.s2k\n"
+    "                     (CR LF). The joint and solid counts and the notes go to\n"
+    "                     standard error.\n"
     "  results FILE.s2k DIR [--step N | --last | --mode M] [--section axial|kz|ky]\n"
     "                     [--set Name=Value]...\n"
     "                     read the recorder files the model's script wrote into DIR:\n"
@@ -103,8 +104,12 @@ std::string UsageText()
             "options are in):\n";
     for (const auto& field : SectionSettingFields())
         text += SettingLine(field.declaration);
-    text += "\nFields for --material NAME:field=value (the type starts as Elastic; parameters start from\n"
-            "the material's E, FY and FC; a material's parameters are checked once all its options are in):\n";
+    text += "\nFields for --material NAME:field=value (E and U start as the file gives them, G follows as\n"
+            "E / (2 (1 + U)); E must be positive, U greater than -1 and less than 0.5; the type starts as\n"
+            "Elastic; parameters start from the material's E, FY and FC; a material is checked once all its\n"
+            "options are in):\n";
+    for (const auto& field : ElasticConstantFields())
+        text += SettingLine(field.declaration, false);
     text += SettingLine(MaterialTypeDeclaration());
     for (const auto& field : MaterialLawFields())
         text += SettingLine(field.declaration, false);

@@ -461,20 +461,75 @@ std::string FormatScientific(double value, int significantDigits)
     return out;
 }
 
+namespace {
+
+bool ReadsBack(std::string_view text, double value)
+{
+    try {
+        return ParseReal(text) == value;
+    } catch (const ConversionError&) {
+        return false; // near the largest double a short text rounds past it
+    }
+}
+
+// Appends `value` in the form `append` writes with n digits or decimals, for
+// the fewest n from `minimum` on whose text reads back as `value`: never fewer
+// than the value's shortest text needs (`shortestNeeds`). `significantAt(n)`
+// is how many significant digits n gives; 17 always read back.
+template <typename Append, typename Significant>
+void AppendFewestThatReadBack(std::string& out, double value, int minimum, int shortestNeeds, Append append,
+                              Significant significantAt)
+{
+    // The shortest text of a normal double is the one decimal of its length,
+    // or of any length up to 15 digits, within half a unit in the last place
+    // of the value (such decimals lie further apart than that unit), so at up
+    // to 15 digits the rounding writes it, padded with zeros, and it reads
+    // back without a test.
+    const bool normal = value == 0 || std::fabs(value) >= std::numeric_limits<double>::min();
+    const std::size_t start = out.size();
+    for (int n = std::max(minimum, shortestNeeds);; ++n) {
+        append(out, value, n);
+        const int significant = significantAt(n);
+        if (value == 0 || (normal && significant <= 15) || significant >= 17
+            || ReadsBack(std::string_view(out).substr(start), value))
+            return;
+        out.resize(start);
+    }
+}
+
+} // namespace
+
+void AppendScientificRoundTrip(std::string& out, double value, int minimumDigits)
+{
+    CheckFormattable(value);
+    const int shortest = value == 0 ? 1 : Shortest(std::fabs(value)).count;
+    AppendFewestThatReadBack(out, value, minimumDigits, shortest, AppendScientific, [](int n) { return n; });
+}
+
 std::string FormatScientificRoundTrip(double value, int minimumDigits)
 {
-    // 17 significant digits read back as any double; fewer often do. Near the
-    // largest double a short text rounds up past it and does not read at all.
-    constexpr int kEnough = 17;
-    for (int digits = minimumDigits; digits < kEnough; ++digits) {
-        std::string text = FormatScientific(value, digits);
-        try {
-            if (ParseReal(text) == value)
-                return text;
-        } catch (const ConversionError&) {
-        }
-    }
-    return FormatScientific(value, std::max(minimumDigits, kEnough));
+    std::string out;
+    AppendScientificRoundTrip(out, value, minimumDigits);
+    return out;
+}
+
+void AppendFixedRoundTrip(std::string& out, double value, int minimumDecimals)
+{
+    CheckFormattable(value);
+    ShortDigits s;
+    s.exponent = 1;
+    if (value != 0)
+        s = Shortest(std::fabs(value));
+    // value = 0.d1d2...ds * 10^e: its shortest text has s - e decimals.
+    AppendFewestThatReadBack(out, value, minimumDecimals, s.count - s.exponent, AppendFixed,
+                             [&s](int decimals) { return s.exponent + decimals; });
+}
+
+std::string FormatFixedRoundTrip(double value, int minimumDecimals)
+{
+    std::string out;
+    AppendFixedRoundTrip(out, value, minimumDecimals);
+    return out;
 }
 
 void AppendFixed(std::string& out, double value, int decimals)

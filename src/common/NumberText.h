@@ -17,10 +17,17 @@ double ParseReal(std::string_view text);
 // exponent digits: FormatScientific(200000, 4) == "2.000E+005".
 std::string FormatScientific(double value, int significantDigits);
 
-// "%0.<n>E" with the fewest digits, at least `minimumDigits`, that read back
-// as `value`: FormatScientificRoundTrip(3000, 4) == "3.000E+003" but
+// The exact variants, which the script's numbers take: "%0.<n>E" with the
+// fewest digits, at least `minimumDigits` (at most 17), that read back as
+// `value`: FormatScientificRoundTrip(3000, 4) == "3.000E+003" but
 // FormatScientificRoundTrip(12345, 4) == "1.2345E+004".
 std::string FormatScientificRoundTrip(double value, int minimumDigits);
+void AppendScientificRoundTrip(std::string& out, double value, int minimumDigits);
+// "%0.<n>F" with the fewest decimals, at least `minimumDecimals`, that read
+// back as `value`: FormatFixedRoundTrip(0.2, 2) == "0.20",
+// FormatFixedRoundTrip(0.125, 2) == "0.125".
+std::string FormatFixedRoundTrip(double value, int minimumDecimals);
+void AppendFixedRoundTrip(std::string& out, double value, int minimumDecimals);
 
 // The same text appended to `out`, for writers of large outputs.
 void AppendScientific(std::string& out, double value, int significantDigits);

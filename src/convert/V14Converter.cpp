@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "convert/V14Splitter.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -13,10 +14,25 @@ namespace mirelo {
 
 namespace {
 
-enum TableKind { kJointTable, kRestraintTable, kLoadTable, kSolidTable, kTableKinds };
+enum TableKind {
+    kJointTable,
+    kRestraintTable,
+    kLoadTable,
+    kSolidTable,
+    kMaterialTable,
+    kSolidPropertyTable,
+    kSolidAssignmentTable,
+    kTableKinds
+};
 
 constexpr std::array<std::string_view, kTableKinds> kTableNames = {
-    "JOINT COORDINATES", "JOINT RESTRAINT ASSIGNMENTS", "JOINT LOADS - FORCE", "CONNECTIVITY - SOLID"};
+    "JOINT COORDINATES",
+    "JOINT RESTRAINT ASSIGNMENTS",
+    "JOINT LOADS - FORCE",
+    "CONNECTIVITY - SOLID",
+    "MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
+    "SOLID PROPERTY DEFINITIONS",
+    "SOLID PROPERTY ASSIGNMENTS"};
 
 // The rows of one table: lines first .. end - 1 (0-based), none when absent.
 struct TableRows {
@@ -67,6 +83,37 @@ struct JointEntry {
     std::array<bool, 6> restraints{}; // U1 U2 U3 R1 R2 R3
 };
 
+struct SolidEntry {
+    std::int32_t number = 0;
+    std::array<std::int32_t, 8> corners{}; // joint positions, in the row's order
+    std::int32_t material = 0;             // position in the MATERIAL section, 0 until known
+    std::size_t assignedOn = 0;            // 0-based line of its property assignment, 0 for none
+};
+
+// A material as the MATERIAL section writes it; values in the file's units.
+struct MaterialEntry {
+    std::string name;
+    std::string_view design; // IDES: C concrete, N none given
+    double unitMass = 0, unitWeight = 0, elasticModulus = 0, poisson = 0;
+};
+
+// What a solid without a material takes: normal concrete in N and mm.
+MaterialEntry NormalConcrete()
+{
+    return {"SOLID", "C", 2.4E-009, 2.4E-005, 3.0E+004, 0.2};
+}
+
+// The value of a key the row must give.
+std::string_view Required(const V14Fields& fields, std::string_view key)
+{
+    const std::string_view value = fields.ValueOf(key);
+    if (value.empty())
+        throw Error("the row gives no " + std::string(key));
+    return value;
+}
+
+std::string Located(const std::string& text, std::string_view table, std::size_t line);
+
 // The table and line being read, added to any error raised there.
 struct Location {
     std::string_view table;
@@ -82,9 +129,13 @@ public:
         ReadJoints();
         ReadRestraints();
         ReadLoads();
+        ReadSolids();
+        ReadMaterials();
+        AssignMaterials();
         WriteSystemAndJoints();
         WriteRestraints();
         WriteLoads();
+        WriteMaterials();
         WriteSolids();
         out_.lines.Append("");
         out_.lines.Append("");
@@ -108,8 +159,25 @@ private:
         const std::int32_t number = ParseInteger(numberText);
         const auto found = positions_.find(number);
         if (found == positions_.end())
-            throw Error("joint " + std::to_string(number) + " is not in the JOINT COORDINATES table");
+            throw Error(MissingJoint(number));
         return found->second;
+    }
+
+    static std::string MissingJoint(std::int32_t number)
+    {
+        return "joint " + std::to_string(number) + " is not in the JOINT COORDINATES table";
+    }
+
+    // The joint a restraint or load row names; nullptr, and a note naming the
+    // row, when the joint table lacks it: such a row changes nothing.
+    JointEntry* JointOfRow(std::string_view numberText)
+    {
+        const std::int32_t number = ParseInteger(numberText);
+        const auto found = positions_.find(number);
+        if (found != positions_.end())
+            return &joints_[static_cast<std::size_t>(found->second)];
+        out_.notes.push_back(Located(MissingJoint(number) + ": the row is left out", where_.table, where_.line));
+        return nullptr;
     }
 
     void ReadJoints()
@@ -120,6 +188,7 @@ private:
         where_ = {kTableNames[kJointTable], table.heading};
         out_.jointCount = RowCount(table);
         joints_.resize(static_cast<std::size_t>(out_.jointCount) + 1);
+        bool renumbered = false;
         for (std::size_t line = table.first; line < table.end; ++line) {
             const V14Fields& f = Split(kJointTable, line);
             const auto position = static_cast<std::int32_t>(line - table.first + 1);
@@ -132,10 +201,12 @@ private:
             if (!added)
                 throw Error("joint " + std::to_string(joint.number) + " is given twice (first on line "
                             + std::to_string(table.first + static_cast<std::size_t>(earlier->second)) + ")");
-            if (joint.number != position && out_.notes.empty())
+            if (joint.number != position && !renumbered) {
+                renumbered = true;
                 out_.notes.push_back("Joints are renumbered 1 to " + std::to_string(out_.jointCount)
                                      + " in table order: joint " + std::to_string(joint.number) + " (line "
                                      + std::to_string(line + 1) + ") is joint " + std::to_string(position));
+            }
         }
     }
 
@@ -144,10 +215,12 @@ private:
         const TableRows& table = tables_[kRestraintTable];
         for (std::size_t line = table.first; line < table.end; ++line) {
             const V14Fields& f = Split(kRestraintTable, line);
-            JointEntry& joint = joints_[static_cast<std::size_t>(Position(f.Value(1)))];
+            JointEntry* joint = JointOfRow(f.Value(1));
+            if (joint == nullptr)
+                continue;
             // Flags already set stay set; only the exact text "Yes" restrains.
             for (std::size_t dof = 0; dof < 6; ++dof)
-                joint.restraints[dof] = joint.restraints[dof] || f.Value(dof + 2) == "Yes";
+                joint->restraints[dof] = joint->restraints[dof] || f.Value(dof + 2) == "Yes";
         }
     }
 
@@ -156,12 +229,14 @@ private:
         const TableRows& table = tables_[kLoadTable];
         for (std::size_t line = table.first; line < table.end; ++line) {
             const V14Fields& f = Split(kLoadTable, line);
-            JointEntry& joint = joints_[static_cast<std::size_t>(Position(f.Value(1)))];
-            // A later row for the same joint replaces the earlier one.
+            JointEntry* joint = JointOfRow(f.Value(1));
+            // A later row for the same joint replaces the earlier one; the
+            // values of a row left out are still numbers.
             std::array<double, 6> loads{};
             for (std::size_t c = 0; c < 6; ++c)
                 loads[c] = ParseReal(f.Value(c + 4));
-            joint.loads = loads;
+            if (joint != nullptr)
+                joint->loads = loads;
         }
     }
 
@@ -172,11 +247,10 @@ private:
         out.Append("  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N");
         out.Append("");
         out.Append("JOINT");
-        // Four digits where they say the value exactly, more where they do not.
         for (std::int32_t i = 1; i <= out_.jointCount; ++i) {
             const JointEntry& joint = joints_[static_cast<std::size_t>(i)];
-            out.Append("  " + std::to_string(i) + "  X=" + FormatScientificRoundTrip(joint.x, 4)
-                       + "  Y=" + FormatScientificRoundTrip(joint.y, 4) + "  Z=" + FormatScientificRoundTrip(joint.z, 4));
+            out.Append("  " + std::to_string(i) + "  X=" + Number(joint.x) + "  Y=" + Number(joint.y)
+                       + "  Z=" + Number(joint.z));
         }
         out.Append("");
     }
@@ -216,19 +290,143 @@ private:
         out.Append("");
     }
 
-    void WriteSolids()
+    void ReadSolids()
     {
         const TableRows& table = tables_[kSolidTable];
-        TextLines& out = out_.lines;
-        out.Append("SOLID");
         where_ = {kTableNames[kSolidTable], table.heading};
         out_.solidCount = RowCount(table);
+        solids_.reserve(static_cast<std::size_t>(out_.solidCount));
         for (std::size_t line = table.first; line < table.end; ++line) {
             const V14Fields& f = Split(kSolidTable, line);
-            std::string text = "  " + std::to_string(ParseInteger(f.Value(1))) + "  J=";
-            for (std::size_t corner = 1; corner <= 8; ++corner)
-                text += (corner > 1 ? "," : "") + std::to_string(Position(f.Value(corner + 1)));
-            out.Append(text + "  SEC=100");
+            SolidEntry solid;
+            solid.number = ParseInteger(f.Value(1));
+            for (std::size_t corner = 0; corner < 8; ++corner)
+                solid.corners[corner] = Position(f.Value(corner + 2));
+            const auto [earlier, added] = solidPlaces_.emplace(solid.number, solids_.size());
+            if (!added)
+                throw Error("solid " + std::to_string(solid.number) + " is given twice (first on line "
+                            + std::to_string(table.first + earlier->second + 1) + ")");
+            solids_.push_back(solid);
+        }
+    }
+
+    // The file's materials in table order, then the solid properties that
+    // name them and the solids that take a property.
+    void ReadMaterials()
+    {
+        std::unordered_map<std::string, std::size_t> materialLines;
+        const TableRows& materials = tables_[kMaterialTable];
+        for (std::size_t line = materials.first; line < materials.end; ++line) {
+            const V14Fields& f = Split(kMaterialTable, line);
+            MaterialEntry material;
+            material.name = std::string(Required(f, "Material"));
+            if (material.name.find(' ') != std::string::npos)
+                throw Error("the material name '" + material.name + "' holds a blank, which an s2k name cannot");
+            material.design = "N";
+            material.unitWeight = ParseReal(Required(f, "UnitWeight"));
+            material.unitMass = ParseReal(Required(f, "UnitMass"));
+            material.elasticModulus = ParseReal(Required(f, "E1"));
+            material.poisson = ParseReal(Required(f, "U12"));
+            const auto [earlier, added] = materialLines.emplace(material.name, line);
+            if (!added)
+                throw Error("material " + material.name + " is given twice (first on line "
+                            + std::to_string(earlier->second + 1) + ")");
+            materials_.push_back(std::move(material));
+            materialPlaces_[materials_.back().name] = static_cast<std::int32_t>(materials_.size());
+        }
+        const TableRows& properties = tables_[kSolidPropertyTable];
+        for (std::size_t line = properties.first; line < properties.end; ++line) {
+            const V14Fields& f = Split(kSolidPropertyTable, line);
+            const std::string property(Required(f, "SolidProp"));
+            const std::string material(Required(f, "Material"));
+            const auto found = materialPlaces_.find(material);
+            if (found == materialPlaces_.end())
+                throw Error("material " + material + " is not in the " + std::string(kTableNames[kMaterialTable])
+                            + " table");
+            const auto [earlier, added] = propertyMaterials_.emplace(property, std::pair{found->second, line});
+            if (!added)
+                throw Error("solid property " + property + " is given twice (first on line "
+                            + std::to_string(earlier->second.second + 1) + ")");
+        }
+    }
+
+    void AssignMaterials()
+    {
+        const TableRows& table = tables_[kSolidAssignmentTable];
+        for (std::size_t line = table.first; line < table.end; ++line) {
+            const V14Fields& f = Split(kSolidAssignmentTable, line);
+            const std::int32_t number = ParseInteger(Required(f, "Solid"));
+            const std::string property(Required(f, "SolidProp"));
+            const auto solid = solidPlaces_.find(number);
+            if (solid == solidPlaces_.end())
+                throw Error("solid " + std::to_string(number) + " is not in the CONNECTIVITY - SOLID table");
+            const auto found = propertyMaterials_.find(property);
+            if (found == propertyMaterials_.end())
+                throw Error("solid property " + property + " is not in the SOLID PROPERTY DEFINITIONS table");
+            SolidEntry& entry = solids_[solid->second];
+            if (entry.material != 0)
+                throw Error("solid " + std::to_string(number) + " is given twice (first on line "
+                            + std::to_string(entry.assignedOn + 1) + ")");
+            entry.material = found->second.first;
+            entry.assignedOn = line;
+        }
+        if (!materials_.empty())
+            out_.notes.push_back(std::to_string(materials_.size()) + (materials_.size() == 1 ? " material" : " materials")
+                                 + " from the "
+                                 + std::string(kTableNames[kMaterialTable])
+                                 + " table; a solid's SEC= is its material's place in MATERIAL");
+        AddNormalConcrete();
+        out_.materialCount = static_cast<std::int32_t>(materials_.size());
+    }
+
+    // Solids the file gives no material take normal concrete, under a name
+    // no material of the file has.
+    void AddNormalConcrete()
+    {
+        const auto without = std::count_if(solids_.begin(), solids_.end(), [](const SolidEntry& s) { return s.material == 0; });
+        if (without == 0)
+            return;
+        MaterialEntry concrete = NormalConcrete();
+        const std::string name = concrete.name;
+        for (int n = 1; materialPlaces_.contains(concrete.name); ++n)
+            concrete.name = name + std::to_string(n);
+        materials_.push_back(concrete);
+        const auto place = static_cast<std::int32_t>(materials_.size());
+        for (SolidEntry& solid : solids_)
+            if (solid.material == 0)
+                solid.material = place;
+        out_.notes.push_back("No material for " + std::to_string(without) + (without == 1 ? " solid" : " solids")
+                             + ": material " + concrete.name + " (SEC=" + std::to_string(place)
+                             + "), normal concrete in N and mm: E=" + Number(concrete.elasticModulus)
+                             + "  U=" + Number(concrete.poisson) + "  M=" + Number(concrete.unitMass)
+                             + "  W=" + Number(concrete.unitWeight));
+    }
+
+    // Four digits where they say the value exactly, more where they do not.
+    static std::string Number(double value) { return FormatScientificRoundTrip(value, 4); }
+
+    // NAME line and property line of each material, as the s2k import reads them.
+    void WriteMaterials()
+    {
+        TextLines& out = out_.lines;
+        out.Append("MATERIAL");
+        for (const MaterialEntry& material : materials_) {
+            out.Append("  NAME=" + material.name + "  IDES=" + std::string(material.design) + "  M="
+                       + Number(material.unitMass) + "  W=" + Number(material.unitWeight));
+            out.Append("    T=0  E=" + Number(material.elasticModulus) + "  U=" + Number(material.poisson));
+        }
+        out.Append("");
+    }
+
+    void WriteSolids()
+    {
+        TextLines& out = out_.lines;
+        out.Append("SOLID");
+        for (const SolidEntry& solid : solids_) {
+            std::string text = "  " + std::to_string(solid.number) + "  J=";
+            for (std::size_t corner = 0; corner < 8; ++corner)
+                text += (corner > 0 ? "," : "") + std::to_string(solid.corners[corner]);
+            out.Append(text + "  SEC=" + std::to_string(solid.material));
         }
     }
 
@@ -236,16 +434,24 @@ private:
     const std::array<TableRows, kTableKinds> tables_;
     std::vector<JointEntry> joints_; // entry 0 unused
     std::unordered_map<std::int32_t, std::int32_t> positions_;
+    std::vector<SolidEntry> solids_;
+    std::unordered_map<std::int32_t, std::size_t> solidPlaces_; // solid number to its entry
+    std::vector<MaterialEntry> materials_;
+    std::unordered_map<std::string, std::int32_t> materialPlaces_; // name to place, from 1
+    std::unordered_map<std::string, std::pair<std::int32_t, std::size_t>> propertyMaterials_; // place, line
     V14Fields fields_;
     Location where_;
     V14Conversion out_;
 };
 
+std::string Located(const std::string& text, std::string_view table, std::size_t line)
+{
+    return text + " (" + std::string(table) + " table, line " + std::to_string(line + 1) + ")";
+}
+
 std::string DescribeFailure(const std::string& reason, const std::string& table, std::size_t lineNumber)
 {
-    if (lineNumber == 0)
-        return reason;
-    return reason + " (" + table + " table, line " + std::to_string(lineNumber) + ")";
+    return lineNumber == 0 ? reason : Located(reason, table, lineNumber - 1);
 }
 
 } // namespace

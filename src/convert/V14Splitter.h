@@ -20,8 +20,15 @@ public:
     // field 0 is the first key.
     std::string_view Value(std::size_t n) const { return (*this)[2 * n - 1]; }
 
+    // The value of the row's item "key=value": the field after the first
+    // field `key` that an '=' ends, wherever it stands; empty when the row
+    // has no such item. Rows whose columns differ between versions are read
+    // this way.
+    std::string_view ValueOf(std::string_view key) const;
+
 private:
     friend void SplitV14Line(std::string_view line, V14Fields& fields);
+    std::string_view line_;
     std::vector<std::string_view> fields_;
     std::vector<std::size_t> boundaries_; // kept to spare an allocation per row
 };

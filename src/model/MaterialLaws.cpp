@@ -35,6 +35,11 @@ constexpr std::span<const LawField> kSteel02Fields = kAllFields.subspan(0, 6);
 constexpr std::span<const LawField> kConcrete01Fields = kAllFields.subspan(6, 4);
 constexpr std::span<const LawField> kConcrete02Fields = kAllFields.subspan(6, 7);
 
+constexpr MaterialField kElastic[] = {
+    Bind(Declare::Real("E", "E (elastic modulus)", 0), &Material::elasticModulus),
+    Bind(Declare::Real("U", "U (Poisson's ratio)", 0), &Material::poisson),
+};
+
 constexpr SettingDeclaration kTypeDeclaration =
     Declare::Choice("type", "material type", kElasticMaterial, kMaterialTypeNames);
 
@@ -170,6 +175,15 @@ Unsound FirstUnsound(const Material& material)
     }
 }
 
+Unsound ElasticProblem(const Material& material)
+{
+    if (!(material.elasticModulus > 0))
+        return Problem("E", "positive", material.elasticModulus);
+    if (!(material.poisson > -1 && material.poisson < 0.5))
+        return Problem("U", "greater than -1 and less than 0.5", material.poisson);
+    return {};
+}
+
 } // namespace
 
 std::string LawProblem(const Material& material)
@@ -177,12 +191,25 @@ std::string LawProblem(const Material& material)
     return FirstUnsound(material).text;
 }
 
-void CheckMaterialLaw(const Material& material)
+std::span<const MaterialField> ElasticConstantFields()
 {
+    return kElastic;
+}
+
+double ShearModulus(double elasticModulus, double poisson)
+{
+    return static_cast<double>(CheckedQuotient(static_cast<long double>(elasticModulus) / 2.0L, 1.0L + poisson));
+}
+
+void FinishMaterialEdit(Material& material)
+{
+    if (Unsound unsound = ElasticProblem(material); !unsound.text.empty())
+        throw MaterialError("Material " + material.name + ": " + unsound.text, unsound.parameter);
     if (Unsound unsound = FirstUnsound(material); !unsound.text.empty())
-        throw MaterialLawError("Material " + material.name + " (" + std::string(MaterialTypeName(material.materialType))
-                                   + "): " + unsound.text,
-                               unsound.parameter);
+        throw MaterialError("Material " + material.name + " (" + std::string(MaterialTypeName(material.materialType))
+                                + "): " + unsound.text,
+                            unsound.parameter);
+    material.shearModulus = ShearModulus(material.elasticModulus, material.poisson);
 }
 
 void SetMaterialSetting(Material& material, std::string_view field, std::string_view value)
@@ -195,6 +222,10 @@ void SetMaterialSetting(Material& material, std::string_view field, std::string_
             }
         throw Error("Material type '" + std::string(value) + "' is none of Elastic, Steel01, Concrete01, Steel02, "
                     "Concrete02");
+    }
+    if (const MaterialField* constant = FindSetting(ElasticConstantFields(), field)) {
+        SetFromText(material, *constant, value, constant->declaration.label);
+        return;
     }
     const LawField* parameter = FindSetting(kAllFields, field);
     if (parameter == nullptr)

@@ -67,19 +67,35 @@ void SetLawStartValues(Material& material, const ModelUnits& units, const Materi
 // every parameter is sound.
 std::string LawProblem(const Material& material);
 
-// The failure of CheckMaterialLaw, with the parameter it names.
-class MaterialLawError : public Error {
+// The elastic constants as the command line and the material dialog set
+// them, named as a MATERIAL line of an s2k file names them: E (the elastic
+// modulus) and U (Poisson's ratio). The shear modulus follows from them.
+using MaterialField = SettingField<Material>;
+std::span<const MaterialField> ElasticConstantFields();
+
+// G = E / (2 (1 + U)), evaluated in extended precision; raises "Floating
+// point division by zero" for U = -1.
+double ShearModulus(double elasticModulus, double poisson);
+
+// The failure of FinishMaterialEdit, with the field it names ("E", "U" or a
+// parameter of the law).
+class MaterialError : public Error {
 public:
-    MaterialLawError(const std::string& message, std::string_view unsound) : Error(message), parameter(unsound) {}
-    std::string_view parameter;
+    MaterialError(const std::string& message, std::string_view unsound) : Error(message), field(unsound) {}
+    std::string_view field;
 };
 
-// Raises MaterialLawError "Material NAME (Concrete02): <problem>" when
-// LawProblem finds one.
-void CheckMaterialLaw(const Material& material);
+// Checks an edited material, then gives it the shear modulus of its E and U.
+// E must be positive and U greater than -1 and less than 0.5 (at 0.5 a solid
+// cannot change its volume, and the solver's bricks divide by zero); then
+// the law of its type is checked. Raises MaterialError "Material NAME: U
+// must be ..." or "Material NAME (Concrete02): <problem>" for the first
+// unsound field, and the material is unchanged then.
+void FinishMaterialEdit(Material& material);
 
 // Sets the field `field` of the material from text: "type" takes a name of
-// kMaterialTypeNames or its number 1 to 5, a parameter a real number. Raises
+// kMaterialTypeNames or its number 1 to 5, E, U and a parameter a real
+// number; FinishMaterialEdit then checks the whole and sets G. Raises
 // Error for an unknown field or type, ConversionError for a value that is
 // not a number; the material is unchanged then.
 void SetMaterialSetting(Material& material, std::string_view field, std::string_view value);

@@ -18,7 +18,7 @@ constexpr std::int32_t RgbColour(int red, int green, int blue)
 
 // Fields are grouped by type so that large models waste no padding.
 struct Joint {
-    double x = 0, y = 0, z = 0;             // rounded to multiples of 0.1 at import
+    double x = 0, y = 0, z = 0;             // on the import's grid of 0.1 mm (ModelUnits.h)
     double dispX = 0, dispY = 0, dispZ = 0; // loaded results or mode shape
     std::array<double, 7> mass{};            // 1..6; the import sets 1..3
     std::array<std::int32_t, 7> restraint{}; // 1..6: U1 U2 U3 R1 R2 R3; 1 fixed
@@ -71,10 +71,13 @@ struct ModelUnits {
     std::string force;
 };
 
-// Millimetres in one length unit, square millimetres in one area unit.
+// Millimetres in one length unit, square millimetres in one area unit, and
+// the decimals of the import's coordinate grid: 0.1 mm, or the first power of
+// ten of the unit below it.
 struct LengthScale {
     double millimetres = 1;
     double squareMillimetres = 1;
+    int gridDecimals = 1;
 };
 
 // The parameters of the nonlinear material types in the solver's order and

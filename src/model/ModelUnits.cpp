@@ -70,11 +70,11 @@ ModelUnits ReadModelUnits(const TextLines& s2kLines)
 LengthScale LengthScaleOf(std::string_view lengthUnit)
 {
     static constexpr std::array<std::pair<std::string_view, LengthScale>, 5> kUnits{{
-        {"MM", {1, 1}},
-        {"CM", {10, 100}},
-        {"M", {1000, 1e6}},
-        {"IN", {25.4, 645.16}},
-        {"FT", {304.8, 92903.04}},
+        {"MM", {1, 1, 1}},
+        {"CM", {10, 100, 2}},
+        {"M", {1000, 1e6, 4}},
+        {"IN", {25.4, 645.16, 3}},
+        {"FT", {304.8, 92903.04, 4}},
     }};
     return LookUp(kUnits, lengthUnit, LengthScale{});
 }

@@ -12,8 +12,9 @@ namespace mirelo {
 // ("LENGTH=M  FORCE=KN"); empty when it does not say.
 ModelUnits ReadModelUnits(const TextLines& s2kLines);
 
-// How many millimetres one length unit is, and how many square millimetres one
-// area unit is: M, CM, MM, IN and FT in any letter case. A unit not recognised,
+// How many millimetres one length unit is, how many square millimetres one
+// area unit is, and the decimals of the coordinate grid (MM 1, CM 2, IN 3,
+// M 4, FT 4): M, CM, MM, IN and FT in any letter case. A unit not recognised,
 // or none, counts as millimetres.
 LengthScale LengthScaleOf(std::string_view lengthUnit);
 

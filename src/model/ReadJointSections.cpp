@@ -1,4 +1,5 @@
 // Readers of the joint-related sections: JOINT, CONSTRAINT, RESTRAINT, MASS.
+#include "model/ModelUnits.h"
 #include "model/SectionReader.h"
 
 #include <cmath>
@@ -8,12 +9,15 @@ namespace mirelo {
 
 namespace {
 
-// Coordinates are kept as multiples of 0.1: scaled in extended precision and
-// rounded half to even, so 0.25 gives 0.2 and 0.35 (just below) gives 0.3.
-double Round10(double value)
+// Coordinates are kept on a grid of 10^-decimals units: scaled in extended
+// precision and rounded half to even, so in millimetres 0.25 gives 0.2 and
+// 0.35 (just below) gives 0.3. Both the grid count and the power of ten are
+// exact doubles, so the quotient is the double nearest the grid point, the
+// very value its text reads as: 6.0125 in metres stays 6.0125.
+double RoundToGrid(double value, double powerOfTen)
 {
-    const long double scaled = std::nearbyint(static_cast<long double>(value) * 10.0L);
-    return static_cast<double>(scaled / 10.0L);
+    const long double count = std::nearbyint(static_cast<long double>(value) * static_cast<long double>(powerOfTen));
+    return static_cast<double>(count) / powerOfTen;
 }
 
 } // namespace
@@ -23,12 +27,15 @@ void ReadJoints(const S2kText& text, Model& model, ImportLocation& where)
     SectionReader reader(text, "JOINT", where);
     const std::int32_t n = reader.DataLineCount();
     model.Joints.Reset(n);
+    double powerOfTen = 1;
+    for (int d = LengthScaleOf(model.Units.length).gridDecimals; d > 0; --d)
+        powerOfTen *= 10;
     for (std::int32_t k = 1; k <= n; ++k) {
         reader.Split(k);
         Joint& joint = model.Joints[k];
-        joint.x = Round10(reader.Real(2, "X"));
-        joint.y = Round10(reader.Real(4, "Y"));
-        joint.z = Round10(reader.Real(6, "Z"));
+        joint.x = RoundToGrid(reader.Real(2, "X"), powerOfTen);
+        joint.y = RoundToGrid(reader.Real(4, "Y"), powerOfTen);
+        joint.z = RoundToGrid(reader.Real(6, "Z"), powerOfTen);
     }
 }
 

@@ -60,8 +60,7 @@ void ReadMaterials(const S2kText& text, Model& model, ImportLocation& where)
         }
         if (next[5] == "U")
             material.poisson = reader.Real(6, "U");
-        material.shearModulus = static_cast<double>(CheckedQuotient(
-            static_cast<long double>(material.elasticModulus) / 2.0L, 1.0L + material.poisson));
+        material.shearModulus = ShearModulus(material.elasticModulus, material.poisson);
         SetLawStartValues(material, model.Units, strengths);
     }
 }

@@ -131,7 +131,7 @@ std::vector<std::string> ApplyProject(const Project& project, bool modelChanged,
     ApplyNamed(project.sections, model.FrameSections, "frame section", modelPath, ApplySection,
                [](const FrameSection& section) { CheckFrameSection(section); }, warnings);
     ApplyNamed(project.materials, model.Materials, "material", modelPath, ApplyMaterial,
-               [](const Material& material) { CheckMaterialLaw(material); }, warnings);
+               [](Material& material) { FinishMaterialEdit(material); }, warnings);
     if (modelChanged) {
         FindLoadCaseAgain(project, model, analysis.LoadCase, "LoadCase", warnings);
         FindLoadCaseAgain(project, model, analysis.PushoverCase, "PushoverCase", warnings);

@@ -22,10 +22,15 @@ std::span<const SettingField<FrameSection>> SectionFields()
     return fields;
 }
 
-std::span<const SettingField<Material>> MaterialTypeField()
+// The type, E and U; the law's parameters are fields of its own record.
+std::span<const SettingField<Material>> MaterialFields()
 {
-    static const SettingField<Material> type = Bind(MaterialTypeDeclaration(), &Material::materialType);
-    return {&type, 1};
+    static const std::vector<SettingField<Material>> fields = [] {
+        std::vector<SettingField<Material>> all{Bind(MaterialTypeDeclaration(), &Material::materialType)};
+        all.insert(all.end(), ElasticConstantFields().begin(), ElasticConstantFields().end());
+        return all;
+    }();
+    return fields;
 }
 
 template <typename Record>
@@ -66,8 +71,8 @@ const SettingDeclaration* FindGroupSetting(SettingGroup group, std::string_view 
     case SettingGroup::Recorders: return Declaration(RecorderSettingFields(), name);
     case SettingGroup::Section: return Declaration(SectionFields(), name);
     case SettingGroup::Material:
-        if (const SettingDeclaration* type = Declaration(MaterialTypeField(), name))
-            return type;
+        if (const SettingDeclaration* own = Declaration(MaterialFields(), name))
+            return own;
         return Declaration(MaterialLawFields(), name);
     }
     return nullptr;
@@ -97,7 +102,7 @@ SettingValues CaptureSection(const FrameSection& section)
 SettingValues CaptureMaterial(const Material& material)
 {
     SettingValues values;
-    Capture(material, MaterialTypeField(), values);
+    Capture(material, MaterialFields(), values);
     Capture(material.law, MaterialLawFields(), values);
     return values;
 }
@@ -119,7 +124,7 @@ void ApplySection(const SettingValues& values, FrameSection& section)
 
 void ApplyMaterial(const SettingValues& values, Material& material)
 {
-    Apply(values, material, MaterialTypeField());
+    Apply(values, material, MaterialFields());
     Apply(values, material.law, MaterialLawFields());
 }
 

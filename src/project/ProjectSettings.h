@@ -23,7 +23,7 @@ const SettingDeclaration* FindGroupSetting(SettingGroup group, std::string_view 
 SettingValues CaptureAnalysis(const AnalysisSettings& analysis);
 SettingValues CaptureRecorders(const RecorderSettings& recorders);
 SettingValues CaptureSection(const FrameSection& section);   // what the section dialog sets, its colour too
-SettingValues CaptureMaterial(const Material& material);     // the type and every law parameter
+SettingValues CaptureMaterial(const Material& material);     // the type, E, U and every law parameter
 
 // Sets the named values of a record; the others keep theirs.
 void ApplyAnalysis(const SettingValues& values, AnalysisSettings& analysis);

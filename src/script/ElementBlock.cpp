@@ -77,9 +77,10 @@ void WriteFrameElementBlock(ScriptContext& script)
     for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
         const Frame& frame = model.Frames[i];
         const FrameSection& s = script.FrameSectionAt(frame.section);
+        // The solver takes the vector's direction only: three decimals give it.
         if (NeedsTransformation(s.elementKind))
-            script.Format("geomTransf %s %D %0.3F %0.3F %0.3F ", TransformationType(s.geomTransf), i, frame.axis2X,
-                          frame.axis2Y, frame.axis2Z);
+            script.Format("geomTransf %s %D %0.3F %0.3F %0.3F ", TransformationType(s.geomTransf), i,
+                          Rounded{frame.axis2X}, Rounded{frame.axis2Y}, Rounded{frame.axis2Z});
     }
 
     script.Line("puts \"element\"");

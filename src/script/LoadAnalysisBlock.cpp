@@ -216,9 +216,18 @@ void WriteMultipleSupport(ScriptContext& script)
 void WriteLoadAnalysisBlock(ScriptContext& script)
 {
     const AnalysisSettings& a = script.analysis;
-    if (a.AnalysisType >= kModal && a.AnalysisType <= kMultipleSupport && script.modes.massDofs == 0)
+    // The solver's eigen command fails on a model without mass, so such a
+    // script asks for no modes: the modal analysis computes nothing and the
+    // time histories run undamped.
+    const bool massless = script.modes.massDofs == 0;
+    if (a.AnalysisType >= kModal && a.AnalysisType <= kMultipleSupport && massless)
         script.Warn("Analysis type " + std::to_string(a.AnalysisType)
-                    + " needs the model's modes, but no free degree of freedom has mass: the solver's eigen command fails");
+                    + " needs the model's modes, but no free degree of freedom has mass: the script computes no modes"
+                    + (a.AnalysisType == kModal ? "" : " and applies no damping"));
+    const auto damping = [&] {
+        if (!massless)
+            WriteDamping(script);
+    };
     switch (a.AnalysisType) {
     case kLoadControl: WriteLoadControl(script, "puts \"loading\""); break;
     case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\"", false); break;
@@ -229,20 +238,23 @@ void WriteLoadAnalysisBlock(ScriptContext& script)
         script.Line("loadConst -time 0.0");
         WriteDisplacementControl(script, "puts \"pushover\"", true);
         break;
-    case kModal: WriteModal(script); break;
+    case kModal:
+        if (!massless)
+            WriteModal(script);
+        break;
     case kTimeHistory:
-        WriteDamping(script);
+        damping();
         WriteUniformExcitation(script);
         break;
     case kGravityTimeHistory:
         WriteLoadControl(script, "puts \"gravity\"");
         script.Line("loadConst -time 0.0");
         script.Line("wipeAnalysis"); // the transient analysis sets up its own
-        WriteDamping(script);
+        damping();
         WriteUniformExcitation(script);
         break;
     case kMultipleSupport:
-        WriteDamping(script);
+        damping();
         WriteMultipleSupport(script);
         break;
     default:

@@ -32,8 +32,9 @@ void WarnIfBarsOutside(ScriptContext& script, const FrameSection& s)
 
 // "uniaxialMaterial Concrete02 3 -3.000E+004 ...": the tag is the material
 // number, so fibres, bars and springs that name the material take its law.
-// Parameters keep every digit they need (-2.5123E+004), so what the user
-// typed is what the solver reads.
+// Each parameter is written as "%0.4E" writes every real of the script, with
+// the further digits it needs (-2.5123E+004), so what the user typed is what
+// the solver reads.
 void WriteNonlinearMaterial(ScriptContext& script, std::int32_t m, const Material& material)
 {
     if (const std::string problem = LawProblem(material); !problem.empty())
@@ -43,7 +44,7 @@ void WriteNonlinearMaterial(ScriptContext& script, std::int32_t m, const Materia
                      + std::to_string(m);
     for (const LawField& parameter : LawParameters(material.materialType)) {
         line += ' ';
-        line += FormatScientificRoundTrip(material.law.*parameter.real, 4);
+        AppendScientificRoundTrip(line, material.law.*parameter.real, 4);
     }
     script.Line(line);
 }

@@ -10,8 +10,9 @@ constexpr std::int32_t kDampingModes = 2; // Rayleigh damping from modes 1 and 2
 
 // The free degrees of freedom that carry mass once the constraints have
 // gathered it: a diaphragm member's mass along X and Y and about Z moves with
-// its master (along X and Y, and about Z through its distance), and a
-// spring's second joint moves with the first in its translations.
+// its master (along X and Y, and about Z through its arm: a member on the
+// master's vertical axis adds nothing about Z), and a spring's second joint
+// moves with the first in its translations.
 std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
 {
     const auto joints = static_cast<std::size_t>(model.Joints.Size()) + 1;
@@ -38,6 +39,16 @@ std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
             retained[static_cast<std::size_t>(second)] = first;
     }
 
+    // Where a joint's node stands: a spring's second joint at its partner.
+    const auto place = [&](std::int32_t k) -> const Joint& {
+        const Joint& joint = model.Joints[k];
+        return model.Joints.Contains(joint.linkedJoint) ? model.Joints[joint.linkedJoint] : joint;
+    };
+    const auto hasArm = [&](std::int32_t member, std::int32_t masterJoint) {
+        const Joint &a = place(member), &b = place(masterJoint);
+        return a.x != b.x || a.y != b.y;
+    };
+
     std::vector<std::uint8_t> withMass(joints, 0); // bit d - 1 for degree of freedom d
     const auto mark = [&](std::int32_t k, std::size_t d) {
         withMass[static_cast<std::size_t>(k)] |= static_cast<std::uint8_t>(1u << (d - 1));
@@ -53,7 +64,8 @@ std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
                 continue;
             if (toMaster != 0 && (d == 1 || d == 2 || d == 6)) {
                 mark(toMaster, d);
-                mark(toMaster, 6);
+                if (d == 6 || hasArm(k, toMaster))
+                    mark(toMaster, 6);
             } else if (toRetained != 0 && d <= 3) {
                 mark(toRetained, d);
             } else {
@@ -91,7 +103,6 @@ ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const J
     plan.massDofs = CountMassDofs(model, dofs);
     plan.equations = CountEquations(model, dofs);
     const std::int64_t m = plan.massDofs;
-    // Without mass there are no modes to find: the eigen lines stay as they are.
     const bool dense = plan.equations <= kDenseEigenLimit && m > 0;
     const std::string massText = std::to_string(m) + " degree(s) of freedom with mass";
     const std::string sizeText = "The model has " + std::to_string(plan.equations)
@@ -99,7 +110,8 @@ ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const J
     const bool modal = analysis.AnalysisType == 4;
     const bool damped = analysis.AnalysisType >= 5 && analysis.AnalysisType <= 7;
 
-    plan.modalModes = analysis.ModeCount;
+    // Without mass there are no modes: the script asks for none.
+    plan.modalModes = m > 0 ? analysis.ModeCount : 0;
     if (analysis.ModeCount > 0 && m > 0 && analysis.ModeCount > m) {
         plan.modalModes = static_cast<std::int32_t>(m);
         if (modal)

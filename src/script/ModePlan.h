@@ -17,7 +17,8 @@ namespace mirelo {
 // solver finds them all but needs the whole matrix, so it serves models of
 // up to kDenseEigenLimit degrees of freedom. A modal analysis of a larger
 // model asks for at most half as many modes as it has degrees of freedom with
-// mass.
+// mass. A model without mass gets no modes: no eigen command and no
+// mode-shape recorder.
 struct ModePlan {
     std::int64_t massDofs = 0;     // free degrees of freedom that carry mass
     std::int64_t equations = 0;    // degrees of freedom of all nodes

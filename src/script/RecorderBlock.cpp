@@ -47,12 +47,17 @@ void WriteRecorderBlock(ScriptContext& script)
     // solver without a word, so only the modes computed in time are recorded.
     const std::int32_t asked = script.analysis.ModeCount;
     const std::int32_t modes = std::min(asked, script.modes.recordedModes);
-    if (asked > 0 && modes == 0)
-        script.Warn("Mode shapes are not recorded: analysis type " + std::to_string(script.analysis.AnalysisType)
-                    + " computes no modes before it first records");
-    else if (asked > modes && script.analysis.AnalysisType != 4) // the modal block says why
+    const std::int32_t type = script.analysis.AnalysisType;
+    // Without mass the analysis block says why no modes are computed.
+    const bool massless = script.modes.massDofs == 0 && (type == kModal || type == kTimeHistory || type == kMultipleSupport);
+    if (asked > 0 && modes == 0) {
+        if (!massless)
+            script.Warn("Mode shapes are not recorded: analysis type " + std::to_string(type)
+                        + " computes no modes before it first records");
+    } else if (asked > modes && type != kModal) { // the modal block says why
         script.Warn("Mode shapes beyond " + std::to_string(modes)
                     + " are not recorded: the time history computes modes 1 to " + std::to_string(modes) + " only");
+    }
     for (std::int32_t k = 1; k <= modes; ++k)
         for (const RecorderFileGroup& g : NodeFileGroups(joints))
             script.Format("recorder Node -file %s -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",

@@ -82,15 +82,21 @@ void ScriptContext::FormatLine(std::string_view pattern, const ScriptArg* values
             break;
         case 'e':
         case 'E':
-            if (value.kind != ScriptArg::Kind::Real || digits < 1)
+            if (value.kind == ScriptArg::Kind::Real && digits >= 1)
+                AppendScientificRoundTrip(line_, value.real, digits);
+            else if (value.kind == ScriptArg::Kind::RoundedReal && digits >= 1)
+                AppendScientific(line_, value.real, digits);
+            else
                 BadTemplate(pattern);
-            AppendScientific(line_, value.real, digits);
             break;
         case 'f':
         case 'F':
-            if (value.kind != ScriptArg::Kind::Real || digits < 1)
+            if (value.kind == ScriptArg::Kind::Real && digits >= 1)
+                AppendFixedRoundTrip(line_, value.real, digits);
+            else if (value.kind == ScriptArg::Kind::RoundedReal && digits >= 1)
+                AppendFixed(line_, value.real, digits);
+            else
                 BadTemplate(pattern);
-            AppendFixed(line_, value.real, digits);
             break;
         default: BadTemplate(pattern);
         }

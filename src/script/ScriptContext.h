@@ -24,9 +24,15 @@ struct ScriptResult {
     std::vector<std::size_t> warningLines;
 };
 
+// A real that a template writes with just the digits it names, for numbers
+// whose further digits mean nothing to the solver (a direction).
+struct Rounded {
+    double value;
+};
+
 // One value for a placeholder of a line template.
 struct ScriptArg {
-    enum class Kind { Integer, Real, Text };
+    enum class Kind { Integer, Real, RoundedReal, Text };
     Kind kind;
     std::int64_t integer = 0;
     double real = 0;
@@ -35,6 +41,7 @@ struct ScriptArg {
     ScriptArg(std::int32_t v) : kind(Kind::Integer), integer(v) {}
     ScriptArg(std::int64_t v) : kind(Kind::Integer), integer(v) {}
     ScriptArg(double v) : kind(Kind::Real), real(v) {}
+    ScriptArg(Rounded v) : kind(Kind::RoundedReal), real(v.value) {}
     ScriptArg(std::string_view v) : kind(Kind::Text), text(v) {}
     ScriptArg(const std::string& v) : kind(Kind::Text), text(v) {}
 };
@@ -57,7 +64,10 @@ public:
 
     // Appends one line made from a template whose placeholders are filled in
     // order: "%d"/"%D" integers, "%s"/"%S" texts, "%0.4E"/"%0.4e" scientific
-    // with four significant digits, "%0.3F", "%0.2f" fixed decimals.
+    // with four significant digits, "%0.3F", "%0.2f" fixed decimals. A real
+    // takes more digits or decimals where the template's own do not read back
+    // as the same double, so the solver gets the model's very numbers; a
+    // Rounded real keeps the template's.
     template <typename... Args>
     void Format(std::string_view pattern, const Args&... args)
     {

@@ -66,18 +66,23 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     type_->setCurrentIndex(0);
     connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::ComboBox1Change));
     AddRow(form, elastic, "材料类型", type_);
-    // E, G and ν come from the file and are shown only.
-    modulus_ = ReadOnlyBox(elastic, "Edit9");
+    // E and ν are edited; G follows from them and is shown only.
+    modulus_ = NamedWidget<QLineEdit>("Edit9", elastic);
     AddRow(form, elastic, "弹性模量E", modulus_);
     shear_ = ReadOnlyBox(elastic, "Edit2");
     AddRow(form, elastic, "抗剪模量G", shear_);
-    poisson_ = ReadOnlyBox(elastic, "Edit3");
+    poisson_ = NamedWidget<QLineEdit>("Edit3", elastic);
     AddRow(form, elastic, "泊松比", poisson_);
+    const auto fields = ElasticConstantFields();
+    elasticBoxes_.Add(modulus_, staged_, DeclaredSetting(fields, "E"), [](double e) { return FormatFixed(e, 0); });
+    elasticBoxes_.Add(poisson_, staged_, DeclaredSetting(fields, "U"), [](double u) { return FormatFixed(u, 3); });
+    for (QLineEdit* box : {modulus_, poisson_})
+        connect(box, &QLineEdit::textEdited, this, &MaterialDialog::ShowShearModulus);
 
     auto* plastic = new QGroupBox(QString::fromUtf8("弹塑性材料"), this);
     plastic->setObjectName("GroupBox2");
     lawRows_ = new QFormLayout(plastic);
-    elasticHint_ = new QLabel("Elastic: the script uses E alone.", plastic);
+    elasticHint_ = new QLabel(QString::fromUtf8("Elastic: the script uses E, G and ν."), plastic);
     elasticHint_->setObjectName("ElasticHint");
     lawRows_->addRow(elasticHint_);
     for (const LawField& field : MaterialLawFields()) {
@@ -160,10 +165,26 @@ void MaterialDialog::ListBox1Click()
     type_->setCurrentIndex(material.materialType >= 1 && material.materialType <= type_->count()
                                ? material.materialType - 1
                                : -1);
-    modulus_->setText(QString::fromStdString(FormatFixed(material.elasticModulus, 0)));
+    elasticBoxes_.Show();
     shear_->setText(QString::fromStdString(FormatFixed(material.shearModulus, 0)));
-    poisson_->setText(QString::fromStdString(FormatFixed(material.poisson, 3)));
     allLawBoxes_.Show();
+}
+
+// A box the user did not touch stands for the stored value, which it may
+// show rounded.
+void MaterialDialog::ShowShearModulus()
+{
+    Material edited = session_.model.Materials.Contains(Selected()) ? session_.model.Materials[Selected()] : Material{};
+    try {
+        for (const auto& [box, field] : {std::pair{modulus_, "E"}, {poisson_, "U"}})
+            if (box->isModified())
+                SetMaterialSetting(edited, field, box->text().toStdString());
+        edited.materialType = kElasticMaterial; // the law is checked on OK
+        FinishMaterialEdit(edited);
+        shear_->setText(QString::fromStdString(FormatFixed(edited.shearModulus, 0)));
+    } catch (const Error&) {
+        shear_->clear();
+    }
 }
 
 // Switching the type keeps what was typed in the boxes, so a user can look
@@ -180,8 +201,8 @@ void MaterialDialog::ComboBox1Change()
     lawRows_->setRowVisible(elasticHint_, ChosenType() == kElasticMaterial);
 }
 
-// Every box of the chosen type is read and the law checked before the
-// material changes; a bad box gets the focus and is named.
+// E, ν and every box of the chosen type are read and the whole material
+// checked before it changes; a bad box gets the focus and is named.
 void MaterialDialog::Button1Click()
 {
     const std::int32_t m = Selected();
@@ -191,18 +212,22 @@ void MaterialDialog::Button1Click()
     Material& material = session_.model.Materials[m];
     staged_ = material;
     staged_.materialType = type;
+    elasticBoxes_.Read();
     typeLawBoxes_[static_cast<std::size_t>(type)].Read();
     try {
-        CheckMaterialLaw(staged_);
-    } catch (const MaterialLawError& error) {
-        if (const auto box = lawEdits_.find(error.parameter); box != lawEdits_.end()) {
-            box->second->setFocus();
-            box->second->selectAll();
+        FinishMaterialEdit(staged_);
+    } catch (const MaterialError& error) {
+        QLineEdit* box = error.field == "E" ? modulus_ : error.field == "U" ? poisson_ : nullptr;
+        if (const auto law = lawEdits_.find(error.field); law != lawEdits_.end())
+            box = law->second;
+        if (box != nullptr) {
+            box->setFocus();
+            box->selectAll();
         }
         throw;
     }
     material = staged_;
-    allLawBoxes_.Show();
+    ListBox1Click();
 }
 
 void MaterialDialog::Button2Click()

@@ -19,9 +19,9 @@ namespace mirelo {
 class CommandHost;
 struct Session;
 
-// "材料数据库" (TForm3): name, E, G and Poisson's ratio of each imported
-// material, shown only, and its type with the parameters of a nonlinear
-// type ("弹塑性材料"), which OK stores.
+// "材料数据库" (TForm3): each material's name, its E and Poisson's ratio
+// (editable) with the shear modulus that follows, and its type with the
+// parameters of a nonlinear type ("弹塑性材料"); OK stores them all or none.
 class MaterialDialog : public QDialog {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ public:
     void FormShow();
     void ListBox1Click();
     void ComboBox1Change(); // shows the chosen type's parameter boxes
-    void Button1Click();    // "确定": stores the type and its parameters, all or none
+    void Button1Click();    // "确定": stores E, ν, the type and its parameters, all or none
     void Button2Click();    // "关闭"
 
 protected:
@@ -40,6 +40,7 @@ protected:
 private:
     std::int32_t Selected() const;
     std::int32_t ChosenType() const;
+    void ShowShearModulus(); // G of the E and ν in the boxes, blank while they are not sound
 
     Session& session_;
     CommandHost& host_;
@@ -53,6 +54,7 @@ private:
     QFormLayout* lawRows_ = nullptr; // in GroupBox2, a row per parameter of every type
     QLabel* elasticHint_ = nullptr;
     std::map<std::string_view, QLineEdit*> lawEdits_; // by parameter name, which is also the box's object name
+    SettingBoxes elasticBoxes_;                       // E and ν
     SettingBoxes allLawBoxes_;                        // shows every parameter
     std::array<SettingBoxes, 6> typeLawBoxes_;        // reads the parameters of type 1..5
 };

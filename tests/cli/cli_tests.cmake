@@ -7,6 +7,9 @@ expect_run("help" 0 "^Usage: mirelo-cli COMMAND" "^$" --help)
 expect_run("help lists the settings" 0
   "\n  ControlDof  +Control Dof, 1 to 6 \\(1\\)\n.*\n  RecordModeShapes  +Modal Shape, 0 or 1 \\(0\\)\n.*\n  geomTransf  +GeoTransf, one of \\(1\\)\n +1 Linear\n +2 P-Delta\n"
   "^$" --help)
+expect_run("help lists the material fields" 0
+  "\n  E  +E \\(elastic modulus\\), number\n  U  +U \\(Poisson's ratio\\), number\n  type  +material type, one of"
+  "^$" --help)
 expect_run("version" 0 "^mirelo-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$" "^$" --version)
 expect_run("no arguments" 1 "^$" "Usage: mirelo-cli" )
 expect_run("unknown command" 1 "^$" "unknown command 'frobnicate'" frobnicate)

@@ -7,7 +7,7 @@ set(first ${WORK_DIR}/first)
 set(moved ${WORK_DIR}/moved)
 file(MAKE_DIRECTORY ${first} ${moved})
 file(COPY ${SOURCE_DIR}/examples/rc-portal-pushover.s2k DESTINATION ${first})
-set(pushover --material CONC:type=Concrete02 --material STEEL:type=Steel02 --set RebarMaterialNo=2
+set(pushover --material CONC:type=Concrete02 --material CONC:E=3.1e7 --material STEEL:type=Steel02 --set RebarMaterialNo=2
   --set AnalysisType=3 --set PushoverCase=2 --set ControlNode=3 --set ControlDisp=0.0005 --set RecordCurves=1
   --section NCOL400:divideX=7)
 
@@ -25,7 +25,7 @@ expect_run("script and project of the pushover" 0 "^$" "^$"
   tcl ${first}/rc-portal-pushover.s2k ${pushover} -o ${first}/a.tcl --save-project ${first}/p.mirelo)
 file(READ ${first}/p.mirelo project)
 if(project MATCHES "\"path\": \"rc-portal-pushover.s2k\"" AND project MATCHES "\"ControlDisp\": 0.0005"
-   AND project MATCHES "\"name\": \"CONC\",\n      \"type\": 5,")
+   AND project MATCHES "\"name\": \"CONC\",\n      \"type\": 5,\n      \"E\": 31000000.0,")
   message(STATUS "ok: the project names the model beside it and holds the settings")
 else()
   message(SEND_ERROR "FAILED: the project text\n${project}")

@@ -18,16 +18,17 @@ endif()
 expect_run("cantilever script to a file" 0 "^$" "^$" tcl ${cantilever} -o ${WORK_DIR}/cantilever.tcl)
 expect_crlf_file("saved script has CR LF line ends" ${WORK_DIR}/cantilever.tcl "${expected}")
 
-expect_run("modal analysis with mode shapes and aggregator" 0
-  "uniaxialMaterial Elastic 201 [^\n]*\n.*eigen12_node0.out -time -nodeRange 1 2 -dof 1 2 3 \"eigen 12\"\nset numModes 12\n"
-  "^mirelo-cli: warning: Analysis type 4 needs the model's modes, but no free degree of freedom has mass: the solver's eigen command fails\n$"
+expect_run("modal analysis without mass computes no modes" 0
+  "uniaxialMaterial Elastic 201 [^\n]*\n.*\nrecorder Node -file node0.out -time -nodeRange 1 2 -dof 1 2 3 disp\n$"
+  "^mirelo-cli: warning: Analysis type 4 needs the model's modes, but no free degree of freedom has mass: the script computes no modes\n$"
   tcl ${cantilever} --set AnalysisType=4 --set RecordModeShapes=1 --set UseAggregator=1)
-expect_run("modal analysis with 3 modes" 0 "\nset numModes 3\nset lambda" "warning: Analysis type 4 needs the model's modes"
-  tcl ${cantilever} --set AnalysisType=4 --set ModeCount=3)
+expect_run("modal analysis with mode shapes and 3 modes" 0
+  "eigen3_node0.out -time -nodeRange 1 4 -dof 1 2 3 \"eigen 3\"\nset numModes 3\nset lambda" "^$"
+  tcl ${SOURCE_DIR}/examples/rc-portal-pushover.s2k --set AnalysisType=4 --set ModeCount=3 --set RecordModeShapes=1)
 set(finer --section ECOL:elementKind=2 --section ECOL:divideX=6 --section ECOL:divideY=6
   --section ECOL:barNumX=3 --section ECOL:barNumY=7 --section ECOL:cover=0.04)
 expect_run("section made nonlinear with a finer mesh" 0
-  "##ECOL \nsection Fiber 1 -GJ 2.935E\\+004 {\nfiber -1.250E-001 -2.083E-001 4.167E-003 1\n.*element nonlinearBeamColumn 1 1 2 3 1 1\n"
+  "##ECOL \nsection Fiber 1 -GJ 2.9347612499999996E\\+004 {\nfiber -1.250E-001 -2.0833333333333334E-001 4.166666666666667E-003 1\n.*element nonlinearBeamColumn 1 1 2 3 1 1\n"
   "^$" tcl ${cantilever} ${finer})
 execute_process(COMMAND ${CLI} tcl ${cantilever} ${finer} OUTPUT_VARIABLE out)
 string(REGEX MATCHALL "\nfiber " fibers "${out}")
@@ -66,11 +67,25 @@ expect_run("bars of the section's own concrete" 0 "uniaxialMaterial Concrete01 1
   tcl ${cantilever} --section ECOL:elementKind=2 --section ECOL:cover=0.04 --material CONC:type=Concrete01)
 expect_run("concrete strength given positive" 1 "^$" "^mirelo-cli: Material CONC \\(Concrete01\\): fpc must be negative, not 30000\n$"
   tcl ${cantilever} --material CONC:type=Concrete01 --material CONC:fpc=30000)
+# E and U: the elastic material, the beam's E and G = E / (2 (1 + U)), all
+# checked once the material's options are in.
+expect_run("E and U of a material" 0
+  "\nuniaxialMaterial Elastic 1 3.000E\\+007\n.*\nelement elasticBeamColumn 1 1 2 1.500E-001 3.000E\\+007 1.200E\\+007 "
+  "^$" tcl ${cantilever} --material CONC:E=3e7 --material CONC:U=0.25)
+foreach(bad "E=0;E must be positive, not 0" "E=-2.5e7;E must be positive, not -25000000"
+            "U=0.5;U must be greater than -1 and less than 0.5, not 0.5" "U=-1;U must be greater than -1 and less than 0.5, not -1")
+  list(GET bad 0 edit)
+  list(GET bad 1 reason)
+  expect_run("material ${edit} refused" 1 "^$" "^mirelo-cli: Material CONC: ${reason}\n$"
+    tcl ${cantilever} --material CONC:${edit} --material CONC:type=Steel01)
+endforeach()
+expect_run("a later option mends an earlier one" 0 "element elasticBeamColumn 1 1 2 1.500E-001 2.500E\\+007 1.042E\\+007 "
+  "^$" tcl ${cantilever} --material CONC:U=0.5 --material CONC:U=0.2)
 expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of Elastic, Steel01, Concrete01, Steel02, Concrete02"
   tcl ${cantilever} --material CONC:type=Concrete03)
 expect_run("unknown material" 1 "^$" "No material is named 'STEEL'" tcl ${cantilever} --material STEEL:type=Steel01)
 expect_run("unknown material field" 1 "^$" "Unknown material field 'fy'" tcl ${cantilever} --material CONC:fy=1)
-foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CONC:fpc=abc")
+foreach(option "--set;LoadFactor=abc" "--section;ECOL:cover=abc" "--material;CONC:fpc=abc" "--material;CONC:E=abc")
   list(GET option 0 name)
   list(GET option 1 text)
   expect_run("${name} value that is no number" 1 "^$"

@@ -120,6 +120,47 @@ TEST(FormatScientificRoundTrip, KeepsTheShortFormWhereItIsExactAndGrowsWhereNot)
     }
 }
 
+// The script's forms: the template's own text where it reads back as the same
+// double, else the same form with the fewest further digits that do.
+TEST(ScriptNumberForms, ExactValuesKeepTheirFormOthersGrow)
+{
+    const struct {
+        double value;
+        int digits;
+        const char* scientific; // "%0.<digits>E"
+        const char* fixed;      // "%0.<digits>F"
+    } cases[] = {
+        {200000, 4, "2.000E+005", "200000.0000"},
+        {0.2, 2, "2.0E-001", "0.20"},
+        {6.0125, 4, "6.0125E+000", "6.0125"},
+        {-212.37, 4, "-2.1237E+002", "-212.3700"},
+        {20.437, 4, "2.0437E+001", "20.4370"},
+        {31234567, 4, "3.1234567E+007", "31234567.0000"},
+        {0.125, 2, "1.25E-001", "0.125"},
+        {0.21140625, 4, "2.1140625E-001", "0.21140625"},
+        {123.45, 3, "1.2345E+002", "123.450"},
+        {0, 4, "0.000E+000", "0.0000"},
+        {-0.0, 2, "0.0E+000", "0.00"},
+        {1e-7, 2, "1.0E-007", "0.0000001"},
+        {-1e-20, 3, "-1.00E-020", "-0.00000000000000000001"},
+        // Worst cases: 17 significant digits.
+        {0.1 + 0.2, 4, "3.0000000000000004E-001", "0.30000000000000004"},
+        {1.0 / 3, 2, "3.333333333333333E-001", "0.3333333333333333"},
+        {-2.0 / 3, 4, "-6.666666666666666E-001", "-0.6666666666666666"},
+        {5e-324, 4, "4.941E-324", nullptr},
+        {1.7976931348623157E308, 4, "1.7976931348623157E+308", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scientific);
+        EXPECT_EQ(FormatScientificRoundTrip(c.value, c.digits), c.scientific);
+        EXPECT_EQ(ParseReal(FormatScientificRoundTrip(c.value, c.digits)), c.value);
+        if (!c.fixed)
+            continue;
+        EXPECT_EQ(FormatFixedRoundTrip(c.value, c.digits), c.fixed);
+        EXPECT_EQ(ParseReal(FormatFixedRoundTrip(c.value, c.digits)), c.value);
+    }
+}
+
 TEST(FormatFixed, DecimalsAsTheTemplatesAsk)
 {
     EXPECT_EQ(FormatFixed(0.7071, 3), "0.707");

@@ -14,7 +14,10 @@ namespace {
 using test::Dots;
 using test::JointRow;
 using test::LoadRow;
+using test::MaterialRow;
 using test::RestraintRow;
+using test::SolidAssignmentRow;
+using test::SolidPropertyRow;
 using test::SolidRow;
 using test::Table;
 using test::V14File;
@@ -111,16 +114,24 @@ TEST(ConvertV14File, WritesEverySectionInOrder)
                                   "······ADD=8··UX=1.0000E+000",
                                   "······ADD=8··RX=-4.0000E+000",
                                   "",
+                                  "MATERIAL",
+                                  "··NAME=SOLID··IDES=C··M=2.400E-009··W=2.400E-005",
+                                  "····T=0··E=3.000E+004··U=2.000E-001",
+                                  "",
                                   "SOLID",
-                                  "··1··J=1,2,3,4,5,6,7,8··SEC=100",
+                                  "··1··J=1,2,3,4,5,6,7,8··SEC=1",
                                   "",
                                   "",
                                   "END",
                               }));
     EXPECT_EQ(c.jointCount, 8);
     EXPECT_EQ(c.solidCount, 1);
-    EXPECT_TRUE(c.notes.empty());
-    EXPECT_EQ(V14Summary(c), (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 8", "NSOLID = 1", "Finish!!"}));
+    EXPECT_EQ(c.materialCount, 1);
+    const std::string concrete = "No material for 1 solid: material SOLID (SEC=1), normal concrete in N and mm: "
+                                 "E=3.000E+004  U=2.000E-001  M=2.400E-009  W=2.400E-005";
+    EXPECT_EQ(c.notes, (L{concrete}));
+    EXPECT_EQ(V14Summary(c),
+              (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 8", "NSOLID = 1", concrete, "Finish!!"}));
 }
 
 TEST(ConvertV14File, TheImportGetsBackRestraintsLoadsAndSolids)
@@ -150,7 +161,12 @@ TEST(ConvertV14File, TheImportGetsBackRestraintsLoadsAndSolids)
     }
     ASSERT_EQ(m.Solids.count, 1);
     EXPECT_EQ(m.Solids[1].joints, (std::array<std::int32_t, 9>{0, 1, 2, 4, 3, 5, 6, 8, 7}));
-    EXPECT_EQ(m.Solids[1].section, 100);
+    EXPECT_EQ(m.Solids[1].section, 1);
+    ASSERT_EQ(m.Materials.count, 1);
+    EXPECT_EQ(m.Materials[1].name, "SOLID");
+    EXPECT_EQ(m.Materials[1].elasticModulus, 30000);
+    EXPECT_EQ(m.Materials[1].poisson, 0.2);
+    EXPECT_EQ(m.Materials[1].shearModulus, 12500);
 }
 
 TEST(ConvertV14File, JointTwelveOfTwelve)
@@ -195,9 +211,11 @@ TEST(ConvertV14File, AbsentOptionalTablesGiveEmptySections)
 {
     const V14Conversion c = Convert(V14File({Table("JOINT COORDINATES", {JointRow("1", "0", "0", "0")})}));
     const L lines = Lines(c.lines);
-    EXPECT_EQ(L(lines.begin() + 5, lines.end()),
-              (L{"", "RESTRAINT", "", "LOAD", "  NAME=PUSH", "    TYPE=FORCE", "", "SOLID", "", "", "END"}));
+    EXPECT_EQ(L(lines.begin() + 5, lines.end()), (L{"", "RESTRAINT", "", "LOAD", "  NAME=PUSH", "    TYPE=FORCE", "",
+                                                    "MATERIAL", "", "SOLID", "", "", "END"}));
     EXPECT_EQ(c.solidCount, 0);
+    EXPECT_EQ(c.materialCount, 0); // no solid needs one
+    EXPECT_TRUE(c.notes.empty());
 
     const V14Conversion none = Convert(V14File({Table("JOINT COORDINATES", {})}));
     EXPECT_EQ(none.jointCount, 0);
@@ -217,7 +235,7 @@ TEST(ConvertV14File, ATableMayRunToTheEndOfTheFile)
     EXPECT_EQ(c.jointCount, 2);
     EXPECT_EQ(c.solidCount, 1);
     const L lines = Lines(c.lines);
-    EXPECT_EQ(lines[lines.size() - 4], Dots("··7··J=1,2,2,1,1,2,2,1··SEC=100"));
+    EXPECT_EQ(lines[lines.size() - 4], Dots("··7··J=1,2,2,1,1,2,2,1··SEC=1"));
 }
 
 TEST(ConvertV14File, HeadingsMustMatchExactly)
@@ -257,10 +275,11 @@ TEST(ConvertV14File, JointsNumberedOtherwiseAreRenumberedInTableOrder)
                       "··3··X=0.000E+000··Y=1.000E+000··Z=0.000E+000", "··4··X=1.000E+000··Y=1.000E+000··Z=0.000E+000"}));
     EXPECT_EQ(lines[10], Dots("··ADD=3··DOF=U1,U2,U3"));
     EXPECT_EQ(lines[15], Dots("······ADD=4··UZ=5.0000E+000"));
-    EXPECT_EQ(lines[18], Dots("··3··J=1,2,3,4,1,2,3,4··SEC=100"));
-    EXPECT_EQ(c.notes, (L{"Joints are renumbered 1 to 4 in table order: joint 10 (line 4) is joint 1"}));
-    EXPECT_EQ(V14Summary(c),
-              (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 4", "NSOLID = 1", c.notes[0], "Finish!!"}));
+    EXPECT_EQ(lines[22], Dots("··3··J=1,2,3,4,1,2,3,4··SEC=1"));
+    ASSERT_EQ(c.notes.size(), 2u);
+    EXPECT_EQ(c.notes[0], "Joints are renumbered 1 to 4 in table order: joint 10 (line 4) is joint 1");
+    EXPECT_EQ(V14Summary(c), (L{"Mirelo import Sap2000 V14 S2k file", "NJOINT = 4", "NSOLID = 1", c.notes[0],
+                                c.notes[1], "Finish!!"}));
 }
 
 TEST(ConvertV14File, RefusesWhatItCannotConvertWithTableAndLine)
@@ -287,10 +306,10 @@ TEST(ConvertV14File, RefusesWhatItCannotConvertWithTableAndLine)
          "'' is not a valid floating point value (JOINT COORDINATES table, line 5)"},
         {file({joints[0], joints[1], joints[0]}, {}, {}, {}),
          "joint 1 is given twice (first on line 4) (JOINT COORDINATES table, line 6)"},
-        {file(joints, {restraint[0], RestraintRow("9", {"Yes"})}, {}, {}),
-         "joint 9 is not in the JOINT COORDINATES table (JOINT RESTRAINT ASSIGNMENTS table, line 9)"},
-        {file(joints, restraint, {load[0], LoadRow("3", "P", {"1", "0", "0", "0", "0", "0"})}, {}),
-         "joint 3 is not in the JOINT COORDINATES table (JOINT LOADS - FORCE table, line 12)"},
+        {file(joints, {restraint[0], RestraintRow("9.5", {"Yes"})}, {}, {}),
+         "'9.5' is not a valid integer value (JOINT RESTRAINT ASSIGNMENTS table, line 9)"},
+        {file(joints, restraint, {load[0], LoadRow("3", "P", {"1", "0", "0", "0", "0", "y"})}, {}),
+         "'y' is not a valid floating point value (JOINT LOADS - FORCE table, line 12)"},
         {file(joints, restraint, {LoadRow("2", "P", {"1", "0", "0", "0", "0", "x"})}, {}),
          "'x' is not a valid floating point value (JOINT LOADS - FORCE table, line 11)"},
         {file(joints, restraint, {LoadRow("2", "P", {"1", "0", "0"})}, {}),
@@ -301,9 +320,152 @@ TEST(ConvertV14File, RefusesWhatItCannotConvertWithTableAndLine)
          "'S1' is not a valid integer value (CONNECTIVITY - SOLID table, line 14)"},
         {V14File({Table("JOINT COORDINATES", joints), Table("JOINT COORDINATES", joints)}),
          "the table is given twice (first on line 3) (JOINT COORDINATES table, line 7)"},
+        {file(joints, restraint, load, {solid[0], solid[0]}),
+         "solid 1 is given twice (first on line 14) (CONNECTIVITY - SOLID table, line 15)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Failure(c.v14), c.message);
+}
+
+const char* const kMaterials = "MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES";
+const char* const kProperties = "SOLID PROPERTY DEFINITIONS";
+const char* const kAssignments = "SOLID PROPERTY ASSIGNMENTS";
+
+// Two solids on the cube's joints, and the material tables given.
+TextLines TwoSolids(const std::vector<std::vector<std::string>>& materialTables)
+{
+    std::vector<std::vector<std::string>> tables = {
+        Table("JOINT COORDINATES", kCube),
+        Table("CONNECTIVITY - SOLID", {SolidRow("1", {"1", "2", "3", "4", "5", "6", "7", "8"}),
+                                       SolidRow("2", {"5", "6", "7", "8", "1", "2", "3", "4"})})};
+    tables.insert(tables.end(), materialTables.begin(), materialTables.end());
+    return V14File(tables);
+}
+
+// The lines from MATERIAL to the end of SOLID.
+L MaterialAndSolids(const V14Conversion& c)
+{
+    const L lines = Lines(c.lines);
+    const auto from = std::find(lines.begin(), lines.end(), "MATERIAL");
+    return L(from, lines.end() - 3);
+}
+
+TEST(ConvertV14File, MaterialTablesGiveTheMaterialsAndEachSolidsSec)
+{
+    const L concrete = Dotted({"··NAME=SOLID··IDES=C··M=2.400E-009··W=2.400E-005", "····T=0··E=3.000E+004··U=2.000E-001"});
+    const L c30 = Dotted({"··NAME=C30··IDES=N··M=2.500E-009··W=2.500E-005", "····T=0··E=3.000E+004··U=2.000E-001"});
+    const L steel = Dotted({"··NAME=S355··IDES=N··M=7.850E-009··W=7.700E-005", "····T=0··E=2.100E+005··U=3.000E-001"});
+    const auto section = [](const std::vector<L>& materials, const char* sec1, const char* sec2) {
+        L out = {"MATERIAL"};
+        for (const L& m : materials)
+            out.insert(out.end(), m.begin(), m.end());
+        out.insert(out.end(), {"", "SOLID", Dots("··1··J=1,2,3,4,5,6,7,8··SEC=") + sec1,
+                               Dots("··2··J=5,6,7,8,1,2,3,4··SEC=") + sec2});
+        return out;
+    };
+    const std::string c30Row = MaterialRow("C30", "30000", "0.2", "2.5E-09", "2.5E-05");
+    const std::string steelRow = MaterialRow("S355", "2.1E5", "0.3", "7.85E-09", "7.7E-05");
+    const struct {
+        const char* what;
+        std::vector<std::vector<std::string>> tables;
+        L expected;
+        std::size_t notes;
+    } cases[] = {
+        {"no material tables", {}, section({concrete}, "1", "1"), 1},
+        {"every solid assigned",
+         {Table(kMaterials, {c30Row, steelRow}), Table(kProperties, {SolidPropertyRow("P1", "S355"), SolidPropertyRow("P2", "C30")}),
+          Table(kAssignments, {SolidAssignmentRow("2", "P2"), SolidAssignmentRow("1", "P1")})},
+         section({c30, steel}, "2", "1"), 1},
+        {"one solid without a property",
+         {Table(kMaterials, {c30Row}), Table(kProperties, {SolidPropertyRow("P", "C30")}),
+          Table(kAssignments, {SolidAssignmentRow("2", "P")})},
+         section({c30, concrete}, "2", "1"), 2},
+        {"materials without properties", {Table(kMaterials, {c30Row})}, section({c30, concrete}, "2", "2"), 2},
+        {"columns in another order, more of them, four blanks before the first",
+         {Table(kMaterials, {"    U12=0.3   E1=2.1E5   Design=Steel   UnitMass=7.85E-09   Material=S355   UnitWeight=7.7E-05"}),
+          Table(kProperties, {"   Material=S355   SolidProp=Material"}), Table(kAssignments, {"   SolidProp=Material   Solid=1"})},
+         section({steel, concrete}, "1", "2"), 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const V14Conversion conversion = Convert(TwoSolids(c.tables));
+        EXPECT_EQ(MaterialAndSolids(conversion), c.expected);
+        EXPECT_EQ(conversion.notes.size(), c.notes);
+    }
+}
+
+TEST(ConvertV14File, NormalConcreteTakesANameNoMaterialHas)
+{
+    const V14Conversion c = Convert(TwoSolids({Table(kMaterials, {MaterialRow("SOLID", "1", "0"), MaterialRow("SOLID1", "2", "0")})}));
+    EXPECT_EQ(MaterialAndSolids(c)[5], Dots("··NAME=SOLID2··IDES=C··M=2.400E-009··W=2.400E-005"));
+    EXPECT_EQ(c.notes, (L{"2 materials from the MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table; a solid's "
+                          "SEC= is its material's place in MATERIAL",
+                          "No material for 2 solids: material SOLID2 (SEC=3), normal concrete in N and mm: "
+                          "E=3.000E+004  U=2.000E-001  M=2.400E-009  W=2.400E-005"}));
+}
+
+// Line 1 is a title, line 2 blank; the joint table takes lines 3 to 12, the
+// solid table 13 to 16, so the first material table starts on line 17.
+TEST(ConvertV14File, RefusesMaterialRowsItCannotPlace)
+{
+    const std::string c30 = MaterialRow("C30", "30000", "0.2");
+    const std::vector<std::string> property = {SolidPropertyRow("P", "C30")};
+    const struct {
+        std::vector<std::vector<std::string>> tables;
+        const char* message;
+    } cases[] = {
+        {{Table(kMaterials, {c30, c30})}, "material C30 is given twice (first on line 18) (MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table, line 19)"},
+        {{Table(kMaterials, {"   Material=C30   UnitWeight=1   UnitMass=1   G12=1   U12=0.2"})},
+         "the row gives no E1 (MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table, line 18)"},
+        {{Table(kMaterials, {MaterialRow("C30", "3E4x", "0.2")})},
+         "'3E4x' is not a valid floating point value (MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table, line 18)"},
+        {{Table(kMaterials, {"   Material=\"C 30\"   UnitWeight=1   UnitMass=1   E1=1   U12=0.2"})},
+         "the row gives no Material (MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table, line 18)"},
+        {{Table(kMaterials, {"   Material=C 30   UnitWeight=1   UnitMass=1   E1=1   U12=0.2"})},
+         "the material name 'C 30' holds a blank, which an s2k name cannot (MATERIAL PROPERTIES 02 - BASIC "
+         "MECHANICAL PROPERTIES table, line 18)"},
+        {{Table(kMaterials, {c30}), Table(kProperties, {SolidPropertyRow("P", "C40")})},
+         "material C40 is not in the MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table (SOLID PROPERTY "
+         "DEFINITIONS table, line 21)"},
+        {{Table(kProperties, property)}, // no material table at all
+         "material C30 is not in the MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table (SOLID PROPERTY "
+         "DEFINITIONS table, line 18)"},
+        {{Table(kMaterials, {c30}), Table(kProperties, {property[0], property[0]})},
+         "solid property P is given twice (first on line 21) (SOLID PROPERTY DEFINITIONS table, line 22)"},
+        {{Table(kMaterials, {c30}), Table(kProperties, property), Table(kAssignments, {SolidAssignmentRow("1", "Q")})},
+         "solid property Q is not in the SOLID PROPERTY DEFINITIONS table (SOLID PROPERTY ASSIGNMENTS table, line 24)"},
+        {{Table(kMaterials, {c30}), Table(kProperties, property), Table(kAssignments, {SolidAssignmentRow("3", "P")})},
+         "solid 3 is not in the CONNECTIVITY - SOLID table (SOLID PROPERTY ASSIGNMENTS table, line 24)"},
+        {{Table(kMaterials, {c30}), Table(kProperties, property),
+          Table(kAssignments, {SolidAssignmentRow("2", "P"), SolidAssignmentRow("2", "P")})},
+         "solid 2 is given twice (first on line 24) (SOLID PROPERTY ASSIGNMENTS table, line 25)"},
+        {{Table(kAssignments, {"   SolidProp=P"})}, "the row gives no Solid (SOLID PROPERTY ASSIGNMENTS table, line 18)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Failure(TwoSolids(c.tables)), c.message);
+}
+
+// A restraint or load row naming a joint the joint table lacks changes
+// nothing; the summary names each such row.
+TEST(ConvertV14File, RowsNamingMissingJointsAreLeftOutAndListed)
+{
+    const TextLines v14 = V14File({
+        Table("JOINT COORDINATES", {JointRow("1", "0", "0", "0"), JointRow("2", "0", "0", "1")}),
+        Table("JOINT RESTRAINT ASSIGNMENTS",
+              {RestraintRow("9", {"Yes", "Yes", "Yes", "No", "No", "No"}), RestraintRow("1", {"Yes", "Yes", "Yes", "No", "No", "No"})}),
+        Table("JOINT LOADS - FORCE", {LoadRow("2", "P", {"1", "0", "0", "0", "0", "0"}), LoadRow("-3", "P", {"5", "0", "0", "0", "0", "0"})}),
+    });
+    const V14Conversion c = Convert(v14);
+    const L lines = Lines(c.lines);
+    EXPECT_EQ(L(lines.begin() + 7, lines.begin() + 15),
+              Dotted({"RESTRAINT", "··ADD=1··DOF=U1,U2,U3", "", "LOAD", "··NAME=PUSH", "····TYPE=FORCE",
+                      "······ADD=2··UX=1.0000E+000", ""}));
+    EXPECT_EQ(c.notes, (L{"joint 9 is not in the JOINT COORDINATES table: the row is left out (JOINT RESTRAINT "
+                          "ASSIGNMENTS table, line 8)",
+                          "joint -3 is not in the JOINT COORDINATES table: the row is left out (JOINT LOADS - FORCE "
+                          "table, line 13)"}));
+    const std::vector<std::string> summary = V14Summary(c);
+    EXPECT_EQ(L(summary.begin() + 3, summary.end() - 1), c.notes);
 }
 
 } // namespace

@@ -102,5 +102,34 @@ TEST(SplitV14Line, LongRowsKeepEveryField)
     EXPECT_EQ(fields.Value(2), "");
 }
 
+TEST(SplitV14Line, ValuesByKey)
+{
+    // A key is a field that an '=' ends, wherever the row puts it; a value
+    // equal to a key's name is not a key.
+    const struct {
+        const char* row;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"···SolidProp=Material···Material=C30···E1=3E4", "Material", "C30"},
+        {"···SolidProp=Material···Material=C30···E1=3E4", "SolidProp", "Material"},
+        {"···SolidProp=Material···Material=C30···E1=3E4", "E1", "3E4"},
+        {"····Material=C30", "Material", "C30"},          // four blanks: field 0 is empty
+        {"···Material=C30···E11=5", "E1", ""},             // keys are whole fields
+        {"···Material=\"C30 A\"···E1=5", "Material", ""}, // a quoted value is not one field
+        {"···Units=N,mm···E1=5", "Units", "N"},
+        {"···E1=5", "U12", ""},
+        {"···E1=", "E1", ""},
+        {"···E1", "E1", ""}, // no '=': not a key
+        {"", "E1", ""},
+    };
+    V14Fields fields;
+    for (const auto& c : cases) {
+        const std::string row = Dots(c.row);
+        SplitV14Line(row, fields);
+        EXPECT_EQ(fields.ValueOf(c.key), c.value) << c.row << " " << c.key;
+    }
+}
+
 } // namespace
 } // namespace mirelo

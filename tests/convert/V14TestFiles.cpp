@@ -57,6 +57,25 @@ std::string SolidRow(const std::string& number, const std::vector<std::string>& 
     return Items(items);
 }
 
+std::string MaterialRow(const std::string& name, const std::string& e, const std::string& poisson,
+                        const std::string& unitMass, const std::string& unitWeight)
+{
+    const double g = std::strtod(e.c_str(), nullptr) / (2 * (1 + std::strtod(poisson.c_str(), nullptr)));
+    return Items({{"Material", name}, {"UnitWeight", unitWeight}, {"UnitMass", unitMass}, {"E1", e},
+                  {"G12", std::to_string(g)}, {"U12", poisson}, {"A1", "9.9E-06"}});
+}
+
+std::string SolidPropertyRow(const std::string& property, const std::string& material)
+{
+    return Items({{"SolidProp", property}, {"Material", material}, {"MatAngleA", "0"}, {"MatAngleB", "0"},
+                  {"MatAngleC", "0"}, {"InComp", "Yes"}, {"Color", "Red"}});
+}
+
+std::string SolidAssignmentRow(const std::string& solid, const std::string& property)
+{
+    return Items({{"Solid", solid}, {"SolidProp", property}});
+}
+
 std::vector<std::string> Table(const std::string& name, const std::vector<std::string>& rows)
 {
     std::vector<std::string> lines = {"TABLE:  \"" + name + "\""};

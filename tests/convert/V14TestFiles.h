@@ -13,6 +13,12 @@ std::string JointRow(const std::string& number, const std::string& x, const std:
 std::string RestraintRow(const std::string& number, const std::vector<std::string>& flags);
 std::string LoadRow(const std::string& number, const std::string& pattern, const std::vector<std::string>& values);
 std::string SolidRow(const std::string& number, const std::vector<std::string>& joints);
+// A row of the material, solid property or assignment table: E1, U12 and the
+// other values as given; G12 follows from E1 and U12 and A1 is fixed.
+std::string MaterialRow(const std::string& name, const std::string& e, const std::string& poisson,
+                        const std::string& unitMass = "2.4E-09", const std::string& unitWeight = "2.4E-05");
+std::string SolidPropertyRow(const std::string& property, const std::string& material);
+std::string SolidAssignmentRow(const std::string& solid, const std::string& property);
 
 // A table: its heading line, its rows and the blank line that ends it.
 std::vector<std::string> Table(const std::string& name, const std::vector<std::string>& rows);

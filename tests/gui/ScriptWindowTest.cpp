@@ -288,8 +288,8 @@ private slots:
         QVERIFY(from > 0);
         const QStringList block = text.mid(from).section("}", 0, 0).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(block.size(), 2 + 3 * 4 + 5 + 5); // name, section line, 12 core fibres, 10 beam bars
-        QCOMPARE(block[2], QString("fiber -1.333E-001 -1.500E-001 1.333E-002 1"));
-        QCOMPARE(block.last(), QString("fiber 1.500E-001 -1.500E-001 2.000E-004 1"));
+        QCOMPARE(block[2], QString("fiber -1.3333333333333333E-001 -1.5000000000000002E-001 1.3333333333333334E-002 1"));
+        QCOMPARE(block.last(), QString("fiber 1.5000000000000002E-001 -1.5000000000000002E-001 2.000E-004 1"));
 
         QTemporaryDir dir;
         w.chooser->saveAnswers << dir.filePath("gui.tcl");

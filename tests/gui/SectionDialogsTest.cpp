@@ -1,4 +1,4 @@
-// "Frame Section (Nonlinear)" and the material viewer.
+// "Frame Section (Nonlinear)" and the material dialog.
 #include "GuiTestSupport.h"
 
 #include "model/MaterialLaws.h"
@@ -313,6 +313,89 @@ private slots:
         QCOMPARE(list->count(), 0);
         QCOMPARE(Child<QLineEdit>(d, "Edit9")->text(), QString());
         QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // E and ν are edited, G follows as E / (2 (1 + ν)) while typing and on
+    // OK; a bad value is named, gets the focus, and nothing is stored.
+    void materialDialogEditsEAndPoisson()
+    {
+        TestWindow w;
+        TempS2k file(kSoftMaterial);
+        w.OpenThroughMenu(file.path());
+        QDialog* d = w.Open("ToolButton6", "TForm3");
+        const auto box = [&](const char* name) { return Child<QLineEdit>(d, name); };
+        const auto ok = [&] { Child<QPushButton>(d, "Button1")->click(); };
+        Material& soft = w->session().model.Materials[1];
+        QVERIFY(!box("Edit9")->isReadOnly());
+        QVERIFY(!box("Edit3")->isReadOnly());
+        QVERIFY(box("Edit2")->isReadOnly());
+
+        Type(box("Edit9"), "600");
+        QCOMPARE(box("Edit2")->text(), QString("250")); // before OK
+        QCOMPARE(soft.elasticModulus, 300.0);
+        ok();
+        QCOMPARE(w.messenger->messages, QStringList());
+        QCOMPARE(soft.elasticModulus, 600.0);
+        QCOMPARE(soft.poisson, 0.2);
+        QCOMPARE(soft.shearModulus, 250.0);
+        Type(box("Edit3"), "0.25");
+        QCOMPARE(box("Edit2")->text(), QString("240"));
+        Type(box("Edit3"), "0.5");
+        QCOMPARE(box("Edit2")->text(), QString()); // no G for an unsound ν
+        Type(box("Edit3"), "0.25");
+        ok();
+        QCOMPARE(soft.poisson, 0.25);
+        QCOMPARE(soft.shearModulus, 240.0);
+        const std::pair<const char*, const char*> shown[] = {{"Edit9", "600"}, {"Edit2", "240"}, {"Edit3", "0.250"}};
+        for (const auto& [name, text] : shown)
+            QCOMPARE(box(name)->text(), QString(text));
+
+        const struct {
+            const char* box;
+            const char* text;
+            const char* message;
+        } failures[] = {
+            {"Edit9", "abc", "E (elastic modulus): 'abc' is not a valid floating point value"},
+            {"Edit9", "0", "Material SOFT: E must be positive, not 0"},
+            {"Edit9", "-600", "Material SOFT: E must be positive, not -600"},
+            {"Edit3", "0.5", "Material SOFT: U must be greater than -1 and less than 0.5, not 0.5"},
+            {"Edit3", "-1", "Material SOFT: U must be greater than -1 and less than 0.5, not -1"},
+            {"Edit3", "", "U (Poisson's ratio): '' is not a valid floating point value"},
+        };
+        const Material before = soft;
+        for (const auto& f : failures) {
+            w.messenger->messages.clear();
+            Type(box("Edit9"), "700"); // a sound edit beside the bad one: not stored either
+            Type(box(f.box), f.text);
+            ok();
+            QCOMPARE(w.messenger->messages, QStringList{f.message});
+            QCOMPARE(d->focusWidget(), box(f.box));
+            QCOMPARE(soft.elasticModulus, before.elasticModulus);
+            QCOMPARE(soft.poisson, before.poisson);
+            QCOMPARE(soft.shearModulus, before.shearModulus);
+        }
+        // A sound E with an unsound law of the chosen type stores nothing.
+        w.messenger->messages.clear();
+        Type(box("Edit3"), "0.25");
+        Child<QComboBox>(d, "ComboBox1")->setCurrentIndex(1); // Steel01
+        Type(box("Fy"), "-5");
+        ok();
+        QCOMPARE(w.messenger->messages, QStringList{"Material SOFT (Steel01): Fy must be positive, not -5"});
+        QCOMPARE(d->focusWidget(), box("Fy"));
+        QCOMPARE(soft.elasticModulus, 600.0);
+        QCOMPARE(soft.materialType, kElasticMaterial);
+
+        // HARD shows E 2.5 as 3: a ν edited alone keeps E exactly.
+        Child<QListWidget>(d, "ListBox1")->setCurrentRow(1);
+        QCOMPARE(box("Edit9")->text(), QString("3"));
+        Type(box("Edit3"), "0.25");
+        ok();
+        const Material& hard = w->session().model.Materials[2];
+        QCOMPARE(hard.elasticModulus, 2.5);
+        QCOMPARE(hard.shearModulus, 1.0);
+
+        const ScriptResult script = GenerateScript(w->session().model, w->session().analysis, w->session().recorders);
+        QVERIFY(script.lines.Join("\n").find("\nuniaxialMaterial Elastic 1 6.000E+002\n") != std::string::npos);
     }
 
     // The type list chooses which parameters show; OK checks the shown boxes

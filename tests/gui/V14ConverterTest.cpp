@@ -94,7 +94,9 @@ private slots:
         c.Open(footing);
         QCOMPARE(c.w.chooser->filters, QStringList({QString()})); // no filter
         QVERIFY(c.w.messenger->messages.isEmpty());
-        QCOMPARE(c.Memo(), QString("Mirelo import Sap2000 V14 S2k file\nNJOINT = 18\nNSOLID = 4\nFinish!!"));
+        QCOMPARE(c.Memo(), QString("Mirelo import Sap2000 V14 S2k file\nNJOINT = 18\nNSOLID = 4\n"
+                                   "No material for 4 solids: material SOLID (SEC=1), normal concrete in N and mm: "
+                                   "E=3.000E+004  U=2.000E-001  M=2.400E-009  W=2.400E-005\nFinish!!"));
 
         // Saved twice: the text stays until the next "Open S2k".
         c.Save(c.File("a.s2k"));
@@ -111,6 +113,36 @@ private slots:
         QCOMPARE(c.w.Panel(3), QString("18"));
         QCOMPARE(c.w.Panel(9), QString("4"));
         QCOMPARE(c.w->session().model.Loads.count, 9);
+        QCOMPARE(c.w->session().model.Materials.count, 1);
+        QCOMPARE(c.w->session().model.Solids[4].section, 1);
+    }
+
+    // The file's materials arrive, each solid on its own; a load row naming
+    // a joint the file lacks is listed, not refused.
+    void materialTablesCarryOverAndMissingJointsAreListed()
+    {
+        Converter c;
+        const QString heading = "TABLE:  \"JOINT LOADS - FORCE\"\n";
+        TempS2k v14(QString(Contents(ExamplePath("footing-v14-materials.txt")))
+                        .replace(heading, heading + "   Joint=99   LoadPat=DEAD   CoordSys=GLOBAL   F1=0   F2=0   F3=-1"
+                                                    "   M1=0   M2=0   M3=0\n"),
+                    "materials.txt");
+        c.Open(v14.path());
+        QVERIFY(c.w.messenger->messages.isEmpty());
+        const QStringList memo = c.Memo().split('\n');
+        QCOMPARE(memo.size(), 6);
+        QCOMPARE(memo[3], QString("joint 99 is not in the JOINT COORDINATES table: the row is left out (JOINT LOADS - "
+                                  "FORCE table, line 60)"));
+        QCOMPARE(memo[4], QString("4 materials from the MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES table; a "
+                                  "solid's SEC= is its material's place in MATERIAL"));
+        c.Save(c.File("materials.s2k"));
+        c.w.OpenThroughMenu(c.File("materials.s2k"));
+        const Model& model = c.w->session().model;
+        QCOMPARE(model.Materials.count, 4);
+        QCOMPARE(QString::fromStdString(model.Materials[4].name), QString("C40"));
+        QCOMPARE(model.Materials[4].elasticModulus, 32500.0);
+        QCOMPARE(model.Solids[1].section, 3);
+        QCOMPARE(model.Solids[4].section, 4);
     }
 
     void saveBeforeAnyConversionSaysThereIsNothing()
@@ -178,7 +210,7 @@ private slots:
         QCOMPARE(c.Memo(), QString("Mirelo import Sap2000 V14 S2k file\nNJOINT = 1\nNSOLID = 0\nFinish!!"));
         c.Save(c.File("small.s2k"));
         QCOMPARE(Contents(c.File("small.s2k")), ExpectedS2k(small.path()));
-        QVERIFY(!Contents(c.File("small.s2k")).contains("SEC=100"));
+        QVERIFY(!Contents(c.File("small.s2k")).contains("SEC="));
     }
 
     void aFailedSaveLeavesTheOldFileWhole()

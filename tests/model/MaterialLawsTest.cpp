@@ -139,35 +139,70 @@ TEST(MaterialLaws, SettingsByNameAndMaterialsByName)
     EXPECT_DOUBLE_EQ(m.law.fpc, -30000);
     SetMaterialSetting(m, "cR2", "0.2");
     EXPECT_DOUBLE_EQ(m.law.cR2, 0.2);
+    SetMaterialSetting(m, "E", "2.5e4");
+    SetMaterialSetting(m, "U", ".25");
+    EXPECT_EQ(m.elasticModulus, 25000);
+    EXPECT_EQ(m.poisson, 0.25);
 
     const Material before = m;
     EXPECT_THROW(SetMaterialSetting(m, "type", "concrete02"), Error); // names are exact
     EXPECT_THROW(SetMaterialSetting(m, "type", "6"), Error);
     EXPECT_THROW(SetMaterialSetting(m, "Fpc", "1"), Error);
     EXPECT_THROW(SetMaterialSetting(m, "fpc", "thirty"), ConversionError);
+    EXPECT_THROW(SetMaterialSetting(m, "E", "3e4x"), ConversionError);
+    EXPECT_THROW(SetMaterialSetting(m, "e", "1"), Error);
     EXPECT_EQ(m.materialType, before.materialType);
+    EXPECT_EQ(m.elasticModulus, before.elasticModulus);
     EXPECT_DOUBLE_EQ(m.law.fpc, before.law.fpc);
 }
 
-// What the checks raise names the parameter, for the dialog to put the
-// focus on its box.
-TEST(MaterialLaws, CheckNamesTheMaterialAndTheParameter)
+// What the checks raise names the field, for the dialog to put the focus on
+// its box; nothing changes then. E and U come first, then the type's law; G
+// follows once all is sound.
+TEST(MaterialLaws, FinishingAnEditChecksEverythingThenSetsG)
 {
-    Material m = WithModulus(30000);
-    m.name = "C30";
-    SetLawStartValues(m, {});
-    m.materialType = kConcrete02;
-    EXPECT_NO_THROW(CheckMaterialLaw(m));
-    m.law.lambda = 2;
-    try {
-        CheckMaterialLaw(m);
-        ADD_FAILURE() << "lambda 2 passed";
-    } catch (const MaterialLawError& e) {
-        EXPECT_STREQ(e.what(), "Material C30 (Concrete02): lambda must be between 0 and 1, not 2");
-        EXPECT_EQ(e.parameter, "lambda");
+    Material good = WithModulus(30000);
+    good.name = "C30";
+    good.poisson = 0.2;
+    SetLawStartValues(good, {});
+    good.materialType = kConcrete02;
+    const struct {
+        const char* field;
+        const char* value;
+        std::int32_t type;
+        const char* message; // empty: accepted
+    } cases[] = {
+        {"E", "0", kElasticMaterial, "Material C30: E must be positive, not 0"},
+        {"E", "-3e4", kConcrete02, "Material C30: E must be positive, not -30000"},
+        {"U", "0.5", kElasticMaterial, "Material C30: U must be greater than -1 and less than 0.5, not 0.5"},
+        {"U", "-1", kElasticMaterial, "Material C30: U must be greater than -1 and less than 0.5, not -1"},
+        {"U", "0.4999", kElasticMaterial, ""},
+        {"U", "-0.999", kElasticMaterial, ""},
+        {"E", "300", kElasticMaterial, ""},
+        {"lambda", "2", kConcrete02, "Material C30 (Concrete02): lambda must be between 0 and 1, not 2"},
+        {"lambda", "2", kElasticMaterial, ""}, // the laws of other types are not checked
+        {"E", "0", kSteel01, "Material C30: E must be positive, not 0"}, // E before the law
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + "=" + c.value);
+        Material m = good;
+        m.materialType = c.type;
+        SetMaterialSetting(m, c.field, c.value);
+        const Material edited = m;
+        try {
+            FinishMaterialEdit(m);
+            EXPECT_STREQ(c.message, "");
+            EXPECT_EQ(m.shearModulus, ShearModulus(m.elasticModulus, m.poisson));
+        } catch (const MaterialError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.field, c.field);
+            EXPECT_EQ(m.shearModulus, edited.shearModulus);
+        }
     }
-    m.materialType = kElasticMaterial; // the laws of other types are not checked
-    EXPECT_NO_THROW(CheckMaterialLaw(m));
+    // 300 and 0.2 give G = 125; 2.5 and 0.3333 give 2.5 / 2.6666.
+    EXPECT_EQ(ShearModulus(300, 0.2), 125);
+    EXPECT_DOUBLE_EQ(ShearModulus(2.5, 0.3333), 2.5 / 2.6666);
+    EXPECT_THROW(ShearModulus(1, -1), Error);
 }
 
 // Each type's parameters are the solver's, in its order, each declared once.

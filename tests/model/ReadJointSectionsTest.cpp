@@ -1,6 +1,11 @@
+#include "common/NumberText.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace mirelo {
 namespace {
@@ -18,6 +23,66 @@ TEST(ReadJoints, CoordinatesRoundToTenthsHalfToEven)
     EXPECT_DOUBLE_EQ(m.Joints[2].x, 12.4);
     EXPECT_DOUBLE_EQ(m.Joints[2].y, 0.2);
     EXPECT_DOUBLE_EQ(m.Joints[2].z, 0.3); // 0.35 is stored just below the half
+}
+
+// The grid is 0.1 mm in the file's length unit (or the first power of ten of
+// the unit below it): a metre file keeps 6.0125, a millimetre file still
+// rounds 12.34 to 12.3; halves go to the even neighbour in every unit.
+TEST(ReadJoints, CoordinatesRoundToTheGridOfTheLengthUnit)
+{
+    const struct {
+        const char* length; // the LENGTH= of the SYSTEM line; nullptr: no SYSTEM line
+        const char* x;
+        double expected;
+    } cases[] = {
+        {"M", "6.0125", 6.0125},
+        {"m", "123.45", 123.45},
+        {"M", "1.23456789", 1.2346},
+        {"M", "6.01255", 6.0126},  // stored just above the half
+        {"M", "6.01265", 6.0126},  // stored just below the half
+        {"M", "-0.00005", -0.0001}, // stored just beyond the half
+        {"CM", "12.345", 12.35},
+        {"cm", "12.3449", 12.34},
+        {"IN", "1.0625", 1.062}, // an exact half: to the even neighbour
+        {"IN", "1.1875", 1.188}, // an exact half: to the even neighbour
+        {"FT", "10.123449", 10.1234},
+        {"ft", "-10.12346", -10.1235},
+        {"MM", "12.34", 12.3},
+        {"mm", "-0.25", -0.2}, // an exact half
+        {"FURLONG", "12.34", 12.3},
+        {nullptr, "12.34", 12.3},
+        {nullptr, "12.36", 12.4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.length ? c.length : "(no SYSTEM line)") + " " + c.x);
+        std::vector<std::string> lines = {"X"};
+        if (c.length)
+            lines.insert(lines.end(), {"SYSTEM", std::string("··LENGTH=") + c.length + "··FORCE=KN", ""});
+        lines.insert(lines.end(), {"JOINT", std::string("··1··X=") + c.x + "··Y=0··Z=0", ""});
+        const Model m = ImportDotted(std::vector<std::string_view>(lines.begin(), lines.end()));
+        ASSERT_EQ(m.Joints.count, 1);
+        EXPECT_EQ(m.Joints[1].x, c.expected); // the very double the text of the grid point reads as
+    }
+}
+
+// Every value already on the grid comes back as the double its text reads as.
+TEST(ReadJoints, ValuesOnTheGridKeepTheirDoubles)
+{
+    for (const auto& [length, scale] : {std::pair{"M", 10000}, std::pair{"IN", 1000}, std::pair{"MM", 10}}) {
+        std::vector<std::string> lines = {"SYSTEM", std::string("··LENGTH=") + length, "", "JOINT"};
+        std::vector<double> values;
+        for (int i = -5000; i <= 5000; i += 7) {
+            const double value = i * 1234567.0 / scale / 1000; // up to 7 significant digits
+            const std::string text = FormatFixed(value, scale == 10000 ? 4 : scale == 1000 ? 3 : 1);
+            values.push_back(ParseReal(text));
+            lines.push_back("··1··X=" + text + "··Y=0··Z=0");
+        }
+        lines.push_back("");
+        const Model m = ImportDotted(std::vector<std::string_view>(lines.begin(), lines.end()));
+        ASSERT_EQ(m.Joints.count, static_cast<std::int32_t>(values.size()));
+        for (std::int32_t k = 1; k <= m.Joints.count; ++k)
+            ASSERT_EQ(m.Joints[k].x, values[static_cast<std::size_t>(k - 1)]) << length << " joint " << k;
+    }
 }
 
 TEST(ReadJoints, TheLineOrderNotTheLabelNumbersTheJoint)

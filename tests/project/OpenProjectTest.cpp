@@ -45,6 +45,9 @@ struct EditedPortal {
         SetMaterialSetting(MaterialNamed(model, "CONC"), "type", "Concrete02");
         SetMaterialSetting(MaterialNamed(model, "CONC"), "ft", "2345.678901234567");
         SetMaterialSetting(MaterialNamed(model, "STEEL"), "type", "Steel02");
+        SetMaterialSetting(MaterialNamed(model, "CONC"), "E", "3.1e7");
+        SetMaterialSetting(MaterialNamed(model, "CONC"), "U", "0.18");
+        FinishMaterialEdit(MaterialNamed(model, "CONC"));
     }
 };
 

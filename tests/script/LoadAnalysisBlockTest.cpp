@@ -6,10 +6,13 @@ namespace {
 using test::Lines;
 
 // Cases DEAD and LIVE; DEAD holds a point load on joint 5 and distributed
-// loads on frame 12, LIVE a point load on joint 6.
+// loads on frame 12, LIVE a point load on joint 6. Joints 1 to 12 carry mass
+// along X and Y, and 201 joints are too many for the dense eigen solver.
 Model LoadedModel()
 {
-    Model model = test::ModelWithCounts(30, 12);
+    Model model = test::ModelWithCounts(201, 12);
+    for (std::int32_t k = 1; k <= 12; ++k)
+        model.Joints[k].mass = {0, 1, 1, 0, 0, 0, 0};
     model.LoadCaseNames = {"", "DEAD", "LIVE"};
     model.LoadCaseCount = 2;
     model.Loads.Reset(6);
@@ -119,8 +122,8 @@ TEST(LoadAnalysisBlock, ModalWritesModeCountModes)
     AnalysisSettings analysis = OfType(4);
     analysis.ModeCount = 3;
     EXPECT_EQ(Analysis(LoadedModel(), analysis).lines.front(), "set numModes 3");
-    analysis.ModeCount = 0; // asks for no modes, of a model without mass
-    EXPECT_EQ(Analysis(LoadedModel(), analysis).warnings.size(), 2u);
+    analysis.ModeCount = 0; // asks for no modes
+    EXPECT_EQ(Analysis(LoadedModel(), analysis).warnings.size(), 1u);
 }
 
 const Lines kDamping = {" ",
@@ -209,8 +212,8 @@ TEST(LoadAnalysisBlock, MultipleSupportImposesTwoDisplacementSeries)
                                 "analyze 1000 0.02 "};
     const test::BlockOutput out = Analysis(LoadedModel(), OfType(7));
     EXPECT_EQ(out.lines, Concat({kDamping, multiSupport}));
-    EXPECT_EQ(out.warnings.size(), 1u); // the model has no mass
-    EXPECT_EQ(Analysis(test::ModelWithCounts(3), OfType(7)).warnings.size(), 2u); // and no node 4
+    EXPECT_TRUE(out.warnings.empty());
+    EXPECT_EQ(Analysis(test::ModelWithCounts(3), OfType(7)).warnings.size(), 2u); // no mass, no node 4
 }
 
 TEST(LoadAnalysisBlock, DiaphragmsNeedTransformationConstraints)

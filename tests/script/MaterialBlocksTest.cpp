@@ -79,11 +79,11 @@ TEST(FiberSectionBlock, WritesFibreSectionsWithTorsionAndAggregatesOnlyBeamColum
     const FrameSection& n1 = model.FrameSections[2];
     const FrameSection& t1 = model.FrameSections[3];
     EXPECT_EQ(out.lines, (Lines{"##N1 ",
-                                "section Fiber 2 -GJ " + FormatScientific(n1.shearModulus * n1.torsion, 4) + " {",
+                                "section Fiber 2 -GJ " + FormatScientificRoundTrip(n1.shearModulus * n1.torsion, 4) + " {",
                                 "fiber -1.600E+002 -2.400E+002 3.840E+003 1",
                                 "}",
                                 "##T1 ",
-                                "section Fiber 3 -GJ " + FormatScientific(t1.shearModulus * t1.torsion, 4) + " {",
+                                "section Fiber 3 -GJ " + FormatScientificRoundTrip(t1.shearModulus * t1.torsion, 4) + " {",
                                 "}",
                                 "section Aggregator 1002 202 Vy 302 Vz 402 T -section 2"}));
     analysis.UseAggregator = kFlagOff;
@@ -131,7 +131,7 @@ TEST(PlateFiberBlock, DefinesEachNDMaterialOnceBeforeItsFirstPlateFibre)
                                 "section PlateFiber 701 601 0.25",
                                 "##WALL ",
                                 "nDMaterial PlateFiber 602 2",
-                                "section PlateFiber 702 602 0.13",
+                                "section PlateFiber 702 602 0.125",
                                 "##NOMAT ",
                                 "nDMaterial PlateFiber 603 0",
                                 "section PlateFiber 703 603 0.20"}));

@@ -33,7 +33,7 @@ TEST(ModePlan, TheSolverAndTheModeCountFollowTheDegreesOfFreedomWithMass)
         {"small, one mode: the dense solver", 4, 20, 10, 1, 20, 1, true, {}},
         {"more modes than masses: capped", 4, 20, 2, 12, 4, 4, true, {capTo4}},
         {"the cap is told to the modal analysis only", 5, 20, 2, 12, 4, 4, true, {}},
-        {"no mass: nothing to cap, the lines as they are", 4, 20, 0, 12, 0, 12, false, {}},
+        {"no mass: no modes", 4, 20, 0, 12, 0, 0, false, {}},
         {"large, few modes: the default solver", 4, 201, 3, 3, 6, 3, false, {}},
         {"large, more than half: half the masses",
          4, 201, 2, 12, 4, 2, false,
@@ -75,6 +75,9 @@ TEST(ModePlan, ConstraintsGatherTheMassOfTheJointsTheyTie)
     // Six floor joints with mass along X and Y, tied by a diaphragm to master
     // 7 without mass of its own: the floor moves along X, Y and about Z.
     Model model = MassModel(7, 6);
+    for (std::int32_t k = 1; k <= 6; ++k)
+        test::SetJoint(model, k, k, 2 * k, 3);
+    test::SetJoint(model, 7, 3, 6, 3);
     model.Constraints.Reset(1);
     model.Constraints[1] = {6, {0, 1, 2, 3, 4, 5, 6, 7}, 7};
     EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, 3);
@@ -90,6 +93,67 @@ TEST(ModePlan, ConstraintsGatherTheMassOfTheJointsTheyTie)
     EXPECT_EQ(PlanModes(spring, {}, JointDofs(spring)).massDofs, 4); // no release: two joints of their own
     spring.Frames[1].releaseEnd = 1;
     EXPECT_EQ(PlanModes(spring, {}, JointDofs(spring)).massDofs, 2);
+}
+
+// The floor turns about the master's vertical axis only through the arms of
+// its masses: a mass on that axis (same X and Y, any Z) gives it none.
+TEST(ModePlan, AMastersRotationCountsOnlyWithAMassOffItsAxis)
+{
+    const struct {
+        const char* name;
+        double memberX, memberY, memberZ;
+        std::int64_t massDofs;
+    } cases[] = {
+        {"on the axis", 2, 3, 4, 2},
+        {"on the axis, lower", 2, 3, 0, 2},
+        {"off along X", 2.0001, 3, 4, 3},
+        {"off along Y", 2, -3, 4, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Model model = MassModel(2, 1);
+        test::SetJoint(model, 1, c.memberX, c.memberY, c.memberZ);
+        test::SetJoint(model, 2, 2, 3, 4);
+        model.Constraints.Reset(1);
+        model.Constraints[1] = {1, {0, 1, 2}, 2};
+        EXPECT_EQ(PlanModes(model, {}, JointDofs(model)).massDofs, c.massDofs);
+    }
+    // A member's own mass about Z turns the floor wherever it stands.
+    Model turning = MassModel(2, 1);
+    turning.Joints[1].mass[6] = 1;
+    turning.Constraints.Reset(1);
+    turning.Constraints[1] = {1, {0, 1, 2}, 2};
+    EXPECT_EQ(PlanModes(turning, {}, JointDofs(turning)).massDofs, 3);
+}
+
+// No mass, no modes: no eigen command and no mode-shape recorder in any
+// analysis type, only the one warning that says why.
+TEST(ModePlan, AModelWithoutMassAsksForNoModes)
+{
+    Model model = test::ModelWithCounts(4);
+    test::SetJoint(model, 2, 1, 0, 0);
+    RecorderSettings recorder;
+    recorder.RecordModeShapes = kFlagOn;
+    for (const std::int32_t type : {kModal, kTimeHistory, kGravityTimeHistory, kMultipleSupport}) {
+        SCOPED_TRACE("type " + std::to_string(type));
+        AnalysisSettings analysis;
+        analysis.AnalysisType = type;
+        const ScriptResult script = GenerateScript(model, analysis, recorder);
+        for (const std::string& line : test::ToLines(script.lines))
+            EXPECT_EQ(line.find("eigen"), std::string::npos) << line;
+        std::vector<std::string> massWarnings;
+        for (const std::string& warning : script.warnings)
+            if (warning.find("mass") != std::string::npos)
+                massWarnings.push_back(warning);
+        ASSERT_EQ(massWarnings.size(), 1u);
+        EXPECT_EQ(massWarnings[0], "Analysis type " + std::to_string(type)
+                                       + " needs the model's modes, but no free degree of freedom has mass: the "
+                                         "script computes no modes"
+                                       + (type == kModal ? "" : " and applies no damping"));
+    }
+    AnalysisSettings modal;
+    modal.AnalysisType = kModal;
+    EXPECT_TRUE(test::WriteBlock(WriteLoadAnalysisBlock, model, modal).lines.empty());
 }
 
 TEST(ModePlan, TheEigenLinesNameTheDenseSolverForSmallModels)

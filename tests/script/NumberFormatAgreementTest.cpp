@@ -123,5 +123,38 @@ TEST(NumberFormatAgreement, ExactHalvesAndNearHalves)
         ExpectAgreement(v);
 }
 
+// The exact forms read back as the value with the fewest digits (or decimals)
+// that do: one fewer, down to the template's own, does not.
+TEST(NumberFormatAgreement, ExactFormsAreTheShortestThatReadBack)
+{
+    std::mt19937_64 random(16);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    std::uniform_int_distribution<int> decimals(0, 4);
+    for (int i = 0; i < 4000; ++i) {
+        double value = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 2 == 0) // a short decimal, as models hold them
+            value = std::stod(FormatScientific(value, 1 + i % 7));
+        const int minimum = 1 + decimals(random);
+        const std::string scientific = FormatScientificRoundTrip(value, minimum);
+        ASSERT_EQ(std::stod(scientific), value) << scientific;
+        const int digits = static_cast<int>(scientific.find('E')) - (value < 0 ? 1 : 0)
+                         - (scientific.find('.') == std::string::npos ? 0 : 1);
+        ASSERT_EQ(scientific, ReferenceScientific(value, std::max(digits, minimum)));
+        if (digits > minimum) {
+            ASSERT_NE(std::stod(ReferenceScientific(value, digits - 1)), value) << scientific;
+        }
+        if (std::fabs(value) >= 1e8)
+            continue; // fixed notation of large values is checked above
+        const std::string fixed = FormatFixedRoundTrip(value, minimum);
+        ASSERT_EQ(std::stod(fixed), value) << fixed;
+        const int places = static_cast<int>(fixed.size() - fixed.find('.') - 1);
+        ASSERT_EQ(fixed, ReferenceFixed(value, places));
+        if (places > minimum) {
+            ASSERT_NE(std::stod(ReferenceFixed(value, places - 1)), value) << fixed;
+        }
+    }
+}
+
 } // namespace
 } // namespace mirelo

@@ -121,15 +121,15 @@ TEST(RunWarnings, EachProblemIsNamedBeforeTheRun)
              a.AnalysisType = 5;
              m.Joints[2].mass = {};
          },
-         {"Analysis type 5 needs the model's modes, but no free degree of freedom has mass: the solver's eigen command "
-          "fails"}},
+         {"Analysis type 5 needs the model's modes, but no free degree of freedom has mass: the script computes no "
+          "modes and applies no damping"}},
         {"modal analysis whose only mass is restrained",
          [](Model& m, AnalysisSettings& a) {
              a.AnalysisType = 4;
              m.Joints[2].restraint = {0, 1, 1, 0, 0, 0, 0};
          },
-         {"Analysis type 4 needs the model's modes, but no free degree of freedom has mass: the solver's eigen command "
-          "fails"}},
+         {"Analysis type 4 needs the model's modes, but no free degree of freedom has mass: the script computes no "
+          "modes"}},
         {"static analysis without mass",
          [](Model& m, AnalysisSettings&) { m.Joints[2].mass = {}; },
          {}},

@@ -86,7 +86,8 @@ inline Material ElasticMaterial(std::string name, double e, double poisson)
     m.materialType = 1;
     m.elasticModulus = e;
     m.poisson = poisson;
-    m.shearModulus = e / 2 / (1 + poisson);
+    // In extended precision, as the import computes it.
+    m.shearModulus = static_cast<double>(static_cast<long double>(e) / 2.0L / (1.0L + poisson));
     return m;
 }
 

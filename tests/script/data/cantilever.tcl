@@ -14,7 +14,7 @@ uniaxialMaterial Elastic 1 2.500E+007
 puts "transformation"
 geomTransf Linear 1 0.000 0.000 1.000 
 puts "element"
-element elasticBeamColumn 1 1 2 1.500E-001 2.500E+007 1.042E+007 2.817E-003 3.125E-003 1.125E-003 1
+element elasticBeamColumn 1 1 2 1.500E-001 2.500E+007 1.0416666666666666E+007 2.8173708E-003 3.1249999999999997E-003 1.125E-003 1
 puts "shell element"
 puts "SOLID element"
 puts "recorder"
