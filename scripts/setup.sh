@@ -10,6 +10,7 @@ shift || true
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 packages+=(qt6-charts-dev) # the plots of the curves window
+packages+=(nlohmann-json3-dev) # the project files
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

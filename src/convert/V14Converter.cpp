@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "convert/V14Splitter.h"
+#include "model/ModelUnits.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,7 @@ enum TableKind {
     kMaterialTable,
     kSolidPropertyTable,
     kSolidAssignmentTable,
+    kProgramTable,
     kTableKinds
 };
 
@@ -32,7 +34,8 @@ constexpr std::array<std::string_view, kTableKinds> kTableNames = {
     "CONNECTIVITY - SOLID",
     "MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
     "SOLID PROPERTY DEFINITIONS",
-    "SOLID PROPERTY ASSIGNMENTS"};
+    "SOLID PROPERTY ASSIGNMENTS",
+    "PROGRAM CONTROL"};
 
 // The rows of one table: lines first .. end - 1 (0-based), none when absent.
 struct TableRows {
@@ -97,10 +100,19 @@ struct MaterialEntry {
     double unitMass = 0, unitWeight = 0, elasticModulus = 0, poisson = 0;
 };
 
-// What a solid without a material takes: normal concrete in N and mm.
-MaterialEntry NormalConcrete()
+// What a solid without a material takes: normal concrete, given in N and mm
+// and converted to the file's units when they are known.
+MaterialEntry NormalConcrete(const ModelUnits& units)
 {
-    return {"SOLID", "C", 2.4E-009, 2.4E-005, 3.0E+004, 0.2};
+    MaterialEntry concrete{"SOLID", "C", 2.4E-009, 2.4E-005, 3.0E+004, 0.2};
+    const double newtons = NewtonsPer(units.force);
+    if (newtons == 0)
+        return concrete;
+    const double mm = LengthScaleOf(units.length).millimetres;
+    concrete.unitMass *= mm * mm * mm * mm / newtons; // force s^2 / length^4
+    concrete.unitWeight *= mm * mm * mm / newtons;    // force / length^3
+    concrete.elasticModulus *= mm * mm / newtons;     // force / length^2
+    return concrete;
 }
 
 // The value of a key the row must give.
@@ -126,6 +138,7 @@ public:
 
     V14Conversion Run()
     {
+        ReadUnits();
         ReadJoints();
         ReadRestraints();
         ReadLoads();
@@ -244,7 +257,7 @@ private:
     {
         TextLines& out = out_.lines;
         out.Append("SYSTEM");
-        out.Append("  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N");
+        out.Append("  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=" + units_.length + "  FORCE=" + units_.force);
         out.Append("");
         out.Append("JOINT");
         for (std::int32_t i = 1; i <= out_.jointCount; ++i) {
@@ -386,7 +399,7 @@ private:
         const auto without = std::count_if(solids_.begin(), solids_.end(), [](const SolidEntry& s) { return s.material == 0; });
         if (without == 0)
             return;
-        MaterialEntry concrete = NormalConcrete();
+        MaterialEntry concrete = NormalConcrete(units_);
         const std::string name = concrete.name;
         for (int n = 1; materialPlaces_.contains(concrete.name); ++n)
             concrete.name = name + std::to_string(n);
@@ -397,7 +410,7 @@ private:
                 solid.material = place;
         out_.notes.push_back("No material for " + std::to_string(without) + (without == 1 ? " solid" : " solids")
                              + ": material " + concrete.name + " (SEC=" + std::to_string(place)
-                             + "), normal concrete in N and mm: E=" + Number(concrete.elasticModulus)
+                             + "), normal concrete in " + units_.force + " and " + units_.length + ": E=" + Number(concrete.elasticModulus)
                              + "  U=" + Number(concrete.poisson) + "  M=" + Number(concrete.unitMass)
                              + "  W=" + Number(concrete.unitWeight));
     }
@@ -430,8 +443,28 @@ private:
         }
     }
 
+    // CurrUnits="KN, m, C" of the PROGRAM CONTROL table: force, length,
+    // temperature. Without it, or with a force unit not known (whose concrete
+    // could not be converted), the model is in N and mm.
+    void ReadUnits()
+    {
+        const TableRows& table = tables_[kProgramTable];
+        for (std::size_t line = table.first; line < table.end; ++line) {
+            const V14Fields& f = Split(kProgramTable, line);
+            std::vector<std::string_view> named;
+            for (std::size_t k = 0; k + 1 < f.size(); ++k)
+                if (f[k] == "CurrUnits")
+                    for (std::size_t v = k + 1; v < f.size() && named.size() < 2; ++v)
+                        if (!f[v].empty())
+                            named.push_back(f[v]);
+            if (named.size() == 2 && NewtonsPer(named[0]) != 0)
+                units_ = {std::string(named[1]), std::string(named[0])};
+        }
+    }
+
     const TextLines& lines_;
     const std::array<TableRows, kTableKinds> tables_;
+    ModelUnits units_{"mm", "N"};
     std::vector<JointEntry> joints_; // entry 0 unused
     std::unordered_map<std::int32_t, std::int32_t> positions_;
     std::vector<SolidEntry> solids_;

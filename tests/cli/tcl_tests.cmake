@@ -79,7 +79,7 @@ foreach(bad "E=0;E must be positive, not 0" "E=-2.5e7;E must be positive, not -2
   expect_run("material ${edit} refused" 1 "^$" "^mirelo-cli: Material CONC: ${reason}\n$"
     tcl ${cantilever} --material CONC:${edit} --material CONC:type=Steel01)
 endforeach()
-expect_run("a later option mends an earlier one" 0 "element elasticBeamColumn 1 1 2 1.500E-001 2.500E\\+007 1.042E\\+007 "
+expect_run("a later option mends an earlier one" 0 "element elasticBeamColumn 1 1 2 1.500E-001 2.500E\\+007 1.0416666666666666E\\+007 "
   "^$" tcl ${cantilever} --material CONC:U=0.5 --material CONC:U=0.2)
 expect_run("unknown material type" 1 "^$" "Material type 'Concrete03' is none of Elastic, Steel01, Concrete01, Steel02, Concrete02"
   tcl ${cantilever} --material CONC:type=Concrete03)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -466,6 +467,49 @@ TEST(ConvertV14File, RowsNamingMissingJointsAreLeftOutAndListed)
                           "table, line 13)"}));
     const std::vector<std::string> summary = V14Summary(c);
     EXPECT_EQ(L(summary.begin() + 3, summary.end() - 1), c.notes);
+}
+
+
+// The units of PROGRAM CONTROL reach the SYSTEM line, so the import keeps a
+// metre file's joints on its own grid, and the normal concrete of solids
+// without a material is given in those units.
+TEST(ConvertV14File, TheFilesUnitsReachTheSystemLineAndTheConcrete)
+{
+    struct Case {
+        std::string units;
+        std::string system, concrete, modulus;
+    };
+    const std::vector<Case> cases = {
+        {"KN, m, C", "··DOF=UX,UY,UZ,RX,RY,RZ··LENGTH=m··FORCE=KN", "··NAME=SOLID··IDES=C··M=2.400E+000··W=2.400E+001",
+         "····T=0··E=3.000E+007··U=2.000E-001"},
+        {"N, mm, C", "··DOF=UX,UY,UZ,RX,RY,RZ··LENGTH=mm··FORCE=N", "··NAME=SOLID··IDES=C··M=2.400E-009··W=2.400E-005",
+         "····T=0··E=3.000E+004··U=2.000E-001"},
+        // A force unit without a known size leaves the model in N and mm.
+        {"Zorg, m, C", "··DOF=UX,UY,UZ,RX,RY,RZ··LENGTH=mm··FORCE=N", "··NAME=SOLID··IDES=C··M=2.400E-009··W=2.400E-005",
+         "····T=0··E=3.000E+004··U=2.000E-001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.units);
+        const TextLines file = V14File({
+            Table("PROGRAM CONTROL", {"   ProgramName=SAP2000   Version=14.2.4   CurrUnits=\"" + c.units + "\"   ConcCode=\"ACI 318-05\""}),
+            Table("JOINT COORDINATES", {JointRow("1", "0", "0", "0"), JointRow("2", "0.125", "0", "0"),
+                                        JointRow("3", "0", "0.125", "0"), JointRow("4", "0.125", "0.125", "0"),
+                                        JointRow("5", "0", "0", "3.0625"), JointRow("6", "0.125", "0", "3.0625"),
+                                        JointRow("7", "0", "0.125", "3.0625"), JointRow("8", "0.125", "0.125", "3.0625")}),
+            Table("CONNECTIVITY - SOLID", {SolidRow("1", {"1", "2", "3", "4", "5", "6", "7", "8"})}),
+        });
+        const V14Conversion conversion = Convert(file);
+        const L lines = Lines(conversion.lines);
+        EXPECT_EQ(lines[1], Dots(c.system));
+        const auto material = std::find(lines.begin(), lines.end(), "MATERIAL");
+        ASSERT_NE(material, lines.end());
+        EXPECT_EQ(*(material + 1), Dots(c.concrete));
+        EXPECT_EQ(*(material + 2), Dots(c.modulus));
+        const Model model = ImportS2k(conversion.lines);
+        const bool metres = c.system.find("LENGTH=m··") != std::string::npos;
+        EXPECT_EQ(model.Joints[8].x, metres ? 0.125 : 0.1); // the grid is 0.1 mm in the file's unit
+        EXPECT_EQ(model.Joints[8].z, metres ? 3.0625 : 3.1);
+    }
 }
 
 } // namespace
