@@ -6,6 +6,7 @@
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
 #include "view/Navigation.h"
+#include "view/PickFrame.h"
 #include "view/Redraw.h"
 
 #include <QGuiApplication>
@@ -131,6 +132,31 @@ void BM_DragStepRotatedOneLayer(benchmark::State& state)
     DragStep(state, 30, -60, layers);
 }
 BENCHMARK(BM_DragStepRotatedOneLayer)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// One click of select mode on the turned view: every frame's drawn line is
+// measured against the pointer, in all planes.
+void BM_PickFrameRotatedView(benchmark::State& state)
+{
+    Model model = LargeBuilding();
+    ViewState view;
+    view.PlanAngle = 30;
+    view.TiltAngle = -60;
+    view.PlaneAxis = kNoPlaneAxis;
+    ZoomAll(model, view, kArea);
+    CentreThePicture(model, view);
+    ProjectJoints(model, view, kArea);
+    ProjectFrames(model, view, kArea);
+    const Frame& target = model.Frames[model.Frames.count / 2];
+    const Joint& i = model.Joints[target.jointI];
+    const Joint& j = model.Joints[target.jointJ];
+    const int x = (3 * i.screenX + j.screenX) / 4, y = (3 * i.screenY + j.screenY) / 4;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PickFrame(model, view, x, y));
+    if (view.SelectedFrame == 0)
+        state.SkipWithError("the click picked nothing");
+    state.counters["frames"] = model.Frames.count;
+}
+BENCHMARK(BM_PickFrameRotatedView)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -121,6 +121,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
 
     BuildToolBar();
     BuildMenus();
+    BuildDrawingMenu();
 }
 
 MainWindow::~MainWindow() = default;
@@ -196,7 +197,7 @@ void MainWindow::Apply(const ViewReaction& reaction)
 
 void MainWindow::OpenS2kFile()
 {
-    const std::optional<QString> path = fileChooser_->OpenFile(kS2kFilter);
+    const std::optional<QString> path = fileChooser_->OpenFile(FileKind::Model, kS2kFilter);
     if (path)
         OpenS2kPath(*path);
 }
@@ -270,7 +271,7 @@ void MainWindow::ToolButton27Click()
 
 void MainWindow::ExportPicture()
 {
-    const std::optional<QString> path = fileChooser_->SaveFile("PNG picture|*.png");
+    const std::optional<QString> path = fileChooser_->SaveFile(FileKind::Picture, "PNG picture|*.png");
     if (path)
         ExportPicturePath(*path);
 }
@@ -292,7 +293,7 @@ void MainWindow::ShowStandardView(StandardView which)
 void MainWindow::ToolButton26Click()
 {
     const SolverLocation solver = FindSolver(CurrentSolverSearch());
-    const std::optional<QString> script = fileChooser_->OpenFile(kTclFilter);
+    const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, kTclFilter);
     if (!script)
         return;
     auto window = std::make_unique<SolverWindow>(solver, *script, loadLastStep_, *this, this);
@@ -324,7 +325,12 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
 
 void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
-    RunCommand([&] { Apply(MouseDown(session_.model, session_.view, button, x, y, modifiers)); });
+    RunCommand([&] {
+        const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
+        Apply(reaction);
+        if (reaction.showContextMenu)
+            ShowDrawingMenu(x, y);
+    });
 }
 
 void MainWindow::Image1MouseMove(int x, int y)

@@ -109,6 +109,12 @@ public:
     void FormMouseWheelDown();
     void FormMouseWheelUp();
 
+    // The drawing's context menu at pixel (x, y) of the drawing area
+    // (MainWindowDrawingMenu.cpp); "Frame Properties" there selects and shows
+    // the frame that was under the pointer.
+    void ShowDrawingMenu(int x, int y);
+    void ShowFrameProperties(std::int32_t frame);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -119,6 +125,7 @@ private:
     void BuildToolBar();
     void BuildMenus();
     void AddViewCommands(QMenu* view);
+    void BuildDrawingMenu();
     void AddFileCommands(QMenu* file);
     void AddViewAction(QMenu* menu, const char* name, const QString& caption, const QList<QKeySequence>& keys,
                        std::function<void()> command);
@@ -159,6 +166,9 @@ private:
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;
+    QMenu* drawingMenu_ = nullptr;
+    QAction* framePropertiesItem_ = nullptr;
+    std::int32_t menuFrame_ = 0; // the frame under the pointer when the drawing's menu opened
     bool shown_ = false;
 };
 

@@ -1,16 +1,14 @@
 #include "app/RecentFiles.h"
 
+#include "app/ProgramSettings.h"
+
 #include <QFileInfo>
-#include <QSettings>
 
 namespace mirelo {
 
 namespace {
 
 const char* const kKey = "recentFiles";
-
-const char* const kOrganisation = "Mirelo";
-const char* const kApplication = "Mirelo";
 
 QString Canonical(const QString& path)
 {
@@ -23,7 +21,7 @@ QString Canonical(const QString& path)
 
 RecentFiles::RecentFiles()
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    const QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
     paths_ = settings.value(kKey).toStringList();
     paths_.removeAll(QString());
     while (paths_.size() > kMaxCount)
@@ -37,7 +35,7 @@ void RecentFiles::Add(const QString& path)
     paths_.prepend(file);
     while (paths_.size() > kMaxCount)
         paths_.removeLast();
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
     settings.setValue(kKey, paths_);
 }
 

@@ -94,7 +94,7 @@ void SolverSettingDialog::ShowFound()
 
 void SolverSettingDialog::Browse()
 {
-    if (const auto chosen = chooser_.OpenFile("OpenSees|OpenSees;opensees|All files|*"))
+    if (const auto chosen = chooser_.OpenFile(FileKind::Program, "OpenSees|OpenSees;opensees|All files|*"))
         path_->setText(QDir::toNativeSeparators(*chosen));
 }
 

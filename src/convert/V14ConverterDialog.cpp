@@ -67,7 +67,7 @@ V14ConverterDialog::V14ConverterDialog(FileChooser& fileChooser, CommandHost& ho
 
 void V14ConverterDialog::Button1Click()
 {
-    const std::optional<QString> path = fileChooser_.OpenFile(QString());
+    const std::optional<QString> path = fileChooser_.OpenFile(FileKind::Model, QString());
     if (path)
         Convert(*path);
 }
@@ -104,7 +104,7 @@ void V14ConverterDialog::Button2Click()
         throw Error("Nothing to save: the conversion of \"" + QFile::encodeName(failedPath_).toStdString()
                     + "\" failed.");
     }
-    const std::optional<QString> path = fileChooser_.SaveFile(QString());
+    const std::optional<QString> path = fileChooser_.SaveFile(FileKind::Model, QString());
     if (path)
         SaveTextLinesAtomically(*path, v6Lines_);
 }

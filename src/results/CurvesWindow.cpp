@@ -60,7 +60,7 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
     QPushButton* load = NamedWidget<QPushButton>("LoadButton", "Load", this);
     connect(browse, &QPushButton::clicked, this, [this] {
         // A run's folder is where its curve file is.
-        if (const auto file = files_.OpenFile("Curve recorder file|curve_disp.out")) {
+        if (const auto file = files_.OpenFile(FileKind::Result, "Curve recorder file|curve_disp.out")) {
             SetFolder(QFileInfo(*file).absolutePath());
             LoadCurve();
         }
@@ -166,19 +166,19 @@ void CurvesWindow::Plot()
 
 bool CurvesWindow::ExportPng()
 {
-    return Export("PNG picture|*.png", [this](const QString& path) { SavePngAtomically(path, view_->grab().toImage()); });
+    return Export(FileKind::Picture, "PNG picture|*.png", [this](const QString& path) { SavePngAtomically(path, view_->grab().toImage()); });
 }
 
 bool CurvesWindow::ExportCsv()
 {
-    return Export("CSV file|*.csv", [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
+    return Export(FileKind::Result, "CSV file|*.csv", [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
 }
 
-bool CurvesWindow::Export(const char* filter, const std::function<void(const QString&)>& save)
+bool CurvesWindow::Export(FileKind kind, const char* filter, const std::function<void(const QString&)>& save)
 {
     if (curve_.x.empty())
         return Say("No curve to export", true), false;
-    const auto path = files_.SaveFile(filter);
+    const auto path = files_.SaveFile(kind, filter);
     if (!path)
         return false;
     try {

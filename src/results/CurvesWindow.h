@@ -14,6 +14,7 @@ class QLineEdit;
 namespace mirelo {
 
 class FileChooser;
+enum class FileKind;
 struct Session;
 
 // "Curves": the pushover curve (base shear against the control joint's
@@ -42,7 +43,7 @@ public:
 
 private:
     // Asks for a file with that filter and saves the shown curve into it with `save`.
-    bool Export(const char* filter, const std::function<void(const QString&)>& save);
+    bool Export(FileKind kind, const char* filter, const std::function<void(const QString&)>& save);
     void Plot();
     void Say(const QString& text, bool failure);
 

@@ -142,7 +142,7 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
 
 std::optional<std::string> ResultsDialog::ChooseFolder()
 {
-    const std::optional<QString> path = chooser_.OpenFile("All files|*");
+    const std::optional<QString> path = chooser_.OpenFile(FileKind::Result, "All files|*");
     if (!path)
         return std::nullopt;
     return QFile::encodeName(QFileInfo(*path).absolutePath()).toStdString();

@@ -221,7 +221,7 @@ void ScriptWindow::ShowWarningLine(int row)
 
 void ScriptWindow::Button2Click()
 {
-    const std::optional<QString> path = files_.SaveFile(kTclFilter);
+    const std::optional<QString> path = files_.SaveFile(FileKind::Script, kTclFilter);
     if (path)
         SaveTo(*path);
 }

@@ -180,7 +180,7 @@ double ArrowLength(double size, double largest, double longest)
 
 void LabelAt(Canvas& canvas, Occupancy& labels, const Tail& tail, const QString& text)
 {
-    const std::int64_t x = Pixel(tail.x) + 3, y = Pixel(tail.y) - 16;
+    const std::int64_t x = Pixel(tail.x) + 3, y = Pixel(tail.y) - kLoadLabelRise;
     if (!labels.Claim(x, y, x + canvas.TextWidth(text), y + canvas.TextHeight()))
         return;
     canvas.SetBrushStyle(BrushStyle::Solid);

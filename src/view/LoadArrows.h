@@ -21,6 +21,10 @@ inline constexpr std::int32_t kLineLoadArrowColour = RgbColour(0, 128, 128);
 // others are shorter in proportion.
 inline constexpr double kLongestForceArrow = 60;
 inline constexpr double kLongestLineLoadArrow = 40;
+// A label's top stands this many pixels above its arrow's tail.
+inline constexpr int kLoadLabelRise = 16;
+// How far past its joint a load's arrow and label reach, at most.
+inline constexpr double kLoadReach = kLongestForceArrow + kLoadLabelRise;
 
 // A load value for a label beside an arrow: at most three decimals, no
 // trailing zeros ("12", "20.07", "0.5").

@@ -1,5 +1,6 @@
 #include "view/Navigation.h"
 
+#include "view/LoadArrows.h"
 #include "view/PickFrame.h"
 
 #include <algorithm>
@@ -18,6 +19,15 @@ void Project(Model& model, const ViewState& view, ViewArea area)
 double ClampScale(double scale)
 {
     return std::isnan(scale) ? 1.0 : std::clamp(scale, kMinScale, kMaxScale);
+}
+
+// The pixels of the area's width or height the picture may fill: 80 %, and
+// while loads are shown no closer than kLoadReach to either edge.
+double FitSpan(int size, const ViewState& view)
+{
+    const bool loadsShown = view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType;
+    const double span = 0.8 * size;
+    return loadsShown ? std::max(1.0, std::min(span, size - 2 * kLoadReach)) : span;
 }
 
 void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
@@ -41,7 +51,7 @@ void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
     const double middleY = (static_cast<double>(minY) + maxY) / 2;
     view.PanX += (middleX - area.width / 2.0) * view.Scale;
     view.PanY += (middleY - area.height / 2.0) * view.Scale;
-    const double f = std::max(extentX / (0.8 * area.width), extentY / (0.8 * area.height));
+    const double f = std::max(extentX / FitSpan(area.width, view), extentY / FitSpan(area.height, view));
     view.Scale = f != 0 ? ClampScale(view.Scale * f) : 1.0;
     Project(model, view, area);
 }
@@ -176,6 +186,10 @@ ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, in
     if (view.MouseMode == kRotateArmed) {
         SetAnchor(view, x, y);
         view.MouseMode = kRotating;
+    }
+    if (button == Qt::RightButton && view.MouseMode == kMouseNone && view.Gesture == DragGesture::None) {
+        reaction.showContextMenu = true;
+        return reaction;
     }
     if (button == Qt::RightButton) {
         view.MouseMode = kMouseNone;

@@ -15,6 +15,7 @@ namespace mirelo {
 struct ViewReaction {
     bool redraw = false;                // repaint the model with Redraw
     bool showFrameProperties = false;   // show the "Frame Properties" dialog (a frame was picked)
+    bool showContextMenu = false;       // offer the drawing's menu at the pointer
     std::optional<QString> status;      // new text of the status bar's mode panel; none keeps it
 };
 
@@ -24,9 +25,10 @@ inline constexpr double kMinScale = 1e-9;
 inline constexpr double kMaxScale = 1e12;
 
 // "Zoom All": fits the projected joints into 80 % of the area's width or height
-// in two passes. Re-projects (joints and frames) before and after each pass;
-// the caller then paints with Redraw. Does nothing when there are no joints or
-// the area is empty.
+// in two passes; while a load case is shown, also at least kLoadReach pixels
+// from every edge, so its arrows and labels stay inside. Re-projects (joints
+// and frames) before and after each pass; the caller then paints with Redraw.
+// Does nothing when there are no joints or the area is empty.
 void ZoomAll(Model& model, ViewState& view, ViewArea area);
 
 enum class StandardView { XY, XZ, YZ, Isometric };
@@ -50,10 +52,12 @@ ViewReaction SetIdleMode(ViewState& view);   // mode 102, status unchanged
 
 // Mouse events of the drawing area, in pixels of the area. A press picks a
 // frame in select mode (any button), starts a pan or rotate drag when armed,
-// and a right-button press then cancels every mode ("None"). A move drags the
-// pan or rotation; a release ends the drag and leaves the mode armed.
-// In any mode, a middle-button press starts a pan drag, with Shift a rotate
-// drag, and Ctrl + left button a rotate drag; these leave the mode as it was.
+// and a right-button press then cancels every mode ("None"). A right-button
+// press without a mode (None, no drag) asks for the drawing's menu instead.
+// A move drags the pan or rotation; a release ends the drag and leaves the
+// mode armed. In any mode, a middle-button press starts a pan drag, with Shift
+// a rotate drag, and Ctrl + left button a rotate drag; these leave the mode as
+// it was.
 ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y,
                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y);

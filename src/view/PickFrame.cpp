@@ -2,20 +2,57 @@
 
 #include "view/PlaneFilter.h"
 
+#include <limits>
+
 namespace mirelo {
+
+namespace {
+
+// Squared distance in pixels from (px, py) to the segment a-b. Pixels are
+// clamped to +-1e9, so every product stays exact enough in a double.
+double SquaredDistanceToSegment(double px, double py, const Joint& a, const Joint& b)
+{
+    const double ax = a.screenX, ay = a.screenY;
+    const double dx = b.screenX - ax, dy = b.screenY - ay;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / length2 : 0;
+    t = t < 0 ? 0 : (t > 1 ? 1 : t);
+    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
+    return ex * ex + ey * ey;
+}
+
+bool InMidpointBox(const Frame& frame, std::int64_t x, std::int64_t y)
+{
+    // 64-bit so that a midpoint clamped near the pixel limit cannot overflow.
+    const std::int64_t mx = frame.midScreenX, my = frame.midScreenY;
+    return x >= mx - 5 && x < mx + 5 && y >= my - 5 && y < my + 5;
+}
+
+} // namespace
+
+std::int32_t FrameAt(const Model& model, const ViewState& view, int x, int y)
+{
+    const PlaneFilter shown(model, view);
+    const double px = x, py = y;
+    const double reach2 = kPickReach * kPickReach;
+    std::int32_t nearest = 0;
+    double nearest2 = std::numeric_limits<double>::infinity();
+    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
+        const Frame& frame = model.Frames[f];
+        if (!model.Joints.Contains(frame.jointI) || !model.Joints.Contains(frame.jointJ) || !shown.Frame(frame))
+            continue;
+        const double distance2 = SquaredDistanceToSegment(px, py, model.Joints[frame.jointI], model.Joints[frame.jointJ]);
+        if ((distance2 <= reach2 || InMidpointBox(frame, x, y)) && distance2 <= nearest2) {
+            nearest = f;
+            nearest2 = distance2;
+        }
+    }
+    return nearest;
+}
 
 std::int32_t PickFrame(const Model& model, ViewState& view, int x, int y)
 {
-    view.SelectedFrame = 0;
-    // 64-bit so that a midpoint clamped near the pixel limit cannot overflow.
-    const std::int64_t px = x, py = y;
-    const PlaneFilter shown(model, view);
-    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
-        const Frame& frame = model.Frames[f];
-        if (shown.Frame(frame) && px >= std::int64_t{frame.midScreenX} - 5 && px < std::int64_t{frame.midScreenX} + 5 &&
-            py >= std::int64_t{frame.midScreenY} - 5 && py < std::int64_t{frame.midScreenY} + 5)
-            view.SelectedFrame = f;
-    }
+    view.SelectedFrame = FrameAt(model, view, x, y);
     return view.SelectedFrame;
 }
 

@@ -5,10 +5,19 @@
 
 namespace mirelo {
 
-// Picks the frame whose undeformed midpoint pixel (from the last projection)
-// has (x, y) in its 10 x 10 box [mid - 5, mid + 5); the highest frame number
-// wins. While the view shows one plane, only its frames can be picked. Sets
-// SelectedFrame (0 when nothing is hit) and returns it.
+// How far from a frame's drawn line a click still hits it, in pixels.
+inline constexpr double kPickReach = 5;
+
+// The frame under pixel (x, y), from the last projection, or 0: a frame is hit
+// when its drawn line (between its joints' pixels) passes within kPickReach of
+// the point, or when the point lies in the 10 x 10 box [mid - 5, mid + 5)
+// around its undeformed midpoint. The frame whose line is nearest wins; of
+// equally near ones, the highest number. While the view shows one plane, only
+// its frames can be hit.
+std::int32_t FrameAt(const Model& model, const ViewState& view, int x, int y);
+
+// Selects the frame under (x, y): sets SelectedFrame (0 when nothing is hit)
+// and returns it.
 std::int32_t PickFrame(const Model& model, ViewState& view, int x, int y);
 
 } // namespace mirelo

@@ -15,6 +15,12 @@ const char* AxisName(std::int32_t axis)
     return axis == kPlaneAxisX ? "X" : axis == kPlaneAxisY ? "Y" : "Z";
 }
 
+// The standard view that looks along the axis.
+const char* ViewName(std::int32_t axis)
+{
+    return axis == kPlaneAxisX ? "YZ" : axis == kPlaneAxisY ? "XZ" : "XY";
+}
+
 QString Coordinate(double value)
 {
     return QString::fromStdString(FormatFixed(value, 3));
@@ -57,7 +63,7 @@ QString PlaneStatusText(const Model& model, const ViewState& view)
         return QStringLiteral("3-D view");
     const std::optional<double> plane = ShownPlaneCoordinate(model, view);
     if (!plane)
-        return QStringLiteral("All planes");
+        return QStringLiteral("%1 view: all planes").arg(QString::fromLatin1(ViewName(view.PlaneAxis)));
     const auto count = PlaneCoordinates(model, view.PlaneAxis).size();
     return QStringLiteral("%1 = %2 (%3 of %4)")
         .arg(QString::fromLatin1(AxisName(view.PlaneAxis)), Coordinate(*plane))

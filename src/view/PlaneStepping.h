@@ -18,8 +18,8 @@ ViewReaction NextPlane(const Model& model, ViewState& view);
 ViewReaction PreviousPlane(const Model& model, ViewState& view);
 ViewReaction AllPlanes(ViewState& view);
 
-// The status-bar text of the shown plane: "Z = 4 (2 of 4)", "All planes", or
-// "3-D view" when the view does not look along an axis.
+// The status-bar text of the shown view and plane: "Z = 4 (2 of 4)", "XY view:
+// all planes", or "3-D view" when the view does not look along an axis.
 QString PlaneStatusText(const Model& model, const ViewState& view);
 
 // The model coordinates under pixel (x, y) in a plan or elevation view:

@@ -71,8 +71,8 @@ struct ViewState {
 
     // One plane at a time: the axis of the standard view and the 1-based
     // position of the shown plane among the joints' distinct coordinates along
-    // it, 0 for all planes.
-    std::int32_t PlaneAxis = kNoPlaneAxis;
+    // it, 0 for all planes. The start angles look along Z: a plan.
+    std::int32_t PlaneAxis = kPlaneAxisZ;
     std::int32_t PlaneShown = 0;
 
     bool ShowAxisTriad = true; // X, Y, Z in the lower-left corner

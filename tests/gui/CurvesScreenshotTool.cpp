@@ -18,9 +18,9 @@ using namespace mirelo;
 namespace {
 
 class NoFiles : public FileChooser {
-public:
-    std::optional<QString> OpenFile(const QString&) override { return std::nullopt; }
-    std::optional<QString> SaveFile(const QString&) override { return std::nullopt; }
+protected:
+    std::optional<QString> AskOpen(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskSave(const QString&, const QString&) override { return std::nullopt; }
 };
 
 } // namespace

@@ -126,17 +126,20 @@ private slots:
         QCOMPARE(p.w.PixelAt(mid.x(), mid.y() + 2), kYellow); // five pixels wide
     }
 
-    void pickBoxEdges()
+    void pickAlongTheBeam()
     {
         PortalInSelectMode p;
-        const QPoint mid = p.Mid(2);
-        p.Click(mid + QPoint(5, 0));
-        QCOMPARE(p.w->session().view.SelectedFrame, 0);
-        p.Click(mid + QPoint(0, 5));
+        const Model& model = p.w->session().model;
+        const Joint& i = model.Joints[2];
+        const Joint& j = model.Joints[3];
+        const QPoint quarter((3 * i.screenX + j.screenX) / 4, (3 * i.screenY + j.screenY) / 4); // far from the midpoint
+        p.Click(quarter + QPoint(0, 6));
         QCOMPARE(p.w->session().view.SelectedFrame, 0);
         QVERIFY(!FrameSheet(*p.w).dialog->isVisible());
-        p.Click(mid + QPoint(-5, -5));
+        p.Click(quarter + QPoint(0, 5));
         QCOMPARE(p.w->session().view.SelectedFrame, 2);
+        QCOMPARE(FrameSheet(*p.w).edit->text(), QString("2"));
+        QCOMPARE(p.w.PixelAt(quarter.x(), quarter.y()), kYellow);
     }
 
     void clickingEmptySpaceKeepsTheDialogAndTheOldHighlight()

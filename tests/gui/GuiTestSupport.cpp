@@ -65,15 +65,17 @@ std::optional<QString> NextAnswer(QStringList& answers)
 
 } // namespace
 
-std::optional<QString> ScriptedFileChooser::OpenFile(const QString& filter)
+std::optional<QString> ScriptedFileChooser::AskOpen(const QString& filter, const QString& folder)
 {
     filters << filter;
+    folders << folder;
     return NextAnswer(answers);
 }
 
-std::optional<QString> ScriptedFileChooser::SaveFile(const QString& filter)
+std::optional<QString> ScriptedFileChooser::AskSave(const QString& filter, const QString& folder)
 {
     saveFilters << filter;
+    saveFolders << folder;
     return NextAnswer(saveAnswers);
 }
 

@@ -19,15 +19,20 @@ class QToolButton;
 namespace mirelo::test {
 
 // Answers file-open and file-save requests from two queues (nothing queued,
-// or an empty path: the user cancels) and remembers the filters asked for.
+// or an empty path: the user cancels) and remembers the filters and the
+// folders the dialogs started in.
 class ScriptedFileChooser : public FileChooser {
 public:
-    std::optional<QString> OpenFile(const QString& filter) override;
-    std::optional<QString> SaveFile(const QString& filter) override;
     QStringList answers;
     QStringList filters;
+    QStringList folders;
     QStringList saveAnswers;
     QStringList saveFilters;
+    QStringList saveFolders;
+
+protected:
+    std::optional<QString> AskOpen(const QString& filter, const QString& folder) override;
+    std::optional<QString> AskSave(const QString& filter, const QString& folder) override;
 };
 
 // Answers colour requests from a queue (nothing queued: the user cancels).

@@ -110,6 +110,30 @@ private slots:
         QCOMPARE(s.recorders.RecordModeShapes, kFlagOff);
     }
 
+    void theStatusNamesTheViewShownAtStartUp()
+    {
+        TestWindow w;
+        QCOMPARE(w->statusPanels().PlaneText(), QString("XY view: all planes"));
+        w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
+        const Model& model = w->session().model;
+        // A plan: a column's foot and head fall on one pixel.
+        std::int32_t column = 0;
+        for (std::int32_t f = 1; f <= model.Frames.count && column == 0; ++f) {
+            const Joint& i = model.Joints[model.Frames[f].jointI];
+            const Joint& j = model.Joints[model.Frames[f].jointJ];
+            if (i.x == j.x && i.y == j.y && i.z != j.z)
+                column = f;
+        }
+        QVERIFY(column != 0);
+        const Frame& c = model.Frames[column];
+        QCOMPARE(model.Joints[c.jointI].screenX, model.Joints[c.jointJ].screenX);
+        QCOMPARE(model.Joints[c.jointI].screenY, model.Joints[c.jointJ].screenY);
+        QCOMPARE(w->statusPanels().PlaneText(), QString("XY view: all planes"));
+        // The storeys can be stepped through at once, as after "XY View".
+        w->findChild<QAction*>("NextPlane1")->trigger();
+        QCOMPARE(w->statusPanels().PlaneText(), QString("Z = 0.000 (1 of 4)"));
+    }
+
     void twoWindowsShareNothing()
     {
         TestWindow a;

@@ -111,7 +111,7 @@ private slots:
         w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
         w->findChild<QAction*>("XYView1")->trigger();
         auto& panels = w->statusPanels();
-        QCOMPARE(panels.PlaneText(), QString("All planes"));
+        QCOMPARE(panels.PlaneText(), QString("XY view: all planes"));
         const Model& model = w->session().model;
         const std::int32_t first = FrameBetween(model, 0, 6, 0, 4);
         const std::int32_t roof = FrameBetween(model, 0, 6, 0, 10.4);
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(w->session().view.SelectedFrame, first);
         w->findChild<QDialog*>("TForm9")->close();
         w->findChild<QAction*>("AllPlanes1")->trigger();
-        QCOMPARE(panels.PlaneText(), QString("All planes"));
+        QCOMPARE(panels.PlaneText(), QString("XY view: all planes"));
         QCOMPARE(w->session().view.PlaneShown, 0);
         // The second toolbar's buttons run the same commands.
         auto* bar = w->findChild<QToolBar*>("ToolBar2");

@@ -222,6 +222,33 @@ private slots:
         QVERIFY(ColumnPixels(wind, kForce, 300, 152, 220) > 100); // up: the tail below the joint
     }
 
+    void zoomAllLeavesRoomForTheLoadsItDraws()
+    {
+        // A 5 x 3 m portal seen from the front, its top joints pushed down.
+        Model model = KnMetreModel({{0, 0, 0}, {0, 0, 3}, {5, 0, 3}, {5, 0, 0}});
+        AddPointLoad(model, 2, {0, 0, 0, -10, 0, 0, 0});
+        AddPointLoad(model, 3, {0, 0, 0, -20, 0, 0, 0});
+        const ViewArea area{400, 300};
+        ViewState view = Elevation();
+        SetStandardView(model, view, StandardView::XZ, area);
+        const double bareScale = view.Scale;
+        view.LoadCaseShown = 1;
+        view.LoadTypeShown = kShowPointForces;
+        ZoomAll(model, view, area);
+        QVERIFY(view.Scale > bareScale); // a smaller picture than without loads
+        const QImage image = Paint(model, view, area.width, area.height);
+        const QColor labelCell(240, 240, 240);
+        for (const std::int32_t top : {2, 3}) {
+            const Joint& joint = model.Joints[top];
+            QVERIFY(joint.screenY - kLoadReach >= 0 && joint.screenX - kLoadReach >= 0 &&
+                    joint.screenX + kLoadReach < area.width);
+            // Each label sits above its arrow's tail, inside the picture.
+            QVERIFY2(CountPixels(image, labelCell, joint.screenX, joint.screenY - static_cast<int>(kLoadReach),
+                                 joint.screenX + 60, joint.screenY - 40) > 50,
+                     qPrintable(QString("joint %1 at %2, %3").arg(top).arg(joint.screenX).arg(joint.screenY)));
+        }
+    }
+
     void loadsAlongTheLineOfSightShowAsCircleSymbols()
     {
         Model model = KnMetreModel({{-50, 0, 0}, {50, 0, 0}});

@@ -308,30 +308,77 @@ private slots:
         QVERIFY(std::abs(model.Frames[1].hingeIScreenX) <= kPixelLimit);
     }
 
-    void pickBoxEdges()
+    void pickAlongTheMember()
     {
         Model model = OneFrame();
         ViewState view;
-        Project(model, view); // midpoint (558, 314)
-        QCOMPARE(PickFrame(model, view, 553, 314), 1); // 5 left hits
-        QCOMPARE(PickFrame(model, view, 563, 314), 0); // 5 right misses
-        QCOMPARE(PickFrame(model, view, 558, 309), 1); // 5 above hits
-        QCOMPARE(PickFrame(model, view, 558, 319), 0); // 5 below misses
-        QCOMPARE(PickFrame(model, view, 562, 318), 1);
+        Project(model, view); // the line runs from (548, 314) to (568, 314), midpoint (558, 314)
+        const struct {
+            int x, y;
+            std::int32_t picked;
+        } clicks[] = {
+            {553, 314, 1}, {566, 314, 1}, // on the line, off the midpoint
+            {548, 319, 1}, {548, 320, 0}, // 5 and 6 below joint i
+            {543, 314, 1}, {542, 314, 0}, // 5 and 6 beyond joint i
+            {566, 309, 1}, {566, 308, 0}, // 5 and 6 above, outside the midpoint box
+            {562, 318, 1},                // in the midpoint box
+        };
+        for (const auto& c : clicks) {
+            QCOMPARE(FrameAt(model, view, c.x, c.y), c.picked);
+            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+            QCOMPARE(view.SelectedFrame, c.picked);
+        }
     }
 
-    void higherFrameNumberWins()
+    void theNearerOfTwoCrossingFramesWins()
     {
-        Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}, {100, 0, 0}, {0, 0, 0}, {500, 0, 0}, {600, 0, 0}});
+        // Frame 1 along X, frame 2 along Y, crossing at their midpoints: pixel (558, 314).
+        Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}, {50, -50, 0}, {50, 50, 0}, {500, 0, 0}, {600, 0, 0}});
         AddFrame(model, 1, 2, 0);
-        AddFrame(model, 3, 4, 0); // the same midpoint
-        AddFrame(model, 5, 6, 0);
+        AddFrame(model, 3, 4, 0);
         ViewState view;
         Project(model, view);
-        QCOMPARE(PickFrame(model, view, 558, 314), 2);
+        const struct {
+            int x, y;
+            std::int32_t picked;
+        } clicks[] = {
+            {560, 317, 2}, {561, 315, 1}, {558, 314, 2}, // equally near: the higher number
+            {566, 311, 1}, {561, 322, 2}, {564, 320, 0}, // the last 6 from both
+        };
+        for (const auto& c : clicks)
+            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+        // Coinciding frames: the higher number wins.
+        AddFrame(model, 2, 1, 0);
+        Project(model, view);
+        QCOMPARE(PickFrame(model, view, 565, 314), 3);
     }
 
-    void pickBoxStaysAtTheUndeformedMidpoint()
+    void pickAlongTheMemberInEveryView()
+    {
+        const double angles[][2] = {{0, 0}, {0, -90}, {90, -90}, {kIsometricPlanAngle, kIsometricTiltAngle}, {30, -60}};
+        for (const auto& [plan, tilt] : angles) {
+            Model model = ModelWithJoints({{0, 0, 0}, {100, 200, 300}});
+            AddFrame(model, 1, 2, 0);
+            ViewState view;
+            view.PlanAngle = plan;
+            view.TiltAngle = tilt;
+            Project(model, view);
+            const Joint& i = model.Joints[1];
+            const Joint& j = model.Joints[2];
+            const double dx = j.screenX - i.screenX, dy = j.screenY - i.screenY, length = std::hypot(dx, dy);
+            QVERIFY2(length > 40, qPrintable(QString("plan %1 tilt %2").arg(plan).arg(tilt)));
+            // A point 80 % along the drawn line, away from the midpoint, and points beside it.
+            const auto beside = [&](double away) {
+                return QPoint(qRound(i.screenX + 0.8 * dx - dy / length * away), qRound(i.screenY + 0.8 * dy + dx / length * away));
+            };
+            for (const double away : {0.0, 4.0, -4.0})
+                QCOMPARE(PickFrame(model, view, beside(away).x(), beside(away).y()), 1);
+            for (const double away : {6.8, -6.8})
+                QCOMPARE(PickFrame(model, view, beside(away).x(), beside(away).y()), 0);
+        }
+    }
+
+    void pickAlongTheDeformedLineOrAtTheUndeformedMidpoint()
     {
         Model model = OneFrame();
         model.Joints[1].dispY = 100;
@@ -339,8 +386,19 @@ private slots:
         ViewState view;
         view.DeformScale = 1; // the line is drawn 20 pixels higher
         Project(model, view);
-        QCOMPARE(PickFrame(model, view, 558, 294), 0);
+        QCOMPARE(PickFrame(model, view, 566, 294), 1);
         QCOMPARE(PickFrame(model, view, 558, 314), 1);
+        QCOMPARE(PickFrame(model, view, 558, 304), 0);
+    }
+
+    void aFrameWithoutItsJointsIsNeverPicked()
+    {
+        Model model = OneFrame();
+        AddFrame(model, 1, 9, 0); // joint 9 does not exist: drawn nowhere
+        ViewState view;
+        Project(model, view);
+        QCOMPARE(PickFrame(model, view, 0, 0), 0);
+        QCOMPARE(PickFrame(model, view, 553, 314), 1);
     }
 
     void selectModeClicks()

@@ -128,16 +128,26 @@ private slots:
 
     void pickingPicksOnlyInTheShownPlane()
     {
-        Model model = ModelWithJoints({{-100, 0, 0}, {100, 0, 0}, {-100, 0, 100}, {100, 0, 100}});
+        Model model = ModelWithJoints(
+            {{-100, 0, 0}, {100, 0, 0}, {-100, 0, 100}, {100, 0, 100}, {150, 80, 100}, {150, -80, 100}});
         AddFrame(model, 1, 2, AddFrameSection(model, kRedSection)); // under frame 2 in plan
         AddFrame(model, 3, 4, AddFrameSection(model, kBlueSection));
+        AddFrame(model, 5, 6, AddFrameSection(model, kGreenSection)); // at Z = 100 only: (350, 70) to (350, 230)
         ViewState view = Plan();
         Paint(model, view);
-        QCOMPARE(PickFrame(model, view, 200, 150), 2); // all planes: the higher number wins
-        view.PlaneShown = 1;
-        QCOMPARE(PickFrame(model, view, 200, 150), 1);
-        view.PlaneShown = 2;
-        QCOMPARE(PickFrame(model, view, 200, 150), 2);
+        const struct {
+            std::int32_t plane;
+            int x, y;
+            std::int32_t picked;
+        } clicks[] = {
+            {0, 200, 150, 2}, {0, 280, 153, 2}, {0, 352, 120, 3}, // all planes: the higher number wins
+            {1, 200, 150, 1}, {1, 280, 153, 1}, {1, 352, 120, 0}, // frame 3 is not in Z = 0
+            {2, 200, 150, 2}, {2, 280, 153, 2}, {2, 352, 120, 3},
+        };
+        for (const auto& c : clicks) {
+            view.PlaneShown = c.plane;
+            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+        }
         view.PlaneShown = 1;
         view.SelectedFrame = 2;
         const QImage image = Paint(model, view); // a selection outside the plane is not highlighted
@@ -148,7 +158,7 @@ private slots:
     {
         const Model model = TwoStoreys();
         ViewState view = Plan();
-        QCOMPARE(PlaneStatusText(model, view), QString("All planes"));
+        QCOMPARE(PlaneStatusText(model, view), QString("XY view: all planes"));
         struct Step {
             ViewReaction (*step)(const Model&, ViewState&);
             std::int32_t shown;
@@ -181,8 +191,9 @@ private slots:
         Model model = TwoStoreys();
         ViewState view;
         const ViewArea area{400, 300};
-        const std::pair<StandardView, std::int32_t> views[] = {{StandardView::XY, kPlaneAxisZ},
-                                                               {StandardView::XZ, kPlaneAxisY},
+        QCOMPARE(view.PlaneAxis, kPlaneAxisZ); // the start angles show a plan
+        const std::pair<StandardView, std::int32_t> views[] = {{StandardView::XZ, kPlaneAxisY},
+                                                               {StandardView::XY, kPlaneAxisZ},
                                                                {StandardView::YZ, kPlaneAxisX},
                                                                {StandardView::Isometric, kNoPlaneAxis}};
         for (const auto& [which, axis] : views) {
