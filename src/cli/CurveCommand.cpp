@@ -1,5 +1,6 @@
 // mirelo-cli curve: the pushover or time-history curve of a run, as CSV.
 #include "cli/Commands.h"
+#include "cli/ModelArgument.h"
 #include "cli/ModelOptions.h"
 
 #include "common/Errors.h"
@@ -14,14 +15,14 @@ namespace mirelo::cli {
 // control joint must be one of its joints.
 int RunCurve(const Arguments& args, std::ostream& out)
 {
-    const ModelOptions options = ParseModelOptions(args, "curve", {"an s2k file", "a run folder"});
-    AnalysisSettings analysis;
-    RecorderSettings recorder;
-    ApplySettings(options, analysis, recorder);
-    const Model model = ReadModel(options.positionals[0]);
+    const ModelOptions options = ParseModelOptions(args, "curve", {"an s2k file or a project", "a run folder"});
+    ModelArgument argument = LoadModelArgument(options.positionals[0]);
+    AnalysisSettings& analysis = argument.analysis;
+    ApplySettings(options, analysis, argument.recorders);
+    const Model& model = argument.model;
     if (analysis.ControlNode < 1 || analysis.ControlNode > model.Joints.count)
         throw Error("ControlNode " + std::to_string(analysis.ControlNode) + " is no joint of "
-                    + options.positionals[0]);
+                    + argument.modelPath);
     const std::string csv = CurveCsv(ReadCurve(options.positionals[1], analysis));
     if (!options.outputPath.empty()) {
         WriteWholeFile(options.outputPath, csv);

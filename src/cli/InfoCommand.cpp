@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ModelArgument.h"
 
 #include "convert/ModelFile.h"
 
@@ -19,8 +20,8 @@ Model ReadModel(const std::string& path)
 int RunInfo(const Arguments& args, std::ostream& out)
 {
     if (args.size() != 1)
-        throw UsageError{"info takes one model file"};
-    const Model model = ReadModel(args[0]);
+        throw UsageError{"info takes one model file or project"};
+    const Model model = LoadModelArgument(args[0]).model;
     const auto line = [&out](const char* name, std::int32_t count) {
         out << name << ' ' << std::max(count, 0) << '\n';
     };

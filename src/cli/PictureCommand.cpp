@@ -1,5 +1,6 @@
 // mirelo-cli picture: the drawing of a model, with a loaded result, as a PNG
 // file, painted off-screen by the same code as the drawing area.
+#include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
@@ -118,8 +119,10 @@ std::unique_ptr<QGuiApplication> GuiApplication()
 
 int RunPicture(const Arguments& args, std::ostream&)
 {
-    const PictureOptions options = ParsePictureArguments(args);
-    Model model = ReadModel(options.s2kPath);
+    PictureOptions options = ParsePictureArguments(args);
+    ModelArgument argument = LoadModelArgument(options.s2kPath);
+    UseModelSettings(options.results, argument.analysis, argument.recorders);
+    Model& model = argument.model;
     ViewState view;
     if (!options.results.folder.empty()) {
         const LoadedForCli loaded = LoadResults(model, options.results);

@@ -55,12 +55,22 @@ bool TakeResultOption(const Arguments& args, std::size_t& i, ResultOptions& opti
         else
             throw UsageError{"--section takes axial, kz or ky, not '" + q + "'"};
     } else if (arg == "--set") {
-        const auto [name, text] = NameAndValue(value(), "--set");
-        SetSetting(options.analysis, options.recorder, name, text);
+        options.settings.push_back(value());
+        (void)NameAndValue(options.settings.back(), "--set");
     } else {
         return false;
     }
     return true;
+}
+
+void UseModelSettings(ResultOptions& options, const AnalysisSettings& analysis, const RecorderSettings& recorder)
+{
+    options.analysis = analysis;
+    options.recorder = recorder;
+    for (const std::string& setting : options.settings) {
+        const auto [name, text] = NameAndValue(setting, "--set");
+        SetSetting(options.analysis, options.recorder, name, text);
+    }
 }
 
 void CheckResultOptions(const ResultOptions& options)

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mirelo::cli {
 
@@ -18,7 +19,8 @@ struct ResultOptions {
     StepChoice step;                        // none: the last step
     std::optional<std::int32_t> mode;       // a mode shape instead of a step
     std::optional<SectionQuantity> section; // axial, kz or ky
-    AnalysisSettings analysis;
+    std::vector<std::string> settings;      // the --set texts, in order
+    AnalysisSettings analysis;              // the model's settings with --set on top
     RecorderSettings recorder;
 };
 
@@ -30,6 +32,10 @@ bool TakeResultOption(const Arguments& args, std::size_t& i, ResultOptions& opti
 
 // Checks the combination once all arguments are read.
 void CheckResultOptions(const ResultOptions& options);
+
+// The settings results are read with: the model's (a project's, or the start
+// values) with the --set options on top. Raises as SetSetting does.
+void UseModelSettings(ResultOptions& options, const AnalysisSettings& analysis, const RecorderSettings& recorder);
 
 // What was read, already written into the model's result fields.
 struct LoadedForCli {

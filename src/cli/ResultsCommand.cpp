@@ -1,4 +1,5 @@
 // mirelo-cli results: the values the results dialog loads, as text.
+#include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
@@ -27,7 +28,9 @@ int RunResults(const Arguments& args, std::ostream& out)
     if (options.folder.empty())
         throw UsageError{"results needs an s2k file and the folder of the recorder files"};
     CheckResultOptions(options);
-    Model model = ReadModel(s2kPath);
+    ModelArgument argument = LoadModelArgument(s2kPath);
+    UseModelSettings(options, argument.analysis, argument.recorders);
+    Model& model = argument.model;
     const LoadedForCli loaded = LoadResults(model, options);
 
     std::string text;

@@ -1,6 +1,7 @@
-// mirelo-cli tcl: the script the "Generate" button makes, for an s2k file and
-// settings given on the command line.
+// mirelo-cli tcl: the script the "Generate" button makes, for an s2k file or
+// a project and settings given on the command line.
 #include "cli/Commands.h"
+#include "cli/ModelArgument.h"
 #include "cli/ModelOptions.h"
 
 #include "common/TextLines.h"
@@ -11,16 +12,18 @@
 
 namespace mirelo::cli {
 
-int RunTcl(const Arguments& args, std::ostream& out)
+int RunTcl(const Arguments& given, std::ostream& out)
 {
-    const ModelOptions options = ParseModelOptions(args, "tcl", {"an s2k file"});
-    AnalysisSettings analysis;
-    RecorderSettings recorder;
-    ApplySettings(options, analysis, recorder);
-    Model model = ReadModel(options.positionals[0]);
-    ApplyModelEdits(options, model);
+    Arguments args = given;
+    const std::string projectPath = TakeSaveProject(args);
+    const ModelOptions options = ParseModelOptions(args, "tcl", {"an s2k file or a project"});
+    ModelArgument argument = LoadModelArgument(options.positionals[0]);
+    ApplySettings(options, argument.analysis, argument.recorders);
+    ApplyModelEdits(options, argument.model);
+    if (!projectPath.empty())
+        SaveProject(projectPath, argument);
 
-    const ScriptResult script = GenerateScript(model, analysis, recorder);
+    const ScriptResult script = GenerateScript(argument.model, argument.analysis, argument.recorders);
     for (const std::string& warning : script.warnings)
         std::cerr << "mirelo-cli: warning: " << warning << '\n';
     WriteLines(script.lines, options.outputPath, out, "the script");

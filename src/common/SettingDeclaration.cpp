@@ -23,14 +23,40 @@ std::string RangeText(const SettingDeclaration& declaration)
          + std::to_string(static_cast<std::int64_t>(declaration.maximum));
 }
 
-std::int32_t ParseIntegerSetting(const SettingDeclaration& declaration, std::string_view text, std::string_view subject)
+namespace {
+
+// `shown` is the value as the message quotes it.
+std::int32_t CheckedIntegerSetting(const SettingDeclaration& declaration, std::int64_t value,
+                                   std::string_view subject, const std::string& shown)
 {
-    const std::int32_t value = ParseInteger(text);
-    if (value < declaration.minimum || value > declaration.maximum)
-        throw Error(std::string(subject) + " takes " + RangeText(declaration) + ", not '" + std::string(text) + "'");
+    if (static_cast<double>(value) < declaration.minimum || static_cast<double>(value) > declaration.maximum)
+        throw Error(std::string(subject) + " takes " + RangeText(declaration) + ", not " + shown);
     if (declaration.kind == SettingKind::Flag)
         return value == 1 ? -1 : 0;
-    return value;
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+std::int32_t ParseIntegerSetting(const SettingDeclaration& declaration, std::string_view text, std::string_view subject)
+{
+    return CheckedIntegerSetting(declaration, ParseInteger(text), subject, "'" + std::string(text) + "'");
+}
+
+std::int32_t IntegerSettingValue(const SettingDeclaration& declaration, std::int64_t value, std::string_view subject)
+{
+    return CheckedIntegerSetting(declaration, value, subject, std::to_string(value));
+}
+
+bool IsDeclaredValue(const SettingDeclaration& declaration, double value)
+{
+    switch (declaration.kind) {
+    case SettingKind::Real: return true;
+    case SettingKind::Flag: return value == 0 || value == -1;
+    case SettingKind::Integer:
+    case SettingKind::Choice: break;
+    }
+    return value >= declaration.minimum && value <= declaration.maximum;
 }
 
 } // namespace mirelo

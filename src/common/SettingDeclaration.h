@@ -56,6 +56,13 @@ std::string RangeText(const SettingDeclaration& declaration);
 // number, and Error "<subject> takes 1 to 7, not '9'" for one out of range.
 std::int32_t ParseIntegerSetting(const SettingDeclaration& declaration, std::string_view text, std::string_view subject);
 
+// The same for a whole number already read (a flag given as 0 or 1).
+std::int32_t IntegerSettingValue(const SettingDeclaration& declaration, std::int64_t value, std::string_view subject);
+
+// Whether the value a record holds is one the setting may take (a flag: 0
+// or -1). A value outside comes from a model file, never from a user.
+bool IsDeclaredValue(const SettingDeclaration& declaration, double value);
+
 // A setting as it lives in a record: its declaration and the field that holds it
 // (an integer field for Integer, Flag and Choice, a real one for Real).
 template <typename Record>

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace mirelo {
 
@@ -150,6 +151,29 @@ void WriteWholeFile(const std::string& path, std::string_view bytes)
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()
         || std::fflush(file.get()) != 0)
         throw FileError::CannotOpen(path, SystemReason());
+}
+
+void ReplaceWholeFile(const std::string& path, std::string_view bytes)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        throw FileError::CannotOpen(path, SystemReason());
+    ::fchmod(descriptor, 0644); // mkstemp makes it private to the user
+    bool written = true;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ::ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        written = wrote > 0 || (wrote < 0 && errno == EINTR);
+        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
+    }
+    written = written && ::fsync(descriptor) == 0;
+    const std::string reason = written ? std::string() : SystemReason();
+    ::close(descriptor);
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string why = written ? SystemReason() : reason;
+        std::remove(temporary.c_str());
+        throw FileError::CannotOpen(path, why);
+    }
 }
 
 std::string_view TrimControlAndBlanks(std::string_view text)

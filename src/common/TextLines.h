@@ -61,4 +61,8 @@ void SaveTextLines(const std::string& path, const TextLines& lines);
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, std::string_view bytes);
 
+// Writes the bytes into a new file beside `path`, which then takes its place:
+// a failed save leaves the file that was there whole. Raises FileError.
+void ReplaceWholeFile(const std::string& path, std::string_view bytes);
+
 } // namespace mirelo

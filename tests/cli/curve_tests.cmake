@@ -32,5 +32,5 @@ expect_run("folder without the curve files" 1 "^$" "Cannot open file \"${WORK_DI
 file(WRITE ${WORK_DIR}/run/curve_reactions.out "1 -10\n2 none\n")
 expect_run("reaction that is no number" 1 "^$" "curve_reactions.out, line 2: 'none' is not a valid floating point value"
   curve ${cantilever} ${WORK_DIR}/run ${push})
-expect_run("no run folder" 1 "^$" "curve needs an s2k file and a run folder" curve ${cantilever})
-expect_run("three positionals" 1 "^$" "curve takes only an s2k file and a run folder" curve ${cantilever} a b)
+expect_run("no run folder" 1 "^$" "curve needs an s2k file or a project and a run folder" curve ${cantilever})
+expect_run("three positionals" 1 "^$" "curve takes only an s2k file or a project and a run folder" curve ${cantilever} a b)
