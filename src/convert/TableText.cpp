@@ -24,9 +24,9 @@ std::string_view HeadingName(std::string_view line, std::size_t lineNumber)
     return rest.substr(1, close - 1);
 }
 
-// Splits one row line into Key=Value items appended to `items`; returns
-// whether the line goes on in the next one (its last item is "_").
-bool SplitRowLine(std::string_view line, std::vector<TableItem>& items, std::string_view table,
+// Splits one row line into Key=Value items appended to `items`; a last item
+// "_" says that the row goes on in the next line and is no item.
+void SplitRowLine(std::string_view line, std::vector<TableItem>& items, std::string_view table,
                   std::size_t lineNumber)
 {
     std::size_t p = 0;
@@ -35,7 +35,7 @@ bool SplitRowLine(std::string_view line, std::vector<TableItem>& items, std::str
         while (p < n && IsControlOrBlank(line[p]))
             ++p;
         if (p == n)
-            return false;
+            return;
         const std::size_t keyStart = p;
         while (p < n && line[p] != '=' && !IsControlOrBlank(line[p]))
             ++p;
@@ -44,7 +44,7 @@ bool SplitRowLine(std::string_view line, std::vector<TableItem>& items, std::str
             while (p < n && IsControlOrBlank(line[p]))
                 ++p;
             if (key == "_" && p == n)
-                return true;
+                return;
             throw TableError("'" + std::string(key) + "' is not a Key=Value item", std::string(table), lineNumber);
         }
         ++p; // the '='
@@ -64,6 +64,12 @@ bool SplitRowLine(std::string_view line, std::vector<TableItem>& items, std::str
         }
         items.push_back({key, value});
     }
+}
+
+// Whether a row line goes on in the next one: its last item is "_".
+bool GoesOn(std::string_view line)
+{
+    return line.ends_with('_') && (line.size() == 1 || IsControlOrBlank(line[line.size() - 2]));
 }
 
 } // namespace
@@ -92,14 +98,8 @@ std::optional<std::string_view> TableRow::FindAny(std::initializer_list<std::str
     return std::nullopt;
 }
 
-TableText::TableText(const TextLines& lines, const std::vector<std::string_view>& wanted)
+TableText::TableText(const TextLines& lines, const std::vector<std::string_view>& wanted) : lines_(lines)
 {
-    // Sized up front: an item has one '=' at least, a row one line at least,
-    // so a million-row text is read without moving what it has read.
-    std::size_t equals = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        equals += static_cast<std::size_t>(std::count(lines[i].begin(), lines[i].end(), '='));
-    items_.reserve(equals);
     rows_.reserve(lines.size());
     bool reading = false;    // the current table's rows are wanted
     bool continuing = false; // the last row line ended in " _"
@@ -130,13 +130,13 @@ TableText::TableText(const TextLines& lines, const std::vector<std::string_view>
         }
         if (!reading)
             continue; // lines before the first heading, or rows of a table not read
-        TextTable& table = tables_.back();
-        if (!continuing) {
-            rows_.push_back({items_.size(), 0, i + 1});
-            ++table.rowCount;
+        if (continuing) {
+            ++rows_.back().lineCount;
+        } else {
+            rows_.push_back({i, 1});
+            ++tables_.back().rowCount;
         }
-        continuing = SplitRowLine(line, items_, table.name, i + 1);
-        rows_.back().itemCount = items_.size() - rows_.back().firstItem;
+        continuing = GoesOn(line);
     }
 }
 
@@ -151,7 +151,10 @@ const TextTable* TableText::Find(std::string_view name) const
 TableRow TableText::Row(const TextTable& table, std::size_t k) const
 {
     const RowSpan& row = rows_[table.firstRow + k];
-    return TableRow(items_.data() + row.firstItem, row.itemCount, row.line);
+    items_.clear();
+    for (std::size_t i = row.firstLine; i < row.firstLine + row.lineCount; ++i)
+        SplitRowLine(TrimControlAndBlanks(lines_[i]), items_, table.name, i + 1);
+    return TableRow(items_.data(), items_.size(), row.firstLine + 1);
 }
 
 } // namespace mirelo

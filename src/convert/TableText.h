@@ -49,22 +49,26 @@ struct TextTable {
     std::size_t rowCount = 0;
 };
 
-// The tables of a SAP2000 table export read into rows of items. A heading is
+// The tables of a SAP2000 table export, their rows located. A heading is
 // TABLE: with one or more blanks and the table's name in double quotes; rows
 // follow, indented or not, up to the next heading, the line END TABLE DATA or
 // the end of the text. Blank lines are skipped; lines before the first heading
 // are not read. Tables not in `wanted` (when it is not empty) are listed in
-// skippedTables() but their rows are not split. Raises TableError for an item
-// without "=", a quoted value without its closing quote, or a table with rows
-// given twice.
+// skippedTables() but their rows are not located. A row is split into its
+// items when it is asked for, so a text of a million rows is never held as
+// items all at once. Raises TableError for a table with rows given twice, and
+// Row() for an item without "=" or a quoted value without its closing quote.
+// The text's lines must outlive it.
 class TableText {
 public:
     explicit TableText(const TextLines& lines, const std::vector<std::string_view>& wanted = {});
+    TableText(TextLines&& lines, const std::vector<std::string_view>& wanted = {}) = delete; // rows view the lines
 
     const std::vector<TextTable>& tables() const { return tables_; }
     // The table of that name, or nullptr.
     const TextTable* Find(std::string_view name) const;
-    TableRow Row(const TextTable& table, std::size_t k) const; // k: 0 .. rowCount - 1
+    // Row k (0 .. rowCount - 1) of the table, valid until the next call.
+    TableRow Row(const TextTable& table, std::size_t k) const;
     // Names of the tables whose rows were not read, in file order, each once.
     const std::vector<std::string_view>& skippedTables() const { return skipped_; }
     // Whether the text ends with the line END TABLE DATA (after which only blank
@@ -75,13 +79,13 @@ public:
 
 private:
     struct RowSpan {
-        std::size_t firstItem;
-        std::size_t itemCount;
-        std::size_t line;
+        std::size_t firstLine; // 0-based
+        std::size_t lineCount; // more than one when lines end in " _"
     };
+    const TextLines& lines_;
     std::vector<TextTable> tables_;
     std::vector<RowSpan> rows_;
-    std::vector<TableItem> items_;
+    mutable std::vector<TableItem> items_; // the items of the row last asked for
     std::vector<std::string_view> skipped_;
     bool hasEnd_ = false;
 };

@@ -78,11 +78,14 @@ TEST(TableText, TablesNotWantedAreNamedOnceAndTheEndIsSeen)
     EXPECT_TRUE(text.hasEnd());
     EXPECT_EQ(text.lastTable(), "C");
 
-    const TableText cut(TextLines::FromText("TABLE:  \"A\"\n   X=1\n"));
+    const TextLines cutLines = TextLines::FromText("TABLE:  \"A\"\n   X=1\n");
+    const TableText cut(cutLines);
     EXPECT_FALSE(cut.hasEnd());
     EXPECT_FALSE(IsTableText(TextLines::FromText("JOINT\n  1  X=0  Y=0  Z=0\n\n  TABLE:  \"A\"\n")));
 }
 
+// A row is split when it is read: the heading is checked at once, the items
+// of a row when the row is asked for.
 TEST(TableText, MalformedRowsAreRefusedWithTableAndLine)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -94,7 +97,11 @@ TEST(TableText, MalformedRowsAreRefusedWithTableAndLine)
     for (const auto& [text, message] : cases) {
         SCOPED_TRACE(text);
         try {
-            TableText table(TextLines::FromText(text));
+            const TextLines lines = TextLines::FromText(text);
+            const TableText tables(lines);
+            for (const TextTable& table : tables.tables())
+                for (std::size_t k = 0; k < table.rowCount; ++k)
+                    tables.Row(table, k);
             ADD_FAILURE() << "not refused";
         } catch (const TableError& e) {
             EXPECT_EQ(e.what(), message);
