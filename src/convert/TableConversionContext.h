@@ -74,6 +74,11 @@ bool FitsS2kField(std::string_view text);
 // read back exactly.
 void AppendValue(std::string& out, double value);
 
+// A count and its noun for a note: "1 frame", "2 frames".
+std::string Counted(std::size_t count, std::string_view noun);
+// The same with the verb "has" or "have": "1 frame has", "2 frames have".
+std::string CountedHave(std::size_t count, std::string_view noun);
+
 // Names for a note: the first ten, then how many more.
 struct NameList {
     void Add(std::string_view name);

@@ -78,6 +78,16 @@ std::int32_t LabelIndex::OwnNumber(std::string_view label) const
     return k <= labels_.size() && labels_[k - 1] == label ? static_cast<std::int32_t>(k) : 0;
 }
 
+std::string Counted(std::size_t count, std::string_view noun)
+{
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
+std::string CountedHave(std::size_t count, std::string_view noun)
+{
+    return Counted(count, noun) + (count == 1 ? " has" : " have");
+}
+
 bool LabelIndex::Add(std::string_view label)
 {
     if (ownNumbers_) {
@@ -240,10 +250,11 @@ TableConversion ConvertTableText(const TextLines& tableLines)
     c.out.lines.Append("END");
 
     std::vector<std::string> notes = {
-        "Read from the table text: " + std::to_string(c.joints.size()) + " joints, " + std::to_string(c.frames.size())
-            + " frames, " + std::to_string(c.areas.size()) + " areas, " + std::to_string(c.materials.size())
-            + " materials, " + std::to_string(c.frameSections.size()) + " frame sections, "
-            + std::to_string(c.patterns.size()) + " load patterns",
+        "Read from the table text: " + table::Counted(c.joints.size(), "joint") + ", "
+            + table::Counted(c.frames.size(), "frame") + ", " + table::Counted(c.areas.size(), "area") + ", "
+            + table::Counted(c.materials.size(), "material") + ", "
+            + table::Counted(c.frameSections.size(), "frame section") + ", "
+            + table::Counted(c.patterns.size(), "load pattern"),
     };
     if (c.frameSections.size() > 0)
         notes.push_back("Frame sections start as Elastic BeamColumn (KIND=E); set their element kind in the Frame "

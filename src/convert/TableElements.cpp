@@ -56,7 +56,7 @@ void ConvertFrames(Context& c)
         releases[frame(row)] = text;
     });
     if (released > 0)
-        c.out.notes.push_back(std::to_string(released) + " frames have end releases: they are shown, but elastic "
+        c.out.notes.push_back(CountedHave(released, "frame") + " end releases: they are shown, but elastic "
                               "beam-columns are written with both ends fixed");
 
     NameList unassigned;
@@ -83,7 +83,7 @@ void ConvertFrames(Context& c)
     if (frameCount > 0)
         c.out.lines.Append("");
     if (unassigned.count > 0)
-        c.out.notes.push_back(std::to_string(unassigned.count) + " frames have no section: " + unassigned.Text());
+        c.out.notes.push_back(CountedHave(unassigned.count, "frame") + " no section: " + unassigned.Text());
 }
 
 void ConvertAreas(Context& c)
@@ -128,10 +128,12 @@ void ConvertAreas(Context& c)
         lines.push_back(line);
     });
     if (skipped.count > 0)
-        c.out.notes.push_back(std::to_string(skipped.count) + " areas do not have four joints and are not taken: "
+        c.out.notes.push_back(Counted(skipped.count, "area")
+                              + (skipped.count == 1 ? " does not have four joints and is not taken: "
+                                                    : " do not have four joints and are not taken: ")
                               + skipped.Text());
     if (unassigned.count > 0)
-        c.out.notes.push_back(std::to_string(unassigned.count) + " areas have no section: " + unassigned.Text());
+        c.out.notes.push_back(CountedHave(unassigned.count, "area") + " no section: " + unassigned.Text());
     if (!lines.empty())
         c.Section("SHELL", lines);
 }
@@ -169,7 +171,7 @@ void ConvertSolids(Context& c)
         lines.push_back(line);
     });
     if (unassigned.count > 0)
-        c.out.notes.push_back(std::to_string(unassigned.count) + " solids have no solid property: " + unassigned.Text());
+        c.out.notes.push_back(CountedHave(unassigned.count, "solid") + " no solid property: " + unassigned.Text());
     if (!lines.empty())
         c.Section("SOLID", lines);
 }

@@ -25,7 +25,7 @@ file(WRITE ${WORK_DIR}/portal.s2k
   "   Frame=G1   LoadPat=DEAD   CoordSys=GLOBAL   Type=Force   Dir=Gravity   DistType=RelDist   RelDistA=0   RelDistB=1   FOverLA=12.5   FOverLB=12.5\n\n"
   "TABLE:  \"GRID LINES\"\n   CoordSys=GLOBAL   AxisDir=X   GridID=A   XRYZCoord=0\n\n"
   "END TABLE DATA\n")
-set(notes "^Read from the table text: 4 joints, 3 frames, 0 areas, 1 materials, 1 frame sections, 1 load patterns\nFrame sections start as Elastic BeamColumn \\(KIND=E\\)[^\n]*\nTables not read: GRID LINES\n$")
+set(notes "^Read from the table text: 4 joints, 3 frames, 0 areas, 1 material, 1 frame section, 1 load pattern\nFrame sections start as Elastic BeamColumn \\(KIND=E\\)[^\n]*\nTables not read: GRID LINES\n$")
 
 # convert: the version-6 text on standard output (LF), the notes on standard error.
 expect_run("convert to standard output" 0

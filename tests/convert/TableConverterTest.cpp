@@ -181,7 +181,7 @@ TEST(ConvertTableText, NotesSayWhatIsLeftOut)
     EXPECT_TRUE(HasNoteWith(conversion, "Elastic BeamColumn (KIND=E)"));
     EXPECT_TRUE(HasNoteWith(conversion, "Tables not read: GRID LINES, ANALYSIS OPTIONS"));
     EXPECT_TRUE(HasNoteWith(conversion, "written without shape, so their frames have no section properties: L50 (Angle)"));
-    EXPECT_TRUE(HasNoteWith(conversion, "1 areas do not have four joints and are not taken: A9"));
+    EXPECT_TRUE(HasNoteWith(conversion, "1 area does not have four joints and is not taken: A9"));
     EXPECT_TRUE(HasNoteWith(conversion, "Self weight is not carried over: load patterns with a self-weight multiplier: DEAD"));
     EXPECT_TRUE(HasNoteWith(conversion, "1 frame loads are not uniform forces over the whole frame"));
     EXPECT_TRUE(HasNoteWith(conversion, "2 frames have no section: 1, 2"));
