@@ -32,6 +32,16 @@ Model ReadModel(const std::string& path);
 // names the text in the message when standard output cannot be written.
 void WriteLines(const TextLines& lines, const std::string& path, std::ostream& out, const char* what);
 
+// The arguments of a conversion command: one input file and "-o OUT"; an
+// empty output path means standard output. `file` names the input in the
+// usage messages ("table file").
+struct ConversionArguments {
+    std::string inputPath;
+    std::string outputPath;
+};
+ConversionArguments ParseConversionArguments(const Arguments& args, const std::string& command,
+                                             const std::string& file);
+
 // The text of --help: the commands, every setting and section field with its
 // caption, range or choices and start value.
 std::string UsageText();

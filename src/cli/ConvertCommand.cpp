@@ -13,24 +13,7 @@ namespace mirelo::cli {
 
 int RunConvert(const Arguments& args, std::ostream& out)
 {
-    std::string inputPath;
-    std::string outputPath; // empty: standard output
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-o") {
-            if (i + 1 >= args.size())
-                throw UsageError{"-o needs a value"};
-            outputPath = args[++i];
-        } else if (arg.starts_with("-") && arg.size() > 1) {
-            throw UsageError{"unknown option '" + arg + "'"};
-        } else if (inputPath.empty()) {
-            inputPath = arg;
-        } else {
-            throw UsageError{"convert takes one table file"};
-        }
-    }
-    if (inputPath.empty())
-        throw UsageError{"convert needs a table file"};
+    const auto [inputPath, outputPath] = ParseConversionArguments(args, "convert", "table file");
 
     const TextLines lines = LoadTextLines(inputPath);
     if (!IsTableText(lines))

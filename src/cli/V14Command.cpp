@@ -12,24 +12,7 @@ namespace mirelo::cli {
 
 int RunV14(const Arguments& args, std::ostream& out)
 {
-    std::string inputPath;
-    std::string outputPath; // empty: standard output
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-o") {
-            if (i + 1 >= args.size())
-                throw UsageError{"-o needs a value"};
-            outputPath = args[++i];
-        } else if (arg.starts_with("-") && arg.size() > 1) {
-            throw UsageError{"unknown option '" + arg + "'"};
-        } else if (inputPath.empty()) {
-            inputPath = arg;
-        } else {
-            throw UsageError{"v14 takes one V14 file"};
-        }
-    }
-    if (inputPath.empty())
-        throw UsageError{"v14 needs a V14 file"};
+    const auto [inputPath, outputPath] = ParseConversionArguments(args, "v14", "V14 file");
 
     V14Conversion conversion;
     try {
