@@ -61,9 +61,7 @@ int main(int argc, char** argv)
         view.LoadTypeShown = kShowElementLoads;
         window.Redraw();
     } else {
-        view.PlanAngle = 30;
-        view.TiltAngle = -65;
-        window.ToolButton13Click();
+        window.ShowStandardView(StandardView::Isometric); // as "3-D" does, status bar included
     }
     QTest::qWait(200);
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
