@@ -132,8 +132,10 @@ void CurvesWindow::Plot()
 {
     QChart* chart = view_->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis); // the chart gives the axis back to the caller
+        delete axis;
+    }
     const bool pushover = curve_.kind == CurveKind::Pushover;
     chart->setTitle(pushover ? "Pushover curve" : "Time history");
     auto* series = new QLineSeries;
