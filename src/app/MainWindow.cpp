@@ -221,6 +221,10 @@ QStringList MainWindow::ImportModel(const QString& path)
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
     session_.loadedResults = {}; // the new model starts without results
+    // Load cases and joints are the new model's: settings that name the old
+    // ones would point at the wrong ones, so everything starts anew.
+    session_.analysis = AnalysisSettings();
+    session_.recorders = RecorderSettings();
     session_.view.SelectedFrame = 0;
     session_.view.PlaneShown = 0; // the planes are the new model's
     if (session_.view.LoadCaseShown > session_.model.LoadCaseCount)

@@ -284,6 +284,30 @@ private slots:
         QCOMPARE(w->session().view.SelectedFrame, 0);
         QCOMPARE(w->session().view.LoadCaseShown, 0); // the new model has no load cases
     }
+
+    // Settings that name the old model's load cases and joints do not carry
+    // over to the next model: an import starts from the start values.
+    void importStartsTheSettingsAnew()
+    {
+        TempS2k portal(kPortalS2k);
+        TestWindow w;
+        w.OpenThroughMenu(portal.path());
+        AnalysisSettings& analysis = w->session().analysis;
+        analysis.AnalysisType = 3;
+        analysis.LoadCase = 2;
+        analysis.PushoverCase = 2;
+        analysis.ControlNode = 4;
+        analysis.ControlDisp = 0.0005;
+        w->session().recorders.RecordCurves = 1;
+        w.OpenThroughMenu(portal.path());
+        const AnalysisSettings start;
+        QCOMPARE(analysis.AnalysisType, start.AnalysisType);
+        QCOMPARE(analysis.LoadCase, start.LoadCase);
+        QCOMPARE(analysis.PushoverCase, start.PushoverCase);
+        QCOMPARE(analysis.ControlNode, start.ControlNode);
+        QCOMPARE(analysis.ControlDisp, start.ControlDisp);
+        QCOMPARE(w->session().recorders.RecordCurves, RecorderSettings().RecordCurves);
+    }
 };
 
 QTEST_MAIN(OpenS2kFileTest)
