@@ -194,16 +194,21 @@ std::string GenerateBuildingS2k(const BuildingSize& size)
     return out.Take();
 }
 
-BuildingSize BuildingWithAtLeastLines(long long lines)
+BuildingSize BuildingWithAtLeast(long long atLeast, long long (*count)(const BuildingSize&))
 {
     BuildingSize size;
     size.storeys = 10;
     size.baysX = size.baysY = 1;
-    while (LineCount(size) < lines) {
+    while (count(size) < atLeast) {
         ++size.baysX;
         ++size.baysY;
     }
     return size;
+}
+
+BuildingSize BuildingWithAtLeastLines(long long lines)
+{
+    return BuildingWithAtLeast(lines, LineCount);
 }
 
 } // namespace mirelo::bench

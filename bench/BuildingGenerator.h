@@ -23,6 +23,10 @@ struct BuildingSize {
 
 std::string GenerateBuildingS2k(const BuildingSize& size);
 
+// The smallest square-plan building of 10 storeys whose `count` reaches
+// `atLeast`.
+BuildingSize BuildingWithAtLeast(long long atLeast, long long (*count)(const BuildingSize&));
+
 // The size whose text has at least `lines` lines (square plan, 10 storeys).
 BuildingSize BuildingWithAtLeastLines(long long lines);
 

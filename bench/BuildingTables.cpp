@@ -202,14 +202,7 @@ std::string GenerateBuildingTables(const BuildingSize& size)
 
 BuildingSize BuildingWithAtLeastTableRows(long long rows)
 {
-    BuildingSize size;
-    size.storeys = 10;
-    size.baysX = size.baysY = 1;
-    while (TableRowCount(size) < rows) {
-        ++size.baysX;
-        ++size.baysY;
-    }
-    return size;
+    return BuildingWithAtLeast(rows, TableRowCount);
 }
 
 } // namespace mirelo::bench
