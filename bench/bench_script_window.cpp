@@ -5,7 +5,7 @@
 
 #include "app/CommandHost.h"
 #include "app/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
 #include "script/ScriptWindow.h"

@@ -6,7 +6,7 @@
 #include "app/DrawingArea.h"
 #include "app/HelpLinks.h"
 #include "app/ModelStatusBar.h"
-#include "app/ResultLoading.h"
+#include "session/ResultLoading.h"
 #include "app/SolverSettingDialog.h"
 #include "app/WaitCursor.h"
 #include "convert/V14ConverterDialog.h"

@@ -5,7 +5,7 @@
 #include "app/FileChooser.h"
 #include "app/Messenger.h"
 #include "app/RecentFiles.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "app/SolverWindow.h"
 #include "view/Navigation.h"
 

@@ -4,7 +4,7 @@
 #include "app/DisplayText.h"
 #include "app/FileChooser.h"
 #include "app/NamedWidget.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
 

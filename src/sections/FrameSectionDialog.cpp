@@ -4,7 +4,7 @@
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
 #include "app/NamedWidget.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/NumberText.h"
 #include "model/SectionSettings.h"
 #include "sections/SectionCheck.h"

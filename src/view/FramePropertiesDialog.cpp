@@ -2,7 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/DisplayText.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/NumberText.h"
 #include "model/ElementKinds.h"
 

@@ -1,7 +1,7 @@
 #include "view/ViewOptionDialog.h"
 
 #include "app/CommandHost.h"
-#include "app/Session.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

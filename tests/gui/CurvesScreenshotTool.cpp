@@ -4,7 +4,7 @@
 // it under xvfb-run to refresh docs/curves.png.
 #include "app/AppSetup.h"
 #include "app/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "results/CurvesWindow.h"
 

@@ -2,7 +2,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/DrawingArea.h"
-#include "app/ResultLoading.h"
+#include "session/ResultLoading.h"
 #include "results/ResultsDialog.h"
 
 #include <QAction>
