@@ -1,4 +1,4 @@
-#include "app/AtomicSave.h"
+#include "gui/common/AtomicSave.h"
 
 #include "common/Errors.h"
 

@@ -1,4 +1,4 @@
-#include "app/ColourChooser.h"
+#include "gui/common/ColourChooser.h"
 
 #include "model/Model.h"
 

@@ -1,6 +1,6 @@
-#include "app/FileChooser.h"
+#include "gui/common/FileChooser.h"
 
-#include "app/ProgramSettings.h"
+#include "gui/common/ProgramSettings.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "app/SettingBoxes.h"
+#include "gui/common/SettingBoxes.h"
 
 #include "common/Errors.h"
 

@@ -1,9 +1,9 @@
-#include "convert/V14ConverterDialog.h"
+#include "gui/convert/V14ConverterDialog.h"
 
-#include "app/AtomicSave.h"
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
-#include "app/FileChooser.h"
+#include "gui/common/AtomicSave.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
+#include "gui/common/FileChooser.h"
 #include "convert/V14Converter.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/AboutDialog.h"
+#include "gui/main/AboutDialog.h"
 
-#include "app/HelpLinks.h"
+#include "gui/main/HelpLinks.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/AppSetup.h"
+#include "gui/main/AppSetup.h"
 
 #include "Version.h"
 

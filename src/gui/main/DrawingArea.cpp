@@ -1,4 +1,4 @@
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 
 #include "view/Redraw.h"
 

@@ -1,4 +1,4 @@
-#include "app/HelpLinks.h"
+#include "gui/main/HelpLinks.h"
 
 #include "Version.h"
 #include "common/Errors.h"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/ColourChooser.h"
-#include "app/CommandHost.h"
-#include "app/FileChooser.h"
-#include "app/Messenger.h"
-#include "app/RecentFiles.h"
+#include "gui/common/ColourChooser.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/FileChooser.h"
+#include "gui/main/Messenger.h"
+#include "gui/main/RecentFiles.h"
 #include "app/Session.h"
-#include "app/SolverWindow.h"
+#include "gui/solver/SolverWindow.h"
 #include "view/Navigation.h"
 
 #include <QMainWindow>

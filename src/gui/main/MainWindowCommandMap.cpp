@@ -1,15 +1,15 @@
 // The command map of the main window: every toolbar button in its order and
 // every menu item, each menu item triggering its button.
-#include "app/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "app/ToolbarIcons.h"
-#include "results/ResultsDialog.h"
-#include "script/AnalysisDialog.h"
-#include "script/ScriptWindow.h"
-#include "sections/FrameSectionDialog.h"
-#include "sections/MaterialDialog.h"
-#include "view/LoadDisplayDialog.h"
-#include "view/ViewOptionDialog.h"
+#include "gui/main/ToolbarIcons.h"
+#include "gui/results/ResultsDialog.h"
+#include "gui/script/AnalysisDialog.h"
+#include "gui/script/ScriptWindow.h"
+#include "gui/sections/FrameSectionDialog.h"
+#include "gui/sections/MaterialDialog.h"
+#include "gui/view/LoadDisplayDialog.h"
+#include "gui/view/ViewOptionDialog.h"
 
 #include <QMenuBar>
 #include <QToolBar>

@@ -1,9 +1,9 @@
 // The drawing's context menu: the mouse modes, Zoom All, the views and the
 // properties of the frame under the pointer, each running the main window's
 // own command.
-#include "app/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 #include "view/PickFrame.h"
 
 #include <QMenu>

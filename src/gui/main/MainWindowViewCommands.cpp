@@ -1,7 +1,7 @@
 // The main window's further commands: stepping through
 // planes, the isometric view, hiding loads, the triad and legend switches,
 // keyboard panning and zooming, recent files and Exit.
-#include "app/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
 #include "view/PlaneStepping.h"
 

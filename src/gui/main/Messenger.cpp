@@ -1,4 +1,4 @@
-#include "app/Messenger.h"
+#include "gui/main/Messenger.h"
 
 #include <QApplication>
 #include <QMessageBox>

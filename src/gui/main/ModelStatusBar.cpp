@@ -1,4 +1,4 @@
-#include "app/ModelStatusBar.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include "model/Model.h"
 

@@ -1,6 +1,6 @@
-#include "app/RecentFiles.h"
+#include "gui/main/RecentFiles.h"
 
-#include "app/ProgramSettings.h"
+#include "gui/common/ProgramSettings.h"
 
 #include <QFileInfo>
 

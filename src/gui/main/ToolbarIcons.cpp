@@ -1,4 +1,4 @@
-#include "app/ToolbarIcons.h"
+#include "gui/main/ToolbarIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

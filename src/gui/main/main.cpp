@@ -1,7 +1,7 @@
 // mirelo: the desktop program. `mirelo [FILE.s2k]` opens the file at start.
 #include "Version.h"
-#include "app/AppSetup.h"
-#include "app/MainWindow.h"
+#include "gui/main/AppSetup.h"
+#include "gui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
-#include "script/AnalysisDialog.h"
+#include "gui/script/AnalysisDialog.h"
 
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
-#include "app/NamedWidget.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
+#include "gui/common/NamedWidget.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
 

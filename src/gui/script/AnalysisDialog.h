@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingBoxes.h"
+#include "gui/common/SettingBoxes.h"
 #include "script/AnalysisSettings.h"
 
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "script/ScriptWindow.h"
+#include "gui/script/ScriptWindow.h"
 
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
-#include "app/FileChooser.h"
-#include "app/NamedWidget.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
+#include "gui/common/FileChooser.h"
+#include "gui/common/NamedWidget.h"
 #include "app/Session.h"
-#include "app/WaitCursor.h"
+#include "gui/common/WaitCursor.h"
 #include "common/Errors.h"
 #include "script/ScriptGenerator.h"
 

@@ -1,4 +1,4 @@
-#include "app/SolverLocator.h"
+#include "gui/solver/SolverLocator.h"
 
 #include "common/Errors.h"
 

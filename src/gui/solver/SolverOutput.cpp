@@ -1,4 +1,4 @@
-#include "app/SolverOutput.h"
+#include "gui/solver/SolverOutput.h"
 
 #include "common/NumberText.h"
 

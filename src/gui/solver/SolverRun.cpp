@@ -1,4 +1,4 @@
-#include "app/SolverRun.h"
+#include "gui/solver/SolverRun.h"
 
 #include "common/Errors.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SolverOutput.h"
+#include "gui/solver/SolverOutput.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

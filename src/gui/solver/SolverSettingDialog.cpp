@@ -1,9 +1,9 @@
-#include "app/SolverSettingDialog.h"
+#include "gui/solver/SolverSettingDialog.h"
 
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
-#include "app/FileChooser.h"
-#include "app/SolverLocator.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
+#include "gui/common/FileChooser.h"
+#include "gui/solver/SolverLocator.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "app/SolverWindow.h"
+#include "gui/solver/SolverWindow.h"
 
-#include "app/CommandHost.h"
-#include "app/NamedWidget.h"
-#include "app/SolverRun.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/NamedWidget.h"
+#include "gui/solver/SolverRun.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SolverLocator.h"
-#include "app/SolverOutput.h"
+#include "gui/solver/SolverLocator.h"
+#include "gui/solver/SolverOutput.h"
 
 #include <QWidget>
 

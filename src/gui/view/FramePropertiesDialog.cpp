@@ -1,7 +1,7 @@
-#include "view/FramePropertiesDialog.h"
+#include "gui/view/FramePropertiesDialog.h"
 
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
 #include "app/Session.h"
 #include "common/NumberText.h"
 #include "model/ElementKinds.h"

@@ -1,7 +1,7 @@
-#include "view/LoadDisplayDialog.h"
+#include "gui/view/LoadDisplayDialog.h"
 
-#include "app/CommandHost.h"
-#include "app/DisplayText.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/DisplayText.h"
 #include "app/Session.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "view/ViewOptionDialog.h"
+#include "gui/view/ViewOptionDialog.h"
 
-#include "app/CommandHost.h"
+#include "gui/common/CommandHost.h"
 #include "app/Session.h"
 
 #include <QCheckBox>
