@@ -5,7 +5,7 @@
 
 namespace mirelo {
 
-// The s2k files opened most recently, newest first, remembered between runs
+// The model and project files opened most recently, newest first, remembered between runs
 // in the user's settings (QSettings, organisation and application "Mirelo").
 class RecentFiles {
 public:
