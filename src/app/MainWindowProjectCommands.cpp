@@ -1,20 +1,20 @@
 // The main window's project commands (New, Open Project, Save Project, Save
 // Project As), the question before unsaved changes are left, and the Edit
 // menu that presents the core's undo history.
-#include "app/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "app/DisplayText.h"
-#include "app/ModelStatusBar.h"
+#include "gui/common/DisplayText.h"
+#include "gui/main/ModelStatusBar.h"
 #include "app/ProjectFiles.h"
-#include "app/WaitCursor.h"
+#include "gui/common/WaitCursor.h"
 #include "common/Errors.h"
 #include "convert/ModelFile.h"
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
-#include "script/AnalysisDialog.h"
-#include "sections/FrameSectionDialog.h"
-#include "sections/MaterialDialog.h"
-#include "view/FramePropertiesDialog.h"
+#include "gui/script/AnalysisDialog.h"
+#include "gui/sections/FrameSectionDialog.h"
+#include "gui/sections/MaterialDialog.h"
+#include "gui/view/FramePropertiesDialog.h"
 #include "view/ViewValues.h"
 
 #include <QCloseEvent>
