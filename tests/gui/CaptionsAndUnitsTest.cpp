@@ -2,7 +2,7 @@
 // the controls found by the same object names) and the units beside the boxes.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
+#include "gui/main/AppSetup.h"
 #include "model/MaterialLaws.h"
 
 #include <QApplication>

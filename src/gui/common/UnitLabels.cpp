@@ -1,4 +1,4 @@
-#include "app/UnitLabels.h"
+#include "gui/common/UnitLabels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

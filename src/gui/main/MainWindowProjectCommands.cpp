@@ -5,7 +5,7 @@
 
 #include "gui/common/DisplayText.h"
 #include "gui/main/ModelStatusBar.h"
-#include "app/ProjectFiles.h"
+#include "gui/main/ProjectFiles.h"
 #include "gui/common/WaitCursor.h"
 #include "common/Errors.h"
 #include "convert/ModelFile.h"
