@@ -123,7 +123,7 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(typeRow);
@@ -157,7 +157,7 @@ void AnalysisDialog::FormShow()
 
 // Every box is checked first; the settings change only when all of them hold
 // valid values, and then all at once.
-void AnalysisDialog::Button1Click()
+void AnalysisDialog::AcceptClicked()
 {
     staged_ = session_.analysis;
     boxes_.Read();
@@ -186,7 +186,7 @@ RecorderDialog::RecorderDialog(Session& session, CommandHost& host, QWidget* par
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(ok, 0, Qt::AlignRight);
@@ -205,7 +205,7 @@ void RecorderDialog::FormShow()
         boxes_[i]->setChecked(session_.recorders.*fields[i].integer != 0);
 }
 
-void RecorderDialog::Button1Click()
+void RecorderDialog::AcceptClicked()
 {
     const auto fields = RecorderSettingFields();
     host_.ChangeSettings([&] {

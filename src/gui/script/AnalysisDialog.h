@@ -24,7 +24,7 @@ public:
     AnalysisDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void Button1Click(); // "OK"
+    void AcceptClicked(); // "OK"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,7 +49,7 @@ public:
     RecorderDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void Button1Click(); // "OK"
+    void AcceptClicked(); // "OK"
 
 protected:
     void showEvent(QShowEvent* event) override;

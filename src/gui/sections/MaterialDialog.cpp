@@ -52,7 +52,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setFixedWidth(160);
-    connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::ListBox1Click));
+    connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::MaterialChosen));
 
     auto* elastic = new QGroupBox(tr("Material Properties (Elastic)"), this);
     elastic->setObjectName("GroupBox1");
@@ -65,7 +65,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     for (std::int32_t type = kSteel01; type <= kConcrete02; ++type)
         type_->addItem(OwnText(kMaterialTypeNames[static_cast<std::size_t>(type - 1)])); // the solver's names
     type_->setCurrentIndex(0);
-    connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::ComboBox1Change));
+    connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::TypeChosen));
     AddRow(form, elastic, tr("Material Type"), type_);
     // E and ν are edited; G follows from them and is shown only.
     modulus_ = NamedWidget<QLineEdit>("Edit9", elastic);
@@ -102,8 +102,8 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const auto& [name, caption, handler] : {std::tuple{"Button1", tr("OK"), &MaterialDialog::Button1Click},
-                                                 {"Button2", tr("Close"), &MaterialDialog::Button2Click}}) {
+    for (const auto& [name, caption, handler] : {std::tuple{"Button1", tr("OK"), &MaterialDialog::AcceptClicked},
+                                                 {"Button2", tr("Close"), &MaterialDialog::CloseClicked}}) {
         auto* button = NamedWidget<QPushButton>(name, caption, this);
         connect(button, &QPushButton::clicked, this, run(handler));
         buttons->addWidget(button);
@@ -117,7 +117,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
     layout->addLayout(right);
-    ComboBox1Change();
+    TypeChosen();
 }
 
 void MaterialDialog::showEvent(QShowEvent* event)
@@ -142,7 +142,7 @@ void MaterialDialog::FormShow()
         return;
     }
     list_->setCurrentRow(0);
-    ListBox1Click();
+    MaterialChosen();
 }
 
 std::int32_t MaterialDialog::Selected() const
@@ -157,7 +157,7 @@ std::int32_t MaterialDialog::ChosenType() const
     return type_->currentIndex() + 1;
 }
 
-void MaterialDialog::ListBox1Click()
+void MaterialDialog::MaterialChosen()
 {
     const std::int32_t m = Selected();
     if (m == 0)
@@ -192,7 +192,7 @@ void MaterialDialog::ShowShearModulus()
 
 // Switching the type keeps what was typed in the boxes, so a user can look
 // at another type and come back.
-void MaterialDialog::ComboBox1Change()
+void MaterialDialog::TypeChosen()
 {
     const std::span<const LawField> shown = LawParameters(ChosenType());
     for (const LawField& field : MaterialLawFields()) {
@@ -206,7 +206,7 @@ void MaterialDialog::ComboBox1Change()
 
 // E, ν and every box of the chosen type are read and the whole material
 // checked before it changes; a bad box gets the focus and is named.
-void MaterialDialog::Button1Click()
+void MaterialDialog::AcceptClicked()
 {
     const std::int32_t m = Selected();
     const std::int32_t type = ChosenType();
@@ -230,10 +230,10 @@ void MaterialDialog::Button1Click()
         throw;
     }
     host_.ChangeSettings([&] { material = staged_; });
-    ListBox1Click();
+    MaterialChosen();
 }
 
-void MaterialDialog::Button2Click()
+void MaterialDialog::CloseClicked()
 {
     close();
 }

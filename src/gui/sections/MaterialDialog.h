@@ -31,10 +31,10 @@ public:
     MaterialDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void ListBox1Click();
-    void ComboBox1Change(); // shows the chosen type's parameter boxes
-    void Button1Click();    // "OK": stores E, ν, the type and its parameters, all or none
-    void Button2Click();    // "Close"
+    void MaterialChosen();
+    void TypeChosen();    // shows the chosen type's parameter boxes
+    void AcceptClicked(); // "OK": stores E, ν, the type and its parameters, all or none
+    void CloseClicked();  // "Close"
 
 protected:
     void showEvent(QShowEvent* event) override;
