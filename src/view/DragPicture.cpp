@@ -48,7 +48,7 @@ bool DragPicture::Shows(const ViewState& view)
     return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
 }
 
-DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size)
+DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size) : builtFor_(view)
 {
     const LayerSwitches& on = view.LayerFlags;
     const PlaneFilter shown(model, view);
@@ -130,6 +130,15 @@ DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size)
     bare.ShowLegend = false;
     banner_ = NewCanvasImage(size);
     Redraw(empty, bare, banner_);
+}
+
+bool DragPicture::Fits(const ViewState& view, QSize size) const
+{
+    const ViewState& b = builtFor_;
+    return size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
+           view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
+           view.ShowAxisTriad == b.ShowAxisTriad &&
+           view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale && Shows(view);
 }
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas)

@@ -34,7 +34,9 @@ public:
     // which must be a canvas image of the size given when built.
     void Paint(const ViewState& view, QImage& canvas);
 
-    QSize Size() const { return banner_.size(); }
+    // Whether it was built for this view (all but the camera) and size; a
+    // rotation that leaves a plane shows every plane, which needs a new one.
+    bool Fits(const ViewState& view, QSize size) const;
 
 private:
     struct Line {
@@ -62,6 +64,7 @@ private:
     bool showTriad_ = false, showLegend_ = false;
     std::vector<LegendEntry> legend_;
     QImage banner_;
+    ViewState builtFor_;
 };
 
 } // namespace mirelo
