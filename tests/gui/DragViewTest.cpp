@@ -2,8 +2,8 @@
 // the full picture (hatching, labels) comes back once the mouse rests or lets go.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 #include "view/DragPicture.h"
 #include "view/Redraw.h"
 
