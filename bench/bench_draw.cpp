@@ -6,6 +6,7 @@
 
 #include "BuildingGenerator.h"
 #include "common/TextLines.h"
+#include "convert/ModelFile.h"
 #include "model/ImportS2k.h"
 #include "view/DragPicture.h"
 #include "view/Navigation.h"
@@ -17,6 +18,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 
@@ -204,6 +207,27 @@ void BM_DragStepRotatedOneLayer(benchmark::State& state)
     DragStep(state, 30, -60, layers);
 }
 BENCHMARK(BM_DragStepRotatedOneLayer)->DenseRange(0, 6)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Opening the million-line building (version-6 text, 38.6 MB) to its first
+// picture: reading and importing the file, Zoom All and the full picture.
+void BM_OpenMillionLineBuildingToPicture(benchmark::State& state)
+{
+    const std::string path = "/tmp/mirelo-bench-draw-million.s2k";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << bench::GenerateBuildingS2k(bench::BuildingWithAtLeastLines(1'000'000));
+    }
+    QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+    for (auto _ : state) {
+        ModelImport opened = ImportModelFile(path);
+        ViewState view;
+        ZoomAll(opened.model, view, kArea);
+        Redraw(opened.model, view, canvas);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_OpenMillionLineBuildingToPicture)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // One click of select mode on the turned view: every frame's drawn line is
 // measured against the pointer, in all planes.
