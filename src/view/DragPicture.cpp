@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <thread>
 
 namespace mirelo {
@@ -124,6 +125,11 @@ DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size) 
     showLegend_ = view.ShowLegend;
     if (showLegend_)
         legend_ = LegendEntries(model, view, shown);
+    PaintBanner(size);
+}
+
+void DragPicture::PaintBanner(QSize size)
+{
     // The banner alone: the picture of an empty model.
     Model empty;
     ViewState bare;
@@ -143,6 +149,10 @@ bool DragPicture::Fits(const ViewState& view, QSize size) const
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas)
 {
+    if (canvas.format() != NewCanvasImage(QSize(1, 1)).format())
+        throw std::invalid_argument("the drag picture paints only into a canvas image");
+    if (canvas.size() != banner_.size())
+        PaintBanner(canvas.size());
     const ViewArea area{canvas.width(), canvas.height()};
     const Projector projector(view, area);
     for (std::size_t k = 1; k < screen_.size(); ++k)

@@ -30,8 +30,8 @@ public:
     // Gathers the model as the view shows it, for pictures of `size`.
     DragPicture(const Model& model, const ViewState& view, QSize size);
 
-    // Paints the view (its camera; the rest as when built) into the canvas,
-    // which must be a canvas image of the size given when built.
+    // Paints the view (its camera; the rest as when built) into a canvas
+    // image (NewCanvasImage); std::invalid_argument for another format.
     void Paint(const ViewState& view, QImage& canvas);
 
     // Whether it was built for this view (all but the camera) and size; a
@@ -50,6 +50,7 @@ private:
     struct Band;
 
     void PaintBand(const Band& band) const;
+    void PaintBanner(QSize size);
 
     std::vector<double> x_, y_, z_;        // by joint number, deformed
     std::vector<ScreenPoint> screen_;     // by joint number, this step's

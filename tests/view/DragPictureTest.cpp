@@ -8,6 +8,7 @@
 
 #include <QTest>
 
+#include <stdexcept>
 #include <string>
 #include <tuple>
 
@@ -161,6 +162,20 @@ private slots:
         ViewState bare = view;
         bare.LayerFlags.ShowShells = false;
         QCOMPARE(PaintDrag(broken, bare), PaintRedraw(broken, bare));
+    }
+
+    void otherSizesAndFormatsAreSafe()
+    {
+        // A canvas of another size than at the build gets its own banner; an
+        // image of another format is refused, not painted out of bounds.
+        Model model = Example("portal-frame-spring-bases.s2k");
+        ViewState view = Aimed(model, ViewState{}, kCameras[2]);
+        DragPicture picture(model, view, QSize(50, 30));
+        QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+        picture.Paint(view, canvas);
+        QCOMPARE(canvas, PaintDrag(model, view));
+        QImage other(kArea.width, kArea.height, QImage::Format_RGB888);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, picture.Paint(view, other));
     }
 };
 
