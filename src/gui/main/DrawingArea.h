@@ -33,6 +33,8 @@ public:
     // Forgets the drag picture: the model or the view has changed otherwise.
     void EndSteps();
     static constexpr int kRestMs = 30;
+    // How long the mouse must rest before Rested (kRestMs unless set).
+    void SetRestInterval(int milliseconds) { restTimer_.setInterval(milliseconds); }
 
 signals:
     void MousePressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
