@@ -3,7 +3,7 @@
 #include "model/Model.h"
 #include "view/Legend.h"
 #include "view/Projection.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QImage>
 
