@@ -102,6 +102,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         if (shown_)
             RunCommand([this] { Redraw(); });
     });
+    connect(drawingArea_, &DrawingArea::Rested, this, [this] { RunCommand([this] { PaintFullPicture(); }); });
 
     frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
     materialDialog_ = new MaterialDialog(session_, *this, this);
@@ -159,8 +160,16 @@ ViewArea MainWindow::Area()
     return {canvas.width(), canvas.height()};
 }
 
-// Repaints the canvas; what was painted before an error is still shown.
+// Repaints the canvas; the model or the view may have changed otherwise than
+// by a drag, so the next drag gathers its picture anew.
 void MainWindow::Redraw()
+{
+    drawingArea_->EndSteps();
+    PaintFullPicture();
+}
+
+// What was painted before an error is still shown.
+void MainWindow::PaintFullPicture()
 {
     QImage& canvas = drawingArea_->PrepareCanvas();
     ShowPlaneStatus();
@@ -196,6 +205,13 @@ void MainWindow::Apply(const ViewReaction& reaction)
         Redraw();
     if (reaction.status)
         statusBar_->SetPanelText(ModelStatusBar::kModePanel, *reaction.status);
+}
+
+void MainWindow::ApplyStep(const ViewReaction& reaction)
+{
+    if (reaction.redraw && drawingArea_->PaintStep(session_.model, session_.view))
+        return;
+    Apply(reaction);
 }
 
 void MainWindow::OpenS2kFile()
@@ -377,6 +393,9 @@ void MainWindow::DrawingPressed(Qt::MouseButton button, int x, int y, Qt::Keyboa
     RunCommand([&] {
         const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
         Apply(reaction);
+        const std::int32_t mode = session_.view.MouseMode;
+        if (session_.view.Gesture != DragGesture::None || mode == kPanning || mode == kRotating)
+            drawingArea_->PrepareSteps(session_.model, session_.view);
         if (reaction.showContextMenu)
             ShowDrawingMenu(x, y);
     });
@@ -387,7 +406,10 @@ void MainWindow::DrawingMoved(int x, int y)
     RunCommand([&] {
         const ViewArea area = Area();
         statusBar_->SetCursorText(CursorStatusText(session_.model, session_.view, area, x, y).value_or(QString()));
-        Apply(MouseMove(session_.view, area, x, y));
+        const std::int32_t planeAxis = session_.view.PlaneAxis;
+        ApplyStep(MouseMove(session_.view, area, x, y));
+        if (session_.view.PlaneAxis != planeAxis) // a rotation left the plane
+            ShowPlaneStatus();
     });
 }
 
@@ -398,12 +420,12 @@ void MainWindow::DrawingReleased(int x, int y)
 
 void MainWindow::FormMouseWheelDown()
 {
-    RunCommand([this] { Apply(WheelDown(session_.view)); });
+    RunCommand([this] { ApplyStep(WheelDown(session_.view)); });
 }
 
 void MainWindow::FormMouseWheelUp()
 {
-    RunCommand([this] { Apply(WheelUp(session_.view)); });
+    RunCommand([this] { ApplyStep(WheelUp(session_.view)); });
 }
 
 // The first showing paints the banner through "Refresh".
