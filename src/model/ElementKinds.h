@@ -46,37 +46,38 @@ struct ElementKindInfo {
     RecordedSections recorded;
     bool takesAggregator;         // with UseAggregator its elements name the aggregated section
     std::string_view standsInFor; // what the element stands in for, warned about ("" when it is the kind itself)
-    std::string_view name;        // what the windows call it; the section dialog lists every kind but the spring
+    bool listed;                  // the section dialog and `--section` offer it (the spring only the import makes)
+    std::string_view name;        // what the windows call it
 };
 
 inline constexpr std::array<ElementKindInfo, 7> kElementKinds = {{
     {kElasticBeamColumn, '\0', "elasticBeamColumn", ElementForm::Elastic, true, false, RecordedSections::None, false, "",
-     "Elastic BeamColumn"},
+     true, "Elastic BeamColumn"},
     {kNonlinearBeamColumn, 'N', "nonlinearBeamColumn", ElementForm::FiberBeamColumn, true, true,
-     RecordedSections::EachIntegrationPoint, true, "", "Nonlinear BeamColumn"},
+     RecordedSections::EachIntegrationPoint, true, "", true, "Nonlinear BeamColumn"},
     {kDispBeamColumn, 'D', "dispBeamColumn", ElementForm::FiberBeamColumn, true, true,
-     RecordedSections::EachIntegrationPoint, true, "", "Disp BeamColumn"},
+     RecordedSections::EachIntegrationPoint, true, "", true, "Disp BeamColumn"},
     {kBeamWithHinges, 'H', "elasticBeamColumn", ElementForm::Elastic, true, false, RecordedSections::None, false,
-     "a beam with hinges", "Beam with Hinge"},
-    {kTruss, 'T', "trussSection", ElementForm::Truss, false, true, RecordedSections::First, false, "", "Truss"},
-    {kCorotTruss, 'C', "corotTrussSection", ElementForm::Truss, false, true, RecordedSections::First, false, "",
+     "a beam with hinges", true, "Beam with Hinge"},
+    {kTruss, 'T', "trussSection", ElementForm::Truss, false, true, RecordedSections::First, false, "", true, "Truss"},
+    {kCorotTruss, 'C', "corotTrussSection", ElementForm::Truss, false, true, RecordedSections::First, false, "", true,
      "corotTruss"},
-    {kRotationalSpring, 'R', "zeroLength", ElementForm::Spring, false, false, RecordedSections::None, false, "",
+    {kRotationalSpring, 'R', "zeroLength", ElementForm::Spring, false, false, RecordedSections::None, false, "", false,
      "Rotational spring"},
 }};
 
-// The section dialog and `--section` list every kind but the springs (which
-// only the import makes), as a choice whose value k is item k - 1: so the
-// listed kinds are numbered 1, 2, 3 ... and come first in the table.
+// The section dialog and `--section` offer the listed kinds as a choice whose
+// value k is item k - 1: so the listed kinds are numbered 1, 2, 3 ... and come
+// first in the table.
 inline constexpr std::size_t kListedElementKindCount = [] {
     std::size_t count = 0;
     for (const ElementKindInfo& info : kElementKinds)
-        count += info.form != ElementForm::Spring ? 1 : 0;
+        count += info.listed ? 1 : 0;
     return count;
 }();
 static_assert([] {
     for (std::size_t i = 0; i < kListedElementKindCount; ++i)
-        if (kElementKinds[i].kind != static_cast<std::int32_t>(i + 1) || kElementKinds[i].form == ElementForm::Spring)
+        if (kElementKinds[i].kind != static_cast<std::int32_t>(i + 1) || !kElementKinds[i].listed)
             return false;
     return true;
 }(), "the listed element kinds are numbered 1, 2, 3 ... and come first in the table");

@@ -70,12 +70,12 @@ const SettingField<FrameSection>& Field(std::string_view name)
     return DeclaredSetting(SectionSettingFields(), name);
 }
 
-// The list has no item for a spring: its kind shows as a hint instead,
-// "Rotational spring (zeroLength)".
+// The list has no item for a kind the import alone makes: it shows as a
+// hint instead, "Rotational spring (zeroLength)".
 QString UnlistedKindHint(std::int32_t kind)
 {
     const ElementKindInfo* info = FindElementKind(kind);
-    if (info == nullptr || !IsSpring(kind))
+    if (info == nullptr || info->listed)
         return {};
     return QString::fromUtf8(info->name.data(), static_cast<qsizetype>(info->name.size())) + " ("
          + QString::fromUtf8(info->tclElement.data(), static_cast<qsizetype>(info->tclElement.size())) + ")";
@@ -352,7 +352,7 @@ void FrameSectionDialog::ShowSection(std::int32_t k)
     Select(shape_, s.shape);
     Select(use_, s.sectionUse);
     Select(material_, s.material);
-    Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected, a hint instead
+    Select(kind_, s.elementKind); // an unlisted kind (the spring) has no item: nothing selected, a hint instead
     kind_->setPlaceholderText(UnlistedKindHint(s.elementKind));
     for (std::size_t d = 0; d < dims_.size(); ++d)
         dims_[d]->setText(QString::fromStdString(FormatGeneral(s.dim[d + 1])));
