@@ -5,7 +5,7 @@
 
 #include "gui/common/CommandHost.h"
 #include "gui/common/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
 #include "gui/script/ScriptWindow.h"
@@ -32,6 +32,7 @@ class Host : public CommandHost {
 public:
     void RunCommand(const std::function<void()>& command) override { command(); }
     void Redraw() override {}
+    void ChangeSettings(const std::function<void()>& change) override { change(); }
 };
 
 class NoFiles : public FileChooser {
@@ -75,7 +76,7 @@ void BM_GenerateToShownPane(benchmark::State& state)
 {
     Fixture& f = Window();
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         state.PauseTiming();
         f.window.FinishFill();
@@ -92,7 +93,7 @@ void BM_GenerateToFullPane(benchmark::State& state)
     Fixture& f = Window();
     double longest = 0;
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         while (f.window.Filling()) {
             QElapsedTimer turn;
@@ -122,7 +123,7 @@ void BM_ScrollOnePage(benchmark::State& state)
 {
     Fixture& f = Window();
     if (f.pane->document()->blockCount() < 2)
-        f.window.Button3Click();
+        f.window.GenerateClicked();
     f.window.FinishFill();
     QScrollBar* bar = f.pane->verticalScrollBar();
     int position = 0;

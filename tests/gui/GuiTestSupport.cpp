@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "gui/common/ProgramSettings.h"
 #include "gui/main/DrawingArea.h"
 #include "gui/main/ModelStatusBar.h"
 
@@ -101,6 +102,16 @@ void RecordingMessenger::ShowNote(const QString& message)
     notes << message;
 }
 
+SaveChoice RecordingMessenger::AskToSaveChanges(const QString& document)
+{
+    saveQuestions << document;
+    if (saveAnswers.empty())
+        return SaveChoice::Discard;
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.erase(saveAnswers.begin());
+    return answer;
+}
+
 void UseTemporarySettings(bool keepWhatIsThere)
 {
     // One folder for the whole test program, never the user's own settings.
@@ -112,7 +123,7 @@ void UseTemporarySettings(bool keepWhatIsThere)
     }();
     Q_UNUSED(redirected);
     if (!keepWhatIsThere)
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Mirelo").clear();
+        ProgramSettings().clear();
 }
 
 TestWindow::TestWindow(bool keepSettings)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/common/SettingBoxes.h"
+#include "gui/common/UnitLabels.h"
 #include "model/Model.h"
 
 #include <QDialog>
@@ -38,10 +39,10 @@ public:
     FrameSectionDialog(Session& session, CommandHost& host, ColourChooser& colours, QWidget* parent = nullptr);
 
     void FormShow();
-    void ListBox1Click();
-    void Shape1MouseDown(); // the colour dialog
-    void Button2Click();    // "OK"
-    void Button1Click();    // "Close": drops the edits, closes and redraws the model
+    void SectionChosen();
+    void ColourShapeClicked(); // the colour dialog
+    void AcceptClicked(); // "OK"
+    void CloseClicked(); // "Close": drops the edits, closes and redraws the model
 
     const QImage& Picture() const { return picture_; }
 
@@ -81,6 +82,7 @@ private:
     CommandHost& host_;
     ColourChooser& colours_;
     FrameSection staged_; // the section as OK will store it
+    UnitLabels units_;
     SettingBoxes boxes_;  // mesh, bars and cover
     std::map<std::int32_t, PendingEdit> pending_; // by record number
     std::int32_t shown_ = 0;                      // the record the boxes show, 0 for none
