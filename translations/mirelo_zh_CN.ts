@@ -117,10 +117,6 @@
         <source>Not available</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Rotational spring (zeroLength)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>mirelo::MainWindow</name>

@@ -6,6 +6,7 @@
 #include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
 #include "script/AnalysisSettings.h"
+#include "script/RecorderFiles.h"
 
 #include <string>
 
@@ -61,7 +62,10 @@ const char* const kCommands =
     "  curve FILE.s2k DIR [--set Name=Value]... [-o CURVE.csv]\n"
     "                     the pushover curve (displacement,base_shear) or time history\n"
     "                     (time,displacement) of the run in DIR, whose script was made\n"
-    "                     with RecordCurves=1, as CSV. The run's curve_run.txt gives\n"
+    "                     with RecordCurves=1, as CSV. The run's ";
+// The run's curve description file, named here, then:
+const char* const kCommandsAfterCurveRun =
+    " gives\n"
     "                     the curve's kind; --set gives it for a run without one.\n"
     "\n"
     "Every command that takes FILE.s2k also takes a project (FILE.mirelo): its model\n"
@@ -102,6 +106,8 @@ std::string SettingLine(const SettingDeclaration& declaration, bool withStart = 
 std::string UsageText()
 {
     std::string text = kCommands;
+    text += kCurveRunFileName;
+    text += kCommandsAfterCurveRun;
     text += "\nSettings for --set Name=Value (start values in brackets):\n";
     for (const auto& field : AnalysisSettingFields())
         text += SettingLine(field.declaration);

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "convert/TableConversionContext.h"
+#include "model/ElementKinds.h"
 
 #include <algorithm>
 
@@ -258,7 +259,8 @@ TableConversion ConvertTableText(const TextLines& tableLines)
     };
     if (c.frameSections.size() > 0)
         notes.push_back("Frame sections start as Elastic BeamColumn (KIND=E); set their element kind in the Frame "
-                        "Section window or with --section NAME:elementKind=1..6");
+                        "Section window or with --section NAME:elementKind=1.."
+                        + std::to_string(kElementKindItems.size()));
     if (!tables.skippedTables().empty()) {
         std::string skipped = "Tables not read:";
         for (std::size_t k = 0; k < tables.skippedTables().size(); ++k)

@@ -34,7 +34,25 @@ bool HasFiberSection(std::int32_t kind)
 bool IsSpring(std::int32_t kind)
 {
     const ElementKindInfo* info = FindElementKind(kind);
-    return info != nullptr && info->spring;
+    return info != nullptr && info->form == ElementForm::Spring;
+}
+
+bool IsElastic(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info != nullptr && info->form == ElementForm::Elastic;
+}
+
+bool TakesAggregator(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info != nullptr && info->takesAggregator;
+}
+
+RecordedSections RecordedSectionsOf(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    return info != nullptr ? info->recorded : RecordedSections::None;
 }
 
 } // namespace mirelo

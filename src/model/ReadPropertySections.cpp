@@ -27,6 +27,20 @@ void ReadStrengths(const SectionReader& reader, const FieldList& line, MaterialS
     }
 }
 
+// KIND's letter of the kind that no name letter selects.
+constexpr char kDefaultKindLetter = 'E';
+
+// "E, N, D, H, T, C or R": the kinds' letters in table order.
+std::string KindLetters()
+{
+    std::string letters;
+    for (std::size_t k = 0; k < kElementKinds.size(); ++k) {
+        const char letter = kElementKinds[k].nameLetter != '\0' ? kElementKinds[k].nameLetter : kDefaultKindLetter;
+        letters += (k == 0 ? "" : k + 1 == kElementKinds.size() ? " or " : ", ") + std::string(1, letter);
+    }
+    return letters;
+}
+
 // KIND=letter anywhere on a FRAME SECTION line sets the element kind over the
 // name's first letter: E elastic, N, D, H, T, C, R as the letters of names.
 std::optional<ElementKind> KindKey(const SectionReader& reader, const FieldList& line)
@@ -35,13 +49,13 @@ std::optional<ElementKind> KindKey(const SectionReader& reader, const FieldList&
         if (line[key] != "KIND")
             continue;
         const std::string_view letter = line[key + 1];
-        if (letter == "E")
+        if (letter == std::string_view(&kDefaultKindLetter, 1))
             return kElasticBeamColumn;
         if (letter.size() == 1)
             for (const ElementKindInfo& info : kElementKinds)
                 if (info.nameLetter != '\0' && info.nameLetter == letter[0])
                     return info.kind;
-        reader.RefuseText(key + 1, "KIND", "is not an element kind (E, N, D, H, T, C or R)");
+        reader.RefuseText(key + 1, "KIND", "is not an element kind (" + KindLetters() + ")");
     }
     return std::nullopt;
 }

@@ -61,6 +61,16 @@ private:
     TextLines lines_;
 };
 
+// "2, 3": the analysis types that give a curve of that kind.
+std::string TypesGiving(CurveKind kind)
+{
+    std::string types;
+    for (const AnalysisKindInfo& info : kAnalysisKinds)
+        if (info.curve == kind)
+            types += (types.empty() ? "" : ", ") + std::to_string(info.kind);
+    return types;
+}
+
 // The run's own description when its script wrote one, else what the settings say.
 CurveRun RunOf(const std::string& folder, const AnalysisSettings& analysis)
 {
@@ -68,8 +78,9 @@ CurveRun RunOf(const std::string& folder, const AnalysisSettings& analysis)
     if (!std::filesystem::exists(described)) {
         const CurveRun run{CurveKindOf(analysis.AnalysisType), GravityRows(analysis)};
         if (run.kind == CurveKind::None)
-            throw Error("Analysis type " + std::to_string(analysis.AnalysisType)
-                        + " gives no curve: pushover (2, 3) and time-history (5, 6, 7) analyses do");
+            throw Error("Analysis type " + std::to_string(analysis.AnalysisType) + " gives no curve: pushover ("
+                        + TypesGiving(CurveKind::Pushover) + ") and time-history (" + TypesGiving(CurveKind::TimeHistory)
+                        + ") analyses do");
         return run;
     }
     const TextLines lines = LoadTextLines(described.string());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SettingDeclaration.h"
+#include "script/AnalysisKinds.h"
 
 #include <array>
 #include <cstdint>
@@ -13,20 +14,6 @@ namespace mirelo {
 constexpr std::int32_t kFlagOn = -1;
 constexpr std::int32_t kFlagOff = 0;
 
-// The analysis the script runs (`AnalysisType`), with the analysis dialog's items.
-enum AnalysisKind : std::int32_t {
-    kLoadControl = 1,
-    kDisplacementControl = 2,
-    kGravityPushover = 3,
-    kModal = 4,
-    kTimeHistory = 5,
-    kGravityTimeHistory = 6,
-    kMultipleSupport = 7,
-};
-inline constexpr std::array<std::string_view, 7> kAnalysisTypeItems = {
-    "Single Load Control",   "Single Displacement Control", "Gravity+PushOver",          "Modal Analysis",
-    "Time History Analysis", "D+L+Time Hist Analysis",      "MultipleSupport Excitation"};
-
 // The analysis the script runs and the numbers it needs. A new record holds
 // the start values of the declarations below. The fields are 32-bit numbers
 // as the user or a file gave them; the generator warns about one outside its
@@ -36,7 +23,7 @@ struct AnalysisSettings {
 
     std::int32_t RebarMaterialNo;   // material of every bar fibre
     std::int32_t IntegrationPoints; // of nonlinear and displacement beam-columns
-    std::int32_t AnalysisType;      // an AnalysisKind
+    std::int32_t AnalysisType;      // an AnalysisKind (AnalysisKinds.h)
     std::int32_t LoadCase;          // 1-based case of the load-control and gravity patterns
     std::int32_t PushoverCase;      // 1-based case of the displacement-control patterns
     std::int32_t LoadSteps;

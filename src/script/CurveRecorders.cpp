@@ -8,22 +8,9 @@
 
 namespace mirelo {
 
-CurveKind CurveKindOf(std::int32_t analysisType)
-{
-    switch (analysisType) {
-    case 2:
-    case 3: return CurveKind::Pushover;
-    case 5:
-    case 6:
-    case 7: return CurveKind::TimeHistory;
-    default: return CurveKind::None;
-    }
-}
-
 std::int32_t GravityRows(const AnalysisSettings& analysis)
 {
-    const bool gravityFirst = analysis.AnalysisType == 3 || analysis.AnalysisType == 6;
-    return gravityFirst ? std::max(analysis.LoadSteps, 0) : 0;
+    return LoadsGravityFirst(analysis.AnalysisType) ? std::max(analysis.LoadSteps, 0) : 0;
 }
 
 std::vector<std::int32_t> SupportsAlong(const Model& model, std::int32_t dof)

@@ -11,12 +11,6 @@
 
 namespace mirelo {
 
-// The curve an analysis gives: a pushover's base shear against the control
-// joint's displacement, or a time history's control-joint displacement
-// against time. Load control and modal analyses give none.
-enum class CurveKind { None, Pushover, TimeHistory };
-CurveKind CurveKindOf(std::int32_t analysisType);
-
 // The recorded steps that belong to the gravity load before a pushover or
 // a time history, which the curve leaves out.
 std::int32_t GravityRows(const AnalysisSettings& analysis);

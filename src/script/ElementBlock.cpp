@@ -2,6 +2,7 @@
 #include "script/ScriptBlocks.h"
 
 #include "model/SectionSettings.h"
+#include "script/ScriptTags.h"
 
 #include <algorithm>
 #include <set>
@@ -61,11 +62,60 @@ private:
     std::int32_t firstWithoutSection_ = 0;
 };
 
-void WriteElasticBeamColumn(ScriptContext& script, std::int32_t i, const Frame& frame, const FrameSection& s)
+// One frame's element line, and what its writer needs to know.
+struct FrameElement {
+    std::int32_t number;
+    const Frame& frame;
+    const FrameSection& section;
+    const ElementKindInfo& kind;
+};
+
+void WriteElastic(ScriptContext& script, const FrameElement& e, FrameWarnings& warnings)
 {
+    const FrameSection& s = e.section;
+    if (!e.kind.standsInFor.empty() && warnings.First(e.frame.section))
+        script.Warn("Frame section " + s.name + " is " + std::string(e.kind.standsInFor) + ": its frames are written as "
+                        + std::string(e.kind.tclElement) + " elements",
+                    script.NextLine());
     const Material& material = script.MaterialAt(s.material);
-    script.Format("element %s %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-                  FindElementKind(kElasticBeamColumn)->tclElement, i, frame.jointI, frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion, s.iy, s.iz, i);
+    script.Format("element %s %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D", e.kind.tclElement, e.number,
+                  e.frame.jointI, e.frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion,
+                  s.iy, s.iz, e.number);
+}
+
+void WriteFiberBeamColumn(ScriptContext& script, const FrameElement& e, FrameWarnings& warnings)
+{
+    warnings.BeamColumn();
+    const bool aggregated = script.analysis.UseAggregator != 0 && e.kind.takesAggregator;
+    const std::int32_t sectionTag = aggregated ? kAggregatedSectionTagOffset + e.frame.section : e.frame.section;
+    script.Format("element %s %d %d %d %d %d %d", e.kind.tclElement, e.number, e.frame.jointI, e.frame.jointJ,
+                  e.frame.segments, sectionTag, e.number);
+}
+
+void WriteTruss(ScriptContext& script, const FrameElement& e, FrameWarnings&)
+{
+    script.Format("element %s %d %d %d %d", e.kind.tclElement, e.number, e.frame.jointI, e.frame.jointJ,
+                  e.frame.section);
+}
+
+void WriteSpring(ScriptContext& script, const FrameElement& e, FrameWarnings& warnings)
+{
+    const FrameSection& s = e.section;
+    if (s.material == 0 && warnings.First(e.frame.section))
+        script.Warn("Frame section " + s.name + " has no material: its springs name material 0", script.NextLine());
+    script.Format("element %s %d %d %d -mat %D %D %D -dir 4 5 6", e.kind.tclElement, e.number, e.frame.jointI,
+                  e.frame.jointJ, s.material, s.material, s.material);
+}
+
+// The element-line writer of each form.
+void WriteFrameElement(ScriptContext& script, const FrameElement& e, FrameWarnings& warnings)
+{
+    switch (e.kind.form) {
+    case ElementForm::Elastic: WriteElastic(script, e, warnings); return;
+    case ElementForm::FiberBeamColumn: WriteFiberBeamColumn(script, e, warnings); return;
+    case ElementForm::Truss: WriteTruss(script, e, warnings); return;
+    case ElementForm::Spring: WriteSpring(script, e, warnings); return;
+    }
 }
 
 } // namespace
@@ -84,48 +134,17 @@ void WriteFrameElementBlock(ScriptContext& script)
     }
 
     script.Line("puts \"element\"");
-    const bool aggregated = script.analysis.UseAggregator != 0;
     FrameWarnings warnings(model);
     for (std::int32_t i = 1; i <= model.Frames.count; ++i) {
         const Frame& frame = model.Frames[i];
         const FrameSection& s = script.FrameSectionAt(frame.section);
-        const std::int32_t sectionTag = aggregated ? 1000 + frame.section : frame.section;
-        const ElementKindInfo* kind = FindElementKind(s.elementKind);
-        switch (s.elementKind) {
-        case kElasticBeamColumn: WriteElasticBeamColumn(script, i, frame, s); break;
-        case kBeamWithHinges:
-            // The section has no fibres to make hinges of: the frame stays elastic.
-            if (warnings.First(frame.section))
-                script.Warn("Frame section " + s.name
-                                + " is a beam with hinges: its frames are written as elasticBeamColumn elements",
-                            script.NextLine());
-            WriteElasticBeamColumn(script, i, frame, s);
-            break;
-        case kTruss:
-        case kCorotTruss:
-            script.Format("element %s %d %d %d %d", kind->tclElement, i, frame.jointI, frame.jointJ, frame.section);
-            break;
-        case kNonlinearBeamColumn:
-        case kDispBeamColumn:
-            warnings.BeamColumn();
-            script.Format("element %s %d %d %d %d %d %d", kind->tclElement, i, frame.jointI, frame.jointJ,
-                          frame.segments, sectionTag, i);
-            break;
-        case kRotationalSpring:
-            if (s.material == 0 && warnings.First(frame.section))
-                script.Warn("Frame section " + s.name + " has no material: its springs name material 0",
-                            script.NextLine());
-            script.Format("element %s %d %d %d -mat %D %D %D -dir 4 5 6", kind->tclElement, i, frame.jointI,
-                          frame.jointJ, s.material, s.material, s.material);
-            break;
-        default:
-            if (frame.section == 0)
-                warnings.NoSection(i);
-            else if (warnings.First(frame.section))
-                script.Warn("Frame section " + s.name + " has element kind " + std::to_string(s.elementKind)
-                            + ": its frames get no element");
-            break;
-        }
+        if (const ElementKindInfo* kind = FindElementKind(s.elementKind))
+            WriteFrameElement(script, {i, frame, s, *kind}, warnings);
+        else if (frame.section == 0)
+            warnings.NoSection(i);
+        else if (warnings.First(frame.section))
+            script.Warn("Frame section " + s.name + " has element kind " + std::to_string(s.elementKind)
+                        + ": its frames get no element");
     }
     warnings.Report(script);
 }
@@ -140,7 +159,8 @@ void WriteShellElementBlock(ScriptContext& script)
         if (script.ShellSectionAt(shell.section).shellKind != 1)
             continue;
         const auto& n = shell.joints;
-        script.Format("element ShellMITC4 %D %D %D %D %D %D", std::int64_t{firstTag} + j, n[1], n[2], n[3], n[4], 700 + shell.section);
+        script.Format("element ShellMITC4 %D %D %D %D %D %D", std::int64_t{firstTag} + j, n[1], n[2], n[3], n[4],
+                      kPlateFiberSectionTagOffset + shell.section);
     }
 }
 

@@ -1,5 +1,7 @@
-// Load patterns and the analysis, one of seven types.
+// Load patterns and the analysis, one writer for each analysis type (AnalysisKinds.h).
+#include "script/RecorderFiles.h"
 #include "script/ScriptBlocks.h"
+#include "script/ScriptTags.h"
 
 #include <string>
 
@@ -99,16 +101,12 @@ void WarnIfControlJointCannotMove(ScriptContext& script)
                     + ": the displacement control cannot push it and the solver stops at the first step");
 }
 
-// A pushover after a gravity pattern of the same case takes a tag of its own,
-// as the solver holds one pattern per tag.
-constexpr std::int32_t kSharedCasePushoverTag = 100;
-
 void WriteDisplacementControl(ScriptContext& script, std::string_view label, bool afterGravity)
 {
     const AnalysisSettings& a = script.analysis;
     script.Line(label);
     const bool shared = afterGravity && a.PushoverCase == a.LoadCase;
-    WriteLoadPattern(script, a.PushoverCase, shared ? kSharedCasePushoverTag + a.PushoverCase : a.PushoverCase,
+    WriteLoadPattern(script, a.PushoverCase, shared ? kSharedCasePushoverTagOffset + a.PushoverCase : a.PushoverCase,
                      "PushoverCase");
     WriteStaticAnalysisLines(script);
     WarnIfControlJointCannotMove(script);
@@ -126,8 +124,8 @@ void WriteModal(ScriptContext& script)
         script.Warn(warning);
     script.Format("set numModes %d", script.modes.modalModes);
     script.Line(script.modes.dense ? "set lambda [eigen -fullGenLapack $numModes]" : "set lambda [eigen  $numModes]");
-    Lines(script, {"set period \"Periods.txt\"", "set Periods [open $period \"w\"]", "puts $Periods \" $lambda\"",
-                   "close $Periods", "record"});
+    script.Format("set period \"%s\"", std::string_view(kPeriodsFileName));
+    Lines(script, {"set Periods [open $period \"w\"]", "puts $Periods \" $lambda\"", "close $Periods", "record"});
 }
 
 // 5 % Rayleigh damping from the eigenvalues of modes 1 and 2.
@@ -150,9 +148,9 @@ void WriteDamping(ScriptContext& script)
 // Ground acceleration from GMX.txt in direction 1.
 void WriteUniformExcitation(ScriptContext& script)
 {
-    Lines(script, {"  ",
-                   "set IDloadTag 1001;",
-                   "set iGMfile \"GMX.txt\";",
+    script.Line("  ");
+    script.Format("set IDloadTag %d;", kGroundMotionTagStart);
+    Lines(script, {"set iGMfile \"GMX.txt\";",
                    "set iGMdirection \"1\"; ",
                    "set iGMfact \"0.1\";  ",
                    "set dt 0.02;   ",
@@ -211,57 +209,86 @@ void WriteMultipleSupport(ScriptContext& script)
                    "analyze 1000 0.02 "});
 }
 
+// The solver's eigen command fails on a model without mass, so such a script
+// asks for no modes: the modal analysis computes nothing and the time
+// histories run undamped.
+bool Massless(const ScriptContext& script)
+{
+    return script.modes.massDofs == 0;
+}
+
+void WriteDampingWithMass(ScriptContext& script)
+{
+    if (!Massless(script))
+        WriteDamping(script);
+}
+
+// The gravity stays as it is while a pushover's load factor or a time
+// history's time grows; without loadConst its Linear series would grow too.
+void WriteGravity(ScriptContext& script)
+{
+    WriteLoadControl(script, "puts \"gravity\"");
+    script.Line("loadConst -time 0.0");
+}
+
 } // namespace
+
+void WriteLoadControlAnalysis(ScriptContext& script)
+{
+    WriteLoadControl(script, "puts \"loading\"");
+}
+
+void WriteDisplacementControlAnalysis(ScriptContext& script)
+{
+    WriteDisplacementControl(script, "puts \"loading\"", false);
+}
+
+void WriteGravityPushoverAnalysis(ScriptContext& script)
+{
+    WriteGravity(script);
+    WriteDisplacementControl(script, "puts \"pushover\"", true);
+}
+
+void WriteModalAnalysis(ScriptContext& script)
+{
+    if (!Massless(script))
+        WriteModal(script);
+}
+
+void WriteTimeHistoryAnalysis(ScriptContext& script)
+{
+    WriteDampingWithMass(script);
+    WriteUniformExcitation(script);
+}
+
+void WriteGravityTimeHistoryAnalysis(ScriptContext& script)
+{
+    WriteGravity(script);
+    script.Line("wipeAnalysis"); // the transient analysis sets up its own
+    WriteDampingWithMass(script);
+    WriteUniformExcitation(script);
+}
+
+void WriteMultipleSupportAnalysis(ScriptContext& script)
+{
+    WriteDampingWithMass(script);
+    WriteMultipleSupport(script);
+}
 
 void WriteLoadAnalysisBlock(ScriptContext& script)
 {
-    const AnalysisSettings& a = script.analysis;
-    // The solver's eigen command fails on a model without mass, so such a
-    // script asks for no modes: the modal analysis computes nothing and the
-    // time histories run undamped.
-    const bool massless = script.modes.massDofs == 0;
-    if (a.AnalysisType >= kModal && a.AnalysisType <= kMultipleSupport && massless)
-        script.Warn("Analysis type " + std::to_string(a.AnalysisType)
-                    + " needs the model's modes, but no free degree of freedom has mass: the script computes no modes"
-                    + (a.AnalysisType == kModal ? "" : " and applies no damping"));
-    const auto damping = [&] {
-        if (!massless)
-            WriteDamping(script);
-    };
-    switch (a.AnalysisType) {
-    case kLoadControl: WriteLoadControl(script, "puts \"loading\""); break;
-    case kDisplacementControl: WriteDisplacementControl(script, "puts \"loading\"", false); break;
-    case kGravityPushover:
-        WriteLoadControl(script, "puts \"gravity\"");
-        // The gravity stays as it is while the pushover's load factor grows;
-        // without this its Linear series would grow with it.
-        script.Line("loadConst -time 0.0");
-        WriteDisplacementControl(script, "puts \"pushover\"", true);
-        break;
-    case kModal:
-        if (!massless)
-            WriteModal(script);
-        break;
-    case kTimeHistory:
-        damping();
-        WriteUniformExcitation(script);
-        break;
-    case kGravityTimeHistory:
-        WriteLoadControl(script, "puts \"gravity\"");
-        script.Line("loadConst -time 0.0");
-        script.Line("wipeAnalysis"); // the transient analysis sets up its own
-        damping();
-        WriteUniformExcitation(script);
-        break;
-    case kMultipleSupport:
-        damping();
-        WriteMultipleSupport(script);
-        break;
-    default:
-        script.Warn("AnalysisType " + std::to_string(a.AnalysisType)
-                    + " is not one of 1 to 7: the script loads nothing and runs no analysis");
-        break;
+    const std::int32_t type = script.analysis.AnalysisType;
+    const AnalysisKindInfo* kind = FindAnalysisKind(type);
+    if (kind == nullptr) {
+        script.Warn("AnalysisType " + std::to_string(type) + " is not one of 1 to "
+                    + std::to_string(kAnalysisKinds.size()) + ": the script loads nothing and runs no analysis");
+        return;
     }
+    if (kind->modes != ModeUse::None && Massless(script))
+        script.Warn("Analysis type " + std::to_string(type)
+                    + " needs the model's modes, but no free degree of freedom has mass: the script computes no modes"
+                    + (kind->modes == ModeUse::Modal ? "" : " and applies no damping"));
+    kind->writeLoadAnalysis(script);
 }
 
 } // namespace mirelo

@@ -1,6 +1,7 @@
 // Elastic materials, the shear and torsion springs of aggregated sections,
 // fibre sections and the plate-fibre sections of shells.
 #include "script/ScriptBlocks.h"
+#include "script/ScriptTags.h"
 
 #include "common/NumberText.h"
 #include "model/MaterialLaws.h"
@@ -66,7 +67,7 @@ void WarnAboutNonlinearMaterials(ScriptContext& script)
         const FrameSection& s = model.FrameSections[k];
         if (!nonlinear(s.material))
             continue;
-        if (s.elementKind == kElasticBeamColumn || s.elementKind == kBeamWithHinges)
+        if (IsElastic(s.elementKind))
             script.Warn("Frame section " + s.name + " is elastic: its frames keep the elastic modulus of "
                         + typeOf(s.material));
         const bool bars = s.shape == kShapeRectangle && (s.barNumX > 0 || s.barNumY > 0);
@@ -107,16 +108,18 @@ void WriteMaterialBlock(ScriptContext& script)
     if (!On(script.analysis.UseAggregator))
         return;
     // Spring 200 + 101 is spring 300 + 1, and material 201 is spring 200 + 1.
-    if (model.FrameSections.count > 100 || model.Materials.count > 200)
+    if (model.FrameSections.count > kShearZSpringTagOffset - kShearYSpringTagOffset
+        || model.Materials.count > kShearYSpringTagOffset)
         script.Warn("With " + std::to_string(model.FrameSections.Size()) + " frame sections and "
-                    + std::to_string(model.Materials.Size())
-                    + " materials the aggregator's spring material tags (200 + k, 300 + k, 400 + k) repeat tags "
-                      "already used: the solver refuses the script");
+                    + std::to_string(model.Materials.Size()) + " materials the aggregator's spring material tags ("
+                    + std::to_string(kShearYSpringTagOffset) + " + k, " + std::to_string(kShearZSpringTagOffset)
+                    + " + k, " + std::to_string(kTorsionSpringTagOffset)
+                    + " + k) repeat tags already used: the solver refuses the script");
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
         const FrameSection& s = model.FrameSections[k];
-        script.Format("uniaxialMaterial Elastic %d %0.4e", 200 + k, s.shearModulus * s.shearAreaY);
-        script.Format("uniaxialMaterial Elastic %d %0.4e", 300 + k, s.shearModulus * s.shearAreaZ);
-        script.Format("uniaxialMaterial Elastic %d %0.4e", 400 + k, s.shearModulus * s.torsion);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearYSpringTagOffset + k, s.shearModulus * s.shearAreaY);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearZSpringTagOffset + k, s.shearModulus * s.shearAreaZ);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kTorsionSpringTagOffset + k, s.shearModulus * s.torsion);
     }
 }
 
@@ -140,9 +143,9 @@ void WriteFiberSectionBlock(ScriptContext& script)
     if (!On(script.analysis.UseAggregator))
         return;
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
-        const std::int32_t kind = model.FrameSections[k].elementKind;
-        if (kind == kNonlinearBeamColumn || kind == kDispBeamColumn) // the beam-columns take aggregated sections
-            script.Format("section Aggregator %D %D Vy %D Vz %D T -section %D", 1000 + k, 200 + k, 300 + k, 400 + k, k);
+        if (TakesAggregator(model.FrameSections[k].elementKind))
+            script.Format("section Aggregator %D %D Vy %D Vz %D T -section %D", kAggregatedSectionTagOffset + k,
+                          kShearYSpringTagOffset + k, kShearZSpringTagOffset + k, kTorsionSpringTagOffset + k, k);
     }
 }
 
@@ -159,8 +162,9 @@ void WritePlateFiberBlock(ScriptContext& script)
             script.Warn("Shell section " + section.name + " has no material: its plate fibre names nD material "
                             + std::to_string(section.material) + ", which the script does not define",
                         script.NextLine());
-        script.Format("nDMaterial PlateFiber %d %D", 600 + s, section.material);
-        script.Format("section PlateFiber %d %d %0.2f", 700 + s, 600 + s, section.thickness);
+        script.Format("nDMaterial PlateFiber %d %D", kPlateFiberMaterialTagOffset + s, section.material);
+        script.Format("section PlateFiber %d %d %0.2f", kPlateFiberSectionTagOffset + s,
+                      kPlateFiberMaterialTagOffset + s, section.thickness);
     }
 }
 

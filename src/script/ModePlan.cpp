@@ -33,7 +33,7 @@ std::int64_t CountMassDofs(const Model& model, const JointDofs& dofs)
         const std::int32_t first = frame.releaseEnd == 1 ? frame.jointI : frame.jointJ;
         const std::int32_t second = frame.releaseEnd == 1 ? frame.jointJ : frame.jointI;
         const bool spring = model.FrameSections.Contains(frame.section)
-                         && model.FrameSections[frame.section].elementKind == kRotationalSpring;
+                         && IsSpring(model.FrameSections[frame.section].elementKind);
         if (spring && (frame.releaseEnd == 1 || frame.releaseEnd == 2) && model.Joints.Contains(first)
             && model.Joints.Contains(second))
             retained[static_cast<std::size_t>(second)] = first;
@@ -107,8 +107,8 @@ ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const J
     const std::string massText = std::to_string(m) + " degree(s) of freedom with mass";
     const std::string sizeText = "The model has " + std::to_string(plan.equations)
                                + " degrees of freedom, too many for the dense eigen solver";
-    const bool modal = analysis.AnalysisType == 4;
-    const bool damped = analysis.AnalysisType >= 5 && analysis.AnalysisType <= 7;
+    const bool modal = IsModal(analysis.AnalysisType);
+    const bool damped = DampsWithModes(analysis.AnalysisType);
 
     // Without mass there are no modes: the script asks for none.
     plan.modalModes = m > 0 ? analysis.ModeCount : 0;
@@ -131,9 +131,11 @@ ModePlan PlanModes(const Model& model, const AnalysisSettings& analysis, const J
                                 + std::to_string(m) + ": the solver may stop there");
     plan.dense = dense;
 
+    if (!ComputesModesBeforeFirstRecord(analysis.AnalysisType))
+        return plan;
     if (modal)
         plan.recordedModes = std::max(plan.modalModes, 0);
-    else if (analysis.AnalysisType == 5 || analysis.AnalysisType == 7)
+    else
         plan.recordedModes = static_cast<std::int32_t>(std::min<std::int64_t>(kDampingModes, m));
     return plan;
 }

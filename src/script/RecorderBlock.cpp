@@ -49,12 +49,12 @@ void WriteRecorderBlock(ScriptContext& script)
     const std::int32_t modes = std::min(asked, script.modes.recordedModes);
     const std::int32_t type = script.analysis.AnalysisType;
     // Without mass the analysis block says why no modes are computed.
-    const bool massless = script.modes.massDofs == 0 && (type == kModal || type == kTimeHistory || type == kMultipleSupport);
+    const bool massless = script.modes.massDofs == 0 && ComputesModesBeforeFirstRecord(type);
     if (asked > 0 && modes == 0) {
         if (!massless)
             script.Warn("Mode shapes are not recorded: analysis type " + std::to_string(type)
                         + " computes no modes before it first records");
-    } else if (asked > modes && type != kModal) { // the modal block says why
+    } else if (asked > modes && !IsModal(type)) { // the modal block says why
         script.Warn("Mode shapes beyond " + std::to_string(modes)
                     + " are not recorded: the time history computes modes 1 to " + std::to_string(modes) + " only");
     }

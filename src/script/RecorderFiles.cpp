@@ -59,16 +59,17 @@ std::int32_t SectionDeformationCount(const Model& model, const AnalysisSettings&
     const std::int32_t section = model.Frames.At(frame).section;
     if (!model.FrameSections.Contains(section))
         return 0;
-    switch (model.FrameSections[section].elementKind) {
-    case kNonlinearBeamColumn:
-    case kDispBeamColumn:
+    const std::int32_t kind = model.FrameSections[section].elementKind;
+    switch (RecordedSectionsOf(kind)) {
+    case RecordedSections::EachIntegrationPoint:
         if (sectionNumber < 1 || sectionNumber > analysis.IntegrationPoints)
             return 0;
-        return kFiberSectionDeformations + (analysis.UseAggregator != 0 ? kAggregatorDeformations : 0);
-    case kTruss:
-    case kCorotTruss: return sectionNumber == 1 ? kFiberSectionDeformations : 0;
-    default: return 0;
+        return kFiberSectionDeformations
+             + (analysis.UseAggregator != 0 && TakesAggregator(kind) ? kAggregatorDeformations : 0);
+    case RecordedSections::First: return sectionNumber == 1 ? kFiberSectionDeformations : 0;
+    case RecordedSections::None: return 0;
     }
+    return 0;
 }
 
 } // namespace mirelo

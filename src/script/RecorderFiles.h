@@ -51,12 +51,12 @@ inline constexpr std::int32_t kNodeValuesPerJoint = 3;
 inline constexpr std::int32_t kFiberSectionDeformations = 4;
 inline constexpr std::int32_t kAggregatorDeformations = 3;
 
-// How many values a "section N deformation" recorder writes for a frame:
-// nonlinear and displacement beam-columns 4 for each of their sections 1 to
-// IntegrationPoints (7 when their sections are aggregated); truss and
-// corotational truss elements 4 for section 1 alone (their one fibre section,
-// never aggregated); every other frame none (elastic, beam with hinges,
-// spring, no element).
+// How many values a "section N deformation" recorder writes for a frame, as
+// its element kind records sections: nonlinear and displacement beam-columns
+// 4 for each of their sections 1 to IntegrationPoints (7 when their sections
+// are aggregated); truss and corotational truss elements 4 for section 1
+// alone (their one fibre section, never aggregated); every other frame none
+// (elastic, beam with hinges, spring, no element).
 std::int32_t SectionDeformationCount(const Model& model, const AnalysisSettings& analysis, std::int32_t frame,
                                      std::int32_t sectionNumber);
 

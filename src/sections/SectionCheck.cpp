@@ -90,7 +90,7 @@ void CheckFrameSection(const FrameSection& section)
     case kShapePipe: AtLeastOne(section, "divideX", section.divideX); return;
     default:
         Refuse(section, "elementKind", "a kind without fibres for a section without a shape",
-               std::string(kElementKindItems[static_cast<std::size_t>(section.elementKind - 1)]));
+               std::string(FindElementKind(section.elementKind)->name));
     }
 }
 

@@ -39,7 +39,7 @@ void AddFrameSections(std::vector<LegendEntry>& entries, const Model& model, con
             used.Mark(model.Frames[f].section);
     used.ForEach([&](std::int32_t s) {
         const FrameSection& section = model.FrameSections[s];
-        const bool spring = section.elementKind == kRotationalSpring;
+        const bool spring = IsSpring(section.elementKind);
         entries.push_back({LegendEntry::Swatch::Line, section.colour, DisplayText(section.name) + (spring ? " (spring)" : "")});
     });
 }

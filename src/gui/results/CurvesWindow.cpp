@@ -7,6 +7,7 @@
 #include "session/Session.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
+#include "script/RecorderFiles.h"
 
 #include <QChart>
 #include <QChartView>
@@ -60,7 +61,7 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
     QPushButton* load = NamedWidget<QPushButton>("LoadButton", "Load", this);
     connect(browse, &QPushButton::clicked, this, [this] {
         // A run's folder is where its curve file is.
-        if (const auto file = files_.OpenFile(FileKind::Result, "Curve recorder file|curve_disp.out")) {
+        if (const auto file = files_.OpenFile(FileKind::Result, QString("Curve recorder file|") + kCurveDisplacementFileName)) {
             SetFolder(QFileInfo(*file).absolutePath());
             LoadCurve();
         }

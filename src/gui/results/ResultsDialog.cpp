@@ -8,6 +8,7 @@
 #include "session/Session.h"
 #include "common/NumberText.h"
 #include "results/ResultAnimation.h"
+#include "script/RecorderFiles.h"
 #include "view/ResultLegend.h"
 
 #include <QComboBox>
@@ -62,7 +63,7 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     auto* loadMode = NamedWidget<QPushButton>("Button5", "Load Model Shape", modeGroup);
     periods_ = new QListWidget(modeGroup);
     periods_->setObjectName("PeriodList");
-    periods_->setToolTip("Periods of the modes, T = 2 pi / sqrt(eigenvalue), from Periods.txt");
+    periods_->setToolTip(QString("Periods of the modes, T = 2 pi / sqrt(eigenvalue), from ") + kPeriodsFileName);
     periods_->setMaximumHeight(80);
     auto* modeLayout = new QGridLayout(modeGroup);
     modeLayout->addWidget(new QLabel("Mode Num", modeGroup), 0, 0);

@@ -148,8 +148,8 @@ void AnalysisDialog::FormShow()
     units_.Show(session_.model.Units);
     FillWithCases(loadCase_, session_.model, a.LoadCase);
     FillWithCases(loadVector_, session_.model, a.PushoverCase);
-    analysisType_->setCurrentIndex(a.AnalysisType >= 1 && a.AnalysisType <= analysisType_->count() ? a.AnalysisType - 1
-                                                                                                   : -1);
+    // Type k is item k - 1; a number that is no type selects nothing.
+    analysisType_->setCurrentIndex(FindAnalysisKind(a.AnalysisType) != nullptr ? a.AnalysisType - 1 : -1);
     staged_ = a;
     boxes_.Show();
     aggregator_->setChecked(a.UseAggregator != 0);

@@ -74,6 +74,16 @@ const SettingField<FrameSection>& Field(std::string_view name)
     return DeclaredSetting(SectionSettingFields(), name);
 }
 
+// The list has no item for a kind the import alone makes: it shows as a
+// hint instead, "Rotational spring (zeroLength)".
+QString UnlistedKindHint(std::int32_t kind)
+{
+    const ElementKindInfo* info = FindElementKind(kind);
+    if (info == nullptr || info->listed)
+        return {};
+    return SettingCaption(info->name) + " (" + OwnText(info->tclElement) + ")";
+}
+
 QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::string_view> items)
 {
     auto* list = NamedWidget<QComboBox>(name, parent);
@@ -342,8 +352,8 @@ void FrameSectionDialog::ShowSection(std::int32_t k)
     Select(shape_, s.shape);
     Select(use_, s.sectionUse);
     Select(material_, s.material);
-    Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected, a hint instead
-    kind_->setPlaceholderText(IsSpring(s.elementKind) ? tr("Rotational spring (zeroLength)") : QString());
+    Select(kind_, s.elementKind); // an unlisted kind (the spring) has no item: nothing selected, a hint instead
+    kind_->setPlaceholderText(UnlistedKindHint(s.elementKind));
     for (std::size_t d = 0; d < dims_.size(); ++d)
         dims_[d]->setText(QString::fromStdString(BoxNumber(s.dim[d + 1])));
     staged_ = stored;
