@@ -1,7 +1,7 @@
 # Fails when a core source includes a Qt header. Window files (*Dialog, *Window)
 # belong to the desktop program and are exempt.
 set(bad "")
-foreach(folder common model script sections results convert project)
+foreach(folder common model script sections results convert project parallel)
   file(GLOB files ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
   foreach(f IN LISTS files)
     if(f MATCHES "(Dialog|Window)\\.(h|cpp)$")
