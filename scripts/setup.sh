@@ -11,6 +11,9 @@ packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 packages+=(qt6-charts-dev) # the plots of the curves window
 packages+=(nlohmann-json3-dev) # the project files
+# The run time of OpenSeesMP and OpenSeesSP (Open MPI with mpiexec, ScaLAPACK),
+# which the suite and parallel-run tests start.
+packages+=(openmpi-bin libopenmpi3 libscalapack-openmpi2.2 libtcl8.6 liblapack3 libblas3 libgfortran5)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
