@@ -9,8 +9,8 @@
 
 #include "common/NumberText.h"
 #include "common/TextLines.h"
-#include "model/ModelUnits.h"
 #include "parallel/ParallelLaunch.h"
+#include "parallel/SuitePreparation.h"
 #include "parallel/SuiteScript.h"
 #include "parallel/SuiteSummary.h"
 
@@ -25,57 +25,34 @@ namespace {
 namespace fs = std::filesystem;
 
 struct SuiteOptions {
-    std::string motions;
-    std::vector<double> scales{1.0};
+    SuiteRequest request;
     int processes = 1;
     std::string hostfile;
     bool scriptOnly = false;
-    bool resume = false;
-    double timeLimit = 0;
 };
 
 SuiteOptions TakeSuiteOptions(Arguments& args)
 {
     SuiteOptions o;
-    o.motions = TakeOptionValue(args, "--motions");
-    if (o.motions.empty())
+    o.request.motionsFolder = TakeOptionValue(args, "--motions");
+    if (o.request.motionsFolder.empty())
         throw UsageError{"suite needs --motions FOLDER"};
     if (const std::string scales = TakeOptionValue(args, "--scales"); !scales.empty())
-        o.scales = ParseScales(scales);
+        o.request.scales = ParseScales(scales);
     o.processes = TakeProcessCount(args);
     o.hostfile = TakeOptionValue(args, "--hostfile");
     o.scriptOnly = TakeFlag(args, "--script-only");
-    o.resume = TakeFlag(args, "--resume");
+    o.request.resume = TakeFlag(args, "--resume");
     if (const std::string limit = TakeOptionValue(args, "--time-limit"); !limit.empty()) {
         try {
-            o.timeLimit = ParseReal(limit);
+            o.request.timeLimitSeconds = ParseReal(limit);
         } catch (const ConversionError&) {
             throw UsageError{"--time-limit takes seconds, not '" + limit + "'"};
         }
-        if (!(o.timeLimit > 0))
+        if (!(o.request.timeLimitSeconds > 0))
             throw UsageError{"--time-limit takes seconds above zero, not " + limit};
     }
     return o;
-}
-
-// The runs to do: all, or with --resume those without a result. A folder
-// of a run to do that holds a status of an earlier suite is emptied, so no
-// file of that run outlives it.
-std::vector<SuiteRun> RunsToDo(const std::string& dir, const std::vector<SuiteRun>& runs,
-                               const std::vector<RunStatus>& statuses, bool resume)
-{
-    std::vector<SuiteRun> todo;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (resume && RunFinished(statuses[i]))
-            continue;
-        const fs::path folder = fs::path(dir) / runs[i].name;
-        if (statuses[i].state != RunState::Waiting) {
-            std::error_code error;
-            fs::remove_all(folder, error);
-        }
-        todo.push_back(runs[i]);
-    }
-    return todo;
 }
 
 // OpenSeesMP under mpiexec, else `processes` sequential OpenSees.
@@ -102,39 +79,31 @@ std::vector<Launch> SuiteLaunches(const std::string& dir, const SuiteOptions& o,
 int RunSuite(const Arguments& given, std::ostream& out)
 {
     Arguments args = given;
-    const SuiteOptions suite = TakeSuiteOptions(args);
-    const ModelOptions options =
+    const SuiteOptions options = TakeSuiteOptions(args);
+    const ModelOptions modelOptions =
         ParseModelOptions(args, "suite", {"an s2k file or a project", "a folder for the suite"});
-    ModelArgument argument = LoadModelArgument(options.positionals[0]);
-    ApplySettings(options, argument.analysis, argument.recorders);
-    ApplyModelEdits(options, argument.model);
-    CheckSuiteAnalysis(argument.analysis);
-    const std::vector<GroundMotion> motions =
-        ReadMotionSuite(suite.motions, StandardGravityIn(argument.model.Units.length));
-
-    const std::string dir = fs::absolute(options.positionals[1]).string();
-    const std::vector<SuiteRun> runs = PlanSuite(motions, suite.scales);
-    const std::vector<SuiteRun> todo = RunsToDo(dir, runs, ReadSuiteStatus(dir, runs), suite.resume);
-    for (const std::string& warning : WriteSuiteFiles(dir, argument.model, argument.analysis, argument.recorders,
-                                                      motions, todo, suite.timeLimit))
+    ModelArgument argument = LoadModelArgument(modelOptions.positionals[0]);
+    ApplySettings(modelOptions, argument.analysis, argument.recorders);
+    ApplyModelEdits(modelOptions, argument.model);
+    SuiteRequest request = options.request;
+    request.suiteFolder = modelOptions.positionals[1];
+    const PreparedSuite suite = PrepareSuite(argument.model, argument.analysis, argument.recorders, request);
+    for (const std::string& warning : suite.warnings)
         std::cerr << "mirelo-cli: warning: " << warning << '\n';
-    out << runs.size() << " runs, " << todo.size() << " to do: " << (fs::path(dir) / kSuiteDriverFileName).string()
-        << '\n';
-    if (suite.scriptOnly)
+    out << suite.runs.size() << " runs, " << suite.todo.size()
+        << " to do: " << (fs::path(suite.folder) / kSuiteDriverFileName).string() << '\n';
+    if (options.scriptOnly)
         return 0;
-    if (!todo.empty())
-        RunTogether(SuiteLaunches(dir, suite, out));
-
-    const std::vector<RunStatus> statuses = ReadSuiteStatus(dir, runs);
-    WriteWholeFile((fs::path(dir) / kSummaryFileName).string(), SummaryCsv(motions, runs, statuses));
-    std::string unfinished;
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        if (!RunFinished(statuses[i]))
-            unfinished += " " + runs[i].name + " (" + std::string(RunStateWord(statuses[i].state)) + ")";
-    out << (fs::path(dir) / kSummaryFileName).string() << '\n';
+    if (!suite.todo.empty())
+        RunTogether(SuiteLaunches(suite.folder, options, out));
+    const std::vector<std::string> unfinished = WriteSuiteSummary(suite);
+    out << (fs::path(suite.folder) / kSummaryFileName).string() << '\n';
     if (unfinished.empty())
         return 0;
-    throw Error("Runs without a result:" + unfinished + "; the solver's messages are in " + dir
+    std::string names;
+    for (const std::string& name : unfinished)
+        names += " " + name;
+    throw Error("Runs without a result:" + names + "; the solver's messages are in " + suite.folder
                 + "/solver*.log, and --resume runs them again");
 }
 

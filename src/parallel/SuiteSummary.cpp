@@ -2,7 +2,9 @@
 
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <numeric>
 
 namespace mirelo {
 
@@ -28,6 +30,26 @@ std::string SummaryCsv(const std::vector<GroundMotion>& motions, const std::vect
         csv += FormatFixed(s.seconds, 3) + ',' + std::string(RunStateWord(s.state)) + '\n';
     }
     return csv;
+}
+
+std::vector<IdaLine> IdaLines(const std::vector<GroundMotion>& motions, const std::vector<SuiteRun>& runs,
+                              const std::vector<RunStatus>& statuses)
+{
+    std::vector<IdaLine> lines(motions.size());
+    for (std::size_t m = 0; m < motions.size(); ++m)
+        lines[m].record = motions[m].name;
+    std::vector<std::size_t> order(runs.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return runs[a].scale < runs[b].scale; });
+    for (const std::size_t i : order) {
+        const RunStatus& s = statuses.at(i);
+        if (s.state != RunState::Converged || !s.hasDisplacement)
+            continue;
+        IdaLine& line = lines.at(runs[i].motion);
+        line.peakDisplacement.push_back(s.peakDisplacement);
+        line.intensity.push_back(runs[i].scale);
+    }
+    return lines;
 }
 
 } // namespace mirelo

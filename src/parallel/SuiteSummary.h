@@ -21,4 +21,15 @@ std::vector<RunStatus> ReadSuiteStatus(const std::string& suiteFolder, const std
 std::string SummaryCsv(const std::vector<GroundMotion>& motions, const std::vector<SuiteRun>& runs,
                        const std::vector<RunStatus>& statuses);
 
+// One record's line of an incremental dynamic analysis: the peak
+// displacement of the control joint against the intensity (the scale), for
+// its converged runs in the order of the scales.
+struct IdaLine {
+    std::string record;
+    std::vector<double> peakDisplacement;
+    std::vector<double> intensity;
+};
+std::vector<IdaLine> IdaLines(const std::vector<GroundMotion>& motions, const std::vector<SuiteRun>& runs,
+                              const std::vector<RunStatus>& statuses);
+
 } // namespace mirelo

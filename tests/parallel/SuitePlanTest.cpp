@@ -63,5 +63,31 @@ TEST(SuitePlan, StatusFilesGiveTheSummary)
               "r,5,no,0,1000,,,0.000,waiting\n");
 }
 
+TEST(SuitePlan, IdaLinesTakeEachRecordsConvergedRunsInTheOrderOfTheScales)
+{
+    std::vector<GroundMotion> motions(2);
+    motions[0].name = "a";
+    motions[1].name = "b";
+    const std::vector<SuiteRun> runs = PlanSuite(motions, {2, 0.5, 1});
+    const auto converged = [](double peak) {
+        RunStatus s;
+        s.state = RunState::Converged;
+        s.hasDisplacement = true;
+        s.peakDisplacement = peak;
+        return s;
+    };
+    RunStatus failed = converged(9);
+    failed.state = RunState::Failed;
+    const std::vector<RunStatus> statuses = {converged(0.04), converged(0.01), converged(0.02),
+                                             failed,          converged(0.03), RunStatus{}};
+    const std::vector<IdaLine> lines = IdaLines(motions, runs, statuses);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].record, "a");
+    EXPECT_EQ(lines[0].intensity, (std::vector<double>{0.5, 1, 2}));
+    EXPECT_EQ(lines[0].peakDisplacement, (std::vector<double>{0.01, 0.02, 0.04}));
+    EXPECT_EQ(lines[1].intensity, (std::vector<double>{0.5}));
+    EXPECT_EQ(lines[1].peakDisplacement, (std::vector<double>{0.03}));
+}
+
 } // namespace
 } // namespace mirelo

@@ -33,6 +33,7 @@ class ModelStatusBar;
 class V14ConverterDialog;
 class ResultsDialog;
 class SolverSettingDialog;
+class SuiteWindow;
 class UrlOpener;
 class CurvesWindow;
 class ViewOptionDialog;
@@ -91,6 +92,8 @@ public:
     // and a redraw unless replaced); without one it offers no load.
     void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
     void ShowCurves();                     // "Post > Curves"
+    void ShowSuite();                      // "Gen_tcl > Run Suite"
+    SuiteWindow* Suite() const { return suiteWindow_; }
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
     // (MainWindowViewCommands.cpp).
@@ -168,6 +171,7 @@ private:
     AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
+    SuiteWindow* suiteWindow_ = nullptr;
     QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
