@@ -230,6 +230,7 @@ void SuiteWindow::Refresh()
         set(3, s.hasBaseShear && s.state != RunState::Waiting ? Shown(FormatGeneral(s.peakBaseShear)) : "");
         set(4, s.state != RunState::Waiting ? Shown(FormatFixed(s.seconds, 1)) : "");
     }
+    table_->resizeColumnsToContents();
 }
 
 void SuiteWindow::ProcessEnded()
