@@ -6,7 +6,6 @@
 
 #include "common/TextLines.h"
 #include "gui/results/CurvesWindow.h"
-#include "gui/solver/SolverLocator.h"
 #include "gui/solver/SuiteWindow.h"
 
 #include <QAction>
@@ -55,7 +54,7 @@ private slots:
     {
         if (!QFileInfo::exists(RealSolverPath()))
             QSKIP("no OpenSeesMP or OpenSees to run the suite");
-        SetSolverSettingPath(RealSolverPath());
+        qputenv("MIRELO_OPENSEES", RealSolverPath().toUtf8());
         qputenv("MIRELO_OPENSEES_MP", ""); // two sequential OpenSees, whatever this machine has
         QTemporaryDir motions, suite;
         WriteMotions(motions.path());
@@ -102,7 +101,7 @@ private slots:
             QSKIP("no OpenSees: the window looks for the solver first");
         QTemporaryDir motions, suite;
         WriteWholeFile(motions.filePath("records.csv").toStdString(), "gone.txt,0.02,0.1\n");
-        SetSolverSettingPath(RealSolverPath());
+        qputenv("MIRELO_OPENSEES", RealSolverPath().toUtf8());
         TestWindow w;
         w.OpenThroughMenu(ExamplePath("portal-frame-spring-bases.s2k"));
         w->session().analysis.AnalysisType = 5;

@@ -166,7 +166,7 @@ void SuiteWindow::Start()
     for (std::size_t i = 0; i < suite_.runs.size(); ++i)
         table_->setItem(static_cast<int>(i), 0, new QTableWidgetItem(Shown(suite_.runs[i].name)));
     Refresh();
-    for (const Launch& launch : launches) {
+    for (const Launch& launch : suite_.todo.empty() ? std::vector<Launch>{} : launches) {
         auto* process = new QProcess(this);
         process->setProgram(Shown(launch.program));
         QStringList arguments;
