@@ -5,7 +5,7 @@
 
 #include "gui/common/CommandHost.h"
 #include "gui/common/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
 #include "gui/script/ScriptWindow.h"
@@ -32,6 +32,7 @@ class Host : public CommandHost {
 public:
     void RunCommand(const std::function<void()>& command) override { command(); }
     void Redraw() override {}
+    void ChangeSettings(const std::function<void()>& change) override { change(); }
 };
 
 class NoFiles : public FileChooser {

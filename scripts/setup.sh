@@ -14,6 +14,7 @@ packages+=(nlohmann-json3-dev) # the project files
 # The run time of OpenSeesMP and OpenSeesSP (Open MPI with mpiexec, ScaLAPACK),
 # which the suite and parallel-run tests start.
 packages+=(openmpi-bin libopenmpi3 libscalapack-openmpi2.2 libtcl8.6 liblapack3 libblas3 libgfortran5)
+packages+=(qt6-tools-dev qt6-l10n-tools) # lrelease: the captions' translations
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -13,12 +13,9 @@ target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp
 target_link_libraries(mirelo-cli PRIVATE mirelo_view)
 target_compile_definitions(mirelo-cli PRIVATE MIRELO_CLI_PICTURE)
 
-# mirelo_app: every window, dialog and widget (src/gui/<subsystem>) and the
-# session (src/app); a library so the window tests can drive the same code the
-# program runs.
+# mirelo_app: every window, dialog and widget (src/gui/<subsystem>); a library
+# so the window tests can drive the same code the program runs.
 file(GLOB MIRELO_APP_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/*.h
   ${CMAKE_SOURCE_DIR}/src/gui/*/*.cpp
   ${CMAKE_SOURCE_DIR}/src/gui/*/*.h)
 list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/gui/main/main\\.cpp$")
@@ -29,6 +26,12 @@ target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets Qt6::Charts)
 target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
 # A program run from its build tree finds the tutorial in the sources as well.
 target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+# The captions are English in the sources; translations/mirelo_<locale>.ts are
+# compiled by lrelease into the program's resources under :/i18n, where the
+# program looks for the one of the user's locale.
+file(GLOB MIRELO_TRANSLATIONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/translations/*.ts)
+qt_add_translations(mirelo_app TS_FILES ${MIRELO_TRANSLATIONS} RESOURCE_PREFIX /i18n LUPDATE_OPTIONS -no-obsolete)
 
 add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/gui/main/main.cpp)
 target_link_libraries(mirelo PRIVATE mirelo_app)

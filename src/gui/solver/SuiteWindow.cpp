@@ -1,6 +1,6 @@
 #include "gui/solver/SuiteWindow.h"
 
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/NumberText.h"
 #include "gui/common/CommandHost.h"
 #include "gui/solver/SolverLocator.h"
