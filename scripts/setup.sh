@@ -11,6 +11,9 @@ packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 packages+=(qt6-charts-dev) # the plots of the curves window
 packages+=(nlohmann-json3-dev) # the project files
+# The run time of OpenSeesMP and OpenSeesSP (Open MPI with mpiexec, ScaLAPACK),
+# which the suite and parallel-run tests start.
+packages+=(openmpi-bin libopenmpi3 libscalapack-openmpi2.2 libtcl8.6 liblapack3 libblas3 libgfortran5)
 packages+=(qt6-tools-dev qt6-l10n-tools) # lrelease: the captions' translations
 missing=()
 for p in "${packages[@]}"; do

@@ -21,6 +21,8 @@ int RunConvert(const Arguments& args, std::ostream& out);
 int RunResults(const Arguments& args, std::ostream& out);
 int RunPicture(const Arguments& args, std::ostream& out); // only where the view library is built
 int RunCurve(const Arguments& args, std::ostream& out);
+int RunRun(const Arguments& args, std::ostream& out);
+int RunSuite(const Arguments& args, std::ostream& out);
 
 // Imports a model file of either kind (version-6 text or table export) for a
 // command; a failure names the file, and the import's notes go to standard

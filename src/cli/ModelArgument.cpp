@@ -1,4 +1,5 @@
 #include "cli/ModelArgument.h"
+#include "cli/TakeOption.h"
 
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
@@ -41,14 +42,7 @@ ModelArgument LoadModelArgument(const std::string& path)
 
 std::string TakeSaveProject(Arguments& args)
 {
-    const auto option = std::find(args.begin(), args.end(), "--save-project");
-    if (option == args.end())
-        return {};
-    if (option + 1 == args.end())
-        throw UsageError{"--save-project needs a value"};
-    std::string path = *(option + 1);
-    args.erase(option, option + 2);
-    return path;
+    return TakeOptionValue(args, "--save-project");
 }
 
 void SaveProject(const std::string& projectPath, const ModelArgument& argument)

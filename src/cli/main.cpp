@@ -22,6 +22,8 @@ int main(int argc, char** argv)
         {"picture", RunPicture},
 #endif
         {"curve", RunCurve},
+        {"run", RunRun},
+        {"suite", RunSuite},
     };
     const Arguments all(argv + 1, argv + argc);
     if (all.empty()) {

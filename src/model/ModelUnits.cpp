@@ -79,6 +79,19 @@ LengthScale LengthScaleOf(std::string_view lengthUnit)
     return LookUp(kUnits, lengthUnit, LengthScale{});
 }
 
+double StandardGravityIn(std::string_view lengthUnit)
+{
+    constexpr double kMillimetres = 9806.65;
+    static constexpr std::array<std::pair<std::string_view, double>, 5> kUnits{{
+        {"MM", kMillimetres},
+        {"CM", 980.665},
+        {"M", 9.80665},
+        {"IN", kMillimetres / 25.4},
+        {"FT", kMillimetres / 304.8},
+    }};
+    return LookUp(kUnits, lengthUnit, kMillimetres);
+}
+
 double NewtonsPer(std::string_view forceUnit)
 {
     static constexpr std::array<std::pair<std::string_view, double>, 7> kUnits{{

@@ -18,6 +18,10 @@ ModelUnits ReadModelUnits(const TextLines& s2kLines);
 // or none, counts as millimetres.
 LengthScale LengthScaleOf(std::string_view lengthUnit);
 
+// Standard gravity, 9.80665 m/s², in the length unit per second squared
+// (9806.65 in millimetres, as for a unit not recognised).
+double StandardGravityIn(std::string_view lengthUnit);
+
 // How many newtons one force unit is: N, KN, MN, KGF, TONF, LB, KIP in any
 // letter case; 0 for a unit not recognised or none.
 double NewtonsPer(std::string_view forceUnit);

@@ -46,4 +46,10 @@ CurveKind CurveKindOf(std::int32_t analysisType)
     return info != nullptr ? info->curve : CurveKind::None;
 }
 
+bool ShakesWithOneGroundMotion(std::int32_t analysisType)
+{
+    const AnalysisKindInfo* info = FindAnalysisKind(analysisType);
+    return info != nullptr && info->oneGroundMotion;
+}
+
 } // namespace mirelo

@@ -47,22 +47,23 @@ struct AnalysisKindInfo {
     ModeUse modes;
     bool modesBeforeFirstRecord; // the modes exist when the recorders first record
     CurveKind curve;
+    bool oneGroundMotion; // shakes the supports with one record along one direction (a suite's runs)
     void (*writeLoadAnalysis)(ScriptContext& script);
 };
 
 // In kind order: type k is row k - 1.
 inline constexpr std::array<AnalysisKindInfo, 7> kAnalysisKinds = {{
-    {kLoadControl, "Single Load Control", false, ModeUse::None, false, CurveKind::None, WriteLoadControlAnalysis},
-    {kDisplacementControl, "Single Displacement Control", false, ModeUse::None, false, CurveKind::Pushover,
+    {kLoadControl, "Single Load Control", false, ModeUse::None, false, CurveKind::None, false, WriteLoadControlAnalysis},
+    {kDisplacementControl, "Single Displacement Control", false, ModeUse::None, false, CurveKind::Pushover, false,
      WriteDisplacementControlAnalysis},
-    {kGravityPushover, "Gravity+PushOver", true, ModeUse::None, false, CurveKind::Pushover,
+    {kGravityPushover, "Gravity+PushOver", true, ModeUse::None, false, CurveKind::Pushover, false,
      WriteGravityPushoverAnalysis},
-    {kModal, "Modal Analysis", false, ModeUse::Modal, true, CurveKind::None, WriteModalAnalysis},
-    {kTimeHistory, "Time History Analysis", false, ModeUse::Damping, true, CurveKind::TimeHistory,
+    {kModal, "Modal Analysis", false, ModeUse::Modal, true, CurveKind::None, false, WriteModalAnalysis},
+    {kTimeHistory, "Time History Analysis", false, ModeUse::Damping, true, CurveKind::TimeHistory, true,
      WriteTimeHistoryAnalysis},
-    {kGravityTimeHistory, "D+L+Time Hist Analysis", true, ModeUse::Damping, false, CurveKind::TimeHistory,
+    {kGravityTimeHistory, "D+L+Time Hist Analysis", true, ModeUse::Damping, false, CurveKind::TimeHistory, true,
      WriteGravityTimeHistoryAnalysis},
-    {kMultipleSupport, "MultipleSupport Excitation", false, ModeUse::Damping, true, CurveKind::TimeHistory,
+    {kMultipleSupport, "MultipleSupport Excitation", false, ModeUse::Damping, true, CurveKind::TimeHistory, false,
      WriteMultipleSupportAnalysis},
 }};
 
@@ -93,5 +94,6 @@ bool DampsWithModes(std::int32_t analysisType);
 bool ComputesModesBeforeFirstRecord(std::int32_t analysisType);
 bool LoadsGravityFirst(std::int32_t analysisType);
 CurveKind CurveKindOf(std::int32_t analysisType);
+bool ShakesWithOneGroundMotion(std::int32_t analysisType);
 
 } // namespace mirelo

@@ -15,6 +15,14 @@ void Lines(ScriptContext& script, std::initializer_list<std::string_view> lines)
         script.Line(line);
 }
 
+// The linear system line of an analysis: its own, or the parallel solver's.
+std::string SystemLine(const ScriptContext& script, std::string_view own)
+{
+    if (script.options.system.empty())
+        return std::string(own);
+    return "system " + script.options.system + (own.find(';') != std::string_view::npos ? ";" : "");
+}
+
 // The pattern of load case c, tagged `tag`. A case outside the case table
 // gives an empty name and no loads.
 void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, std::string_view setting)
@@ -61,7 +69,9 @@ void WriteStaticAnalysisLines(ScriptContext& script)
     script.Line("puts \"analysis\"");
     // Rigid diaphragms are multi-point constraints, which a plain handler refuses.
     script.Line(script.rigidDiaphragmLines > 0 ? "constraints Transformation" : "constraints Plain");
-    Lines(script, {"numberer Plain", "system BandGeneral", "test EnergyIncr 1.0e-6 200", "algorithm Newton"});
+    script.Line("numberer Plain");
+    script.Line(SystemLine(script, "system BandGeneral"));
+    Lines(script, {"test EnergyIncr 1.0e-6 200", "algorithm Newton"});
 }
 
 void WriteLoadControl(ScriptContext& script, std::string_view label)
@@ -145,16 +155,18 @@ void WriteDamping(ScriptContext& script)
                    "rayleigh $alphaM $betaKcurr 0 0  "});
 }
 
-// Ground acceleration from GMX.txt in direction 1.
+// Ground acceleration along one direction from one file; the start options
+// give GMX.txt along X.
 void WriteUniformExcitation(ScriptContext& script)
 {
+    const ScriptOptions& o = script.options;
     script.Line("  ");
     script.Format("set IDloadTag %d;", kGroundMotionTagStart);
-    Lines(script, {"set iGMfile \"GMX.txt\";",
-                   "set iGMdirection \"1\"; ",
-                   "set iGMfact \"0.1\";  ",
-                   "set dt 0.02;   ",
-                   "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
+    script.Line("set iGMfile \"" + o.motionFile + "\";");
+    script.Line("set iGMdirection \"" + o.motionDirection + "\"; ");
+    script.Line("set iGMfact \"" + o.motionFactor + "\";  ");
+    script.Line("set dt " + o.motionDt + ";   ");
+    Lines(script, {"foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
                    "incr IDloadTag; ",
                    "set GMfatt [expr 1*$iGMfact];  ",
                    "timeSeries Path $IDloadTag -dt $dt -filePath $iGMfile -factor  $GMfatt;",
@@ -162,13 +174,13 @@ void WriteUniformExcitation(ScriptContext& script)
                    "}  ",
                    "  ",
                    "constraints Transformation; ",
-                   "numberer Plain;  ",
-                   "system UmfPack; ",
-                   "test EnergyIncr 1.0e-4 200; ",
+                   "numberer Plain;  "});
+    script.Line(SystemLine(script, "system UmfPack; "));
+    Lines(script, {"test EnergyIncr 1.0e-4 200; ",
                    "algorithm Newton ",
                    "integrator Newmark 0.5 0.25 ",
-                   "analysis Transient",
-                   "analyze 1000 0.02"});
+                   "analysis Transient"});
+    script.Line(o.transientAnalyze);
 }
 
 // Ground displacements from DM1X.txt imposed on nodes 1 and 3, and 2 and 4.
@@ -200,9 +212,9 @@ void WriteMultipleSupport(ScriptContext& script)
                    " }",
                    "  ",
                    "constraints Transformation;",
-                   "numberer Plain; ",
-                   "system UmfPack;  ",
-                   "test EnergyIncr 1.0e-4 200; ",
+                   "numberer Plain; "});
+    script.Line(SystemLine(script, "system UmfPack;  "));
+    Lines(script, {"test EnergyIncr 1.0e-4 200; ",
                    "algorithm Newton ",
                    "integrator Newmark 0.5 0.25",
                    "analysis Transient",

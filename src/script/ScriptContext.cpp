@@ -26,8 +26,8 @@ void AppendInteger(std::string& out, std::int64_t value)
 } // namespace
 
 ScriptContext::ScriptContext(const Model& m, const AnalysisSettings& a, const RecorderSettings& r,
-                             ScriptResult& result)
-    : model(m), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), result_(result),
+                             ScriptResult& result, const ScriptOptions& o)
+    : model(m), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), options(o), result_(result),
       elasticIsotropicDone_(static_cast<std::size_t>(m.Materials.Size()) + 1, false)
 {
 }

@@ -24,6 +24,22 @@ struct ScriptResult {
     std::vector<std::size_t> warningLines;
 };
 
+// What a script may take from its caller beyond the model and the settings:
+// the ground motion of a uniform excitation, as the texts the script writes
+// (literal numbers, or Tcl variables a suite's driver sets for each run), and
+// the linear system of the parallel solver. The start values give the
+// single time history: GMX.txt along X, factor 0.1, 1000 steps of 0.02 s.
+struct ScriptOptions {
+    std::string motionFile = "GMX.txt";
+    std::string motionDirection = "1";
+    std::string motionFactor = "0.1";
+    std::string motionDt = "0.02";
+    // The line that runs the transient steps.
+    std::string transientAnalyze = "analyze 1000 0.02";
+    // "Mumps" for OpenSeesSP; empty keeps each analysis's own system.
+    std::string system;
+};
+
 // A real that a template writes with just the digits it names, for numbers
 // whose further digits mean nothing to the solver (a direction).
 struct Rounded {
@@ -51,13 +67,14 @@ struct ScriptArg {
 class ScriptContext {
 public:
     ScriptContext(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
-                  ScriptResult& result);
+                  ScriptResult& result, const ScriptOptions& options = {});
 
     const Model& model;
     const AnalysisSettings& analysis;
     const RecorderSettings& recorder;
     const JointDofs dofs; // 3 or 6 per node, and the twins of shared brick joints
     const ModePlan modes; // the modes computed, their solver, the shapes that can be recorded
+    const ScriptOptions options;
 
     // Appends one line as it stands.
     void Line(std::string_view text) { result_.lines.Append(text); }

@@ -40,14 +40,14 @@ void ReserveScript(const Model& model, TextLines& lines)
 } // namespace
 
 void GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
-                    ScriptResult& result)
+                    ScriptResult& result, const ScriptOptions& options)
 {
     result.lines.Clear();
     result.warnings.clear();
     result.warningLines.clear();
     PrepareSections(model, analysis);
     ReserveScript(model, result.lines);
-    ScriptContext script(model, analysis, recorder, result);
+    ScriptContext script(model, analysis, recorder, result, options);
     WriteHeader(script);
     WriteNodeBlock(script);
     WriteEqualDofBlock(script);
@@ -61,10 +61,11 @@ void GenerateScript(Model& model, const AnalysisSettings& analysis, const Record
     WriteLoadAnalysisBlock(script);
 }
 
-ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder)
+ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                            const ScriptOptions& options)
 {
     ScriptResult result;
-    GenerateScript(model, analysis, recorder, result);
+    GenerateScript(model, analysis, recorder, result, options);
     return result;
 }
 

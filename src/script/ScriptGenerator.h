@@ -17,12 +17,15 @@ void PrepareSections(Model& model, const AnalysisSettings& analysis);
 // fibres, transformations and frames, shells, bricks, recorders, loads and
 // analysis. Raises Error when a step fails; the model keeps what the
 // preparation wrote.
-ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder);
+// `options` gives the ground motion and the linear system where they are
+// not the start ones.
+ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+                            const ScriptOptions& options = {});
 
 // The same into a script buffer that lives on (the script window's): it is
 // cleared first and keeps its memory, so a new "Generate" does not set up a
 // large buffer again. On an error the buffer holds the lines written so far.
 void GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
-                    ScriptResult& script);
+                    ScriptResult& script, const ScriptOptions& options = {});
 
 } // namespace mirelo

@@ -243,6 +243,7 @@ private slots:
                  Describe({{"OpenSEEStclFile1", "OpenSEES tcl File", true},
                            {"-", "", false},
                            {"RunOpenSEES1", "Run OpenSEES", true},
+                           {"RunSuite1", "Run Suite", true},
                            {"SolverSetting1", "Solver Setting", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Post1")),
                  Describe({{"Deform1", "Deformation", true}, {"Force1", "Force", false}, {"Curves1", "Curves", true}}));

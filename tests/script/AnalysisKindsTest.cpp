@@ -11,22 +11,23 @@ struct KindRow {
     std::int32_t type;
     bool modal, computesModes, damped, modesBeforeFirstRecord, gravityFirst;
     CurveKind curve;
+    bool oneGroundMotion;
 };
 
 TEST(AnalysisKinds, EachTypeAnswersWhatItDoes)
 {
     const KindRow rows[] = {
-        {-1, false, false, false, false, false, CurveKind::None},
-        {0, false, false, false, false, false, CurveKind::None},
-        {kLoadControl, false, false, false, false, false, CurveKind::None},
-        {kDisplacementControl, false, false, false, false, false, CurveKind::Pushover},
-        {kGravityPushover, false, false, false, false, true, CurveKind::Pushover},
-        {kModal, true, true, false, true, false, CurveKind::None},
-        {kTimeHistory, false, true, true, true, false, CurveKind::TimeHistory},
+        {-1, false, false, false, false, false, CurveKind::None, false},
+        {0, false, false, false, false, false, CurveKind::None, false},
+        {kLoadControl, false, false, false, false, false, CurveKind::None, false},
+        {kDisplacementControl, false, false, false, false, false, CurveKind::Pushover, false},
+        {kGravityPushover, false, false, false, false, true, CurveKind::Pushover, false},
+        {kModal, true, true, false, true, false, CurveKind::None, false},
+        {kTimeHistory, false, true, true, true, false, CurveKind::TimeHistory, true},
         // Its modes come after the gravity steps, which are recorded first.
-        {kGravityTimeHistory, false, true, true, false, true, CurveKind::TimeHistory},
-        {kMultipleSupport, false, true, true, true, false, CurveKind::TimeHistory},
-        {8, false, false, false, false, false, CurveKind::None},
+        {kGravityTimeHistory, false, true, true, false, true, CurveKind::TimeHistory, true},
+        {kMultipleSupport, false, true, true, true, false, CurveKind::TimeHistory, false},
+        {8, false, false, false, false, false, CurveKind::None, false},
     };
     for (const KindRow& row : rows) {
         SCOPED_TRACE("AnalysisType " + std::to_string(row.type));
@@ -36,6 +37,7 @@ TEST(AnalysisKinds, EachTypeAnswersWhatItDoes)
         EXPECT_EQ(ComputesModesBeforeFirstRecord(row.type), row.modesBeforeFirstRecord);
         EXPECT_EQ(LoadsGravityFirst(row.type), row.gravityFirst);
         EXPECT_EQ(CurveKindOf(row.type), row.curve);
+        EXPECT_EQ(ShakesWithOneGroundMotion(row.type), row.oneGroundMotion);
         EXPECT_EQ(FindAnalysisKind(row.type) != nullptr, row.type >= 1 && row.type <= 7);
     }
     EXPECT_EQ(kAnalysisTypeItems.front(), "Single Load Control");

@@ -178,6 +178,36 @@ TEST(LoadAnalysisBlock, GravityTimeHistoryHoldsTheGravityAndWipesItsAnalysis)
     EXPECT_EQ(Analysis(LoadedModel(), OfType(6)).lines, expected);
 }
 
+// A record of a suite and the parallel solver change only their own lines.
+TEST(LoadAnalysisBlock, ScriptOptionsGiveTheRecordAndTheSystem)
+{
+    ScriptOptions options;
+    options.motionFile = "../records/RSN6.txt";
+    options.motionDirection = "2";
+    options.motionFactor = "4.903325";
+    options.motionDt = "0.005";
+    options.transientAnalyze = "analyze 3930 0.005";
+    options.system = "Mumps";
+    const Model model = LoadedModel();
+    const auto write = [&](std::int32_t type) {
+        ScriptResult result;
+        ScriptContext script(model, OfType(type), RecorderSettings{}, result, options);
+        WriteLoadAnalysisBlock(script);
+        return test::ToLines(result.lines);
+    };
+    Lines expected = Concat({kDamping, kUniformExcitation});
+    const std::size_t at = kDamping.size();
+    expected[at + 2] = "set iGMfile \"../records/RSN6.txt\";";
+    expected[at + 3] = "set iGMdirection \"2\"; ";
+    expected[at + 4] = "set iGMfact \"4.903325\";  ";
+    expected[at + 5] = "set dt 0.005;   ";
+    expected[at + 15] = "system Mumps;";
+    expected.back() = "analyze 3930 0.005";
+    EXPECT_EQ(write(5), expected);
+    const Lines pushover = write(2);
+    EXPECT_NE(std::find(pushover.begin(), pushover.end(), "system Mumps"), pushover.end());
+}
+
 TEST(LoadAnalysisBlock, MultipleSupportImposesTwoDisplacementSeries)
 {
     const Lines multiSupport = {"  ",

@@ -12,6 +12,7 @@
 #include "gui/common/WaitCursor.h"
 #include "gui/convert/V14ConverterDialog.h"
 #include "gui/results/CurvesWindow.h"
+#include "gui/solver/SuiteWindow.h"
 #include "convert/ModelFile.h"
 #include "gui/results/ResultsDialog.h"
 #include "gui/script/AnalysisDialog.h"
@@ -122,6 +123,20 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         Redraw();
     };
     curvesWindow_ = new CurvesWindow(session_, *fileChooser_, this);
+    // A run of a suite loads as a solver run does, and the Curves window
+    // reads its folder from then on.
+    suiteWindow_ = new SuiteWindow(
+        session_, *this,
+        [this](const QString& folder) {
+            lastRunFolder_ = folder;
+            if (loadLastStep_)
+                loadLastStep_(folder);
+        },
+        [this](const std::vector<IdaLine>& lines) {
+            ShowDialog(curvesWindow_);
+            curvesWindow_->ShowIda(lines);
+        },
+        this);
 
     BuildToolBar();
     BuildMenus();
@@ -309,6 +324,11 @@ void MainWindow::ShowCurves()
     curvesWindow_->SetFolder(lastRunFolder_.isEmpty() ? QDir::currentPath() : lastRunFolder_);
     ShowDialog(curvesWindow_);
     curvesWindow_->LoadCurve();
+}
+
+void MainWindow::ShowSuite()
+{
+    ShowDialog(suiteWindow_);
 }
 
 void MainWindow::ShowModelCounts()

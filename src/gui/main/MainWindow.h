@@ -35,6 +35,7 @@ class ModelStatusBar;
 class V14ConverterDialog;
 class ResultsDialog;
 class SolverSettingDialog;
+class SuiteWindow;
 class UrlOpener;
 class CurvesWindow;
 class ViewOptionDialog;
@@ -117,6 +118,8 @@ public:
     // and a redraw unless replaced); without one it offers no load.
     void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
     void ShowCurves();                     // "Post > Curves"
+    void ShowSuite();                      // "Gen_tcl > Run Suite"
+    SuiteWindow* Suite() const { return suiteWindow_; }
 
     // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
     // (MainWindowViewCommands.cpp).
@@ -214,6 +217,7 @@ private:
     AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
+    SuiteWindow* suiteWindow_ = nullptr;
     QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
     QString modelPath_;     // the model file shown, empty before an import
     QString projectPath_;   // the project file, empty until saved or opened

@@ -143,6 +143,7 @@ void MainWindow::BuildMenus()
     AddMenuItem(script, "OpenSEEStclFile1", "OpenSEES tcl File", "ToolButton8");
     script->addSeparator();
     AddMenuItem(script, "RunOpenSEES1", "Run OpenSEES", "ToolButton26");
+    AddMenuCommand(script, "RunSuite1", "Run Suite", [this] { ShowSuite(); });
     AddMenuCommand(script, "SolverSetting1", "Solver Setting", [this] { ShowSolverSetting(); });
 
     QMenu* post = bar->addMenu("Post");

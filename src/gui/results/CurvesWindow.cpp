@@ -33,6 +33,20 @@ namespace {
 // Spans the axis over low..high in nice numbers. An empty span (no points, or
 // all at one value) is widened first: Qt's nice numbers of an empty span are
 // nan, and the axis would warn and show no scale.
+void ClearChart(QChart* chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis); // the chart gives the axis back to the caller
+        delete axis;
+    }
+}
+
+QString InUnit(const char* quantity, const std::string& unit)
+{
+    return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, UnitText(unit));
+}
+
 void SpanAxis(QValueAxis* axis, double low, double high)
 {
     if (low > high)
@@ -132,11 +146,7 @@ bool CurvesWindow::LoadCurve()
 void CurvesWindow::Plot()
 {
     QChart* chart = view_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis); // the chart gives the axis back to the caller
-        delete axis;
-    }
+    ClearChart(chart);
     const bool pushover = curve_.kind == CurveKind::Pushover;
     chart->setTitle(pushover ? "Pushover curve" : "Time history");
     auto* series = new QLineSeries;
@@ -147,12 +157,9 @@ void CurvesWindow::Plot()
     chart->addSeries(series);
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
-    const auto inUnit = [](const char* quantity, const std::string& unit) {
-        return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, UnitText(unit));
-    };
     const ModelUnits& units = session_.model.Units;
-    x->setTitleText(pushover ? inUnit("Displacement", units.length) : inUnit("Time", "s"));
-    y->setTitleText(pushover ? inUnit("Base shear", units.force) : inUnit("Displacement", units.length));
+    x->setTitleText(pushover ? InUnit("Displacement", units.length) : InUnit("Time", "s"));
+    y->setTitleText(pushover ? InUnit("Base shear", units.force) : InUnit("Displacement", units.length));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -165,6 +172,37 @@ void CurvesWindow::Plot()
     }
     SpanAxis(x, low.x(), high.x());
     SpanAxis(y, low.y(), high.y());
+}
+
+void CurvesWindow::ShowIda(const std::vector<IdaLine>& lines)
+{
+    QChart* chart = view_->chart();
+    ClearChart(chart);
+    curve_ = Curve{}; // what is shown is no run's curve to export
+    chart->setTitle("Incremental dynamic analysis");
+    auto* x = new QValueAxis;
+    auto* y = new QValueAxis;
+    x->setTitleText(InUnit("Peak displacement", session_.model.Units.length));
+    y->setTitleText("Scale");
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    double xHigh = 0, yHigh = 0;
+    for (const IdaLine& line : lines) {
+        auto* series = new QLineSeries;
+        series->setName(QString::fromStdString(line.record));
+        series->append(0, 0); // every line starts at rest
+        for (std::size_t i = 0; i < line.intensity.size(); ++i) {
+            series->append(line.peakDisplacement[i], line.intensity[i]);
+            xHigh = std::max(xHigh, line.peakDisplacement[i]);
+            yHigh = std::max(yHigh, line.intensity[i]);
+        }
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    SpanAxis(x, 0, xHigh);
+    SpanAxis(y, 0, yHigh);
+    Say(QString("%1 record(s): the scale against the control joint's peak displacement").arg(lines.size()), false);
 }
 
 bool CurvesWindow::ExportPng()

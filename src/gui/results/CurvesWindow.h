@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parallel/SuiteSummary.h"
 #include "results/Curve.h"
 
 #include <QDialog>
@@ -37,6 +38,10 @@ public:
     // failed (the window says why) or nothing is shown.
     bool ExportPng();
     bool ExportCsv();
+
+    // Plots a suite's incremental dynamic analysis: the scale against the
+    // peak displacement of the control joint, one line per record.
+    void ShowIda(const std::vector<IdaLine>& lines);
 
     const Curve& Shown() const { return curve_; }
     QChartView* ChartView() const { return view_; }
