@@ -3,12 +3,12 @@
 // Qt's off-screen platform unless QT_QPA_PLATFORM says otherwise.
 #include "BuildingGenerator.h"
 
-#include "app/CommandHost.h"
-#include "app/FileChooser.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/FileChooser.h"
 #include "app/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
-#include "script/ScriptWindow.h"
+#include "gui/script/ScriptWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // run and the next; the solver's script dialog starts where a script was saved.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
+#include "gui/main/AppSetup.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include <QAction>
 #include <QDialog>

@@ -3,12 +3,12 @@
 // load; driven by the stand-in solver, and once by the real OpenSees.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
-#include "app/DrawingArea.h"
-#include "app/SolverLocator.h"
-#include "app/SolverRun.h"
-#include "app/SolverSettingDialog.h"
-#include "app/SolverWindow.h"
+#include "gui/main/AppSetup.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/solver/SolverLocator.h"
+#include "gui/solver/SolverRun.h"
+#include "gui/solver/SolverSettingDialog.h"
+#include "gui/solver/SolverWindow.h"
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
