@@ -79,7 +79,7 @@ FrameDiagram DiagramOfFrame(EndForces ends, const SpanLoad& load, ForceQuantity 
 DiagramSide DrawingSide(ForceQuantity quantity)
 {
     switch (quantity) {
-    case ForceQuantity::Vz: return {2, 1};
+    case ForceQuantity::Vz:
     case ForceQuantity::My: return {2, 1};
     case ForceQuantity::Mz: return {1, -1};
     default: return {1, 1};

@@ -40,12 +40,12 @@ file(WRITE ${out}/node0.out "1 0 0 0 0.1 0 -0.5\n2 0 0 0 0.2 zero -1\n")
 expect_run("field that is not a number" 1 "^$"
   "'zero' is not a valid floating point value [(]${out}/node0.out, line 2, field 6: joint 2 UY[)]" results ${model} ${out})
 
-# Element forces and reactions as the solver writes them (its own "-0" and six digits kept).
+# Element forces and reactions as the solver writes them, read back as the same numbers ("-0" kept).
 file(WRITE ${out}/ele0.out "0.5 0 0 5.75 -0 -8.66667 0 0 0 -1.75 0 -6.33333 0\n1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 0\n")
 file(WRITE ${out}/reactions0.out "1 0 0 11.499999999999972 0 -17.333333333333275 0\n")
 expect_run("element forces as the file holds them" 0
-  "^frame 1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 0\n$" "^$" results ${model} ${out} --forces)
-expect_run("element forces of a step" 0 "^frame 1 0 0 5.75 -0 -8.66667 0 0 0 -1.75 0 -6.33333 0\n$" "^$"
+  "^frame 1 0 0 11.5 -0 -17.333300000000001 0 0 0 -3.5 0 -12.666700000000001 0\n$" "^$" results ${model} ${out} --forces)
+expect_run("element forces of a step" 0 "^frame 1 0 0 5.75 -0 -8.6666699999999999 0 0 0 -1.75 0 -6.3333300000000001 0\n$" "^$"
   results ${model} ${out} --forces --step 1)
 expect_run("reactions with the equilibrium check" 0
   "^joint 1 0 0 11.499999999999972 0 -17.333333333333275 0\nΣ FX = 0.000, applied 0.000\nΣ FY = 0.000, applied 0.000\nΣ FZ = 11.500, applied 0.000\n"

@@ -89,8 +89,8 @@ TEST(ReadElementForces, BadFilesNameFileLineFieldAndFrame)
     EXPECT_EQ(failure("1" + twelve + " 1 x 3" + twelve + "\n", 1),
               "'x' is not a valid floating point value (" + ele0 + ", line 1, field 15: frame 2 MY)");
     EXPECT_EQ(failure("1" + twelve + " 1 2 3 1 2 3 4 5 6 7 8 9 -nan(ind) 11 12\n", 1),
-              "'-nan(ind)' is not a valid floating point value (" + ele0 + ", line 1, field 25: frame 3 Mz at end j)");
-    EXPECT_EQ(failure("1" + twelve + " 1 2 3" + twelve + "\n", 2), "Load step 2 is not in " + ele0 + ", which holds 1 steps");
+              "'-nan(ind)' is not a valid floating point value (" + ele0 + ", line 1, field 25: frame 3 T at end j)");
+    EXPECT_EQ(failure("1" + twelve + " 1 2 3" + twelve + "\n", 2), "Load step 2 is not in " + ele0 + ", which holds 1 step");
     EXPECT_EQ(FailureOf([&] { ReadElementForces(folder, Model(), 1, files); }),
               "The model has no frames: there are no element forces to read");
 }
