@@ -65,6 +65,12 @@ const char* const kCommands =
     "                     deformed by the loaded results at scale S (by default the\n"
     "                     largest displacement shows as a tenth of the model), with\n"
     "                     the section discs when --section is given.\n"
+    "                     [--forces n|vy|vz|t|my|mz] draws that element force of the\n"
+    "                     step over the undeformed model instead: axial force, shears,\n"
+    "                     torsion or moments in local axes, moments on the side they\n"
+    "                     stretch, positive blue and negative red, with a legend; S\n"
+    "                     is then model length per unit of force (by default the\n"
+    "                     largest value shows as a tenth of the model).\n"
 #endif
     "  curve FILE.s2k DIR [--set Name=Value]... [-o CURVE.csv]\n"
     "                     the pushover curve (displacement,base_shear) or time history\n"

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "model/Model.h"
 #include "results/StepLoads.h"
+#include "script/SolverFrameAxes.h"
 
 #include <array>
 #include <cstdint>
@@ -67,5 +69,19 @@ DiagramSide DrawingSide(ForceQuantity quantity);
 // the place of a moment's extreme.
 std::vector<double> DiagramStations(EndForces ends, const SpanLoad& load, ForceQuantity quantity, double length,
                                     std::int32_t segments = 10);
+
+// One station of a frame's drawn diagram in model space: the point on the
+// frame at distance x from end i, and the tip of the value there, drawn
+// `scale` model units per unit of force on the quantity's side.
+struct DiagramStation {
+    double x = 0;
+    double value = 0;
+    Vector3d base{}, tip{};
+};
+
+// The stations of frame `frame`'s diagram (undeformed); none when the solver
+// has no local axes for it (coincident joints).
+std::vector<DiagramStation> DiagramGeometry(const Model& model, std::int32_t frame, EndForces ends,
+                                            const SpanLoad& load, ForceQuantity quantity, double scale);
 
 } // namespace mirelo

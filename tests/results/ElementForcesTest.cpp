@@ -25,7 +25,7 @@ void WriteForceFiles(const test::TempDir& dir, const Model& model, std::int64_t 
     for (const RecorderFileGroup& g : ElementFileGroups(model.Frames.count)) {
         std::string text;
         for (std::int64_t s = 1; s <= steps; ++s) {
-            text += std::to_string(s * 0.25);
+            text += std::to_string(static_cast<double>(s) * 0.25);
             for (std::int32_t k = g.first; k <= g.last; ++k)
                 for (std::int32_t v = 1; v <= ElementForceCount(model, k); ++v)
                     text += " " + FormatGeneral(ForceValue(k, v, s));
@@ -89,7 +89,7 @@ TEST(ReadElementForces, BadFilesNameFileLineFieldAndFrame)
     EXPECT_EQ(failure("1" + twelve + " 1 x 3" + twelve + "\n", 1),
               "'x' is not a valid floating point value (" + ele0 + ", line 1, field 15: frame 2 MY)");
     EXPECT_EQ(failure("1" + twelve + " 1 2 3 1 2 3 4 5 6 7 8 9 -nan(ind) 11 12\n", 1),
-              "'-nan(ind)' is not a valid floating point value (" + ele0 + ", line 1, field 25: frame 3 T at end j)");
+              "'-nan(ind)' is not a valid floating point value (" + ele0 + ", line 1, field 26: frame 3 T at end j)");
     EXPECT_EQ(failure("1" + twelve + " 1 2 3" + twelve + "\n", 2), "Load step 2 is not in " + ele0 + ", which holds 1 step");
     EXPECT_EQ(FailureOf([&] { ReadElementForces(folder, Model(), 1, files); }),
               "The model has no frames: there are no element forces to read");
@@ -128,7 +128,7 @@ TEST(ReadReactions, EverySupportWithItsSixReactionsAndTheirSumsAboutTheOrigin)
     EXPECT_EQ(FailureOf([&] { ReadReactions(dir.path().string(), model, 1, files); }),
               "'none' is not a valid floating point value (" + dir.File("reactions0.out")
                   + ", line 1, field 19: joint 4 MZ)");
-    WriteWholeFile(dir.File("reactions0.out"), "1 1 2 3 4 5 6 0 0 7 0 0\n");
+    WriteWholeFile(dir.File("reactions0.out"), "1 1 2 3 4 5 6 0 0 7 0 0 0\n");
     EXPECT_EQ(FailureOf([&] { ReadReactions(dir.path().string(), model, 1, files); }),
               dir.File("reactions0.out")
                   + ", line 1 holds 12 values after the time, but supports 1 to 3 need 18 (6 for each restrained "

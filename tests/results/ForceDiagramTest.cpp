@@ -73,6 +73,36 @@ TEST(ForceDiagram, StationsFollowACurveOnlyWhereASpanLoadBendsIt)
     EXPECT_EQ(FindForceQuantity("M"), nullptr);
 }
 
+TEST(ForceDiagram, DrawnOnTheTensionSideInTheFramesLocalPlane)
+{
+    // The simple beam along X from (1, 2, 3), local 2 axis up: sagging My is
+    // drawn below the frame (tension at the bottom), 0.1 model units per kN·m.
+    Model model = test::FramesOfKinds({1});
+    model.Joints[1].x = 1;
+    model.Joints[1].y = 2;
+    model.Joints[1].z = 3;
+    model.Joints[2].x = 7;
+    model.Joints[2].y = 2;
+    model.Joints[2].z = 3;
+    const std::vector<DiagramStation> my =
+        DiagramGeometry(model, 1, kSimpleBeam, {0, 0, -5}, ForceQuantity::My, 0.1);
+    ASSERT_EQ(my.size(), 12u); // both ends, nine between and the vertex at midspan
+    const DiagramStation& middle = my[6];
+    EXPECT_DOUBLE_EQ(middle.x, 3);
+    EXPECT_DOUBLE_EQ(middle.value, -22.5);
+    EXPECT_EQ(middle.base, (Vector3d{4, 2, 3}));
+    EXPECT_NEAR(middle.tip[2], 3 - 2.25, 1e-12);
+    EXPECT_NEAR(middle.tip[1], 2, 1e-12);
+    // The cantilever bent toward −y: Mz at the support lies on the +y side, where it stretches.
+    const std::vector<DiagramStation> mz = DiagramGeometry(model, 1, kCantileverY, {}, ForceQuantity::Mz, 0.1);
+    ASSERT_EQ(mz.size(), 2u);
+    EXPECT_NEAR(mz[0].tip[1], 2 + 4, 1e-12);
+    EXPECT_NEAR(mz[1].tip[1], 2, 1e-12);
+    // Coincident joints have no axes and no diagram.
+    model.Joints[2] = model.Joints[1];
+    EXPECT_TRUE(DiagramGeometry(model, 1, kSimpleBeam, {}, ForceQuantity::N, 1).empty());
+}
+
 TEST(StepLoads, TheCasesAndFactorsEachAnalysisAppliesAtAStep)
 {
     AnalysisSettings a;
