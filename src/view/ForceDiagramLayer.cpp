@@ -124,7 +124,7 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
     QFont font = painter.font();
     font.setPixelSize(13);
     painter.setFont(font);
-    const int x = 8, y = 60, box = 14;
+    const int x = 8, y = 88, box = 14; // under the banner
     painter.setPen(Qt::black);
     painter.drawText(x, y, title);
     painter.setBrush(kDiagramPositive);
