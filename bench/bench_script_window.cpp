@@ -75,7 +75,7 @@ void BM_GenerateToShownPane(benchmark::State& state)
 {
     Fixture& f = Window();
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         state.PauseTiming();
         f.window.FinishFill();
@@ -92,7 +92,7 @@ void BM_GenerateToFullPane(benchmark::State& state)
     Fixture& f = Window();
     double longest = 0;
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         while (f.window.Filling()) {
             QElapsedTimer turn;
@@ -122,7 +122,7 @@ void BM_ScrollOnePage(benchmark::State& state)
 {
     Fixture& f = Window();
     if (f.pane->document()->blockCount() < 2)
-        f.window.Button3Click();
+        f.window.GenerateClicked();
     f.window.FinishFill();
     QScrollBar* bar = f.pane->verticalScrollBar();
     int position = 0;

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "gui/common/ProgramSettings.h"
 #include "gui/main/DrawingArea.h"
 #include "gui/main/ModelStatusBar.h"
 
@@ -112,7 +113,7 @@ void UseTemporarySettings(bool keepWhatIsThere)
     }();
     Q_UNUSED(redirected);
     if (!keepWhatIsThere)
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Mirelo").clear();
+        ProgramSettings().clear();
 }
 
 TestWindow::TestWindow(bool keepSettings)

@@ -3,6 +3,7 @@
 // load; driven by the stand-in solver, and once by the real OpenSees.
 #include "GuiTestSupport.h"
 
+#include "gui/common/ProgramSettings.h"
 #include "gui/main/AppSetup.h"
 #include "gui/main/DrawingArea.h"
 #include "gui/solver/SolverLocator.h"
@@ -405,9 +406,9 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton*>("OkButton"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(SolverSettingPath(), kStandIn);
-        QCOMPARE(QSettings().value("solver/path").toString(), kStandIn);
+        QCOMPARE(ProgramSettings().value("solver/path").toString(), kStandIn);
 
-        TestWindow later; // a later run of the program
+        TestWindow later(true); // a later run of the program
         later->findChild<QAction*>("SolverSetting1")->trigger();
         QCOMPARE(later->findChild<QLineEdit*>("SolverPathEdit")->text(), kStandIn);
         QTemporaryDir dir;

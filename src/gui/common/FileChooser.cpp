@@ -37,7 +37,7 @@ QString StartFolder(FileKind kind)
 std::optional<QString> Remember(FileKind kind, const std::optional<QString>& path)
 {
     if (path && !path->isEmpty()) {
-        QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
+        ProgramSettings settings;
         settings.setValue(FolderKey(kind), QFileInfo(*path).absolutePath());
     }
     return path;
@@ -47,7 +47,7 @@ std::optional<QString> Remember(FileKind kind, const std::optional<QString>& pat
 
 QString RememberedFolder(FileKind kind)
 {
-    const QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
+    const ProgramSettings settings;
     const QString folder = settings.value(FolderKey(kind)).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }

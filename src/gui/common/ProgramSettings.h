@@ -4,10 +4,14 @@
 
 namespace mirelo {
 
-// Where the program keeps what it remembers between runs (recent files,
-// dialog folders); tests point it at a temporary folder.
-inline constexpr const char* kSettingsOrganisation = "Mirelo";
-inline constexpr const char* kSettingsApplication = "Mirelo";
-inline constexpr QSettings::Format kSettingsFormat = QSettings::NativeFormat;
+// The one store of everything the program remembers between runs: the
+// solver's path, the recent files, the folder of each file kind. It has its
+// own organisation and application name, apart from the title the program
+// shows, so every part opens the same store; tests point it at a temporary
+// folder.
+class ProgramSettings : public QSettings {
+public:
+    ProgramSettings();
+};
 
 } // namespace mirelo

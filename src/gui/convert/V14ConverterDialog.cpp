@@ -52,8 +52,8 @@ V14ConverterDialog::V14ConverterDialog(FileChooser& fileChooser, CommandHost& ho
     open->setObjectName("Button1");
     auto* save = new QPushButton("Save S2k", this);
     save->setObjectName("Button2");
-    connect(open, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button1Click(); }); });
-    connect(save, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button2Click(); }); });
+    connect(open, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { OpenClicked(); }); });
+    connect(save, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { SaveClicked(); }); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open);
@@ -65,7 +65,7 @@ V14ConverterDialog::V14ConverterDialog(FileChooser& fileChooser, CommandHost& ho
     resize(420, 300);
 }
 
-void V14ConverterDialog::Button1Click()
+void V14ConverterDialog::OpenClicked()
 {
     const std::optional<QString> path = fileChooser_.OpenFile(FileKind::Model, QString());
     if (path)
@@ -96,7 +96,7 @@ void V14ConverterDialog::Convert(const QString& path)
     }
 }
 
-void V14ConverterDialog::Button2Click()
+void V14ConverterDialog::SaveClicked()
 {
     if (!converted_) {
         if (failedPath_.isEmpty())

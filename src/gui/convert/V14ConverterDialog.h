@@ -24,8 +24,8 @@ class V14ConverterDialog : public QDialog {
 public:
     V14ConverterDialog(FileChooser& fileChooser, CommandHost& host, QWidget* parent = nullptr);
 
-    void Button1Click(); // "Open S2k": choose a V14 file and convert it
-    void Button2Click(); // "Save S2k": write the converted text
+    void OpenClicked(); // "Open S2k": choose a V14 file and convert it
+    void SaveClicked(); // "Save S2k": write the converted text
 
 private:
     void Convert(const QString& path);

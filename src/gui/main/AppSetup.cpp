@@ -9,7 +9,7 @@ namespace mirelo {
 
 void SetUpApplication(QApplication& application)
 {
-    application.setOrganizationName("Mirelo"); // where the remembered settings live
+    application.setOrganizationName("Mirelo");
     application.setApplicationName("Kavu");
     application.setApplicationDisplayName("Kavu");
     application.setApplicationVersion(QString::fromLatin1(kVersion));

@@ -93,9 +93,9 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     layout->addWidget(statusBar_);
     setCentralWidget(panel);
 
-    connect(drawingArea_, &DrawingArea::MousePressed, this, &MainWindow::Image1MouseDown);
-    connect(drawingArea_, &DrawingArea::MouseMoved, this, &MainWindow::Image1MouseMove);
-    connect(drawingArea_, &DrawingArea::MouseReleased, this, &MainWindow::Image1MouseUp);
+    connect(drawingArea_, &DrawingArea::MousePressed, this, &MainWindow::DrawingPressed);
+    connect(drawingArea_, &DrawingArea::MouseMoved, this, &MainWindow::DrawingMoved);
+    connect(drawingArea_, &DrawingArea::MouseReleased, this, &MainWindow::DrawingReleased);
     // The surface follows the window: every change of size repaints at the new size.
     connect(drawingArea_, &DrawingArea::Resized, this, [this] {
         if (shown_)
@@ -240,7 +240,7 @@ QStringList MainWindow::ImportModel(const QString& path)
         notes << DisplayText(note);
     statusBar_->SetNoteText(notes);
     Redraw();
-    ToolButton13Click();
+    ZoomAllClicked();
     // Open windows that list the model's sections, materials or load cases
     // show the new model (last: a section picture that fails leaves the rest done).
     if (materialDialog_->isVisible())
@@ -252,7 +252,7 @@ QStringList MainWindow::ImportModel(const QString& path)
     return notes;
 }
 
-void MainWindow::Sap2000V14toSap2000v6s2k1Click()
+void MainWindow::V14ConverterClicked()
 {
     ShowDialog(v14ConverterDialog_);
 }
@@ -271,19 +271,19 @@ void MainWindow::ShowModelCounts()
     statusBar_->ShowModelCounts(session_.model);
 }
 
-void MainWindow::ToolButton2Click()
+void MainWindow::RefreshClicked()
 {
     session_.view.LoadCaseShown = 0;
     Redraw();
 }
 
-void MainWindow::ToolButton13Click()
+void MainWindow::ZoomAllClicked()
 {
     ZoomAll(session_.model, session_.view, Area());
     Redraw();
 }
 
-void MainWindow::ToolButton27Click()
+void MainWindow::ClearResultsClicked()
 {
     ClearResults(session_);
     Redraw();
@@ -310,7 +310,7 @@ void MainWindow::ShowStandardView(StandardView which)
 
 // The solver is looked for before the script is asked for, so a missing solver
 // costs the user no choosing. Every run has its own window.
-void MainWindow::ToolButton26Click()
+void MainWindow::RunSolverClicked()
 {
     const SolverLocation solver = FindSolver(CurrentSolverSearch());
     const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, kTclFilter);
@@ -322,12 +322,12 @@ void MainWindow::ToolButton26Click()
     ShowDialog(window.release());
 }
 
-void MainWindow::Manuel1Click()
+void MainWindow::TutorialClicked()
 {
     OpenTutorial(*urlOpener_, QCoreApplication::applicationDirPath());
 }
 
-void MainWindow::About1Click()
+void MainWindow::AboutClicked()
 {
     ShowDialog(aboutDialog_);
 }
@@ -343,7 +343,7 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
     urlOpener_ = std::move(opener);
 }
 
-void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
+void MainWindow::DrawingPressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
     RunCommand([&] {
         const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
@@ -353,7 +353,7 @@ void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::Keybo
     });
 }
 
-void MainWindow::Image1MouseMove(int x, int y)
+void MainWindow::DrawingMoved(int x, int y)
 {
     RunCommand([&] {
         const ViewArea area = Area();
@@ -362,7 +362,7 @@ void MainWindow::Image1MouseMove(int x, int y)
     });
 }
 
-void MainWindow::Image1MouseUp(int x, int y)
+void MainWindow::DrawingReleased(int x, int y)
 {
     RunCommand([&] { Apply(MouseUp(session_.view, Area(), x, y)); });
 }
@@ -384,7 +384,7 @@ void MainWindow::showEvent(QShowEvent* event)
     if (shown_)
         return;
     shown_ = true;
-    RunCommand([this] { ToolButton2Click(); });
+    RunCommand([this] { RefreshClicked(); });
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event)

@@ -70,19 +70,19 @@ public:
     void ShowModelCounts();
 
     // Toolbar commands (the menu items trigger the same buttons).
-    void ToolButton2Click();  // "Refresh": hide the load labels and repaint
-    void ToolButton13Click(); // "Zoom All"
+    void RefreshClicked(); // "Refresh": hide the load labels and repaint
+    void ZoomAllClicked(); // "Zoom All"
     void ShowStandardView(StandardView which);
-    void Sap2000V14toSap2000v6s2k1Click(); // shows the V14 converter
-    void ToolButton27Click(); // "Clear Results"
+    void V14ConverterClicked(); // shows the V14 converter
+    void ClearResultsClicked(); // "Clear Results"
     // "File > Export Picture": the drawing area as a PNG file.
     void ExportPicture();
     void ExportPicturePath(const QString& path);
-    void ToolButton26Click(); // "Run OpenSEES": choose a script and run the solver on it
+    void RunSolverClicked(); // "Run OpenSEES": choose a script and run the solver on it
 
     // The Help menu and the solver's setting.
-    void Manuel1Click(); // "Mirelo Tutorial"
-    void About1Click();
+    void TutorialClicked(); // "Mirelo Tutorial"
+    void AboutClicked();
     void ShowSolverSetting();
 
     // Replaces how pages are opened (tests keep the browser closed).
@@ -106,9 +106,9 @@ public:
     QStringList RecentFileList() const { return recentFiles_.Paths(); }
 
     // Mouse events of the drawing area and wheel events of the window.
-    void Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void Image1MouseMove(int x, int y);
-    void Image1MouseUp(int x, int y);
+    void DrawingPressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void DrawingMoved(int x, int y);
+    void DrawingReleased(int x, int y);
     void FormMouseWheelDown();
     void FormMouseWheelUp();
 

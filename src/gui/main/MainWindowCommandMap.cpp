@@ -39,11 +39,11 @@ void MainWindow::BuildToolBar()
     AddToolButton(toolBar, "ToolButton10", P::XYView, "XY View", [this] { ShowStandardView(StandardView::XY); });
     AddToolButton(toolBar, "ToolButton11", P::XZView, "XZ View", [this] { ShowStandardView(StandardView::XZ); });
     AddToolButton(toolBar, "ToolButton12", P::YZView, "YZ View", [this] { ShowStandardView(StandardView::YZ); });
-    AddToolButton(toolBar, "ToolButton13", P::ZoomAll, "Zoom All", [this] { ToolButton13Click(); });
+    AddToolButton(toolBar, "ToolButton13", P::ZoomAll, "Zoom All", [this] { ZoomAllClicked(); });
     separator("ToolButton15");
     AddToolButton(toolBar, "ToolButton4", P::Rotate, "Rotate View", mode(ArmRotate), false);
     AddToolButton(toolBar, "ToolButton3", P::Pan, "Pan", mode(ArmPan), false);
-    AddToolButton(toolBar, "ToolButton2", P::Refresh, "Refresh", [this] { ToolButton2Click(); });
+    AddToolButton(toolBar, "ToolButton2", P::Refresh, "Refresh", [this] { RefreshClicked(); });
     separator("ToolButton18");
     AddToolButton(toolBar, "ToolButton16", P::ShowLoad, "Show Load", show(loadDisplayDialog_), false);
     AddToolButton(toolBar, "ToolButton9", P::ViewOption, "View Option", show(viewOptionDialog_), false);
@@ -53,8 +53,8 @@ void MainWindow::BuildToolBar()
     AddToolButton(toolBar, "ToolButton19", P::Analysis, "Analysis Case", show(analysisDialog_), false);
     AddToolButton(toolBar, "ToolButton24", P::Recorder, "Recorder Setting", show(recorderDialog_), false);
     AddToolButton(toolBar, "ToolButton8", P::Script, "OpenSEES tcl File", show(scriptWindow_), false);
-    AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", [this] { ToolButton26Click(); }, false);
-    AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", [this] { ToolButton27Click(); });
+    AddToolButton(toolBar, "ToolButton26", P::RunSolver, "Run OpenSEES", [this] { RunSolverClicked(); }, false);
+    AddToolButton(toolBar, "ToolButton27", P::ClearResults, "Clear Results", [this] { ClearResultsClicked(); });
     AddToolButton(toolBar, "ToolButton25", P::Results, "Deformation", show(resultsDialog_), false);
 }
 
@@ -110,7 +110,7 @@ void MainWindow::BuildMenus()
     file->addSeparator();
     QAction* converter = file->addAction("Sap2000V14 to Sap2000 v6 (s2k)");
     converter->setObjectName("Sap2000V14toSap2000v6s2k1");
-    connect(converter, &QAction::triggered, this, [this] { Sap2000V14toSap2000v6s2k1Click(); });
+    connect(converter, &QAction::triggered, this, [this] { V14ConverterClicked(); });
     AddFileCommands(file);
 
     QMenu* view = bar->addMenu("View");
@@ -153,9 +153,9 @@ void MainWindow::BuildMenus()
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("Help1");
-    AddMenuCommand(help, "Manuel1", "Mirelo Tutorial", [this] { Manuel1Click(); });
+    AddMenuCommand(help, "Manuel1", "Mirelo Tutorial", [this] { TutorialClicked(); });
     help->addSeparator();
-    AddMenuCommand(help, "About1", "About", [this] { About1Click(); });
+    AddMenuCommand(help, "About1", "About", [this] { AboutClicked(); });
 }
 
 } // namespace mirelo

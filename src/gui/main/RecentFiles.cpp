@@ -21,7 +21,7 @@ QString Canonical(const QString& path)
 
 RecentFiles::RecentFiles()
 {
-    const QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
+    const ProgramSettings settings;
     paths_ = settings.value(kKey).toStringList();
     paths_.removeAll(QString());
     while (paths_.size() > kMaxCount)
@@ -35,7 +35,7 @@ void RecentFiles::Add(const QString& path)
     paths_.prepend(file);
     while (paths_.size() > kMaxCount)
         paths_.removeLast();
-    QSettings settings(kSettingsFormat, QSettings::UserScope, kSettingsOrganisation, kSettingsApplication);
+    ProgramSettings settings;
     settings.setValue(kKey, paths_);
 }
 

@@ -6,7 +6,7 @@
 namespace mirelo {
 
 // The s2k files opened most recently, newest first, remembered between runs
-// in the user's settings (QSettings, organisation and application "Mirelo").
+// in the program's one store (ProgramSettings).
 class RecentFiles {
 public:
     static constexpr int kMaxCount = 8;

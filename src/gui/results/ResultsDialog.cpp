@@ -112,11 +112,11 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     const auto command = [this](void (ResultsDialog::*handler)()) {
         return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
     };
-    connect(loadNodes, &QPushButton::clicked, this, command(&ResultsDialog::Button1Click));
-    connect(loadSections, &QPushButton::clicked, this, command(&ResultsDialog::Button4Click));
-    connect(loadMode, &QPushButton::clicked, this, command(&ResultsDialog::Button5Click));
-    connect(ok, &QPushButton::clicked, this, command(&ResultsDialog::Button2Click));
-    connect(cancel, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(loadNodes, &QPushButton::clicked, this, command(&ResultsDialog::LoadNodeDeformationsClicked));
+    connect(loadSections, &QPushButton::clicked, this, command(&ResultsDialog::LoadSectionDeformationsClicked));
+    connect(loadMode, &QPushButton::clicked, this, command(&ResultsDialog::LoadModeShapeClicked));
+    connect(ok, &QPushButton::clicked, this, command(&ResultsDialog::AcceptClicked));
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
     connect(animate_, &QPushButton::toggled, this, [this](bool on) { host_.RunCommand([this, on] { AnimateClick(on); }); });
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { AnimationFrame(); });
@@ -148,7 +148,7 @@ std::optional<std::string> ResultsDialog::ChooseFolder()
     return QFile::encodeName(QFileInfo(*path).absolutePath()).toStdString();
 }
 
-void ResultsDialog::Button1Click()
+void ResultsDialog::LoadNodeDeformationsClicked()
 {
     const std::int32_t step = ParseInteger(BoxText(stepBox_));
     const std::optional<std::string> folder = ChooseFolder();
@@ -159,7 +159,7 @@ void ResultsDialog::Button1Click()
     ShowLoaded();
 }
 
-void ResultsDialog::Button5Click()
+void ResultsDialog::LoadModeShapeClicked()
 {
     const std::int32_t mode = ParseInteger(BoxText(modeBox_));
     const std::optional<std::string> folder = ChooseFolder();
@@ -171,7 +171,7 @@ void ResultsDialog::Button5Click()
     ShowPeriods(*folder);
 }
 
-void ResultsDialog::Button4Click()
+void ResultsDialog::LoadSectionDeformationsClicked()
 {
     const auto quantity = static_cast<SectionQuantity>(quantityBox_->currentIndex() + 1);
     const std::int32_t step = ParseInteger(BoxText(stepBox_));
@@ -185,7 +185,7 @@ void ResultsDialog::Button4Click()
     minBox_->setText(OwnText(FormatGeneral(knownMin_)));
 }
 
-void ResultsDialog::Button2Click()
+void ResultsDialog::AcceptClicked()
 {
     // Every box is converted before any is taken.
     const double maximum = ParseReal(BoxText(maxBox_));
@@ -199,7 +199,7 @@ void ResultsDialog::Button2Click()
     close();
 }
 
-void ResultsDialog::Button3Click()
+void ResultsDialog::CancelClicked()
 {
     close();
 }

@@ -30,11 +30,11 @@ class ResultsDialog : public QDialog {
 public:
     ResultsDialog(Session& session, CommandHost& host, FileChooser& chooser, QWidget* parent = nullptr);
 
-    void Button1Click(); // "Load Node Deform Data"
-    void Button4Click(); // "Load Sec Deform Data"
-    void Button5Click(); // "Load Model Shape"
-    void Button2Click(); // "OK"
-    void Button3Click(); // "Cancel"
+    void LoadNodeDeformationsClicked(); // "Load Node Deform Data"
+    void LoadSectionDeformationsClicked(); // "Load Sec Deform Data"
+    void LoadModeShapeClicked(); // "Load Model Shape"
+    void AcceptClicked(); // "OK"
+    void CancelClicked(); // "Cancel"
     void AnimateClick(bool on);
 
     bool animating() const { return timer_.isActive(); }

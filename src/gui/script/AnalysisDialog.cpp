@@ -123,7 +123,7 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(typeRow);
@@ -156,7 +156,7 @@ void AnalysisDialog::FormShow()
 
 // Every box is checked first; the settings change only when all of them hold
 // valid values, and then all at once.
-void AnalysisDialog::Button1Click()
+void AnalysisDialog::AcceptClicked()
 {
     staged_ = session_.analysis;
     boxes_.Read();
@@ -185,7 +185,7 @@ RecorderDialog::RecorderDialog(Session& session, CommandHost& host, QWidget* par
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, &host] { host.RunCommand([this] { Button1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this, &host] { host.RunCommand([this] { AcceptClicked(); }); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(ok, 0, Qt::AlignRight);
@@ -204,7 +204,7 @@ void RecorderDialog::FormShow()
         boxes_[i]->setChecked(session_.recorders.*fields[i].integer != 0);
 }
 
-void RecorderDialog::Button1Click()
+void RecorderDialog::AcceptClicked()
 {
     const auto fields = RecorderSettingFields();
     for (std::size_t i = 0; i < boxes_.size(); ++i)

@@ -23,7 +23,7 @@ public:
     AnalysisDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void Button1Click(); // "OK"
+    void AcceptClicked(); // "OK"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,7 +47,7 @@ public:
     RecorderDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void Button1Click(); // "OK"
+    void AcceptClicked(); // "OK"
 
 protected:
     void showEvent(QShowEvent* event) override;

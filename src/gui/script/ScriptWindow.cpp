@@ -119,10 +119,10 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
 
     auto* buttons = new QHBoxLayout;
     connect(AddButton(this, buttons, "Button3", "Generate"), &QPushButton::clicked, this,
-            [this] { host_.RunCommand([this] { Button3Click(); }); });
+            [this] { host_.RunCommand([this] { GenerateClicked(); }); });
     connect(AddButton(this, buttons, "Button2", "Save"), &QPushButton::clicked, this,
-            [this] { host_.RunCommand([this] { Button2Click(); }); });
-    connect(AddButton(this, buttons, "Button1", "Close"), &QPushButton::clicked, this, [this] { Button1Click(); });
+            [this] { host_.RunCommand([this] { SaveClicked(); }); });
+    connect(AddButton(this, buttons, "Button1", "Close"), &QPushButton::clicked, this, [this] { CloseClicked(); });
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -134,7 +134,7 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
 
 // The pane is replaced only when the whole script was written; after an error
 // it keeps its text and the error is shown.
-void ScriptWindow::Button3Click()
+void ScriptWindow::GenerateClicked()
 {
     WaitCursor busy;
     GenerateScript(session_.model, session_.analysis, session_.recorders, script_);
@@ -219,7 +219,7 @@ void ScriptWindow::ShowWarningLine(int row)
     memo_->setFocus();
 }
 
-void ScriptWindow::Button2Click()
+void ScriptWindow::SaveClicked()
 {
     const std::optional<QString> path = files_.SaveFile(FileKind::Script, kTclFilter);
     if (path)
@@ -239,7 +239,7 @@ void ScriptWindow::SaveTo(const QString& path)
         throw FileError::CannotOpen(name, file.errorString().toStdString());
 }
 
-void ScriptWindow::Button1Click()
+void ScriptWindow::CloseClicked()
 {
     close();
 }

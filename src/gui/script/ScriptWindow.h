@@ -24,9 +24,9 @@ class ScriptWindow : public QDialog {
 public:
     ScriptWindow(Session& session, CommandHost& host, FileChooser& files, QWidget* parent = nullptr);
 
-    void Button3Click(); // "Generate"
-    void Button2Click(); // "Save": asks for a path
-    void Button1Click(); // "Close"
+    void GenerateClicked(); // "Generate"
+    void SaveClicked(); // "Save": asks for a path
+    void CloseClicked(); // "Close"
 
     // Writes the pane's lines, each followed by CR LF, in the encoding the
     // model's names came in, without byte-order mark, replacing the file only

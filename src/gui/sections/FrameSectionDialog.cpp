@@ -125,7 +125,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setFixedWidth(160);
-    connect(list_, &QListWidget::currentRowChanged, this, run(&FrameSectionDialog::ListBox1Click));
+    connect(list_, &QListWidget::currentRowChanged, this, run(&FrameSectionDialog::SectionChosen));
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
@@ -140,7 +140,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     // "Section Properties": colour, type, name, shape, material, dimensions.
     QGridLayout* properties = Group(this, "GroupBox1", "Section Properties");
     QWidget* propertyBox = properties->parentWidget();
-    colour_ = new ColourShape(propertyBox, run(&FrameSectionDialog::Shape1MouseDown));
+    colour_ = new ColourShape(propertyBox, run(&FrameSectionDialog::ColourShapeClicked));
     colour_->setObjectName("Shape1");
     AddRow(properties, "Frame Color", colour_);
     kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").declaration.choices);
@@ -207,8 +207,8 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
         buttons->addWidget(b);
         return b;
     };
-    connect(button("Button2", "OK"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button2Click));
-    connect(button("Button1", "Close"), &QPushButton::clicked, this, run(&FrameSectionDialog::Button1Click));
+    connect(button("Button2", "OK"), &QPushButton::clicked, this, run(&FrameSectionDialog::AcceptClicked));
+    connect(button("Button1", "Close"), &QPushButton::clicked, this, run(&FrameSectionDialog::CloseClicked));
     // Section libraries are not kept: the two buttons stand without an action.
     for (const auto& [name, caption] : {std::pair{"Button4", "Import"}, {"Button3", "Export"}}) {
         QPushButton* inert = button(name, caption);
@@ -259,7 +259,7 @@ void FrameSectionDialog::FormShow()
         return;
     }
     list_->setCurrentRow(0);
-    ListBox1Click();
+    SectionChosen();
 }
 
 std::int32_t FrameSectionDialog::Selected() const
@@ -281,7 +281,7 @@ void FrameSectionDialog::ClearBoxes()
     image_->setPixmap(QPixmap::fromImage(picture_));
 }
 
-void FrameSectionDialog::ListBox1Click()
+void FrameSectionDialog::SectionChosen()
 {
     KeepEdit();
     ShowSection(Selected());
@@ -380,7 +380,7 @@ void FrameSectionDialog::ShowPicture(const FrameSection& section)
     image_->setPixmap(QPixmap::fromImage(picture_));
 }
 
-void FrameSectionDialog::Shape1MouseDown()
+void FrameSectionDialog::ColourShapeClicked()
 {
     if (const std::optional<std::int32_t> colour = colours_.ChooseColour(colour_->Colour()))
         colour_->SetColour(*colour);
@@ -409,7 +409,7 @@ FrameSection FrameSectionDialog::Checked()
 
 // Every edited section is checked, each shown in turn, before any is stored;
 // then all are stored at once and the section shown before shows as stored.
-void FrameSectionDialog::Button2Click()
+void FrameSectionDialog::AcceptClicked()
 {
     const std::int32_t back = shown_;
     if (back == 0)
@@ -427,7 +427,7 @@ void FrameSectionDialog::Button2Click()
     Reveal(back);
 }
 
-void FrameSectionDialog::Button1Click()
+void FrameSectionDialog::CloseClicked()
 {
     pending_.clear();
     close();

@@ -38,10 +38,10 @@ public:
     FrameSectionDialog(Session& session, CommandHost& host, ColourChooser& colours, QWidget* parent = nullptr);
 
     void FormShow();
-    void ListBox1Click();
-    void Shape1MouseDown(); // the colour dialog
-    void Button2Click();    // "OK"
-    void Button1Click();    // "Close": drops the edits, closes and redraws the model
+    void SectionChosen();
+    void ColourShapeClicked(); // the colour dialog
+    void AcceptClicked(); // "OK"
+    void CloseClicked(); // "Close": drops the edits, closes and redraws the model
 
     const QImage& Picture() const { return picture_; }
 

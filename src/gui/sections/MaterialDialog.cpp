@@ -52,7 +52,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setFixedWidth(160);
-    connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::ListBox1Click));
+    connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::MaterialChosen));
 
     auto* elastic = new QGroupBox(QString::fromUtf8("材料属性(弹性)"), this);
     elastic->setObjectName("GroupBox1");
@@ -64,7 +64,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     for (const std::string_view item : kMaterialTypeItems)
         type_->addItem(OwnText(item));
     type_->setCurrentIndex(0);
-    connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::ComboBox1Change));
+    connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::TypeChosen));
     AddRow(form, elastic, "材料类型", type_);
     // E and ν are edited; G follows from them and is shown only.
     modulus_ = NamedWidget<QLineEdit>("Edit9", elastic);
@@ -101,7 +101,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (const auto& [name, caption, handler] :
-         {std::tuple{"Button1", "确定", &MaterialDialog::Button1Click}, {"Button2", "关闭", &MaterialDialog::Button2Click}}) {
+         {std::tuple{"Button1", "确定", &MaterialDialog::AcceptClicked}, {"Button2", "关闭", &MaterialDialog::CloseClicked}}) {
         auto* button = NamedWidget<QPushButton>(name, QString::fromUtf8(caption), this);
         connect(button, &QPushButton::clicked, this, run(handler));
         buttons->addWidget(button);
@@ -115,7 +115,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
     layout->addLayout(right);
-    ComboBox1Change();
+    TypeChosen();
 }
 
 void MaterialDialog::showEvent(QShowEvent* event)
@@ -139,7 +139,7 @@ void MaterialDialog::FormShow()
         return;
     }
     list_->setCurrentRow(0);
-    ListBox1Click();
+    MaterialChosen();
 }
 
 std::int32_t MaterialDialog::Selected() const
@@ -154,7 +154,7 @@ std::int32_t MaterialDialog::ChosenType() const
     return type_->currentIndex() + 1;
 }
 
-void MaterialDialog::ListBox1Click()
+void MaterialDialog::MaterialChosen()
 {
     const std::int32_t m = Selected();
     if (m == 0)
@@ -189,7 +189,7 @@ void MaterialDialog::ShowShearModulus()
 
 // Switching the type keeps what was typed in the boxes, so a user can look
 // at another type and come back.
-void MaterialDialog::ComboBox1Change()
+void MaterialDialog::TypeChosen()
 {
     const std::span<const LawField> shown = LawParameters(ChosenType());
     for (const LawField& field : MaterialLawFields()) {
@@ -203,7 +203,7 @@ void MaterialDialog::ComboBox1Change()
 
 // E, ν and every box of the chosen type are read and the whole material
 // checked before it changes; a bad box gets the focus and is named.
-void MaterialDialog::Button1Click()
+void MaterialDialog::AcceptClicked()
 {
     const std::int32_t m = Selected();
     const std::int32_t type = ChosenType();
@@ -227,10 +227,10 @@ void MaterialDialog::Button1Click()
         throw;
     }
     material = staged_;
-    ListBox1Click();
+    MaterialChosen();
 }
 
-void MaterialDialog::Button2Click()
+void MaterialDialog::CloseClicked()
 {
     close();
 }

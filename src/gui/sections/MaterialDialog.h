@@ -29,10 +29,10 @@ public:
     MaterialDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
     void FormShow();
-    void ListBox1Click();
-    void ComboBox1Change(); // shows the chosen type's parameter boxes
-    void Button1Click();    // "确定": stores E, ν, the type and its parameters, all or none
-    void Button2Click();    // "关闭"
+    void MaterialChosen();
+    void TypeChosen(); // shows the chosen type's parameter boxes
+    void AcceptClicked(); // "确定": stores E, ν, the type and its parameters, all or none
+    void CloseClicked(); // "关闭"
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,11 +1,11 @@
 #include "gui/solver/SolverLocator.h"
 
 #include "common/Errors.h"
+#include "gui/common/ProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace mirelo {
 
@@ -88,12 +88,12 @@ SolverSearch CurrentSolverSearch()
 
 QString SolverSettingPath()
 {
-    return QSettings().value(kSettingKey).toString();
+    return ProgramSettings().value(kSettingKey).toString();
 }
 
 void SetSolverSettingPath(const QString& path)
 {
-    QSettings settings;
+    ProgramSettings settings;
     if (path.isEmpty())
         settings.remove(kSettingKey);
     else

@@ -83,7 +83,7 @@ FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button2");
-    connect(ok, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { AcceptClicked(); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
@@ -178,7 +178,7 @@ void FramePropertiesDialog::ShowFrameProperties()
     }
 }
 
-void FramePropertiesDialog::Button2Click()
+void FramePropertiesDialog::AcceptClicked()
 {
     close();
 }

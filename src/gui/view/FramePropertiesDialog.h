@@ -23,7 +23,7 @@ public:
     void ShowFrameProperties(); // "Refresh" (Button1): the sheet of the frame named in Edit1
     // A new pick while the sheet is open: show the newly selected frame.
     void FollowSelection();
-    void Button2Click();        // "OK"
+    void AcceptClicked(); // "OK"
 
     void done(int result) override;
 

@@ -44,8 +44,8 @@ LoadDisplayDialog::LoadDisplayDialog(Session& session, CommandHost& host, QWidge
     ok->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("Button1");
-    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button2Click(); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(typeLabel, 0, 0);
@@ -79,7 +79,7 @@ void LoadDisplayDialog::FormShow()
     loadCase_->setCurrentIndex(count > 0 ? 0 : -1);
 }
 
-void LoadDisplayDialog::Button2Click()
+void LoadDisplayDialog::AcceptClicked()
 {
     close();
     session_.view.LoadCaseShown = loadCase_->currentIndex() + 1;
@@ -88,7 +88,7 @@ void LoadDisplayDialog::Button2Click()
     host_.Redraw();
 }
 
-void LoadDisplayDialog::Button1Click()
+void LoadDisplayDialog::CancelClicked()
 {
     close();
 }

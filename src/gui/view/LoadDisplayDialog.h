@@ -18,8 +18,8 @@ class LoadDisplayDialog : public QDialog {
 public:
     LoadDisplayDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
-    void Button2Click(); // "OK"
-    void Button1Click(); // "Cancel"
+    void AcceptClicked(); // "OK"
+    void CancelClicked(); // "Cancel"
 
 protected:
     void showEvent(QShowEvent* event) override;

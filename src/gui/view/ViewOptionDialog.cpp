@@ -58,8 +58,8 @@ ViewOptionDialog::ViewOptionDialog(Session& session, CommandHost& host, QWidget*
     ok->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("Button2");
-    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Button1Click(); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
@@ -81,7 +81,7 @@ void ViewOptionDialog::FormShow()
         boxes_[i]->setChecked(session_.view.LayerFlags.*kLayerBoxes[i].flag);
 }
 
-void ViewOptionDialog::Button1Click()
+void ViewOptionDialog::AcceptClicked()
 {
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         session_.view.LayerFlags.*kLayerBoxes[i].flag = boxes_[i]->isChecked();
@@ -89,7 +89,7 @@ void ViewOptionDialog::Button1Click()
     host_.Redraw();
 }
 
-void ViewOptionDialog::Button2Click()
+void ViewOptionDialog::CancelClicked()
 {
     close();
 }

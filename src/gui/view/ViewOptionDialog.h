@@ -21,8 +21,8 @@ public:
 
     ViewOptionDialog(Session& session, CommandHost& host, QWidget* parent = nullptr);
 
-    void Button1Click(); // "OK"
-    void Button2Click(); // "Cancel"
+    void AcceptClicked(); // "OK"
+    void CancelClicked(); // "Cancel"
 
 protected:
     void showEvent(QShowEvent* event) override;
