@@ -1,5 +1,6 @@
 #include "view/ForceDiagramLayer.h"
 
+#include "common/Errors.h"
 #include "model/ModelUnits.h"
 #include "script/RecorderFiles.h"
 
@@ -12,6 +13,14 @@
 namespace mirelo {
 
 namespace {
+
+// Forces and loads read for another model would index outside their tables.
+void CheckSizes(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads)
+{
+    const auto n = static_cast<std::size_t>(model.Frames.Size());
+    if (forces.start.size() != n + 1 || loads.size() != n)
+        throw RangeCheckError();
+}
 
 bool HasEndForces(const ElementForces& forces, std::int32_t k)
 {
@@ -54,6 +63,7 @@ QString ValueText(double value)
 double SuggestedDiagramScale(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads,
                              ForceQuantity quantity)
 {
+    CheckSizes(model, forces, loads);
     double largest = 0;
     for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
         const std::optional<FrameAxes> axes = SolverFrameAxes(model, k);
@@ -81,6 +91,7 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
                        const ElementForces& forces, std::span<const SpanLoad> loads,
                        const ForceDiagramDrawing& drawing)
 {
+    CheckSizes(model, forces, loads);
     const Projector projector(view, area);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

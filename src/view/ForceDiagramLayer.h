@@ -34,7 +34,8 @@ double SuggestedDiagramScale(const Model& model, const ElementForces& forces, st
 // stretch between two stations filled in the colour of its sign (split where
 // the value crosses 0), with a legend in the upper-left corner naming the
 // quantity, its unit, the colours and the largest value with its frame.
-// Needs a QGuiApplication for the text.
+// Needs a QGuiApplication for the text. Both functions raise RangeCheckError
+// for forces or loads of another number of frames than the model's.
 void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& view, ViewArea area,
                        const ElementForces& forces, std::span<const SpanLoad> loads,
                        const ForceDiagramDrawing& drawing);

@@ -2,6 +2,7 @@
 // and the legend, painted over a picture of the model.
 #include "ViewTestModels.h"
 
+#include "common/Errors.h"
 #include "view/ForceDiagramLayer.h"
 #include "view/Picture.h"
 
@@ -87,6 +88,11 @@ private slots:
         const QImage axial = Painted(beam, ForceQuantity::N, view);
         const Joint& i = beam.model.Joints[1];
         QCOMPARE(PixelAt(axial, (i.screenX + beam.model.Joints[2].screenX) / 2, i.screenY + 4), QColor(Qt::white));
+        // Forces of another model are refused, not read past their end.
+        beam.forces.start = {0};
+        QVERIFY_THROWS_EXCEPTION(RangeCheckError, Painted(beam, ForceQuantity::My, view));
+        QVERIFY_THROWS_EXCEPTION(RangeCheckError,
+                                 SuggestedDiagramScale(beam.model, beam.forces, beam.loads, ForceQuantity::My));
     }
 };
 
