@@ -108,13 +108,13 @@ std::vector<DiagramStation> DiagramGeometry(const Model& model, std::int32_t fra
     const Joint& i = model.Joints[model.Frames[frame].jointI];
     const DiagramSide side = DrawingSide(quantity);
     const Vector3d& across = side.axis == 1 ? axes->y : axes->z;
-    const FrameDiagram ends2 = DiagramOfFrame(ends, load, quantity, axes->length);
+    const FrameDiagram diagram = DiagramOfFrame(ends, load, quantity, axes->length);
     std::vector<DiagramStation> stations;
     for (const double x : DiagramStations(ends, load, quantity, axes->length)) {
         DiagramStation s;
         s.x = x;
         // The ends show the file's own values; the span, the curve between them.
-        s.value = x == 0 ? ends2.atI : x == axes->length ? ends2.atJ : ForceAt(ends, load, quantity, x);
+        s.value = x == 0 ? diagram.atI : x == axes->length ? diagram.atJ : ForceAt(ends, load, quantity, x);
         const double offset = side.sign * s.value * scale;
         for (std::size_t a = 0; a < 3; ++a) {
             s.base[a] = (a == 0 ? i.x : a == 1 ? i.y : i.z) + x * axes->x[a];
