@@ -5,10 +5,12 @@
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
+#include "view/ContourLayer.h"
 #include "view/Picture.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
 #include <memory>
@@ -25,6 +27,7 @@ struct PictureOptions {
     std::optional<double> scale;
     ResultOptions results;
     std::optional<ForceQuantity> forces;
+    std::optional<ContourQuantity> contour;
 };
 
 PictureView ViewNamed(const std::string& name)
@@ -75,7 +78,12 @@ PictureOptions ParsePictureArguments(const Arguments& args)
             options.size = SizeNamed(value());
         else if (arg == "--forces")
             options.forces = ForceQuantityNamed(value());
-        else if (arg == "--results")
+        else if (arg == "--contour") {
+            const std::string& name = value();
+            options.contour = ContourQuantityNamed(name);
+            if (!options.contour)
+                throw UsageError{"--contour takes u, ux, uy or uz, not '" + name + "'"};
+        } else if (arg == "--results")
             options.results.folder = value();
         else if (arg == "--scale") {
             const std::string& text = value();
@@ -129,6 +137,8 @@ int RunPicture(const Arguments& args, std::ostream&)
     Model& model = argument.model;
     ViewState view;
     std::optional<ForceLayer> forces;
+    if (options.contour && (options.results.folder.empty() || options.forces))
+        throw UsageError{"--contour colours loaded displacements: give --results DIR, without --forces"};
     if (options.forces) {
         if (options.results.folder.empty() || options.results.mode || options.results.section)
             throw UsageError{"--forces draws a load step of loaded results: give --results DIR, without --mode and --section"};
@@ -148,6 +158,10 @@ int RunPicture(const Arguments& args, std::ostream&)
     QImage image = RenderPicture(model, view, options.view, options.size);
     if (forces)
         PaintForceLayer(image, model, view, *forces);
+    if (options.contour) {
+        QPainter painter(&image);
+        PaintContours(painter, model, *options.contour);
+    }
     if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
         throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");
     return 0;

@@ -60,7 +60,8 @@ const char* const kCommands =
 #ifdef MIRELO_CLI_PICTURE
     "  picture FILE.s2k -o OUT.png [--view xy|xz|yz|3d] [--size WxH]\n"
     "                     [--results DIR [--step N | --last | --mode M] [--scale S]\n"
-    "                     [--section axial|kz|ky] [--set Name=Value]...]\n"
+    "                     [--section axial|kz|ky] [--forces Q | --contour C]\n"
+    "                     [--set Name=Value]...]\n"
     "                     draw the model (XZ by default, 1024x768) as a PNG file,\n"
     "                     deformed by the loaded results at scale S (by default the\n"
     "                     largest displacement shows as a tenth of the model), with\n"
@@ -71,6 +72,9 @@ const char* const kCommands =
     "                     stretch, positive blue and negative red, with a legend; S\n"
     "                     is then model length per unit of force (by default the\n"
     "                     largest value shows as a tenth of the model).\n"
+    "                     [--contour u|ux|uy|uz] colours the joints, frames and shells\n"
+    "                     of the deformed shape by the size of their displacement or\n"
+    "                     one component, blue (smallest) to red (largest), with a legend.\n"
 #endif
     "  curve FILE.s2k DIR [--set Name=Value]... [-o CURVE.csv]\n"
     "                     the pushover curve (displacement,base_shear) or time history\n"
