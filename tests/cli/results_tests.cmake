@@ -74,6 +74,15 @@ if(PICTURE)
   else()
     message(SEND_ERROR "FAILED: deformed.png is no PNG file (${signature})")
   endif()
+  file(WRITE ${out}/ele0.out "1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 0\n")
+  expect_run("picture of a moment diagram" 0 "^$" "^$"
+    picture ${model} -o ${WORK_DIR}/moments.png --size 320x200 --results ${out} --forces my)
+  expect_run("picture of displacement contours" 0 "^$" "^$"
+    picture ${model} -o ${WORK_DIR}/contours.png --size 320x200 --results ${out} --contour uz)
+  expect_run("unknown force" 1 "^$" "--forces takes n, vy, vz, t, my or mz, not 'm'" picture ${model} -o ${WORK_DIR}/p.png --results ${out} --forces m)
+  expect_run("forces without results" 1 "^$" "--forces draws a load step of loaded results" picture ${model} -o ${WORK_DIR}/p.png --forces my)
+  expect_run("contours with forces" 1 "^$" "--contour colours loaded displacements: give --results DIR, without --forces"
+    picture ${model} -o ${WORK_DIR}/p.png --results ${out} --forces my --contour u)
   expect_run("unknown view" 1 "^$" "--view takes xy, xz, yz or 3d, not 'top'" picture ${model} -o ${WORK_DIR}/p.png --view top)
   expect_run("bad size" 1 "^$" "--size takes WIDTHxHEIGHT" picture ${model} -o ${WORK_DIR}/p.png --size 10x10)
   expect_run("scale without results" 1 "^$" "--scale scales loaded results" picture ${model} -o ${WORK_DIR}/p.png --scale 3)
