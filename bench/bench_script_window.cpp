@@ -5,7 +5,7 @@
 
 #include "gui/common/CommandHost.h"
 #include "gui/common/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
 #include "gui/script/ScriptWindow.h"

@@ -13,12 +13,9 @@ target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp
 target_link_libraries(mirelo-cli PRIVATE mirelo_view)
 target_compile_definitions(mirelo-cli PRIVATE MIRELO_CLI_PICTURE)
 
-# mirelo_app: every window, dialog and widget (src/gui/<subsystem>) and the
-# session (src/app); a library so the window tests can drive the same code the
-# program runs.
+# mirelo_app: every window, dialog and widget (src/gui/<subsystem>); a library
+# so the window tests can drive the same code the program runs.
 file(GLOB MIRELO_APP_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/*.h
   ${CMAKE_SOURCE_DIR}/src/gui/*/*.cpp
   ${CMAKE_SOURCE_DIR}/src/gui/*/*.h)
 list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/gui/main/main\\.cpp$")

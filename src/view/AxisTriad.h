@@ -2,7 +2,7 @@
 
 #include "view/Canvas.h"
 #include "view/Projection.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 namespace mirelo {
 

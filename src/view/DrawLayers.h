@@ -5,7 +5,7 @@
 #include "view/LoadUnits.h"
 #include "view/PaintedUse.h"
 #include "view/PlaneFilter.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 namespace mirelo {
 

@@ -5,7 +5,7 @@
 #include "view/PaintedUse.h"
 #include "view/PlaneFilter.h"
 #include "view/Projection.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "model/Model.h"
 #include "view/Navigation.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QString>
 

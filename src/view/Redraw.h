@@ -2,7 +2,7 @@
 
 #include "model/Model.h"
 #include "view/Projection.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QImage>
 #include <QSize>

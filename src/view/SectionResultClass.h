@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 namespace mirelo {
 

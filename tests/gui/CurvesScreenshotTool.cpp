@@ -4,7 +4,7 @@
 // it under xvfb-run to refresh docs/curves.png.
 #include "gui/main/AppSetup.h"
 #include "gui/common/FileChooser.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "gui/results/CurvesWindow.h"
 

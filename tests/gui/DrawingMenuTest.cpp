@@ -3,7 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "gui/main/DrawingArea.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QAction>
 #include <QDialog>

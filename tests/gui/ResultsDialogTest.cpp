@@ -2,7 +2,7 @@
 #include "GuiTestSupport.h"
 
 #include "gui/main/DrawingArea.h"
-#include "app/ResultLoading.h"
+#include "session/ResultLoading.h"
 #include "gui/results/ResultsDialog.h"
 
 #include <QAction>

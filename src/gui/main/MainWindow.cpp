@@ -6,7 +6,7 @@
 #include "gui/main/DrawingArea.h"
 #include "gui/main/HelpLinks.h"
 #include "gui/main/ModelStatusBar.h"
-#include "app/ResultLoading.h"
+#include "session/ResultLoading.h"
 #include "gui/solver/SolverSettingDialog.h"
 #include "gui/common/WaitCursor.h"
 #include "gui/convert/V14ConverterDialog.h"

@@ -5,7 +5,7 @@
 #include "gui/common/FileChooser.h"
 #include "gui/main/Messenger.h"
 #include "gui/main/RecentFiles.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "gui/solver/SolverWindow.h"
 #include "view/Navigation.h"
 

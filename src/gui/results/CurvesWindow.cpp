@@ -4,7 +4,7 @@
 #include "gui/common/DisplayText.h"
 #include "gui/common/FileChooser.h"
 #include "gui/common/NamedWidget.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
 

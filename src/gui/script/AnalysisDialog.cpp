@@ -3,7 +3,7 @@
 #include "gui/common/CommandHost.h"
 #include "gui/common/DisplayText.h"
 #include "gui/common/NamedWidget.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "common/NumberText.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "gui/common/CommandHost.h"
 #include "gui/common/DisplayText.h"
-#include "app/Session.h"
+#include "session/Session.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "gui/view/ViewOptionDialog.h"
 
 #include "gui/common/CommandHost.h"
-#include "app/Session.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

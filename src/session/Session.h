@@ -4,7 +4,7 @@
 #include "model/Model.h"
 #include "results/RecorderFile.h"
 #include "script/AnalysisSettings.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 namespace mirelo {
 

@@ -1,4 +1,4 @@
-#include "app/ResultLoading.h"
+#include "session/ResultLoading.h"
 
 namespace mirelo {
 
