@@ -4,7 +4,7 @@
 #include "results/ElementForces.h"
 #include "results/ForceDiagram.h"
 #include "view/Projection.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <QColor>
 #include <span>
