@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
-#include "view/ViewState.h"
+#include "session/ViewState.h"
 
 #include <map>
 #include <string>
