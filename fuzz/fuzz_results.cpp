@@ -1,9 +1,11 @@
 // Reads arbitrary bytes as recorder files. The first bytes choose the model
 // (joints, frame kinds, aggregator), the section quantity and the step; the
 // rest, cut at each 0xFF byte, become node0.out, node1.out, ele0_secs.out,
-// ele0_secn.out, eigen1_node0.out and Periods.txt. A mirelo::Error is the
+// ele0_secn.out, eigen1_node0.out, Periods.txt, ele0.out and reactions0.out. A mirelo::Error is the
 // expected way to refuse bad input; a crash, a sanitizer report, any other
 // exception or a result set that does not fit the model is a finding.
+#include "results/ElementForces.h"
+#include "results/Reactions.h"
 #include "results/ResultReaders.h"
 #include "results/SplitResultLine.h"
 #include "script/RecorderFiles.h"
@@ -62,6 +64,7 @@ Model FuzzModel(std::uint8_t joints, std::uint8_t kinds)
 {
     Model model;
     model.Joints.Reset(1 + joints % 150);
+    model.Joints[1].restraint[1] = 1; // one support
     model.FrameSections.Reset(7);
     for (std::int32_t k = 1; k <= 7; ++k)
         model.FrameSections[k].elementKind = k;
@@ -88,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StepChoice step = data[3] >= 128 ? StepChoice() : StepChoice(data[3] % 5);
 
     const char* const names[] = {"node0.out", "node1.out", "ele0_secs.out", "ele0_secn.out", "eigen1_node0.out",
-                                 "Periods.txt"};
+                                 "Periods.txt", "ele0.out", "reactions0.out"};
     std::string_view rest(reinterpret_cast<const char*>(data + 4), size - 4);
     for (const char* name : names) {
         const std::size_t cut = rest.find('\xff');
@@ -117,6 +120,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(r.atI.size() == static_cast<std::size_t>(model.Frames.count) && r.atJ.size() == r.atI.size(),
                 "two values per frame");
         Require(r.maximum && r.minimum && *r.minimum <= *r.maximum, "a colour range");
+    } catch (const Error&) {
+    }
+    try {
+        const ElementForces f = ReadElementForces(folder, model, step, files);
+        Require(f.start.size() == static_cast<std::size_t>(model.Frames.count) + 1
+                    && f.values.size() == static_cast<std::size_t>(f.start.back()),
+                "every frame's values in place");
+    } catch (const Error&) {
+    }
+    try {
+        const SupportReactions r = ReadReactions(folder, model, step, files);
+        Require(r.values.size() == 6 * r.joints.size() && r.joints == std::vector<std::int32_t>{1},
+                "six reactions of the one support");
     } catch (const Error&) {
     }
     try {

@@ -9,7 +9,7 @@ target_link_libraries(mirelo_view PUBLIC mirelo_core Qt6::Gui)
 target_compile_options(mirelo_view PRIVATE ${MIRELO_WARNINGS})
 
 # mirelo-cli picture paints off-screen with the view library.
-target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp)
+target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp ${CMAKE_SOURCE_DIR}/src/cli/ForcePicture.cpp)
 target_link_libraries(mirelo-cli PRIVATE mirelo_view)
 target_compile_definitions(mirelo-cli PRIVATE MIRELO_CLI_PICTURE)
 

@@ -1,13 +1,16 @@
 // mirelo-cli picture: the drawing of a model, with a loaded result, as a PNG
 // file, painted off-screen by the same code as the drawing area.
+#include "cli/ForcePicture.h"
 #include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
+#include "view/ContourLayer.h"
 #include "view/Picture.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
 #include <memory>
@@ -23,6 +26,8 @@ struct PictureOptions {
     QSize size{1024, 768};
     std::optional<double> scale;
     ResultOptions results;
+    std::optional<ForceQuantity> forces;
+    std::optional<ContourQuantity> contour;
 };
 
 PictureView ViewNamed(const std::string& name)
@@ -71,7 +76,14 @@ PictureOptions ParsePictureArguments(const Arguments& args)
             options.view = ViewNamed(value());
         else if (arg == "--size")
             options.size = SizeNamed(value());
-        else if (arg == "--results")
+        else if (arg == "--forces")
+            options.forces = ForceQuantityNamed(value());
+        else if (arg == "--contour") {
+            const std::string& name = value();
+            options.contour = ContourQuantityNamed(name);
+            if (!options.contour)
+                throw UsageError{"--contour takes u, ux, uy or uz, not '" + name + "'"};
+        } else if (arg == "--results")
             options.results.folder = value();
         else if (arg == "--scale") {
             const std::string& text = value();
@@ -124,7 +136,14 @@ int RunPicture(const Arguments& args, std::ostream&)
     UseModelSettings(options.results, argument.analysis, argument.recorders);
     Model& model = argument.model;
     ViewState view;
-    if (!options.results.folder.empty()) {
+    std::optional<ForceLayer> forces;
+    if (options.contour && (options.results.folder.empty() || options.forces))
+        throw UsageError{"--contour colours loaded displacements: give --results DIR, without --forces"};
+    if (options.forces) {
+        if (options.results.folder.empty() || options.results.mode || options.results.section)
+            throw UsageError{"--forces draws a load step of loaded results: give --results DIR, without --mode and --section"};
+        forces = LoadForceLayer(model, options.results, *options.forces, options.scale);
+    } else if (!options.results.folder.empty()) {
         const LoadedForCli loaded = LoadResults(model, options.results);
         view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(model);
         if (loaded.sections) {
@@ -136,7 +155,13 @@ int RunPicture(const Arguments& args, std::ostream&)
         throw UsageError{"--scale scales loaded results: give --results DIR"};
     }
     const auto app = GuiApplication();
-    const QImage image = RenderPicture(model, view, options.view, options.size);
+    QImage image = RenderPicture(model, view, options.view, options.size);
+    if (forces)
+        PaintForceLayer(image, model, view, *forces);
+    if (options.contour) {
+        QPainter painter(&image);
+        PaintContours(painter, model, *options.contour);
+    }
     if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
         throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");
     return 0;

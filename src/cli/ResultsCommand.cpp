@@ -1,4 +1,5 @@
 // mirelo-cli results: the values the results dialog loads, as text.
+#include "cli/ForceResults.h"
 #include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
@@ -11,9 +12,10 @@ namespace mirelo::cli {
 int RunResults(const Arguments& args, std::ostream& out)
 {
     ResultOptions options;
+    ForceResultChoice forceChoice;
     std::string s2kPath;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (TakeResultOption(args, i, options))
+        if (TakeResultOption(args, i, options) || TakeForceResultOption(args, i, forceChoice))
             continue;
         const std::string& arg = args[i];
         if (arg.starts_with("-") && arg.size() > 1)
@@ -28,9 +30,12 @@ int RunResults(const Arguments& args, std::ostream& out)
     if (options.folder.empty())
         throw UsageError{"results needs an s2k file and the folder of the recorder files"};
     CheckResultOptions(options);
+    CheckForceResultOptions(options, forceChoice);
     ModelArgument argument = LoadModelArgument(s2kPath);
     UseModelSettings(options, argument.analysis, argument.recorders);
     Model& model = argument.model;
+    if (forceChoice.Any())
+        return WriteForceResults(model, options, forceChoice, out);
     const LoadedForCli loaded = LoadResults(model, options);
 
     std::string text;

@@ -28,7 +28,7 @@ const std::array<SettingField<A>, 13> kAnalysisFields = {{
     Bind(Declare::Integer("ModeCount", "Modal Number", 12), &A::ModeCount),
 }};
 
-const std::array<SettingField<R>, 6> kRecorderFields = {{
+const std::array<SettingField<R>, 7> kRecorderFields = {{
     Bind(Declare::Flag("RecordNodeDisp", "Displacement of All Nodes", true), &R::RecordNodeDisp),
     Bind(Declare::Flag("RecordElementForce", "Element Force of All Frames", false), &R::RecordElementForce),
     Bind(Declare::Flag("RecordSectionDeformation", "Force/Disp Beam Column Section Deformation", false),
@@ -37,6 +37,7 @@ const std::array<SettingField<R>, 6> kRecorderFields = {{
          &R::RecordSectionStressStrain),
     Bind(Declare::Flag("RecordModeShapes", "Modal Shape", false), &R::RecordModeShapes),
     Bind(Declare::Flag("RecordCurves", "Pushover and Time-History Curves", false), &R::RecordCurves),
+    Bind(Declare::Flag("RecordReactions", "Reactions of Supports", false), &R::RecordReactions),
 }};
 
 } // namespace

@@ -46,6 +46,7 @@ struct RecorderSettings {
     std::int32_t RecordSectionStressStrain; // stored and shown; records nothing
     std::int32_t RecordModeShapes;
     std::int32_t RecordCurves; // the control joint and the reactions, for the pushover or time-history curve
+    std::int32_t RecordReactions; // all six reactions of every support, for the equilibrium check
 };
 
 // Every setting of the two records, declared once: name, dialog caption,

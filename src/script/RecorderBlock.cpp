@@ -1,5 +1,6 @@
-// Recorders: node displacements, element forces, section deformations and
-// mode shapes, each in files of 100 consecutive numbers (RecorderFiles.h).
+// Recorders: node displacements, element forces, section deformations,
+// reactions and mode shapes, each in files of 100 joints, frames or supports
+// (RecorderFiles.h).
 #include "script/RecorderFiles.h"
 #include "script/ScriptBlocks.h"
 
@@ -13,6 +14,21 @@ namespace {
 bool On(std::int32_t flag)
 {
     return flag != 0;
+}
+
+// Every support's six reactions, at full precision for the equilibrium check.
+void WriteReactionRecorders(ScriptContext& script)
+{
+    const std::vector<std::int32_t> supports = SupportJoints(script.model, script.dofs);
+    if (supports.empty())
+        script.Warn("No reaction is recorded: no joint is restrained");
+    for (const RecorderFileGroup& g : NodeFileGroups(static_cast<std::int32_t>(supports.size()))) {
+        std::string joints;
+        for (std::int32_t s = g.first; s <= g.last; ++s)
+            joints += std::to_string(supports[static_cast<std::size_t>(s - 1)]) + ' ';
+        script.Format("recorder Node -file %s -precision 17 -time -node %s-dof 1 2 3 4 5 6 reaction",
+                      ReactionFileName(g.fileNumber), joints);
+    }
 }
 
 } // namespace
@@ -39,6 +55,8 @@ void WriteRecorderBlock(ScriptContext& script)
             script.Format("recorder Element -file %s -time -eleRange %D %D section %d deformation",
                           LastSectionFileName(g.fileNumber), g.first, g.last, script.analysis.IntegrationPoints);
     }
+    if (On(r.RecordReactions))
+        WriteReactionRecorders(script);
     if (On(r.RecordCurves))
         WriteCurveRecorders(script);
     if (!On(r.RecordModeShapes))

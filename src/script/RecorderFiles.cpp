@@ -1,5 +1,7 @@
 #include "script/RecorderFiles.h"
 
+#include <algorithm>
+
 namespace mirelo {
 
 std::vector<RecorderFileGroup> NodeFileGroups(std::int32_t jointCount)
@@ -51,6 +53,47 @@ std::string FirstSectionFileName(std::int32_t fileNumber)
 std::string LastSectionFileName(std::int32_t fileNumber)
 {
     return "ele" + std::to_string(fileNumber) + "_secn.out";
+}
+
+std::string ReactionFileName(std::int32_t fileNumber)
+{
+    return "reactions" + std::to_string(fileNumber) + ".out";
+}
+
+std::int32_t ElementForceCount(const Model& model, std::int32_t frame)
+{
+    const std::int32_t section = model.Frames.At(frame).section;
+    if (!model.FrameSections.Contains(section))
+        return 0;
+    switch (model.FrameSections[section].elementKind) {
+    case kElasticBeamColumn:
+    case kNonlinearBeamColumn:
+    case kDispBeamColumn:
+    case kBeamWithHinges:
+    case kTruss: return kEndForceValues;
+    case kRotationalSpring: return kSpringForceValues;
+    default: return 0;
+    }
+}
+
+std::vector<std::int32_t> SupportJoints(const Model& model, const JointDofs& dofs)
+{
+    std::vector<bool> fixed(static_cast<std::size_t>(std::max(model.Joints.count, 0)) + 1, false);
+    for (std::int32_t c = 1; c <= model.Constraints.count; ++c) {
+        const std::int32_t master = model.Constraints[c].masterJoint;
+        if (master >= 1 && master <= model.Joints.count)
+            fixed[static_cast<std::size_t>(master)] = true;
+    }
+    std::vector<std::int32_t> supports;
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const auto& r = model.Joints[k].restraint;
+        std::int32_t held = 0;
+        for (std::int32_t d = 1; d <= dofs.Of(k); ++d)
+            held += r[static_cast<std::size_t>(d)];
+        if (held > 0 || fixed[static_cast<std::size_t>(k)])
+            supports.push_back(k);
+    }
+    return supports;
 }
 
 std::int32_t SectionDeformationCount(const Model& model, const AnalysisSettings& analysis, std::int32_t frame,

@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 #include "script/AnalysisSettings.h"
+#include "script/JointDofs.h"
 
 #include <cstdint>
 #include <string>
@@ -33,6 +34,7 @@ std::string ModeShapeFileName(std::int32_t mode, std::int32_t fileNumber);     /
 std::string ElementForceFileName(std::int32_t fileNumber);                     // ele%d.out
 std::string FirstSectionFileName(std::int32_t fileNumber);                     // ele%d_secs.out
 std::string LastSectionFileName(std::int32_t fileNumber);                      // ele%d_secn.out
+std::string ReactionFileName(std::int32_t fileNumber);                         // reactions%d.out
 inline constexpr const char* kPeriodsFileName = "Periods.txt";
 // The curve recorders' files: the time (or load factor) and the control
 // joint's displacement along `ControlDof`; the time and the reaction of every
@@ -44,6 +46,26 @@ inline constexpr const char* kCurveRunFileName = "curve_run.txt";
 
 // The three values of every joint in a node or mode-shape file: dofs 1 2 3.
 inline constexpr std::int32_t kNodeValuesPerJoint = 3;
+
+// The values a "localForce" recorder writes for a frame: the end forces of
+// beam-columns (elastic, nonlinear, displacement, beam with hinges) and of
+// trusses, end i then end j, each N Vy Vz T My Mz in local axes, as forces the
+// joints put on the element (a truss has N alone, the others 0); a spring's
+// three moments about X, Y, Z; none for a corotational truss, which does not
+// answer "localForce", nor for a frame without element.
+inline constexpr std::int32_t kEndForceValues = 12;
+inline constexpr std::int32_t kSpringForceValues = 3;
+std::int32_t ElementForceCount(const Model& model, std::int32_t frame);
+
+// The supports whose reactions the reaction recorders write: every joint the
+// script fixes in some degree of freedom (its own restraints, and a
+// diaphragm's master, which the script holds out of the floor's plane), in
+// joint order. Reaction file g holds supports 100 g + 1 to 100 g + 100 of this
+// list (`NodeFileGroups` of its size), all six reactions FX FY FZ MX MY MZ of
+// each (0 for the moments of a node of three degrees of freedom), written with
+// 17 significant digits so that they balance the loads to the last digit.
+std::vector<std::int32_t> SupportJoints(const Model& model, const JointDofs& dofs);
+inline constexpr std::int32_t kReactionValuesPerJoint = 6;
 
 // Deformations of one section as the solver lists them: axial strain,
 // curvature about z, curvature about y, then the twist (fibre sections are

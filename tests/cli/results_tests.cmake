@@ -40,6 +40,30 @@ file(WRITE ${out}/node0.out "1 0 0 0 0.1 0 -0.5\n2 0 0 0 0.2 zero -1\n")
 expect_run("field that is not a number" 1 "^$"
   "'zero' is not a valid floating point value [(]${out}/node0.out, line 2, field 6: joint 2 UY[)]" results ${model} ${out})
 
+# Element forces and reactions as the solver writes them, read back as the same numbers ("-0" kept).
+file(WRITE ${out}/ele0.out "0.5 0 0 5.75 -0 -8.66667 0 0 0 -1.75 0 -6.33333 0\n1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 0\n")
+file(WRITE ${out}/reactions0.out "1 0 0 11.499999999999972 0 -17.333333333333275 0\n")
+expect_run("element forces as the file holds them" 0
+  "^frame 1 0 0 11.5 -0 -17.333300000000001 0 0 0 -3.5 0 -12.666700000000001 0\n$" "^$" results ${model} ${out} --forces)
+expect_run("element forces of a step" 0 "^frame 1 0 0 5.75 -0 -8.6666699999999999 0 0 0 -1.75 0 -6.3333300000000001 0\n$" "^$"
+  results ${model} ${out} --forces --step 1)
+expect_run("reactions with the equilibrium check" 0
+  "^joint 1 0 0 11.499999999999972 0 -17.333333333333275 0\nΣ FX = 0.000, applied 0.000\nΣ FY = 0.000, applied 0.000\nΣ FZ = 11.500, applied 0.000\n"
+  "^$" results ${model} ${out} --reactions)
+expect_run("forces beyond the file" 1 "^$" "^mirelo-cli: Load step 3 is not in ${out}/ele0.out, which holds 2 steps\n$"
+  results ${model} ${out} --forces --step 3)
+file(WRITE ${out}/ele0.out "1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667\n")
+expect_run("a short force line" 1 "^$"
+  "ele0.out, line 1 holds 11 values after the time, but frames 1 to 1 need 12 [(]12 for each beam-column[^)]*[)]: the values run out at frame 1"
+  results ${model} ${out} --forces)
+file(WRITE ${out}/ele0.out "1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 O\n")
+expect_run("a force that is not a number" 1 "^$"
+  "'O' is not a valid floating point value [(]${out}/ele0.out, line 1, field 13: frame 1 Mz at end j[)]"
+  results ${model} ${out} --forces)
+expect_run("missing reactions" 1 "^$" "Cannot open file \"${WORK_DIR}/none/reactions0.out\"" results ${model} ${WORK_DIR}/none --reactions)
+expect_run("forces of a mode" 1 "^$" "--forces and --reactions read a load step: they take no --mode"
+  results ${model} ${out} --forces --mode 1)
+
 if(PICTURE)
   file(WRITE ${out}/node0.out "1 0 0 0 0.1 0 -0.5\n")
   expect_run("picture of a deformed shape" 0 "^$" "^$"
@@ -50,6 +74,15 @@ if(PICTURE)
   else()
     message(SEND_ERROR "FAILED: deformed.png is no PNG file (${signature})")
   endif()
+  file(WRITE ${out}/ele0.out "1 0 0 11.5 -0 -17.3333 0 0 0 -3.5 0 -12.6667 0\n")
+  expect_run("picture of a moment diagram" 0 "^$" "^$"
+    picture ${model} -o ${WORK_DIR}/moments.png --size 320x200 --results ${out} --forces my)
+  expect_run("picture of displacement contours" 0 "^$" "^$"
+    picture ${model} -o ${WORK_DIR}/contours.png --size 320x200 --results ${out} --contour uz)
+  expect_run("unknown force" 1 "^$" "--forces takes n, vy, vz, t, my or mz, not 'm'" picture ${model} -o ${WORK_DIR}/p.png --results ${out} --forces m)
+  expect_run("forces without results" 1 "^$" "--forces draws a load step of loaded results" picture ${model} -o ${WORK_DIR}/p.png --forces my)
+  expect_run("contours with forces" 1 "^$" "--contour colours loaded displacements: give --results DIR, without --forces"
+    picture ${model} -o ${WORK_DIR}/p.png --results ${out} --forces my --contour u)
   expect_run("unknown view" 1 "^$" "--view takes xy, xz, yz or 3d, not 'top'" picture ${model} -o ${WORK_DIR}/p.png --view top)
   expect_run("bad size" 1 "^$" "--size takes WIDTHxHEIGHT" picture ${model} -o ${WORK_DIR}/p.png --size 10x10)
   expect_run("scale without results" 1 "^$" "--scale scales loaded results" picture ${model} -o ${WORK_DIR}/p.png --scale 3)

@@ -37,15 +37,8 @@ void WriteNodeFiles(const test::TempDir& dir, std::int32_t joints, std::int64_t 
     }
 }
 
-std::string FailureOf(const std::function<void()>& load)
-{
-    try {
-        load();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using test::FailureOf;
+using test::FramesOfKinds;
 
 TEST(ReadNodeDisplacements, EveryJointFromItsGroupFile)
 {
@@ -137,16 +130,6 @@ TEST(ReadModeShape, TakesTheFirstLineOfTheModesFiles)
 }
 
 // Frames 1..n of the given element kinds (0: no section) between joints 1 and 2.
-Model FramesOfKinds(const std::vector<std::int32_t>& kinds)
-{
-    Model model = test::ModelWithCounts(2, static_cast<std::int32_t>(kinds.size()));
-    model.FrameSections.Reset(7);
-    for (std::int32_t kind = 1; kind <= 7; ++kind)
-        model.FrameSections[kind].elementKind = kind;
-    for (std::size_t k = 0; k < kinds.size(); ++k)
-        model.Frames[static_cast<std::int32_t>(k + 1)] = test::FrameBetween(1, 2, kinds[k]);
-    return model;
-}
 
 // A section value: frame k, section end (0 first, 1 last), deformation d (1-based), step s.
 double SectionValue(std::int32_t k, int end, std::int32_t d, std::int64_t s)

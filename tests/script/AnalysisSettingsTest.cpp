@@ -31,13 +31,14 @@ TEST(Settings, StartValues)
     EXPECT_EQ(r.RecordSectionDeformation, 0);
     EXPECT_EQ(r.RecordSectionStressStrain, 0);
     EXPECT_EQ(r.RecordModeShapes, 0);
+    EXPECT_EQ(r.RecordReactions, 0);
 }
 
 TEST(SetSetting, SetsEveryFieldByItsName)
 {
     AnalysisSettings a;
     RecorderSettings r;
-    EXPECT_EQ(AnalysisSettingFields().size() + RecorderSettingFields().size(), 19u);
+    EXPECT_EQ(AnalysisSettingFields().size() + RecorderSettingFields().size(), 20u);
     const auto value = [](const SettingDeclaration& declaration) {
         return declaration.kind == SettingKind::Real ? "2.5" : declaration.kind == SettingKind::Flag ? "1" : "6";
     };
@@ -55,6 +56,7 @@ TEST(SetSetting, SetsEveryFieldByItsName)
     EXPECT_EQ(r.RecordNodeDisp, kFlagOn);
     EXPECT_EQ(r.RecordModeShapes, kFlagOn);
     EXPECT_EQ(r.RecordCurves, kFlagOn);
+    EXPECT_EQ(r.RecordReactions, kFlagOn);
     SetSetting(a, r, "RecordNodeDisp", "0");
     SetSetting(a, r, "UseAggregator", "0");
     EXPECT_EQ(r.RecordNodeDisp, kFlagOff);

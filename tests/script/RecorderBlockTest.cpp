@@ -47,6 +47,29 @@ TEST(RecorderBlock, ElementFilesNumberFullGroupsFromOneAndThePartialGroupZero)
               (Lines{"puts \"recorder\"", ForceLine(1, 1, 100), ForceLine(2, 101, 200), ForceLine(0, 201, 250)}));
 }
 
+TEST(RecorderBlock, ReactionsOfEverySupportInFilesOfAHundredSupports)
+{
+    RecorderSettings recorder;
+    recorder.RecordNodeDisp = kFlagOff;
+    recorder.RecordReactions = kFlagOn;
+    // Every third of 305 joints held: 102 supports, the last two in the second file.
+    Model model = test::ModelWithCounts(305);
+    for (std::int32_t k = 1; k <= 305; k += 3)
+        model.Joints[k].restraint[3] = 1;
+    const test::BlockOutput block = test::WriteBlock(WriteRecorderBlock, model, AnalysisSettings(), recorder);
+    ASSERT_EQ(block.lines.size(), 3u);
+    EXPECT_TRUE(block.lines[1].starts_with("recorder Node -file reactions0.out -precision 17 -time -node 1 4 7 "));
+    EXPECT_TRUE(block.lines[1].ends_with(" 295 298 -dof 1 2 3 4 5 6 reaction"));
+    EXPECT_EQ(block.lines[2], "recorder Node -file reactions1.out -precision 17 -time -node 301 304 -dof 1 2 3 4 5 6 "
+                              "reaction");
+    EXPECT_TRUE(block.warnings.empty());
+    const test::BlockOutput none =
+        test::WriteBlock(WriteRecorderBlock, test::ModelWithCounts(3), AnalysisSettings(), recorder);
+    EXPECT_EQ(none.lines, (Lines{"puts \"recorder\""}));
+    ASSERT_EQ(none.warnings.size(), 1u);
+    EXPECT_EQ(none.warnings[0], "No reaction is recorded: no joint is restrained");
+}
+
 TEST(RecorderBlock, SectionDeformationsAtTheFirstAndLastIntegrationPoint)
 {
     RecorderSettings recorder;

@@ -118,4 +118,17 @@ inline Frame FrameBetween(std::int32_t jointI, std::int32_t jointJ, std::int32_t
     return f;
 }
 
+// Frames between joints 1 and 2, frame k of section kinds[k - 1] (sections
+// 1..7 are of kinds 1..7; 0: no section).
+inline Model FramesOfKinds(const std::vector<std::int32_t>& kinds)
+{
+    Model model = ModelWithCounts(2, static_cast<std::int32_t>(kinds.size()));
+    model.FrameSections.Reset(7);
+    for (std::int32_t kind = 1; kind <= 7; ++kind)
+        model.FrameSections[kind].elementKind = kind;
+    for (std::size_t k = 0; k < kinds.size(); ++k)
+        model.Frames[static_cast<std::int32_t>(k + 1)] = FrameBetween(1, 2, kinds[k]);
+    return model;
+}
+
 } // namespace mirelo::test

@@ -82,4 +82,14 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
+std::string FailureOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
 } // namespace mirelo::test

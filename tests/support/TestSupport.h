@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ std::filesystem::path ExamplePath(const std::string& name);
 // The numbers of a text (a line of a recorder file), read with the standard
 // streams, independently of the program's readers.
 std::vector<double> NumbersIn(const std::string& text);
+
+// The message of the Error that `run` raises ("no error" when none).
+std::string FailureOf(const std::function<void()>& run);
 
 // A fresh temporary folder, removed with the object.
 class TempDir {

@@ -1,0 +1,75 @@
+#include "cli/ForceResults.h"
+
+#include "common/Errors.h"
+#include "common/NumberText.h"
+#include "results/ElementForces.h"
+#include "results/Reactions.h"
+#include "results/StepLoads.h"
+#include "script/RecorderFiles.h"
+
+#include <ostream>
+
+namespace mirelo::cli {
+
+bool TakeForceResultOption(const Arguments& args, std::size_t& i, ForceResultChoice& choice)
+{
+    if (args[i] == "--forces")
+        choice.forces = true;
+    else if (args[i] == "--reactions")
+        choice.reactions = true;
+    else
+        return false;
+    return true;
+}
+
+void CheckForceResultOptions(const ResultOptions& options, const ForceResultChoice& choice)
+{
+    if (!choice.Any())
+        return;
+    if (options.mode)
+        throw UsageError{"--forces and --reactions read a load step: they take no --mode"};
+    if (options.section)
+        throw UsageError{"--section is read without --forces and --reactions"};
+}
+
+std::string ForceResultText(const Model& model, const ResultOptions& options, const ForceResultChoice& choice)
+{
+    RecorderFileCache files;
+    std::string text;
+    if (choice.forces) {
+        const ElementForces forces = ReadElementForces(options.folder, model, options.step, files);
+        for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
+            text += "frame " + std::to_string(k);
+            for (const double value : forces.Of(k))
+                text += ' ' + FormatRoundTrip(value);
+            text += '\n';
+        }
+    }
+    if (choice.reactions) {
+        const SupportReactions reactions = ReadReactions(options.folder, model, options.step, files);
+        for (std::size_t s = 0; s < reactions.joints.size(); ++s) {
+            text += "joint " + std::to_string(reactions.joints[s]);
+            for (std::size_t a = 0; a < kReactionValuesPerJoint; ++a)
+                text += ' ' + FormatRoundTrip(reactions.values[s * kReactionValuesPerJoint + a]);
+            text += '\n';
+        }
+        const auto factors = StepLoadFactors(options.analysis, reactions.step, reactions.time);
+        for (const std::string& line :
+             EquilibriumLines(model, ReactionTotals(model, reactions), AppliedLoadTotals(model, factors)))
+            text += line + '\n';
+    }
+    return text;
+}
+
+int WriteForceResults(const Model& model, const ResultOptions& options, const ForceResultChoice& choice,
+                      std::ostream& out)
+{
+    const std::string text = ForceResultText(model, options, choice);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out)
+        throw Error("Cannot write the results to standard output");
+    return 0;
+}
+
+} // namespace mirelo::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/Model.h"
+#include "view/Projection.h"
+
+#include <QColor>
+#include <optional>
+#include <string_view>
+
+class QPainter;
+
+namespace mirelo {
+
+// What a displacement contour colours by: the size of each joint's loaded
+// displacement, or one of its components.
+enum class ContourQuantity { U, UX, UY, UZ };
+
+// The quantity named u, ux, uy or uz; none for another name.
+std::optional<ContourQuantity> ContourQuantityNamed(std::string_view name);
+
+double ContourValue(const Joint& joint, ContourQuantity quantity);
+
+// The colour of `value` on a ramp from blue (low) through cyan, green and
+// yellow to red (high); the middle, green, when low equals high.
+QColor ContourColour(double value, double low, double high);
+
+// Colours the joints, the frames (each half by its joint) and the shells (by
+// the mean of their joints) of a picture whose joints Redraw has projected,
+// with a legend of the ramp from the smallest to the largest value under the
+// banner. Needs a QGuiApplication for the text.
+void PaintContours(QPainter& painter, const Model& model, ContourQuantity quantity);
+
+} // namespace mirelo
