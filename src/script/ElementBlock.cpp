@@ -64,8 +64,10 @@ private:
 void WriteElasticBeamColumn(ScriptContext& script, std::int32_t i, const Frame& frame, const FrameSection& s)
 {
     const Material& material = script.MaterialAt(s.material);
+    const SectionProperties& p = script.PreparedSectionAt(frame.section).properties;
     script.Format("element %s %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-                  FindElementKind(kElasticBeamColumn)->tclElement, i, frame.jointI, frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion, s.iy, s.iz, i);
+                  FindElementKind(kElasticBeamColumn)->tclElement, i, frame.jointI, frame.jointJ, p.area,
+                  material.elasticModulus, material.shearModulus, p.torsion, p.iy, p.iz, i);
 }
 
 } // namespace
@@ -109,7 +111,7 @@ void WriteFrameElementBlock(ScriptContext& script)
         case kDispBeamColumn:
             warnings.BeamColumn();
             script.Format("element %s %d %d %d %d %d %d", kind->tclElement, i, frame.jointI, frame.jointJ,
-                          frame.segments, sectionTag, i);
+                          script.prepared.frameSegments, sectionTag, i);
             break;
         case kRotationalSpring:
             if (s.material == 0 && warnings.First(frame.section))

@@ -25,9 +25,9 @@ void AppendInteger(std::string& out, std::int64_t value)
 
 } // namespace
 
-ScriptContext::ScriptContext(const Model& m, const AnalysisSettings& a, const RecorderSettings& r,
-                             ScriptResult& result)
-    : model(m), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), result_(result),
+ScriptContext::ScriptContext(const Model& m, const PreparedSections& p, const AnalysisSettings& a,
+                             const RecorderSettings& r, ScriptResult& result)
+    : model(m), prepared(p), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), result_(result),
       elasticIsotropicDone_(static_cast<std::size_t>(m.Materials.Size()) + 1, false)
 {
 }
