@@ -33,17 +33,12 @@ struct Frame {
     double sectionResultI = 0, sectionResultJ = 0;
     std::int32_t section = 0; // index into FrameSections, 0 none
     std::int32_t jointI = 0, jointJ = 0;
-    std::int32_t segments = 0;
+    std::int32_t segments = 0; // NSEG; the script takes IntegrationPoints instead
     std::int32_t releaseEnd = 0; // 0 none, 1 IREL, 2 JREL
     std::int32_t midScreenX = 0, midScreenY = 0;
     std::int32_t axisScreenX = 0, axisScreenY = 0;
     std::int32_t hingeIScreenX = 0, hingeIScreenY = 0;
     std::int32_t hingeJScreenX = 0, hingeJScreenY = 0;
-};
-
-struct Fiber {
-    double y = 0, z = 0, area = 0;
-    std::int32_t material = 0;
 };
 
 enum SectionShape : std::int32_t { kShapeNone = 0, kShapeRectangle = 1, kShapeI = 2, kShapeBox = 3, kShapePipe = 4 };
@@ -55,9 +50,6 @@ struct FrameSection {
     std::int32_t material = 0;
     std::string name;
     std::int32_t colour = 0;
-    double area = 0, iz = 0, iy = 0, shearAreaY = 0, shearAreaZ = 0, torsion = 0, shearModulus = 0;
-    std::vector<Fiber> fibers; // entry 0 stays empty; 1..fiberCount used
-    std::int32_t fiberCount = 0;
     std::int32_t divideX = 0, divideY = 0, barNumX = 0, barNumY = 0;
     double cover = 0, barAreaX = 0, barAreaY = 0;
     std::int32_t sectionUse = 0; // a SectionUse

@@ -78,9 +78,10 @@ void WriteElastic(ScriptContext& script, const FrameElement& e, FrameWarnings& w
                         + std::string(e.kind.tclElement) + " elements",
                     script.NextLine());
     const Material& material = script.MaterialAt(s.material);
+    const SectionProperties& p = script.PreparedSectionAt(e.frame.section).properties;
     script.Format("element %s %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D", e.kind.tclElement, e.number,
-                  e.frame.jointI, e.frame.jointJ, s.area, material.elasticModulus, material.shearModulus, s.torsion,
-                  s.iy, s.iz, e.number);
+                  e.frame.jointI, e.frame.jointJ, p.area, material.elasticModulus, material.shearModulus, p.torsion,
+                  p.iy, p.iz, e.number);
 }
 
 void WriteFiberBeamColumn(ScriptContext& script, const FrameElement& e, FrameWarnings& warnings)
@@ -89,7 +90,7 @@ void WriteFiberBeamColumn(ScriptContext& script, const FrameElement& e, FrameWar
     const bool aggregated = script.analysis.UseAggregator != 0 && e.kind.takesAggregator;
     const std::int32_t sectionTag = aggregated ? kAggregatedSectionTagOffset + e.frame.section : e.frame.section;
     script.Format("element %s %d %d %d %d %d %d", e.kind.tclElement, e.number, e.frame.jointI, e.frame.jointJ,
-                  e.frame.segments, sectionTag, e.number);
+                  script.prepared.frameSegments, sectionTag, e.number);
 }
 
 void WriteTruss(ScriptContext& script, const FrameElement& e, FrameWarnings&)

@@ -116,10 +116,10 @@ void WriteMaterialBlock(ScriptContext& script)
                     + " + k, " + std::to_string(kTorsionSpringTagOffset)
                     + " + k) repeat tags already used: the solver refuses the script");
     for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
-        const FrameSection& s = model.FrameSections[k];
-        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearYSpringTagOffset + k, s.shearModulus * s.shearAreaY);
-        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearZSpringTagOffset + k, s.shearModulus * s.shearAreaZ);
-        script.Format("uniaxialMaterial Elastic %d %0.4e", kTorsionSpringTagOffset + k, s.shearModulus * s.torsion);
+        const SectionProperties& p = script.prepared.sections[k].properties;
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearYSpringTagOffset + k, p.shearModulus * p.shearAreaY);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kShearZSpringTagOffset + k, p.shearModulus * p.shearAreaZ);
+        script.Format("uniaxialMaterial Elastic %d %0.4e", kTorsionSpringTagOffset + k, p.shearModulus * p.torsion);
     }
 }
 
@@ -133,9 +133,11 @@ void WriteFiberSectionBlock(ScriptContext& script)
         WarnIfBarsOutside(script, s);
         script.Format("##%S ", s.name);
         // A 3-D fibre section needs its torsional stiffness.
-        script.Format("section Fiber %D -GJ %0.4E {", k, s.shearModulus * s.torsion);
-        for (std::int32_t j = 1; j <= s.fiberCount; ++j) {
-            const Fiber& f = s.fibers.at(static_cast<std::size_t>(j));
+        const PreparedSection& prepared = script.prepared.sections[k];
+        script.Format("section Fiber %D -GJ %0.4E {", k,
+                      prepared.properties.shearModulus * prepared.properties.torsion);
+        for (std::int32_t j = 1; j <= prepared.fibers.count; ++j) {
+            const Fiber& f = prepared.fibers[j];
             script.Format("fiber %0.4E %0.4E %0.4E %D", f.y, f.z, f.area, f.material);
         }
         script.Line("}");

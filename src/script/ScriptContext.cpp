@@ -25,9 +25,10 @@ void AppendInteger(std::string& out, std::int64_t value)
 
 } // namespace
 
-ScriptContext::ScriptContext(const Model& m, const AnalysisSettings& a, const RecorderSettings& r,
-                             ScriptResult& result, const ScriptOptions& o)
-    : model(m), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), options(o), result_(result),
+ScriptContext::ScriptContext(const Model& m, const PreparedSections& p, const AnalysisSettings& a,
+                             const RecorderSettings& r, ScriptResult& result, const ScriptOptions& o)
+    : model(m), prepared(p), analysis(a), recorder(r), dofs(m), modes(PlanModes(m, a, dofs)), options(o),
+      result_(result),
       elasticIsotropicDone_(static_cast<std::size_t>(m.Materials.Size()) + 1, false)
 {
 }

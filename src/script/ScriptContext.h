@@ -6,6 +6,7 @@
 #include "script/AnalysisSettings.h"
 #include "script/JointDofs.h"
 #include "script/ModePlan.h"
+#include "sections/PreparedSections.h"
 
 #include <cstdint>
 #include <string>
@@ -66,10 +67,11 @@ struct ScriptArg {
 // and warnings it appends, and the few facts one block leaves for a later one.
 class ScriptContext {
 public:
-    ScriptContext(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
-                  ScriptResult& result, const ScriptOptions& options = {});
+    ScriptContext(const Model& model, const PreparedSections& prepared, const AnalysisSettings& analysis,
+                  const RecorderSettings& recorder, ScriptResult& result, const ScriptOptions& options = {});
 
     const Model& model;
+    const PreparedSections& prepared; // what the script derives from the model's frame sections
     const AnalysisSettings& analysis;
     const RecorderSettings& recorder;
     const JointDofs dofs; // 3 or 6 per node, and the twins of shared brick joints
@@ -107,6 +109,7 @@ public:
     // number outside the table raises RangeCheckError.
     const Joint& JointAt(std::int32_t k) const { return RecordOrEmpty(model.Joints, k); }
     const FrameSection& FrameSectionAt(std::int32_t k) const { return RecordOrEmpty(model.FrameSections, k); }
+    const PreparedSection& PreparedSectionAt(std::int32_t k) const { return RecordOrEmpty(prepared.sections, k); }
     const Material& MaterialAt(std::int32_t k) const { return RecordOrEmpty(model.Materials, k); }
     const ShellSection& ShellSectionAt(std::int32_t k) const { return RecordOrEmpty(model.ShellSections, k); }
 

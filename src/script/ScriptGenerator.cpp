@@ -1,31 +1,22 @@
 #include "script/ScriptGenerator.h"
 
 #include "script/ScriptBlocks.h"
-#include "sections/FiberGenerator.h"
-#include "sections/SectionProperties.h"
+#include "sections/PreparedSections.h"
 
 #include <algorithm>
 
 namespace mirelo {
-
-void PrepareSections(Model& model, const AnalysisSettings& analysis)
-{
-    for (std::int32_t i = 1; i <= model.Frames.count; ++i)
-        model.Frames[i].segments = analysis.IntegrationPoints;
-    ComputeSectionProperties(model);
-    GenerateFibers(model, analysis.RebarMaterialNo);
-}
 
 namespace {
 
 // A generous guess at the size of the script, so that its buffer is set up
 // once instead of being copied at every doubling. Room that is not written
 // costs no memory.
-void ReserveScript(const Model& model, TextLines& lines)
+void ReserveScript(const Model& model, const PreparedSections& prepared, TextLines& lines)
 {
     std::int64_t fibers = 0;
-    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
-        fibers += model.FrameSections[k].fiberCount;
+    for (std::int32_t k = 1; k <= prepared.sections.count; ++k)
+        fibers += prepared.sections[k].fibers.Size();
     std::int64_t members = 0;
     for (std::int32_t c = 1; c <= model.Constraints.count; ++c)
         members += std::max(model.Constraints[c].memberCount, 0);
@@ -39,15 +30,15 @@ void ReserveScript(const Model& model, TextLines& lines)
 
 } // namespace
 
-void GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+void GenerateScript(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
                     ScriptResult& result, const ScriptOptions& options)
 {
     result.lines.Clear();
     result.warnings.clear();
     result.warningLines.clear();
-    PrepareSections(model, analysis);
-    ReserveScript(model, result.lines);
-    ScriptContext script(model, analysis, recorder, result, options);
+    const PreparedSections prepared = PrepareSections(model, analysis.IntegrationPoints, analysis.RebarMaterialNo);
+    ReserveScript(model, prepared, result.lines);
+    ScriptContext script(model, prepared, analysis, recorder, result, options);
     WriteHeader(script);
     WriteNodeBlock(script);
     WriteEqualDofBlock(script);
@@ -61,7 +52,7 @@ void GenerateScript(Model& model, const AnalysisSettings& analysis, const Record
     WriteLoadAnalysisBlock(script);
 }
 
-ScriptResult GenerateScript(Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
+ScriptResult GenerateScript(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
                             const ScriptOptions& options)
 {
     ScriptResult result;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace mirelo {
 
@@ -28,26 +29,30 @@ std::int64_t Count(std::int32_t n)
 }
 
 // Collects the fibres of one section in position order, from entry 1 on.
-class FiberTable {
+class FiberList {
 public:
-    explicit FiberTable(FrameSection& section) : section_(section)
+    explicit FiberList(const FrameSection& section)
     {
         CheckFiberCount(section);
-        section_.fibers.assign(1, Fiber{});
-        section_.fibers.reserve(static_cast<std::size_t>(MeshFiberCount(section)) + 1);
+        fibers_.reserve(static_cast<std::size_t>(MeshFiberCount(section)) + 1);
+        fibers_.emplace_back();
     }
-    ~FiberTable() { section_.fiberCount = static_cast<std::int32_t>(section_.fibers.size() - 1); }
-    FiberTable(const FiberTable&) = delete;
-    FiberTable& operator=(const FiberTable&) = delete;
 
     void Add(Real y, Real z, Real area, std::int32_t material)
     {
-        section_.fibers.push_back(Fiber{CheckedFinite(static_cast<double>(y)), CheckedFinite(static_cast<double>(z)),
-                                        CheckedFinite(static_cast<double>(area)), material});
+        fibers_.push_back(Fiber{CheckedFinite(static_cast<double>(y)), CheckedFinite(static_cast<double>(z)),
+                                CheckedFinite(static_cast<double>(area)), material});
+    }
+
+    Table<Fiber> Take()
+    {
+        Table<Fiber> table;
+        table.Adopt(std::move(fibers_));
+        return table;
     }
 
 private:
-    FrameSection& section_;
+    std::vector<Fiber> fibers_;
 };
 
 Real CornerToCorner(std::int64_t k, std::int64_t count, Real extent, Real cover)
@@ -62,12 +67,12 @@ Real BetweenCorners(std::int64_t k, std::int64_t count, Real extent, Real cover)
     return -(extent / 2 - cover) + k * (extent - 2 * cover) / (count + 1);
 }
 
-void RectangleFibers(FrameSection& s, std::int32_t rebar)
+Table<Fiber> RectangleFibers(const FrameSection& s, std::int32_t rebar)
 {
     const Real W = Dim(s, 2), D = Dim(s, 1), c = s.cover;
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY), nX = Count(s.barNumX), nY = Count(s.barNumY);
     const bool beam = s.sectionUse == kBeamSection;
-    FiberTable table(s);
+    FiberList table(s);
     for (std::int64_t r = 1; r <= NY; ++r)
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-W / 2 + (k - 0.5L) * W / NX, -D / 2 + (r - 0.5L) * D / NY, (W / NX) * (D / NY), s.material);
@@ -78,7 +83,7 @@ void RectangleFibers(FrameSection& s, std::int32_t rebar)
             table.Add(CornerToCorner(k, nX, W, c), zCover, Real(s.barAreaX) / nX, rebar);
         for (std::int64_t k = 1; k <= nY; ++k)
             table.Add(CornerToCorner(k, nY, W, c), -zCover, Real(s.barAreaY) / nY, rebar);
-        return;
+        return table.Take();
     }
     for (const Real z : {-zCover, zCover})
         for (std::int64_t k = 1; k <= nX; ++k)
@@ -86,46 +91,50 @@ void RectangleFibers(FrameSection& s, std::int32_t rebar)
     for (const Real y : {-yCover, yCover})
         for (std::int64_t k = 1; k <= nY; ++k)
             table.Add(y, BetweenCorners(k, nY, D, c), Real(s.barAreaY) / nY, rebar);
+    return table.Take();
 }
 
-void IShapeFibers(FrameSection& s)
+Table<Fiber> IShapeFibers(const FrameSection& s)
 {
     const Real D = Dim(s, 1), B = Dim(s, 2), tf = Dim(s, 3), tw = Dim(s, 4);
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY);
-    FiberTable table(s);
+    FiberList table(s);
     for (const Real z : {-(D / 2 - tf / 2), D / 2 - tf / 2})
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-B / 2 + (k - 0.5L) * B / NX, z, B * tf / NX, s.material);
     for (std::int64_t k = 1; k <= NY; ++k)
         table.Add(0, -D / 2 + tf + (k - 0.5L) * (D - 2 * tf) / NY, (D - 2 * tf) * tw / NY, s.material);
+    return table.Take();
 }
 
 // Strips of the two walls of thickness dim[3] across the full width, then of
 // the two walls of thickness dim[4] between them: the mesh the preview shows.
-void BoxFibers(FrameSection& s)
+Table<Fiber> BoxFibers(const FrameSection& s)
 {
     const Real D = Dim(s, 1), W = Dim(s, 2), a = Dim(s, 3), b = Dim(s, 4);
     const std::int64_t NX = Count(s.divideX), NY = Count(s.divideY);
-    FiberTable table(s);
+    FiberList table(s);
     for (const Real z : {-(D / 2 - a / 2), D / 2 - a / 2})
         for (std::int64_t k = 1; k <= NX; ++k)
             table.Add(-W / 2 + (k - 0.5L) * W / NX, z, W * a / NX, s.material);
     for (const Real y : {-(W / 2 - b / 2), W / 2 - b / 2})
         for (std::int64_t k = 1; k <= NY; ++k)
             table.Add(y, -D / 2 + a + (k - 0.5L) * (D - 2 * a) / NY, (D - 2 * a) * b / NY, s.material);
+    return table.Take();
 }
 
-void PipeFibers(FrameSection& s)
+Table<Fiber> PipeFibers(const FrameSection& s)
 {
     const Real D = Dim(s, 1), t = Dim(s, 2);
     const std::int64_t N = Count(s.divideX);
-    FiberTable table(s);
+    FiberList table(s);
     const Real r = D / 2 - t / 2;
     for (std::int64_t k = 1; k <= N; ++k) {
         const Real theta = (k - 1) * 360.0L / N * kDegreesToRadians;
         table.Add(r * std::cos(theta), r * std::sin(theta), kQuarterPi * (D * D - (D - 2 * t) * (D - 2 * t)) / N,
                   s.material);
     }
+    return table.Take();
 }
 
 } // namespace
@@ -150,32 +159,15 @@ void CheckFiberCount(const FrameSection& section)
                     + std::to_string(kMaxFibersPerSection) + " are possible");
 }
 
-double CornerToCornerBar(std::int32_t k, std::int32_t count, double extent, double cover)
-{
-    return static_cast<double>(CornerToCorner(k, count, extent, cover));
-}
-
-double BetweenCornersBar(std::int32_t k, std::int32_t count, double extent, double cover)
-{
-    return static_cast<double>(BetweenCorners(k, count, extent, cover));
-}
-
-void GenerateSectionFibers(FrameSection& section, std::int32_t rebarMaterialNo)
+Table<Fiber> SectionFibers(const FrameSection& section, std::int32_t rebarMaterialNo)
 {
     switch (section.shape) {
-    case kShapeRectangle: RectangleFibers(section, rebarMaterialNo); break;
-    case kShapeI: IShapeFibers(section); break;
-    case kShapeBox: BoxFibers(section); break;
-    case kShapePipe: PipeFibers(section); break;
-    default: break;
+    case kShapeRectangle: return RectangleFibers(section, rebarMaterialNo);
+    case kShapeI: return IShapeFibers(section);
+    case kShapeBox: return BoxFibers(section);
+    case kShapePipe: return PipeFibers(section);
+    default: return {};
     }
-}
-
-void GenerateFibers(Model& model, std::int32_t rebarMaterialNo)
-{
-    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
-        if (HasFiberSection(model.FrameSections[k].elementKind))
-            GenerateSectionFibers(model.FrameSections[k], rebarMaterialNo);
 }
 
 } // namespace mirelo

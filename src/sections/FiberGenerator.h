@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "model/Table.h"
 
 #include <cstdint>
 
@@ -9,13 +10,16 @@ namespace mirelo {
 // The most fibres one section may ask for; a larger mesh raises Error.
 constexpr std::int64_t kMaxFibersPerSection = 1'000'000;
 
-// Rebuilds the fibre table of every frame section of kind 2, 3, 5 or 6 from its
-// shape, mesh and bars (other kinds keep their tables). Every bar fibre gets
-// `rebarMaterialNo`. The table grows to whatever the mesh asks for.
-void GenerateFibers(Model& model, std::int32_t rebarMaterialNo);
+struct Fiber {
+    double y = 0, z = 0, area = 0;
+    std::int32_t material = 0;
+};
 
-// Rebuilds one section's table, whatever its kind.
-void GenerateSectionFibers(FrameSection& section, std::int32_t rebarMaterialNo);
+// The fibre table (1..count) of a section from its shape, mesh and bars,
+// whatever its kind: the script's fibre section and the section dialog's
+// picture. Every bar fibre gets `rebarMaterialNo`. The table grows to whatever
+// the mesh asks for, up to kMaxFibersPerSection (CheckFiberCount).
+Table<Fiber> SectionFibers(const FrameSection& section, std::int32_t rebarMaterialNo);
 
 // The number of fibres the section's shape, mesh and bars give (counts of 0
 // or below count as 0; a shape without fibres gives 0).
@@ -23,14 +27,5 @@ std::int64_t MeshFiberCount(const FrameSection& section);
 
 // Raises Error when the section asks for more than kMaxFibersPerSection fibres.
 void CheckFiberCount(const FrameSection& section);
-
-// Bar k (1..count) of a row spread evenly along the cover line of a face of
-// width `extent`, from corner to corner: -(extent/2 - cover) + (k - 1)(extent -
-// 2 cover)/(count - 1). A single bar stands in the middle of the row.
-double CornerToCornerBar(std::int32_t k, std::int32_t count, double extent, double cover);
-
-// Bar k (1..count) of a row between the corners, which it leaves out:
-// -(extent/2 - cover) + k (extent - 2 cover)/(count + 1).
-double BetweenCornersBar(std::int32_t k, std::int32_t count, double extent, double cover);
 
 } // namespace mirelo

@@ -81,7 +81,7 @@ double Stored(Real value)
 
 } // namespace
 
-void ComputeSectionProperties(FrameSection& s, double shearModulus)
+SectionProperties ComputeSectionProperties(const FrameSection& s, double shearModulus)
 {
     Properties p{};
     switch (s.shape) {
@@ -89,25 +89,10 @@ void ComputeSectionProperties(FrameSection& s, double shearModulus)
     case kShapeI: p = IShape(Dim(s, 1), Dim(s, 2), Dim(s, 3), Dim(s, 4)); break;
     case kShapeBox: p = Box(Dim(s, 1), Dim(s, 2), Dim(s, 3), Dim(s, 4)); break;
     case kShapePipe: p = Pipe(Dim(s, 1), Dim(s, 2)); break;
-    default: return;
+    default: return {};
     }
-    s.area = Stored(p.area);
-    s.iz = Stored(p.iz);
-    s.iy = Stored(p.iy);
-    s.shearAreaY = Stored(p.shearAreaY);
-    s.shearAreaZ = Stored(p.shearAreaZ);
-    s.torsion = Stored(p.torsion);
-    s.shearModulus = shearModulus;
-}
-
-void ComputeSectionProperties(Model& model)
-{
-    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k) {
-        FrameSection& section = model.FrameSections[k];
-        // Material 0 (no material of that name) reads as an empty record.
-        const double shearModulus = section.material == 0 ? 0.0 : model.Materials.At(section.material).shearModulus;
-        ComputeSectionProperties(section, shearModulus);
-    }
+    return {Stored(p.area),       Stored(p.iz),      Stored(p.iy), Stored(p.shearAreaY),
+            Stored(p.shearAreaZ), Stored(p.torsion), shearModulus};
 }
 
 } // namespace mirelo

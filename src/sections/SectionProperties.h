@@ -4,15 +4,17 @@
 
 namespace mirelo {
 
-// Fills area, iz, iy, shearAreaY, shearAreaZ, torsion and shearModulus of every
-// frame section from its shape, dimensions and material. A section of no known
-// shape keeps its values. A zero dimension that the formulas divide by raises
-// FloatingPointError ("Floating point division by zero", or "Invalid floating
-// point operation" for 0/0); sections already visited keep their new values.
-// A material number outside the material table raises RangeCheckError.
-void ComputeSectionProperties(Model& model);
+// What the formulas of a section's shape give, with the shear modulus of its
+// material: the elastic frames, the fibre sections' torsion and the
+// aggregator's springs are written from them.
+struct SectionProperties {
+    double area = 0, iz = 0, iy = 0, shearAreaY = 0, shearAreaZ = 0, torsion = 0, shearModulus = 0;
+};
 
-// The same for one section, with the shear modulus of its material.
-void ComputeSectionProperties(FrameSection& section, double shearModulus);
+// The properties of one section from its shape and dimensions, with the shear
+// modulus of its material; all zero for a section of no known shape. A zero
+// dimension that the formulas divide by raises FloatingPointError ("Floating
+// point division by zero", or "Invalid floating point operation" for 0/0).
+SectionProperties ComputeSectionProperties(const FrameSection& section, double shearModulus);
 
 } // namespace mirelo

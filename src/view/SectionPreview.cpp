@@ -71,10 +71,12 @@ private:
     PreviewScale at_;
 };
 
-void DrawRectangle(PreviewPainter& p, const FrameSection& s)
+// The bars are the fibres after the mesh, as the script writes them: the rows
+// of barNumX (red) before those of barNumY (blue).
+void DrawRectangle(PreviewPainter& p, const FrameSection& s, const Table<Fiber>& fibers)
 {
-    const double W = s.dim[2], D = s.dim[1], c = s.cover;
-    const std::int32_t NX = Count(s.divideX), NY = Count(s.divideY), nX = Count(s.barNumX), nY = Count(s.barNumY);
+    const double W = s.dim[2], D = s.dim[1];
+    const std::int32_t NX = Count(s.divideX), NY = Count(s.divideY);
     p.Box(-W / 2, D / 2, W / 2, -D / 2);
     p.Colour(kBlue, kWhite);
     for (std::int32_t v = 1; v <= NX - 1; ++v)
@@ -82,22 +84,14 @@ void DrawRectangle(PreviewPainter& p, const FrameSection& s)
     for (std::int32_t v = 1; v <= NY - 1; ++v)
         p.Line(-W / 2, D / 2 - v * D / NY, W / 2, D / 2 - v * D / NY);
 
-    const double yCover = W / 2 - c, zCover = D / 2 - c;
-    p.Colour(kRed, kRed);
-    for (std::int32_t k = 1; k <= nX; ++k) {
-        p.Dot(CornerToCornerBar(k, nX, W, c), zCover);
-        if (s.sectionUse != kBeamSection)
-            p.Dot(CornerToCornerBar(k, nX, W, c), -zCover);
-    }
-    p.Colour(kBlue, kBlue);
-    for (std::int32_t k = 1; k <= nY; ++k) {
-        if (s.sectionUse == kBeamSection) {
-            p.Dot(CornerToCornerBar(k, nY, W, c), -zCover);
-        } else {
-            const double z = zCover - k * (D - 2 * c) / (nY + 1);
-            p.Dot(-yCover, z);
-            p.Dot(yCover, z);
-        }
+    const std::int32_t firstBar = NX * NY + 1;
+    const std::int32_t firstBlue = firstBar + (s.sectionUse == kBeamSection ? 1 : 2) * Count(s.barNumX);
+    for (std::int32_t j = firstBar; j <= fibers.count; ++j) {
+        if (j == firstBar)
+            p.Colour(kRed, kRed);
+        if (j == firstBlue)
+            p.Colour(kBlue, kBlue);
+        p.Dot(fibers[j].y, fibers[j].z);
     }
 }
 
@@ -160,11 +154,23 @@ void DrawPipe(Canvas& canvas, PreviewPainter& p, const FrameSection& s)
 
 } // namespace
 
+namespace {
+
+bool HasCaption(const FrameSection& section)
+{
+    return section.shape == kShapeRectangle || section.shape == kShapeI || section.shape == kShapeBox;
+}
+
+QString FiberCountCaption(const Table<Fiber>& fibers)
+{
+    return QStringLiteral("NUM OF FIBERS = %1").arg(fibers.Size());
+}
+
+} // namespace
+
 QString SectionPreviewCaption(const FrameSection& section)
 {
-    if (section.shape != kShapeRectangle && section.shape != kShapeI && section.shape != kShapeBox)
-        return {};
-    return QStringLiteral("NUM OF FIBERS = %1").arg(MeshFiberCount(section));
+    return HasCaption(section) ? FiberCountCaption(SectionFibers(section, 0)) : QString();
 }
 
 void DrawSectionPreview(const FrameSection& section, QImage& picture)
@@ -176,18 +182,17 @@ void DrawSectionPreview(const FrameSection& section, QImage& picture)
     canvas.Flush();
     if (section.shape < kShapeRectangle || section.shape > kShapePipe)
         return;
-    CheckFiberCount(section);
+    const Table<Fiber> fibers = SectionFibers(section, 0); // the table the script writes; raises for too many
     PreviewPainter painter(canvas, section);
     switch (section.shape) {
-    case kShapeRectangle: DrawRectangle(painter, section); break;
+    case kShapeRectangle: DrawRectangle(painter, section, fibers); break;
     case kShapeI: DrawIShape(painter, section); break;
     case kShapeBox: DrawBox(painter, section); break;
     default: DrawPipe(canvas, painter, section); break;
     }
     canvas.SetBrushColour(kWhite);
-    const QString caption = SectionPreviewCaption(section);
-    if (!caption.isEmpty())
-        canvas.TextOut(50, 180, caption);
+    if (HasCaption(section))
+        canvas.TextOut(50, 180, FiberCountCaption(fibers));
 }
 
 } // namespace mirelo

@@ -108,7 +108,6 @@ private slots:
         QCOMPARE(s.barNumX, 3);
         QCOMPARE(s.cover, 40.5);
         QCOMPARE(s.barAreaX, 900.0);
-        QCOMPARE(s.fiberCount, 0);
         QVERIFY(d->Picture() != before);
         QCOMPARE(d->Picture(), PreviewOf(s));
         QCOMPARE(SectionPreviewCaption(s), QString("NUM OF FIBERS = 28")); // 4 x 5 + 3 + 5

@@ -17,14 +17,18 @@ Model OneFramePerKind()
     const char* names[] = {"", "E", "N", "D", "H", "T", "C", "R"};
     for (std::int32_t k = 1; k <= 7; ++k) {
         model.FrameSections[k] = test::DefaultSection(names[k], k, kShapeNone, 0, 0);
-        model.FrameSections[k].area = 0.25;
-        model.FrameSections[k].torsion = 0.0088;
-        model.FrameSections[k].iy = 0.0052;
-        model.FrameSections[k].iz = 0.0052;
         model.Frames[k] = test::FrameBetween(1, 2, k);
-        model.Frames[k].segments = 3;
     }
     return model;
+}
+
+// The sections of OneFramePerKind with a 0.25 square's properties.
+PreparedSections SquareSections(const Model& model)
+{
+    PreparedSections prepared = test::Prepared(model);
+    for (std::int32_t k = 1; k <= 7; ++k)
+        prepared.sections[k].properties = {.area = 0.25, .iz = 0.0052, .iy = 0.0052, .torsion = 0.0088};
+    return prepared;
 }
 
 TEST(FrameElementBlock, WritesOneElementPerFrameByItsSectionKind)
@@ -32,7 +36,7 @@ TEST(FrameElementBlock, WritesOneElementPerFrameByItsSectionKind)
     Model model = OneFramePerKind();
     model.FrameSections[2].geomTransf = 2;
     model.FrameSections[3].geomTransf = 3;
-    const test::BlockOutput out = WriteBlock(WriteFrameElementBlock, model);
+    const test::BlockOutput out = WriteBlock(WriteFrameElementBlock, model, SquareSections(model));
     const Lines expected = {
         "puts \"transformation\"",
         "geomTransf Linear 1 0.000 0.000 1.000 ",
@@ -57,10 +61,10 @@ TEST(FrameElementBlock, BeamColumnsNameTheAggregatedSectionWhenItIsOn)
 {
     Model model = test::ModelWithCounts(6, 9);
     model.FrameSections.Reset(3);
-    model.FrameSections[3] = test::DefaultSection("N3", kNonlinearBeamColumn, kShapeNone, 0, 0);
+    model.FrameSections[3] = test::DefaultSection("N3", kNonlinearBeamColumn, kShapeNone, 0, 0, 0);
     for (std::int32_t i = 1; i <= 9; ++i)
         model.Frames[i] = test::FrameBetween(5, 6, 3);
-    model.Frames[9].segments = 3;
+    model.Frames[9].segments = 8; // NSEG: the script takes IntegrationPoints (3) instead
     AnalysisSettings analysis;
     EXPECT_EQ(WriteBlock(WriteFrameElementBlock, model, analysis).lines.back(), "element nonlinearBeamColumn 9 5 6 3 3 9");
     analysis.UseAggregator = kFlagOn;

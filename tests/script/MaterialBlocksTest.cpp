@@ -32,14 +32,14 @@ TEST(MaterialBlock, WritesEveryElasticMaterialByItsNumber)
 
 TEST(MaterialBlock, AggregatorAddsThreeSpringsForEverySection)
 {
-    Model model = ThreeSections();
-    model.FrameSections[1].shearModulus = 2;
-    model.FrameSections[1].shearAreaY = 3;
-    model.FrameSections[1].shearAreaZ = 4;
-    model.FrameSections[1].torsion = 5;
+    const Model model = ThreeSections();
     AnalysisSettings analysis;
     analysis.UseAggregator = kFlagOn;
-    const Lines lines = WriteBlock(WriteMaterialBlock, model, analysis).lines;
+    PreparedSections prepared = test::Prepared(model, analysis);
+    prepared.sections[1].properties = {.shearAreaY = 3, .shearAreaZ = 4, .torsion = 5, .shearModulus = 2};
+    prepared.sections[2].properties = {};
+    prepared.sections[3].properties = {};
+    const Lines lines = WriteBlock(WriteMaterialBlock, model, prepared, analysis).lines;
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[3], "uniaxialMaterial Elastic 201 6.000E+000");
     EXPECT_EQ(lines[4], "uniaxialMaterial Elastic 301 8.000E+000");
@@ -67,17 +67,15 @@ TEST(MaterialBlock, WarnsWhenSpringTagsMeetOtherTags)
 
 TEST(FiberSectionBlock, WritesFibreSectionsWithTorsionAndAggregatesOnlyBeamColumns)
 {
-    Model model = ThreeSections();
-    PrepareSections(model, {});
-    model.FrameSections[2].fibers.resize(2);
-    model.FrameSections[2].fibers[1] = {-160, -240, 3840, 1};
-    model.FrameSections[2].fiberCount = 1;
-    model.FrameSections[3].fiberCount = 0; // an empty table: no fibre lines
+    const Model model = ThreeSections();
     AnalysisSettings analysis;
     analysis.UseAggregator = kFlagOn;
-    const test::BlockOutput out = WriteBlock(WriteFiberSectionBlock, model, analysis);
-    const FrameSection& n1 = model.FrameSections[2];
-    const FrameSection& t1 = model.FrameSections[3];
+    PreparedSections prepared = test::Prepared(model, analysis);
+    prepared.sections[2].fibers.Adopt({Fiber{}, Fiber{-160, -240, 3840, 1}});
+    prepared.sections[3].fibers.Reset(0); // an empty table: no fibre lines
+    const test::BlockOutput out = WriteBlock(WriteFiberSectionBlock, model, prepared, analysis);
+    const SectionProperties& n1 = prepared.sections[2].properties;
+    const SectionProperties& t1 = prepared.sections[3].properties;
     EXPECT_EQ(out.lines, (Lines{"##N1 ",
                                 "section Fiber 2 -GJ " + FormatScientificRoundTrip(n1.shearModulus * n1.torsion, 4) + " {",
                                 "fiber -1.600E+002 -2.400E+002 3.840E+003 1",
@@ -87,7 +85,7 @@ TEST(FiberSectionBlock, WritesFibreSectionsWithTorsionAndAggregatesOnlyBeamColum
                                 "}",
                                 "section Aggregator 1002 202 Vy 302 Vz 402 T -section 2"}));
     analysis.UseAggregator = kFlagOff;
-    EXPECT_EQ(WriteBlock(WriteFiberSectionBlock, model, analysis).lines.size(), 7u);
+    EXPECT_EQ(WriteBlock(WriteFiberSectionBlock, model, prepared, analysis).lines.size(), 7u);
 }
 
 TEST(FiberSectionBlock, OnlyNonlinearDisplacementAndTrussKindsHaveFibreSections)
@@ -95,7 +93,7 @@ TEST(FiberSectionBlock, OnlyNonlinearDisplacementAndTrussKindsHaveFibreSections)
     Model model;
     model.FrameSections.Reset(7);
     for (std::int32_t k = 1; k <= 7; ++k)
-        model.FrameSections[k] = test::DefaultSection("S" + std::to_string(k), k, kShapeNone, 0, 0);
+        model.FrameSections[k] = test::DefaultSection("S" + std::to_string(k), k, kShapeNone, 0, 0, 0);
     test::Lines headers;
     for (const std::string& line : WriteBlock(WriteFiberSectionBlock, model).lines)
         if (line.starts_with("section"))
@@ -111,9 +109,10 @@ TEST(FiberSectionBlock, GJIsTheShearModulusTimesTheTorsionConstant)
     model.Materials[1] = test::ElasticMaterial("M", 2.5e7, 0.25); // G = 1.0E7
     model.FrameSections.Reset(1);
     model.FrameSections[1] = test::DefaultSection("D1", kDispBeamColumn, kShapeNone, 0, 0);
-    model.FrameSections[1].shearModulus = 1e7;
-    model.FrameSections[1].torsion = 0.0088;
-    EXPECT_EQ(WriteBlock(WriteFiberSectionBlock, model).lines[1], "section Fiber 1 -GJ 8.800E+004 {");
+    PreparedSections prepared = test::Prepared(model);
+    prepared.sections[1].properties.shearModulus = 1e7;
+    prepared.sections[1].properties.torsion = 0.0088;
+    EXPECT_EQ(WriteBlock(WriteFiberSectionBlock, model, prepared).lines[1], "section Fiber 1 -GJ 8.800E+004 {");
 }
 
 TEST(PlateFiberBlock, DefinesEachNDMaterialOnceBeforeItsFirstPlateFibre)

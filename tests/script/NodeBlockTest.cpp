@@ -65,8 +65,8 @@ TEST(EqualDofBlock, TiesTheTranslationsOfSpringsToTheReleasedEnd)
 {
     Model model = test::ModelWithCounts(9, 3);
     model.FrameSections.Reset(2);
-    model.FrameSections[1] = test::DefaultSection("R1", kRotationalSpring, kShapeNone, 0, 0);
-    model.FrameSections[2] = test::DefaultSection("E1", kElasticBeamColumn, kShapeNone, 0, 0);
+    model.FrameSections[1] = test::DefaultSection("R1", kRotationalSpring, kShapeNone, 0, 0, 0);
+    model.FrameSections[2] = test::DefaultSection("E1", kElasticBeamColumn, kShapeNone, 0, 0, 0);
     model.Frames[1] = test::FrameBetween(8, 9, 1);
     model.Frames[1].releaseEnd = 1;
     model.Frames[2] = test::FrameBetween(8, 9, 1);

@@ -30,20 +30,40 @@ struct BlockOutput {
     std::vector<std::string> warnings;
 };
 
+// The sections as the generator prepares them for these settings.
+inline PreparedSections Prepared(const Model& model, const AnalysisSettings& analysis = {})
+{
+    return PrepareSections(model, analysis.IntegrationPoints, analysis.RebarMaterialNo);
+}
+
+template <typename Writer>
+BlockOutput WriteBlocks(const Model& model, const PreparedSections& prepared, const AnalysisSettings& analysis,
+                        const RecorderSettings& recorder, Writer write)
+{
+    ScriptResult result;
+    ScriptContext script(model, prepared, analysis, recorder, result);
+    write(script);
+    return {ToLines(result.lines), result.warnings};
+}
+
 template <typename Writer>
 BlockOutput WriteBlocks(const Model& model, const AnalysisSettings& analysis, const RecorderSettings& recorder,
                         Writer write)
 {
-    ScriptResult result;
-    ScriptContext script(model, analysis, recorder, result);
-    write(script);
-    return {ToLines(result.lines), result.warnings};
+    return WriteBlocks(model, Prepared(model, analysis), analysis, recorder, write);
 }
 
 inline BlockOutput WriteBlock(void (*writer)(ScriptContext&), const Model& model,
                               const AnalysisSettings& analysis = {}, const RecorderSettings& recorder = {})
 {
     return WriteBlocks(model, analysis, recorder, writer);
+}
+
+// The same from sections prepared (and changed) by the test.
+inline BlockOutput WriteBlock(void (*writer)(ScriptContext&), const Model& model, const PreparedSections& prepared,
+                              const AnalysisSettings& analysis = {})
+{
+    return WriteBlocks(model, prepared, analysis, RecorderSettings{}, writer);
 }
 
 // The lines strictly between the first line `from` and the next line `to`

@@ -3,6 +3,8 @@
 
 #include "model/ImportS2k.h"
 
+#include <algorithm>
+
 namespace mirelo {
 namespace {
 
@@ -84,16 +86,18 @@ TEST(GenerateScript, WritesTheSameScriptForTheImportedCantilever)
     EXPECT_EQ(test::ToLines(GenerateScript(model, {}, {}).lines), kCantileverScript);
 }
 
-TEST(GenerateScript, PreparesTheSectionsItWrites)
+// The setting IntegrationPoints takes the place of the frames' NSEG in the
+// script; the model keeps the file's.
+TEST(GenerateScript, BeamColumnsTakeTheIntegrationPointsAndTheModelKeepsItsNseg)
 {
     Model model = Cantilever();
+    model.FrameSections[1].elementKind = kDispBeamColumn;
     model.Frames[1].segments = 4;
     AnalysisSettings analysis;
     analysis.IntegrationPoints = 7;
-    GenerateScript(model, analysis, {});
-    EXPECT_EQ(model.Frames[1].segments, 7);
-    EXPECT_DOUBLE_EQ(model.FrameSections[1].area, 0.15);
-    EXPECT_DOUBLE_EQ(model.FrameSections[1].shearModulus, model.Materials[1].shearModulus);
+    const Lines lines = test::ToLines(GenerateScript(model, analysis, {}).lines);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "element dispBeamColumn 1 1 2 7 1 1"), lines.end());
+    EXPECT_EQ(model.Frames[1].segments, 4);
 }
 
 TEST(GenerateScript, GivesTheSameScriptEveryTime)

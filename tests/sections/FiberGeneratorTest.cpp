@@ -28,30 +28,29 @@ FrameSection Rectangle400By600(std::int32_t use)
     return s;
 }
 
-TEST(GenerateFibers, RectangularColumnHas25CoreFibresAnd20Bars)
+TEST(SectionFibers, RectangularColumnHas25CoreFibresAnd20Bars)
 {
     FrameSection s = Rectangle400By600(2);
-    GenerateSectionFibers(s, 7);
-    ASSERT_EQ(s.fiberCount, 45);
-    ASSERT_EQ(s.fibers.size(), 46u);
-    EXPECT_EQ(s.fibers[1].y, -160);
-    EXPECT_EQ(s.fibers[1].z, -240);
-    EXPECT_EQ(s.fibers[5].y, 160);
-    EXPECT_EQ(s.fibers[6].z, -120);
+    Table<Fiber> fibers = SectionFibers(s, 7);
+    ASSERT_EQ(fibers.count, 45);
+    EXPECT_EQ(fibers[1].y, -160);
+    EXPECT_EQ(fibers[1].z, -240);
+    EXPECT_EQ(fibers[5].y, 160);
+    EXPECT_EQ(fibers[6].z, -120);
     for (int j = 1; j <= 25; ++j) {
-        EXPECT_DOUBLE_EQ(s.fibers[static_cast<std::size_t>(j)].area, 400.0 * 600 / 25);
-        EXPECT_EQ(s.fibers[static_cast<std::size_t>(j)].material, 2);
+        EXPECT_DOUBLE_EQ(fibers[j].area, 400.0 * 600 / 25);
+        EXPECT_EQ(fibers[j].material, 2);
     }
     const double xBars[] = {-165, -82.5, 0, 82.5, 165};
     for (int k = 1; k <= 5; ++k) {
-        const Fiber& first = s.fibers[static_cast<std::size_t>(25 + k)];
-        const Fiber& second = s.fibers[static_cast<std::size_t>(30 + k)];
+        const Fiber& first = fibers[25 + k];
+        const Fiber& second = fibers[30 + k];
         EXPECT_DOUBLE_EQ(first.y, xBars[k - 1]);
         EXPECT_EQ(first.z, -265);
         EXPECT_DOUBLE_EQ(second.y, xBars[k - 1]);
         EXPECT_EQ(second.z, 265);
-        const Fiber& left = s.fibers[static_cast<std::size_t>(35 + k)];
-        const Fiber& right = s.fibers[static_cast<std::size_t>(40 + k)];
+        const Fiber& left = fibers[35 + k];
+        const Fiber& right = fibers[40 + k];
         EXPECT_EQ(left.y, -165);
         EXPECT_EQ(right.y, 165);
         EXPECT_DOUBLE_EQ(left.z, -265 + k * 530.0 / 6);
@@ -63,63 +62,65 @@ TEST(GenerateFibers, RectangularColumnHas25CoreFibresAnd20Bars)
     }
 }
 
-TEST(GenerateFibers, RectangularBeamHasOneRowAtEachFace)
+TEST(SectionFibers, RectangularBeamHasOneRowAtEachFace)
 {
     FrameSection s = Rectangle400By600(1);
-    GenerateSectionFibers(s, 1);
-    ASSERT_EQ(s.fiberCount, 35);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 35);
     for (int k = 1; k <= 5; ++k) {
-        EXPECT_EQ(s.fibers[static_cast<std::size_t>(25 + k)].z, 265);
-        EXPECT_EQ(s.fibers[static_cast<std::size_t>(30 + k)].z, -265);
+        EXPECT_EQ(fibers[25 + k].z, 265);
+        EXPECT_EQ(fibers[30 + k].z, -265);
     }
-    EXPECT_EQ(s.fibers[26].y, -165);
-    EXPECT_EQ(s.fibers[35].y, 165);
+    EXPECT_EQ(fibers[26].y, -165);
+    EXPECT_EQ(fibers[35].y, 165);
 }
 
-TEST(GenerateFibers, ASingleBarStandsInTheMiddleOfItsRow)
+TEST(SectionFibers, ASingleBarStandsInTheMiddleOfItsRow)
 {
     FrameSection s = Rectangle400By600(1);
     s.barNumX = 1;
     s.barNumY = 1;
-    GenerateSectionFibers(s, 1);
-    ASSERT_EQ(s.fiberCount, 27);
-    EXPECT_EQ(s.fibers[26].y, 0);
-    EXPECT_EQ(s.fibers[26].area, 1000);
-    EXPECT_EQ(s.fibers[27].y, 0);
-    EXPECT_EQ(CornerToCornerBar(1, 1, 400, 35), 0.0);
-    EXPECT_EQ(CornerToCornerBar(3, 5, 400, 35), 0.0);
-    EXPECT_EQ(BetweenCornersBar(1, 1, 600, 35), 0.0);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 27);
+    EXPECT_EQ(fibers[26].y, 0);
+    EXPECT_EQ(fibers[26].area, 1000);
+    EXPECT_EQ(fibers[27].y, 0);
+    s.sectionUse = kColumnSection; // the bars of barNumY between the corners
+    fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 29);
+    EXPECT_EQ(fibers[28].y, -165);
+    EXPECT_EQ(fibers[28].z, 0);
+    EXPECT_EQ(fibers[29].z, 0);
 }
 
-TEST(GenerateFibers, NoFixedLimitOfEightyFibres)
+TEST(SectionFibers, NoFixedLimitOfEightyFibres)
 {
     FrameSection s = Rectangle400By600(2);
     s.divideX = 20;
     s.divideY = 30;
-    GenerateSectionFibers(s, 1);
-    EXPECT_EQ(s.fiberCount, 620);
-    EXPECT_EQ(s.fibers.size(), 621u);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    EXPECT_EQ(fibers.count, 620);
     s.divideX = 100000;
     s.divideY = 100000;
-    EXPECT_THROW(GenerateSectionFibers(s, 1), Error);
+    EXPECT_THROW(SectionFibers(s, 1), Error);
 }
 
-TEST(GenerateFibers, CountsOfZeroOrBelowGiveNothing)
+TEST(SectionFibers, CountsOfZeroOrBelowGiveNothing)
 {
     FrameSection s = Rectangle400By600(2);
     s.divideX = -1;
     s.barNumX = 0;
     s.barNumY = -3;
-    GenerateSectionFibers(s, 1);
-    EXPECT_EQ(s.fiberCount, 0);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    EXPECT_EQ(fibers.count, 0);
     s.divideX = 0;
     s.barNumY = 2;
-    GenerateSectionFibers(s, 1);
-    EXPECT_EQ(s.fiberCount, 4);
-    EXPECT_EQ(s.fibers[1].y, -165);
+    fibers = SectionFibers(s, 1);
+    EXPECT_EQ(fibers.count, 4);
+    EXPECT_EQ(fibers[1].y, -165);
 }
 
-TEST(GenerateFibers, IShapeFlangesThenWeb)
+TEST(SectionFibers, IShapeFlangesThenWeb)
 {
     FrameSection s;
     s.shape = kShapeI;
@@ -127,70 +128,56 @@ TEST(GenerateFibers, IShapeFlangesThenWeb)
     s.divideX = 4;
     s.divideY = 6;
     s.material = 3;
-    GenerateSectionFibers(s, 1);
-    ASSERT_EQ(s.fiberCount, 14);
-    EXPECT_EQ(s.fibers[1].y, -75);
-    EXPECT_EQ(s.fibers[1].z, -190);
-    EXPECT_EQ(s.fibers[1].area, 1000);
-    EXPECT_EQ(s.fibers[5].z, 190);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 14);
+    EXPECT_EQ(fibers[1].y, -75);
+    EXPECT_EQ(fibers[1].z, -190);
+    EXPECT_EQ(fibers[1].area, 1000);
+    EXPECT_EQ(fibers[5].z, 190);
     double webHeight = 0;
     for (int k = 9; k <= 14; ++k) {
-        EXPECT_EQ(s.fibers[static_cast<std::size_t>(k)].y, 0);
-        EXPECT_EQ(s.fibers[static_cast<std::size_t>(k)].material, 3);
-        webHeight += s.fibers[static_cast<std::size_t>(k)].area / 10;
+        EXPECT_EQ(fibers[k].y, 0);
+        EXPECT_EQ(fibers[k].material, 3);
+        webHeight += fibers[k].area / 10;
     }
     EXPECT_DOUBLE_EQ(webHeight, 360);
-    EXPECT_DOUBLE_EQ(s.fibers[9].z, -180 + 30);
+    EXPECT_DOUBLE_EQ(fibers[9].z, -180 + 30);
 }
 
-TEST(GenerateFibers, PipeFibresEveryEighteenDegrees)
+TEST(SectionFibers, PipeFibresEveryEighteenDegrees)
 {
     FrameSection s;
     s.shape = kShapePipe;
     s.dim = {0, 200, 10, 0, 0, 0, 0};
     s.divideX = 20;
-    GenerateSectionFibers(s, 1);
-    ASSERT_EQ(s.fiberCount, 20);
-    EXPECT_EQ(s.fibers[1].y, 95);
-    EXPECT_EQ(s.fibers[1].z, 0);
-    EXPECT_NEAR(s.fibers[6].y, 0, 1e-12);
-    EXPECT_NEAR(s.fibers[6].z, 95, 1e-12);
-    EXPECT_NEAR(s.fibers[2].y, 95 * std::cos(std::numbers::pi / 10), 1e-12);
-    EXPECT_DOUBLE_EQ(s.fibers[1].area, (40000.0 - 32400.0) * std::numbers::pi / 4 / 20);
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 20);
+    EXPECT_EQ(fibers[1].y, 95);
+    EXPECT_EQ(fibers[1].z, 0);
+    EXPECT_NEAR(fibers[6].y, 0, 1e-12);
+    EXPECT_NEAR(fibers[6].z, 95, 1e-12);
+    EXPECT_NEAR(fibers[2].y, 95 * std::cos(std::numbers::pi / 10), 1e-12);
+    EXPECT_DOUBLE_EQ(fibers[1].area, (40000.0 - 32400.0) * std::numbers::pi / 4 / 20);
 }
 
-TEST(GenerateFibers, BoxWallsAcrossThenDown)
+TEST(SectionFibers, BoxWallsAcrossThenDown)
 {
     FrameSection s;
     s.shape = kShapeBox;
     s.dim = {0, 400, 200, 20, 10, 0, 0};
     s.divideX = 2;
     s.divideY = 3;
-    GenerateSectionFibers(s, 1);
-    ASSERT_EQ(s.fiberCount, 10);
-    EXPECT_EQ(s.fibers[1].y, -50);
-    EXPECT_EQ(s.fibers[1].z, -190);
-    EXPECT_EQ(s.fibers[1].area, 2000);
-    EXPECT_EQ(s.fibers[3].z, 190);
-    EXPECT_EQ(s.fibers[5].y, -95);
-    EXPECT_EQ(s.fibers[5].z, -120);
-    EXPECT_EQ(s.fibers[5].area, 1200);
-    EXPECT_EQ(s.fibers[10].y, 95);
-    EXPECT_EQ(s.fibers[10].z, 120);
-}
-
-TEST(GenerateFibers, OnlyFibreKindsAreRebuilt)
-{
-    Model model;
-    model.FrameSections.Reset(7);
-    for (std::int32_t k = 1; k <= 7; ++k) {
-        model.FrameSections[k] = Rectangle400By600(2);
-        model.FrameSections[k].elementKind = k;
-        model.FrameSections[k].fiberCount = -5; // left alone unless rebuilt
-    }
-    GenerateFibers(model, 1);
-    for (std::int32_t k = 1; k <= 7; ++k)
-        EXPECT_EQ(model.FrameSections[k].fiberCount, HasFiberSection(k) ? 45 : -5) << "kind " << k;
+    Table<Fiber> fibers = SectionFibers(s, 1);
+    ASSERT_EQ(fibers.count, 10);
+    EXPECT_EQ(fibers[1].y, -50);
+    EXPECT_EQ(fibers[1].z, -190);
+    EXPECT_EQ(fibers[1].area, 2000);
+    EXPECT_EQ(fibers[3].z, 190);
+    EXPECT_EQ(fibers[5].y, -95);
+    EXPECT_EQ(fibers[5].z, -120);
+    EXPECT_EQ(fibers[5].area, 1200);
+    EXPECT_EQ(fibers[10].y, 95);
+    EXPECT_EQ(fibers[10].z, 120);
 }
 
 } // namespace
@@ -222,8 +209,8 @@ TEST(MeshFiberCount, EqualsTheFibresGenerated)
         s.barNumX = row.barNumX;
         s.barNumY = row.barNumY;
         EXPECT_EQ(MeshFiberCount(s), row.count) << "shape " << row.shape;
-        GenerateSectionFibers(s, 1);
-        EXPECT_EQ(s.fiberCount, row.count) << "shape " << row.shape;
+        const Table<Fiber> fibers = SectionFibers(s, 1);
+        EXPECT_EQ(fibers.count, row.count) << "shape " << row.shape;
     }
 }
 
