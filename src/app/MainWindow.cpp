@@ -164,7 +164,7 @@ void MainWindow::Redraw()
     QImage& canvas = drawingArea_->PrepareCanvas();
     ShowPlaneStatus();
     try {
-        mirelo::Redraw(session_.model, session_.view, canvas);
+        mirelo::Redraw(session_.model, session_.results, session_.view, canvas, projection_);
     } catch (...) {
         drawingArea_->update();
         throw;
@@ -220,7 +220,7 @@ QStringList MainWindow::ImportModel(const QString& path)
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
-    session_.loadedResults = {}; // the new model starts without results
+    session_.results = {}; // the new model starts without results
     // Load cases and joints are the new model's: settings that name the old
     // ones would point at the wrong ones, so everything starts anew.
     session_.analysis = AnalysisSettings();
@@ -279,7 +279,7 @@ void MainWindow::ToolButton2Click()
 
 void MainWindow::ToolButton13Click()
 {
-    ZoomAll(session_.model, session_.view, Area());
+    ZoomAll(session_.model, session_.results, session_.view, Area());
     Redraw();
 }
 
@@ -304,7 +304,7 @@ void MainWindow::ExportPicturePath(const QString& path)
 
 void MainWindow::ShowStandardView(StandardView which)
 {
-    SetStandardView(session_.model, session_.view, which, Area());
+    SetStandardView(session_.model, session_.results, session_.view, which, Area());
     Redraw();
 }
 
@@ -346,7 +346,7 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
 void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
     RunCommand([&] {
-        const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
+        const ViewReaction reaction = MouseDown(session_.model, projection_, session_.view, button, x, y, modifiers);
         Apply(reaction);
         if (reaction.showContextMenu)
             ShowDrawingMenu(x, y);

@@ -148,6 +148,7 @@ private:
     ViewArea Area();
 
     Session session_;
+    Projection projection_; // where the last picture put the joints and frames, for picking
     std::unique_ptr<FileChooser> fileChooser_;
     std::unique_ptr<Messenger> messenger_;
     std::unique_ptr<ColourChooser> colourChooser_;

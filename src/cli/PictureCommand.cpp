@@ -1,6 +1,5 @@
 // mirelo-cli picture: the drawing of a model, with a loaded result, as a PNG
 // file, painted off-screen by the same code as the drawing area.
-#include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
@@ -72,7 +71,7 @@ PictureOptions ParsePictureArguments(const Arguments& args)
         else if (arg == "--size")
             options.size = SizeNamed(value());
         else if (arg == "--results")
-            options.results.folder = value();
+            options.results.request.folder = value();
         else if (arg == "--scale") {
             const std::string& text = value();
             try {
@@ -120,23 +119,17 @@ std::unique_ptr<QGuiApplication> GuiApplication()
 int RunPicture(const Arguments& args, std::ostream&)
 {
     PictureOptions options = ParsePictureArguments(args);
-    ModelArgument argument = LoadModelArgument(options.s2kPath);
-    UseModelSettings(options.results, argument.analysis, argument.recorders);
-    Model& model = argument.model;
-    ViewState view;
-    if (!options.results.folder.empty()) {
-        const LoadedForCli loaded = LoadResults(model, options.results);
-        view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(model);
-        if (loaded.sections) {
-            view.LayerFlags.ShowHingeCircles = true;
-            view.HingeMax = *loaded.sections->maximum;
-            view.HingeMin = *loaded.sections->minimum;
-        }
+    Session session = ResultSession(options.s2kPath, options.results);
+    ViewState& view = session.view;
+    if (!options.results.request.folder.empty()) {
+        LoadResults(session, options.results.request);
+        view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(session.model, session.results);
+        view.LayerFlags.ShowHingeCircles = options.results.request.frameEnds != nullptr;
     } else if (options.scale) {
         throw UsageError{"--scale scales loaded results: give --results DIR"};
     }
     const auto app = GuiApplication();
-    const QImage image = RenderPicture(model, view, options.view, options.size);
+    const QImage image = RenderPicture(session.model, session.results, view, options.view, options.size);
     if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
         throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");
     return 0;

@@ -145,7 +145,7 @@ private slots:
         f.Load("Button1");
         QVERIFY(f.w.messenger->messages.last().contains("field 13: joint 4 UZ"));
         QCOMPARE(f.session().model.Joints[1].dispX, 20.0);
-        QCOMPARE(f.session().loadedResults.step, 2);
+        QCOMPARE(f.session().results.loaded.step, 2);
         // Not a number in "Load Step": said before any file is asked for.
         const auto asked = f.w.chooser->filters.size();
         f.Box("Edit2")->setText("two");
@@ -251,12 +251,12 @@ private slots:
         std::vector<std::int64_t> steps;
         for (int frame = 0; frame < 4; ++frame) {
             f.dialog->AnimationFrame();
-            steps.push_back(f.session().loadedResults.step);
+            steps.push_back(f.session().results.loaded.step);
         }
         QCOMPARE(steps, (std::vector<std::int64_t>{3, 1, 2, 3}));
         QCOMPARE(f.Box("Edit2")->text(), QString("3"));
         QCOMPARE(f.session().model.Joints[4].dispX, 120.0);
-        QTRY_VERIFY_WITH_TIMEOUT(f.session().loadedResults.step == 2, 2000); // the timer plays on by itself
+        QTRY_VERIFY_WITH_TIMEOUT(f.session().results.loaded.step == 2, 2000); // the timer plays on by itself
         animate->click();
         QVERIFY(!f.dialog->animating());
 
@@ -286,7 +286,7 @@ private slots:
             QCOMPARE(f.session().model.Joints[k].dispX, 0.0);
         QCOMPARE(f.session().view.DeformScale, 1.0);
         QCOMPARE(f.session().view.HingeMax, 2.0);
-        QCOMPARE(f.session().loadedResults.kind, LoadedResults::Kind::None);
+        QCOMPARE(f.session().results.loaded.kind, LoadedResults::Kind::None);
     }
 
     void loadLastStepAfterARun()
@@ -295,7 +295,7 @@ private slots:
         f.dialog->close();
         Session& s = f.session();
         LoadLastStepResults(s, f.results.path().toStdString());
-        QCOMPARE(s.loadedResults.step, 3);
+        QCOMPARE(s.results.loaded.step, 3);
         QCOMPARE(s.model.Joints[4].dispX, 120.0);
         // The portal is 5000 wide; the largest move 120: a tenth of 5000 / 120 is 4.17, shown as 4.
         QCOMPARE(s.view.DeformScale, 4.0);

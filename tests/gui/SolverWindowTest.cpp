@@ -342,7 +342,7 @@ private slots:
             QCOMPARE(m.Joints[j].dispY, 7 * 2 / 1000.0 + j / 1e6);
             QCOMPARE(m.Joints[j].dispZ, 7 * 3 / 1000.0 + j / 1e6);
         }
-        QCOMPARE(w->session().loadedResults.step, 7);
+        QCOMPARE(w->session().results.loaded.step, 7);
         QVERIFY(w->session().view.DeformScale > 0);
 
         QFile::remove(dir.filePath("node0.out"));
