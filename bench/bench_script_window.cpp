@@ -3,12 +3,12 @@
 // Qt's off-screen platform unless QT_QPA_PLATFORM says otherwise.
 #include "BuildingGenerator.h"
 
-#include "app/CommandHost.h"
-#include "app/FileChooser.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/FileChooser.h"
 #include "session/Session.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
-#include "script/ScriptWindow.h"
+#include "gui/script/ScriptWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,7 +75,7 @@ void BM_GenerateToShownPane(benchmark::State& state)
 {
     Fixture& f = Window();
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         state.PauseTiming();
         f.window.FinishFill();
@@ -92,7 +92,7 @@ void BM_GenerateToFullPane(benchmark::State& state)
     Fixture& f = Window();
     double longest = 0;
     for (auto _ : state) {
-        f.window.Button3Click();
+        f.window.GenerateClicked();
         f.pane->viewport()->repaint();
         while (f.window.Filling()) {
             QElapsedTimer turn;
@@ -122,7 +122,7 @@ void BM_ScrollOnePage(benchmark::State& state)
 {
     Fixture& f = Window();
     if (f.pane->document()->blockCount() < 2)
-        f.window.Button3Click();
+        f.window.GenerateClicked();
     f.window.FinishFill();
     QScrollBar* bar = f.pane->verticalScrollBar();
     int position = 0;

@@ -13,17 +13,13 @@ target_sources(mirelo-cli PRIVATE ${CMAKE_SOURCE_DIR}/src/cli/PictureCommand.cpp
 target_link_libraries(mirelo-cli PRIVATE mirelo_view)
 target_compile_definitions(mirelo-cli PRIVATE MIRELO_CLI_PICTURE)
 
-# mirelo_app: the main window and every window of the subsystem folders; a
-# library so the window tests can drive the same code the program runs.
+# mirelo_app: every window, dialog and widget (src/gui/<subsystem>); a library
+# so the window tests can drive the same code the program runs.
 file(GLOB MIRELO_APP_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/*.h
-  ${CMAKE_SOURCE_DIR}/src/*/*Dialog.cpp
-  ${CMAKE_SOURCE_DIR}/src/*/*Dialog.h
-  ${CMAKE_SOURCE_DIR}/src/*/*Window.cpp
-  ${CMAKE_SOURCE_DIR}/src/*/*Window.h)
-list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
-file(GLOB MIRELO_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.qrc)
+  ${CMAKE_SOURCE_DIR}/src/gui/*/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/gui/*/*.h)
+list(FILTER MIRELO_APP_SOURCES EXCLUDE REGEX "/src/gui/main/main\\.cpp$")
+file(GLOB MIRELO_APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/gui/*/*.qrc)
 add_library(mirelo_app STATIC ${MIRELO_APP_SOURCES} ${MIRELO_APP_RESOURCES})
 set_target_properties(mirelo_app PROPERTIES AUTOMOC ON AUTORCC ON)
 target_link_libraries(mirelo_app PUBLIC mirelo_view Qt6::Widgets Qt6::Charts)
@@ -31,7 +27,7 @@ target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
 # A program run from its build tree finds the tutorial in the sources as well.
 target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
-add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/gui/main/main.cpp)
 target_link_libraries(mirelo PRIVATE mirelo_app)
 target_compile_options(mirelo PRIVATE ${MIRELO_WARNINGS})
 

@@ -2,11 +2,11 @@
 // the curves window on the run in RUN_DIR of the model (its script made with
 // that analysis type and RecordCurves=1) and saves the window's picture. Run
 // it under xvfb-run to refresh docs/curves.png.
-#include "app/AppSetup.h"
-#include "app/FileChooser.h"
+#include "gui/main/AppSetup.h"
+#include "gui/common/FileChooser.h"
 #include "session/Session.h"
 #include "model/ImportS2k.h"
-#include "results/CurvesWindow.h"
+#include "gui/results/CurvesWindow.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,11 +2,11 @@
 // in the working directory, says why when there is none, and exports PNG and CSV.
 #include "GuiTestSupport.h"
 
-#include "app/SolverLocator.h"
-#include "app/SolverWindow.h"
+#include "gui/solver/SolverLocator.h"
+#include "gui/solver/SolverWindow.h"
 #include "common/TextLines.h"
 #include "model/MaterialLaws.h"
-#include "results/CurvesWindow.h"
+#include "gui/results/CurvesWindow.h"
 
 #include <QAction>
 #include <QAbstractAxis>

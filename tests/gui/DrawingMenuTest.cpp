@@ -2,7 +2,7 @@
 // item running the command it names; the right button still ends a mode.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 #include "session/ViewState.h"
 
 #include <QAction>

@@ -1,14 +1,18 @@
 // File dialogs start in the folder last used for their kind of file, in this
 // run and the next; the solver's script dialog starts where a script was saved.
+// Everything the program remembers lives in one store.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
+#include "gui/common/ProgramSettings.h"
+#include "gui/main/AppSetup.h"
+#include "gui/solver/SolverLocator.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -95,6 +99,43 @@ private slots:
         QCOMPARE(w.chooser->filters.last(), QString("tcl file|*.tcl"));
         QCOMPARE(w.chooser->folders.last(), run.path());
         QVERIFY(w.messenger->messages.isEmpty());
+    }
+
+    // The solver's path, the recent files and the folders share one store,
+    // whatever title the application shows ("Kavu").
+    void everythingRememberedIsInOneStore()
+    {
+        TempS2k portal(kPortalS2k);
+        QTemporaryDir pictures;
+        const QString solver = QStringLiteral(MIRELO_SOURCE_DIR "/tests/solver/standin-opensees");
+        TestWindow w;
+        SetSolverSettingPath(solver);
+        w.OpenThroughMenu(portal.path());
+        w.chooser->saveAnswers << pictures.filePath("portal.png");
+        w->findChild<QAction*>("ExportPicture1")->trigger();
+
+        const ProgramSettings store;
+        QCOMPARE(store.value("solver/path").toString(), solver);
+        QCOMPARE(store.value("recentFiles").toStringList(), QStringList{QFileInfo(portal.path()).canonicalFilePath()});
+        QCOMPARE(store.value("folders/pictures").toString(), pictures.path());
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Kavu").allKeys(), QStringList());
+        SetSolverSettingPath({});
+    }
+
+    // Earlier builds kept the solver's path in a store named after the title:
+    // it moves into the one store, where a path already set there wins.
+    void aSolverPathKeptUnderTheTitleIsTakenOver()
+    {
+        UseTemporarySettings();
+        auto keepUnderTitle = [](const QString& path) {
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Kavu").setValue("solver/path", path);
+        };
+        keepUnderTitle("/opt/opensees/OpenSees");
+        QCOMPARE(SolverSettingPath(), QString("/opt/opensees/OpenSees"));
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Kavu").allKeys(), QStringList());
+        keepUnderTitle("/older/OpenSees");
+        QCOMPARE(SolverSettingPath(), QString("/opt/opensees/OpenSees"));
+        SetSolverSettingPath({});
     }
 };
 

@@ -1,7 +1,7 @@
 // Select mode, frame picking, the yellow highlight and "Frame Properties".
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,7 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/common/ProgramSettings.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include <QAction>
 #include <QDialog>
@@ -112,7 +113,7 @@ void UseTemporarySettings(bool keepWhatIsThere)
     }();
     Q_UNUSED(redirected);
     if (!keepWhatIsThere)
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mirelo", "Mirelo").clear();
+        ProgramSettings().clear();
 }
 
 TestWindow::TestWindow(bool keepSettings)

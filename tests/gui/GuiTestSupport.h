@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FileChooser.h"
-#include "app/MainWindow.h"
-#include "app/Messenger.h"
+#include "gui/common/FileChooser.h"
+#include "gui/main/MainWindow.h"
+#include "gui/main/Messenger.h"
 
 #include <QColor>
 #include <QStringList>

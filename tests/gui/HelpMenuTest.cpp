@@ -3,8 +3,8 @@
 #include "GuiTestSupport.h"
 
 #include "Version.h"
-#include "app/AboutDialog.h"
-#include "app/HelpLinks.h"
+#include "gui/main/AboutDialog.h"
+#include "gui/main/HelpLinks.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // the wheel and the standard views.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 
 #include <QAction>
 #include <QTest>

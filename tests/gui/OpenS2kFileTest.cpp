@@ -2,8 +2,8 @@
 // model the user had; odd models and window sizes do not crash.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include <QAction>
 #include <QApplication>

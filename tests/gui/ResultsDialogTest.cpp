@@ -1,9 +1,9 @@
 // "Deformation Shape", "Clear Results", "Export Picture" and the result loading of a session.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 #include "session/ResultLoading.h"
-#include "results/ResultsDialog.h"
+#include "gui/results/ResultsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

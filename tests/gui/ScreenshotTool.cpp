@@ -3,10 +3,10 @@
 // view, or with "elevation" the XZ view of the first grid line with the first
 // load case's distributed loads as arrows. Run it under xvfb-run to refresh
 // the pictures in docs/.
-#include "app/AppSetup.h"
-#include "app/DrawingArea.h"
-#include "app/MainWindow.h"
-#include "app/Messenger.h"
+#include "gui/main/AppSetup.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/MainWindow.h"
+#include "gui/main/Messenger.h"
 #include "view/PlaneStepping.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // windows change in the next script.
 #include "GuiTestSupport.h"
 
-#include "script/ScriptWindow.h"
+#include "gui/script/ScriptWindow.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -4,7 +4,7 @@
 #include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
 #include "script/ScriptGenerator.h"
-#include "sections/FrameSectionDialog.h"
+#include "gui/sections/FrameSectionDialog.h"
 #include "view/SectionPreview.h"
 
 #include <QComboBox>

@@ -6,9 +6,9 @@
 // xvfb-run to refresh docs/solver-window.png and docs/pushover-result.png.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
-#include "app/SolverRun.h"
-#include "app/SolverWindow.h"
+#include "gui/main/AppSetup.h"
+#include "gui/solver/SolverRun.h"
+#include "gui/solver/SolverWindow.h"
 
 #include <QAction>
 #include <QApplication>

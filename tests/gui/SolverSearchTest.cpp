@@ -1,8 +1,8 @@
 // The solver run's logic without a window: where the solver is found, how its
 // output lines are marked, the end marker added to the script, and the verdict.
-#include "app/SolverLocator.h"
-#include "app/SolverOutput.h"
-#include "app/SolverRun.h"
+#include "gui/solver/SolverLocator.h"
+#include "gui/solver/SolverOutput.h"
+#include "gui/solver/SolverRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,12 +3,13 @@
 // load; driven by the stand-in solver, and once by the real OpenSees.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
-#include "app/DrawingArea.h"
-#include "app/SolverLocator.h"
-#include "app/SolverRun.h"
-#include "app/SolverSettingDialog.h"
-#include "app/SolverWindow.h"
+#include "gui/common/ProgramSettings.h"
+#include "gui/main/AppSetup.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/solver/SolverLocator.h"
+#include "gui/solver/SolverRun.h"
+#include "gui/solver/SolverSettingDialog.h"
+#include "gui/solver/SolverWindow.h"
 #include "common/TextLines.h"
 #include "model/ImportS2k.h"
 #include "script/ScriptGenerator.h"
@@ -405,9 +406,9 @@ private slots:
         QTest::mouseClick(dialog->findChild<QPushButton*>("OkButton"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(SolverSettingPath(), kStandIn);
-        QCOMPARE(QSettings().value("solver/path").toString(), kStandIn);
+        QCOMPARE(ProgramSettings().value("solver/path").toString(), kStandIn);
 
-        TestWindow later; // a later run of the program
+        TestWindow later(true); // a later run of the program
         later->findChild<QAction*>("SolverSetting1")->trigger();
         QCOMPARE(later->findChild<QLineEdit*>("SolverPathEdit")->text(), kStandIn);
         QTemporaryDir dir;

@@ -2,9 +2,9 @@
 // and the start values of the session.
 #include "GuiTestSupport.h"
 
-#include "app/AppSetup.h"
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/main/AppSetup.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // picking in them, the drag gestures, keys, the isometric view and Exit.
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
-#include "app/ModelStatusBar.h"
+#include "gui/main/DrawingArea.h"
+#include "gui/main/ModelStatusBar.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // "View Option", "Show Load" and "Refresh".
 #include "GuiTestSupport.h"
 
-#include "app/DrawingArea.h"
+#include "gui/main/DrawingArea.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,182 @@
+#pragma once
+
+#include "gui/common/ColourChooser.h"
+#include "gui/common/CommandHost.h"
+#include "gui/common/FileChooser.h"
+#include "gui/main/Messenger.h"
+#include "gui/main/RecentFiles.h"
+#include "session/Session.h"
+#include "gui/solver/SolverWindow.h"
+#include "view/Navigation.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace mirelo {
+
+class AboutDialog;
+class AnalysisDialog;
+class DrawingArea;
+class FramePropertiesDialog;
+class FrameSectionDialog;
+class MaterialDialog;
+class RecorderDialog;
+class ScriptWindow;
+class LoadDisplayDialog;
+class ModelStatusBar;
+class V14ConverterDialog;
+class ResultsDialog;
+class SolverSettingDialog;
+class UrlOpener;
+class CurvesWindow;
+class ViewOptionDialog;
+enum class ToolbarPicture;
+
+// TForm1, the main window: toolbar, drawing area and status bar, the command
+// map of its menus and buttons, and the s2k open command. It owns the session
+// and creates the dialogs, which live as long as it does.
+class MainWindow : public QMainWindow, public CommandHost {
+    Q_OBJECT
+
+public:
+    // Without a chooser or messenger the desktop's file dialog, message box and
+    // colour dialog are used.
+    explicit MainWindow(std::unique_ptr<FileChooser> fileChooser = nullptr,
+                        std::unique_ptr<Messenger> messenger = nullptr,
+                        std::unique_ptr<ColourChooser> colourChooser = nullptr);
+    ~MainWindow() override;
+
+    Session& session() { return session_; }
+    ModelStatusBar& statusPanels() { return *statusBar_; }
+    DrawingArea& drawingArea() { return *drawingArea_; }
+
+    void RunCommand(const std::function<void()>& command) override;
+    void Redraw() override;
+
+    // Asks for a model file (version-6 text or table export) and opens it;
+    // cancelling changes nothing.
+    void OpenS2kFile();
+    // Imports the file; the session's text and model are replaced only when the
+    // whole import succeeds. Raises the import's error otherwise. What the
+    // import says (tables left out, a file that may be cut off) goes to the
+    // status bar and a message.
+    void OpenS2kPath(const QString& path);
+    void ShowModelCounts();
+
+    // Toolbar commands (the menu items trigger the same buttons).
+    void RefreshClicked(); // "Refresh": hide the load labels and repaint
+    void ZoomAllClicked(); // "Zoom All"
+    void ShowStandardView(StandardView which);
+    void V14ConverterClicked(); // shows the V14 converter
+    void ClearResultsClicked(); // "Clear Results"
+    // "File > Export Picture": the drawing area as a PNG file.
+    void ExportPicture();
+    void ExportPicturePath(const QString& path);
+    void RunSolverClicked(); // "Run OpenSEES": choose a script and run the solver on it
+
+    // The Help menu and the solver's setting.
+    void TutorialClicked(); // "Mirelo Tutorial"
+    void AboutClicked();
+    void ShowSolverSetting();
+
+    // Replaces how pages are opened (tests keep the browser closed).
+    void SetUrlOpener(std::unique_ptr<UrlOpener> opener);
+    // What the solver window's "Load Last Step" runs (the session's last-step load
+    // and a redraw unless replaced); without one it offers no load.
+    void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
+    void ShowCurves();                     // "Post > Curves"
+
+    // Plane stepping, isometric view, load hiding, arrow-key panning, zoom keys
+    // (MainWindowViewCommands.cpp).
+    void ShowNextPlane();
+    void ShowPreviousPlane();
+    void ShowAllPlanes();
+    void HideLoads();
+    void PanKey(PanDirection direction);
+    void ZoomIn();
+    void ZoomOut();
+
+    // The files opened most recently, newest first, as the File menu lists them.
+    QStringList RecentFileList() const { return recentFiles_.Paths(); }
+
+    // Mouse events of the drawing area and wheel events of the window.
+    void DrawingPressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void DrawingMoved(int x, int y);
+    void DrawingReleased(int x, int y);
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+
+    // The drawing's context menu at pixel (x, y) of the drawing area
+    // (MainWindowDrawingMenu.cpp); "Frame Properties" there selects and shows
+    // the frame that was under the pointer.
+    void ShowDrawingMenu(int x, int y);
+    void ShowFrameProperties(std::int32_t frame);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // OpenS2kPath under the wait cursor: the import and the new model shown;
+    // gives the import's notes.
+    QStringList ImportModel(const QString& path);
+    void BuildToolBar();
+    void BuildMenus();
+    void AddViewCommands(QMenu* view);
+    void BuildDrawingMenu();
+    void AddFileCommands(QMenu* file);
+    void AddViewAction(QMenu* menu, const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                       std::function<void()> command);
+    void RebuildRecentFilesMenu();
+    void ShowPlaneStatus();
+    void AddToolButton(QToolBar* toolBar, const char* name, ToolbarPicture picture, const QString& tip,
+                       std::function<void()> command, bool longRunning = true);
+    void AddMenuItem(QMenu* menu, const char* name, const QString& caption, const char* button,
+                     const QKeySequence& shortcut = {});
+    void AddMenuCommand(QMenu* menu, const char* name, const QString& caption, std::function<void()> command);
+    void Run(const std::function<void()>& command, bool busy);
+    void ShowDialog(QWidget* dialog);
+    void Apply(const ViewReaction& reaction);
+    ViewArea Area();
+
+    Session session_;
+    Projection projection_; // where the last picture put the joints and frames, for picking
+    std::unique_ptr<FileChooser> fileChooser_;
+    std::unique_ptr<Messenger> messenger_;
+    std::unique_ptr<ColourChooser> colourChooser_;
+    DrawingArea* drawingArea_ = nullptr;
+    ModelStatusBar* statusBar_ = nullptr;
+    ViewOptionDialog* viewOptionDialog_ = nullptr;       // TForm4
+    LoadDisplayDialog* loadDisplayDialog_ = nullptr;     // TForm5
+    FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
+    V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
+    ResultsDialog* resultsDialog_ = nullptr;                 // TForm10
+    SolverSettingDialog* solverSettingDialog_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+    std::unique_ptr<UrlOpener> urlOpener_;
+    LoadLastStepHook loadLastStep_;
+    FrameSectionDialog* frameSectionDialog_ = nullptr;       // TForm2
+    MaterialDialog* materialDialog_ = nullptr;               // TForm3
+    ScriptWindow* scriptWindow_ = nullptr;                   // TForm6
+    AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
+    RecorderDialog* recorderDialog_ = nullptr;               // TForm8
+    CurvesWindow* curvesWindow_ = nullptr;
+    QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
+    std::map<QString, QAction*> buttonActions_;
+    RecentFiles recentFiles_;
+    QMenu* recentFilesMenu_ = nullptr;
+    QMenu* drawingMenu_ = nullptr;
+    QAction* framePropertiesItem_ = nullptr;
+    std::int32_t menuFrame_ = 0; // the frame under the pointer when the drawing's menu opened
+    bool shown_ = false;
+};
+
+} // namespace mirelo
