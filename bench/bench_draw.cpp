@@ -38,17 +38,20 @@ const Model& LargeBuilding()
     return model;
 }
 
+const ResultSet kNoResults;
+
 // Zoom All pans by half the projected extent, which centres a plan but leaves a
 // turned view partly outside the area; centre it, so that every shape is painted.
-void CentreThePicture(Model& model, ViewState& view)
+void CentreThePicture(const Model& model, ViewState& view)
 {
-    ProjectJoints(model, view, kArea);
+    Projection at;
+    ProjectJoints(model, kNoResults, view, kArea, at);
     std::int64_t minX = kPixelLimit, maxX = -kPixelLimit, minY = kPixelLimit, maxY = -kPixelLimit;
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        minX = std::min<std::int64_t>(minX, model.Joints[k].screenX);
-        maxX = std::max<std::int64_t>(maxX, model.Joints[k].screenX);
-        minY = std::min<std::int64_t>(minY, model.Joints[k].screenY);
-        maxY = std::max<std::int64_t>(maxY, model.Joints[k].screenY);
+    for (std::size_t k = 1; k < at.joints.size(); ++k) {
+        minX = std::min<std::int64_t>(minX, at.joints[k].x);
+        maxX = std::max<std::int64_t>(maxX, at.joints[k].x);
+        minY = std::min<std::int64_t>(minY, at.joints[k].y);
+        maxY = std::max<std::int64_t>(maxY, at.joints[k].y);
     }
     view.PanX += (static_cast<double>(minX + maxX) / 2 - kArea.width / 2.0) * view.Scale;
     view.PanY += (static_cast<double>(minY + maxY) / 2 - kArea.height / 2.0) * view.Scale;
@@ -57,7 +60,7 @@ void CentreThePicture(Model& model, ViewState& view)
 void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {},
               std::int32_t loadTypeShown = kShowNoLoadType, bool orientation = true)
 {
-    Model model = LargeBuilding();
+    const Model& model = LargeBuilding();
     ViewState view;
     view.ShowAxisTriad = view.ShowLegend = orientation;
     view.LayerFlags = layers;
@@ -66,16 +69,17 @@ void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const
     view.PlanAngle = planAngle;
     view.TiltAngle = tiltAngle;
     QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
-    Redraw(model, view, canvas);
-    ZoomAll(model, view, kArea);
+    Projection at;
+    Redraw(model, kNoResults, view, canvas, at);
+    ZoomAll(model, kNoResults, view, kArea);
     CentreThePicture(model, view);
     ArmPan(view);
-    MouseDown(model, view, Qt::LeftButton, 500, 300);
+    MouseDown(model, at, view, Qt::LeftButton, 500, 300);
     int x = 500;
     for (auto _ : state) {
         x = x == 500 ? 501 : 500; // wiggle by one pixel so the picture stays in place
         MouseMove(view, kArea, x, 300);
-        Redraw(model, view, canvas);
+        Redraw(model, kNoResults, view, canvas, at);
         benchmark::DoNotOptimize(canvas.constBits());
     }
     state.counters["joints"] = model.Joints.count;
@@ -137,21 +141,22 @@ BENCHMARK(BM_DragStepRotatedOneLayer)->DenseRange(0, 6)->Unit(benchmark::kMillis
 // measured against the pointer, in all planes.
 void BM_PickFrameRotatedView(benchmark::State& state)
 {
-    Model model = LargeBuilding();
+    const Model& model = LargeBuilding();
     ViewState view;
     view.PlanAngle = 30;
     view.TiltAngle = -60;
     view.PlaneAxis = kNoPlaneAxis;
-    ZoomAll(model, view, kArea);
+    ZoomAll(model, kNoResults, view, kArea);
     CentreThePicture(model, view);
-    ProjectJoints(model, view, kArea);
-    ProjectFrames(model, view, kArea);
+    Projection at;
+    ProjectJoints(model, kNoResults, view, kArea, at);
+    ProjectFrames(model, view, kArea, at);
     const Frame& target = model.Frames[model.Frames.count / 2];
-    const Joint& i = model.Joints[target.jointI];
-    const Joint& j = model.Joints[target.jointJ];
-    const int x = (3 * i.screenX + j.screenX) / 4, y = (3 * i.screenY + j.screenY) / 4;
+    const ScreenPoint i = at.joints[static_cast<std::size_t>(target.jointI)];
+    const ScreenPoint j = at.joints[static_cast<std::size_t>(target.jointJ)];
+    const int x = (3 * i.x + j.x) / 4, y = (3 * i.y + j.y) / 4;
     for (auto _ : state)
-        benchmark::DoNotOptimize(PickFrame(model, view, x, y));
+        benchmark::DoNotOptimize(PickFrame(model, at, view, x, y));
     if (view.SelectedFrame == 0)
         state.SkipWithError("the click picked nothing");
     state.counters["frames"] = model.Frames.count;

@@ -53,6 +53,8 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    // Where the last picture put the joints and frames.
+    const Projection& projection() const { return projection_; }
     ModelStatusBar& statusPanels() { return *statusBar_; }
     DrawingArea& drawingArea() { return *drawingArea_; }
 
