@@ -32,6 +32,7 @@ class Host : public CommandHost {
 public:
     void RunCommand(const std::function<void()>& command) override { command(); }
     void Redraw() override {}
+    void ChangeSettings(const std::function<void()>& change) override { change(); }
 };
 
 class NoFiles : public FileChooser {

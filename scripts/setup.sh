@@ -11,6 +11,7 @@ packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei)
 packages+=(qt6-charts-dev) # the plots of the curves window
 packages+=(nlohmann-json3-dev) # the project files
+packages+=(qt6-tools-dev qt6-l10n-tools) # lrelease: the captions' translations
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -27,6 +27,12 @@ target_compile_options(mirelo_app PRIVATE ${MIRELO_WARNINGS})
 # A program run from its build tree finds the tutorial in the sources as well.
 target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
+# The captions are English in the sources; translations/mirelo_<locale>.ts are
+# compiled by lrelease into the program's resources under :/i18n, where the
+# program looks for the one of the user's locale.
+file(GLOB MIRELO_TRANSLATIONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/translations/*.ts)
+qt_add_translations(mirelo_app TS_FILES ${MIRELO_TRANSLATIONS} RESOURCE_PREFIX /i18n LUPDATE_OPTIONS -no-obsolete)
+
 add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/gui/main/main.cpp)
 target_link_libraries(mirelo PRIVATE mirelo_app)
 target_compile_options(mirelo PRIVATE ${MIRELO_WARNINGS})

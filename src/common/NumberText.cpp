@@ -548,10 +548,15 @@ std::string FormatFixed(double value, int decimals)
 
 std::string FormatGeneral(double value)
 {
+    return FormatSignificant(value, 15);
+}
+
+std::string FormatSignificant(double value, int significantDigits)
+{
     CheckFormattable(value);
     if (value == 0)
         return "0";
-    Digits d = RoundDigits(ExactDigits(value), 15);
+    Digits d = RoundDigits(ExactDigits(value), std::clamp(significantDigits, 1, 17));
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     const int exponent = d.exponent - 1;

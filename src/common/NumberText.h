@@ -40,6 +40,10 @@ void AppendFixed(std::string& out, double value, int decimals);
 // dropped, exponent form (1E-5, 1.5E20) below 1E-4 and from 1E15 on.
 std::string FormatGeneral(double value);
 
+// The same form with up to `significantDigits` (1 to 17) significant digits:
+// FormatSignificant(-43503.8478949751, 6) == "-43503.8", what a box shows.
+std::string FormatSignificant(double value, int significantDigits);
+
 // 17 significant digits in the shortest of fixed and exponent form ("%.17g"),
 // enough for the text to read back as the very same double.
 std::string FormatRoundTrip(double value);

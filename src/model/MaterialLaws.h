@@ -15,10 +15,8 @@ namespace mirelo {
 // A material's `materialType`: the position of its item in the material
 // dialog's type list.
 enum MaterialType : std::int32_t { kElasticMaterial = 1, kSteel01 = 2, kConcrete01 = 3, kSteel02 = 4, kConcrete02 = 5 };
-inline constexpr std::array<std::string_view, 5> kMaterialTypeItems = {"弹性材料", "Steel01", "Concrete01", "Steel02",
-                                                                        "Concrete02"};
-// The same types as a command line names them; the nonlinear ones are the
-// solver's material names.
+// The types as a command line and the dialog's list name them; the nonlinear
+// ones are the solver's material names.
 inline constexpr std::array<std::string_view, 5> kMaterialTypeNames = {"Elastic", "Steel01", "Concrete01", "Steel02",
                                                                         "Concrete02"};
 

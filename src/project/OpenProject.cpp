@@ -92,9 +92,7 @@ Project CaptureProject(const std::string& projectPath, const std::string& modelP
                        const AnalysisSettings& analysis, const RecorderSettings& recorders)
 {
     Project project;
-    const fs::path absolute = fs::absolute(fs::path(modelPath)).lexically_normal();
-    project.modelPath.absolute = absolute.string();
-    project.modelPath.relative = absolute.lexically_relative(FolderOf(projectPath)).generic_string();
+    project.modelPath = MakeProjectPath(modelPath, projectPath);
     project.modelFacts = ReadModelFileFacts(modelPath);
     for (std::int32_t k = 1; k <= model.LoadCaseCount; ++k)
         project.loadCaseNames.push_back(model.LoadCaseNames[static_cast<std::size_t>(k)]);
@@ -105,6 +103,12 @@ Project CaptureProject(const std::string& projectPath, const std::string& modelP
     for (std::int32_t k = 1; k <= model.Materials.count; ++k)
         project.materials.push_back({model.Materials[k].name, CaptureMaterial(model.Materials[k])});
     return project;
+}
+
+ProjectPath MakeProjectPath(const std::string& path, const std::string& projectPath)
+{
+    const fs::path absolute = fs::absolute(fs::path(path)).lexically_normal();
+    return {absolute.lexically_relative(FolderOf(projectPath)).generic_string(), absolute.string()};
 }
 
 std::string ResolveProjectPath(const ProjectPath& path, const std::string& projectPath)

@@ -25,6 +25,10 @@ ModelFileFacts ReadModelFileFacts(const std::string& path);
 Project CaptureProject(const std::string& projectPath, const std::string& modelPath, const Model& model,
                        const AnalysisSettings& analysis, const RecorderSettings& recorders);
 
+// A file or folder as a project at `projectPath` names it: relative to the
+// project's folder and absolute.
+ProjectPath MakeProjectPath(const std::string& path, const std::string& projectPath);
+
 // Where a path the project names is now: relative to the project's folder
 // when there, else the absolute path when there, else empty.
 std::string ResolveProjectPath(const ProjectPath& path, const std::string& projectPath);

@@ -20,6 +20,7 @@ struct LayerSwitches {
     bool ShowReleases = true;       // "Moment Release": rotational-spring circles
     bool ShowSolids = true;         // "Solid Element"
     bool ShowSolidLabels = false;   // "Solid Label"
+    friend bool operator==(const LayerSwitches&, const LayerSwitches&) = default;
 };
 
 // Values of ViewState::MouseMode.

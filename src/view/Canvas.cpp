@@ -10,10 +10,6 @@ namespace mirelo {
 
 namespace {
 
-// Lines and polygons reaching beyond this many pixels outside the area are
-// clipped to that frame before they reach the rasterizer.
-constexpr double kClipMargin = 4096;
-
 // The layers draw boxes of a few pixels and the banner one of the area's size;
 // anything larger than this is not a shape of the drawing.
 constexpr std::int64_t kMaxBoxSide = 1 << 16;
@@ -23,50 +19,10 @@ QColor ToQColor(std::int32_t colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-// 0xAARRGGBB, opaque, from a 24-bit colour with red in the low byte.
-std::uint32_t ToPixel(std::int32_t colour)
-{
-    return 0xFF000000u | (static_cast<std::uint32_t>(colour & 0xFF) << 16) |
-           (static_cast<std::uint32_t>(colour) & 0xFF00u) | ((static_cast<std::uint32_t>(colour) >> 16) & 0xFFu);
-}
-
 // Pixel size of a font of `points` points at 96 dots per inch.
 int PixelsOfPoints(int points)
 {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-}
-
-struct ClipFrame {
-    double left, top, right, bottom;
-};
-
-// Liang-Barsky: clips the segment to the frame; false when nothing remains.
-bool ClipSegment(const ClipFrame& frame, double& x1, double& y1, double& x2, double& y2)
-{
-    const double dx = x2 - x1, dy = y2 - y1;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - frame.left, frame.right - x1, y1 - frame.top, frame.bottom - y1};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0) {
-            if (q[k] < 0)
-                return false;
-            continue;
-        }
-        const double r = q[k] / p[k];
-        if (p[k] < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1)
-            return false;
-    }
-    const double ox = x1, oy = y1;
-    x1 = ox + t0 * dx;
-    y1 = oy + t0 * dy;
-    x2 = ox + t1 * dx;
-    y2 = oy + t1 * dy;
-    return true;
 }
 
 // Sutherland-Hodgman against one edge of the frame at a time.
@@ -191,22 +147,8 @@ void Canvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int
 
 void Canvas::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
-    // A clear pen draws nothing, and a line ends before its last pixel, so a
-    // zero-length line draws nothing either.
-    if (penStyle_ == PenStyle::Clear || (x1 == x2 && y1 == y2))
+    if (penStyle_ == PenStyle::Clear || !FitLineToArea(area_.width, area_.height, penWidth_, x1, y1, x2, y2))
         return;
-    if (Outside(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
-        return;
-    if (Beyond({x1, y1}) || Beyond({x2, y2})) {
-        const ClipFrame frame{-kClipMargin, -kClipMargin, area_.width + kClipMargin, area_.height + kClipMargin};
-        double ax = x1, ay = y1, bx = x2, by = y2;
-        if (!ClipSegment(frame, ax, ay, bx, by))
-            return;
-        x1 = static_cast<std::int32_t>(std::lround(ax));
-        y1 = static_cast<std::int32_t>(std::lround(ay));
-        x2 = static_cast<std::int32_t>(std::lround(bx));
-        y2 = static_cast<std::int32_t>(std::lround(by));
-    }
     Begin(Batch::Lines);
     lineFilter_.Add(lines_, {x1, y1, x2, y2});
 }
@@ -271,9 +213,9 @@ AreaFill Canvas::BrushFill() const
 {
     switch (brushStyle_) {
     case BrushStyle::Solid:
-        return {AreaFill::Kind::Solid, ToPixel(brushColour_)};
+        return {AreaFill::Kind::Solid, PixelColour(brushColour_)};
     case BrushStyle::DiagonalCross:
-        return {AreaFill::Kind::DiagonalCross, ToPixel(brushColour_)};
+        return {AreaFill::Kind::DiagonalCross, PixelColour(brushColour_)};
     case BrushStyle::Clear:
         break;
     }
@@ -287,7 +229,7 @@ void Canvas::PaintPolygon(const PixelBuffer& pixels, const QPointF* corners, int
         return;
     for (int k = 0; k < count; ++k) {
         const QPoint a = corners[k].toPoint(), b = corners[(k + 1) % count].toPoint();
-        DrawLine(pixels, a.x(), a.y(), b.x(), b.y(), penWidth_, ToPixel(penColour_));
+        DrawLine(pixels, a.x(), a.y(), b.x(), b.y(), penWidth_, PixelColour(penColour_));
     }
 }
 
@@ -319,7 +261,7 @@ void Canvas::Flush()
 void Canvas::PaintLines()
 {
     const PixelBuffer pixels = Pixels();
-    const std::uint32_t colour = ToPixel(penColour_);
+    const std::uint32_t colour = PixelColour(penColour_);
     for (std::size_t k = 0; k < lines_.size(); ++k) {
         const Segment& s = lines_[k];
         if (!lineFilter_.Superseded(k))
@@ -343,7 +285,7 @@ void Canvas::PaintBoxes()
             continue;
         if (!shape_ || !shape_->Matches(kind, static_cast<int>(width), static_cast<int>(height), pen))
             shape_.emplace(kind, static_cast<int>(width), static_cast<int>(height), pen);
-        shape_->Paint(pixels, b.x1, b.y1, penVisible, ToPixel(penColour_), fill);
+        shape_->Paint(pixels, b.x1, b.y1, penVisible, PixelColour(penColour_), fill);
     }
 }
 

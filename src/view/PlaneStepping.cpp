@@ -1,6 +1,7 @@
 #include "view/PlaneStepping.h"
 
 #include "common/NumberText.h"
+#include "view/DisplayText.h"
 #include "view/PlaneFilter.h"
 
 #include <algorithm>
@@ -78,20 +79,23 @@ std::optional<QString> CursorStatusText(const Model& model, const ViewState& vie
     // Undo the projection of the standard view: u to the right, w down.
     const double u = (x - area.width / 2.0) * view.Scale + view.PanX;
     const double w = (y - area.height / 2.0) * view.Scale + view.PanY;
+    // Each coordinate with the length unit the file names.
+    const QString unit = UnitText(model.Units.length);
+    const auto at = [&unit](double value) { return unit.isEmpty() ? Coordinate(value) : Coordinate(value) + ' ' + unit; };
     QString text;
     switch (view.PlaneAxis) {
     case kPlaneAxisZ:
-        text = QStringLiteral("X %1  Y %2").arg(Coordinate(u), Coordinate(-w));
+        text = QStringLiteral("X %1  Y %2").arg(at(u), at(-w));
         break;
     case kPlaneAxisY:
-        text = QStringLiteral("X %1  Z %2").arg(Coordinate(u), Coordinate(-w));
+        text = QStringLiteral("X %1  Z %2").arg(at(u), at(-w));
         break;
     default:
-        text = QStringLiteral("Y %1  Z %2").arg(Coordinate(-u), Coordinate(-w));
+        text = QStringLiteral("Y %1  Z %2").arg(at(-u), at(-w));
         break;
     }
     if (const std::optional<double> plane = ShownPlaneCoordinate(model, view))
-        text += QStringLiteral("  %1 %2").arg(QString::fromLatin1(AxisName(view.PlaneAxis)), Coordinate(*plane));
+        text += QStringLiteral("  %1 %2").arg(QString::fromLatin1(AxisName(view.PlaneAxis)), at(*plane));
     return text;
 }
 

@@ -23,7 +23,8 @@ ViewReaction AllPlanes(ViewState& view);
 QString PlaneStatusText(const Model& model, const ViewState& view);
 
 // The model coordinates under pixel (x, y) in a plan or elevation view:
-// "X 6.000  Y 2.500", with the third coordinate too while one plane is shown;
+// "X 6.000 m  Y 2.500 m" in the length unit the file names (without one when
+// it names none), with the third coordinate too while one plane is shown;
 // nothing in a turned view.
 std::optional<QString> CursorStatusText(const Model& model, const ViewState& view, ViewArea area, int x, int y);
 

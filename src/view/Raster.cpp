@@ -33,6 +33,59 @@ void Stroke(const PixelBuffer& buffer, std::int64_t x1, std::int64_t y1, std::in
 
 } // namespace
 
+bool ClipSegment(const ClipFrame& frame, double& x1, double& y1, double& x2, double& y2)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - frame.left, frame.right - x1, y1 - frame.top, frame.bottom - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+bool FitLineToArea(int width, int height, int penWidth, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2,
+                   std::int32_t& y2)
+{
+    if (x1 == x2 && y1 == y2)
+        return false;
+    const std::int64_t margin = penWidth + 2;
+    if (std::max(x1, x2) < -margin || std::max(y1, y2) < -margin || std::min(x1, x2) >= width + margin ||
+        std::min(y1, y2) >= height + margin)
+        return false;
+    const auto beyond = [width, height](std::int32_t x, std::int32_t y) {
+        return x < -kClipMargin || y < -kClipMargin || x > width + kClipMargin || y > height + kClipMargin;
+    };
+    if (!beyond(x1, y1) && !beyond(x2, y2))
+        return true;
+    const ClipFrame frame{-kClipMargin, -kClipMargin, width + kClipMargin, height + kClipMargin};
+    double ax = x1, ay = y1, bx = x2, by = y2;
+    if (!ClipSegment(frame, ax, ay, bx, by))
+        return false;
+    x1 = static_cast<std::int32_t>(std::lround(ax));
+    y1 = static_cast<std::int32_t>(std::lround(ay));
+    x2 = static_cast<std::int32_t>(std::lround(bx));
+    y2 = static_cast<std::int32_t>(std::lround(by));
+    return true;
+}
+
 void FillSpan(const PixelBuffer& buffer, std::int64_t y, std::int64_t x0, std::int64_t x1, const AreaFill& fill)
 {
     if (fill.kind == AreaFill::Kind::None || y < 0 || y >= buffer.height)

@@ -17,6 +17,13 @@ struct PixelBuffer {
     std::int64_t stride = 0; // pixels per row
 };
 
+// 0xAARRGGBB, opaque, from a 24-bit colour with red in the low byte.
+constexpr std::uint32_t PixelColour(std::int32_t colour)
+{
+    return 0xFF000000u | (static_cast<std::uint32_t>(colour & 0xFF) << 16) |
+           (static_cast<std::uint32_t>(colour) & 0xFF00u) | ((static_cast<std::uint32_t>(colour) >> 16) & 0xFFu);
+}
+
 // How an area is filled: solid, not at all, or with a diagonal cross-hatch
 // (lines at 45 degrees every 8 pixels, origin at the buffer's corner, the gaps
 // untouched).
@@ -24,6 +31,24 @@ struct AreaFill {
     enum class Kind { Solid, None, DiagonalCross } kind = Kind::None;
     std::uint32_t colour = 0;
 };
+
+// Lines and polygons reaching beyond this many pixels outside the area are
+// clipped to that frame before they reach the rasterizer.
+inline constexpr double kClipMargin = 4096;
+
+struct ClipFrame {
+    double left, top, right, bottom;
+};
+
+// Liang-Barsky: clips the segment to the frame; false when nothing remains.
+bool ClipSegment(const ClipFrame& frame, double& x1, double& y1, double& x2, double& y2);
+
+// Readies a line of `penWidth` pixels for DrawLine in an area of the given
+// size: false when it draws nothing there (zero length, as a line ends before
+// its last pixel, or wholly outside); ends beyond kClipMargin are clipped to
+// that frame and rounded.
+bool FitLineToArea(int width, int height, int penWidth, std::int32_t& x1, std::int32_t& y1, std::int32_t& x2,
+                   std::int32_t& y2);
 
 // Fills pixels x0 .. x1-1 of row y.
 void FillSpan(const PixelBuffer& buffer, std::int64_t y, std::int64_t x0, std::int64_t x1, const AreaFill& fill);

@@ -198,6 +198,19 @@ TEST(FormatGeneral, ShortestFormUpToFifteenDigits)
     EXPECT_EQ(FormatGeneral(2.0 / 3.0), "0.666666666666667");
 }
 
+TEST(FormatSignificant, ShowsWhatABoxNeedsInSixDigits)
+{
+    const std::pair<double, const char*> cases[] = {
+        {-43503.8478949751, "-43503.8"}, {31000000, "31000000"}, {0.035, "0.035"},   {400000, "400000"},
+        {2.0 / 3.0, "0.666667"},         {999999.5, "1000000"},  {0.0025, "0.0025"}, {-1.23456789e-7, "-1.23457E-7"},
+        {1234567, "1234570"},            {0.00012345649, "0.000123456"}, {1e20, "1E20"}, {0, "0"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatSignificant(value, 6), text) << value;
+    EXPECT_EQ(FormatSignificant(2.5, 1), "3"); // halves away from zero
+    EXPECT_EQ(FormatSignificant(1.0 / 3.0, 40), "0.33333333333333331"); // at most 17 digits
+}
+
 TEST(RoundHalfAway, HalvesGoAwayFromZero)
 {
     EXPECT_EQ(RoundHalfAway(2.5), 3);

@@ -102,6 +102,16 @@ void RecordingMessenger::ShowNote(const QString& message)
     notes << message;
 }
 
+SaveChoice RecordingMessenger::AskToSaveChanges(const QString& document)
+{
+    saveQuestions << document;
+    if (saveAnswers.empty())
+        return SaveChoice::Discard;
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.erase(saveAnswers.begin());
+    return answer;
+}
+
 void UseTemporarySettings(bool keepWhatIsThere)
 {
     // One folder for the whole test program, never the user's own settings.

@@ -44,13 +44,17 @@ public:
 };
 
 // Keeps the messages instead of showing a box, and whether a wait cursor was
-// still up when a message came.
+// still up when a message came. Asked to save changes, it answers from a queue
+// (nothing queued: discard) and keeps the documents it was asked about.
 class RecordingMessenger : public Messenger {
 public:
     void ShowError(const QString& message) override;
     void ShowNote(const QString& message) override;
+    SaveChoice AskToSaveChanges(const QString& document) override;
     QStringList messages;
     QStringList notes;
+    QStringList saveQuestions;
+    std::vector<SaveChoice> saveAnswers;
     bool waitCursorDuringMessage = false;
 };
 

@@ -28,6 +28,8 @@ class PrintingMessenger : public mirelo::Messenger {
 public:
     void ShowError(const QString& message) override { std::fprintf(stderr, "%s\n", qPrintable(message)); }
     void ShowNote(const QString& message) override { ShowError(message); }
+    // Nothing is edited here, so nothing is ever left unsaved.
+    mirelo::SaveChoice AskToSaveChanges(const QString&) override { return mirelo::SaveChoice::Discard; }
 };
 
 } // namespace

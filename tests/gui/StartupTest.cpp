@@ -191,10 +191,15 @@ private slots:
         QStringList titles;
         for (QAction* menu : bar->actions())
             titles << menu->text();
-        QCOMPARE(titles, QStringList({"File", "View", "Define", "Gen_tcl", "Post", "Help"}));
+        QCOMPARE(titles, QStringList({"File", "Edit", "View", "Define", "Gen_tcl", "Post", "Help"}));
 
         QCOMPARE(Describe(w->findChild<QMenu*>("File1")),
-                 Describe({{"ImportSap2000txtfile1", "Import Sap2000 txt file", true},
+                 Describe({{"New1", "New", true},
+                           {"OpenProject1", "Open Project...", true},
+                           {"SaveProject1", "Save Project", true},
+                           {"SaveProjectAs1", "Save Project As...", true},
+                           {"-", "", false},
+                           {"ImportSap2000txtfile1", "Import Sap2000 txt file", true},
                            {"ExportPicture1", "Export Picture...", true},
                            {"-", "", false},
                            {"Sap2000V14toSap2000v6s2k1", "Sap2000V14 to Sap2000 v6 (s2k)", true},
@@ -202,6 +207,8 @@ private slots:
                            {"RecentFiles1", "Recent Files", false}, // nothing opened yet
                            {"-", "", false},
                            {"Exit1", "Exit", true}}));
+        // Nothing to undo or redo yet.
+        QCOMPARE(Describe(w->findChild<QMenu*>("Edit1")), Describe({{"Undo1", "Undo", false}, {"Redo1", "Redo", false}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("View1")),
                  Describe({{"Pan1", "Pan", true},
                            {"ZoomAll1", "Zoom All", true},

@@ -164,8 +164,10 @@ private slots:
         const QStringList parts = w->statusPanels().CursorText().split("  ");
         QCOMPARE(parts.size(), 2);
         const double scale = w->session().view.Scale;
-        QVERIFY(parts[0].startsWith("X ") && qAbs(parts[0].mid(2).toDouble() - 5000) <= scale);
-        QVERIFY(parts[1].startsWith("Z ") && qAbs(parts[1].mid(2).toDouble() - 3000) <= scale);
+        // Each coordinate in the file's length unit.
+        const auto value = [](const QString& part) { return part.section(' ', 1, 1).toDouble(); };
+        QVERIFY(parts[0].startsWith("X ") && parts[0].endsWith(" mm") && qAbs(value(parts[0]) - 5000) <= scale);
+        QVERIFY(parts[1].startsWith("Z ") && parts[1].endsWith(" mm") && qAbs(value(parts[1]) - 3000) <= scale);
         w->findChild<QAction*>("IsometricView1")->trigger();
         const ScreenPoint turned = w->projection().joints[3];
         QTest::mouseMove(&w->drawingArea(), QPoint(turned.x + 1, turned.y));

@@ -243,6 +243,10 @@ private slots:
         view.PlaneAxis = kPlaneAxisZ;
         view.PlaneShown = 2;
         QCOMPARE(*CursorStatusText(model, view, area, 250, 100), QString("X 110.000  Y 120.000  Z 100.000"));
+        // Each coordinate in the length unit the file names.
+        Model inMetres = model;
+        inMetres.Units = {"M", "KN"};
+        QCOMPARE(*CursorStatusText(inMetres, view, area, 250, 100), QString("X 110.000 m  Y 120.000 m  Z 100.000 m"));
         view.PlaneAxis = kNoPlaneAxis;
         QVERIFY(!CursorStatusText(model, view, area, 250, 100));
         // Round trip: the model point under a joint's pixel is the joint.

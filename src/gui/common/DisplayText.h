@@ -3,6 +3,9 @@
 // The window code's way to the name decoding, which the drawing shares.
 #include "view/DisplayText.h"
 
+#include <QCoreApplication>
+
+#include <string>
 #include <string_view>
 
 namespace mirelo {
@@ -11,6 +14,13 @@ namespace mirelo {
 inline QString OwnText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A caption the core declares (a setting's label, a list item), through the
+// translation of the context "Settings".
+inline QString SettingCaption(std::string_view text)
+{
+    return QCoreApplication::translate("Settings", std::string(text).c_str());
 }
 
 } // namespace mirelo

@@ -24,6 +24,8 @@ QString FolderKey(FileKind kind)
         return QStringLiteral("folders/results");
     case FileKind::Program:
         return QStringLiteral("folders/programs");
+    case FileKind::Project:
+        return QStringLiteral("folders/projects");
     }
     return {};
 }

@@ -9,7 +9,7 @@ class QWidget;
 namespace mirelo {
 
 // What a file dialog asks for; each kind starts in the folder last used for it.
-enum class FileKind { Model, Script, Picture, Result, Program };
+enum class FileKind { Model, Script, Picture, Result, Program, Project };
 
 // Asks the user for a file to open or to save. The filter is written "description|pattern"
 // (pairs may repeat: "a|*.a|b|*.b"). Commands hold this interface so tests can

@@ -1,10 +1,16 @@
 #include "gui/common/SettingBoxes.h"
 
 #include "common/Errors.h"
+#include "common/NumberText.h"
 
 #include <QLineEdit>
 
 namespace mirelo {
+
+std::string BoxNumber(double value)
+{
+    return FormatSignificant(value, 6);
+}
 
 void SettingBoxes::Show() const
 {

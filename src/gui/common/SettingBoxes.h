@@ -16,6 +16,10 @@ namespace mirelo {
 // How a dialog shows a real setting: "%0.3E" or the 15-digit general form.
 using RealFormat = std::string (*)(double);
 
+// How a box shows a real: the digits it needs, up to six significant
+// ("-43503.8"); an untouched box still stands for the exact stored value.
+std::string BoxNumber(double value);
+
 // The edit boxes of a settings dialog, bound to the fields of a staging
 // record. They are checked together before anything is stored: a box the
 // user did not type into keeps the staged value exactly (a box may show a

@@ -15,6 +15,33 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(1, 1);
     setMouseTracking(true); // moves reach the viewer whatever buttons are held
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(kRestMs);
+    connect(&restTimer_, &QTimer::timeout, this, &DrawingArea::Rested);
+}
+
+void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view)
+{
+    const QImage& canvas = PrepareCanvas();
+    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(view, canvas.size())))
+        dragPicture_.emplace(model, results, view, canvas.size());
+}
+
+bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const ViewState& view)
+{
+    if (!DragPicture::Shows(view))
+        return false;
+    PrepareSteps(model, results, view);
+    dragPicture_->Paint(view, canvas_);
+    update();
+    restTimer_.start();
+    return true;
+}
+
+void DrawingArea::EndSteps()
+{
+    dragPicture_.reset();
+    restTimer_.stop();
 }
 
 QImage& DrawingArea::PrepareCanvas()

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "view/DragPicture.h"
+
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 namespace mirelo {
 
@@ -18,11 +23,25 @@ public:
     QImage& PrepareCanvas();
     const QImage& Canvas() const { return canvas_; }
 
+    // A step of a drag or of the wheel: paints the drag picture (gathered when
+    // the view needs a new one) and, once the mouse has rested kRestMs, emits
+    // Rested for the full picture. False, painting nothing, when the drag
+    // picture cannot show the view.
+    bool PaintStep(const Model& model, const ResultSet& results, const ViewState& view);
+    // Gathers the drag picture ahead of the first step (at the press).
+    void PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view);
+    // Forgets the drag picture: the model or the view has changed otherwise.
+    void EndSteps();
+    static constexpr int kRestMs = 30;
+    // How long the mouse must rest before Rested (kRestMs unless set).
+    void SetRestInterval(int milliseconds) { restTimer_.setInterval(milliseconds); }
+
 signals:
     void MousePressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
     void MouseMoved(int x, int y);
     void MouseReleased(int x, int y);
     void Resized();
+    void Rested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +52,8 @@ protected:
 
 private:
     QImage canvas_;
+    std::optional<DragPicture> dragPicture_;
+    QTimer restTimer_;
 };
 
 } // namespace mirelo

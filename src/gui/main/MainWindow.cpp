@@ -6,6 +6,7 @@
 #include "gui/main/DrawingArea.h"
 #include "gui/main/HelpLinks.h"
 #include "gui/main/ModelStatusBar.h"
+#include "gui/main/ProjectFiles.h"
 #include "session/ResultLoading.h"
 #include "gui/solver/SolverSettingDialog.h"
 #include "gui/common/WaitCursor.h"
@@ -42,18 +43,18 @@ namespace mirelo {
 namespace {
 
 const char* const kS2kFilter = "SAP2000 text file, version 6 or tables|*.s2k;*.$2k;*.txt|All files|*";
-const char* const kProgramName = "Mirelo";
 const char* const kTclFilter = "tcl file|*.tcl";
 
-// The one local s2k file a drag carries, or an empty text.
-QString DroppedS2kFile(const QMimeData* data)
+// The one local model or project file a drag carries, or an empty text.
+QString DroppedFile(const QMimeData* data)
 {
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
         return {};
     const QUrl url = data->urls().front();
     const QString path = url.toLocalFile();
     if (!url.isLocalFile()
-        || !(path.endsWith(".s2k", Qt::CaseInsensitive) || path.endsWith(".$2k", Qt::CaseInsensitive)))
+        || !(path.endsWith(".s2k", Qt::CaseInsensitive) || path.endsWith(".$2k", Qt::CaseInsensitive)
+             || IsProjectFile(path)))
         return {};
     return url.toLocalFile();
 }
@@ -72,7 +73,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         colourChooser_ = std::make_unique<DialogColourChooser>(this);
 
     setObjectName("TForm1");
-    setWindowTitle(kProgramName);
+    setWindowTitle(WindowTitle({}, false));
     setFont(QFont("MS Sans Serif", 8));
     move(92, 25);
     resize(1116, 739);
@@ -101,6 +102,7 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         if (shown_)
             RunCommand([this] { Redraw(); });
     });
+    connect(drawingArea_, &DrawingArea::Rested, this, [this] { RunCommand([this] { PaintFullPicture(); }); });
 
     frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
     materialDialog_ = new MaterialDialog(session_, *this, this);
@@ -158,8 +160,16 @@ ViewArea MainWindow::Area()
     return {canvas.width(), canvas.height()};
 }
 
-// Repaints the canvas; what was painted before an error is still shown.
+// Repaints the canvas; the model or the view may have changed otherwise than
+// by a drag, so the next drag gathers its picture anew.
 void MainWindow::Redraw()
+{
+    drawingArea_->EndSteps();
+    PaintFullPicture();
+}
+
+// What was painted before an error is still shown.
+void MainWindow::PaintFullPicture()
 {
     QImage& canvas = drawingArea_->PrepareCanvas();
     ShowPlaneStatus();
@@ -197,11 +207,28 @@ void MainWindow::Apply(const ViewReaction& reaction)
         statusBar_->SetPanelText(ModelStatusBar::kModePanel, *reaction.status);
 }
 
+void MainWindow::ApplyStep(const ViewReaction& reaction)
+{
+    if (reaction.redraw && drawingArea_->PaintStep(session_.model, session_.results, session_.view))
+        return;
+    Apply(reaction);
+}
+
 void MainWindow::OpenS2kFile()
 {
     const std::optional<QString> path = fileChooser_->OpenFile(FileKind::Model, kS2kFilter);
     if (path)
-        OpenS2kPath(*path);
+        OpenPath(*path);
+}
+
+void MainWindow::OpenPath(const QString& path)
+{
+    if (!MayDiscardChanges())
+        return;
+    if (IsProjectFile(path))
+        OpenProjectPath(path);
+    else
+        OpenS2kPath(path);
 }
 
 void MainWindow::OpenS2kPath(const QString& path)
@@ -211,27 +238,42 @@ void MainWindow::OpenS2kPath(const QString& path)
         messenger_->ShowNote(notes.join('\n'));
 }
 
+// An import starts a new project: every setting at its start value.
 QStringList MainWindow::ImportModel(const QString& path)
 {
     WaitCursor busy;
     ModelImport imported = ImportModelFile(QFile::encodeName(path).toStdString());
+    const QStringList notes = ReplaceModel(std::move(imported), path, AnalysisSettings(), RecorderSettings());
+    projectPath_.clear();
+    lastRunFolder_.clear();
+    ShowProjectState();
+    recentFiles_.Add(path);
+    RebuildRecentFilesMenu();
+    Redraw();
+    ZoomAllClicked();
+    RefreshModelDialogs();
+    return notes;
+}
+
+QStringList MainWindow::ReplaceModel(ModelImport&& imported, const QString& modelPath, const AnalysisSettings& analysis,
+                                     const RecorderSettings& recorders)
+{
     // The sheet of a frame of the old model would be stale: close it, which
     // also drops the selection.
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
     session_.results = {}; // the new model starts without results
-    // Load cases and joints are the new model's: settings that name the old
-    // ones would point at the wrong ones, so everything starts anew.
-    session_.analysis = AnalysisSettings();
-    session_.recorders = RecorderSettings();
+    // Load cases and joints are the new model's: settings that named the old
+    // ones would point at the wrong ones.
+    session_.analysis = analysis;
+    session_.recorders = recorders;
     session_.view.SelectedFrame = 0;
     session_.view.PlaneShown = 0; // the planes are the new model's
     if (session_.view.LoadCaseShown > session_.model.LoadCaseCount)
         session_.view.LoadCaseShown = 0;
-    setWindowTitle(QStringLiteral("%1 - %2").arg(kProgramName, QFileInfo(path).fileName()));
-    recentFiles_.Add(path);
-    RebuildRecentFilesMenu();
+    modelPath_ = modelPath;
+    history_.Clear();
     ShowModelCounts();
     // What the import says (tables left out, a file that may be cut off)
     // stays in the status bar and is shown once.
@@ -239,17 +281,20 @@ QStringList MainWindow::ImportModel(const QString& path)
     for (const std::string& note : imported.notes)
         notes << DisplayText(note);
     statusBar_->SetNoteText(notes);
-    Redraw();
-    ZoomAllClicked();
-    // Open windows that list the model's sections, materials or load cases
-    // show the new model (last: a section picture that fails leaves the rest done).
+    return notes;
+}
+
+// Last: a section picture that fails leaves the rest done.
+void MainWindow::RefreshModelDialogs()
+{
     if (materialDialog_->isVisible())
         materialDialog_->FormShow();
     if (analysisDialog_->isVisible())
         analysisDialog_->FormShow();
+    if (recorderDialog_->isVisible())
+        recorderDialog_->FormShow();
     if (frameSectionDialog_->isVisible())
         frameSectionDialog_->FormShow();
-    return notes;
 }
 
 void MainWindow::V14ConverterClicked()
@@ -348,6 +393,9 @@ void MainWindow::DrawingPressed(Qt::MouseButton button, int x, int y, Qt::Keyboa
     RunCommand([&] {
         const ViewReaction reaction = MouseDown(session_.model, projection_, session_.view, button, x, y, modifiers);
         Apply(reaction);
+        const std::int32_t mode = session_.view.MouseMode;
+        if (session_.view.Gesture != DragGesture::None || mode == kPanning || mode == kRotating)
+            drawingArea_->PrepareSteps(session_.model, session_.results, session_.view);
         if (reaction.showContextMenu)
             ShowDrawingMenu(x, y);
     });
@@ -358,7 +406,10 @@ void MainWindow::DrawingMoved(int x, int y)
     RunCommand([&] {
         const ViewArea area = Area();
         statusBar_->SetCursorText(CursorStatusText(session_.model, session_.view, area, x, y).value_or(QString()));
-        Apply(MouseMove(session_.view, area, x, y));
+        const std::int32_t planeAxis = session_.view.PlaneAxis;
+        ApplyStep(MouseMove(session_.view, area, x, y));
+        if (session_.view.PlaneAxis != planeAxis) // a rotation left the plane
+            ShowPlaneStatus();
     });
 }
 
@@ -369,12 +420,12 @@ void MainWindow::DrawingReleased(int x, int y)
 
 void MainWindow::FormMouseWheelDown()
 {
-    RunCommand([this] { Apply(WheelDown(session_.view)); });
+    RunCommand([this] { ApplyStep(WheelDown(session_.view)); });
 }
 
 void MainWindow::FormMouseWheelUp()
 {
-    RunCommand([this] { Apply(WheelUp(session_.view)); });
+    RunCommand([this] { ApplyStep(WheelUp(session_.view)); });
 }
 
 // The first showing paints the banner through "Refresh".
@@ -399,17 +450,17 @@ void MainWindow::wheelEvent(QWheelEvent* event)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedS2kFile(event->mimeData()).isEmpty())
+    if (!DroppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = DroppedS2kFile(event->mimeData());
+    const QString path = DroppedFile(event->mimeData());
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    RunCommand([this, path] { OpenS2kPath(path); });
+    RunCommand([this, path] { OpenPath(path); });
 }
 
 } // namespace mirelo

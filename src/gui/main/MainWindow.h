@@ -7,6 +7,7 @@
 #include "gui/main/RecentFiles.h"
 #include "session/Session.h"
 #include "gui/solver/SolverWindow.h"
+#include "project/SettingsHistory.h"
 #include "view/Navigation.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ class DrawingArea;
 class FramePropertiesDialog;
 class FrameSectionDialog;
 class MaterialDialog;
+struct ModelImport;
 class RecorderDialog;
 class ScriptWindow;
 class LoadDisplayDialog;
@@ -60,10 +62,34 @@ public:
 
     void RunCommand(const std::function<void()>& command) override;
     void Redraw() override;
+    void ChangeSettings(const std::function<void()>& change) override;
+
+    // Opens a project (.mirelo) or imports a model file, after asking to save
+    // unsaved changes; a cancel there changes nothing.
+    void OpenPath(const QString& path);
+
+    // Projects and the undo history (MainWindowProjectCommands.cpp).
+    void NewProject(); // "File > New": no model, every setting at its start value
+    void OpenProjectFile();
+    // Reads the project, imports its model and applies it with the view it
+    // kept; the session is replaced only when all of it succeeds. What the
+    // project could not keep (a changed model) is shown as a note.
+    void OpenProjectPath(const QString& path);
+    // "Save Project" (Ctrl+S): to the project's file, else as Save Project As
+    // does; false when the user cancels.
+    bool SaveProject();
+    bool SaveProjectAs();
+    void SaveProjectPath(const QString& path);
+    void Undo(); // Ctrl+Z: the last OK's change taken back
+    void Redo(); // Ctrl+Shift+Z
+    // Whether there are changes since the project was saved or the model imported.
+    bool IsModified() const { return !history_.AtSaved(); }
+    const QString& ProjectPath() const { return projectPath_; }
 
     // Asks for a model file (version-6 text or table export) and opens it;
     // cancelling changes nothing.
     void OpenS2kFile();
+    // Asks for a project file and opens it; cancelling changes nothing.
     // Imports the file; the session's text and model are replaced only when the
     // whole import succeeds. Raises the import's error otherwise. What the
     // import says (tables left out, a file that may be cut off) goes to the
@@ -122,6 +148,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // asks to save unsaved changes
     void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -130,6 +157,21 @@ private:
     // OpenS2kPath under the wait cursor: the import and the new model shown;
     // gives the import's notes.
     QStringList ImportModel(const QString& path);
+    // Puts an imported model and its settings into the session, for an import
+    // or a project: no selection, results or undo steps of the last model.
+    // Returns the import's notes.
+    QStringList ReplaceModel(ModelImport&& imported, const QString& modelPath, const AnalysisSettings& analysis,
+                             const RecorderSettings& recorders);
+    // Open windows that list the model's sections, materials, load cases or
+    // settings show them again.
+    void RefreshModelDialogs();
+    void AddProjectCommands(QMenu* file);
+    void AddEditMenu();
+    // Asks Save / Discard / Cancel when there are unsaved changes; true to go on.
+    bool MayDiscardChanges();
+    // The title with the project's (else the model's) name and "*" while
+    // modified, and the Edit menu's items named after their steps.
+    void ShowProjectState();
     void BuildToolBar();
     void BuildMenus();
     void AddViewCommands(QMenu* view);
@@ -147,6 +189,10 @@ private:
     void Run(const std::function<void()>& command, bool busy);
     void ShowDialog(QWidget* dialog);
     void Apply(const ViewReaction& reaction);
+    // A step of a drag or of the wheel: the drag picture where it can show the
+    // view, the full picture otherwise and once the mouse rests.
+    void ApplyStep(const ViewReaction& reaction);
+    void PaintFullPicture();
     ViewArea Area();
 
     Session session_;
@@ -172,6 +218,11 @@ private:
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
     QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
+    QString modelPath_;     // the model file shown, empty before an import
+    QString projectPath_;   // the project file, empty until saved or opened
+    SettingsHistory history_;
+    QAction* undoItem_ = nullptr;
+    QAction* redoItem_ = nullptr;
     std::map<QString, QAction*> buttonActions_;
     RecentFiles recentFiles_;
     QMenu* recentFilesMenu_ = nullptr;

@@ -105,6 +105,7 @@ void MainWindow::BuildMenus()
 
     QMenu* file = bar->addMenu("File");
     file->setObjectName("File1");
+    AddProjectCommands(file);
     AddMenuItem(file, "ImportSap2000txtfile1", "Import Sap2000 txt file", "ToolButton1", QKeySequence::Open);
     AddMenuCommand(file, "ExportPicture1", "Export Picture...", [this] { ExportPicture(); });
     file->addSeparator();
@@ -112,6 +113,7 @@ void MainWindow::BuildMenus()
     converter->setObjectName("Sap2000V14toSap2000v6s2k1");
     connect(converter, &QAction::triggered, this, [this] { V14ConverterClicked(); });
     AddFileCommands(file);
+    AddEditMenu();
 
     QMenu* view = bar->addMenu("View");
     view->setObjectName("View1");

@@ -135,7 +135,7 @@ void MainWindow::RebuildRecentFilesMenu()
         item->setObjectName(QStringLiteral("RecentFile%1").arg(k + 1));
         item->setToolTip(path);
         item->setData(path);
-        connect(item, &QAction::triggered, this, [this, path] { Run([this, path] { OpenS2kPath(path); }, true); });
+        connect(item, &QAction::triggered, this, [this, path] { Run([this, path] { OpenPath(path); }, true); });
     }
 }
 

@@ -6,6 +6,9 @@ class QWidget;
 
 namespace mirelo {
 
+// What the user answers when unsaved changes are about to be left.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Shows a failure to the user. Commands hold this interface so tests can read
 // the message instead of closing a modal box.
 class Messenger {
@@ -14,6 +17,8 @@ public:
     virtual void ShowError(const QString& message) = 0;
     // What a command did that the user should know, though it succeeded.
     virtual void ShowNote(const QString& message) = 0;
+    // Asks whether to save the unsaved changes of `document` first.
+    virtual SaveChoice AskToSaveChanges(const QString& document) = 0;
 };
 
 // A message box over the given window.
@@ -22,6 +27,7 @@ public:
     explicit MessageBoxMessenger(QWidget* parent) : parent_(parent) {}
     void ShowError(const QString& message) override;
     void ShowNote(const QString& message) override;
+    SaveChoice AskToSaveChanges(const QString& document) override;
 
 private:
     QWidget* parent_;

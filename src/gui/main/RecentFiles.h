@@ -5,8 +5,8 @@
 
 namespace mirelo {
 
-// The s2k files opened most recently, newest first, remembered between runs
-// in the program's one store (ProgramSettings).
+// The model and project files opened most recently, newest first, remembered
+// between runs in the program's one store (ProgramSettings).
 class RecentFiles {
 public:
     static constexpr int kMaxCount = 8;

@@ -1,4 +1,4 @@
-// mirelo: the desktop program. `mirelo [FILE.s2k]` opens the file at start.
+// mirelo: the desktop program. `mirelo [FILE.s2k | PROJECT.mirelo]` opens the file at start.
 #include "Version.h"
 #include "gui/main/AppSetup.h"
 #include "gui/main/MainWindow.h"
@@ -12,11 +12,12 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: mirelo [FILE.s2k]\n"
+    "Usage: mirelo [FILE.s2k | PROJECT.mirelo]\n"
     "Mirelo: pre- and post-processor for OpenSees; imports SAP2000 s2k files.\n"
     "\n"
     "Arguments:\n"
     "  FILE.s2k       an s2k file to open at start\n"
+    "  PROJECT.mirelo a project to open at start\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this text\n"
@@ -42,13 +43,13 @@ int main(int argc, char** argv)
     QApplication application(argc, argv); // takes Qt's own options out of the arguments
     mirelo::SetUpApplication(application);
     QCommandLineParser parser;
-    parser.addPositionalArgument("file", "An s2k file to open at start.", "[FILE.s2k]");
+    parser.addPositionalArgument("file", "An s2k file or a project to open at start.", "[FILE.s2k | PROJECT.mirelo]");
     parser.process(application);
 
     mirelo::MainWindow window;
     window.show();
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
-        window.RunCommand([&] { window.OpenS2kPath(files.front()); });
+        window.RunCommand([&] { window.OpenPath(files.front()); });
     return QApplication::exec();
 }

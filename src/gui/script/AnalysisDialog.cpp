@@ -26,7 +26,7 @@ const SettingField<AnalysisSettings>& Field(std::string_view name)
 
 QString Caption(std::string_view name)
 {
-    return OwnText(Field(name).declaration.label);
+    return SettingCaption(Field(name).declaration.label);
 }
 
 std::string ThreeDigits(double value)
@@ -71,7 +71,7 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm7");
-    setWindowTitle("Analysis Setting");
+    setWindowTitle(tr("Analysis Setting"));
 
     const auto edit = [this](QWidget* owner, const char* name, std::string_view setting) {
         auto* box = NamedWidget<QLineEdit>(name, owner);
@@ -82,21 +82,21 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     auto* typeRow = new QFormLayout;
     analysisType_ = PickList(this, "ComboBox1");
     for (const std::string_view item : kAnalysisTypeItems)
-        analysisType_->addItem(OwnText(item));
+        analysisType_->addItem(SettingCaption(item));
     auto* typeLabel = new QLabel(Caption("AnalysisType"), this);
     typeLabel->setObjectName("Label1");
     typeRow->addRow(typeLabel, analysisType_);
 
     // The boxes are checked in the order OK stores them.
-    QGroupBox* load = Group(this, "GroupBox1", "Load Control Case (Const)");
+    QGroupBox* load = Group(this, "GroupBox1", tr("Load Control Case (Const)"));
     loadCase_ = PickList(load, "ComboBox2");
     AddRow(load, "Label2", Caption("LoadCase"), loadCase_);
     AddRow(load, "Label3", Caption("LoadSteps"), edit(load, "Edit1", "LoadSteps"));
     AddRow(load, "Label4", Caption("LoadFactor"), edit(load, "Edit2", "LoadFactor"));
 
-    QGroupBox* disp = Group(this, "GroupBox2", "Disp Control Case (Linear)");
+    QGroupBox* disp = Group(this, "GroupBox2", tr("Disp Control Case (Linear)"));
     loadVector_ = PickList(disp, "ComboBox3");
-    QGroupBox* nonlinear = Group(this, "GroupBox3", "Nonlinear Setting");
+    QGroupBox* nonlinear = Group(this, "GroupBox3", tr("Nonlinear Setting"));
     QLineEdit* rebar = edit(nonlinear, "Edit8", "RebarMaterialNo");
     QLineEdit* points = edit(nonlinear, "Edit7", "IntegrationPoints");
     AddRow(nonlinear, "Label10", Caption("IntegrationPoints"), points);
@@ -107,20 +107,20 @@ AnalysisDialog::AnalysisDialog(Session& session, CommandHost& host, QWidget* par
     QLineEdit* node = edit(disp, "Edit3", "ControlNode");
     AddRow(disp, "Label5", Caption("PushoverCase"), loadVector_);
     AddRow(disp, "Label6", Caption("ControlNode"), node);
-    AddRow(disp, "Label7", Caption("ControlDisp"), controlDisp);
+    AddRow(disp, "Label7", Caption("ControlDisp"), units_.Beside(controlDisp, SettingQuantity("ControlDisp")));
     AddRow(disp, "Label8", Caption("ControlDof"), dof);
     AddRow(disp, "Label9", Caption("AnalysisSteps"), steps);
 
-    auto* aggregatorGroup = new QGroupBox("Section Aggregator", this);
+    auto* aggregatorGroup = new QGroupBox(tr("Section Aggregator"), this);
     aggregatorGroup->setObjectName("GroupBox4");
     aggregator_ = new QCheckBox(Caption("UseAggregator"), aggregatorGroup);
     aggregator_->setObjectName("CheckBox2");
     (new QVBoxLayout(aggregatorGroup))->addWidget(aggregator_);
 
-    QGroupBox* modes = Group(this, "GroupBox5", "Modal Number");
+    QGroupBox* modes = Group(this, "GroupBox5", tr("Modal Number"));
     AddRow(modes, "Label12", Caption("ModeCount"), edit(modes, "Edit9", "ModeCount"));
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
@@ -145,6 +145,7 @@ void AnalysisDialog::showEvent(QShowEvent* event)
 void AnalysisDialog::FormShow()
 {
     const AnalysisSettings& a = session_.analysis;
+    units_.Show(session_.model.Units);
     FillWithCases(loadCase_, session_.model, a.LoadCase);
     FillWithCases(loadVector_, session_.model, a.PushoverCase);
     analysisType_->setCurrentIndex(a.AnalysisType >= 1 && a.AnalysisType <= analysisType_->count() ? a.AnalysisType - 1
@@ -164,28 +165,28 @@ void AnalysisDialog::AcceptClicked()
     staged_.PushoverCase = loadVector_->currentIndex() + 1;
     staged_.AnalysisType = analysisType_->currentIndex() + 1;
     staged_.UseAggregator = aggregator_->isChecked() ? kFlagOn : kFlagOff;
-    session_.analysis = staged_;
+    host_.ChangeSettings([this] { session_.analysis = staged_; });
     close();
 }
 
 RecorderDialog::RecorderDialog(Session& session, CommandHost& host, QWidget* parent)
-    : QDialog(parent), session_(session)
+    : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm8");
-    setWindowTitle("Recorder Setting");
-    auto* group = new QGroupBox("Output(Recorder Setting)", this);
+    setWindowTitle(tr("Recorder Setting"));
+    auto* group = new QGroupBox(tr("Output(Recorder Setting)"), this);
     group->setObjectName("GroupBox1");
     auto* groupLayout = new QVBoxLayout(group);
     for (const auto& field : RecorderSettingFields()) {
-        auto* box = new QCheckBox(OwnText(field.declaration.label), group);
+        auto* box = new QCheckBox(SettingCaption(field.declaration.label), group);
         box->setObjectName(QString("CheckBox%1").arg(boxes_.size() + 1));
         groupLayout->addWidget(box);
         boxes_.push_back(box);
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button1");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, &host] { host.RunCommand([this] { AcceptClicked(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(ok, 0, Qt::AlignRight);
@@ -207,8 +208,10 @@ void RecorderDialog::FormShow()
 void RecorderDialog::AcceptClicked()
 {
     const auto fields = RecorderSettingFields();
-    for (std::size_t i = 0; i < boxes_.size(); ++i)
-        session_.recorders.*fields[i].integer = boxes_[i]->isChecked() ? kFlagOn : kFlagOff;
+    host_.ChangeSettings([&] {
+        for (std::size_t i = 0; i < boxes_.size(); ++i)
+            session_.recorders.*fields[i].integer = boxes_[i]->isChecked() ? kFlagOn : kFlagOff;
+    });
     close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/common/SettingBoxes.h"
+#include "gui/common/UnitLabels.h"
 #include "script/AnalysisSettings.h"
 
 #include <QDialog>
@@ -32,6 +33,7 @@ private:
     Session& session_;
     CommandHost& host_;
     AnalysisSettings staged_; // what OK checks before it replaces the session's settings
+    UnitLabels units_;
     SettingBoxes boxes_;
     QComboBox* analysisType_ = nullptr; // ComboBox1
     QComboBox* loadCase_ = nullptr;     // ComboBox2
@@ -54,6 +56,7 @@ protected:
 
 private:
     Session& session_;
+    CommandHost& host_;
     std::vector<QCheckBox*> boxes_; // CheckBox1 .. CheckBox6, in the record's order
 };
 

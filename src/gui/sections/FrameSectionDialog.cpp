@@ -63,7 +63,11 @@ private:
 namespace {
 
 constexpr int kPictureSize = 200;
-const char* const kShapeItems[] = {"矩形", "工字形", "方形", "圆管形"};
+// The shapes in the order of SectionShape.
+const char* const kShapeItems[] = {QT_TRANSLATE_NOOP("mirelo::FrameSectionDialog", "Rectangle"),
+                                   QT_TRANSLATE_NOOP("mirelo::FrameSectionDialog", "I-Section"),
+                                   QT_TRANSLATE_NOOP("mirelo::FrameSectionDialog", "Box"),
+                                   QT_TRANSLATE_NOOP("mirelo::FrameSectionDialog", "Pipe")};
 
 const SettingField<FrameSection>& Field(std::string_view name)
 {
@@ -74,7 +78,7 @@ QComboBox* PickList(QWidget* parent, const char* name, std::span<const std::stri
 {
     auto* list = NamedWidget<QComboBox>(name, parent);
     for (const std::string_view item : items)
-        list->addItem(OwnText(item));
+        list->addItem(SettingCaption(item));
     return list;
 }
 
@@ -100,15 +104,11 @@ void AddRow(QGridLayout* grid, const QString& caption, QWidget* control)
     grid->addWidget(control, row, 1);
 }
 
-QGridLayout* Group(QWidget* parent, const char* name, const char* title)
+QGridLayout* Group(QWidget* parent, const char* name, const QString& title)
 {
     return new QGridLayout(NamedWidget<QGroupBox>(name, title, parent));
 }
 
-std::string General(double value)
-{
-    return FormatGeneral(value);
-}
 
 } // namespace
 
@@ -117,7 +117,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
       picture_(kPictureSize, kPictureSize, QImage::Format_RGB32)
 {
     setObjectName("TForm2");
-    setWindowTitle("Frame Section (Nonlinear)");
+    setWindowTitle(tr("Frame Section (Nonlinear)"));
     const auto run = [this](void (FrameSectionDialog::*handler)()) {
         return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
     };
@@ -138,24 +138,24 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     image_->setPixmap(QPixmap::fromImage(picture_));
 
     // "Section Properties": colour, type, name, shape, material, dimensions.
-    QGridLayout* properties = Group(this, "GroupBox1", "Section Properties");
+    QGridLayout* properties = Group(this, "GroupBox1", tr("Section Properties"));
     QWidget* propertyBox = properties->parentWidget();
     colour_ = new ColourShape(propertyBox, run(&FrameSectionDialog::ColourShapeClicked));
     colour_->setObjectName("Shape1");
-    AddRow(properties, "Frame Color", colour_);
+    AddRow(properties, tr("Frame Color"), colour_);
     kind_ = PickList(propertyBox, "ComboBox6", Field("elementKind").declaration.choices);
-    AddRow(properties, OwnText(Field("elementKind").declaration.label), kind_);
+    AddRow(properties, SettingCaption(Field("elementKind").declaration.label), kind_);
     fieldControls_[Field("elementKind").declaration.name] = kind_;
     name_ = PickList(propertyBox, "ComboBox1", {});
     name_->setEditable(true);
-    AddRow(properties, "Section Name", name_);
+    AddRow(properties, tr("Section Name"), name_);
     shape_ = new QComboBox(propertyBox);
     shape_->setObjectName("ComboBox2");
     for (const char* item : kShapeItems)
-        shape_->addItem(QString::fromUtf8(item));
-    AddRow(properties, "Section Shape", shape_);
+        shape_->addItem(tr(item));
+    AddRow(properties, tr("Section Shape"), shape_);
     material_ = PickList(propertyBox, "ComboBox4", {});
-    AddRow(properties, "Material", material_);
+    AddRow(properties, tr("Material"), material_);
     for (QComboBox* shown : {name_, shape_, material_})
         shown->setEnabled(false);
     const char* const dimNames[] = {"Edit6", "Edit2", "Edit3", "Edit4", "Edit5", "Edit11"};
@@ -163,7 +163,7 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
         dims_[d] = new QLineEdit(propertyBox);
         dims_[d]->setObjectName(dimNames[d]);
         dims_[d]->setReadOnly(true);
-        AddRow(properties, QString("Dimention T%1").arg(d + 1), dims_[d]);
+        AddRow(properties, tr("Dimention T%1").arg(d + 1), units_.Beside(dims_[d], Quantity::Length));
     }
 
     // The boxes OK checks, in the order it stores them.
@@ -171,28 +171,28 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     const auto redraw = [this] { host_.RunCommand([this] { RefreshPicture(); }); };
     const auto edit = [this, redraw](QGridLayout* grid, const char* name, std::string_view field) {
         auto* box = NamedWidget<QLineEdit>(name, grid->parentWidget());
-        boxes_.Add(box, staged_, Field(field), General);
-        AddRow(grid, OwnText(Field(field).declaration.label), box);
+        boxes_.Add(box, staged_, Field(field), BoxNumber);
+        AddRow(grid, SettingCaption(Field(field).declaration.label), units_.Beside(box, SettingQuantity(field)));
         fieldControls_[Field(field).declaration.name] = box;
         connect(box, &QLineEdit::textEdited, this, redraw);
     };
     const auto pick = [this, redraw](QGridLayout* grid, const char* name, std::string_view field) {
         QComboBox* list = PickList(grid->parentWidget(), name, Field(field).declaration.choices);
-        AddRow(grid, OwnText(Field(field).declaration.label), list);
+        AddRow(grid, SettingCaption(Field(field).declaration.label), list);
         connect(list, &QComboBox::currentIndexChanged, this, redraw);
         return list;
     };
-    QGridLayout* nonlinear = Group(this, "GroupBox2", "Nonlinear Setting");
+    QGridLayout* nonlinear = Group(this, "GroupBox2", tr("Nonlinear Setting"));
     use_ = pick(nonlinear, "ComboBox3", "sectionUse");
     edit(nonlinear, "Edit1", "divideX");
     edit(nonlinear, "Edit7", "divideY");
     edit(nonlinear, "Edit8", "barNumX");
     edit(nonlinear, "Edit9", "barNumY");
-    QGridLayout* rebar = Group(this, "GroupBox3", "Rebar Setting");
+    QGridLayout* rebar = Group(this, "GroupBox3", tr("Rebar Setting"));
     edit(rebar, "Edit12", "barAreaX");
     edit(rebar, "Edit13", "barAreaY");
     edit(nonlinear, "Edit10", "cover");
-    QGridLayout* pDelta = Group(this, "GroupBox4", "P-Delta");
+    QGridLayout* pDelta = Group(this, "GroupBox4", tr("P-Delta"));
     transformation_ = pick(pDelta, "ComboBox5", "geomTransf");
     connect(kind_, &QComboBox::currentIndexChanged, this, redraw);
 
@@ -202,18 +202,18 @@ FrameSectionDialog::FrameSectionDialog(Session& session, CommandHost& host, Colo
     transformation_->setCurrentIndex(0);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* name, const char* caption) {
+    const auto button = [&](const char* name, const QString& caption) {
         auto* b = NamedWidget<QPushButton>(name, caption, this);
         buttons->addWidget(b);
         return b;
     };
-    connect(button("Button2", "OK"), &QPushButton::clicked, this, run(&FrameSectionDialog::AcceptClicked));
-    connect(button("Button1", "Close"), &QPushButton::clicked, this, run(&FrameSectionDialog::CloseClicked));
+    connect(button("Button2", tr("OK")), &QPushButton::clicked, this, run(&FrameSectionDialog::AcceptClicked));
+    connect(button("Button1", tr("Close")), &QPushButton::clicked, this, run(&FrameSectionDialog::CloseClicked));
     // Section libraries are not kept: the two buttons stand without an action.
-    for (const auto& [name, caption] : {std::pair{"Button4", "Import"}, {"Button3", "Export"}}) {
+    for (const auto& [name, caption] : {std::pair{"Button4", tr("Import")}, {"Button3", tr("Export")}}) {
         QPushButton* inert = button(name, caption);
         inert->setEnabled(false);
-        inert->setToolTip("Not available");
+        inert->setToolTip(tr("Not available"));
     }
 
     auto* right = new QVBoxLayout;
@@ -243,6 +243,7 @@ void FrameSectionDialog::FormShow()
 {
     const Model& model = session_.model;
     const QSignalBlocker quiet(list_);
+    units_.Show(model.Units);
     pending_.clear();
     shown_ = 0;
     name_->clear();
@@ -342,9 +343,9 @@ void FrameSectionDialog::ShowSection(std::int32_t k)
     Select(use_, s.sectionUse);
     Select(material_, s.material);
     Select(kind_, s.elementKind); // a spring (kind 7) has no item: nothing selected, a hint instead
-    kind_->setPlaceholderText(IsSpring(s.elementKind) ? QStringLiteral("Rotational spring (zeroLength)") : QString());
+    kind_->setPlaceholderText(IsSpring(s.elementKind) ? tr("Rotational spring (zeroLength)") : QString());
     for (std::size_t d = 0; d < dims_.size(); ++d)
-        dims_[d]->setText(QString::fromStdString(FormatGeneral(s.dim[d + 1])));
+        dims_[d]->setText(QString::fromStdString(BoxNumber(s.dim[d + 1])));
     staged_ = stored;
     boxes_.Show();
     if (kept != pending_.end())
@@ -420,8 +421,10 @@ void FrameSectionDialog::AcceptClicked()
         Reveal(k);
         checked.emplace_back(k, Checked());
     }
-    for (auto& [k, section] : checked)
-        session_.model.FrameSections[k] = std::move(section);
+    host_.ChangeSettings([&] {
+        for (auto& [k, section] : checked)
+            session_.model.FrameSections[k] = std::move(section);
+    });
     pending_.clear();
     MarkEdited();
     Reveal(back);

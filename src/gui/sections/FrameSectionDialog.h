@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/common/SettingBoxes.h"
+#include "gui/common/UnitLabels.h"
 #include "model/Model.h"
 
 #include <QDialog>
@@ -81,6 +82,7 @@ private:
     CommandHost& host_;
     ColourChooser& colours_;
     FrameSection staged_; // the section as OK will store it
+    UnitLabels units_;
     SettingBoxes boxes_;  // mesh, bars and cover
     std::map<std::int32_t, PendingEdit> pending_; // by record number
     std::int32_t shown_ = 0;                      // the record the boxes show, 0 for none

@@ -31,11 +31,11 @@ QLineEdit* ReadOnlyBox(QWidget* parent, const char* name)
     return box;
 }
 
-void AddRow(QFormLayout* layout, QWidget* parent, const char* caption, QWidget* box)
+void AddRow(QFormLayout* layout, QWidget* parent, const QString& caption, QWidget* box, QWidget* field = nullptr)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setBuddy(box);
-    layout->addRow(label, box);
+    layout->addRow(label, field != nullptr ? field : box);
 }
 
 } // namespace
@@ -44,7 +44,7 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm3");
-    setWindowTitle(QString::fromUtf8("材料数据库"));
+    setWindowTitle(tr("Material Database"));
     const auto run = [this](void (MaterialDialog::*handler)()) {
         return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
     };
@@ -54,35 +54,36 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
     list_->setFixedWidth(160);
     connect(list_, &QListWidget::currentRowChanged, this, run(&MaterialDialog::MaterialChosen));
 
-    auto* elastic = new QGroupBox(QString::fromUtf8("材料属性(弹性)"), this);
+    auto* elastic = new QGroupBox(tr("Material Properties (Elastic)"), this);
     elastic->setObjectName("GroupBox1");
     auto* form = new QFormLayout(elastic);
     name_ = ReadOnlyBox(elastic, "Edit1");
-    AddRow(form, elastic, "材料名称", name_);
+    AddRow(form, elastic, tr("Material Name"), name_);
     type_ = new QComboBox(elastic);
     type_->setObjectName("ComboBox1");
-    for (const std::string_view item : kMaterialTypeItems)
-        type_->addItem(OwnText(item));
+    type_->addItem(tr("Elastic"));
+    for (std::int32_t type = kSteel01; type <= kConcrete02; ++type)
+        type_->addItem(OwnText(kMaterialTypeNames[static_cast<std::size_t>(type - 1)])); // the solver's names
     type_->setCurrentIndex(0);
     connect(type_, &QComboBox::currentIndexChanged, this, run(&MaterialDialog::TypeChosen));
-    AddRow(form, elastic, "材料类型", type_);
+    AddRow(form, elastic, tr("Material Type"), type_);
     // E and ν are edited; G follows from them and is shown only.
     modulus_ = NamedWidget<QLineEdit>("Edit9", elastic);
-    AddRow(form, elastic, "弹性模量E", modulus_);
+    AddRow(form, elastic, tr("Elastic Modulus E"), modulus_, units_.Beside(modulus_, Quantity::Stress));
     shear_ = ReadOnlyBox(elastic, "Edit2");
-    AddRow(form, elastic, "抗剪模量G", shear_);
+    AddRow(form, elastic, tr("Shear Modulus G"), shear_, units_.Beside(shear_, Quantity::Stress));
     poisson_ = NamedWidget<QLineEdit>("Edit3", elastic);
-    AddRow(form, elastic, "泊松比", poisson_);
+    AddRow(form, elastic, tr("Poisson's Ratio"), poisson_);
     const auto fields = ElasticConstantFields();
-    elasticBoxes_.Add(modulus_, staged_, DeclaredSetting(fields, "E"), [](double e) { return FormatFixed(e, 0); });
-    elasticBoxes_.Add(poisson_, staged_, DeclaredSetting(fields, "U"), [](double u) { return FormatFixed(u, 3); });
+    elasticBoxes_.Add(modulus_, staged_, DeclaredSetting(fields, "E"), BoxNumber);
+    elasticBoxes_.Add(poisson_, staged_, DeclaredSetting(fields, "U"), BoxNumber);
     for (QLineEdit* box : {modulus_, poisson_})
         connect(box, &QLineEdit::textEdited, this, &MaterialDialog::ShowShearModulus);
 
-    auto* plastic = new QGroupBox(QString::fromUtf8("弹塑性材料"), this);
+    auto* plastic = new QGroupBox(tr("Elastoplastic Material"), this);
     plastic->setObjectName("GroupBox2");
     lawRows_ = new QFormLayout(plastic);
-    elasticHint_ = new QLabel(QString::fromUtf8("Elastic: the script uses E, G and ν."), plastic);
+    elasticHint_ = new QLabel(tr("Elastic: the script uses E, G and ν."), plastic);
     elasticHint_->setObjectName("ElasticHint");
     lawRows_->addRow(elasticHint_);
     for (const LawField& field : MaterialLawFields()) {
@@ -90,19 +91,20 @@ MaterialDialog::MaterialDialog(Session& session, CommandHost& host, QWidget* par
         box->setObjectName(OwnText(field.declaration.name));
         box->setMinimumWidth(120);
         lawEdits_[field.declaration.name] = box;
-        AddRow(lawRows_, plastic, std::string(field.declaration.label).c_str(), box);
-        allLawBoxes_.Add(box, staged_.law, field, FormatGeneral);
+        AddRow(lawRows_, plastic, SettingCaption(field.declaration.label), box,
+               units_.Beside(box, SettingQuantity(field.declaration.name)));
+        allLawBoxes_.Add(box, staged_.law, field, BoxNumber);
     }
     for (std::int32_t type = kSteel01; type <= kConcrete02; ++type)
         for (const LawField& field : LawParameters(type))
             typeLawBoxes_[static_cast<std::size_t>(type)].Add(lawEdits_.at(field.declaration.name), staged_.law,
-                                                               field, FormatGeneral);
+                                                               field, BoxNumber);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const auto& [name, caption, handler] :
-         {std::tuple{"Button1", "确定", &MaterialDialog::AcceptClicked}, {"Button2", "关闭", &MaterialDialog::CloseClicked}}) {
-        auto* button = NamedWidget<QPushButton>(name, QString::fromUtf8(caption), this);
+    for (const auto& [name, caption, handler] : {std::tuple{"Button1", tr("OK"), &MaterialDialog::AcceptClicked},
+                                                 {"Button2", tr("Close"), &MaterialDialog::CloseClicked}}) {
+        auto* button = NamedWidget<QPushButton>(name, caption, this);
         connect(button, &QPushButton::clicked, this, run(handler));
         buttons->addWidget(button);
     }
@@ -130,6 +132,7 @@ void MaterialDialog::FormShow()
     const QSignalBlocker quiet(list_);
     list_->clear();
     const Model& model = session_.model;
+    units_.Show(model.Units);
     for (std::int32_t m = 1; m <= model.Materials.count; ++m)
         list_->addItem(DisplayText(model.Materials[m].name));
     if (list_->count() == 0) {
@@ -166,7 +169,7 @@ void MaterialDialog::MaterialChosen()
                                ? material.materialType - 1
                                : -1);
     elasticBoxes_.Show();
-    shear_->setText(QString::fromStdString(FormatFixed(material.shearModulus, 0)));
+    shear_->setText(QString::fromStdString(BoxNumber(material.shearModulus)));
     allLawBoxes_.Show();
 }
 
@@ -181,7 +184,7 @@ void MaterialDialog::ShowShearModulus()
                 SetMaterialSetting(edited, field, box->text().toStdString());
         edited.materialType = kElasticMaterial; // the law is checked on OK
         FinishMaterialEdit(edited);
-        shear_->setText(QString::fromStdString(FormatFixed(edited.shearModulus, 0)));
+        shear_->setText(QString::fromStdString(BoxNumber(edited.shearModulus)));
     } catch (const Error&) {
         shear_->clear();
     }
@@ -196,7 +199,7 @@ void MaterialDialog::TypeChosen()
         const bool visible = std::any_of(shown.begin(), shown.end(), [&](const LawField& f) {
             return f.declaration.name == field.declaration.name;
         });
-        lawRows_->setRowVisible(lawEdits_.at(field.declaration.name), visible);
+        lawRows_->setRowVisible(lawEdits_.at(field.declaration.name)->parentWidget(), visible); // the box with its unit
     }
     lawRows_->setRowVisible(elasticHint_, ChosenType() == kElasticMaterial);
 }
@@ -226,7 +229,7 @@ void MaterialDialog::AcceptClicked()
         }
         throw;
     }
-    material = staged_;
+    host_.ChangeSettings([&] { material = staged_; });
     MaterialChosen();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/common/SettingBoxes.h"
+#include "gui/common/UnitLabels.h"
 #include "model/Model.h"
 
 #include <QDialog>
@@ -19,9 +20,10 @@ namespace mirelo {
 class CommandHost;
 struct Session;
 
-// "材料数据库" (TForm3): each material's name, its E and Poisson's ratio
-// (editable) with the shear modulus that follows, and its type with the
-// parameters of a nonlinear type ("弹塑性材料"); OK stores them all or none.
+// "Material Database" (TForm3): each material's name, its E and Poisson's
+// ratio (editable) with the shear modulus that follows, and its type with the
+// parameters of a nonlinear type ("Elastoplastic Material"); OK stores them
+// all or none. The boxes show the model's units.
 class MaterialDialog : public QDialog {
     Q_OBJECT
 
@@ -30,9 +32,9 @@ public:
 
     void FormShow();
     void MaterialChosen();
-    void TypeChosen(); // shows the chosen type's parameter boxes
-    void AcceptClicked(); // "确定": stores E, ν, the type and its parameters, all or none
-    void CloseClicked(); // "关闭"
+    void TypeChosen();    // shows the chosen type's parameter boxes
+    void AcceptClicked(); // "OK": stores E, ν, the type and its parameters, all or none
+    void CloseClicked();  // "Close"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,6 +56,7 @@ private:
     QFormLayout* lawRows_ = nullptr; // in GroupBox2, a row per parameter of every type
     QLabel* elasticHint_ = nullptr;
     std::map<std::string_view, QLineEdit*> lawEdits_; // by parameter name, which is also the box's object name
+    UnitLabels units_;
     SettingBoxes elasticBoxes_;                       // E and ν
     SettingBoxes allLawBoxes_;                        // shows every parameter
     std::array<SettingBoxes, 6> typeLawBoxes_;        // reads the parameters of type 1..5

@@ -1,0 +1,246 @@
+#include "view/DragPicture.h"
+
+#include "model/ElementKinds.h"
+#include "view/AxisTriad.h"
+#include "view/Canvas.h"
+#include "view/DrawLayers.h"
+#include "view/PlaneFilter.h"
+#include "view/Raster.h"
+#include "view/Redraw.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <thread>
+
+namespace mirelo {
+
+namespace {
+
+constexpr std::uint32_t kBlackPixel = PixelColour(RgbColour(0, 0, 0));
+constexpr std::uint32_t kYellowPixel = PixelColour(RgbColour(255, 255, 0));
+constexpr std::uint32_t kBluePixel = PixelColour(RgbColour(0, 0, 255));
+constexpr std::uint32_t kRedPixel = PixelColour(RgbColour(255, 0, 0));
+
+// The pen widths and box sizes the layers paint with (DrawLayers.cpp).
+constexpr int kFrameWidth = 2, kSelectedWidth = 5, kEdgeWidth = 1, kSpringPen = 2;
+constexpr int kNodeHalf = 4, kSupportHalf = 5, kSpringHalf = 5;
+
+bool Valid(const Model& model, std::int32_t joint)
+{
+    return model.Joints.Contains(joint);
+}
+
+} // namespace
+
+// Rows [top, bottom) of the canvas, painted by one thread.
+struct DragPicture::Band {
+    PixelBuffer pixels; // the band's rows, row 0 at `top`
+    std::int32_t top = 0, bottom = 0;
+    int areaWidth = 0, areaHeight = 0;
+    bool springFilled = false;
+    std::uint32_t* canvasRows = nullptr;
+    const std::uint32_t* bannerRows = nullptr;
+};
+
+bool DragPicture::Shows(const ViewState& view)
+{
+    const LayerSwitches& on = view.LayerFlags;
+    return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
+}
+
+DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size) : builtFor_(view)
+{
+    const LayerSwitches& on = view.LayerFlags;
+    const PlaneFilter shown(model, view);
+    const std::size_t joints = static_cast<std::size_t>(std::max(model.Joints.count, 0)) + 1;
+    x_.assign(joints, 0);
+    y_.assign(joints, 0);
+    z_.assign(joints, 0);
+    screen_.assign(joints, {});
+    const double f = view.DeformScale;
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& joint = model.Joints[k];
+        const Displacement d = JointDisplacement(results, k);
+        const auto at = static_cast<std::size_t>(k);
+        // The sums ProjectJoints takes, so that both project alike.
+        x_[at] = joint.x + d.x * f;
+        y_[at] = joint.y + d.y * f;
+        z_[at] = joint.z + d.z * f;
+        if (on.ShowNodes && shown.Joint(k))
+            nodes_.push_back(k);
+        const std::int32_t fixed = SupportKind(joint);
+        if (on.ShowSupports && fixed != 0 && shown.Joint(k))
+            supports_.push_back({k, PixelColour(model.SectionPalette[static_cast<std::size_t>(fixed)])});
+    }
+    anyJoint_ = model.Joints.count > 0;
+
+    const auto frameColour = [&model](const Frame& frame) {
+        return model.FrameSections.Contains(frame.section) ? model.FrameSections[frame.section].colour : 0;
+    };
+    const auto isSpring = [&model](const Frame& frame) {
+        return model.FrameSections.Contains(frame.section) && IsSpring(model.FrameSections[frame.section].elementKind);
+    };
+    for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+        const Frame& frame = model.Frames[k];
+        if (!Valid(model, frame.jointI) || !Valid(model, frame.jointJ) || !shown.Frame(frame))
+            continue;
+        const Line line{frame.jointI, frame.jointJ, PixelColour(frameColour(frame))};
+        if (on.ShowFrames && !isSpring(frame))
+            frames_.push_back(line);
+        if (on.ShowReleases && isSpring(frame))
+            springs_.push_back(line);
+    }
+    if (on.ShowFrames && model.Frames.Contains(view.SelectedFrame)) {
+        const Frame& frame = model.Frames[view.SelectedFrame];
+        if (Valid(model, frame.jointI) && Valid(model, frame.jointJ) && shown.Frame(frame)) {
+            frames_.push_back({frame.jointI, frame.jointJ, kYellowPixel});
+            selected_ = true;
+        }
+    }
+
+    for (std::int32_t s = 1; on.ShowShells && s <= model.Shells.count; ++s) {
+        const Shell& shell = model.Shells[s];
+        const bool active = model.ShellSections.Contains(shell.section) &&
+                            model.ShellSections[shell.section].shellKind == 1;
+        const auto& c = shell.joints;
+        if (!active || !shown.Joints(c) || !Valid(model, c[1]) || !Valid(model, c[2]) || !Valid(model, c[3]) ||
+            !Valid(model, c[4]))
+            continue;
+        for (std::size_t k = 1; k <= 4; ++k)
+            shellEdges_.push_back({c[k], c[k % 4 + 1], kBlackPixel});
+    }
+    for (std::int32_t s = 1; on.ShowSolids && s <= model.Solids.count; ++s) {
+        const auto& c = model.Solids[s].joints;
+        if (!shown.Joints(c) || !std::all_of(c.begin() + 1, c.end(), [&](std::int32_t k) { return Valid(model, k); }))
+            continue;
+        for (std::size_t k = 1; k <= 4; ++k) {
+            const std::size_t next = k % 4 + 1;
+            solidEdges_.push_back({c[k], c[next], kBlackPixel});         // face 1-2-3-4
+            solidEdges_.push_back({c[k + 4], c[next + 4], kBlackPixel}); // face 5-6-7-8
+            solidEdges_.push_back({c[k], c[k + 4], kBlackPixel});        // edges 1-5 ... 4-8
+        }
+    }
+
+    showTriad_ = view.ShowAxisTriad;
+    showLegend_ = view.ShowLegend;
+    if (showLegend_)
+        legend_ = LegendEntries(model, view, shown);
+    PaintBanner(size);
+}
+
+void DragPicture::PaintBanner(QSize size)
+{
+    // The banner alone: the picture of an empty model.
+    Model empty;
+    ViewState bare;
+    bare.ShowLegend = false;
+    banner_ = NewCanvasImage(size);
+    Projection nowhere;
+    Redraw(empty, ResultSet(), bare, banner_, nowhere);
+}
+
+bool DragPicture::Fits(const ViewState& view, QSize size) const
+{
+    const ViewState& b = builtFor_;
+    return size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
+           view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
+           view.ShowAxisTriad == b.ShowAxisTriad &&
+           view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale && Shows(view);
+}
+
+void DragPicture::Paint(const ViewState& view, QImage& canvas)
+{
+    if (canvas.format() != NewCanvasImage(QSize(1, 1)).format())
+        throw std::invalid_argument("the drag picture paints only into a canvas image");
+    if (canvas.size() != banner_.size())
+        PaintBanner(canvas.size());
+    const ViewArea area{canvas.width(), canvas.height()};
+    const Projector projector(view, area);
+    for (std::size_t k = 1; k < screen_.size(); ++k)
+        screen_[k] = projector.Project(x_[k], y_[k], z_[k]);
+
+    const LayerSwitches& on = view.LayerFlags;
+    const auto stride = static_cast<std::int64_t>(canvas.bytesPerLine() / 4);
+    auto* rows = reinterpret_cast<std::uint32_t*>(canvas.bits());
+    const auto* bannerRows = reinterpret_cast<const std::uint32_t*>(banner_.constBits());
+    std::array<Band, 2> bands;
+    const std::int32_t middle = area.height / 2;
+    for (std::size_t b = 0; b < bands.size(); ++b) {
+        Band& band = bands[b];
+        band.top = b == 0 ? 0 : middle;
+        band.bottom = b == 0 ? middle : area.height;
+        band.pixels = {rows + band.top * stride, area.width, band.bottom - band.top, stride};
+        band.areaWidth = area.width;
+        band.areaHeight = area.height;
+        // The layers before the springs that leave a solid brush behind them.
+        band.springFilled = on.ShowNodes || on.ShowSupports || on.ShowShells || on.ShowNodeLabels ||
+                            on.ShowFrameLabels || on.ShowShellLabels;
+        band.canvasRows = rows + band.top * stride;
+        band.bannerRows = bannerRows + band.top * (banner_.bytesPerLine() / 4);
+    }
+    std::thread second([this, &bands] { PaintBand(bands[1]); });
+    PaintBand(bands[0]);
+    second.join();
+
+    Canvas overlay(canvas, LabelFontFamily());
+    if (showTriad_ && anyJoint_)
+        PaintAxisTriad(overlay, view, area);
+    if (showLegend_)
+        PaintLegend(overlay, legend_, area);
+}
+
+void DragPicture::PaintBand(const Band& band) const
+{
+    const std::int64_t bannerStride = banner_.bytesPerLine() / 4;
+    for (std::int32_t y = band.top; y < band.bottom; ++y)
+        std::copy_n(band.bannerRows + (y - band.top) * bannerStride, band.areaWidth,
+                    band.canvasRows + (y - band.top) * band.pixels.stride);
+
+    // A box of side 2 x half centred on the joint, when it reaches the band.
+    const auto paintBox = [&](const BoxShape& shape, std::int32_t joint, int half, bool pen, std::uint32_t penColour,
+                              const AreaFill& fill) {
+        const ScreenPoint p = screen_[static_cast<std::size_t>(joint)];
+        if (p.y + half <= band.top || p.y - half >= band.bottom || p.x + half <= 0 || p.x - half >= band.areaWidth)
+            return;
+        shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
+    };
+    const auto paintLine = [&](const Line& line, int width) {
+        ScreenPoint a = screen_[static_cast<std::size_t>(line.i)], b = screen_[static_cast<std::size_t>(line.j)];
+        if (std::max(a.y, b.y) + width < band.top || std::min(a.y, b.y) - width >= band.bottom)
+            return;
+        if (!FitLineToArea(band.areaWidth, band.areaHeight, width, a.x, a.y, b.x, b.y))
+            return;
+        DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
+    };
+
+    const BoxShape node(BoxShape::Kind::Ellipse, 2 * kNodeHalf, 2 * kNodeHalf, 0);
+    for (const std::int32_t joint : nodes_)
+        paintBox(node, joint, kNodeHalf, false, 0, {AreaFill::Kind::Solid, kBluePixel});
+    const BoxShape support(BoxShape::Kind::Rectangle, 2 * kSupportHalf, 2 * kSupportHalf, 0);
+    for (const Spot& spot : supports_)
+        paintBox(support, spot.joint, kSupportHalf, false, 0, {AreaFill::Kind::Solid, spot.colour});
+    const std::size_t plainFrames = frames_.size() - (selected_ ? 1 : 0);
+    for (std::size_t k = 0; k < plainFrames; ++k)
+        paintLine(frames_[k], kFrameWidth);
+    if (selected_)
+        paintLine(frames_.back(), kSelectedWidth);
+    for (const Line& edge : shellEdges_)
+        paintLine(edge, kEdgeWidth);
+    const BoxShape spring(BoxShape::Kind::Ellipse, 2 * kSpringHalf, 2 * kSpringHalf, kSpringPen);
+    const AreaFill springFill{band.springFilled ? AreaFill::Kind::Solid : AreaFill::Kind::None, kRedPixel};
+    for (const Line& line : springs_) {
+        const ScreenPoint a = screen_[static_cast<std::size_t>(line.i)], b = screen_[static_cast<std::size_t>(line.j)];
+        // Integer halves truncated toward zero, as the releases layer takes them.
+        const auto mx = static_cast<std::int32_t>((std::int64_t{a.x} + b.x) / 2);
+        const auto my = static_cast<std::int32_t>((std::int64_t{a.y} + b.y) / 2);
+        if (my + kSpringHalf <= band.top || my - kSpringHalf >= band.bottom)
+            continue;
+        spring.Paint(band.pixels, std::int64_t{mx} - kSpringHalf, std::int64_t{my} - kSpringHalf - band.top, true,
+                     line.colour, springFill);
+    }
+    for (const Line& edge : solidEdges_)
+        paintLine(edge, kEdgeWidth);
+}
+
+} // namespace mirelo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "model/Model.h"
+#include "view/Legend.h"
+#include "view/Projection.h"
+#include "session/ViewState.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
+
+namespace mirelo {
+
+// The picture shown while the mouse drags (pan, rotate, wheel zoom): the
+// shapes of the layers switched on, painted with the pixel routines Redraw
+// uses, without the shells' hatching and the labels, which wait for the mouse
+// to stop (the window then paints the full picture with Redraw). What stays
+// the same during a drag is gathered once, when it is built: the joints'
+// positions, which elements the shown plane holds, their colours, the banner
+// and the legend. A step projects the joints and paints two bands of the image
+// at once, one per core. With the hatching and labels off, it paints the
+// pixels Redraw paints.
+class DragPicture {
+public:
+    // Whether it can show the view: not while frame axes, diaphragms, section
+    // results or a load case are shown.
+    static bool Shows(const ViewState& view);
+
+    // Gathers the model as the view shows it, for pictures of `size`.
+    DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size);
+
+    // Paints the view (its camera; the rest as when built) into a canvas
+    // image (NewCanvasImage); std::invalid_argument for another format.
+    void Paint(const ViewState& view, QImage& canvas);
+
+    // Whether it was built for this view (all but the camera) and size; a
+    // rotation that leaves a plane shows every plane, which needs a new one.
+    bool Fits(const ViewState& view, QSize size) const;
+
+private:
+    struct Line {
+        std::int32_t i, j; // joint numbers
+        std::uint32_t colour;
+    };
+    struct Spot {
+        std::int32_t joint;
+        std::uint32_t colour;
+    };
+    struct Band;
+
+    void PaintBand(const Band& band) const;
+    void PaintBanner(QSize size);
+
+    std::vector<double> x_, y_, z_;        // by joint number, deformed
+    std::vector<ScreenPoint> screen_;     // by joint number, this step's
+    std::vector<std::int32_t> nodes_;      // joints with a dot
+    std::vector<Spot> supports_;           // joints with a support square
+    std::vector<Line> frames_;             // in painting order, then the selected frame
+    bool selected_ = false;                // whether frames_ ends with the selected frame
+    std::vector<Line> shellEdges_;         // four per shell
+    std::vector<Line> springs_;            // a circle at the middle, in the spring's colour
+    std::vector<Line> solidEdges_;         // twelve per solid
+    bool anyJoint_ = false;
+    bool showTriad_ = false, showLegend_ = false;
+    std::vector<LegendEntry> legend_;
+    QImage banner_;
+    ViewState builtFor_;
+};
+
+} // namespace mirelo

@@ -1,0 +1,187 @@
+// The drag picture against Redraw: the same pixels where it paints the same
+// layers; with shells on, it differs only where Redraw hatches them.
+
+#include "model/ImportS2k.h"
+#include "view/DragPicture.h"
+#include "view/Navigation.h"
+#include "view/Redraw.h"
+
+#include <QTest>
+
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+using namespace mirelo;
+
+namespace {
+
+constexpr ViewArea kArea{640, 400};
+
+Model Example(const char* name)
+{
+    return ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/" + name).model;
+}
+
+struct Camera {
+    const char* name;
+    double plan, tilt;
+    double zoom;         // Scale after Zoom All is divided by this
+    double panX, panY;   // then moved by these many pixels
+};
+
+// Plan, elevation, turned and isometric views; close-ups whose lines reach far
+// beyond the area (clipped) and a view wholly beside the model.
+const Camera kCameras[] = {
+    {"plan", 0, 0, 1, 0, 0},
+    {"elevation", 0, -90, 1, 0, 0},
+    {"turned", 30, -60, 1, 0, 0},
+    {"isometric", kIsometricPlanAngle, kIsometricTiltAngle, 1, 0, 0},
+    {"close-up", 30, -60, 400, 37, -11},
+    {"far close-up", 200, -20, 1e5, 3, 5},
+    {"beside", 30, -60, 1, 5000, 0},
+};
+
+const char* const kExamples[] = {"rc-frame-building.s2k", "portal-frame-spring-bases.s2k", "solid-block.s2k",
+                                 "column-on-footing.s2k"};
+
+const ResultSet kNoResults;
+
+ViewState Aimed(const Model& model, ViewState view, const Camera& camera)
+{
+    view.PlanAngle = camera.plan;
+    view.TiltAngle = camera.tilt;
+    view.PlaneAxis = kNoPlaneAxis;
+    ZoomAll(model, kNoResults, view, kArea);
+    view.Scale /= camera.zoom;
+    view.PanX += camera.panX * view.Scale;
+    view.PanY += camera.panY * view.Scale;
+    return view;
+}
+
+QImage PaintRedraw(const Model& model, const ViewState& view)
+{
+    QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
+    Projection at;
+    Redraw(model, kNoResults, view, image, at);
+    return image;
+}
+
+QImage PaintDrag(const Model& model, const ViewState& view)
+{
+    QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
+    DragPicture picture(model, kNoResults, view, image.size());
+    picture.Paint(view, image);
+    return image;
+}
+
+bool OnHatch(int x, int y)
+{
+    return (x - y) % 8 == 0 || (x + y) % 8 == 0;
+}
+
+} // namespace
+
+class DragPictureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void samePixelsAsRedrawWithoutShells()
+    {
+        for (const char* example : kExamples) {
+            Model model = Example(example);
+            ViewState start;
+            start.LayerFlags.ShowShells = false;
+            start.SelectedFrame = model.Frames.count; // the highlight too
+            for (const Camera& camera : kCameras) {
+                const ViewState view = Aimed(model, start, camera);
+                const QImage expected = PaintRedraw(model, view);
+                QVERIFY2(PaintDrag(model, view) == expected, (std::string(example) + ", " + camera.name).c_str());
+            }
+        }
+    }
+
+    void shellsDifferOnlyByTheirHatching()
+    {
+        // Tolerance: a pixel may differ only on the hatch's lattice (lines at 45
+        // degrees every 8 pixels), where Redraw hatched a shell or blended a
+        // label's edge with the hatch; the outlines are the same.
+        Model model = Example("rc-frame-building.s2k");
+        QVERIFY(model.Shells.count > 0);
+        for (const Camera& camera : kCameras) {
+            const ViewState view = Aimed(model, ViewState{}, camera);
+            const QImage expected = PaintRedraw(model, view);
+            const QImage drag = PaintDrag(model, view);
+            int differing = 0;
+            for (int y = 0; y < kArea.height; ++y)
+                for (int x = 0; x < kArea.width; ++x) {
+                    if (drag.pixel(x, y) == expected.pixel(x, y))
+                        continue;
+                    ++differing;
+                    QVERIFY2(OnHatch(x, y), camera.name);
+                }
+            if (std::string(camera.name) == "plan")
+                QVERIFY(differing > 0); // the floors are hatched in the full picture
+        }
+    }
+
+    void followsTheCameraUntilTheViewChangesOtherwise()
+    {
+        Model model = Example("rc-frame-building.s2k");
+        ViewState view = Aimed(model, ViewState{}, kCameras[2]);
+        QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
+        DragPicture picture(model, kNoResults, view, image.size());
+        // Steps of a pan and a rotation: each paints what Redraw would, bar the hatching.
+        view.LayerFlags.ShowShells = false;
+        DragPicture bare(model, kNoResults, view, image.size());
+        for (const auto& [dx, dy, dPlan] : {std::tuple{40.0, -25.0, 0.0}, {0.0, 0.0, 17.0}, {-3.0, 9.0, -50.0}}) {
+            view.PanX += dx * view.Scale;
+            view.PanY += dy * view.Scale;
+            view.PlanAngle += dPlan;
+            QVERIFY(bare.Fits(view, image.size()));
+            bare.Paint(view, image);
+            QCOMPARE(image, PaintRedraw(model, view));
+        }
+        QVERIFY(!picture.Fits(view, image.size())); // shells switched off since
+        QVERIFY(!bare.Fits(view, QSize(kArea.width + 1, kArea.height)));
+        ViewState plane = view;
+        plane.PlaneAxis = kPlaneAxisZ;
+        plane.PlaneShown = 2;
+        QVERIFY(!bare.Fits(plane, image.size()));
+        ViewState arrows = view;
+        arrows.LoadCaseShown = 1;
+        QVERIFY(!DragPicture::Shows(arrows) && !bare.Fits(arrows, image.size()));
+    }
+
+    void emptyAndBrokenModelsPaintTheBanner()
+    {
+        // No joints; and elements naming joints outside the table, which are left out.
+        Model empty;
+        QCOMPARE(PaintDrag(empty, ViewState{}), PaintRedraw(empty, ViewState{}));
+        Model broken = Example("rc-frame-building.s2k");
+        broken.Frames[1].jointJ = broken.Joints.count + 5;
+        broken.Shells[1].joints[2] = -3;
+        const ViewState view = Aimed(broken, ViewState{}, kCameras[2]);
+        ViewState bare = view;
+        bare.LayerFlags.ShowShells = false;
+        QCOMPARE(PaintDrag(broken, bare), PaintRedraw(broken, bare));
+    }
+
+    void otherSizesAndFormatsAreSafe()
+    {
+        // A canvas of another size than at the build gets its own banner; an
+        // image of another format is refused, not painted out of bounds.
+        Model model = Example("portal-frame-spring-bases.s2k");
+        ViewState view = Aimed(model, ViewState{}, kCameras[2]);
+        DragPicture picture(model, kNoResults, view, QSize(50, 30));
+        QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+        picture.Paint(view, canvas);
+        QCOMPARE(canvas, PaintDrag(model, view));
+        QImage other(kArea.width, kArea.height, QImage::Format_RGB888);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, picture.Paint(view, other));
+    }
+};
+
+QTEST_MAIN(DragPictureTest)
+
+#include "DragPictureTest.moc"
