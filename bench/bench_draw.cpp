@@ -45,26 +45,30 @@ const Model& LargeBuilding()
     return model;
 }
 
+const ResultSet kNoResults;
+
 // Zoom All pans by half the projected extent, which centres a plan but leaves a
 // turned view partly outside the area; centre it, so that every shape is painted.
-void CentreThePicture(Model& model, ViewState& view)
+void CentreThePicture(const Model& model, ViewState& view)
 {
-    ProjectJoints(model, view, kArea);
+    Projection at;
+    ProjectJoints(model, kNoResults, view, kArea, at);
     std::int64_t minX = kPixelLimit, maxX = -kPixelLimit, minY = kPixelLimit, maxY = -kPixelLimit;
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        minX = std::min<std::int64_t>(minX, model.Joints[k].screenX);
-        maxX = std::max<std::int64_t>(maxX, model.Joints[k].screenX);
-        minY = std::min<std::int64_t>(minY, model.Joints[k].screenY);
-        maxY = std::max<std::int64_t>(maxY, model.Joints[k].screenY);
+    for (std::size_t k = 1; k < at.joints.size(); ++k) {
+        minX = std::min<std::int64_t>(minX, at.joints[k].x);
+        maxX = std::max<std::int64_t>(maxX, at.joints[k].x);
+        minY = std::min<std::int64_t>(minY, at.joints[k].y);
+        maxY = std::max<std::int64_t>(maxY, at.joints[k].y);
     }
     view.PanX += (static_cast<double>(minX + maxX) / 2 - kArea.width / 2.0) * view.Scale;
     view.PanY += (static_cast<double>(minY + maxY) / 2 - kArea.height / 2.0) * view.Scale;
 }
 
 struct DragSetup {
-    Model model = LargeBuilding();
+    const Model& model = LargeBuilding();
     ViewState view;
     QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+    Projection at; // where the last full picture put the joints and frames
 };
 
 // The view of the building at the angles, centred, with a drag armed at (500, 300).
@@ -78,14 +82,14 @@ void StartDrag(DragSetup& setup, double planAngle, double tiltAngle, const Layer
     view.LoadTypeShown = loadTypeShown;
     view.PlanAngle = planAngle;
     view.TiltAngle = tiltAngle;
-    Redraw(setup.model, view, setup.canvas);
-    ZoomAll(setup.model, view, kArea);
+    Redraw(setup.model, kNoResults, view, setup.canvas, setup.at);
+    ZoomAll(setup.model, kNoResults, view, kArea);
     CentreThePicture(setup.model, view);
     if (rotate)
         ArmRotate(view);
     else
         ArmPan(view);
-    MouseDown(setup.model, view, Qt::LeftButton, 500, 300);
+    MouseDown(setup.model, setup.at, view, Qt::LeftButton, 500, 300);
 }
 
 void Count(benchmark::State& state, const Model& model)
@@ -104,7 +108,7 @@ void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const
     StartDrag(setup, planAngle, tiltAngle, layers, loadTypeShown, orientation, rotate);
     std::optional<DragPicture> picture;
     if (DragPicture::Shows(setup.view))
-        picture.emplace(setup.model, setup.view, setup.canvas.size());
+        picture.emplace(setup.model, kNoResults, setup.view, setup.canvas.size());
     int x = 500;
     for (auto _ : state) {
         x = x == 500 ? 501 : 500;
@@ -112,7 +116,7 @@ void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const
         if (picture)
             picture->Paint(setup.view, setup.canvas);
         else
-            Redraw(setup.model, setup.view, setup.canvas);
+            Redraw(setup.model, kNoResults, setup.view, setup.canvas, setup.at);
         benchmark::DoNotOptimize(setup.canvas.constBits());
     }
     Count(state, setup.model);
@@ -145,7 +149,7 @@ void BM_DragPictureBuild(benchmark::State& state)
     DragSetup setup;
     StartDrag(setup, 30, -60, {}, kShowNoLoadType, true, false);
     for (auto _ : state)
-        benchmark::DoNotOptimize(DragPicture(setup.model, setup.view, setup.canvas.size()));
+        benchmark::DoNotOptimize(DragPicture(setup.model, kNoResults, setup.view, setup.canvas.size()));
     Count(state, setup.model);
 }
 BENCHMARK(BM_DragPictureBuild)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -156,7 +160,7 @@ void StillPicture(benchmark::State& state, double planAngle, double tiltAngle)
     DragSetup setup;
     StartDrag(setup, planAngle, tiltAngle, {}, kShowNoLoadType, true, false);
     for (auto _ : state) {
-        Redraw(setup.model, setup.view, setup.canvas);
+        Redraw(setup.model, kNoResults, setup.view, setup.canvas, setup.at);
         benchmark::DoNotOptimize(setup.canvas.constBits());
     }
     Count(state, setup.model);
@@ -218,11 +222,12 @@ void BM_OpenMillionLineBuildingToPicture(benchmark::State& state)
         file << bench::GenerateBuildingS2k(bench::BuildingWithAtLeastLines(1'000'000));
     }
     QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
+    Projection at;
     for (auto _ : state) {
         ModelImport opened = ImportModelFile(path);
         ViewState view;
-        ZoomAll(opened.model, view, kArea);
-        Redraw(opened.model, view, canvas);
+        ZoomAll(opened.model, kNoResults, view, kArea);
+        Redraw(opened.model, kNoResults, view, canvas, at);
         benchmark::DoNotOptimize(canvas.constBits());
     }
     std::remove(path.c_str());
@@ -233,21 +238,22 @@ BENCHMARK(BM_OpenMillionLineBuildingToPicture)->MeasureProcessCPUTime()->UseReal
 // measured against the pointer, in all planes.
 void BM_PickFrameRotatedView(benchmark::State& state)
 {
-    Model model = LargeBuilding();
+    const Model& model = LargeBuilding();
     ViewState view;
     view.PlanAngle = 30;
     view.TiltAngle = -60;
     view.PlaneAxis = kNoPlaneAxis;
-    ZoomAll(model, view, kArea);
+    ZoomAll(model, kNoResults, view, kArea);
     CentreThePicture(model, view);
-    ProjectJoints(model, view, kArea);
-    ProjectFrames(model, view, kArea);
+    Projection at;
+    ProjectJoints(model, kNoResults, view, kArea, at);
+    ProjectFrames(model, view, kArea, at);
     const Frame& target = model.Frames[model.Frames.count / 2];
-    const Joint& i = model.Joints[target.jointI];
-    const Joint& j = model.Joints[target.jointJ];
-    const int x = (3 * i.screenX + j.screenX) / 4, y = (3 * i.screenY + j.screenY) / 4;
+    const ScreenPoint i = at.joints[static_cast<std::size_t>(target.jointI)];
+    const ScreenPoint j = at.joints[static_cast<std::size_t>(target.jointJ)];
+    const int x = (3 * i.x + j.x) / 4, y = (3 * i.y + j.y) / 4;
     for (auto _ : state)
-        benchmark::DoNotOptimize(PickFrame(model, view, x, y));
+        benchmark::DoNotOptimize(PickFrame(model, at, view, x, y));
     if (view.SelectedFrame == 0)
         state.SkipWithError("the click picked nothing");
     state.counters["frames"] = model.Frames.count;

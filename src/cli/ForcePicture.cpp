@@ -11,13 +11,14 @@ ForceQuantity ForceQuantityNamed(const std::string& name)
     throw UsageError{"--forces takes n, vy, vz, t, my or mz, not '" + name + "'"};
 }
 
-ForceLayer LoadForceLayer(const Model& model, const ResultOptions& options, ForceQuantity quantity,
+ForceLayer LoadForceLayer(const Session& session, const ResultOptions& options, ForceQuantity quantity,
                           std::optional<double> scale)
 {
+    const Model& model = session.model;
     RecorderFileCache files;
     ForceLayer layer;
-    layer.forces = ReadElementForces(options.folder, model, options.step, files);
-    layer.loads = FrameSpanLoads(model, StepLoadFactors(options.analysis, layer.forces.step, layer.forces.time));
+    layer.forces = ReadElementForces(options.request.folder, model, options.request.step, files);
+    layer.loads = FrameSpanLoads(model, StepLoadFactors(session.analysis, layer.forces.step, layer.forces.time));
     layer.drawing.quantity = quantity;
     layer.drawing.scale = scale ? *scale : SuggestedDiagramScale(model, layer.forces, layer.loads, quantity);
     return layer;

@@ -24,7 +24,7 @@ struct ForceLayer {
 ForceQuantity ForceQuantityNamed(const std::string& name);
 
 // Reads the step's element forces; the scale is `scale` or the suggested one.
-ForceLayer LoadForceLayer(const Model& model, const ResultOptions& options, ForceQuantity quantity,
+ForceLayer LoadForceLayer(const Session& session, const ResultOptions& options, ForceQuantity quantity,
                           std::optional<double> scale);
 
 // Paints the diagrams onto a picture rendered with `view`.

@@ -26,18 +26,20 @@ void CheckForceResultOptions(const ResultOptions& options, const ForceResultChoi
 {
     if (!choice.Any())
         return;
-    if (options.mode)
+    if (options.request.mode)
         throw UsageError{"--forces and --reactions read a load step: they take no --mode"};
-    if (options.section)
+    if (options.request.frameEnds)
         throw UsageError{"--section is read without --forces and --reactions"};
 }
 
-std::string ForceResultText(const Model& model, const ResultOptions& options, const ForceResultChoice& choice)
+std::string ForceResultText(const Session& session, const ResultOptions& options, const ForceResultChoice& choice)
 {
+    const Model& model = session.model;
+    const ResultRequest& request = options.request;
     RecorderFileCache files;
     std::string text;
     if (choice.forces) {
-        const ElementForces forces = ReadElementForces(options.folder, model, options.step, files);
+        const ElementForces forces = ReadElementForces(request.folder, model, request.step, files);
         for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
             text += "frame " + std::to_string(k);
             for (const double value : forces.Of(k))
@@ -46,14 +48,14 @@ std::string ForceResultText(const Model& model, const ResultOptions& options, co
         }
     }
     if (choice.reactions) {
-        const SupportReactions reactions = ReadReactions(options.folder, model, options.step, files);
+        const SupportReactions reactions = ReadReactions(request.folder, model, request.step, files);
         for (std::size_t s = 0; s < reactions.joints.size(); ++s) {
             text += "joint " + std::to_string(reactions.joints[s]);
             for (std::size_t a = 0; a < kReactionValuesPerJoint; ++a)
                 text += ' ' + FormatRoundTrip(reactions.values[s * kReactionValuesPerJoint + a]);
             text += '\n';
         }
-        const auto factors = StepLoadFactors(options.analysis, reactions.step, reactions.time);
+        const auto factors = StepLoadFactors(session.analysis, reactions.step, reactions.time);
         for (const std::string& line :
              EquilibriumLines(model, ReactionTotals(model, reactions), AppliedLoadTotals(model, factors)))
             text += line + '\n';
@@ -61,10 +63,10 @@ std::string ForceResultText(const Model& model, const ResultOptions& options, co
     return text;
 }
 
-int WriteForceResults(const Model& model, const ResultOptions& options, const ForceResultChoice& choice,
+int WriteForceResults(const Session& session, const ResultOptions& options, const ForceResultChoice& choice,
                       std::ostream& out)
 {
-    const std::string text = ForceResultText(model, options, choice);
+    const std::string text = ForceResultText(session, options, choice);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     if (!out)

@@ -25,10 +25,10 @@ void CheckForceResultOptions(const ResultOptions& options, const ForceResultChoi
 // With --forces "frame K" and the frame's values as the element force file
 // holds them; with --reactions "joint K FX FY FZ MX MY MZ" for every support,
 // then the equilibrium check of the step; 17 significant digits.
-std::string ForceResultText(const Model& model, const ResultOptions& options, const ForceResultChoice& choice);
+std::string ForceResultText(const Session& session, const ResultOptions& options, const ForceResultChoice& choice);
 
 // Writes that text to `out`; returns the exit status.
-int WriteForceResults(const Model& model, const ResultOptions& options, const ForceResultChoice& choice,
+int WriteForceResults(const Session& session, const ResultOptions& options, const ForceResultChoice& choice,
                       std::ostream& out);
 
 } // namespace mirelo::cli

@@ -1,7 +1,6 @@
 // mirelo-cli picture: the drawing of a model, with a loaded result, as a PNG
 // file, painted off-screen by the same code as the drawing area.
 #include "cli/ForcePicture.h"
-#include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
@@ -84,7 +83,7 @@ PictureOptions ParsePictureArguments(const Arguments& args)
             if (!options.contour)
                 throw UsageError{"--contour takes u, ux, uy or uz, not '" + name + "'"};
         } else if (arg == "--results")
-            options.results.folder = value();
+            options.results.request.folder = value();
         else if (arg == "--scale") {
             const std::string& text = value();
             try {
@@ -132,35 +131,30 @@ std::unique_ptr<QGuiApplication> GuiApplication()
 int RunPicture(const Arguments& args, std::ostream&)
 {
     PictureOptions options = ParsePictureArguments(args);
-    ModelArgument argument = LoadModelArgument(options.s2kPath);
-    UseModelSettings(options.results, argument.analysis, argument.recorders);
-    Model& model = argument.model;
-    ViewState view;
+    Session session = ResultSession(options.s2kPath, options.results);
+    ViewState& view = session.view;
+    const ResultRequest& request = options.results.request;
     std::optional<ForceLayer> forces;
-    if (options.contour && (options.results.folder.empty() || options.forces))
+    if (options.contour && (request.folder.empty() || options.forces))
         throw UsageError{"--contour colours loaded displacements: give --results DIR, without --forces"};
     if (options.forces) {
-        if (options.results.folder.empty() || options.results.mode || options.results.section)
+        if (request.folder.empty() || request.mode || request.frameEnds)
             throw UsageError{"--forces draws a load step of loaded results: give --results DIR, without --mode and --section"};
-        forces = LoadForceLayer(model, options.results, *options.forces, options.scale);
-    } else if (!options.results.folder.empty()) {
-        const LoadedForCli loaded = LoadResults(model, options.results);
-        view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(model);
-        if (loaded.sections) {
-            view.LayerFlags.ShowHingeCircles = true;
-            view.HingeMax = *loaded.sections->maximum;
-            view.HingeMin = *loaded.sections->minimum;
-        }
+        forces = LoadForceLayer(session, options.results, *options.forces, options.scale);
+    } else if (!request.folder.empty()) {
+        LoadResults(session, request);
+        view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(session.model, session.results);
+        view.LayerFlags.ShowHingeCircles = request.frameEnds != nullptr;
     } else if (options.scale) {
         throw UsageError{"--scale scales loaded results: give --results DIR"};
     }
     const auto app = GuiApplication();
-    QImage image = RenderPicture(model, view, options.view, options.size);
+    QImage image = RenderPicture(session.model, session.results, view, options.view, options.size);
     if (forces)
-        PaintForceLayer(image, model, view, *forces);
+        PaintForceLayer(image, session.model, view, *forces);
     if (options.contour) {
         QPainter painter(&image);
-        PaintContours(painter, model, *options.contour);
+        PaintContours(painter, session.model, session.results, view, *options.contour);
     }
     if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
         throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");

@@ -1,6 +1,8 @@
 #include "cli/ResultOptions.h"
 
+#include "cli/ModelArgument.h"
 #include "common/NumberText.h"
+#include "results/ResultQuantities.h"
 #include "script/AnalysisSettings.h"
 
 namespace mirelo::cli {
@@ -18,6 +20,16 @@ std::int32_t PositiveNumber(const std::string& option, const std::string& text)
     if (n < 1)
         throw UsageError{option + " counts from 1, not " + text};
     return n;
+}
+
+// "axial, kz or ky".
+std::string QuantityChoices()
+{
+    const std::span<const FrameEndQuantity> all = FrameEndQuantities();
+    std::string text;
+    for (std::size_t k = 0; k < all.size(); ++k)
+        text += std::string(k == 0 ? "" : (k + 1 == all.size() ? " or " : ", ")) + std::string(all[k].name);
+    return text;
 }
 
 } // namespace
@@ -38,22 +50,18 @@ bool TakeResultOption(const Arguments& args, std::size_t& i, ResultOptions& opti
             throw UsageError{arg + " needs a value"};
         return args[++i];
     };
+    ResultRequest& request = options.request;
     if (arg == "--step") {
-        options.step = PositiveNumber(arg, value());
+        request.step = PositiveNumber(arg, value());
     } else if (arg == "--last") {
-        options.step.reset();
+        request.step.reset();
     } else if (arg == "--mode") {
-        options.mode = PositiveNumber(arg, value());
+        request.mode = PositiveNumber(arg, value());
     } else if (arg == "--section") {
         const std::string& q = value();
-        if (q == "axial")
-            options.section = SectionQuantity::AxialStrain;
-        else if (q == "kz")
-            options.section = SectionQuantity::CurvatureZ;
-        else if (q == "ky")
-            options.section = SectionQuantity::CurvatureY;
-        else
-            throw UsageError{"--section takes axial, kz or ky, not '" + q + "'"};
+        request.frameEnds = FindFrameEndQuantity(q);
+        if (!request.frameEnds)
+            throw UsageError{"--section takes " + QuantityChoices() + ", not '" + q + "'"};
     } else if (arg == "--set") {
         options.settings.push_back(value());
         (void)NameAndValue(options.settings.back(), "--set");
@@ -63,37 +71,27 @@ bool TakeResultOption(const Arguments& args, std::size_t& i, ResultOptions& opti
     return true;
 }
 
-void UseModelSettings(ResultOptions& options, const AnalysisSettings& analysis, const RecorderSettings& recorder)
+Session ResultSession(const std::string& modelPath, const ResultOptions& options)
 {
-    options.analysis = analysis;
-    options.recorder = recorder;
+    ModelArgument argument = LoadModelArgument(modelPath);
+    Session session;
+    session.model = std::move(argument.model);
+    session.analysis = argument.analysis;
+    session.recorders = argument.recorders;
     for (const std::string& setting : options.settings) {
         const auto [name, text] = NameAndValue(setting, "--set");
-        SetSetting(options.analysis, options.recorder, name, text);
+        SetSetting(session.analysis, session.recorders, name, text);
     }
+    return session;
 }
 
 void CheckResultOptions(const ResultOptions& options)
 {
-    if (options.mode && options.step)
+    const ResultRequest& request = options.request;
+    if (request.mode && request.step)
         throw UsageError{"--mode reads a mode shape: it takes no --step"};
-    if (options.mode && options.section)
+    if (request.mode && request.frameEnds)
         throw UsageError{"a mode shape has no section deformations: --section reads a load step"};
-}
-
-LoadedForCli LoadResults(Model& model, const ResultOptions& options)
-{
-    RecorderFileCache files;
-    LoadedForCli loaded;
-    loaded.joints = options.mode ? ReadModeShape(options.folder, model, *options.mode, files)
-                                 : ReadNodeDisplacements(options.folder, model, options.step, files);
-    if (options.section)
-        loaded.sections = ReadSectionDeformations(options.folder, model, options.analysis, *options.section,
-                                                  static_cast<std::int32_t>(loaded.joints.step), files);
-    ApplyJointResults(model, loaded.joints);
-    if (loaded.sections)
-        ApplySectionResults(model, *loaded.sections);
-    return loaded;
 }
 
 } // namespace mirelo::cli

@@ -1,6 +1,5 @@
 // mirelo-cli results: the values the results dialog loads, as text.
 #include "cli/ForceResults.h"
-#include "cli/ModelArgument.h"
 #include "cli/ResultOptions.h"
 
 #include "common/NumberText.h"
@@ -22,34 +21,32 @@ int RunResults(const Arguments& args, std::ostream& out)
             throw UsageError{"unknown option '" + arg + "'"};
         if (s2kPath.empty())
             s2kPath = arg;
-        else if (options.folder.empty())
-            options.folder = arg;
+        else if (options.request.folder.empty())
+            options.request.folder = arg;
         else
             throw UsageError{"results takes one s2k file and one results folder"};
     }
-    if (options.folder.empty())
+    if (options.request.folder.empty())
         throw UsageError{"results needs an s2k file and the folder of the recorder files"};
     CheckResultOptions(options);
     CheckForceResultOptions(options, forceChoice);
-    ModelArgument argument = LoadModelArgument(s2kPath);
-    UseModelSettings(options, argument.analysis, argument.recorders);
-    Model& model = argument.model;
+    Session session = ResultSession(s2kPath, options);
     if (forceChoice.Any())
-        return WriteForceResults(model, options, forceChoice, out);
-    const LoadedForCli loaded = LoadResults(model, options);
+        return WriteForceResults(session, options, forceChoice, out);
+    LoadResults(session, options.request);
 
+    const Model& model = session.model;
+    const ResultSet& results = session.results;
     std::string text;
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const Joint& joint = model.Joints[k];
-        text += "joint " + std::to_string(k) + ' ' + FormatRoundTrip(joint.dispX) + ' ' + FormatRoundTrip(joint.dispY)
-                + ' ' + FormatRoundTrip(joint.dispZ) + '\n';
+        const Displacement d = JointDisplacement(results, k);
+        text += "joint " + std::to_string(k) + ' ' + FormatRoundTrip(d.x) + ' ' + FormatRoundTrip(d.y) + ' '
+                + FormatRoundTrip(d.z) + '\n';
     }
-    if (loaded.sections)
-        for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
-            const Frame& frame = model.Frames[k];
-            text += "frame " + std::to_string(k) + ' ' + FormatRoundTrip(frame.sectionResultI) + ' '
-                    + FormatRoundTrip(frame.sectionResultJ) + '\n';
-        }
+    if (options.request.frameEnds)
+        for (std::int32_t k = 1; k <= model.Frames.count; ++k)
+            text += "frame " + std::to_string(k) + ' ' + FormatRoundTrip(SectionValueAtI(results, k)) + ' '
+                    + FormatRoundTrip(SectionValueAtJ(results, k)) + '\n';
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     if (!out)

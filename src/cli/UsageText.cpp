@@ -1,10 +1,11 @@
-// The usage text, with the settings and section fields listed from their
-// declarations.
+// The usage text, with the settings, section fields and result quantities
+// listed from their declarations.
 #include "cli/Commands.h"
 
 #include "common/NumberText.h"
 #include "model/MaterialLaws.h"
 #include "model/SectionSettings.h"
+#include "results/ResultQuantities.h"
 #include "script/AnalysisSettings.h"
 #include "script/RecorderFiles.h"
 
@@ -42,7 +43,7 @@ const char* const kCommands =
     "                     convert a SAP2000 table export to version-6 s2k text: to\n"
     "                     standard output (LF line ends), or with -o to OUT.s2k\n"
     "                     (CR LF). Notes on what is left out go to standard error.\n"
-    "  results FILE.s2k DIR [--step N | --last | --mode M] [--section axial|kz|ky]\n"
+    "  results FILE.s2k DIR [--step N | --last | --mode M] [--section QUANTITIES]\n"
     "                     [--set Name=Value]...\n"
     "                     read the recorder files the model's script wrote into DIR:\n"
     "                     \"joint K UX UY UZ\" for every joint (a load step, the last\n"
@@ -61,7 +62,7 @@ const char* const kCommands =
 #ifdef MIRELO_CLI_PICTURE
     "  picture FILE.s2k -o OUT.png [--view xy|xz|yz|3d] [--size WxH]\n"
     "                     [--results DIR [--step N | --last | --mode M] [--scale S]\n"
-    "                     [--section axial|kz|ky] [--forces Q | --contour C]\n"
+    "                     [--section QUANTITIES] [--forces Q | --contour C]\n"
     "                     [--set Name=Value]...]\n"
     "                     draw the model (XZ by default, 1024x768) as a PNG file,\n"
     "                     deformed by the loaded results at scale S (by default the\n"
@@ -145,6 +146,10 @@ std::string UsageText()
     std::string text = kCommands;
     text += kCurveRunFileName;
     text += kCommandsAfterCurveRun;
+    // The result quantities' names, where the commands take one.
+    const std::string quantities = FrameEndQuantityNames("|");
+    for (std::size_t at = text.find("QUANTITIES"); at != std::string::npos; at = text.find("QUANTITIES", at))
+        text.replace(at, 10, quantities);
     text += "\nSettings for --set Name=Value (start values in brackets):\n";
     for (const auto& field : AnalysisSettingFields())
         text += SettingLine(field.declaration);

@@ -19,10 +19,8 @@ constexpr std::int32_t RgbColour(int red, int green, int blue)
 // Fields are grouped by type so that large models waste no padding.
 struct Joint {
     double x = 0, y = 0, z = 0;             // on the import's grid of 0.1 mm (ModelUnits.h)
-    double dispX = 0, dispY = 0, dispZ = 0; // loaded results or mode shape
     std::array<double, 7> mass{};            // 1..6; the import sets 1..3
     std::array<std::int32_t, 7> restraint{}; // 1..6: U1 U2 U3 R1 R2 R3; 1 fixed
-    std::int32_t screenX = 0, screenY = 0;  // projected pixel position
     std::int32_t linkedJoint = 0;            // spring partner placed at the same point
 };
 
@@ -30,15 +28,10 @@ struct Frame {
     std::string sectionName;
     double angle = 0; // degrees
     double axis2X = 0, axis2Y = 0, axis2Z = 0;
-    double sectionResultI = 0, sectionResultJ = 0;
     std::int32_t section = 0; // index into FrameSections, 0 none
     std::int32_t jointI = 0, jointJ = 0;
     std::int32_t segments = 0; // NSEG; the script takes IntegrationPoints instead
     std::int32_t releaseEnd = 0; // 0 none, 1 IREL, 2 JREL
-    std::int32_t midScreenX = 0, midScreenY = 0;
-    std::int32_t axisScreenX = 0, axisScreenY = 0;
-    std::int32_t hingeIScreenX = 0, hingeIScreenY = 0;
-    std::int32_t hingeJScreenX = 0, hingeJScreenY = 0;
 };
 
 enum SectionShape : std::int32_t { kShapeNone = 0, kShapeRectangle = 1, kShapeI = 2, kShapeBox = 3, kShapePipe = 4 };

@@ -65,17 +65,4 @@ std::vector<double> ReadEigenvalues(const std::string& folder);
 // T = 2 pi / sqrt(lambda); none for an eigenvalue that is not positive.
 std::optional<double> PeriodOfEigenvalue(double lambda);
 
-// Writes a result set into the joint or frame records. Raises RangeCheckError
-// when it was read for a model with another number of joints or frames.
-void ApplyJointResults(Model& model, const JointResults& results);
-void ApplySectionResults(Model& model, const SectionResults& results);
-
-// A displacement scale at which the largest displacement shows as a tenth of
-// the model's largest extent, rounded to one significant digit; 1 when nothing
-// moved.
-double SuggestedDeformScale(const Model& model);
-
-// Sets every joint displacement and frame section result to 0.
-void ClearResults(Model& model);
-
 } // namespace mirelo

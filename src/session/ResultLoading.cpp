@@ -2,52 +2,52 @@
 
 namespace mirelo {
 
-namespace {
-
-void Describe(Session& session, LoadedResults::Kind kind, const std::string& folder, std::int64_t step,
-              std::int64_t stepCount, std::int32_t mode)
-{
-    session.loadedResults = {kind, folder, step, stepCount, mode};
-}
-
-} // namespace
-
 void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoice step)
 {
-    const JointResults results = ReadNodeDisplacements(folder, session.model, step, session.resultFiles);
-    ApplyJointResults(session.model, results);
-    Describe(session, LoadedResults::Kind::LoadStep, folder, results.step, results.stepCount, 0);
+    JointResults joints = ReadNodeDisplacements(folder, session.model, step, session.resultFiles);
+    session.results.loaded = {LoadedResults::Kind::LoadStep, folder, joints.step, joints.stepCount, 0};
+    session.results.joints = std::move(joints);
 }
 
 void LoadModeShape(Session& session, const std::string& folder, std::int32_t mode)
 {
-    const JointResults results = ReadModeShape(folder, session.model, mode, session.resultFiles);
-    ApplyJointResults(session.model, results);
-    Describe(session, LoadedResults::Kind::ModeShape, folder, 1, results.stepCount, mode);
+    JointResults joints = ReadModeShape(folder, session.model, mode, session.resultFiles);
+    session.results.loaded = {LoadedResults::Kind::ModeShape, folder, 1, joints.stepCount, mode};
+    session.results.joints = std::move(joints);
 }
 
-void LoadSectionDeformations(Session& session, const std::string& folder, SectionQuantity quantity, StepChoice step)
+void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
+                          StepChoice step)
 {
-    const SectionResults results =
-        ReadSectionDeformations(folder, session.model, session.analysis, quantity, step, session.resultFiles);
-    ApplySectionResults(session.model, results);
-    if (results.maximum && results.minimum) {
-        session.view.HingeMax = *results.maximum;
-        session.view.HingeMin = *results.minimum;
+    SectionResults sections = quantity.read(folder, session.model, session.analysis, step, session.resultFiles);
+    if (sections.maximum && sections.minimum) {
+        session.view.HingeMax = *sections.maximum;
+        session.view.HingeMin = *sections.minimum;
     }
+    session.results.sections = std::move(sections);
+}
+
+void LoadResults(Session& session, const ResultRequest& request)
+{
+    if (request.mode)
+        LoadModeShape(session, request.folder, *request.mode);
+    else
+        LoadNodeDisplacements(session, request.folder, request.step);
+    if (request.frameEnds)
+        LoadFrameEndQuantity(session, request.folder, *request.frameEnds,
+                                static_cast<std::int32_t>(session.results.loaded.step));
 }
 
 void LoadLastStepResults(Session& session, const std::string& folder)
 {
     LoadNodeDisplacements(session, folder, std::nullopt);
     if (session.view.DeformScale == 0)
-        session.view.DeformScale = SuggestedDeformScale(session.model);
+        session.view.DeformScale = SuggestedDeformScale(session.model, session.results);
 }
 
 void ClearResults(Session& session)
 {
-    ClearResults(session.model);
-    session.loadedResults = {};
+    session.results = {};
 }
 
 } // namespace mirelo

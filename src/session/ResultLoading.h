@@ -1,15 +1,18 @@
 #pragma once
 
-#include "session/Session.h"
+#include "results/ResultQuantities.h"
 #include "results/ResultReaders.h"
+#include "session/Session.h"
 
+#include <optional>
 #include <string>
 
 namespace mirelo {
 
-// The result commands on a session. Each reads every file it needs into a new
-// result set first and writes the model's result fields only when all were
-// read, so a failed load leaves the picture as it was. They do not redraw.
+// The result commands on a session, which the desktop program and mirelo-cli
+// share. Each reads every file it needs first and replaces its part of the
+// session's result set only when all were read, so a failed load leaves the
+// picture as it was. They do not redraw.
 
 // Displacements of one load step (or the last) into every joint.
 void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoice step);
@@ -17,9 +20,22 @@ void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoi
 // The components of mode `mode` into every joint.
 void LoadModeShape(Session& session, const std::string& folder, std::int32_t mode);
 
-// One section quantity at both ends of every frame, and the colour range
-// (HingeMax, HingeMin) from their extremes. A model without frames keeps its range.
-void LoadSectionDeformations(Session& session, const std::string& folder, SectionQuantity quantity, StepChoice step);
+// One quantity at both ends of every frame, and the colour range (HingeMax,
+// HingeMin) from their extremes. A model without frames keeps its range.
+void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
+                          StepChoice step);
+
+// What one batch command reads from a results folder: a load step (none: the
+// last) or a mode, and optionally one frame-end quantity of that step.
+struct ResultRequest {
+    std::string folder;
+    StepChoice step;
+    std::optional<std::int32_t> mode;
+    const FrameEndQuantity* frameEnds = nullptr;
+};
+
+// The joints' step or mode, then the frame-end quantity of the step read.
+void LoadResults(Session& session, const ResultRequest& request);
 
 // After a solver run: the displacements of the last step the script in
 // `folder` recorded. When the displacement scale is still 0 it is set so that

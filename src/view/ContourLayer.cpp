@@ -12,9 +12,10 @@ namespace mirelo {
 
 namespace {
 
-QPoint At(const Joint& joint)
+QPoint At(const Projection& projection, std::int32_t k)
 {
-    return {joint.screenX, joint.screenY};
+    const ScreenPoint p = projection.joints[static_cast<std::size_t>(k)];
+    return {p.x, p.y};
 }
 
 QString ValueText(double value)
@@ -37,13 +38,13 @@ std::optional<ContourQuantity> ContourQuantityNamed(std::string_view name)
     return std::nullopt;
 }
 
-double ContourValue(const Joint& joint, ContourQuantity quantity)
+double ContourValue(const Displacement& d, ContourQuantity quantity)
 {
     switch (quantity) {
-    case ContourQuantity::UX: return joint.dispX;
-    case ContourQuantity::UY: return joint.dispY;
-    case ContourQuantity::UZ: return joint.dispZ;
-    default: return std::sqrt(joint.dispX * joint.dispX + joint.dispY * joint.dispY + joint.dispZ * joint.dispZ);
+    case ContourQuantity::UX: return d.x;
+    case ContourQuantity::UY: return d.y;
+    case ContourQuantity::UZ: return d.z;
+    default: return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
     }
 }
 
@@ -54,17 +55,22 @@ QColor ContourColour(double value, double low, double high)
     return QColor::fromHsv(static_cast<int>(std::lround(240 * (1 - t))), 255, 230);
 }
 
-void PaintContours(QPainter& painter, const Model& model, ContourQuantity quantity)
+void PaintContours(QPainter& painter, const Model& model, const ResultSet& results, const ViewState& view,
+                   ContourQuantity quantity)
 {
+    const QRect area = painter.viewport();
+    Projection projection;
+    ProjectJoints(model, results, view, {area.width(), area.height()}, projection);
+    const auto valueOf = [&](std::int32_t k) { return ContourValue(JointDisplacement(results, k), quantity); };
     double low = HUGE_VAL, high = -HUGE_VAL;
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const double v = ContourValue(model.Joints[k], quantity);
+        const double v = valueOf(k);
         low = std::min(low, v);
         high = std::max(high, v);
     }
     if (model.Joints.count < 1)
         low = high = 0;
-    const auto colourOf = [&](std::int32_t k) { return ContourColour(ContourValue(model.Joints[k], quantity), low, high); };
+    const auto colourOf = [&](std::int32_t k) { return ContourColour(valueOf(k), low, high); };
     painter.save();
     painter.setPen(Qt::NoPen);
     for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
@@ -74,8 +80,8 @@ void PaintContours(QPainter& painter, const Model& model, ContourQuantity quanti
             const std::int32_t k = model.Shells[s].joints[c];
             if (!model.Joints.Contains(k))
                 continue;
-            corners << At(model.Joints[k]);
-            sum += ContourValue(model.Joints[k], quantity);
+            corners << At(projection, k);
+            sum += valueOf(k);
         }
         if (corners.size() < 3)
             continue;
@@ -88,7 +94,7 @@ void PaintContours(QPainter& painter, const Model& model, ContourQuantity quanti
         const Frame& frame = model.Frames[f];
         if (!model.Joints.Contains(frame.jointI) || !model.Joints.Contains(frame.jointJ))
             continue;
-        const QPoint i = At(model.Joints[frame.jointI]), j = At(model.Joints[frame.jointJ]);
+        const QPoint i = At(projection, frame.jointI), j = At(projection, frame.jointJ);
         const QPoint middle = (i + j) / 2;
         painter.setPen(QPen(colourOf(frame.jointI), 3));
         painter.drawLine(i, middle);
@@ -98,7 +104,7 @@ void PaintContours(QPainter& painter, const Model& model, ContourQuantity quanti
     painter.setPen(Qt::NoPen);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         painter.setBrush(colourOf(k));
-        painter.drawRect(QRect(At(model.Joints[k]) - QPoint(3, 3), QSize(7, 7)));
+        painter.drawRect(QRect(At(projection, k) - QPoint(3, 3), QSize(7, 7)));
     }
     // The legend: the ramp in eight boxes from the smallest value to the largest.
     static constexpr const char* kNames[] = {"|u|", "UX", "UY", "UZ"};

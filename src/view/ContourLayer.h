@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ResultSet.h"
+#include "session/ViewState.h"
 #include "view/Projection.h"
 
 #include <QColor>
@@ -18,16 +20,18 @@ enum class ContourQuantity { U, UX, UY, UZ };
 // The quantity named u, ux, uy or uz; none for another name.
 std::optional<ContourQuantity> ContourQuantityNamed(std::string_view name);
 
-double ContourValue(const Joint& joint, ContourQuantity quantity);
+double ContourValue(const Displacement& displacement, ContourQuantity quantity);
 
 // The colour of `value` on a ramp from blue (low) through cyan, green and
 // yellow to red (high); the middle, green, when low equals high.
 QColor ContourColour(double value, double low, double high);
 
 // Colours the joints, the frames (each half by its joint) and the shells (by
-// the mean of their joints) of a picture whose joints Redraw has projected,
-// with a legend of the ramp from the smallest to the largest value under the
-// banner. Needs a QGuiApplication for the text.
-void PaintContours(QPainter& painter, const Model& model, ContourQuantity quantity);
+// the mean of their joints) of a picture painted with `view` (the joints at
+// the same pixels, displaced by `results`), with a legend of the ramp from the
+// smallest to the largest value under the banner. Needs a QGuiApplication for
+// the text.
+void PaintContours(QPainter& painter, const Model& model, const ResultSet& results, const ViewState& view,
+                   ContourQuantity quantity);
 
 } // namespace mirelo

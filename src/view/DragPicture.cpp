@@ -49,7 +49,7 @@ bool DragPicture::Shows(const ViewState& view)
     return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
 }
 
-DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size) : builtFor_(view)
+DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size) : builtFor_(view)
 {
     const LayerSwitches& on = view.LayerFlags;
     const PlaneFilter shown(model, view);
@@ -61,11 +61,12 @@ DragPicture::DragPicture(const Model& model, const ViewState& view, QSize size) 
     const double f = view.DeformScale;
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const Joint& joint = model.Joints[k];
+        const Displacement d = JointDisplacement(results, k);
         const auto at = static_cast<std::size_t>(k);
         // The sums ProjectJoints takes, so that both project alike.
-        x_[at] = joint.x + joint.dispX * f;
-        y_[at] = joint.y + joint.dispY * f;
-        z_[at] = joint.z + joint.dispZ * f;
+        x_[at] = joint.x + d.x * f;
+        y_[at] = joint.y + d.y * f;
+        z_[at] = joint.z + d.z * f;
         if (on.ShowNodes && shown.Joint(k))
             nodes_.push_back(k);
         const std::int32_t fixed = SupportKind(joint);
@@ -135,7 +136,8 @@ void DragPicture::PaintBanner(QSize size)
     ViewState bare;
     bare.ShowLegend = false;
     banner_ = NewCanvasImage(size);
-    Redraw(empty, bare, banner_);
+    Projection nowhere;
+    Redraw(empty, ResultSet(), bare, banner_, nowhere);
 }
 
 bool DragPicture::Fits(const ViewState& view, QSize size) const

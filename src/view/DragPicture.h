@@ -28,7 +28,7 @@ public:
     static bool Shows(const ViewState& view);
 
     // Gathers the model as the view shows it, for pictures of `size`.
-    DragPicture(const Model& model, const ViewState& view, QSize size);
+    DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size);
 
     // Paints the view (its camera; the rest as when built) into a canvas
     // image (NewCanvasImage); std::invalid_argument for another format.

@@ -14,20 +14,22 @@ constexpr std::int32_t kYellow = RgbColour(255, 255, 0);
 constexpr std::int32_t kGrey = RgbColour(128, 128, 128);
 constexpr int kLabelPoints = 10;
 
-const Joint* JointAt(const Model& model, std::int32_t k)
+// Joint k's pixel in the projection (which Redraw made for this model), or
+// none for a number outside the joint table.
+const ScreenPoint* PixelAt(const Model& model, const Projection& at, std::int32_t k)
 {
-    return model.Joints.Contains(k) ? &model.Joints[k] : nullptr;
+    return model.Joints.Contains(k) ? &at.joints[static_cast<std::size_t>(k)] : nullptr;
 }
 
 struct FrameEnds {
-    const Joint* i;
-    const Joint* j;
+    const ScreenPoint* i;
+    const ScreenPoint* j;
     explicit operator bool() const { return i && j; }
 };
 
-FrameEnds EndsOf(const Model& model, const Frame& frame)
+FrameEnds EndsOf(const Model& model, const Projection& at, const Frame& frame)
 {
-    return {JointAt(model, frame.jointI), JointAt(model, frame.jointJ)};
+    return {PixelAt(model, at, frame.jointI), PixelAt(model, at, frame.jointJ)};
 }
 
 // A frame's look from its section; a frame without a (known) section draws
@@ -53,9 +55,9 @@ const ShellSection* ActiveShellSection(const Model& model, const Shell& shell)
     return section.shellKind == 1 ? &section : nullptr;
 }
 
-void Line(Canvas& canvas, const Joint& a, const Joint& b)
+void Line(Canvas& canvas, ScreenPoint a, ScreenPoint b)
 {
-    canvas.Line(a.screenX, a.screenY, b.screenX, b.screenY);
+    canvas.Line(a.x, a.y, b.x, b.y);
 }
 
 void SetLabelStyle(Canvas& canvas, std::int32_t cellColour)
@@ -68,21 +70,22 @@ void SetLabelStyle(Canvas& canvas, std::int32_t cellColour)
 
 // Label at the centre of n joints: rnd(sum / n), halves to even.
 template <std::size_t N>
-void CentreLabel(Canvas& canvas, const std::array<const Joint*, N>& joints, std::int32_t number)
+void CentreLabel(Canvas& canvas, const std::array<const ScreenPoint*, N>& joints, std::int32_t number)
 {
     double sumX = 0, sumY = 0;
-    for (const Joint* joint : joints) {
-        sumX += joint->screenX;
-        sumY += joint->screenY;
+    for (const ScreenPoint* joint : joints) {
+        sumX += joint->x;
+        sumY += joint->y;
     }
     canvas.TextOut(RoundToPixel(sumX / N), RoundToPixel(sumY / N), QString::number(number));
 }
 
 template <std::size_t N, std::size_t M>
-bool GatherJoints(const Model& model, const std::array<std::int32_t, M>& numbers, std::array<const Joint*, N>& out)
+bool GatherJoints(const Model& model, const Projection& at, const std::array<std::int32_t, M>& numbers,
+                  std::array<const ScreenPoint*, N>& out)
 {
     for (std::size_t k = 0; k < N; ++k) {
-        out[k] = JointAt(model, numbers[k + 1]);
+        out[k] = PixelAt(model, at, numbers[k + 1]);
         if (!out[k])
             return false;
     }
@@ -131,7 +134,7 @@ QString ElementLoadLabel(const Load& load, const LoadUnits& units)
            QString::fromStdString(FormatFixed(load.value[1] / units.lineLoadDivisor, 2));
 }
 
-void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintNodes(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColour(RgbColour(0, 0, 255));
@@ -139,12 +142,12 @@ void PaintNodes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         if (!shown.Joint(k))
             continue;
-        const Joint& joint = model.Joints[k];
-        canvas.Ellipse(joint.screenX - 4, joint.screenY - 4, joint.screenX + 4, joint.screenY + 4);
+        const ScreenPoint p = at.joints[static_cast<std::size_t>(k)];
+        canvas.Ellipse(p.x - 4, p.y - 4, p.x + 4, p.y + 4);
     }
 }
 
-void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown, UsedNumbers& kinds)
+void PaintSupports(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, UsedNumbers& kinds)
 {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetPenStyle(PenStyle::Clear);
@@ -155,11 +158,12 @@ void PaintSupports(Canvas& canvas, const Model& model, const PlaneFilter& shown,
             continue;
         kinds.Mark(fixed);
         canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(fixed)]);
-        canvas.Rectangle(joint.screenX - 5, joint.screenY - 5, joint.screenX + 5, joint.screenY + 5);
+        const ScreenPoint p = at.joints[static_cast<std::size_t>(k)];
+        canvas.Rectangle(p.x - 5, p.y - 5, p.x + 5, p.y + 5);
     }
 }
 
-void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t selectedFrame,
+void PaintFrames(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, std::int32_t selectedFrame,
                  UsedNumbers& sections)
 {
     canvas.SetPenWidth(2);
@@ -172,7 +176,7 @@ void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, s
             sections.Mark(frame.section);
         const SectionLook look = LookOf(model, frame);
         canvas.SetPenColour(look.colour);
-        const FrameEnds ends = EndsOf(model, frame);
+        const FrameEnds ends = EndsOf(model, at, frame);
         if (!IsSpring(look.elementKind) && ends)
             Line(canvas, *ends.i, *ends.j);
     }
@@ -183,76 +187,78 @@ void PaintFrames(Canvas& canvas, const Model& model, const PlaneFilter& shown, s
     canvas.SetPenStyle(PenStyle::Solid);
     if (!model.Frames.Contains(selectedFrame) || !shown.Frame(model.Frames[selectedFrame]))
         return;
-    if (const FrameEnds ends = EndsOf(model, model.Frames[selectedFrame]))
+    if (const FrameEnds ends = EndsOf(model, at, model.Frames[selectedFrame]))
         Line(canvas, *ends.i, *ends.j);
 }
 
-void PaintNodeLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintNodeLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kYellow);
     for (std::int32_t k = 1; k <= model.Joints.count; ++k)
         if (shown.Joint(k))
-            canvas.TextOut(model.Joints[k].screenX, model.Joints[k].screenY, QString::number(k));
+            canvas.TextOut(at.joints[static_cast<std::size_t>(k)].x, at.joints[static_cast<std::size_t>(k)].y, QString::number(k));
 }
 
-void PaintFrameLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintFrameLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, RgbColour(0, 255, 0));
     for (std::int32_t f = 1; f <= model.Frames.count; ++f)
-        if (const FrameEnds ends = EndsOf(model, model.Frames[f]); ends && shown.Frame(model.Frames[f]))
+        if (const FrameEnds ends = EndsOf(model, at, model.Frames[f]); ends && shown.Frame(model.Frames[f]))
             CentreLabel<2>(canvas, {ends.i, ends.j}, f);
 }
 
-void PaintFrameAxes(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintFrameAxes(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(RgbColour(0, 128, 0));
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
+        const auto k = static_cast<std::size_t>(f);
         if (shown.Frame(frame))
-            canvas.Line(frame.midScreenX, frame.midScreenY, frame.axisScreenX, frame.axisScreenY);
+            canvas.Line(at.frameMids[k].x, at.frameMids[k].y, at.frameAxes[k].x, at.frameAxes[k].y);
     }
 }
 
-void PaintDiaphragms(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintDiaphragms(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(kGrey);
     for (std::int32_t c = 1; c <= model.Constraints.count; ++c) {
         const Constraint& constraint = model.Constraints[c];
-        const Joint* master = JointAt(model, constraint.masterJoint);
+        const ScreenPoint* master = PixelAt(model, at, constraint.masterJoint);
         if (!master || !shown.Joint(constraint.masterJoint))
             continue;
         for (std::int32_t m = 1; m <= constraint.memberCount && static_cast<std::size_t>(m) < constraint.members.size(); ++m) {
             const std::int32_t k = constraint.members[static_cast<std::size_t>(m)];
-            if (const Joint* member = JointAt(model, k); member && shown.Joint(k))
+            if (const ScreenPoint* member = PixelAt(model, at, k); member && shown.Joint(k))
                 Line(canvas, *master, *member);
         }
     }
 }
 
-void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const PlaneFilter& shown, const ViewState& view)
+void PaintSectionResultDiscs(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, const ResultSet& results,
+                             const ViewState& view)
 {
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(kBlack);
     canvas.SetPenWidth(1);
     canvas.SetBrushStyle(BrushStyle::Solid);
-    const auto disc = [&](double value, std::int32_t x, std::int32_t y) {
+    const auto disc = [&](double value, ScreenPoint p) {
         canvas.SetBrushColour(model.SectionPalette[static_cast<std::size_t>(10 + SectionResultClass(value, view))]);
-        canvas.Ellipse(x - 5, y - 5, x + 5, y + 5);
+        canvas.Ellipse(p.x - 5, p.y - 5, p.x + 5, p.y + 5);
     };
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
         if (!shown.Frame(frame))
             continue;
-        disc(frame.sectionResultI, frame.hingeIScreenX, frame.hingeIScreenY);
-        disc(frame.sectionResultJ, frame.hingeJScreenX, frame.hingeJScreenY);
+        disc(SectionValueAtI(results, f), at.hingesI[static_cast<std::size_t>(f)]);
+        disc(SectionValueAtJ(results, f), at.hingesJ[static_cast<std::size_t>(f)]);
     }
 }
 
-void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown, UsedNumbers& sections)
+void PaintShells(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, UsedNumbers& sections)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -261,32 +267,32 @@ void PaintShells(Canvas& canvas, const Model& model, const PlaneFilter& shown, U
     for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
         const Shell& shell = model.Shells[s];
         const ShellSection* section = ActiveShellSection(model, shell);
-        std::array<const Joint*, 4> corners{};
-        if (!section || !shown.Joints(shell.joints) || !GatherJoints(model, shell.joints, corners))
+        std::array<const ScreenPoint*, 4> corners{};
+        if (!section || !shown.Joints(shell.joints) || !GatherJoints(model, at, shell.joints, corners))
             continue;
         sections.Mark(shell.section);
         canvas.SetBrushColour(section->colour);
         std::array<QPoint, 4> points;
         for (std::size_t k = 0; k < 4; ++k)
-            points[k] = QPoint(corners[k]->screenX, corners[k]->screenY);
+            points[k] = QPoint(corners[k]->x, corners[k]->y);
         canvas.Polygon(points);
     }
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetBrushStyle(BrushStyle::Solid);
 }
 
-void PaintShellLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintShellLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kGrey);
     for (std::int32_t s = 1; s <= model.Shells.count; ++s) {
         const Shell& shell = model.Shells[s];
-        std::array<const Joint*, 4> corners{};
-        if (ActiveShellSection(model, shell) && shown.Joints(shell.joints) && GatherJoints(model, shell.joints, corners))
+        std::array<const ScreenPoint*, 4> corners{};
+        if (ActiveShellSection(model, shell) && shown.Joints(shell.joints) && GatherJoints(model, at, shell.joints, corners))
             CentreLabel(canvas, corners, s);
     }
 }
 
-void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintReleases(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::Solid);
@@ -305,26 +311,26 @@ void PaintReleases(Canvas& canvas, const Model& model, const PlaneFilter& shown)
     for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
         const Frame& frame = model.Frames[f];
         const SectionLook look = LookOf(model, frame);
-        const FrameEnds ends = EndsOf(model, frame);
+        const FrameEnds ends = EndsOf(model, at, frame);
         if (!IsSpring(look.elementKind) || !ends || !shown.Frame(frame))
             continue;
         canvas.SetPenColour(look.colour);
         // Integer halves truncated toward zero; 64-bit so the sum cannot overflow.
-        const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->screenX} + ends.j->screenX) / 2);
-        const auto my = static_cast<std::int32_t>((std::int64_t{ends.i->screenY} + ends.j->screenY) / 2);
+        const auto mx = static_cast<std::int32_t>((std::int64_t{ends.i->x} + ends.j->x) / 2);
+        const auto my = static_cast<std::int32_t>((std::int64_t{ends.i->y} + ends.j->y) / 2);
         canvas.Ellipse(mx - 5, my - 5, mx + 5, my + 5);
     }
     canvas.SetPenColour(lastColour);
 }
 
-void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintSolids(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenColour(kBlack);
     for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
-        std::array<const Joint*, 8> c{};
-        if (!shown.Joints(model.Solids[s].joints) || !GatherJoints(model, model.Solids[s].joints, c))
+        std::array<const ScreenPoint*, 8> c{};
+        if (!shown.Joints(model.Solids[s].joints) || !GatherJoints(model, at, model.Solids[s].joints, c))
             continue;
         for (std::size_t k = 0; k < 4; ++k) {
             const std::size_t next = (k + 1) % 4;
@@ -335,17 +341,17 @@ void PaintSolids(Canvas& canvas, const Model& model, const PlaneFilter& shown)
     }
 }
 
-void PaintSolidLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown)
+void PaintSolidLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown)
 {
     SetLabelStyle(canvas, kGrey);
     for (std::int32_t s = 1; s <= model.Solids.count; ++s) {
-        std::array<const Joint*, 8> corners{};
-        if (shown.Joints(model.Solids[s].joints) && GatherJoints(model, model.Solids[s].joints, corners))
+        std::array<const ScreenPoint*, 8> corners{};
+        if (shown.Joints(model.Solids[s].joints) && GatherJoints(model, at, model.Solids[s].joints, corners))
             CentreLabel(canvas, corners, s);
     }
 }
 
-void PaintPointLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase)
+void PaintPointLoadLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, std::int32_t loadCase)
 {
     SetLabelStyle(canvas, RgbColour(240, 240, 240));
     const std::string* caseName = ShownCaseName(model, loadCase);
@@ -354,15 +360,16 @@ void PaintPointLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter&
     const LoadUnits units = LoadUnitsOf(model.Units);
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
-        const Joint* joint = load.loadType == kJointForce && load.caseName == *caseName ? JointAt(model, load.target) : nullptr;
+        const ScreenPoint* joint =
+            load.loadType == kJointForce && load.caseName == *caseName ? PixelAt(model, at, load.target) : nullptr;
         if (!joint || !shown.Joint(load.target))
             continue;
-        canvas.TextOut(joint->screenX, joint->screenY, ForceLabel(load, units));
-        canvas.TextOut(joint->screenX, joint->screenY + 15, MomentLabel(load, units));
+        canvas.TextOut(joint->x, joint->y, ForceLabel(load, units));
+        canvas.TextOut(joint->x, joint->y + 15, MomentLabel(load, units));
     }
 }
 
-void PaintElementLoadLabels(Canvas& canvas, const Model& model, const PlaneFilter& shown, std::int32_t loadCase)
+void PaintElementLoadLabels(Canvas& canvas, const Model& model, const Projection& at, const PlaneFilter& shown, std::int32_t loadCase)
 {
     SetLabelStyle(canvas, kYellow);
     const std::string* caseName = ShownCaseName(model, loadCase);
@@ -374,8 +381,8 @@ void PaintElementLoadLabels(Canvas& canvas, const Model& model, const PlaneFilte
         if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target) ||
             !shown.Frame(model.Frames[load.target]))
             continue;
-        const Frame& frame = model.Frames[load.target];
-        canvas.TextOut(frame.midScreenX, frame.midScreenY, ElementLoadLabel(load, units));
+        const ScreenPoint mid = at.frameMids[static_cast<std::size_t>(load.target)];
+        canvas.TextOut(mid.x, mid.y, ElementLoadLabel(load, units));
     }
 }
 

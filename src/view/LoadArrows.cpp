@@ -276,8 +276,8 @@ QString LoadValueText(double value)
     return QString::fromStdString(FormatGeneral(rounded == 0 ? 0.0 : rounded));
 }
 
-PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
-                                    const PlaneFilter& shown, const LoadUnits& units)
+PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view,
+                                    ViewArea area, const PlaneFilter& shown, const LoadUnits& units)
 {
     double largestForce = 0, largestMoment = 0;
     PointLoadKinds kinds;
@@ -288,8 +288,8 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
         largestForce = std::max(largestForce, force);
         largestMoment = std::max(largestMoment, moment);
         if (model.Joints.Contains(load.target) && shown.Joint(load.target)) {
-            const Joint& joint = model.Joints[load.target];
-            anchors.Offer(joint.screenX, joint.screenY, {force, moment}, &load);
+            const ScreenPoint p = at.joints[static_cast<std::size_t>(load.target)];
+            anchors.Offer(p.x, p.y, {force, moment}, &load);
         }
     });
     const Projector projector(view, area);
@@ -300,9 +300,9 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
         const double size = Length(v);
         if (size == 0 || !std::isfinite(size))
             return;
-        const Joint& joint = model.Joints[load.target];
+        const ScreenPoint p = at.joints[static_cast<std::size_t>(load.target)];
         ArrowStyle(canvas, colour);
-        const Tail tail = Arrow(canvas, projector, joint.screenX, joint.screenY, v,
+        const Tail tail = Arrow(canvas, projector, p.x, p.y, v,
                                 ArrowLength(size, largest, kLongestForceArrow), doubleHead);
         pending.push_back({tail, LoadValueText(size / divisor) + ' ' + unit});
     };
@@ -314,7 +314,7 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
     return kinds;
 }
 
-void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+void PaintLineLoadArrows(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view, ViewArea area,
                          const PlaneFilter& shown, const LoadUnits& units)
 {
     const auto drawn = [&](const Load& load) {
@@ -328,8 +328,8 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
             return;
         largest = std::max(largest, std::abs(load.value[1]));
         if (drawn(load) && load.value[1] != 0) {
-            const Frame& frame = model.Frames[load.target];
-            anchors.Offer(frame.midScreenX, frame.midScreenY, {std::abs(load.value[1]), 0}, &load);
+            const ScreenPoint mid = at.frameMids[static_cast<std::size_t>(load.target)];
+            anchors.Offer(mid.x, mid.y, {std::abs(load.value[1]), 0}, &load);
         }
     });
     const Projector projector(view, area);
@@ -342,18 +342,18 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& vi
         const Vector3 v{unit.x * load.value[1], unit.y * load.value[1], unit.z * load.value[1]};
         if (Length(v) == 0)
             continue;
-        const Joint& i = model.Joints[frame.jointI];
-        const Joint& j = model.Joints[frame.jointJ];
+        const ScreenPoint i = at.joints[static_cast<std::size_t>(frame.jointI)];
+        const ScreenPoint j = at.joints[static_cast<std::size_t>(frame.jointJ)];
         const double length = ArrowLength(std::abs(load.value[1]), largest, kLongestLineLoadArrow);
-        const double span = std::hypot(static_cast<double>(j.screenX) - i.screenX, static_cast<double>(j.screenY) - i.screenY);
+        const double span = std::hypot(static_cast<double>(j.x) - i.x, static_cast<double>(j.y) - i.y);
         ArrowStyle(canvas, kLineLoadArrowColour);
         // A frame too short for a row shows one arrow at its middle.
         const int gaps = span < kShortestRow ? 0 : static_cast<int>(std::clamp(span / 30, 2.0, 12.0));
         Tail first, last, middle;
         for (int k = 0; k <= gaps; ++k) {
             const double t = gaps == 0 ? 0.5 : static_cast<double>(k) / gaps;
-            const Tail tail = Arrow(canvas, projector, i.screenX + t * (j.screenX - i.screenX),
-                                    i.screenY + t * (j.screenY - i.screenY), v, length, false);
+            const Tail tail =
+                Arrow(canvas, projector, i.x + t * (j.x - i.x), i.y + t * (j.y - i.y), v, length, false);
             (k == 0 ? first : last) = tail;
             if (k == gaps / 2)
                 middle = tail;

@@ -41,7 +41,8 @@ QString LoadValueText(double value);
 // each labelled with its size and unit. A load along the line of sight is
 // drawn as a circle with a dot (towards the viewer) or a cross (away).
 // Returns whether the case's joint loads hold forces and moments, for the legend.
-PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view,
+                                    ViewArea area,
                           const PlaneFilter& shown, const LoadUnits& units);
 
 // Distributed loads of the shown case as a row of arrows along each loaded
@@ -49,7 +50,7 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Vi
 // a frame shorter than 40 pixels gets one arrow at its middle.
 // Direction 1 acts along the frame (joint i to j), 2 along its local 2 axis,
 // 3 along the local 3 axis.
-void PaintLineLoadArrows(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area,
+void PaintLineLoadArrows(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view, ViewArea area,
                          const PlaneFilter& shown, const LoadUnits& units);
 
 } // namespace mirelo

@@ -10,12 +10,6 @@ namespace mirelo {
 
 namespace {
 
-void Project(Model& model, const ViewState& view, ViewArea area)
-{
-    ProjectJoints(model, view, area);
-    ProjectFrames(model, view, area);
-}
-
 double ClampScale(double scale)
 {
     return std::isnan(scale) ? 1.0 : std::clamp(scale, kMinScale, kMaxScale);
@@ -30,16 +24,18 @@ double FitSpan(int size, const ViewState& view)
     return loadsShown ? std::max(1.0, std::min(span, size - 2 * kLoadReach)) : span;
 }
 
-void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
+// One fitting step from the joints' pixels in `at`, which it then projects
+// anew for the fitted view.
+void ZoomAllPass(const Model& model, const ResultSet& results, ViewState& view, ViewArea area, Projection& at)
 {
-    std::int32_t minX = model.Joints[1].screenX, maxX = minX;
-    std::int32_t minY = model.Joints[1].screenY, maxY = minY;
+    std::int32_t minX = at.joints[1].x, maxX = minX;
+    std::int32_t minY = at.joints[1].y, maxY = minY;
     for (std::int32_t k = 2; k <= model.Joints.count; ++k) {
-        const Joint& joint = model.Joints[k];
-        minX = std::min(minX, joint.screenX);
-        maxX = std::max(maxX, joint.screenX);
-        minY = std::min(minY, joint.screenY);
-        maxY = std::max(maxY, joint.screenY);
+        const ScreenPoint p = at.joints[static_cast<std::size_t>(k)];
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
     }
     // Pixels are clamped to +-kPixelLimit, so the extents fit in a double exactly.
     const double extentX = static_cast<double>(maxX) - minX;
@@ -53,7 +49,7 @@ void ZoomAllPass(Model& model, ViewState& view, ViewArea area)
     view.PanY += (middleY - area.height / 2.0) * view.Scale;
     const double f = std::max(extentX / FitSpan(area.width, view), extentY / FitSpan(area.height, view));
     view.Scale = f != 0 ? ClampScale(view.Scale * f) : 1.0;
-    Project(model, view, area);
+    ProjectJoints(model, results, view, area, at);
 }
 
 ViewReaction StatusOnly(const char* text)
@@ -101,16 +97,17 @@ void SetAnchor(ViewState& view, int x, int y)
 
 } // namespace
 
-void ZoomAll(Model& model, ViewState& view, ViewArea area)
+void ZoomAll(const Model& model, const ResultSet& results, ViewState& view, ViewArea area)
 {
     if (model.Joints.count < 1 || area.width < 1 || area.height < 1)
         return;
-    Project(model, view, area);
-    ZoomAllPass(model, view, area);
-    ZoomAllPass(model, view, area);
+    Projection at;
+    ProjectJoints(model, results, view, area, at);
+    ZoomAllPass(model, results, view, area, at);
+    ZoomAllPass(model, results, view, area, at);
 }
 
-void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area)
+void SetStandardView(const Model& model, const ResultSet& results, ViewState& view, StandardView which, ViewArea area)
 {
     std::int32_t axis = kNoPlaneAxis;
     switch (which) {
@@ -138,7 +135,7 @@ void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea
         view.PlaneAxis = axis;
         view.PlaneShown = 0;
     }
-    ZoomAll(model, view, area);
+    ZoomAll(model, results, view, area);
 }
 
 ViewReaction ArmPan(ViewState& view)
@@ -165,7 +162,7 @@ ViewReaction SetIdleMode(ViewState& view)
     return {};
 }
 
-ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y,
+ViewReaction MouseDown(const Model& model, const Projection& at, ViewState& view, Qt::MouseButton button, int x, int y,
                        Qt::KeyboardModifiers modifiers)
 {
     const bool middle = button == Qt::MiddleButton;
@@ -175,7 +172,7 @@ ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, in
         return {};
     }
     ViewReaction reaction;
-    if (view.MouseMode == kSelectElement && PickFrame(model, view, x, y) != 0) {
+    if (view.MouseMode == kSelectElement && PickFrame(model, at, view, x, y) != 0) {
         reaction.redraw = true;
         reaction.showFrameProperties = true;
     }

@@ -29,7 +29,7 @@ inline constexpr double kMaxScale = 1e12;
 // from every edge, so its arrows and labels stay inside. Re-projects (joints
 // and frames) before and after each pass; the caller then paints with Redraw.
 // Does nothing when there are no joints or the area is empty.
-void ZoomAll(Model& model, ViewState& view, ViewArea area);
+void ZoomAll(const Model& model, const ResultSet& results, ViewState& view, ViewArea area);
 
 enum class StandardView { XY, XZ, YZ, Isometric };
 
@@ -42,7 +42,7 @@ inline constexpr double kIsometricTiltAngle = -54.735610317245346; // -(90 - ata
 // PlanAngle/TiltAngle, then ZoomAll. The plan and elevations look along Z, Y
 // and X, whose planes can then be stepped through; a view along another axis
 // than before starts with all planes.
-void SetStandardView(Model& model, ViewState& view, StandardView which, ViewArea area);
+void SetStandardView(const Model& model, const ResultSet& results, ViewState& view, StandardView which, ViewArea area);
 
 // Mode commands of the toolbar and the View menu.
 ViewReaction ArmPan(ViewState& view);        // mode 1, "Pan"
@@ -58,7 +58,7 @@ ViewReaction SetIdleMode(ViewState& view);   // mode 102, status unchanged
 // mode armed. In any mode, a middle-button press starts a pan drag, with Shift
 // a rotate drag, and Ctrl + left button a rotate drag; these leave the mode as
 // it was.
-ViewReaction MouseDown(Model& model, ViewState& view, Qt::MouseButton button, int x, int y,
+ViewReaction MouseDown(const Model& model, const Projection& at, ViewState& view, Qt::MouseButton button, int x, int y,
                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 ViewReaction MouseMove(ViewState& view, ViewArea area, int x, int y);
 ViewReaction MouseUp(ViewState& view, ViewArea area, int x, int y);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ResultSet.h"
 #include "session/ViewState.h"
 
 #include <QImage>
@@ -18,6 +19,6 @@ inline constexpr double kPictureTiltAngle = -60;
 // The picture the drawing area shows after choosing the view and "Zoom All"
 // (which fits the displaced joints), painted by Redraw into a new image of
 // `size`. Writes the view's angles, pan and Scale. Raises what Redraw raises.
-QImage RenderPicture(Model& model, ViewState& view, PictureView which, QSize size);
+QImage RenderPicture(const Model& model, const ResultSet& results, ViewState& view, PictureView which, QSize size);
 
 } // namespace mirelo

@@ -56,54 +56,73 @@ double Projector::TowardViewer(double dx, double dy, double dz) const
     return cosTilt_ * dz + sinTilt_ * d;
 }
 
-void ProjectJoints(Model& model, const ViewState& view, ViewArea area)
+bool ProjectionFits(const Projection& projection, const Model& model)
+{
+    return projection.joints.size() == static_cast<std::size_t>(model.Joints.Size()) + 1
+           && projection.frameMids.size() == static_cast<std::size_t>(model.Frames.Size()) + 1;
+}
+
+void ProjectJoints(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
+                   Projection& projection)
 {
     const Projector projector(view, area);
     const double f = view.DeformScale;
+    projection.joints.resize(static_cast<std::size_t>(model.Joints.Size()) + 1);
+    projection.joints[0] = {};
+    // Results read for this model hold three values per joint; any others
+    // (none loaded) show the joints where they stand.
+    const bool displaced = results.joints.values.size()
+                           == static_cast<std::size_t>(model.Joints.Size()) * kNodeValuesPerJoint;
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        Joint& joint = model.Joints[k];
-        const ScreenPoint p =
-            projector.Project(joint.x + joint.dispX * f, joint.y + joint.dispY * f, joint.z + joint.dispZ * f);
-        joint.screenX = p.x;
-        joint.screenY = p.y;
+        const Joint& joint = model.Joints[k];
+        ScreenPoint& p = projection.joints[static_cast<std::size_t>(k)];
+        if (displaced) {
+            const double* d = &results.joints.values[static_cast<std::size_t>(k - 1) * kNodeValuesPerJoint];
+            p = projector.Project(joint.x + d[0] * f, joint.y + d[1] * f, joint.z + d[2] * f);
+        } else {
+            p = projector.Project(joint.x, joint.y, joint.z);
+        }
     }
 }
 
 namespace {
 
-std::int32_t Between(std::int32_t from, std::int32_t to, double fraction)
+ScreenPoint Between(ScreenPoint from, ScreenPoint to, double fraction)
 {
     // In double: the difference of two clamped pixels fits easily.
-    return RoundToPixel(from + fraction * (static_cast<double>(to) - from));
+    return {RoundToPixel(from.x + fraction * (static_cast<double>(to.x) - from.x)),
+            RoundToPixel(from.y + fraction * (static_cast<double>(to.y) - from.y))};
 }
 
 } // namespace
 
-void ProjectFrames(Model& model, const ViewState& view, ViewArea area)
+void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Projection& projection)
 {
     const Projector projector(view, area);
     const double tick = 40.0 * view.Scale;
-    for (std::int32_t f = 1; f <= model.Frames.count; ++f) {
-        Frame& frame = model.Frames[f];
-        if (!model.Joints.Contains(frame.jointI) || !model.Joints.Contains(frame.jointJ)) {
-            frame.midScreenX = frame.midScreenY = frame.axisScreenX = frame.axisScreenY = 0;
-            frame.hingeIScreenX = frame.hingeIScreenY = frame.hingeJScreenX = frame.hingeJScreenY = 0;
+    const auto size = static_cast<std::size_t>(model.Frames.Size()) + 1;
+    projection.frameMids.resize(size);
+    projection.frameAxes.resize(size);
+    projection.hingesI.resize(size);
+    projection.hingesJ.resize(size);
+    const bool jointsProjected = projection.joints.size() == static_cast<std::size_t>(model.Joints.Size()) + 1;
+    for (std::int32_t f = 0; f <= model.Frames.count; ++f) {
+        const auto at = static_cast<std::size_t>(f);
+        const Frame* frame = f > 0 ? &model.Frames[f] : nullptr;
+        if (!frame || !jointsProjected || !model.Joints.Contains(frame->jointI) || !model.Joints.Contains(frame->jointJ)) {
+            projection.frameMids[at] = projection.frameAxes[at] = projection.hingesI[at] = projection.hingesJ[at] = {};
             continue;
         }
-        const Joint& i = model.Joints[frame.jointI];
-        const Joint& j = model.Joints[frame.jointJ];
+        const Joint& i = model.Joints[frame->jointI];
+        const Joint& j = model.Joints[frame->jointJ];
         const double mx = (i.x + j.x) / 2, my = (i.y + j.y) / 2, mz = (i.z + j.z) / 2;
-        const ScreenPoint mid = projector.Project(mx, my, mz);
-        frame.midScreenX = mid.x;
-        frame.midScreenY = mid.y;
-        const ScreenPoint axis =
-            projector.Project(mx + tick * frame.axis2X, my + tick * frame.axis2Y, mz + tick * frame.axis2Z);
-        frame.axisScreenX = axis.x;
-        frame.axisScreenY = axis.y;
-        frame.hingeIScreenX = Between(i.screenX, j.screenX, 0.2);
-        frame.hingeIScreenY = Between(i.screenY, j.screenY, 0.2);
-        frame.hingeJScreenX = Between(i.screenX, j.screenX, 0.8);
-        frame.hingeJScreenY = Between(i.screenY, j.screenY, 0.8);
+        projection.frameMids[at] = projector.Project(mx, my, mz);
+        projection.frameAxes[at] =
+            projector.Project(mx + tick * frame->axis2X, my + tick * frame->axis2Y, mz + tick * frame->axis2Z);
+        const ScreenPoint pi = projection.joints[static_cast<std::size_t>(frame->jointI)];
+        const ScreenPoint pj = projection.joints[static_cast<std::size_t>(frame->jointJ)];
+        projection.hingesI[at] = Between(pi, pj, 0.2);
+        projection.hingesJ[at] = Between(pi, pj, 0.8);
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ResultSet.h"
 #include "session/ViewState.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace mirelo {
 
@@ -50,14 +52,28 @@ private:
     double panX_, panY_, scale_, halfWidth_, halfHeight_;
 };
 
-// Writes every joint's screenX/screenY from its coordinates plus
-// displacement x DeformScale.
-void ProjectJoints(Model& model, const ViewState& view, ViewArea area);
+// The pixel positions of one picture, in flat arrays indexed like the joint
+// and frame tables (entry 0 unused). The drawing side owns it: Redraw fills
+// it, and picking and the cursor's status read what the last picture showed.
+struct Projection {
+    std::vector<ScreenPoint> joints;    // each joint, displaced by DeformScale
+    std::vector<ScreenPoint> frameMids; // each frame's undeformed midpoint
+    std::vector<ScreenPoint> frameAxes; // the midpoint + 40 x Scale x local-2 axis
+    std::vector<ScreenPoint> hingesI, hingesJ; // 0.2 and 0.8 along the joints' pixels
+};
 
-// Writes every frame's midScreen (undeformed midpoint), axisScreen (midpoint +
-// 40 x Scale x local-2 axis) and hingeI/JScreen (0.2 and 0.8 along the joints'
-// pixels, so ProjectJoints must run first). A frame whose joints are not in the
-// joint table gets all its pixel fields at the area's origin.
-void ProjectFrames(Model& model, const ViewState& view, ViewArea area);
+// True when `projection` was made for a model of this many joints and frames,
+// so that every joint and frame number of the model indexes it.
+bool ProjectionFits(const Projection& projection, const Model& model);
+
+// Projects every joint from its coordinates plus its displacement in
+// `results` x DeformScale.
+void ProjectJoints(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
+                   Projection& projection);
+
+// Projects every frame's midpoint, axis tick and hinge points (from the joints'
+// pixels, so ProjectJoints must run first). A frame whose joints are not in
+// the joint table gets all its points at the area's origin.
+void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Projection& projection);
 
 } // namespace mirelo

@@ -60,56 +60,56 @@ void PaintBanner(Canvas& canvas, ViewArea area)
     canvas.TextOut(8, 50, BannerCreditLine2());
 }
 
-void PaintLayers(Canvas& canvas, const Model& model, const ViewState& view, const PlaneFilter& shown,
-                 PaintedUse& painted)
+void PaintLayers(Canvas& canvas, const Model& model, const Projection& at, const ResultSet& results,
+                 const ViewState& view, const PlaneFilter& shown, PaintedUse& painted)
 {
     const LayerSwitches& on = view.LayerFlags;
     if (on.ShowNodes)
-        PaintNodes(canvas, model, shown);
+        PaintNodes(canvas, model, at, shown);
     if (on.ShowSupports)
-        PaintSupports(canvas, model, shown, painted.supportKinds.emplace(kSupportKinds));
+        PaintSupports(canvas, model, at, shown, painted.supportKinds.emplace(kSupportKinds));
     if (on.ShowFrames)
-        PaintFrames(canvas, model, shown, view.SelectedFrame, painted.frameSections.emplace(model.FrameSections.count));
+        PaintFrames(canvas, model, at, shown, view.SelectedFrame, painted.frameSections.emplace(model.FrameSections.count));
     if (on.ShowNodeLabels)
-        PaintNodeLabels(canvas, model, shown);
+        PaintNodeLabels(canvas, model, at, shown);
     if (on.ShowFrameLabels)
-        PaintFrameLabels(canvas, model, shown);
+        PaintFrameLabels(canvas, model, at, shown);
     if (on.ShowFrameAxes)
-        PaintFrameAxes(canvas, model, shown);
+        PaintFrameAxes(canvas, model, at, shown);
     if (on.ShowDiaphragms)
-        PaintDiaphragms(canvas, model, shown);
+        PaintDiaphragms(canvas, model, at, shown);
     if (on.ShowHingeCircles)
-        PaintSectionResultDiscs(canvas, model, shown, view);
+        PaintSectionResultDiscs(canvas, model, at, shown, results, view);
     if (on.ShowShells)
-        PaintShells(canvas, model, shown, painted.shellSections.emplace(model.ShellSections.count));
+        PaintShells(canvas, model, at, shown, painted.shellSections.emplace(model.ShellSections.count));
     if (on.ShowShellLabels)
-        PaintShellLabels(canvas, model, shown);
+        PaintShellLabels(canvas, model, at, shown);
     if (on.ShowReleases)
-        PaintReleases(canvas, model, shown);
+        PaintReleases(canvas, model, at, shown);
     if (on.ShowSolids)
-        PaintSolids(canvas, model, shown);
+        PaintSolids(canvas, model, at, shown);
     if (on.ShowSolidLabels)
-        PaintSolidLabels(canvas, model, shown);
+        PaintSolidLabels(canvas, model, at, shown);
 }
 
 // The shown load case: the text labels, or arrows with their values.
-void PaintLoads(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown,
-                PaintedUse& painted)
+void PaintLoads(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view, ViewArea area,
+                const PlaneFilter& shown, PaintedUse& painted)
 {
     if (view.LoadCaseShown == 0)
         return;
     if (view.LoadDisplay == LoadStyle::TextLabels) {
         if (view.LoadTypeShown == kShowPointForces)
-            PaintPointLoadLabels(canvas, model, shown, view.LoadCaseShown);
+            PaintPointLoadLabels(canvas, model, at, shown, view.LoadCaseShown);
         if (view.LoadTypeShown == kShowElementLoads)
-            PaintElementLoadLabels(canvas, model, shown, view.LoadCaseShown);
+            PaintElementLoadLabels(canvas, model, at, shown, view.LoadCaseShown);
         return;
     }
     const LoadUnits units = LoadUnitsOf(model.Units);
     if (view.LoadTypeShown == kShowPointForces)
-        painted.pointLoads = PaintPointLoadArrows(canvas, model, view, area, shown, units);
+        painted.pointLoads = PaintPointLoadArrows(canvas, model, at, view, area, shown, units);
     if (view.LoadTypeShown == kShowElementLoads)
-        PaintLineLoadArrows(canvas, model, view, area, shown, units);
+        PaintLineLoadArrows(canvas, model, at, view, area, shown, units);
 }
 
 // The triad and the legend, over the model.
@@ -131,28 +131,29 @@ bool PaintsDirectly(const QImage& image)
 
 // Paints into a 32-bit image. The canvas flushes what it holds when it goes,
 // also when a layer throws, so the picture keeps everything painted before.
-void PaintPicture(Model& model, const ViewState& view, QImage& image)
+void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at)
 {
     const ViewArea area{image.width(), image.height()};
     Canvas canvas(image, LabelFontFamily());
     PaintBanner(canvas, area);
-    ProjectJoints(model, view, area);
-    ProjectFrames(model, view, area);
+    ProjectJoints(model, results, view, area, at);
+    ProjectFrames(model, view, area, at);
     const PlaneFilter shown(model, view);
     PaintedUse painted;
-    PaintLayers(canvas, model, view, shown, painted);
-    PaintLoads(canvas, model, view, area, shown, painted);
+    PaintLayers(canvas, model, at, results, view, shown, painted);
+    PaintLoads(canvas, model, at, view, area, shown, painted);
     PaintOrientation(canvas, model, view, area, shown, painted);
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer
 // throws (the error then goes on to the caller).
 template <typename Deliver>
-void PaintThroughImage(Model& model, const ViewState& view, ViewArea area, Deliver deliver)
+void PaintThroughImage(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area, Projection& at,
+                       Deliver deliver)
 {
     QImage image = NewCanvasImage(QSize(area.width, area.height));
     try {
-        PaintPicture(model, view, image);
+        PaintPicture(model, results, view, image, at);
     } catch (...) {
         deliver(image);
         throw;
@@ -160,36 +161,38 @@ void PaintThroughImage(Model& model, const ViewState& view, ViewArea area, Deliv
     deliver(image);
 }
 
-void ProjectOnly(Model& model, const ViewState& view, ViewArea area)
+void ProjectOnly(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area, Projection& at)
 {
-    ProjectJoints(model, view, area);
-    ProjectFrames(model, view, area);
+    ProjectJoints(model, results, view, area, at);
+    ProjectFrames(model, view, area, at);
 }
 
 } // namespace
 
-void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area)
+void Redraw(const Model& model, const ResultSet& results, const ViewState& view, QPainter& painter, ViewArea area,
+            Projection& projection)
 {
     if (!painter.isActive() || area.width < 1 || area.height < 1) {
-        ProjectOnly(model, view, area); // nothing to paint on, but the pixel fields follow the view
+        ProjectOnly(model, results, view, area, projection); // nothing to paint on, but picking follows the view
         return;
     }
-    PaintThroughImage(model, view, area, [&painter](const QImage& image) { painter.drawImage(0, 0, image); });
+    PaintThroughImage(model, results, view, area, projection,
+                      [&painter](const QImage& image) { painter.drawImage(0, 0, image); });
 }
 
-void Redraw(Model& model, const ViewState& view, QImage& canvas)
+void Redraw(const Model& model, const ResultSet& results, const ViewState& view, QImage& canvas, Projection& projection)
 {
     const ViewArea area{canvas.width(), canvas.height()};
     if (canvas.isNull()) {
-        ProjectOnly(model, view, area);
+        ProjectOnly(model, results, view, area, projection);
         return;
     }
     if (PaintsDirectly(canvas)) {
-        PaintPicture(model, view, canvas);
+        PaintPicture(model, results, view, canvas, projection);
         return;
     }
     const QImage::Format format = canvas.format();
-    PaintThroughImage(model, view, area,
+    PaintThroughImage(model, results, view, area, projection,
                       [&canvas, format](const QImage& image) { canvas = image.convertToFormat(format); });
 }
 

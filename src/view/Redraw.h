@@ -20,18 +20,20 @@ QString BannerCreditLine2(); // what it is
 // legible fallback ("DejaVu Sans").
 QString LabelFontFamily();
 
-// Repaints the whole picture of `area` onto `painter` (at its origin): the white banner, the
-// projection (writing the pixel fields of the joint and frame records), then
+// Repaints the whole picture of `area` onto `painter` (at its origin): the
+// white banner, the projection (into `projection`, which picking then reads),
+// the joints displaced by the loaded results x DeformScale, then
 // the layers switched on in view.LayerFlags and the load labels. Font sizes are
 // in points at 96 dots per inch, whatever the device.
 // Raises FloatingPointError from the section-result layer when HingeMax equals
 // HingeMin; the picture then holds what was painted before that layer.
 // Text needs fonts, so a QGuiApplication must exist (the offscreen platform
 // serves tests and command-line tools).
-void Redraw(Model& model, const ViewState& view, QPainter& painter, ViewArea area);
+void Redraw(const Model& model, const ResultSet& results, const ViewState& view, QPainter& painter, ViewArea area,
+            Projection& projection);
 
 // The same onto a canvas image, at the image's own size.
-void Redraw(Model& model, const ViewState& view, QImage& canvas);
+void Redraw(const Model& model, const ResultSet& results, const ViewState& view, QImage& canvas, Projection& projection);
 
 // A canvas image of the given size in the format Redraw paints fastest.
 QImage NewCanvasImage(QSize size);

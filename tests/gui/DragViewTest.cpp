@@ -21,14 +21,15 @@ namespace {
 QImage FullPicture(MainWindow& window)
 {
     QImage image = NewCanvasImage(window.drawingArea().Canvas().size());
-    Redraw(window.session().model, window.session().view, image);
+    Projection at;
+    Redraw(window.session().model, window.session().results, window.session().view, image, at);
     return image;
 }
 
 QImage DragPictureOf(MainWindow& window)
 {
     QImage image = NewCanvasImage(window.drawingArea().Canvas().size());
-    DragPicture picture(window.session().model, window.session().view, image.size());
+    DragPicture picture(window.session().model, window.session().results, window.session().view, image.size());
     picture.Paint(window.session().view, image);
     return image;
 }

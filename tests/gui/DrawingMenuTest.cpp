@@ -32,10 +32,9 @@ struct PortalInElevation {
     // A point a quarter along frame 2 (the beam), away from its midpoint.
     QPoint OnTheBeam()
     {
-        const Model& model = w->session().model;
-        const Joint& i = model.Joints[2];
-        const Joint& j = model.Joints[3];
-        return {(3 * i.screenX + j.screenX) / 4, (3 * i.screenY + j.screenY) / 4 + 3};
+        const ScreenPoint i = w->projection().joints[2];
+        const ScreenPoint j = w->projection().joints[3];
+        return {(3 * i.x + j.x) / 4, (3 * i.y + j.y) / 4 + 3};
     }
     TempS2k portal{kPortalS2k};
     TestWindow w;
@@ -131,8 +130,8 @@ private slots:
         QCOMPARE(Child<QLineEdit>(sheet, "Edit1")->text(), QString("2"));
         QCOMPARE(p.w.PixelAt(p.OnTheBeam().x(), p.OnTheBeam().y() - 3), QColor(255, 255, 0)); // highlighted
         // The sheet follows a later choice from the menu.
-        const Frame& column = p.w->session().model.Frames[3];
-        p.RightClick(QPoint(column.midScreenX, column.midScreenY + 20));
+        const ScreenPoint column = p.w->projection().frameMids[3];
+        p.RightClick(QPoint(column.x, column.y + 20));
         properties->trigger();
         QCOMPARE(Child<QLineEdit>(sheet, "Edit1")->text(), QString("3"));
     }

@@ -70,8 +70,8 @@ struct PortalInSelectMode {
     }
     QPoint Mid(int frame)
     {
-        const Frame& f = w->session().model.Frames[frame];
-        return {f.midScreenX, f.midScreenY};
+        const ScreenPoint mid = w->projection().frameMids[static_cast<std::size_t>(frame)];
+        return {mid.x, mid.y};
     }
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -129,10 +129,9 @@ private slots:
     void pickAlongTheBeam()
     {
         PortalInSelectMode p;
-        const Model& model = p.w->session().model;
-        const Joint& i = model.Joints[2];
-        const Joint& j = model.Joints[3];
-        const QPoint quarter((3 * i.screenX + j.screenX) / 4, (3 * i.screenY + j.screenY) / 4); // far from the midpoint
+        const ScreenPoint i = p.w->projection().joints[2];
+        const ScreenPoint j = p.w->projection().joints[3];
+        const QPoint quarter((3 * i.x + j.x) / 4, (3 * i.y + j.y) / 4); // far from the midpoint
         p.Click(quarter + QPoint(0, 6));
         QCOMPARE(p.w->session().view.SelectedFrame, 0);
         QVERIFY(!FrameSheet(*p.w).dialog->isVisible());
@@ -225,16 +224,17 @@ private slots:
         w.OpenThroughMenu(odd.path());
         QVERIFY(w.messenger->messages.isEmpty());
         w.Button("ToolButton17")->click();
-        const Frame& spring = w->session().model.Frames[1];
-        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(spring.midScreenX, spring.midScreenY));
+        const ScreenPoint spring = w->projection().frameMids[1];
+        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(spring.x, spring.y));
         FrameSheet sheet(*w);
         QCOMPARE(sheet.Values(), QStringList({"1", "1", "2", "0", "RSPRING", "Rotational spring (7)", "", "3000", "none", "(0, 0, 1)"}));
         // The release circle covers the midpoint; the highlight shows along the line.
-        QCOMPARE(w.PixelAt(spring.hingeIScreenX, spring.hingeIScreenY), kYellow);
+        const ScreenPoint hingeI = w->projection().hingesI[1];
+        QCOMPARE(w.PixelAt(hingeI.x, hingeI.y), kYellow);
 
         sheet.dialog->close();
-        const Frame& orphan = w->session().model.Frames[2];
-        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(orphan.midScreenX, orphan.midScreenY));
+        const ScreenPoint orphan = w->projection().frameMids[2];
+        QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(orphan.x, orphan.y));
         QCOMPARE(sheet.Values(), QStringList({"2", "2", "3", "0", "", "", "", "5000", "none", "(0, 0, 1)"}));
         QVERIFY(w.messenger->messages.isEmpty());
     }

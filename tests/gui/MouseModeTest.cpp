@@ -184,12 +184,12 @@ private slots:
         const double expected = std::max(5000 / (0.8 * area.width()), 3000 / (0.8 * area.height()));
         QVERIFY2(std::abs(w->session().view.Scale / expected - 1) < 0.01,
                  qPrintable(QString::number(w->session().view.Scale)));
-        const Model& model = w->session().model;
-        const int midX = (model.Joints[1].screenX + model.Joints[3].screenX) / 2;
-        const int midY = (model.Joints[1].screenY + model.Joints[3].screenY) / 2;
+        const std::vector<ScreenPoint>& joints = w->projection().joints;
+        const int midX = (joints[1].x + joints[3].x) / 2;
+        const int midY = (joints[1].y + joints[3].y) / 2;
         QVERIFY(std::abs(midX - area.width() / 2) <= 2);
         QVERIFY(std::abs(midY - area.height() / 2) <= 2);
-        QVERIFY(model.Joints[2].screenY < model.Joints[1].screenY); // +Z up
+        QVERIFY(joints[2].y < joints[1].y); // +Z up
     }
 };
 

@@ -27,8 +27,8 @@ bool EveryJointInside(MainWindow& window)
     const Model& model = window.session().model;
     const QSize area = window.drawingArea().size();
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const Joint& joint = model.Joints[k];
-        if (joint.screenX < 0 || joint.screenX >= area.width() || joint.screenY < 0 || joint.screenY >= area.height())
+        const ScreenPoint joint = window.projection().joints[static_cast<std::size_t>(k)];
+        if (joint.x < 0 || joint.x >= area.width() || joint.y < 0 || joint.y >= area.height())
             return false;
     }
     return true;

@@ -109,20 +109,20 @@ private slots:
         f.session().view.TiltAngle = -90; // XZ: model X to the right
         f.session().view.LayerFlags.ShowFrames = f.session().view.LayerFlags.ShowSupports = false; // dots alone
         f.w->Redraw();
-        const std::int32_t before = f.session().model.Joints[1].screenX;
+        const std::int32_t before = f.w->projection().joints[1].x;
         f.Box("Edit2")->setText("1");
         f.Load("Button1");
         QCOMPARE(f.w.chooser->filters.last(), QString("All files|*"));
-        QCOMPARE(f.session().model.Joints[1].dispX, 10.0);
-        QCOMPARE(f.session().model.Joints[4].dispZ, -1.0);
-        QCOMPARE(f.session().model.Joints[1].screenX, before); // nothing is drawn before OK
+        QCOMPARE(JointDisplacement(f.session().results, 1).x, 10.0);
+        QCOMPARE(JointDisplacement(f.session().results, 4).z, -1.0);
+        QCOMPARE(f.w->projection().joints[1].x, before); // nothing is drawn before OK
         QVERIFY(Child<QLabel>(f.dialog, "LoadedLabel")->text().startsWith("Displacements of load step 1 of 3"));
         Child<QPushButton>(f.dialog, "Button2")->click();
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.session().view.DeformScale, 1.0);
-        const Joint& joint = f.session().model.Joints[1];
-        QCOMPARE(joint.screenX, before + 2); // 10 units at Scale 5
-        QCOMPARE(f.w.PixelAt(joint.screenX, joint.screenY), QColor(0, 0, 255));
+        const ScreenPoint joint = f.w->projection().joints[1];
+        QCOMPARE(joint.x, before + 2); // 10 units at Scale 5
+        QCOMPARE(f.w.PixelAt(joint.x, joint.y), QColor(0, 0, 255));
         QVERIFY(f.w.messenger->messages.isEmpty());
     }
 
@@ -131,7 +131,7 @@ private slots:
         ResultsFixture f;
         f.Box("Edit2")->setText("2");
         f.Load("Button1");
-        QCOMPARE(f.session().model.Joints[2].dispX, 40.0);
+        QCOMPARE(JointDisplacement(f.session().results, 2).x, 40.0);
         // Step 9 is beyond the file: the message says how many steps it holds; step 2 stays.
         f.Box("Edit2")->setText("9");
         f.Load("Button1");
@@ -144,8 +144,8 @@ private slots:
         f.Box("Edit2")->setText("1");
         f.Load("Button1");
         QVERIFY(f.w.messenger->messages.last().contains("field 13: joint 4 UZ"));
-        QCOMPARE(f.session().model.Joints[1].dispX, 20.0);
-        QCOMPARE(f.session().loadedResults.step, 2);
+        QCOMPARE(JointDisplacement(f.session().results, 1).x, 20.0);
+        QCOMPARE(f.session().results.loaded.step, 2);
         // Not a number in "Load Step": said before any file is asked for.
         const auto asked = f.w.chooser->filters.size();
         f.Box("Edit2")->setText("two");
@@ -188,10 +188,9 @@ private slots:
         Write(dir, "ele0_secn.out", "1 -0.75 0.003 4 0 0.125 0.004 5 0\n");
         Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(1); // "Curvature Kz"
         f.Load("Button4");
-        const Model& model = f.session().model;
-        QCOMPARE(model.Frames[1].sectionResultI, 0.001);
-        QCOMPARE(model.Frames[3].sectionResultJ, 0.004);
-        QCOMPARE(model.Frames[2].sectionResultI, 0.0);
+        QCOMPARE(SectionValueAtI(f.session().results, 1), 0.001);
+        QCOMPARE(SectionValueAtJ(f.session().results, 3), 0.004);
+        QCOMPARE(SectionValueAtI(f.session().results, 2), 0.0);
         QCOMPARE(f.Box("Edit3")->text(), QString("0.004"));
         QCOMPARE(f.Box("Edit4")->text(), QString("0")); // the elastic beam counts with its 0
         QCOMPARE(f.session().view.HingeMax, 0.004);
@@ -201,8 +200,9 @@ private slots:
         f.w->ShowStandardView(StandardView::XZ); // the portal's plane
         Child<QPushButton>(f.dialog, "Button2")->click();
         const auto disc = [&](std::int32_t frame, bool atI) {
-            const Frame& r = model.Frames[frame];
-            return atI ? f.w.PixelAt(r.hingeIScreenX, r.hingeIScreenY) : f.w.PixelAt(r.hingeJScreenX, r.hingeJScreenY);
+            const Projection& at = f.w->projection();
+            const ScreenPoint hinge = (atI ? at.hingesI : at.hingesJ)[static_cast<std::size_t>(frame)];
+            return f.w.PixelAt(hinge.x, hinge.y);
         };
         QCOMPARE(disc(1, true), QColor(255, 255, 0)); // 0.001: t = 0.25, class 2
         QCOMPARE(disc(1, false), QColor(0, 255, 255)); // 0.003: t = 0.75, class 4
@@ -225,7 +225,7 @@ private slots:
         f.Box("Edit2")->setText("3"); // a mode takes its first line whatever the step
         f.Box("Edit5")->setText("2");
         f.Load("Button5");
-        QCOMPARE(f.session().model.Joints[3].dispX, 3.0);
+        QCOMPARE(JointDisplacement(f.session().results, 3).x, 3.0);
         auto* periods = Child<QListWidget>(f.dialog, "PeriodList");
         QCOMPARE(periods->count(), 2);
         QCOMPARE(periods->item(0)->text(), QString("Mode 1: T = 1 s")); // 2 pi / sqrt(4 pi^2)
@@ -251,12 +251,12 @@ private slots:
         std::vector<std::int64_t> steps;
         for (int frame = 0; frame < 4; ++frame) {
             f.dialog->AnimationFrame();
-            steps.push_back(f.session().loadedResults.step);
+            steps.push_back(f.session().results.loaded.step);
         }
         QCOMPARE(steps, (std::vector<std::int64_t>{3, 1, 2, 3}));
         QCOMPARE(f.Box("Edit2")->text(), QString("3"));
-        QCOMPARE(f.session().model.Joints[4].dispX, 120.0);
-        QTRY_VERIFY_WITH_TIMEOUT(f.session().loadedResults.step == 2, 2000); // the timer plays on by itself
+        QCOMPARE(JointDisplacement(f.session().results, 4).x, 120.0);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session().results.loaded.step == 2, 2000); // the timer plays on by itself
         animate->click();
         QVERIFY(!f.dialog->animating());
 
@@ -283,10 +283,10 @@ private slots:
         f.session().view.HingeMax = 2;
         f.w.Button("ToolButton27")->click();
         for (std::int32_t k = 1; k <= 4; ++k)
-            QCOMPARE(f.session().model.Joints[k].dispX, 0.0);
+            QCOMPARE(JointDisplacement(f.session().results, k).x, 0.0);
         QCOMPARE(f.session().view.DeformScale, 1.0);
         QCOMPARE(f.session().view.HingeMax, 2.0);
-        QCOMPARE(f.session().loadedResults.kind, LoadedResults::Kind::None);
+        QCOMPARE(f.session().results.loaded.kind, LoadedResults::Kind::None);
     }
 
     void loadLastStepAfterARun()
@@ -295,18 +295,18 @@ private slots:
         f.dialog->close();
         Session& s = f.session();
         LoadLastStepResults(s, f.results.path().toStdString());
-        QCOMPARE(s.loadedResults.step, 3);
-        QCOMPARE(s.model.Joints[4].dispX, 120.0);
+        QCOMPARE(s.results.loaded.step, 3);
+        QCOMPARE(JointDisplacement(s.results, 4).x, 120.0);
         // The portal is 5000 wide; the largest move 120: a tenth of 5000 / 120 is 4.17, shown as 4.
         QCOMPARE(s.view.DeformScale, 4.0);
         s.view.DeformScale = 25;
         QVERIFY_THROWS_EXCEPTION(Error, LoadLastStepResults(s, QDir(f.results.path()).filePath("none").toStdString()));
         QCOMPARE(s.view.DeformScale, 25.0);
-        QCOMPARE(s.model.Joints[4].dispX, 120.0);
+        QCOMPARE(JointDisplacement(s.results, 4).x, 120.0);
         // The dialog shows the scale that another command set.
         f.w.Button("ToolButton25")->click();
         QCOMPARE(f.Box("Edit1")->text(), QString("25"));
-        QCOMPARE(SuggestedDeformScale(Model()), 1.0);
+        QCOMPARE(SuggestedDeformScale(Model(), ResultSet()), 1.0);
     }
 
     void exportPictureWritesTheDrawingArea()

@@ -328,29 +328,30 @@ private slots:
         QVERIFY(WaitForEnd(window));
         w->ShowStandardView(StandardView::XZ);
         const QImage undeformed = w->drawingArea().Canvas().copy();
-        const std::int32_t x3 = w->session().model.Joints[3].screenX;
+        const std::int32_t x3 = w->projection().joints[3].x;
         QTest::mouseClick(ButtonOf(window, "LoadButton"), Qt::LeftButton);
         QVERIFY2(w.messenger->messages.isEmpty(), qPrintable(w.messenger->messages.join('\n')));
-        const Model& m = w->session().model;
+        const ResultSet& results = w->session().results;
+        const std::int32_t x3Moved = w->projection().joints[3].x;
         // The deformed shape is drawn at once: in the XZ view joint 3 moves
         // right by its X displacement times the deformation scale, in pixels.
         const ViewState& view = w->session().view;
-        QVERIFY(std::abs(m.Joints[3].screenX - x3 - m.Joints[3].dispX * view.DeformScale / view.Scale) <= 1);
-        QVERIFY(m.Joints[3].screenX - x3 >= 3);
+        QVERIFY(std::abs(x3Moved - x3 - JointDisplacement(results, 3).x * view.DeformScale / view.Scale) <= 1);
+        QVERIFY(x3Moved - x3 >= 3);
         QVERIFY(w->drawingArea().Canvas() != undeformed);
         for (std::int32_t j = 1; j <= 4; ++j) {
-            QCOMPARE(m.Joints[j].dispX, 7 * 1 / 1000.0 + j / 1e6);
-            QCOMPARE(m.Joints[j].dispY, 7 * 2 / 1000.0 + j / 1e6);
-            QCOMPARE(m.Joints[j].dispZ, 7 * 3 / 1000.0 + j / 1e6);
+            QCOMPARE(JointDisplacement(results, j).x, 7 * 1 / 1000.0 + j / 1e6);
+            QCOMPARE(JointDisplacement(results, j).y, 7 * 2 / 1000.0 + j / 1e6);
+            QCOMPARE(JointDisplacement(results, j).z, 7 * 3 / 1000.0 + j / 1e6);
         }
-        QCOMPARE(w->session().loadedResults.step, 7);
+        QCOMPARE(w->session().results.loaded.step, 7);
         QVERIFY(w->session().view.DeformScale > 0);
 
         QFile::remove(dir.filePath("node0.out"));
         QTest::mouseClick(ButtonOf(window, "LoadButton"), Qt::LeftButton);
         QCOMPARE(w.messenger->messages.size(), 1);
         QVERIFY2(w.messenger->messages[0].contains("node0.out"), qPrintable(w.messenger->messages[0]));
-        QCOMPARE(m.Joints[4].dispZ, 7 * 3 / 1000.0 + 4 / 1e6);
+        QCOMPARE(JointDisplacement(results, 4).z, 7 * 3 / 1000.0 + 4 / 1e6);
     }
 
     void closingTheWindowStopsTheSolver()

@@ -126,8 +126,8 @@ private slots:
         }
         QVERIFY(column != 0);
         const Frame& c = model.Frames[column];
-        QCOMPARE(model.Joints[c.jointI].screenX, model.Joints[c.jointJ].screenX);
-        QCOMPARE(model.Joints[c.jointI].screenY, model.Joints[c.jointJ].screenY);
+        const std::vector<ScreenPoint>& joints = w->projection().joints;
+        QCOMPARE(joints[static_cast<std::size_t>(c.jointI)], joints[static_cast<std::size_t>(c.jointJ)]);
         QCOMPARE(w->statusPanels().PlaneText(), QString("XY view: all planes"));
         // The storeys can be stepped through at once, as after "XY View".
         w->findChild<QAction*>("NextPlane1")->trigger();

@@ -38,9 +38,10 @@ std::int32_t FrameBetween(const Model& model, double x1, double x2, double y, do
     return 0;
 }
 
-void Click(TestWindow& w, const Frame& frame)
+void Click(TestWindow& w, std::int32_t frame)
 {
-    QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(frame.midScreenX, frame.midScreenY));
+    const ScreenPoint mid = w->projection().frameMids[static_cast<std::size_t>(frame)];
+    QTest::mouseClick(&w->drawingArea(), Qt::LeftButton, {}, QPoint(mid.x, mid.y));
 }
 
 } // namespace
@@ -117,17 +118,17 @@ private slots:
         const std::int32_t roof = FrameBetween(model, 0, 6, 0, 10.4);
         QVERIFY(first != 0 && roof > first);
         w.Button("ToolButton17")->click(); // select mode
-        Click(w, model.Frames[first]);
+        Click(w, first);
         QCOMPARE(w->session().view.SelectedFrame, roof); // all storeys overlap: the highest number wins
         w->findChild<QDialog*>("TForm9")->close();
 
         const auto beamPixels = [&] {
-            const Frame& frame = model.Frames[first];
+            const ScreenPoint mid = w->projection().frameMids[static_cast<std::size_t>(first)];
             const QImage& canvas = w->drawingArea().Canvas();
             const QColor colour(QRgb(0xFF000000u)); // NBEAM300X600 is drawn black
             int count = 0;
-            for (int x = frame.midScreenX - 10; x <= frame.midScreenX + 10; ++x)
-                for (int y = frame.midScreenY - 3; y <= frame.midScreenY + 3; ++y)
+            for (int x = mid.x - 10; x <= mid.x + 10; ++x)
+                for (int y = mid.y - 3; y <= mid.y + 3; ++y)
                     count += canvas.pixelColor(x, y) == colour;
             return count;
         };
@@ -135,12 +136,12 @@ private slots:
         w->findChild<QAction*>("NextPlane1")->trigger(); // Z = 0: only the column feet
         QCOMPARE(panels.PlaneText(), QString("Z = 0.000 (1 of 4)"));
         QCOMPARE(beamPixels(), 0);
-        Click(w, model.Frames[first]);
+        Click(w, first);
         QCOMPARE(w->session().view.SelectedFrame, 0);
         w->findChild<QAction*>("NextPlane1")->trigger(); // Z = 4
         QCOMPARE(panels.PlaneText(), QString("Z = 4.000 (2 of 4)"));
         QVERIFY(beamPixels() > 10);
-        Click(w, model.Frames[first]);
+        Click(w, first);
         QCOMPARE(w->session().view.SelectedFrame, first);
         w->findChild<QDialog*>("TForm9")->close();
         w->findChild<QAction*>("AllPlanes1")->trigger();
@@ -158,8 +159,8 @@ private slots:
         TestWindow w;
         w.OpenThroughMenu(portal.path());
         w->findChild<QAction*>("XZView1")->trigger();
-        const Joint& top = w->session().model.Joints[3]; // (5000, 0, 3000)
-        QTest::mouseMove(&w->drawingArea(), QPoint(top.screenX, top.screenY));
+        const ScreenPoint top = w->projection().joints[3]; // (5000, 0, 3000)
+        QTest::mouseMove(&w->drawingArea(), QPoint(top.x, top.y));
         const QStringList parts = w->statusPanels().CursorText().split("  ");
         QCOMPARE(parts.size(), 2);
         const double scale = w->session().view.Scale;
@@ -168,7 +169,8 @@ private slots:
         QVERIFY(parts[0].startsWith("X ") && parts[0].endsWith(" mm") && qAbs(value(parts[0]) - 5000) <= scale);
         QVERIFY(parts[1].startsWith("Z ") && parts[1].endsWith(" mm") && qAbs(value(parts[1]) - 3000) <= scale);
         w->findChild<QAction*>("IsometricView1")->trigger();
-        QTest::mouseMove(&w->drawingArea(), QPoint(top.screenX + 1, top.screenY));
+        const ScreenPoint turned = w->projection().joints[3];
+        QTest::mouseMove(&w->drawingArea(), QPoint(turned.x + 1, turned.y));
         QCOMPARE(w->statusPanels().CursorText(), QString());
         QCOMPARE(w->statusPanels().PlaneText(), QString("3-D view"));
     }
@@ -186,8 +188,8 @@ private slots:
         QVERIFY(qAbs(w->session().view.TiltAngle + 54.7356) < 1e-4);
         // Zoomed to fit: every joint inside the area.
         for (std::int32_t k = 1; k <= 4; ++k) {
-            const Joint& joint = w->session().model.Joints[k];
-            QVERIFY(w->drawingArea().rect().contains(joint.screenX, joint.screenY));
+            const ScreenPoint joint = w->projection().joints[static_cast<std::size_t>(k)];
+            QVERIFY(w->drawingArea().rect().contains(joint.x, joint.y));
         }
     }
 
@@ -259,13 +261,13 @@ private slots:
         TestWindow w;
         w.OpenThroughMenu(portal.path());
         const auto offCentre = [&] {
-            const Model& model = w->session().model;
-            int minX = model.Joints[1].screenX, maxX = minX, minY = model.Joints[1].screenY, maxY = minY;
-            for (std::int32_t k = 2; k <= model.Joints.count; ++k) {
-                minX = std::min(minX, model.Joints[k].screenX);
-                maxX = std::max(maxX, model.Joints[k].screenX);
-                minY = std::min(minY, model.Joints[k].screenY);
-                maxY = std::max(maxY, model.Joints[k].screenY);
+            const std::vector<ScreenPoint>& joints = w->projection().joints;
+            int minX = joints[1].x, maxX = minX, minY = joints[1].y, maxY = minY;
+            for (std::size_t k = 2; k < joints.size(); ++k) {
+                minX = std::min(minX, joints[k].x);
+                maxX = std::max(maxX, joints[k].x);
+                minY = std::min(minY, joints[k].y);
+                maxY = std::max(maxY, joints[k].y);
             }
             return QPoint((minX + maxX) / 2 - w->drawingArea().width() / 2, (minY + maxY) / 2 - w->drawingArea().height() / 2);
         };

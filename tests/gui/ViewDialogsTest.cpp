@@ -70,8 +70,8 @@ private slots:
         TempS2k portal(kPortalS2k);
         TestWindow w;
         w.OpenThroughMenu(portal.path());
-        const Frame& beam = w->session().model.Frames[2];
-        QCOMPARE(w.PixelAt(beam.midScreenX, beam.midScreenY), QColor(0, 0, 255)); // EBEAM's colour
+        const ScreenPoint beam = w->projection().frameMids[2];
+        QCOMPARE(w.PixelAt(beam.x, beam.y), QColor(0, 0, 255)); // EBEAM's colour
 
         w->findChild<QAction*>("ViewOption1")->trigger();
         auto* dialog = w->findChild<QDialog*>("TForm4");
@@ -81,7 +81,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QVERIFY(!w->session().view.LayerFlags.ShowFrames);
         QVERIFY(w->session().view.LayerFlags.ShowNodeLabels);
-        QCOMPARE(w.PixelAt(beam.midScreenX, beam.midScreenY), QColor(Qt::white));
+        QCOMPARE(w.PixelAt(beam.x, beam.y), QColor(Qt::white));
     }
 
     void viewOptionCancelKeepsTheSwitches()
@@ -112,8 +112,8 @@ private slots:
         Find<QPushButton>(dialog, "Button1")->click();
         QVERIFY(view.LayerFlags.ShowHingeCircles);
         QCOMPARE(w.messenger->messages, QStringList({"Invalid floating point operation"}));
-        const Frame& beam = w->session().model.Frames[2];
-        QCOMPARE(w.PixelAt(beam.midScreenX, beam.midScreenY), QColor(0, 0, 255));
+        const ScreenPoint beam = w->projection().frameMids[2];
+        QCOMPARE(w.PixelAt(beam.x, beam.y), QColor(0, 0, 255));
 
         w.Button("ToolButton13")->click(); // a long command: the wait cursor is gone before the message
         QCOMPARE(w.messenger->messages.size(), 2);
@@ -147,8 +147,8 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(w->session().view.LoadCaseShown, 1);
         QCOMPARE(w->session().view.LoadTypeShown, 1);
-        const Joint& loaded = w->session().model.Joints[2];
-        QVERIFY(ColourNear(w, loaded.screenX, loaded.screenY, QColor(240, 240, 240)));
+        const ScreenPoint loaded = w->projection().joints[2];
+        QVERIFY(ColourNear(w, loaded.x, loaded.y, QColor(240, 240, 240)));
     }
 
     void elementLoadsOfTheSecondCase()
@@ -164,8 +164,8 @@ private slots:
         Find<QPushButton>(dialog, "Button2")->click();
         QCOMPARE(w->session().view.LoadCaseShown, 2);
         QCOMPARE(w->session().view.LoadTypeShown, 2);
-        const Frame& beam = w->session().model.Frames[2];
-        QVERIFY(ColourNear(w, beam.midScreenX, beam.midScreenY, QColor(255, 255, 0)));
+        const ScreenPoint beam = w->projection().frameMids[2];
+        QVERIFY(ColourNear(w, beam.x, beam.y, QColor(255, 255, 0)));
     }
 
     void showLoadCancelChangesNothing()
@@ -208,8 +208,8 @@ private slots:
 
         w.Button("ToolButton2")->click();
         QCOMPARE(w->session().view.LoadCaseShown, 0);
-        const Frame& beam = w->session().model.Frames[2];
-        QVERIFY(!ColourNear(w, beam.midScreenX + 3, beam.midScreenY + 3, QColor(255, 255, 0)));
+        const ScreenPoint beam = w->projection().frameMids[2];
+        QVERIFY(!ColourNear(w, beam.x + 3, beam.y + 3, QColor(255, 255, 0)));
         w->session().view.LoadCaseShown = 2;
         w->findChild<QAction*>("Refresh1")->trigger();
         QCOMPARE(w->session().view.LoadCaseShown, 0);

@@ -239,33 +239,5 @@ TEST(ReadEigenvalues, PeriodsFromTheEigenvaluesTheModalAnalysisWrote)
     EXPECT_EQ(FailureOf([&] { ReadEigenvalues(dir.path().string()); }), dir.File("Periods.txt") + " holds no eigenvalues");
 }
 
-TEST(ApplyResults, WritesTheRecordsOrNothingAndClearingZeroesThem)
-{
-    Model model = FramesOfKinds({2, 2});
-    JointResults joints;
-    joints.values = {1, 2, 3, 4, 5, 6};
-    ApplyJointResults(model, joints);
-    EXPECT_EQ(model.Joints[2].dispZ, 6);
-    SectionResults sections;
-    sections.atI = {0.5, 0.25};
-    sections.atJ = {-1, 2};
-    ApplySectionResults(model, sections);
-    EXPECT_EQ(model.Frames[2].sectionResultJ, 2);
-
-    joints.values.pop_back(); // read for another model
-    EXPECT_THROW(ApplyJointResults(model, joints), RangeCheckError);
-    sections.atJ.push_back(1);
-    EXPECT_THROW(ApplySectionResults(model, sections), RangeCheckError);
-    EXPECT_EQ(model.Joints[2].dispZ, 6);
-    EXPECT_EQ(model.Frames[1].sectionResultI, 0.5);
-
-    ClearResults(model);
-    for (std::int32_t k = 1; k <= 2; ++k) {
-        EXPECT_EQ(model.Joints[k].dispX + model.Joints[k].dispY + model.Joints[k].dispZ, 0);
-        EXPECT_EQ(model.Frames[k].sectionResultI, 0);
-        EXPECT_EQ(model.Frames[k].sectionResultJ, 0);
-    }
-}
-
 } // namespace
 } // namespace mirelo

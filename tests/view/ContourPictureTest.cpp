@@ -31,27 +31,29 @@ private slots:
         // A frame from a still joint to one moved 3 along X and 4 along Z: |u| 0 and 5.
         Model model = ModelWithJoints({{0, 0, 0}, {10, 0, 0}});
         AddFrame(model, 1, 2, AddFrameSection(model, 1));
-        model.Joints[2].dispX = 3;
-        model.Joints[2].dispZ = 4;
+        ResultSet results;
+        results.joints.values = {0, 0, 0, 3, 0, 4};
         ViewState view;
-        QImage image = RenderPicture(model, view, PictureView::XZ, QSize(400, 300));
+        QImage image = RenderPicture(model, results, view, PictureView::XZ, QSize(400, 300));
         QPainter painter(&image);
-        PaintContours(painter, model, ContourQuantity::U);
+        PaintContours(painter, model, results, view, ContourQuantity::U);
         painter.end();
-        const Joint& still = model.Joints[1];
-        const Joint& moved = model.Joints[2];
-        QCOMPARE(PixelAt(image, still.screenX, still.screenY).hue(), 240);
-        QCOMPARE(PixelAt(image, moved.screenX, moved.screenY).hue(), 0);
+        Projection projection;
+        ProjectJoints(model, results, view, {400, 300}, projection);
+        const ScreenPoint still = projection.joints[1];
+        const ScreenPoint moved = projection.joints[2];
+        QCOMPARE(PixelAt(image, still.x, still.y).hue(), 240);
+        QCOMPARE(PixelAt(image, moved.x, moved.y).hue(), 0);
         // Each half of the frame in the colour of its joint.
-        const int quarterX = (3 * still.screenX + moved.screenX) / 4, quarterY = (3 * still.screenY + moved.screenY) / 4;
+        const int quarterX = (3 * still.x + moved.x) / 4, quarterY = (3 * still.y + moved.y) / 4;
         QCOMPARE(PixelAt(image, quarterX, quarterY).hue(), 240);
         // The legend: the ramp's ends, "0" under the left and "5" under the right.
         QCOMPARE(PixelAt(image, 17, 103).hue(), 240);
         QCOMPARE(PixelAt(image, 8 + 7 * 18 + 9, 103).hue(), 0);
         QVERIFY(CountDarkPixels(image, 8, 114, 30, 132) > 5);
         QVERIFY(CountDarkPixels(image, 130, 114, 152, 132) > 5);
-        QCOMPARE(ContourValue(moved, ContourQuantity::U), 5.0);
-        QCOMPARE(ContourValue(moved, ContourQuantity::UZ), 4.0);
+        QCOMPARE(ContourValue(JointDisplacement(results, 2), ContourQuantity::U), 5.0);
+        QCOMPARE(ContourValue(JointDisplacement(results, 2), ContourQuantity::UZ), 4.0);
     }
 };
 

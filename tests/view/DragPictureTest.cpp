@@ -45,29 +45,32 @@ const Camera kCameras[] = {
 const char* const kExamples[] = {"rc-frame-building.s2k", "portal-frame-spring-bases.s2k", "solid-block.s2k",
                                  "column-on-footing.s2k"};
 
-ViewState Aimed(Model& model, ViewState view, const Camera& camera)
+const ResultSet kNoResults;
+
+ViewState Aimed(const Model& model, ViewState view, const Camera& camera)
 {
     view.PlanAngle = camera.plan;
     view.TiltAngle = camera.tilt;
     view.PlaneAxis = kNoPlaneAxis;
-    ZoomAll(model, view, kArea);
+    ZoomAll(model, kNoResults, view, kArea);
     view.Scale /= camera.zoom;
     view.PanX += camera.panX * view.Scale;
     view.PanY += camera.panY * view.Scale;
     return view;
 }
 
-QImage PaintRedraw(Model& model, const ViewState& view)
+QImage PaintRedraw(const Model& model, const ViewState& view)
 {
     QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
-    Redraw(model, view, image);
+    Projection at;
+    Redraw(model, kNoResults, view, image, at);
     return image;
 }
 
 QImage PaintDrag(const Model& model, const ViewState& view)
 {
     QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
-    DragPicture picture(model, view, image.size());
+    DragPicture picture(model, kNoResults, view, image.size());
     picture.Paint(view, image);
     return image;
 }
@@ -127,10 +130,10 @@ private slots:
         Model model = Example("rc-frame-building.s2k");
         ViewState view = Aimed(model, ViewState{}, kCameras[2]);
         QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
-        DragPicture picture(model, view, image.size());
+        DragPicture picture(model, kNoResults, view, image.size());
         // Steps of a pan and a rotation: each paints what Redraw would, bar the hatching.
         view.LayerFlags.ShowShells = false;
-        DragPicture bare(model, view, image.size());
+        DragPicture bare(model, kNoResults, view, image.size());
         for (const auto& [dx, dy, dPlan] : {std::tuple{40.0, -25.0, 0.0}, {0.0, 0.0, 17.0}, {-3.0, 9.0, -50.0}}) {
             view.PanX += dx * view.Scale;
             view.PanY += dy * view.Scale;
@@ -170,7 +173,7 @@ private slots:
         // image of another format is refused, not painted out of bounds.
         Model model = Example("portal-frame-spring-bases.s2k");
         ViewState view = Aimed(model, ViewState{}, kCameras[2]);
-        DragPicture picture(model, view, QSize(50, 30));
+        DragPicture picture(model, kNoResults, view, QSize(50, 30));
         QImage canvas = NewCanvasImage(QSize(kArea.width, kArea.height));
         picture.Paint(view, canvas);
         QCOMPARE(canvas, PaintDrag(model, view));

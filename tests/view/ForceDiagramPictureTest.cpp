@@ -4,6 +4,7 @@
 
 #include "common/Errors.h"
 #include "view/ForceDiagramLayer.h"
+#include "view/Projection.h"
 #include "view/Picture.h"
 
 #include <QPainter>
@@ -35,10 +36,18 @@ struct Beam {
 // Paints the diagram of `quantity` at 0.1 model units per unit onto a picture of the beam.
 QImage Painted(Beam& beam, ForceQuantity quantity, ViewState& view)
 {
-    QImage image = RenderPicture(beam.model, view, PictureView::XZ, QSize(400, 300));
+    QImage image = RenderPicture(beam.model, ResultSet{}, view, PictureView::XZ, QSize(400, 300));
     QPainter painter(&image);
     PaintForceDiagram(painter, beam.model, view, {400, 300}, beam.forces, beam.loads, {quantity, 0.1});
     return image;
+}
+
+// Where the picture painted with `view` shows joint k.
+ScreenPoint JointPixel(const Beam& beam, const ViewState& view, std::int32_t k)
+{
+    Projection projection;
+    ProjectJoints(beam.model, ResultSet{}, view, {400, 300}, projection);
+    return projection.joints[static_cast<std::size_t>(k)];
 }
 
 bool Tinted(const QColor& pixel, const QColor& towards)
@@ -60,9 +69,8 @@ private slots:
             Beam beam(sign);
             ViewState view;
             const QImage image = Painted(beam, ForceQuantity::My, view);
-            const Joint& i = beam.model.Joints[1];
-            const Joint& j = beam.model.Joints[2];
-            const int x = (i.screenX + j.screenX) / 2, y = i.screenY;
+            const ScreenPoint i = JointPixel(beam, view, 1), j = JointPixel(beam, view, 2);
+            const int x = (i.x + j.x) / 2, y = i.y;
             const int depth = static_cast<int>(2.25 / view.Scale); // wL²/8 = 22.5 at 0.1 per unit
             QVERIFY(depth > 6);
             // Sagging (load down) stretches the bottom: negative My, red, under the beam.
@@ -86,8 +94,8 @@ private slots:
         QVERIFY(CountDarkPixels(image, 8, 116, 200, 133) > 20); // "largest −22.500 at frame 1, ..."
         // A straight diagram has no tint where its value is 0.
         const QImage axial = Painted(beam, ForceQuantity::N, view);
-        const Joint& i = beam.model.Joints[1];
-        QCOMPARE(PixelAt(axial, (i.screenX + beam.model.Joints[2].screenX) / 2, i.screenY + 4), QColor(Qt::white));
+        const ScreenPoint i = JointPixel(beam, view, 1), j = JointPixel(beam, view, 2);
+        QCOMPARE(PixelAt(axial, (i.x + j.x) / 2, i.y + 4), QColor(Qt::white));
         // Forces of another model are refused, not read past their end.
         beam.forces.start = {0};
         QVERIFY_THROWS_EXCEPTION(RangeCheckError, Painted(beam, ForceQuantity::My, view));

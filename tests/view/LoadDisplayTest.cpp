@@ -42,10 +42,14 @@ ViewState Elevation()
     return view;
 }
 
-QImage Paint(Model& model, const ViewState& view, int width = 400, int height = 300)
+const ResultSet kNoResults;
+
+// The picture, and in `at` (when given) where it put the joints.
+QImage Paint(const Model& model, const ViewState& view, int width = 400, int height = 300, Projection* at = nullptr)
 {
     QImage image = NewCanvasImage(QSize(width, height));
-    Redraw(model, view, image);
+    Projection drawn;
+    Redraw(model, kNoResults, view, image, at ? *at : drawn);
     return image;
 }
 
@@ -175,20 +179,21 @@ private slots:
         Model model = ImportS2kFile(std::string(MIRELO_SOURCE_DIR) + "/examples/rc-frame-building.s2k").model;
         ViewState view = BareView();
         const ViewArea area{1200, 800};
-        SetStandardView(model, view, StandardView::XZ, area);
+        SetStandardView(model, kNoResults, view, StandardView::XZ, area);
         view.LoadCaseShown = 1; // DEAD
         view.LoadTypeShown = kShowPointForces;
         view.LoadDisplay = LoadStyle::TextLabels;
-        const QImage labels = Paint(model, view, area.width, area.height);
-        const Joint& joint = model.Joints[13];
-        QVERIFY(LabelReads(labels, joint.screenX, joint.screenY, "0,0,-12", 10, kCell));
-        QVERIFY(LabelReads(labels, joint.screenX, joint.screenY + 15, "0,0,0", 10, kCell));
-        QVERIFY(!LabelReads(labels, joint.screenX, joint.screenY, "0,0,0", 10, kCell));
+        Projection at;
+        const QImage labels = Paint(model, view, area.width, area.height, &at);
+        const ScreenPoint joint = at.joints[13];
+        QVERIFY(LabelReads(labels, joint.x, joint.y, "0,0,-12", 10, kCell));
+        QVERIFY(LabelReads(labels, joint.x, joint.y + 15, "0,0,0", 10, kCell));
+        QVERIFY(!LabelReads(labels, joint.x, joint.y, "0,0,0", 10, kCell));
 
         view.LoadDisplay = LoadStyle::Arrows;
         const QImage arrows = Paint(model, view, area.width, area.height);
         // The largest load of the case: a 60-pixel arrow down onto the joint, its label beside the tail.
-        QVERIFY(LabelReads(arrows, joint.screenX + 3, joint.screenY - 60 - 16, "12 kN", 8, kCell));
+        QVERIFY(LabelReads(arrows, joint.x + 3, joint.y - 60 - 16, "12 kN", 8, kCell));
     }
 
     void pointLoadArrowsPointAlongTheLoadAndScaleToTheLargest()
@@ -230,22 +235,23 @@ private slots:
         AddPointLoad(model, 3, {0, 0, 0, -20, 0, 0, 0});
         const ViewArea area{400, 300};
         ViewState view = Elevation();
-        SetStandardView(model, view, StandardView::XZ, area);
+        SetStandardView(model, kNoResults, view, StandardView::XZ, area);
         const double bareScale = view.Scale;
         view.LoadCaseShown = 1;
         view.LoadTypeShown = kShowPointForces;
-        ZoomAll(model, view, area);
+        ZoomAll(model, kNoResults, view, area);
         QVERIFY(view.Scale > bareScale); // a smaller picture than without loads
-        const QImage image = Paint(model, view, area.width, area.height);
+        Projection at;
+        const QImage image = Paint(model, view, area.width, area.height, &at);
         const QColor labelCell(240, 240, 240);
         for (const std::int32_t top : {2, 3}) {
-            const Joint& joint = model.Joints[top];
-            QVERIFY(joint.screenY - kLoadReach >= 0 && joint.screenX - kLoadReach >= 0 &&
-                    joint.screenX + kLoadReach < area.width);
+            const ScreenPoint joint = at.joints[static_cast<std::size_t>(top)];
+            QVERIFY(joint.y - kLoadReach >= 0 && joint.x - kLoadReach >= 0 &&
+                    joint.x + kLoadReach < area.width);
             // Each label sits above its arrow's tail, inside the picture.
-            QVERIFY2(CountPixels(image, labelCell, joint.screenX, joint.screenY - static_cast<int>(kLoadReach),
-                                 joint.screenX + 60, joint.screenY - 40) > 50,
-                     qPrintable(QString("joint %1 at %2, %3").arg(top).arg(joint.screenX).arg(joint.screenY)));
+            QVERIFY2(CountPixels(image, labelCell, joint.x, joint.y - static_cast<int>(kLoadReach),
+                                 joint.x + 60, joint.y - 40) > 50,
+                     qPrintable(QString("joint %1 at %2, %3").arg(top).arg(joint.x).arg(joint.y)));
         }
     }
 

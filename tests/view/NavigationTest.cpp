@@ -18,10 +18,23 @@ namespace {
 
 constexpr ViewArea kArea{1096, 628};
 
-void Project(Model& model, const ViewState& view, ViewArea area = kArea)
+const ResultSet kNoResults;
+
+// Where a picture of `view` puts the model's joints and frames.
+Projection Project(const Model& model, const ViewState& view, const ResultSet& results = kNoResults)
 {
-    ProjectJoints(model, view, area);
-    ProjectFrames(model, view, area);
+    Projection at;
+    ProjectJoints(model, results, view, kArea, at);
+    ProjectFrames(model, view, kArea, at);
+    return at;
+}
+
+// Joint 1's and 2's displacements in a result set of two joints.
+ResultSet Displaced(Displacement one, Displacement two)
+{
+    ResultSet results;
+    results.joints.values = {one.x, one.y, one.z, two.x, two.y, two.z};
+    return results;
 }
 
 // A plan spanning X 0..1000 and Y 0..500.
@@ -85,31 +98,28 @@ private slots:
         model.Frames[1].axis2Y = 1; // local 2 along +Y: a tick 40 pixels up in plan
         ViewState view;
         view.DeformScale = 1;
-        model.Joints[2].dispX = 10; // joint 2 drawn 2 pixels right; the midpoint stays
-        Project(model, view);
-        const Frame& frame = model.Frames[1];
-        QCOMPARE(model.Joints[2].screenX, 570);
-        QCOMPARE(frame.midScreenX, 558);
-        QCOMPARE(frame.midScreenY, 314);
-        QCOMPARE(frame.axisScreenX, 558);
-        QCOMPARE(frame.axisScreenY, 274);
+        // Joint 2 drawn 2 pixels right; the midpoint stays.
+        const Projection at = Project(model, view, Displaced({}, {.x = 10}));
+        QCOMPARE(at.joints[2].x, 570);
+        QCOMPARE(at.frameMids[1], (ScreenPoint{558, 314}));
+        QCOMPARE(at.frameAxes[1], (ScreenPoint{558, 274}));
         // 548 + 0.2 * 22 = 552.4 and 548 + 0.8 * 22 = 565.6, on the drawn (deformed) chord.
-        QCOMPARE(frame.hingeIScreenX, 552);
-        QCOMPARE(frame.hingeJScreenX, 566);
-        QCOMPARE(frame.hingeIScreenY, 314);
+        QCOMPARE(at.hingesI[1], (ScreenPoint{552, 314}));
+        QCOMPARE(at.hingesJ[1].x, 566);
     }
 
     void zoomAllFitsThePlan()
     {
         Model model = Plan1000By500();
         ViewState view;
-        ZoomAll(model, view, kArea);
+        ZoomAll(model, kNoResults, view, kArea);
         QVERIFY(std::abs(view.Scale - 1000 / (0.8 * 1096)) < 0.002);
+        const Projection at = Project(model, view);
         // Centred: the corners sit symmetrically about the area's centre.
-        QVERIFY(std::abs(model.Joints[1].screenX + model.Joints[2].screenX - 1096) <= 2);
-        QVERIFY(std::abs(model.Joints[1].screenY + model.Joints[3].screenY - 628) <= 2);
+        QVERIFY(std::abs(at.joints[1].x + at.joints[2].x - 1096) <= 2);
+        QVERIFY(std::abs(at.joints[1].y + at.joints[3].y - 628) <= 2);
         // 80 % of the width binds.
-        QVERIFY(std::abs(model.Joints[2].screenX - model.Joints[1].screenX - 877) <= 2);
+        QVERIFY(std::abs(at.joints[2].x - at.joints[1].x - 877) <= 2);
     }
 
     void zoomAllCentresEveryStandardView()
@@ -118,13 +128,14 @@ private slots:
         for (const StandardView which : {StandardView::XY, StandardView::XZ, StandardView::YZ}) {
             Model model = ModelWithJoints({{2000, 3000, 100}, {2600, 3800, 400}, {2000, 3800, 100}});
             ViewState view;
-            SetStandardView(model, view, which, kArea);
+            SetStandardView(model, kNoResults, view, which, kArea);
+            const Projection at = Project(model, view);
             int minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
             for (std::int32_t k = 1; k <= 3; ++k) {
-                minX = std::min(minX, model.Joints[k].screenX);
-                maxX = std::max(maxX, model.Joints[k].screenX);
-                minY = std::min(minY, model.Joints[k].screenY);
-                maxY = std::max(maxY, model.Joints[k].screenY);
+                minX = std::min(minX, at.joints[k].x);
+                maxX = std::max(maxX, at.joints[k].x);
+                minY = std::min(minY, at.joints[k].y);
+                maxY = std::max(maxY, at.joints[k].y);
             }
             QVERIFY(std::abs(minX + maxX - 1096) <= 2);
             QVERIFY(std::abs(minY + maxY - 628) <= 2);
@@ -137,14 +148,14 @@ private slots:
         Model model = ModelWithJoints({});
         ViewState view;
         view.PanX = 7;
-        SetStandardView(model, view, StandardView::YZ, kArea);
+        SetStandardView(model, kNoResults, view, StandardView::YZ, kArea);
         QCOMPARE(view.Scale, 5.0);
         QCOMPARE(view.PanX, 7.0);
         QCOMPARE(view.PlanAngle, 90.0);
         QCOMPARE(view.TiltAngle, -90.0);
         Model absent; // a file without a JOINT section leaves the count at -1
         absent.Joints.Reset(-1);
-        ZoomAll(absent, view, kArea);
+        ZoomAll(absent, kNoResults, view, kArea);
         QCOMPARE(view.Scale, 5.0);
     }
 
@@ -154,11 +165,12 @@ private slots:
             Model model = ModelWithJoints(points);
             ViewState view;
             view.PanX = 123;
-            ZoomAll(model, view, kArea);
+            ZoomAll(model, kNoResults, view, kArea);
             QCOMPARE(view.Scale, 1.0);
+            const Projection at = Project(model, view);
             // The point lands in the middle of the area.
-            QCOMPARE(model.Joints[1].screenX, 548);
-            QCOMPARE(model.Joints[1].screenY, 314);
+            QCOMPARE(at.joints[1].x, 548);
+            QCOMPARE(at.joints[1].y, 314);
         }
     }
 
@@ -166,9 +178,9 @@ private slots:
     {
         Model model = Plan1000By500();
         ViewState view;
-        ZoomAll(model, view, ViewArea{0, 0});
+        ZoomAll(model, kNoResults, view, ViewArea{0, 0});
         QCOMPARE(view.Scale, 5.0);
-        ZoomAll(model, view, ViewArea{1, 1});
+        ZoomAll(model, kNoResults, view, ViewArea{1, 1});
         QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
     }
 
@@ -176,16 +188,19 @@ private slots:
     {
         Model model = ModelWithJoints({{0, 0, 0}, {0, 0, 10}, {0, 10, 0}, {10, 0, 0}});
         ViewState view;
-        SetStandardView(model, view, StandardView::XZ, kArea);
+        SetStandardView(model, kNoResults, view, StandardView::XZ, kArea);
         QCOMPARE(view.TiltAngle, -90.0);
-        QVERIFY(model.Joints[2].screenY < model.Joints[1].screenY); // +Z up
-        QVERIFY(model.Joints[4].screenX > model.Joints[1].screenX); // +X right
-        SetStandardView(model, view, StandardView::YZ, kArea);
-        QVERIFY(model.Joints[3].screenX < model.Joints[1].screenX); // +Y to the left
-        QVERIFY(model.Joints[2].screenY < model.Joints[1].screenY);
-        SetStandardView(model, view, StandardView::XY, kArea);
+        Projection at = Project(model, view);
+        QVERIFY(at.joints[2].y < at.joints[1].y); // +Z up
+        QVERIFY(at.joints[4].x > at.joints[1].x); // +X right
+        SetStandardView(model, kNoResults, view, StandardView::YZ, kArea);
+        at = Project(model, view);
+        QVERIFY(at.joints[3].x < at.joints[1].x); // +Y to the left
+        QVERIFY(at.joints[2].y < at.joints[1].y);
+        SetStandardView(model, kNoResults, view, StandardView::XY, kArea);
         QVERIFY(view.PlanAngle == 0 && view.TiltAngle == 0);
-        QVERIFY(model.Joints[3].screenY < model.Joints[1].screenY); // +Y up
+        at = Project(model, view);
+        QVERIFY(at.joints[3].y < at.joints[1].y); // +Y up
     }
 
     void yzViewCentresTheModel()
@@ -194,19 +209,21 @@ private slots:
         // to the middle, -500, and the model's centre lands on the area's centre.
         Model model = ModelWithJoints({{0, 0, 0}, {0, 1000, 0}, {0, 0, 500}, {0, 500, 250}});
         ViewState view;
-        SetStandardView(model, view, StandardView::YZ, kArea);
+        SetStandardView(model, kNoResults, view, StandardView::YZ, kArea);
         QVERIFY(std::abs(view.PanX + 500) < 1);
-        QVERIFY(std::abs(model.Joints[4].screenX - 548) <= 1);
-        QVERIFY(model.Joints[2].screenX >= 0 && model.Joints[1].screenX < 1096);
+        const Projection at = Project(model, view);
+        QVERIFY(std::abs(at.joints[4].x - 548) <= 1);
+        QVERIFY(at.joints[2].x >= 0 && at.joints[1].x < 1096);
     }
 
     void panDragFollowsThePointer()
     {
         Model model = OneFrame();
         ViewState view;
+        Projection at = Project(model, view);
         QCOMPARE(ArmPan(view).status, std::optional<QString>("Pan"));
         QCOMPARE(view.MouseMode, int(kPanArmed));
-        QVERIFY(!MouseDown(model, view, Qt::LeftButton, 100, 100).redraw);
+        QVERIFY(!MouseDown(model, at, view, Qt::LeftButton, 100, 100).redraw);
         QCOMPARE(view.MouseMode, int(kPanning));
         QVERIFY(MouseMove(view, kArea, 110, 95).redraw);
         QCOMPARE(view.PanX, -50.0);
@@ -217,18 +234,19 @@ private slots:
         QCOMPARE(view.PanX, -100.0);
         QCOMPARE(view.PanY, 25.0);
         QCOMPARE(view.MouseMode, int(kPanArmed));
-        Project(model, view);
-        QCOMPARE(model.Joints[1].screenX, 548 + 20); // dragged 20 right and 5 up
-        QCOMPARE(model.Joints[1].screenY, 314 - 5);
+        at = Project(model, view);
+        QCOMPARE(at.joints[1].x, 548 + 20); // dragged 20 right and 5 up
+        QCOMPARE(at.joints[1].y, 314 - 5);
     }
 
     void rightButtonEndsEveryMode()
     {
         Model model = OneFrame();
         ViewState view;
+        const Projection at = Project(model, view);
         ArmPan(view);
-        MouseDown(model, view, Qt::LeftButton, 10, 10);
-        const ViewReaction cancel = MouseDown(model, view, Qt::RightButton, 20, 20);
+        MouseDown(model, at, view, Qt::LeftButton, 10, 10);
+        const ViewReaction cancel = MouseDown(model, at, view, Qt::RightButton, 20, 20);
         QCOMPARE(cancel.status, std::optional<QString>("None"));
         QCOMPARE(view.MouseMode, int(kMouseNone));
         QVERIFY(!MouseMove(view, kArea, 50, 50).redraw);
@@ -239,7 +257,7 @@ private slots:
         QCOMPARE(ArmSelect(view).status, std::optional<QString>("Select Elem"));
         QVERIFY(!SetIdleMode(view).status.has_value());
         QCOMPARE(view.MouseMode, int(kMouseIdle));
-        QVERIFY(!MouseDown(model, view, Qt::LeftButton, 558, 314).redraw); // idle: no pick
+        QVERIFY(!MouseDown(model, at, view, Qt::LeftButton, 558, 314).redraw); // idle: no pick
         QCOMPARE(view.SelectedFrame, 0);
     }
 
@@ -249,7 +267,7 @@ private slots:
         ViewState view;
         const ViewArea area{360, 360}; // one pixel is half a degree
         ArmRotate(view);
-        MouseDown(model, view, Qt::LeftButton, 0, 0);
+        MouseDown(model, Project(model, view), view, Qt::LeftButton, 0, 0);
         QCOMPARE(view.MouseMode, int(kRotating));
         MouseMove(view, area, 360, 0); // the full width turns the plan by 180 degrees
         QCOMPARE(view.PlanAngle, 180.0);
@@ -284,13 +302,11 @@ private slots:
             WheelDown(view);
         QVERIFY(view.Scale > 0);
         Model model = Plan1000By500();
-        Project(model, view);
-        QVERIFY(std::abs(model.Joints[3].screenX) <= kPixelLimit);
+        QVERIFY(std::abs(Project(model, view).joints[3].x) <= kPixelLimit);
         for (int step = 0; step < 20000; ++step)
             WheelUp(view);
         QVERIFY(std::isfinite(view.Scale));
-        Project(model, view);
-        QCOMPARE(model.Joints[3].screenX, 548);
+        QCOMPARE(Project(model, view).joints[3].x, 548);
     }
 
     void hugeCoordinatesGiveClampedPixels()
@@ -300,19 +316,19 @@ private slots:
         ViewState view;
         view.PlanAngle = 30;
         view.TiltAngle = -60;
-        Project(model, view);
-        ZoomAll(model, view, kArea);
+        ZoomAll(model, kNoResults, view, kArea);
         QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
+        const Projection at = Project(model, view);
         for (std::int32_t k = 1; k <= 3; ++k)
-            QVERIFY(std::abs(model.Joints[k].screenX) <= kPixelLimit && std::abs(model.Joints[k].screenY) <= kPixelLimit);
-        QVERIFY(std::abs(model.Frames[1].hingeIScreenX) <= kPixelLimit);
+            QVERIFY(std::abs(at.joints[k].x) <= kPixelLimit && std::abs(at.joints[k].y) <= kPixelLimit);
+        QVERIFY(std::abs(at.hingesI[1].x) <= kPixelLimit);
     }
 
     void pickAlongTheMember()
     {
         Model model = OneFrame();
         ViewState view;
-        Project(model, view); // the line runs from (548, 314) to (568, 314), midpoint (558, 314)
+        const Projection at = Project(model, view); // the line runs from (548, 314) to (568, 314), midpoint (558, 314)
         const struct {
             int x, y;
             std::int32_t picked;
@@ -324,8 +340,8 @@ private slots:
             {562, 318, 1},                // in the midpoint box
         };
         for (const auto& c : clicks) {
-            QCOMPARE(FrameAt(model, view, c.x, c.y), c.picked);
-            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+            QCOMPARE(FrameAt(model, at, view, c.x, c.y), c.picked);
+            QCOMPARE(PickFrame(model, at, view, c.x, c.y), c.picked);
             QCOMPARE(view.SelectedFrame, c.picked);
         }
     }
@@ -337,7 +353,7 @@ private slots:
         AddFrame(model, 1, 2, 0);
         AddFrame(model, 3, 4, 0);
         ViewState view;
-        Project(model, view);
+        Projection at = Project(model, view);
         const struct {
             int x, y;
             std::int32_t picked;
@@ -346,11 +362,11 @@ private slots:
             {566, 311, 1}, {561, 322, 2}, {564, 320, 0}, // the last 6 from both
         };
         for (const auto& c : clicks)
-            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+            QCOMPARE(PickFrame(model, at, view, c.x, c.y), c.picked);
         // Coinciding frames: the higher number wins.
         AddFrame(model, 2, 1, 0);
-        Project(model, view);
-        QCOMPARE(PickFrame(model, view, 565, 314), 3);
+        at = Project(model, view);
+        QCOMPARE(PickFrame(model, at, view, 565, 314), 3);
     }
 
     void pickAlongTheMemberInEveryView()
@@ -362,33 +378,31 @@ private slots:
             ViewState view;
             view.PlanAngle = plan;
             view.TiltAngle = tilt;
-            Project(model, view);
-            const Joint& i = model.Joints[1];
-            const Joint& j = model.Joints[2];
-            const double dx = j.screenX - i.screenX, dy = j.screenY - i.screenY, length = std::hypot(dx, dy);
+            const Projection at = Project(model, view);
+            const ScreenPoint i = at.joints[1];
+            const ScreenPoint j = at.joints[2];
+            const double dx = j.x - i.x, dy = j.y - i.y, length = std::hypot(dx, dy);
             QVERIFY2(length > 40, qPrintable(QString("plan %1 tilt %2").arg(plan).arg(tilt)));
             // A point 80 % along the drawn line, away from the midpoint, and points beside it.
             const auto beside = [&](double away) {
-                return QPoint(qRound(i.screenX + 0.8 * dx - dy / length * away), qRound(i.screenY + 0.8 * dy + dx / length * away));
+                return QPoint(qRound(i.x + 0.8 * dx - dy / length * away), qRound(i.y + 0.8 * dy + dx / length * away));
             };
             for (const double away : {0.0, 4.0, -4.0})
-                QCOMPARE(PickFrame(model, view, beside(away).x(), beside(away).y()), 1);
+                QCOMPARE(PickFrame(model, at, view, beside(away).x(), beside(away).y()), 1);
             for (const double away : {6.8, -6.8})
-                QCOMPARE(PickFrame(model, view, beside(away).x(), beside(away).y()), 0);
+                QCOMPARE(PickFrame(model, at, view, beside(away).x(), beside(away).y()), 0);
         }
     }
 
     void pickAlongTheDeformedLineOrAtTheUndeformedMidpoint()
     {
         Model model = OneFrame();
-        model.Joints[1].dispY = 100;
-        model.Joints[2].dispY = 100;
         ViewState view;
         view.DeformScale = 1; // the line is drawn 20 pixels higher
-        Project(model, view);
-        QCOMPARE(PickFrame(model, view, 566, 294), 1);
-        QCOMPARE(PickFrame(model, view, 558, 314), 1);
-        QCOMPARE(PickFrame(model, view, 558, 304), 0);
+        const Projection at = Project(model, view, Displaced({.y = 100}, {.y = 100}));
+        QCOMPARE(PickFrame(model, at, view, 566, 294), 1);
+        QCOMPARE(PickFrame(model, at, view, 558, 314), 1);
+        QCOMPARE(PickFrame(model, at, view, 558, 304), 0);
     }
 
     void aFrameWithoutItsJointsIsNeverPicked()
@@ -396,25 +410,29 @@ private slots:
         Model model = OneFrame();
         AddFrame(model, 1, 9, 0); // joint 9 does not exist: drawn nowhere
         ViewState view;
-        Project(model, view);
-        QCOMPARE(PickFrame(model, view, 0, 0), 0);
-        QCOMPARE(PickFrame(model, view, 553, 314), 1);
+        const Projection at = Project(model, view);
+        QCOMPARE(PickFrame(model, at, view, 0, 0), 0);
+        QCOMPARE(PickFrame(model, at, view, 553, 314), 1);
+        // A projection made for another model picks nothing in this one.
+        AddFrame(model, 1, 2, 0);
+        QCOMPARE(FrameAt(model, at, view, 553, 314), 0);
+        QCOMPARE(FrameAt(model, Projection(), view, 553, 314), 0);
     }
 
     void selectModeClicks()
     {
         Model model = OneFrame();
         ViewState view;
-        Project(model, view);
+        const Projection at = Project(model, view);
         ArmSelect(view);
-        const ViewReaction hit = MouseDown(model, view, Qt::LeftButton, 558, 314);
+        const ViewReaction hit = MouseDown(model, at, view, Qt::LeftButton, 558, 314);
         QVERIFY(hit.redraw && hit.showFrameProperties);
         QCOMPARE(view.SelectedFrame, 1);
         QCOMPARE(view.MouseMode, int(kSelectElement));
-        const ViewReaction miss = MouseDown(model, view, Qt::LeftButton, 10, 10);
+        const ViewReaction miss = MouseDown(model, at, view, Qt::LeftButton, 10, 10);
         QVERIFY(!miss.redraw && !miss.showFrameProperties);
         QCOMPARE(view.SelectedFrame, 0);
-        const ViewReaction right = MouseDown(model, view, Qt::RightButton, 558, 314);
+        const ViewReaction right = MouseDown(model, at, view, Qt::RightButton, 558, 314);
         QVERIFY(right.showFrameProperties); // picks first, then leaves the mode
         QCOMPARE(view.SelectedFrame, 1);
         QCOMPARE(view.MouseMode, int(kMouseNone));

@@ -46,10 +46,14 @@ ViewState Plan()
     return view;
 }
 
-QImage Paint(Model& model, const ViewState& view, int width = 400, int height = 300)
+const ResultSet kNoResults;
+
+// The picture, and in `at` (when given) where it put the joints and frames.
+QImage Paint(const Model& model, const ViewState& view, int width = 400, int height = 300, Projection* at = nullptr)
 {
     QImage image = NewCanvasImage(QSize(width, height));
-    Redraw(model, view, image);
+    Projection drawn;
+    Redraw(model, kNoResults, view, image, at ? *at : drawn);
     return image;
 }
 
@@ -65,17 +69,18 @@ QStringList LegendTexts(Model& model, const ViewState& view)
     PaintedUse painted;
     {
         Canvas canvas(image, "Sans");
-        ProjectJoints(model, view, area);
-        ProjectFrames(model, view, area);
+        Projection at;
+        ProjectJoints(model, kNoResults, view, area, at);
+        ProjectFrames(model, view, area, at);
         const LayerSwitches& on = view.LayerFlags;
         if (on.ShowSupports)
-            PaintSupports(canvas, model, shown, painted.supportKinds.emplace(kSupportKinds));
+            PaintSupports(canvas, model, at, shown, painted.supportKinds.emplace(kSupportKinds));
         if (on.ShowFrames)
-            PaintFrames(canvas, model, shown, 0, painted.frameSections.emplace(model.FrameSections.count));
+            PaintFrames(canvas, model, at, shown, 0, painted.frameSections.emplace(model.FrameSections.count));
         if (on.ShowShells)
-            PaintShells(canvas, model, shown, painted.shellSections.emplace(model.ShellSections.count));
+            PaintShells(canvas, model, at, shown, painted.shellSections.emplace(model.ShellSections.count));
         if (view.LoadCaseShown != 0 && view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces)
-            painted.pointLoads = PaintPointLoadArrows(canvas, model, view, area, shown, LoadUnitsOf(model.Units));
+            painted.pointLoads = PaintPointLoadArrows(canvas, model, at, view, area, shown, LoadUnitsOf(model.Units));
     }
     QStringList scanned, fromPainting;
     for (const LegendEntry& e : LegendEntries(model, view, shown))
@@ -134,7 +139,8 @@ private slots:
         AddFrame(model, 3, 4, AddFrameSection(model, kBlueSection));
         AddFrame(model, 5, 6, AddFrameSection(model, kGreenSection)); // at Z = 100 only: (350, 70) to (350, 230)
         ViewState view = Plan();
-        Paint(model, view);
+        Projection at;
+        Paint(model, view, 400, 300, &at);
         const struct {
             std::int32_t plane;
             int x, y;
@@ -146,7 +152,7 @@ private slots:
         };
         for (const auto& c : clicks) {
             view.PlaneShown = c.plane;
-            QCOMPARE(PickFrame(model, view, c.x, c.y), c.picked);
+            QCOMPARE(PickFrame(model, at, view, c.x, c.y), c.picked);
         }
         view.PlaneShown = 1;
         view.SelectedFrame = 2;
@@ -198,19 +204,19 @@ private slots:
                                                                {StandardView::Isometric, kNoPlaneAxis}};
         for (const auto& [which, axis] : views) {
             view.PlaneShown = 1;
-            SetStandardView(model, view, which, area);
+            SetStandardView(model, kNoResults, view, which, area);
             QCOMPARE(view.PlaneAxis, axis);
             QCOMPARE(view.PlaneShown, 0); // another axis: all planes again
         }
         QCOMPARE(view.PlanAngle, 45.0);
         QVERIFY(qAbs(view.TiltAngle + 54.7356) < 1e-4);
-        SetStandardView(model, view, StandardView::XY, area);
+        SetStandardView(model, kNoResults, view, StandardView::XY, area);
         NextPlane(model, view);
-        SetStandardView(model, view, StandardView::XY, area); // the same view keeps its plane
+        SetStandardView(model, kNoResults, view, StandardView::XY, area); // the same view keeps its plane
         QCOMPARE(view.PlaneShown, 1);
         // Turning the view by a rotate drag shows all planes in 3-D.
         ArmRotate(view);
-        MouseDown(model, view, Qt::LeftButton, 10, 10);
+        MouseDown(model, Projection(), view, Qt::LeftButton, 10, 10);
         MouseMove(view, area, 10, 10);
         QCOMPARE(view.PlaneAxis, kPlaneAxisZ); // not moved yet
         MouseMove(view, area, 30, 10);
@@ -244,14 +250,16 @@ private slots:
         view.PlaneAxis = kNoPlaneAxis;
         QVERIFY(!CursorStatusText(model, view, area, 250, 100));
         // Round trip: the model point under a joint's pixel is the joint.
-        SetStandardView(model, view, StandardView::XZ, area);
-        Paint(model, view);
+        SetStandardView(model, kNoResults, view, StandardView::XZ, area);
+        Projection at;
+        Paint(model, view, 400, 300, &at);
         const Joint& j = model.Joints[4];
-        QCOMPARE(*CursorStatusText(model, view, area, j.screenX, j.screenY), QString("X %1  Z %2").arg(
-            QString::number(j.x + ((j.screenX - 200.0) * view.Scale + view.PanX - j.x), 'f', 3),
-            QString::number(-((j.screenY - 150.0) * view.Scale + view.PanY), 'f', 3)));
-        QVERIFY(qAbs(((j.screenX - 200.0) * view.Scale + view.PanX) - j.x) <= view.Scale);
-        QVERIFY(qAbs(-((j.screenY - 150.0) * view.Scale + view.PanY) - j.z) <= view.Scale);
+        const ScreenPoint p = at.joints[4];
+        QCOMPARE(*CursorStatusText(model, view, area, p.x, p.y), QString("X %1  Z %2").arg(
+            QString::number(j.x + ((p.x - 200.0) * view.Scale + view.PanX - j.x), 'f', 3),
+            QString::number(-((p.y - 150.0) * view.Scale + view.PanY), 'f', 3)));
+        QVERIFY(qAbs(((p.x - 200.0) * view.Scale + view.PanX) - j.x) <= view.Scale);
+        QVERIFY(qAbs(-((p.y - 150.0) * view.Scale + view.PanY) - j.z) <= view.Scale);
     }
 
     void middleDragPansAndShiftOrCtrlRotatesInAnyMode()
@@ -261,7 +269,7 @@ private slots:
         for (const std::int32_t mode : {kMouseNone, kSelectElement, kMouseIdle, kRotateArmed, kPanArmed}) {
             ViewState view;
             view.MouseMode = mode;
-            MouseDown(model, view, Qt::MiddleButton, 100, 100);
+            MouseDown(model, Projection(), view, Qt::MiddleButton, 100, 100);
             MouseMove(view, area, 110, 95);
             QVERIFY(MouseUp(view, area, 120, 90).redraw);
             QCOMPARE(view.PanX, -20 * 5.0);
@@ -273,7 +281,7 @@ private slots:
                                                     std::pair{Qt::LeftButton, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
                 ViewState turned;
                 turned.MouseMode = mode;
-                MouseDown(model, turned, button, 100, 100, modifiers);
+                MouseDown(model, Projection(), turned, button, 100, 100, modifiers);
                 MouseUp(turned, area, 140, 100);
                 QCOMPARE(turned.PlanAngle, 40.0 / 400 * 180);
                 QCOMPARE(turned.PanX, 0.0);
@@ -282,7 +290,7 @@ private slots:
         }
         // Moves after the release change nothing.
         ViewState view;
-        MouseDown(model, view, Qt::MiddleButton, 0, 0);
+        MouseDown(model, Projection(), view, Qt::MiddleButton, 0, 0);
         MouseUp(view, area, 0, 0);
         QVERIFY(!MouseMove(view, area, 50, 50).redraw);
     }
@@ -305,11 +313,12 @@ private slots:
         Model model = ModelWithJoints({{0, 0, 0}});
         ViewState view;
         view.Scale = 2;
-        ProjectJoints(model, view, area);
-        const int before = model.Joints[1].screenX;
+        Projection at;
+        ProjectJoints(model, kNoResults, view, area, at);
+        const int before = at.joints[1].x;
         PanByKey(view, area, PanDirection::Left);
-        ProjectJoints(model, view, area);
-        QCOMPARE(model.Joints[1].screenX, before - 40);
+        ProjectJoints(model, kNoResults, view, area, at);
+        QCOMPARE(at.joints[1].x, before - 40);
     }
 
     void triadShowsTheThreeAxesInTheirColours()

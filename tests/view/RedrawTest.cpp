@@ -43,10 +43,14 @@ ViewState PlainView(bool startUpLayers = false)
     return view;
 }
 
-QImage Paint(Model& model, const ViewState& view, int width = kWidth, int height = kHeight)
+const ResultSet kNoResults;
+
+QImage Paint(const Model& model, const ViewState& view, int width = kWidth, int height = kHeight,
+             const ResultSet& results = kNoResults)
 {
     QImage image = NewCanvasImage(QSize(width, height));
-    Redraw(model, view, image);
+    Projection at;
+    Redraw(model, results, view, image, at);
     return image;
 }
 
@@ -127,7 +131,7 @@ private slots:
         const QImage image = Paint(model, view);
         const QColor expected[] = {{255, 0, 0}, {0, 0, 255}, {0, 0, 0}, {0, 94, 31}, {98, 1, 96}, {255, 0, 255}};
         for (int s = 1; s <= 6; ++s) {
-            const int x = model.Joints[s].screenX;
+            const int x = 200 + static_cast<int>(model.Joints[s].x);
             QCOMPARE(PixelAt(image, x, 150), expected[s - 1]);
             QCOMPARE(PixelAt(image, x - 5, 145), expected[s - 1]); // a square: its corner too
             QCOMPARE(PixelAt(image, x + 5, 150), kWhite);
@@ -349,9 +353,10 @@ private slots:
         QCOMPARE(PixelAt(image, 140, 150), kGreen); // 0.2 along: x = -60
         QCOMPARE(PixelAt(image, 260, 150), kGreen); // 0.8 along: x = 60
         QCOMPARE(PixelAt(image, 135, 150), kBlack); // black outline
-        model.Frames[1].sectionResultI = -1;
-        model.Frames[1].sectionResultJ = 1;
-        image = Paint(model, view);
+        ResultSet results;
+        results.sections.atI = {-1};
+        results.sections.atJ = {1};
+        image = Paint(model, view, kWidth, kHeight, results);
         QCOMPARE(PixelAt(image, 140, 150), kRed);
         QCOMPARE(PixelAt(image, 260, 150), kMagenta);
     }
@@ -383,8 +388,10 @@ private slots:
         view.LayerFlags.ShowNodes = true;
         view.HingeMax = view.HingeMin = 0.5;
         QImage image = NewCanvasImage(QSize(kWidth, kHeight));
+        ResultSet results;
+        Projection at;
         try {
-            Redraw(model, view, image);
+            Redraw(model, results, view, image, at);
             QFAIL("no error raised");
         } catch (const FloatingPointError& error) {
             QCOMPARE(QString(error.what()), QString("Floating point division by zero"));
@@ -392,9 +399,9 @@ private slots:
         QCOMPARE(PixelAt(image, 150, 150), kBlue);  // the frame line was painted
         QCOMPARE(PixelAt(image, 140, 150), kBlue);  // no disc over it
         QCOMPARE(PixelAt(image, 100, 150), kBlue);  // the node dot
-        model.Frames[1].sectionResultI = 0.5;
+        results.sections.atI = {0.5};
         try {
-            Redraw(model, view, image);
+            Redraw(model, results, view, image, at);
             QFAIL("no error raised");
         } catch (const FloatingPointError& error) {
             QCOMPARE(QString(error.what()), QString("Invalid floating point operation"));
@@ -432,13 +439,14 @@ private slots:
         const ViewState view = PlainView(true);
         const QImage direct = Paint(model, view);
         QImage other(kWidth, kHeight, QImage::Format_RGB888);
-        Redraw(model, view, other);
+        Projection at;
+        Redraw(model, kNoResults, view, other, at);
         QCOMPARE(other.convertToFormat(QImage::Format_RGB32), direct);
         QImage larger(kWidth + 50, kHeight + 50, QImage::Format_ARGB32_Premultiplied);
         larger.fill(Qt::green);
         {
             QPainter painter(&larger);
-            Redraw(model, view, painter, ViewArea{kWidth, kHeight});
+            Redraw(model, kNoResults, view, painter, ViewArea{kWidth, kHeight}, at);
         }
         QCOMPARE(larger.copy(0, 0, kWidth, kHeight).convertToFormat(QImage::Format_RGB32), direct);
         QCOMPARE(PixelAt(larger, kWidth + 10, 10), kGreen); // nothing outside the area
@@ -455,9 +463,12 @@ private slots:
         const auto value = [&] { return wild[pick(0, 8)] * pick(-3, 3); };
         for (int round = 0; round < 300; ++round) {
             Model model;
+            ResultSet results;
             model.Joints.Reset(pick(-1, 6));
-            for (std::int32_t k = 1; k <= model.Joints.count; ++k)
-                model.Joints[k] = Joint{.x = value(), .y = value(), .z = value(), .dispX = value()};
+            for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+                model.Joints[k] = Joint{.x = value(), .y = value(), .z = value()};
+                results.joints.values.insert(results.joints.values.end(), {value(), 0, 0});
+            }
             model.FrameSections.Reset(pick(-1, 2));
             for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
                 model.FrameSections[k].elementKind = pick(0, 8);
@@ -468,7 +479,7 @@ private slots:
                 frame.jointJ = pick(-1, 8);
                 frame.section = pick(-1, 3);
                 frame.axis2Z = value();
-                frame.sectionResultI = value();
+                results.sections.atI.push_back(value());
             }
             model.ShellSections.Reset(pick(-1, 2));
             for (std::int32_t k = 1; k <= model.ShellSections.count; ++k)
@@ -502,24 +513,21 @@ private slots:
             view.HingeMax = pick(0, 3) == 0 ? view.HingeMin : 1;
             const int size = pick(0, 3) == 0 ? pick(0, 2) : 64;
             QImage image = NewCanvasImage(QSize(size, size));
+            Projection at;
             const auto redraw = [&] {
                 try {
-                    Redraw(model, view, image);
+                    Redraw(model, results, view, image, at);
                 } catch (const FloatingPointError&) {
                     QCOMPARE(view.HingeMax, view.HingeMin); // the only error a redraw may raise
                 }
             };
             redraw();
-            ZoomAll(model, view, ViewArea{size, size});
+            ZoomAll(model, results, view, ViewArea{size, size});
             redraw();
-            for (std::int32_t k = 1; k <= model.Joints.count; ++k)
-                QVERIFY(std::abs(model.Joints[k].screenX) <= kPixelLimit && std::abs(model.Joints[k].screenY) <= kPixelLimit);
-            for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
-                const Frame& f = model.Frames[k];
-                for (const std::int32_t p : {f.midScreenX, f.midScreenY, f.axisScreenX, f.axisScreenY, f.hingeIScreenX,
-                                             f.hingeIScreenY, f.hingeJScreenX, f.hingeJScreenY})
-                    QVERIFY(std::abs(p) <= kPixelLimit);
-            }
+            QVERIFY(ProjectionFits(at, model));
+            for (const std::vector<ScreenPoint>* points : {&at.joints, &at.frameMids, &at.frameAxes, &at.hingesI, &at.hingesJ})
+                for (const ScreenPoint p : *points)
+                    QVERIFY(std::abs(p.x) <= kPixelLimit && std::abs(p.y) <= kPixelLimit);
             QVERIFY(std::isfinite(view.Scale) && view.Scale > 0);
         }
     }
@@ -537,7 +545,7 @@ private slots:
         ViewState view;
         view.LayerFlags = LayerSwitches{true, true, true, true, true, true, true, true, true, true, true, true, true};
         QImage image = Paint(point, view);
-        ZoomAll(point, view, ViewArea{kWidth, kHeight});
+        ZoomAll(point, kNoResults, view, ViewArea{kWidth, kHeight});
         image = Paint(point, view);
         QCOMPARE(view.Scale, 1.0);
         QCOMPARE(PixelAt(image, 197, 150), kRed); // the release circle, left of the labels at the centre (200, 150)
@@ -576,9 +584,10 @@ private slots:
         image = Paint(model, PlainView(true), 1, 1);
         QCOMPARE(PixelAt(image, 0, 0), kBlack);
         QImage null;
-        Redraw(model, PlainView(true), null);
+        Projection at;
+        Redraw(model, kNoResults, PlainView(true), null, at);
         QVERIFY(null.isNull());
-        QCOMPARE(model.Joints[2].screenX, 100); // 100 / 1 + 0 / 2
+        QCOMPARE(at.joints[2].x, 100); // 100 / 1 + 0 / 2
 
         // Far-away joints: a line through the area is clipped and still drawn.
         Model far = ModelWithJoints({{-1e300, 0, 0}, {1e300, 0, 0}, {-1e300, 50, 0}, {1e300, 50, 0}, {0, 1e300, 0}});

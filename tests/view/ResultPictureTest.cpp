@@ -42,16 +42,17 @@ private slots:
     void zoomAllFitsTheDisplacedJoints()
     {
         Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}});
-        model.Joints[2].dispX = 1000; // drawn 10 times further out at scale 1
+        ResultSet results;
+        results.joints.values = {0, 0, 0, 1000, 0, 0}; // joint 2 drawn 10 times further out at scale 1
         ViewState view;
         view.DeformScale = 1;
-        const QImage picture = RenderPicture(model, view, PictureView::XY, QSize(400, 300));
-        const Joint& far = model.Joints[2];
-        const Joint& near = model.Joints[1];
+        const QImage picture = RenderPicture(model, results, view, PictureView::XY, QSize(400, 300));
+        Projection at;
+        ProjectJoints(model, results, view, ViewArea{400, 300}, at);
         // 80 % of the width spans the drawn joints: from 40 to 360.
-        QCOMPARE(near.screenX, 40);
-        QCOMPARE(far.screenX, 360);
-        QCOMPARE(PixelAt(picture, far.screenX, far.screenY), QColor(0, 0, 255));
+        QCOMPARE(at.joints[1].x, 40);
+        QCOMPARE(at.joints[2].x, 360);
+        QCOMPARE(PixelAt(picture, at.joints[2].x, at.joints[2].y), QColor(0, 0, 255));
     }
 
     void deformedShapeOfARealRunAgainstTheUndeformedOne()
@@ -63,35 +64,36 @@ private slots:
                                            {{"AnalysisType", "1"}, {"LoadCase", "2"}, {"LoadSteps", "4"}});
         QVERIFY2(run.reachedEnd, run.log.c_str());
         RecorderFileCache files;
-        ApplyJointResults(run.model, ReadNodeDisplacements(dir.path().toStdString(), run.model, std::nullopt, files));
-        Model& model = run.model;
+        const Model& model = run.model;
+        ResultSet results;
+        results.joints = ReadNodeDisplacements(dir.path().toStdString(), model, std::nullopt, files);
 
         ViewState view;
         view.LayerFlags.ShowFrames = view.LayerFlags.ShowSupports = view.LayerFlags.ShowReleases = false;
         const ViewArea area{640, 480};
-        SetStandardView(model, view, StandardView::XZ, area); // fitted undeformed, then kept
+        SetStandardView(model, results, view, StandardView::XZ, area); // fitted undeformed, then kept
         QImage undeformed = NewCanvasImage(QSize(area.width, area.height));
-        Redraw(model, view, undeformed);
-        std::vector<ScreenPoint> before;
-        for (std::int32_t k = 1; k <= model.Joints.count; ++k)
-            before.push_back({model.Joints[k].screenX, model.Joints[k].screenY});
+        Projection before;
+        Redraw(model, results, view, undeformed, before);
 
         double largest = 0;
         for (std::int32_t k = 1; k <= model.Joints.count; ++k)
-            largest = std::max(largest, std::abs(model.Joints[k].dispX));
+            largest = std::max(largest, std::abs(JointDisplacement(results, k).x));
         QVERIFY(largest > 0);
         view.DeformScale = 30 * view.Scale / largest; // the largest move shows as 30 pixels
         QImage deformed = NewCanvasImage(QSize(area.width, area.height));
-        Redraw(model, view, deformed);
+        Projection after;
+        Redraw(model, results, view, deformed, after);
         int moved = 0;
         for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-            const Joint& joint = model.Joints[k];
-            const ScreenPoint was = before[static_cast<std::size_t>(k - 1)];
+            const Displacement move = JointDisplacement(results, k);
+            const ScreenPoint was = before.joints[static_cast<std::size_t>(k)];
+            const ScreenPoint now = after.joints[static_cast<std::size_t>(k)];
             // X to the right and Z up, each by displacement x DeformScale / Scale, within rounding.
-            QVERIFY(std::abs(joint.screenX - was.x - joint.dispX * view.DeformScale / view.Scale) <= 1);
-            QVERIFY(std::abs(was.y - joint.screenY - joint.dispZ * view.DeformScale / view.Scale) <= 1);
-            QCOMPARE(PixelAt(deformed, joint.screenX, joint.screenY), QColor(0, 0, 255));
-            if (std::abs(joint.screenX - was.x) >= 10) {
+            QVERIFY(std::abs(now.x - was.x - move.x * view.DeformScale / view.Scale) <= 1);
+            QVERIFY(std::abs(was.y - now.y - move.z * view.DeformScale / view.Scale) <= 1);
+            QCOMPARE(PixelAt(deformed, now.x, now.y), QColor(0, 0, 255));
+            if (std::abs(now.x - was.x) >= 10) {
                 ++moved;
                 QCOMPARE(PixelAt(deformed, was.x, was.y), QColor(255, 255, 255)); // the dot left its place
                 QCOMPARE(PixelAt(undeformed, was.x, was.y), QColor(0, 0, 255));

@@ -20,18 +20,18 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
     connect(&restTimer_, &QTimer::timeout, this, &DrawingArea::Rested);
 }
 
-void DrawingArea::PrepareSteps(const Model& model, const ViewState& view)
+void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const QImage& canvas = PrepareCanvas();
     if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(view, canvas.size())))
-        dragPicture_.emplace(model, view, canvas.size());
+        dragPicture_.emplace(model, results, view, canvas.size());
 }
 
-bool DrawingArea::PaintStep(const Model& model, const ViewState& view)
+bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const ViewState& view)
 {
     if (!DragPicture::Shows(view))
         return false;
-    PrepareSteps(model, view);
+    PrepareSteps(model, results, view);
     dragPicture_->Paint(view, canvas_);
     update();
     restTimer_.start();

@@ -27,9 +27,9 @@ public:
     // the view needs a new one) and, once the mouse has rested kRestMs, emits
     // Rested for the full picture. False, painting nothing, when the drag
     // picture cannot show the view.
-    bool PaintStep(const Model& model, const ViewState& view);
+    bool PaintStep(const Model& model, const ResultSet& results, const ViewState& view);
     // Gathers the drag picture ahead of the first step (at the press).
-    void PrepareSteps(const Model& model, const ViewState& view);
+    void PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view);
     // Forgets the drag picture: the model or the view has changed otherwise.
     void EndSteps();
     static constexpr int kRestMs = 30;

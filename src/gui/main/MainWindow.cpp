@@ -189,7 +189,7 @@ void MainWindow::PaintFullPicture()
     QImage& canvas = drawingArea_->PrepareCanvas();
     ShowPlaneStatus();
     try {
-        mirelo::Redraw(session_.model, session_.view, canvas);
+        mirelo::Redraw(session_.model, session_.results, session_.view, canvas, projection_);
     } catch (...) {
         drawingArea_->update();
         throw;
@@ -224,7 +224,7 @@ void MainWindow::Apply(const ViewReaction& reaction)
 
 void MainWindow::ApplyStep(const ViewReaction& reaction)
 {
-    if (reaction.redraw && drawingArea_->PaintStep(session_.model, session_.view))
+    if (reaction.redraw && drawingArea_->PaintStep(session_.model, session_.results, session_.view))
         return;
     Apply(reaction);
 }
@@ -278,7 +278,7 @@ QStringList MainWindow::ReplaceModel(ModelImport&& imported, const QString& mode
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
-    session_.loadedResults = {}; // the new model starts without results
+    session_.results = {}; // the new model starts without results
     // Load cases and joints are the new model's: settings that named the old
     // ones would point at the wrong ones.
     session_.analysis = analysis;
@@ -344,7 +344,7 @@ void MainWindow::RefreshClicked()
 
 void MainWindow::ZoomAllClicked()
 {
-    ZoomAll(session_.model, session_.view, Area());
+    ZoomAll(session_.model, session_.results, session_.view, Area());
     Redraw();
 }
 
@@ -369,7 +369,7 @@ void MainWindow::ExportPicturePath(const QString& path)
 
 void MainWindow::ShowStandardView(StandardView which)
 {
-    SetStandardView(session_.model, session_.view, which, Area());
+    SetStandardView(session_.model, session_.results, session_.view, which, Area());
     Redraw();
 }
 
@@ -411,11 +411,11 @@ void MainWindow::SetUrlOpener(std::unique_ptr<UrlOpener> opener)
 void MainWindow::DrawingPressed(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers)
 {
     RunCommand([&] {
-        const ViewReaction reaction = MouseDown(session_.model, session_.view, button, x, y, modifiers);
+        const ViewReaction reaction = MouseDown(session_.model, projection_, session_.view, button, x, y, modifiers);
         Apply(reaction);
         const std::int32_t mode = session_.view.MouseMode;
         if (session_.view.Gesture != DragGesture::None || mode == kPanning || mode == kRotating)
-            drawingArea_->PrepareSteps(session_.model, session_.view);
+            drawingArea_->PrepareSteps(session_.model, session_.results, session_.view);
         if (reaction.showContextMenu)
             ShowDrawingMenu(x, y);
     });

@@ -56,6 +56,8 @@ public:
     ~MainWindow() override;
 
     Session& session() { return session_; }
+    // Where the last picture put the joints and frames.
+    const Projection& projection() const { return projection_; }
     ModelStatusBar& statusPanels() { return *statusBar_; }
     DrawingArea& drawingArea() { return *drawingArea_; }
 
@@ -197,6 +199,7 @@ private:
     ViewArea Area();
 
     Session session_;
+    Projection projection_; // where the last picture put the joints and frames, for picking
     std::unique_ptr<FileChooser> fileChooser_;
     std::unique_ptr<Messenger> messenger_;
     std::unique_ptr<ColourChooser> colourChooser_;

@@ -41,7 +41,7 @@ void MainWindow::BuildDrawingMenu()
 
 void MainWindow::ShowDrawingMenu(int x, int y)
 {
-    menuFrame_ = FrameAt(session_.model, session_.view, x, y);
+    menuFrame_ = FrameAt(session_.model, projection_, session_.view, x, y);
     framePropertiesItem_->setEnabled(menuFrame_ != 0);
     drawingMenu_->popup(drawingArea_->mapToGlobal(QPoint(x, y)));
 }

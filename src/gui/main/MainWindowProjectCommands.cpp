@@ -127,7 +127,7 @@ void MainWindow::NewProject()
     framePropertiesDialog_->close();
     session_.model = Model();
     InitDefaults(session_);
-    session_.loadedResults = {};
+    session_.results = {};
     modelPath_.clear();
     projectPath_.clear();
     lastRunFolder_.clear();

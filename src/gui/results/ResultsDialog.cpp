@@ -75,7 +75,12 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     auto* sectionGroup = NamedWidget<QGroupBox>("GroupBox4", "Section Deformation", this);
     quantityBox_ = new QComboBox(sectionGroup);
     quantityBox_->setObjectName("ComboBox1");
-    quantityBox_->addItems({"Axial Strain", "Curvature Kz", "Curvature Ky"});
+    for (const FrameEndQuantity& quantity : FrameEndQuantities()) {
+        quantityBox_->addItem(QString::fromLatin1(quantity.caption.data(), static_cast<qsizetype>(quantity.caption.size())));
+        const std::string_view unit = QuantityUnitText(quantity.unit);
+        quantityBox_->setItemData(quantityBox_->count() - 1,
+                                  QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size())), Qt::ToolTipRole);
+    }
     maxBox_ = NamedWidget<QLineEdit>("Edit3", "0.0001", sectionGroup);
     minBox_ = NamedWidget<QLineEdit>("Edit4", "-0.0001", sectionGroup);
     auto* legendPanel = new QFrame(sectionGroup);
@@ -174,12 +179,13 @@ void ResultsDialog::LoadModeShapeClicked()
 
 void ResultsDialog::LoadSectionDeformationsClicked()
 {
-    const auto quantity = static_cast<SectionQuantity>(quantityBox_->currentIndex() + 1);
+    const FrameEndQuantity& quantity =
+        FrameEndQuantities()[static_cast<std::size_t>(std::max(quantityBox_->currentIndex(), 0))];
     const std::int32_t step = ParseInteger(BoxText(stepBox_));
     const std::optional<std::string> folder = ChooseFolder();
     if (!folder)
         return;
-    LoadSectionDeformations(session_, *folder, quantity, step);
+    LoadFrameEndQuantity(session_, *folder, quantity, step);
     knownMax_ = session_.view.HingeMax;
     knownMin_ = session_.view.HingeMin;
     maxBox_->setText(OwnText(FormatGeneral(knownMax_)));
@@ -212,7 +218,7 @@ void ResultsDialog::AnimateClick(bool on)
         return;
     }
     try {
-        if (session_.loadedResults.kind == LoadedResults::Kind::None)
+        if (session_.results.loaded.kind == LoadedResults::Kind::None)
             throw Error("Load node displacements or a mode shape first: the animation plays them");
         swingScale_ = ParseReal(BoxText(scaleBox_));
     } catch (...) {
@@ -229,7 +235,7 @@ void ResultsDialog::AnimationFrame()
 {
     host_.RunCommand([this] {
         try {
-            const LoadedResults& loaded = session_.loadedResults;
+            const LoadedResults& loaded = session_.results.loaded;
             if (loaded.kind == LoadedResults::Kind::LoadStep) {
                 const std::int64_t step = NextAnimationStep(loaded.step, loaded.stepCount);
                 LoadNodeDisplacements(session_, loaded.folder, static_cast<std::int32_t>(step));
@@ -255,7 +261,7 @@ void ResultsDialog::StopAnimation()
     timer_.stop();
     const QSignalBlocker quiet(animate_);
     animate_->setChecked(false);
-    if (session_.loadedResults.kind == LoadedResults::Kind::ModeShape) {
+    if (session_.results.loaded.kind == LoadedResults::Kind::ModeShape) {
         session_.view.DeformScale = swingScale_;
         host_.Redraw();
     }
@@ -263,7 +269,7 @@ void ResultsDialog::StopAnimation()
 
 void ResultsDialog::ShowLoaded()
 {
-    const LoadedResults& loaded = session_.loadedResults;
+    const LoadedResults& loaded = session_.results.loaded;
     switch (loaded.kind) {
     case LoadedResults::Kind::None: loaded_->setText("No displacements loaded"); break;
     case LoadedResults::Kind::LoadStep:
@@ -294,7 +300,7 @@ void ResultsDialog::ShowPeriods(const std::string& folder)
                                      : QString("none (eigenvalue %1)").arg(eigenvalues[m], 0, 'g', 6);
         periods_->addItem(QString("Mode %1: T = %2").arg(m + 1).arg(shown));
     }
-    const int current = session_.loadedResults.mode - 1;
+    const int current = session_.results.loaded.mode - 1;
     if (current >= 0 && current < periods_->count())
         periods_->setCurrentRow(current);
 }

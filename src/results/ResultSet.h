@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/Model.h"
+#include "results/ResultReaders.h"
+#include "script/RecorderFiles.h"
+
+#include <cstdint>
+#include <string>
+
+namespace mirelo {
+
+// What the joint values of a result set are: nothing, a load step or a mode.
+struct LoadedResults {
+    enum class Kind { None, LoadStep, ModeShape };
+    Kind kind = Kind::None;
+    std::string folder;
+    std::int64_t step = 0;      // the line read
+    std::int64_t stepCount = 0; // lines of the first file
+    std::int32_t mode = 0;
+};
+
+// The results shown with a model, read from the recorder files of one run.
+// The session owns it and drawing reads it; the model never holds results.
+// Each part is read as a whole and replaces the old one only then; a part
+// that is empty shows as zeros. Element forces and support reactions join
+// as parts of their own beside these.
+struct ResultSet {
+    LoadedResults loaded;    // what `joints` holds
+    JointResults joints;     // displacements of a load step, or a mode's components
+    SectionResults sections; // one quantity at both ends of every frame
+};
+
+struct Displacement {
+    double x = 0, y = 0, z = 0;
+};
+
+// Joint k's displacement (1-based); zero when none is loaded for it.
+inline Displacement JointDisplacement(const ResultSet& results, std::int32_t k)
+{
+    if (k < 1)
+        return {};
+    const std::size_t at = static_cast<std::size_t>(k - 1) * kNodeValuesPerJoint;
+    if (at + kNodeValuesPerJoint > results.joints.values.size())
+        return {};
+    const double* v = &results.joints.values[at];
+    return {v[0], v[1], v[2]};
+}
+
+// Frame k's section value at its first or last section; zero when none is loaded.
+inline double SectionValueAtI(const ResultSet& results, std::int32_t k)
+{
+    return k >= 1 && static_cast<std::size_t>(k) <= results.sections.atI.size()
+               ? results.sections.atI[static_cast<std::size_t>(k - 1)]
+               : 0.0;
+}
+inline double SectionValueAtJ(const ResultSet& results, std::int32_t k)
+{
+    return k >= 1 && static_cast<std::size_t>(k) <= results.sections.atJ.size()
+               ? results.sections.atJ[static_cast<std::size_t>(k - 1)]
+               : 0.0;
+}
+
+// A displacement scale at which the largest displacement shows as a tenth of
+// the model's largest extent, rounded to one significant digit; 1 when nothing
+// moved.
+double SuggestedDeformScale(const Model& model, const ResultSet& results);
+
+} // namespace mirelo
