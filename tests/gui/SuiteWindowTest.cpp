@@ -91,8 +91,8 @@ private slots:
         QCOMPARE(static_cast<QLineSeries*>(series[0])->count(), 3); // rest, scale 1, scale 2
 
         emit table->cellDoubleClicked(3, 0);
-        QCOMPARE(QString::fromStdString(w->session().loadedResults.folder), suite.filePath("b_s2"));
-        QCOMPARE(w->session().loadedResults.step, std::int64_t{40});
+        QCOMPARE(QString::fromStdString(w->session().results.loaded.folder), suite.filePath("b_s2"));
+        QCOMPARE(w->session().results.loaded.step, std::int64_t{40});
     }
 
     void NamesBadRecordsBeforeAnythingRuns()

@@ -191,7 +191,9 @@ TEST(LoadAnalysisBlock, ScriptOptionsGiveTheRecordAndTheSystem)
     const Model model = LoadedModel();
     const auto write = [&](std::int32_t type) {
         ScriptResult result;
-        ScriptContext script(model, OfType(type), RecorderSettings{}, result, options);
+        const AnalysisSettings analysis = OfType(type);
+        const PreparedSections prepared = test::Prepared(model, analysis);
+        ScriptContext script(model, prepared, analysis, RecorderSettings{}, result, options);
         WriteLoadAnalysisBlock(script);
         return test::ToLines(result.lines);
     };
