@@ -1,5 +1,6 @@
 #include "results/StepLoads.h"
 
+#include "script/AnalysisKinds.h"
 #include "script/CurveRecorders.h"
 #include "script/JointDofs.h"
 #include "script/SolverFrameAxes.h"
@@ -37,17 +38,18 @@ void AddMomentAbout(ForceTotals& totals, const Vector3d& at, const Vector3d& for
 std::vector<CaseFactor> StepLoadFactors(const AnalysisSettings& analysis, std::int64_t step, double time)
 {
     const std::int32_t gravityRows = GravityRows(analysis);
-    switch (analysis.AnalysisType) {
-    case kLoadControl: return {{analysis.LoadCase, time}};
-    case kDisplacementControl: return {{analysis.PushoverCase, time}};
-    case kGravityPushover:
+    std::vector<CaseFactor> factors;
+    if (LoadsGravityFirst(analysis.AnalysisType)) {
         if (step <= gravityRows)
             return {{analysis.LoadCase, time}};
-        return {{analysis.LoadCase, analysis.LoadFactor}, {analysis.PushoverCase, time}};
-    case kGravityTimeHistory:
-        return {{analysis.LoadCase, step <= gravityRows ? time : analysis.LoadFactor}};
-    default: return {};
+        factors.push_back({analysis.LoadCase, analysis.LoadFactor}); // held after the gravity steps
     }
+    switch (SteppedCaseOf(analysis.AnalysisType)) {
+    case SteppedCase::LoadCase: factors.push_back({analysis.LoadCase, time}); break;
+    case SteppedCase::PushoverCase: factors.push_back({analysis.PushoverCase, time}); break;
+    case SteppedCase::None: break;
+    }
+    return factors;
 }
 
 std::vector<SpanLoad> FrameSpanLoads(const Model& model, std::span<const CaseFactor> factors)

@@ -52,4 +52,10 @@ bool ShakesWithOneGroundMotion(std::int32_t analysisType)
     return info != nullptr && info->oneGroundMotion;
 }
 
+SteppedCase SteppedCaseOf(std::int32_t analysisType)
+{
+    const AnalysisKindInfo* info = FindAnalysisKind(analysisType);
+    return info != nullptr ? info->steppedCase : SteppedCase::None;
+}
+
 } // namespace mirelo

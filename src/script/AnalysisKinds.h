@@ -29,6 +29,11 @@ enum class CurveKind { None, Pushover, TimeHistory };
 // and 2.
 enum class ModeUse { None, Modal, Damping };
 
+// The load case whose pattern the analysis's steps scale by the step's time
+// (after the gravity steps, where it has them): the load case, the pushover
+// case, or none (a modal analysis; a ground motion, which moves the supports).
+enum class SteppedCase { None, LoadCase, PushoverCase };
+
 // The load and analysis lines of each kind (LoadAnalysisBlock.cpp).
 void WriteLoadControlAnalysis(ScriptContext& script);
 void WriteDisplacementControlAnalysis(ScriptContext& script);
@@ -48,23 +53,26 @@ struct AnalysisKindInfo {
     bool modesBeforeFirstRecord; // the modes exist when the recorders first record
     CurveKind curve;
     bool oneGroundMotion; // shakes the supports with one record along one direction (a suite's runs)
+    SteppedCase steppedCase;
     void (*writeLoadAnalysis)(ScriptContext& script);
 };
 
 // In kind order: type k is row k - 1.
 inline constexpr std::array<AnalysisKindInfo, 7> kAnalysisKinds = {{
-    {kLoadControl, "Single Load Control", false, ModeUse::None, false, CurveKind::None, false, WriteLoadControlAnalysis},
+    {kLoadControl, "Single Load Control", false, ModeUse::None, false, CurveKind::None, false, SteppedCase::LoadCase,
+     WriteLoadControlAnalysis},
     {kDisplacementControl, "Single Displacement Control", false, ModeUse::None, false, CurveKind::Pushover, false,
-     WriteDisplacementControlAnalysis},
+     SteppedCase::PushoverCase, WriteDisplacementControlAnalysis},
     {kGravityPushover, "Gravity+PushOver", true, ModeUse::None, false, CurveKind::Pushover, false,
-     WriteGravityPushoverAnalysis},
-    {kModal, "Modal Analysis", false, ModeUse::Modal, true, CurveKind::None, false, WriteModalAnalysis},
+     SteppedCase::PushoverCase, WriteGravityPushoverAnalysis},
+    {kModal, "Modal Analysis", false, ModeUse::Modal, true, CurveKind::None, false, SteppedCase::None,
+     WriteModalAnalysis},
     {kTimeHistory, "Time History Analysis", false, ModeUse::Damping, true, CurveKind::TimeHistory, true,
-     WriteTimeHistoryAnalysis},
+     SteppedCase::None, WriteTimeHistoryAnalysis},
     {kGravityTimeHistory, "D+L+Time Hist Analysis", true, ModeUse::Damping, false, CurveKind::TimeHistory, true,
-     WriteGravityTimeHistoryAnalysis},
+     SteppedCase::None, WriteGravityTimeHistoryAnalysis},
     {kMultipleSupport, "MultipleSupport Excitation", false, ModeUse::Damping, true, CurveKind::TimeHistory, false,
-     WriteMultipleSupportAnalysis},
+     SteppedCase::None, WriteMultipleSupportAnalysis},
 }};
 
 static_assert([] {
@@ -95,5 +103,6 @@ bool ComputesModesBeforeFirstRecord(std::int32_t analysisType);
 bool LoadsGravityFirst(std::int32_t analysisType);
 CurveKind CurveKindOf(std::int32_t analysisType);
 bool ShakesWithOneGroundMotion(std::int32_t analysisType);
+SteppedCase SteppedCaseOf(std::int32_t analysisType);
 
 } // namespace mirelo

@@ -12,22 +12,23 @@ struct KindRow {
     bool modal, computesModes, damped, modesBeforeFirstRecord, gravityFirst;
     CurveKind curve;
     bool oneGroundMotion;
+    SteppedCase stepped;
 };
 
 TEST(AnalysisKinds, EachTypeAnswersWhatItDoes)
 {
     const KindRow rows[] = {
-        {-1, false, false, false, false, false, CurveKind::None, false},
-        {0, false, false, false, false, false, CurveKind::None, false},
-        {kLoadControl, false, false, false, false, false, CurveKind::None, false},
-        {kDisplacementControl, false, false, false, false, false, CurveKind::Pushover, false},
-        {kGravityPushover, false, false, false, false, true, CurveKind::Pushover, false},
-        {kModal, true, true, false, true, false, CurveKind::None, false},
-        {kTimeHistory, false, true, true, true, false, CurveKind::TimeHistory, true},
+        {-1, false, false, false, false, false, CurveKind::None, false, SteppedCase::None},
+        {0, false, false, false, false, false, CurveKind::None, false, SteppedCase::None},
+        {kLoadControl, false, false, false, false, false, CurveKind::None, false, SteppedCase::LoadCase},
+        {kDisplacementControl, false, false, false, false, false, CurveKind::Pushover, false, SteppedCase::PushoverCase},
+        {kGravityPushover, false, false, false, false, true, CurveKind::Pushover, false, SteppedCase::PushoverCase},
+        {kModal, true, true, false, true, false, CurveKind::None, false, SteppedCase::None},
+        {kTimeHistory, false, true, true, true, false, CurveKind::TimeHistory, true, SteppedCase::None},
         // Its modes come after the gravity steps, which are recorded first.
-        {kGravityTimeHistory, false, true, true, false, true, CurveKind::TimeHistory, true},
-        {kMultipleSupport, false, true, true, true, false, CurveKind::TimeHistory, false},
-        {8, false, false, false, false, false, CurveKind::None, false},
+        {kGravityTimeHistory, false, true, true, false, true, CurveKind::TimeHistory, true, SteppedCase::None},
+        {kMultipleSupport, false, true, true, true, false, CurveKind::TimeHistory, false, SteppedCase::None},
+        {8, false, false, false, false, false, CurveKind::None, false, SteppedCase::None},
     };
     for (const KindRow& row : rows) {
         SCOPED_TRACE("AnalysisType " + std::to_string(row.type));
@@ -38,6 +39,7 @@ TEST(AnalysisKinds, EachTypeAnswersWhatItDoes)
         EXPECT_EQ(LoadsGravityFirst(row.type), row.gravityFirst);
         EXPECT_EQ(CurveKindOf(row.type), row.curve);
         EXPECT_EQ(ShakesWithOneGroundMotion(row.type), row.oneGroundMotion);
+        EXPECT_EQ(SteppedCaseOf(row.type), row.stepped);
         EXPECT_EQ(FindAnalysisKind(row.type) != nullptr, row.type >= 1 && row.type <= 7);
     }
     EXPECT_EQ(kAnalysisTypeItems.front(), "Single Load Control");
