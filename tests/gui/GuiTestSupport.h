@@ -45,7 +45,7 @@ public:
 
 // Keeps the messages instead of showing a box, and whether a wait cursor was
 // still up when a message came. Asked to save changes, it answers from a queue
-// (nothing queued: discard) and keeps the documents it was asked about.
+// (nothing queued: discard) and keeps the names of the projects it was asked about.
 class RecordingMessenger : public Messenger {
 public:
     void ShowError(const QString& message) override;
