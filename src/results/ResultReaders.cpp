@@ -51,6 +51,8 @@ JointResults ReadJointFiles(const Model& model, StepChoice step, RecorderFileCac
             return "joint " + std::to_string(g.first + static_cast<std::int32_t>((i - 1) / 3)) + " "
                    + kAxisNames[(i - 1) % 3];
         });
+        if (g.first == 1)
+            results.time = values[0];
         std::copy(values.begin() + 1, values.end(),
                   results.values.begin() + static_cast<std::ptrdiff_t>(g.first - 1) * kNodeValuesPerJoint);
     }

@@ -20,6 +20,7 @@ struct JointResults {
     std::vector<double> values; // joint k's X, Y, Z at 3 (k - 1) .. 3 (k - 1) + 2
     std::int64_t step = 0;      // the line read
     std::int64_t stepCount = 0; // lines of the first file
+    double time = 0;            // the line's time column: a load factor, or seconds
 };
 
 // One section quantity at the first and the last integration section of

@@ -5,6 +5,13 @@
 
 namespace mirelo {
 
+bool SectionsMatchJoints(const ResultSet& results)
+{
+    if (results.sections.atI.empty())
+        return true;
+    return results.loaded.kind == LoadedResults::Kind::LoadStep && results.sections.step == results.loaded.step;
+}
+
 double SuggestedDeformScale(const Model& model, const ResultSet& results)
 {
     double largestMove = 0;

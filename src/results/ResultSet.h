@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ResultQuantities.h"
 #include "results/ResultReaders.h"
 #include "script/RecorderFiles.h"
 
@@ -17,6 +18,8 @@ struct LoadedResults {
     std::int64_t step = 0;      // the line read
     std::int64_t stepCount = 0; // lines of the first file
     std::int32_t mode = 0;
+    double time = 0;            // the step's time column
+    bool timeInSeconds = false; // a time history's time, else a load factor
 };
 
 // The results shown with a model, read from the recorder files of one run.
@@ -28,7 +31,13 @@ struct ResultSet {
     LoadedResults loaded;    // what `joints` holds
     JointResults joints;     // displacements of a load step, or a mode's components
     SectionResults sections; // one quantity at both ends of every frame
+    const FrameEndQuantity* sectionQuantity = nullptr; // what `sections` holds
 };
+
+// Whether the section values may be drawn with the joints: none are loaded
+// (every frame shows 0), or they are of the load step the joints show. Values
+// of another step are never drawn beside the joints' step.
+bool SectionsMatchJoints(const ResultSet& results);
 
 struct Displacement {
     double x = 0, y = 0, z = 0;

@@ -1,11 +1,35 @@
 #include "session/ResultLoading.h"
 
+#include "common/Errors.h"
+#include "script/AnalysisKinds.h"
+
 namespace mirelo {
+
+namespace {
+
+bool SectionMarksShown(const Session& session)
+{
+    return session.view.LayerFlags.ShowHingeCircles;
+}
+
+// Element forces, reactions and contours join here, one row each.
+constexpr StepPart kStepParts[] = {
+    {SectionMarksShown, LoadShownSectionQuantity},
+};
+
+} // namespace
+
+std::span<const StepPart> StepParts()
+{
+    return kStepParts;
+}
 
 void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoice step)
 {
     JointResults joints = ReadNodeDisplacements(folder, session.model, step, session.resultFiles);
-    session.results.loaded = {LoadedResults::Kind::LoadStep, folder, joints.step, joints.stepCount, 0};
+    LoadedResults& loaded = session.results.loaded;
+    loaded = {LoadedResults::Kind::LoadStep, folder, joints.step, joints.stepCount, 0, joints.time,
+              CurveKindOf(session.analysis.AnalysisType) == CurveKind::TimeHistory};
     session.results.joints = std::move(joints);
 }
 
@@ -14,6 +38,40 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
     JointResults joints = ReadModeShape(folder, session.model, mode, session.resultFiles);
     session.results.loaded = {LoadedResults::Kind::ModeShape, folder, 1, joints.stepCount, mode};
     session.results.joints = std::move(joints);
+}
+
+void LoadStep(Session& session, const std::string& folder, const ShownStep& shown)
+{
+    ResultSet before = std::move(session.results);
+    const ViewState viewBefore = session.view;
+    session.results = {};
+    try {
+        if (shown.mode) {
+            LoadModeShape(session, folder, *shown.mode);
+            return; // a mode shape has no section values, forces or reactions
+        }
+        LoadNodeDisplacements(session, folder, shown.step);
+        const auto step = static_cast<std::int32_t>(session.results.loaded.step);
+        for (const StepPart& part : StepParts())
+            if (part.shown(session))
+                part.load(session, folder, step);
+    } catch (...) {
+        session.results = std::move(before);
+        session.view = viewBefore;
+        throw;
+    }
+}
+
+void LoadShownSectionQuantity(Session& session, const std::string& folder, StepChoice step)
+{
+    const std::span<const FrameEndQuantity> quantities = FrameEndQuantities();
+    const std::int32_t shown = session.view.SectionQuantityShown;
+    if (shown < 1 || static_cast<std::size_t>(shown) > quantities.size())
+        throw Error("Section quantity " + std::to_string(shown) + " is not one of the " +
+                    std::to_string(quantities.size()) + " frame-end quantities");
+    const FrameEndQuantity& quantity = quantities[static_cast<std::size_t>(shown - 1)];
+    session.results.sections = quantity.read(folder, session.model, session.analysis, step, session.resultFiles);
+    session.results.sectionQuantity = &quantity;
 }
 
 void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
@@ -25,6 +83,7 @@ void LoadFrameEndQuantity(Session& session, const std::string& folder, const Fra
         session.view.HingeMin = *sections.minimum;
     }
     session.results.sections = std::move(sections);
+    session.results.sectionQuantity = &quantity;
 }
 
 void LoadResults(Session& session, const ResultRequest& request)
@@ -40,7 +99,7 @@ void LoadResults(Session& session, const ResultRequest& request)
 
 void LoadLastStepResults(Session& session, const std::string& folder)
 {
-    LoadNodeDisplacements(session, folder, std::nullopt);
+    LoadStep(session, folder, {});
     if (session.view.DeformScale == 0)
         session.view.DeformScale = SuggestedDeformScale(session.model, session.results);
 }

@@ -5,6 +5,7 @@
 #include "session/Session.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace mirelo {
@@ -25,6 +26,35 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
 void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
                           StepChoice step);
 
+// Which step of a run the picture shows: a load step (none: the last), or a
+// mode shape.
+struct ShownStep {
+    StepChoice step;
+    std::optional<std::int32_t> mode;
+};
+
+// A part of the result set that follows the step the joints show: whether
+// the view shows it, and its loader for a load step of the run in a folder.
+// A part joins `LoadStep` with one row in `StepParts()`.
+struct StepPart {
+    bool (*shown)(const Session& session);
+    void (*load)(Session& session, const std::string& folder, StepChoice step);
+};
+
+// Every part that follows the step, in loading order.
+std::span<const StepPart> StepParts();
+
+// One step for everything the picture shows: the joints' displacements of
+// the load step (or the mode's components), then every shown part at that
+// same step; parts not shown are emptied, so no value of another step
+// stays. All or nothing: when any file fails, the result set and the view
+// are as they were.
+void LoadStep(Session& session, const std::string& folder, const ShownStep& shown);
+
+// The section marks' part: the view's `SectionQuantityShown` at a step; the
+// colour range stays as the user set it.
+void LoadShownSectionQuantity(Session& session, const std::string& folder, StepChoice step);
+
 // What one batch command reads from a results folder: a load step (none: the
 // last) or a mode, and optionally one frame-end quantity of that step.
 struct ResultRequest {
@@ -37,8 +67,8 @@ struct ResultRequest {
 // The joints' step or mode, then the frame-end quantity of the step read.
 void LoadResults(Session& session, const ResultRequest& request);
 
-// After a solver run: the displacements of the last step the script in
-// `folder` recorded. When the displacement scale is still 0 it is set so that
+// After a solver run: the last step the script in `folder` recorded, with
+// every shown part (`LoadStep`). When the displacement scale is still 0 it is set so that
 // the largest displacement shows as a tenth of the model's size.
 void LoadLastStepResults(Session& session, const std::string& folder);
 

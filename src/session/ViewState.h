@@ -85,6 +85,11 @@ struct ViewState {
     double HingeMax = 0.0001;   // upper end of the section-result colour range
     double HingeMin = -0.0001;  // lower end
     std::int32_t ResultLoadStep = 0; // 1-based line the step-wise result readers take
+    // The frame-end quantity of the section marks: its position (1-based) in
+    // the list of frame-end quantities.
+    std::int32_t SectionQuantityShown = 1;
+    bool ShowResultCaption = true; // what the results show, in the lower-right corner
+    bool ShowUndeformed = true;    // the undeformed model in light grey under a deformed one
 };
 
 } // namespace mirelo

@@ -7,6 +7,9 @@
 #include "view/PlaneFilter.h"
 #include "view/Raster.h"
 #include "view/Redraw.h"
+#include "view/ResultCaptionLayer.h"
+#include "view/UndeformedOutline.h"
+#include "session/ResultCaption.h"
 
 #include <algorithm>
 #include <array>
@@ -59,8 +62,13 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
     z_.assign(joints, 0);
     screen_.assign(joints, {});
     const double f = view.DeformScale;
+    const bool outline = ShowsUndeformedOutline(model, results, view);
+    if (outline)
+        undeformed_.assign(joints, {});
     for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
         const Joint& joint = model.Joints[k];
+        if (outline)
+            undeformed_[static_cast<std::size_t>(k)] = {joint.x, joint.y, joint.z};
         const Displacement d = JointDisplacement(results, k);
         const auto at = static_cast<std::size_t>(k);
         // The sums ProjectJoints takes, so that both project alike.
@@ -74,6 +82,12 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
             supports_.push_back({k, PixelColour(model.SectionPalette[static_cast<std::size_t>(fixed)])});
     }
     anyJoint_ = model.Joints.count > 0;
+    if (outline) {
+        constexpr std::uint32_t grey = PixelColour(kUndeformedColour);
+        for (const OutlineEdge& edge : UndeformedOutlineEdges(model, shown))
+            outline_.push_back({edge.i, edge.j, grey});
+        undeformedScreen_.assign(joints, {});
+    }
 
     const auto frameColour = [&model](const Frame& frame) {
         return model.FrameSections.Contains(frame.section) ? model.FrameSections[frame.section].colour : 0;
@@ -126,6 +140,8 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
     showLegend_ = view.ShowLegend;
     if (showLegend_)
         legend_ = LegendEntries(model, view, shown);
+    if (view.ShowResultCaption)
+        caption_ = ResultCaptionLines(model, results, view);
     PaintBanner(size);
 }
 
@@ -146,7 +162,8 @@ bool DragPicture::Fits(const ViewState& view, QSize size) const
     return size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
            view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
            view.ShowAxisTriad == b.ShowAxisTriad &&
-           view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale && Shows(view);
+           view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&
+           view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed && Shows(view);
 }
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas)
@@ -159,6 +176,8 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas)
     const Projector projector(view, area);
     for (std::size_t k = 1; k < screen_.size(); ++k)
         screen_[k] = projector.Project(x_[k], y_[k], z_[k]);
+    for (std::size_t k = 1; k < undeformedScreen_.size(); ++k)
+        undeformedScreen_[k] = projector.Project(undeformed_[k].x, undeformed_[k].y, undeformed_[k].z);
 
     const LayerSwitches& on = view.LayerFlags;
     const auto stride = static_cast<std::int64_t>(canvas.bytesPerLine() / 4);
@@ -188,6 +207,7 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas)
         PaintAxisTriad(overlay, view, area);
     if (showLegend_)
         PaintLegend(overlay, legend_, area);
+    PaintResultCaption(overlay, caption_, area);
 }
 
 void DragPicture::PaintBand(const Band& band) const
@@ -205,14 +225,18 @@ void DragPicture::PaintBand(const Band& band) const
             return;
         shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
     };
-    const auto paintLine = [&](const Line& line, int width) {
-        ScreenPoint a = screen_[static_cast<std::size_t>(line.i)], b = screen_[static_cast<std::size_t>(line.j)];
+    const auto paintLineAt = [&](const std::vector<ScreenPoint>& at, const Line& line, int width) {
+        ScreenPoint a = at[static_cast<std::size_t>(line.i)], b = at[static_cast<std::size_t>(line.j)];
         if (std::max(a.y, b.y) + width < band.top || std::min(a.y, b.y) - width >= band.bottom)
             return;
         if (!FitLineToArea(band.areaWidth, band.areaHeight, width, a.x, a.y, b.x, b.y))
             return;
         DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
     };
+    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen_, line, width); };
+
+    for (const Line& edge : outline_)
+        paintLineAt(undeformedScreen_, edge, kEdgeWidth);
 
     const BoxShape node(BoxShape::Kind::Ellipse, 2 * kNodeHalf, 2 * kNodeHalf, 0);
     for (const std::int32_t joint : nodes_)

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace mirelo {
@@ -18,7 +19,7 @@ namespace mirelo {
 // to stop (the window then paints the full picture with Redraw). What stays
 // the same during a drag is gathered once, when it is built: the joints'
 // positions, which elements the shown plane holds, their colours, the banner
-// and the legend. A step projects the joints and paints two bands of the image
+// and the legend and result caption. A step projects the joints and paints two bands of the image
 // at once, one per core. With the hatching and labels off, it paints the
 // pixels Redraw paints.
 class DragPicture {
@@ -54,6 +55,14 @@ private:
 
     std::vector<double> x_, y_, z_;        // by joint number, deformed
     std::vector<ScreenPoint> screen_;     // by joint number, this step's
+    // The undeformed outline, when shown: its edges, and the joints' own
+    // coordinates and this step's pixels by joint number.
+    struct Point {
+        double x = 0, y = 0, z = 0;
+    };
+    std::vector<Line> outline_;
+    std::vector<Point> undeformed_;
+    std::vector<ScreenPoint> undeformedScreen_;
     std::vector<std::int32_t> nodes_;      // joints with a dot
     std::vector<Spot> supports_;           // joints with a support square
     std::vector<Line> frames_;             // in painting order, then the selected frame
@@ -64,6 +73,7 @@ private:
     bool anyJoint_ = false;
     bool showTriad_ = false, showLegend_ = false;
     std::vector<LegendEntry> legend_;
+    std::vector<std::string> caption_;
     QImage banner_;
     ViewState builtFor_;
 };

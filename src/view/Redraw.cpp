@@ -6,6 +6,9 @@
 #include "view/DrawLayers.h"
 #include "view/Legend.h"
 #include "view/LoadArrows.h"
+#include "view/ResultCaptionLayer.h"
+#include "view/UndeformedOutline.h"
+#include "session/ResultCaption.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -78,7 +81,7 @@ void PaintLayers(Canvas& canvas, const Model& model, const Projection& at, const
         PaintFrameAxes(canvas, model, at, shown);
     if (on.ShowDiaphragms)
         PaintDiaphragms(canvas, model, at, shown);
-    if (on.ShowHingeCircles)
+    if (on.ShowHingeCircles && SectionsMatchJoints(results))
         PaintSectionResultDiscs(canvas, model, at, shown, results, view);
     if (on.ShowShells)
         PaintShells(canvas, model, at, shown, painted.shellSections.emplace(model.ShellSections.count));
@@ -112,14 +115,16 @@ void PaintLoads(Canvas& canvas, const Model& model, const Projection& at, const 
         PaintLineLoadArrows(canvas, model, at, view, area, shown, units);
 }
 
-// The triad and the legend, over the model.
-void PaintOrientation(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown,
-                      const PaintedUse& painted)
+// The triad, the legend and the result caption, over the model.
+void PaintOrientation(Canvas& canvas, const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
+                      const PlaneFilter& shown, const PaintedUse& painted)
 {
     if (view.ShowAxisTriad && model.Joints.count > 0) // the empty start-up picture stays bare
         PaintAxisTriad(canvas, view, area);
     if (view.ShowLegend)
         PaintLegend(canvas, LegendEntries(model, view, shown, painted), area);
+    if (view.ShowResultCaption)
+        PaintResultCaption(canvas, ResultCaptionLines(model, results, view), area);
 }
 
 bool PaintsDirectly(const QImage& image)
@@ -140,9 +145,11 @@ void PaintPicture(const Model& model, const ResultSet& results, const ViewState&
     ProjectFrames(model, view, area, at);
     const PlaneFilter shown(model, view);
     PaintedUse painted;
+    if (ShowsUndeformedOutline(model, results, view))
+        PaintUndeformedOutline(canvas, model, view, area, shown);
     PaintLayers(canvas, model, at, results, view, shown, painted);
     PaintLoads(canvas, model, at, view, area, shown, painted);
-    PaintOrientation(canvas, model, view, area, shown, painted);
+    PaintOrientation(canvas, model, results, view, area, shown, painted);
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer

@@ -22,8 +22,11 @@ QString LabelFontFamily();
 
 // Repaints the whole picture of `area` onto `painter` (at its origin): the
 // white banner, the projection (into `projection`, which picking then reads),
-// the joints displaced by the loaded results x DeformScale, then
-// the layers switched on in view.LayerFlags and the load labels. Font sizes are
+// the undeformed model in light grey where the loaded results move the
+// joints, the joints displaced by the loaded results x DeformScale, then
+// the layers switched on in view.LayerFlags, the load labels, and over them
+// the triad, the legend and the result caption. Section marks show only
+// values of the joints' step. Font sizes are
 // in points at 96 dots per inch, whatever the device.
 // Raises FloatingPointError from the section-result layer when HingeMax equals
 // HingeMin; the picture then holds what was painted before that layer.

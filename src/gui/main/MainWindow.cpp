@@ -14,6 +14,7 @@
 #include "gui/results/CurvesWindow.h"
 #include "gui/solver/SuiteWindow.h"
 #include "convert/ModelFile.h"
+#include "gui/results/ResultStepBar.h"
 #include "gui/results/ResultsDialog.h"
 #include "gui/script/AnalysisDialog.h"
 #include "gui/script/ScriptWindow.h"
@@ -114,7 +115,9 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
     v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
-    resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, this);
+    stepBar_ = new ResultStepBar(session_, *this, [this] { return lastRunFolder_; }, this);
+    addToolBar(Qt::BottomToolBarArea, stepBar_);
+    resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, *stepBar_, this);
     solverSettingDialog_ = new SolverSettingDialog(*fileChooser_, *this, this);
     aboutDialog_ = new AboutDialog(this);
     urlOpener_ = std::make_unique<DesktopUrlOpener>();
@@ -180,6 +183,7 @@ ViewArea MainWindow::Area()
 void MainWindow::Redraw()
 {
     drawingArea_->EndSteps();
+    stepBar_->ShowLoaded();
     PaintFullPicture();
 }
 

@@ -34,6 +34,7 @@ class LoadDisplayDialog;
 class ModelStatusBar;
 class V14ConverterDialog;
 class ResultsDialog;
+class ResultStepBar;
 class SolverSettingDialog;
 class SuiteWindow;
 class UrlOpener;
@@ -60,6 +61,7 @@ public:
     const Projection& projection() const { return projection_; }
     ModelStatusBar& statusPanels() { return *statusBar_; }
     DrawingArea& drawingArea() { return *drawingArea_; }
+    ResultStepBar& stepBar() { return *stepBar_; }
 
     void RunCommand(const std::function<void()>& command) override;
     void Redraw() override;
@@ -210,6 +212,7 @@ private:
     FramePropertiesDialog* framePropertiesDialog_ = nullptr; // TForm9
     V14ConverterDialog* v14ConverterDialog_ = nullptr;       // TForm11
     ResultsDialog* resultsDialog_ = nullptr;                 // TForm10
+    ResultStepBar* stepBar_ = nullptr;                       // the results' steps, under the drawing
     SolverSettingDialog* solverSettingDialog_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     std::unique_ptr<UrlOpener> urlOpener_;

@@ -4,10 +4,10 @@
 #include "gui/common/DisplayText.h"
 #include "gui/common/FileChooser.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/results/ResultStepBar.h"
 #include "session/ResultLoading.h"
 #include "session/Session.h"
 #include "common/NumberText.h"
-#include "results/ResultAnimation.h"
 #include "script/RecorderFiles.h"
 #include "view/ResultLegend.h"
 
@@ -36,13 +36,25 @@ std::string BoxText(const QLineEdit* box)
 
 } // namespace
 
-ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& chooser, QWidget* parent)
-    : QDialog(parent), session_(session), host_(host), chooser_(chooser), knownScale_(session.view.DeformScale),
+ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& chooser, ResultStepBar& steps,
+                             QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), chooser_(chooser), steps_(steps),
+      knownScale_(session.view.DeformScale),
       knownMax_(session.view.HingeMax), knownMin_(session.view.HingeMin)
 {
     setObjectName("TForm10");
     setWindowTitle("Deformation Shape");
     setFont(QFont("Arial", 8));
+
+    auto* folderGroup = NamedWidget<QGroupBox>("FolderGroup", tr("Run Folder"), this);
+    folder_ = NamedWidget<QLabel>("FolderLabel", folderGroup);
+    folder_->setWordWrap(true);
+    folder_->setMinimumWidth(260);
+    auto* chooseFolder = NamedWidget<QPushButton>("FolderButton", tr("Folder..."), folderGroup);
+    chooseFolder->setToolTip(tr("Pick any file in the folder of the run whose results to show"));
+    auto* folderLayout = new QHBoxLayout(folderGroup);
+    folderLayout->addWidget(folder_, 1);
+    folderLayout->addWidget(chooseFolder);
 
     auto* stepGroup = NamedWidget<QGroupBox>("GroupBox1", "Load Step", this);
     stepBox_ = NamedWidget<QLineEdit>("Edit2", "1", stepGroup);
@@ -104,9 +116,6 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     sectionLayout->addWidget(legendPanel, 3, 0, 1, 2, Qt::AlignHCenter);
     sectionLayout->addWidget(loadSections, 4, 0, 1, 2);
 
-    animate_ = NamedWidget<QPushButton>("AnimateButton", "Animate", this);
-    animate_->setCheckable(true);
-    animate_->setToolTip("Play the load steps of the loaded displacements, or swing the loaded mode shape");
     loaded_ = new QLabel(this);
     loaded_->setObjectName("LoadedLabel");
     loaded_->setWordWrap(true);
@@ -121,11 +130,12 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     connect(loadNodes, &QPushButton::clicked, this, command(&ResultsDialog::LoadNodeDeformationsClicked));
     connect(loadSections, &QPushButton::clicked, this, command(&ResultsDialog::LoadSectionDeformationsClicked));
     connect(loadMode, &QPushButton::clicked, this, command(&ResultsDialog::LoadModeShapeClicked));
+    connect(chooseFolder, &QPushButton::clicked, this, command(&ResultsDialog::ChooseFolderClicked));
     connect(ok, &QPushButton::clicked, this, command(&ResultsDialog::AcceptClicked));
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
-    connect(animate_, &QPushButton::toggled, this, [this](bool on) { host_.RunCommand([this, on] { AnimateClick(on); }); });
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] { AnimationFrame(); });
+    connect(quantityBox_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { host_.RunCommand([this, index] { QuantityChosen(index); }); });
+    connect(&steps_, &ResultStepBar::StepShown, this, [this] { ShowLoaded(); });
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -135,61 +145,74 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     columns->addLayout(left);
     columns->addWidget(sectionGroup, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(animate_);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(folderGroup);
     layout->addLayout(columns);
     layout->addWidget(loaded_);
     layout->addLayout(buttons);
     ShowLoaded();
 }
 
-std::optional<std::string> ResultsDialog::ChooseFolder()
+void ResultsDialog::ChooseFolderClicked()
 {
     const std::optional<QString> path = chooser_.OpenFile(FileKind::Result, "All files|*");
     if (!path)
-        return std::nullopt;
-    return QFile::encodeName(QFileInfo(*path).absolutePath()).toStdString();
+        return;
+    steps_.SetFolder(QFileInfo(*path).absolutePath());
+    ShowLoaded();
+    ShowPeriods(QFile::encodeName(steps_.Folder()).toStdString());
 }
 
 void ResultsDialog::LoadNodeDeformationsClicked()
 {
-    const std::int32_t step = ParseInteger(BoxText(stepBox_));
-    const std::optional<std::string> folder = ChooseFolder();
-    if (!folder)
-        return;
-    StopAnimation();
-    LoadNodeDisplacements(session_, *folder, step);
-    ShowLoaded();
+    steps_.StopAnimation();
+    steps_.ShowStep({ParseInteger(BoxText(stepBox_)), std::nullopt});
 }
 
 void ResultsDialog::LoadModeShapeClicked()
 {
     const std::int32_t mode = ParseInteger(BoxText(modeBox_));
-    const std::optional<std::string> folder = ChooseFolder();
-    if (!folder)
-        return;
-    StopAnimation();
-    LoadModeShape(session_, *folder, mode);
-    ShowLoaded();
-    ShowPeriods(*folder);
+    steps_.StopAnimation();
+    steps_.ShowStep({std::nullopt, mode});
+    ShowPeriods(session_.results.loaded.folder);
 }
 
+// The section marks switched on, the step shown again with them, and the
+// colour range from their extremes.
 void ResultsDialog::LoadSectionDeformationsClicked()
 {
-    const FrameEndQuantity& quantity =
-        FrameEndQuantities()[static_cast<std::size_t>(std::max(quantityBox_->currentIndex(), 0))];
-    const std::int32_t step = ParseInteger(BoxText(stepBox_));
-    const std::optional<std::string> folder = ChooseFolder();
-    if (!folder)
-        return;
-    LoadFrameEndQuantity(session_, *folder, quantity, step);
-    knownMax_ = session_.view.HingeMax;
-    knownMin_ = session_.view.HingeMin;
-    maxBox_->setText(OwnText(FormatGeneral(knownMax_)));
-    minBox_->setText(OwnText(FormatGeneral(knownMin_)));
+    const LoadedResults& loaded = session_.results.loaded;
+    const std::int32_t step = loaded.kind == LoadedResults::Kind::LoadStep ? static_cast<std::int32_t>(loaded.step)
+                                                                            : ParseInteger(BoxText(stepBox_));
+    steps_.StopAnimation();
+    const bool wasShown = session_.view.LayerFlags.ShowHingeCircles;
+    session_.view.LayerFlags.ShowHingeCircles = true;
+    try {
+        steps_.ShowStep({step, std::nullopt});
+    } catch (...) {
+        session_.view.LayerFlags.ShowHingeCircles = wasShown;
+        throw;
+    }
+    const SectionResults& sections = session_.results.sections;
+    if (sections.maximum && sections.minimum) {
+        session_.view.HingeMax = knownMax_ = *sections.maximum;
+        session_.view.HingeMin = knownMin_ = *sections.minimum;
+        maxBox_->setText(OwnText(FormatGeneral(knownMax_)));
+        minBox_->setText(OwnText(FormatGeneral(knownMin_)));
+    }
+    host_.Redraw();
+}
+
+// Another quantity for the section marks: shown at once at the step shown.
+void ResultsDialog::QuantityChosen(int index)
+{
+    session_.view.SectionQuantityShown = index + 1;
+    const LoadedResults& loaded = session_.results.loaded;
+    if (session_.view.LayerFlags.ShowHingeCircles && loaded.kind == LoadedResults::Kind::LoadStep)
+        steps_.ShowStep({static_cast<std::int32_t>(loaded.step), std::nullopt});
 }
 
 void ResultsDialog::AcceptClicked()
@@ -198,7 +221,7 @@ void ResultsDialog::AcceptClicked()
     const double maximum = ParseReal(BoxText(maxBox_));
     const double minimum = ParseReal(BoxText(minBox_));
     const double scale = ParseReal(BoxText(scaleBox_));
-    StopAnimation();
+    steps_.StopAnimation();
     session_.view.HingeMax = knownMax_ = maximum;
     session_.view.HingeMin = knownMin_ = minimum;
     session_.view.DeformScale = knownScale_ = scale;
@@ -211,74 +234,23 @@ void ResultsDialog::CancelClicked()
     close();
 }
 
-void ResultsDialog::AnimateClick(bool on)
-{
-    if (!on) {
-        StopAnimation();
-        return;
-    }
-    try {
-        if (session_.results.loaded.kind == LoadedResults::Kind::None)
-            throw Error("Load node displacements or a mode shape first: the animation plays them");
-        swingScale_ = ParseReal(BoxText(scaleBox_));
-    } catch (...) {
-        const QSignalBlocker quiet(animate_);
-        animate_->setChecked(false);
-        throw;
-    }
-    session_.view.DeformScale = knownScale_ = swingScale_;
-    frame_ = 0;
-    timer_.start(kAnimationFrameMilliseconds);
-}
-
-void ResultsDialog::AnimationFrame()
-{
-    host_.RunCommand([this] {
-        try {
-            const LoadedResults& loaded = session_.results.loaded;
-            if (loaded.kind == LoadedResults::Kind::LoadStep) {
-                const std::int64_t step = NextAnimationStep(loaded.step, loaded.stepCount);
-                LoadNodeDisplacements(session_, loaded.folder, static_cast<std::int32_t>(step));
-                stepBox_->setText(QString::number(step));
-                ShowLoaded();
-            } else if (loaded.kind == LoadedResults::Kind::ModeShape) {
-                session_.view.DeformScale = swingScale_ * ModeSwingFactor(++frame_);
-            } else {
-                throw Error("The results were cleared: the animation stops");
-            }
-            host_.Redraw();
-        } catch (...) {
-            StopAnimation();
-            throw;
-        }
-    });
-}
-
-void ResultsDialog::StopAnimation()
-{
-    if (!timer_.isActive())
-        return;
-    timer_.stop();
-    const QSignalBlocker quiet(animate_);
-    animate_->setChecked(false);
-    if (session_.results.loaded.kind == LoadedResults::Kind::ModeShape) {
-        session_.view.DeformScale = swingScale_;
-        host_.Redraw();
-    }
-}
-
+// The folder, and the step or mode shown everywhere.
 void ResultsDialog::ShowLoaded()
 {
+    const QString folder = steps_.Folder();
+    folder_->setText(folder.isEmpty() ? tr("No run yet: choose its folder") : folder);
     const LoadedResults& loaded = session_.results.loaded;
     switch (loaded.kind) {
     case LoadedResults::Kind::None: loaded_->setText("No displacements loaded"); break;
     case LoadedResults::Kind::LoadStep:
+        stepBox_->setText(QString::number(loaded.step));
         loaded_->setText(QString("Displacements of load step %1 of %2 from %3")
                              .arg(loaded.step)
                              .arg(loaded.stepCount)
                              .arg(QFile::decodeName(loaded.folder.c_str())));
         break;
     case LoadedResults::Kind::ModeShape:
+        modeBox_->setText(QString::number(loaded.mode));
         loaded_->setText(QString("Mode shape %1 from %2").arg(loaded.mode).arg(QFile::decodeName(loaded.folder.c_str())));
         break;
     }
@@ -324,13 +296,11 @@ void ResultsDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     SyncBoxes();
     ShowLoaded();
+    {
+        const QSignalBlocker quiet(quantityBox_);
+        quantityBox_->setCurrentIndex(session_.view.SectionQuantityShown - 1);
+    }
     legend_->setPixmap(QPixmap::fromImage(ResultLegendPicture(session_.model.SectionPalette)));
-}
-
-void ResultsDialog::hideEvent(QHideEvent* event)
-{
-    StopAnimation();
-    QDialog::hideEvent(event);
 }
 
 } // namespace mirelo

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 
 #include <cstdint>
 #include <optional>
@@ -17,44 +16,43 @@ namespace mirelo {
 
 class CommandHost;
 class FileChooser;
+class ResultStepBar;
 struct Session;
 
-// "Deformation Shape" (TForm10): loads node displacements, a mode shape or
-// section deformations from the recorder files of a folder (picked through any
-// file in it), shows the periods of a modal analysis and the colour legend,
-// and plays load steps or swings a mode shape. OK takes the scale and the
-// colour range (all three boxes or none) and redraws.
+// "Deformation Shape" (TForm10): the run folder the results come from
+// (chosen once: the last run's unless "Folder..." picks another), the load
+// step or mode to show with everything shown (through the step bar, which
+// then steps and plays them), the section quantity of the section marks, the
+// periods of a modal analysis and the colour legend. OK takes the scale and
+// the colour range (all three boxes or none) and redraws.
 class ResultsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ResultsDialog(Session& session, CommandHost& host, FileChooser& chooser, QWidget* parent = nullptr);
+    ResultsDialog(Session& session, CommandHost& host, FileChooser& chooser, ResultStepBar& steps,
+                  QWidget* parent = nullptr);
 
-    void LoadNodeDeformationsClicked(); // "Load Node Deform Data"
-    void LoadSectionDeformationsClicked(); // "Load Sec Deform Data"
-    void LoadModeShapeClicked(); // "Load Model Shape"
-    void AcceptClicked(); // "OK"
-    void CancelClicked(); // "Cancel"
-    void AnimateClick(bool on);
-
-    bool animating() const { return timer_.isActive(); }
-    // One frame of the running animation (the timer calls it).
-    void AnimationFrame();
+    void ChooseFolderClicked();            // "Folder..."
+    void LoadNodeDeformationsClicked();    // "Load Node Deform Data": the step of everything shown
+    void LoadSectionDeformationsClicked(); // "Load Sec Deform Data": the section marks at that step
+    void LoadModeShapeClicked();           // "Load Model Shape"
+    void AcceptClicked();                  // "OK"
+    void CancelClicked();                  // "Cancel"
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    std::optional<std::string> ChooseFolder();
     void ShowLoaded();
     void ShowPeriods(const std::string& folder);
-    void StopAnimation();
     void SyncBoxes();
+    void QuantityChosen(int index);
 
     Session& session_;
     CommandHost& host_;
     FileChooser& chooser_;
+    ResultStepBar& steps_;
+    QLabel* folder_;
     QLineEdit* stepBox_;       // Edit2
     QLineEdit* scaleBox_;      // Edit1
     QLineEdit* modeBox_;       // Edit5
@@ -64,10 +62,6 @@ private:
     QLabel* legend_;           // Image1
     QListWidget* periods_;
     QLabel* loaded_;
-    QPushButton* animate_;
-    QTimer timer_;
-    std::int64_t frame_ = 0;
-    double swingScale_ = 0; // the scale a mode swings about
     // The view's scale and range as this dialog last showed or took them: a
     // showing refreshes a box only when another command changed its value.
     double knownScale_, knownMax_, knownMin_;
