@@ -1,9 +1,11 @@
-// "Deformation Shape", "Clear Results", "Export Picture" and the result loading of a session.
+// "Deformation Shape", the step bar, "Clear Results", "Export Picture" and the result loading of a session.
 #include "GuiTestSupport.h"
 
 #include "gui/main/DrawingArea.h"
 #include "session/ResultLoading.h"
+#include "gui/results/ResultStepBar.h"
 #include "gui/results/ResultsDialog.h"
+#include "session/ResultCaption.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -53,15 +56,16 @@ struct ResultsFixture {
         Write(QDir(results.path()), "node0.out", NodeSteps());
         w.Button("ToolButton25")->click();
         dialog = w->findChild<ResultsDialog*>("TForm10");
+        // The run folder, chosen once through any file in it.
+        w.chooser->answers.push_back(QDir(results.path()).filePath("node0.out"));
+        Child<QPushButton>(dialog, "FolderButton")->click();
     }
     QLineEdit* Box(const char* name) { return Child<QLineEdit>(dialog, name); }
-    // Presses a load button, picking any file of the results folder.
-    void Load(const char* button)
-    {
-        w.chooser->answers.push_back(QDir(results.path()).filePath("node0.out"));
-        Child<QPushButton>(dialog, button)->click();
-    }
+    void Load(const char* button) { Child<QPushButton>(dialog, button)->click(); }
     Session& session() { return w->session(); }
+    ResultStepBar& bar() { return w->stepBar(); }
+    QSlider* slider() { return Child<QSlider>(&bar(), "StepSlider"); }
+    QString stepLabel() { return Child<QLabel>(&bar(), "StepLabel")->text(); }
 };
 
 } // namespace
@@ -80,7 +84,7 @@ private slots:
             const char* caption;
         } buttons[] = {{"Button1", "Load Node Deform Data"}, {"Button4", "Load Sec Deform Data"},
                        {"Button5", "Load Model Shape"},      {"Button2", "OK"},
-                       {"Button3", "Cancel"},                {"AnimateButton", "Animate"}};
+                       {"Button3", "Cancel"},                {"FolderButton", "Folder..."}};
         for (const auto& b : buttons)
             QCOMPARE(Child<QPushButton>(f.dialog, b.name)->text(), QString(b.caption));
         const struct {
@@ -99,24 +103,32 @@ private slots:
         QCOMPARE(combo->itemText(2), QString("Curvature Ky"));
         QCOMPARE(Child<QLabel>(f.dialog, "Image1")->pixmap().size(), QSize(155, 40));
         QCOMPARE(Child<QLabel>(f.dialog, "LoadedLabel")->text(), QString("No displacements loaded"));
+        QCOMPARE(Child<QLabel>(f.dialog, "FolderLabel")->text(), f.results.path());
+        QVERIFY(!f.bar().isVisible()); // nothing to step through yet
     }
 
-    void loadedStepMovesTheJointsAfterOk()
+    void aLoadedStepIsDrawnAtOnceAndOkTakesTheScale()
     {
         ResultsFixture f;
         f.session().view.Scale = 5;
         f.session().view.PlanAngle = 0;
         f.session().view.TiltAngle = -90; // XZ: model X to the right
         f.session().view.LayerFlags.ShowFrames = f.session().view.LayerFlags.ShowSupports = false; // dots alone
+        f.session().view.ShowUndeformed = false;
         f.w->Redraw();
         const std::int32_t before = f.w->projection().joints[1].x;
         f.Box("Edit2")->setText("1");
         f.Load("Button1");
-        QCOMPARE(f.w.chooser->filters.last(), QString("All files|*"));
+        QCOMPARE(f.w.chooser->filters.size(), 1); // the folder was asked for once
         QCOMPARE(JointDisplacement(f.session().results, 1).x, 10.0);
         QCOMPARE(JointDisplacement(f.session().results, 4).z, -1.0);
-        QCOMPARE(f.w->projection().joints[1].x, before); // nothing is drawn before OK
+        // A scale of 0 would not move anything: the suggested one, 5000 / 10 / 40 to one digit.
+        QCOMPARE(f.session().view.DeformScale, 10.0);
+        QCOMPARE(f.w->projection().joints[1].x, before + 20);
         QVERIFY(Child<QLabel>(f.dialog, "LoadedLabel")->text().startsWith("Displacements of load step 1 of 3"));
+        QVERIFY(f.bar().isVisible());
+        QCOMPARE(f.stepLabel(), QString("Step 1 of 3"));
+        f.Box("Edit1")->setText("1");
         Child<QPushButton>(f.dialog, "Button2")->click();
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.session().view.DeformScale, 1.0);
@@ -146,12 +158,12 @@ private slots:
         QVERIFY(f.w.messenger->messages.last().contains("field 13: joint 4 UZ"));
         QCOMPARE(JointDisplacement(f.session().results, 1).x, 20.0);
         QCOMPARE(f.session().results.loaded.step, 2);
-        // Not a number in "Load Step": said before any file is asked for.
-        const auto asked = f.w.chooser->filters.size();
+        // Not a number in "Load Step".
         f.Box("Edit2")->setText("two");
         Child<QPushButton>(f.dialog, "Button1")->click();
         QCOMPARE(f.w.messenger->messages.last(), QString("'two' is not a valid integer value"));
-        QCOMPARE(f.w.chooser->filters.size(), asked);
+        QCOMPARE(f.session().results.loaded.step, 2);
+        QCOMPARE(f.w.chooser->filters.size(), 1);
     }
 
     void okTakesAllThreeBoxesOrNone()
@@ -186,8 +198,11 @@ private slots:
         const QDir dir(f.results.path());
         Write(dir, "ele0_secs.out", "1 0.5 0.001 2 0 0.25 0.002 3 0\n");
         Write(dir, "ele0_secn.out", "1 -0.75 0.003 4 0 0.125 0.004 5 0\n");
+        f.session().view.ShowResultCaption = false; // the discs alone
         Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(1); // "Curvature Kz"
         f.Load("Button4");
+        QVERIFY(f.session().view.LayerFlags.ShowHingeCircles);
+        QCOMPARE(f.session().results.sections.step, 1); // the step the joints show
         QCOMPARE(SectionValueAtI(f.session().results, 1), 0.001);
         QCOMPARE(SectionValueAtJ(f.session().results, 3), 0.004);
         QCOMPARE(SectionValueAtI(f.session().results, 2), 0.0);
@@ -210,7 +225,9 @@ private slots:
         QCOMPARE(disc(3, false), QColor(255, 0, 255)); // 0.004: class 6
         QCOMPARE(disc(2, true), QColor(255, 0, 0));    // the elastic beam's 0: class 1
         f.w.Button("ToolButton25")->click();
-        Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0);
+        Child<QComboBox>(f.dialog, "ComboBox1")->setCurrentIndex(0); // shown at once, the range kept
+        QCOMPARE(SectionValueAtI(f.session().results, 1), 0.5);
+        QCOMPARE(f.Box("Edit3")->text(), QString("0.004"));
         f.Load("Button4");
         QCOMPARE(f.Box("Edit3")->text(), QString("0.5"));
         QCOMPARE(f.Box("Edit4")->text(), QString("-0.75"));
@@ -234,45 +251,104 @@ private slots:
         QCOMPARE(Child<QLabel>(f.dialog, "LoadedLabel")->text().left(12), QString("Mode shape 2"));
     }
 
-    void animationPlaysTheStepsAndSwingsAMode()
+    // Every quantity shown, the step box, the slider, the bar's label and the
+    // caption name one step: after loading, moving the slider, playing and stopping.
+    void oneStepEverywhere()
     {
         ResultsFixture f;
-        auto* animate = Child<QPushButton>(f.dialog, "AnimateButton");
-        animate->click(); // nothing loaded yet
-        QVERIFY(!animate->isChecked());
-        QVERIFY(f.w.messenger->messages.last().startsWith("Load node displacements or a mode shape first"));
-
-        f.Box("Edit2")->setText("2");
-        f.Load("Button1");
+        const QDir dir(f.results.path());
+        QByteArray first, last;
+        for (int s = 1; s <= 3; ++s) {
+            first += QByteArray::number(s) + " " + QByteArray::number(s) + " 0 0 0 0 0 0 0\n";
+            last += QByteArray::number(s) + " " + QByteArray::number(-s) + " 0 0 0 0 0 0 0\n";
+        }
+        Write(dir, "ele0_secs.out", first);
+        Write(dir, "ele0_secn.out", last);
         f.Box("Edit1")->setText("3");
+        Child<QPushButton>(f.dialog, "Button2")->click(); // scale 3
+        f.w.Button("ToolButton25")->click();
+        f.Box("Edit2")->setText("2");
+        f.Load("Button4"); // the section marks with the step
+        const auto check = [&](std::int64_t step) {
+            const Session& s = f.session();
+            QCOMPARE(s.results.loaded.step, step);
+            QCOMPARE(s.results.sections.step, step);
+            QCOMPARE(SectionValueAtI(s.results, 1), static_cast<double>(step));
+            QCOMPARE(JointDisplacement(s.results, 1).x, 10.0 * static_cast<double>(step));
+            QCOMPARE(f.slider()->value(), static_cast<int>(step));
+            QCOMPARE(f.Box("Edit2")->text(), QString::number(step));
+            QCOMPARE(f.stepLabel(), QString("Step %1 of 3").arg(step));
+            const std::vector<std::string> caption = ResultCaptionLines(s.model, s.results, s.view);
+            QCOMPARE(caption.size(), std::size_t{4});
+            QCOMPARE(QString::fromStdString(caption[0]),
+                     QString("Displacement, step %1 of 3, load factor %1, scale 3").arg(step));
+            QCOMPARE(QString::fromStdString(caption[1]),
+                     QString("largest %1 mm at joint 4").arg(std::hypot(40.0 * static_cast<double>(step), step), 0, 'g', 4));
+            QCOMPARE(QString::fromStdString(caption[2]), QString("Axial Strain at frame ends, step %1 of 3").arg(step));
+        };
+        check(2);
+        f.slider()->setValue(3);
+        check(3);
+        Child<QToolButton>(&f.bar(), "StepBackButton")->click();
+        check(2);
+
+        auto* animate = Child<QToolButton>(&f.bar(), "AnimateButton");
+        QCOMPARE(animate->text(), QString("Animate"));
         animate->click();
-        QVERIFY(f.dialog->animating());
-        QCOMPARE(f.session().view.DeformScale, 3.0);
+        QVERIFY(f.bar().animating());
         std::vector<std::int64_t> steps;
         for (int frame = 0; frame < 4; ++frame) {
-            f.dialog->AnimationFrame();
+            f.bar().AnimationFrame();
             steps.push_back(f.session().results.loaded.step);
         }
         QCOMPARE(steps, (std::vector<std::int64_t>{3, 1, 2, 3}));
-        QCOMPARE(f.Box("Edit2")->text(), QString("3"));
-        QCOMPARE(JointDisplacement(f.session().results, 4).x, 120.0);
-        QTRY_VERIFY_WITH_TIMEOUT(f.session().results.loaded.step == 2, 2000); // the timer plays on by itself
+        check(3);
+        QTRY_VERIFY_WITH_TIMEOUT(f.session().results.loaded.step == 1, 2000); // the timer plays on by itself
         animate->click();
-        QVERIFY(!f.dialog->animating());
+        QVERIFY(!f.bar().animating());
+        check(f.session().results.loaded.step);
+        QVERIFY(f.w.messenger->messages.isEmpty());
+
+        // A step whose section file is short fails as a whole: everything stays on the step before.
+        Write(dir, "ele0_secn.out", "1 -1 0 0 0 0 0 0 0\n");
+        f.session().resultFiles = RecorderFileCache();
+        f.slider()->setValue(1);
+        f.slider()->setValue(3);
+        QVERIFY(f.w.messenger->messages.last().contains("ele0_secn.out"));
+        check(1);
+    }
+
+    void theBarSitsUnderTheDrawingAndSwingsAMode()
+    {
+        ResultsFixture f;
+        f.Load("Button1");
+        QCOMPARE(f.w->toolBarArea(&f.bar()), Qt::BottomToolBarArea);
+        const QRect drawing(f.w->drawingArea().mapTo(&*f.w, QPoint(0, 0)), f.w->drawingArea().size());
+        const QRect bar(f.bar().mapTo(&*f.w, QPoint(0, 0)), f.bar().size());
+        QVERIFY(!drawing.intersects(bar));
 
         Write(QDir(f.results.path()), "eigen1_node0.out", "0 1 0 0 1 0 0 1 0 0 1 0 0\n");
+        f.Box("Edit5")->setText("1");
         f.Load("Button5");
+        QCOMPARE(f.stepLabel(), QString("Mode 1"));
+        QVERIFY(!f.slider()->isEnabled());
+        f.session().view.DeformScale = 3;
+        auto* animate = Child<QToolButton>(&f.bar(), "AnimateButton");
         animate->click();
         std::vector<double> scales;
         for (int frame = 0; frame < 40; frame += 10) {
             for (int k = 0; k < 10; ++k)
-                f.dialog->AnimationFrame();
+                f.bar().AnimationFrame();
             scales.push_back(f.session().view.DeformScale);
         }
         QCOMPARE(scales, (std::vector<double>{3, 0, -3, 0})); // frames 10, 20, 30, 40 of a 40-frame swing
-        f.dialog->close(); // hiding stops the swing at the full scale
-        QVERIFY(!f.dialog->animating());
+        animate->click(); // stopping leaves the full scale
+        QVERIFY(!f.bar().animating());
         QCOMPARE(f.session().view.DeformScale, 3.0);
+        // Step forward to a mode the run did not write: said, and mode 1 stays.
+        Child<QToolButton>(&f.bar(), "StepForwardButton")->click();
+        QVERIFY(f.w.messenger->messages.last().contains("eigen2_node0.out"));
+        QCOMPARE(f.session().results.loaded.mode, 1);
     }
 
     void clearResultsKeepsScaleAndRange()
@@ -287,6 +363,7 @@ private slots:
         QCOMPARE(f.session().view.DeformScale, 1.0);
         QCOMPARE(f.session().view.HingeMax, 2.0);
         QCOMPARE(f.session().results.loaded.kind, LoadedResults::Kind::None);
+        QVERIFY(!f.bar().isVisible());
     }
 
     void loadLastStepAfterARun()

@@ -16,12 +16,21 @@ Model TwoJointsInMetres()
     return model;
 }
 
+// What LoadedResults says, without its folder.
+struct Shown {
+    LoadedResults::Kind kind = LoadedResults::Kind::None;
+    std::int64_t step = 0, stepCount = 0;
+    std::int32_t mode = 0;
+    double time = 0;
+    bool timeInSeconds = false;
+};
+
 TEST(ResultCaption, SaysWhatThePictureShows)
 {
     const FrameEndQuantity& kz = FrameEndQuantities()[1];
     const struct {
         const char* what;
-        LoadedResults loaded;
+        Shown loaded;
         std::vector<double> joints;
         double scale;
         bool marks;
@@ -30,35 +39,35 @@ TEST(ResultCaption, SaysWhatThePictureShows)
     } cases[] = {
         {"nothing loaded", {}, {}, 50, true, 0, {}},
         {"a load step",
-         {LoadedResults::Kind::LoadStep, "run", 200, 200, 0, 0.5, false},
+         {LoadedResults::Kind::LoadStep, 200, 200, 0, 0.5, false},
          {0, 0, 0, 0.003, 0.004, 0},
          50,
          false,
          0,
          {"Displacement, step 200 of 200, load factor 0.5, scale 50", "largest 0.005 m at joint 2 (B12)"}},
         {"a time history",
-         {LoadedResults::Kind::LoadStep, "run", 7, 1500, 0, 0.14000000000000001, true},
+         {LoadedResults::Kind::LoadStep, 7, 1500, 0, 0.14000000000000001, true},
          {-0.0123456, 0, 0, 0, 0, 0},
          12.5,
          false,
          0,
          {"Displacement, step 7 of 1500, time 0.14 s, scale 12.5", "largest 0.01235 m at joint 1"}},
         {"nothing moves",
-         {LoadedResults::Kind::LoadStep, "run", 1, 3, 0, 0, false},
+         {LoadedResults::Kind::LoadStep, 1, 3, 0, 0, false},
          {0, 0, 0, 0, 0, 0},
          1,
          false,
          0,
          {"Displacement, step 1 of 3, load factor 0, scale 1", "largest 0 m"}},
         {"a mode, whose components have no unit",
-         {LoadedResults::Kind::ModeShape, "run", 1, 1, 2, 0, false},
+         {LoadedResults::Kind::ModeShape, 1, 1, 2, 0, false},
          {0, 0, 0, 0, 1, 0},
          100,
          true,
          0,
          {"Mode 2 shape, scale 100", "largest 1 at joint 2 (B12)"}},
         {"section marks of the step",
-         {LoadedResults::Kind::LoadStep, "run", 200, 200, 0, 1, false},
+         {LoadedResults::Kind::LoadStep, 200, 200, 0, 1, false},
          {0, 0, 0, 0, 0, 0.25},
          2,
          true,
@@ -66,14 +75,14 @@ TEST(ResultCaption, SaysWhatThePictureShows)
          {"Displacement, step 200 of 200, load factor 1, scale 2", "largest 0.25 m at joint 2 (B12)",
           "Curvature Kz at frame ends, step 200 of 200", "largest -0.0034 1/m at frame 1, end j"}},
         {"section marks of another step are not claimed",
-         {LoadedResults::Kind::LoadStep, "run", 199, 200, 0, 1, false},
+         {LoadedResults::Kind::LoadStep, 199, 200, 0, 1, false},
          {0, 0, 0, 0, 0, 0.25},
          2,
          true,
          200,
          {"Displacement, step 199 of 200, load factor 1, scale 2", "largest 0.25 m at joint 2 (B12)"}},
         {"section marks switched off",
-         {LoadedResults::Kind::LoadStep, "run", 200, 200, 0, 1, false},
+         {LoadedResults::Kind::LoadStep, 200, 200, 0, 1, false},
          {0, 0, 0, 0, 0, 0.25},
          2,
          false,
@@ -83,7 +92,8 @@ TEST(ResultCaption, SaysWhatThePictureShows)
     const Model model = TwoJointsInMetres();
     for (const auto& c : cases) {
         ResultSet results;
-        results.loaded = c.loaded;
+        results.loaded = {c.loaded.kind, "run", c.loaded.step, c.loaded.stepCount, c.loaded.mode, c.loaded.time,
+                          c.loaded.timeInSeconds};
         results.joints.values = c.joints;
         if (c.sectionStep > 0) {
             results.sections.atI = {0.001};

@@ -65,8 +65,8 @@ TEST(LoadStep, EveryShownPartIsOfTheOneStep)
         EXPECT_EQ(r.loaded.kind, LoadedResults::Kind::LoadStep);
         EXPECT_EQ(r.loaded.step, c.expectedStep);
         EXPECT_EQ(r.loaded.stepCount, 3);
-        EXPECT_EQ(r.loaded.time, c.expectedStep / 2.0);
-        EXPECT_EQ(JointDisplacement(r, 2).x, c.expectedStep + 2.0);
+        EXPECT_EQ(r.loaded.time, static_cast<double>(c.expectedStep) / 2);
+        EXPECT_EQ(JointDisplacement(r, 2).x, static_cast<double>(c.expectedStep) + 2);
         EXPECT_EQ(SectionValueAtI(r, 1), c.atI);
         EXPECT_EQ(SectionValueAtJ(r, 1), c.atJ);
         EXPECT_EQ(r.sections.step, c.marks ? c.expectedStep : 0);

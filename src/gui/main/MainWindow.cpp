@@ -115,7 +115,9 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
     v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
-    stepBar_ = new ResultStepBar(session_, *this, [this] { return lastRunFolder_; }, this);
+    stepBar_ = new ResultStepBar(
+        session_, *this, [this] { return lastRunFolder_; }, [this](const QString& folder) { lastRunFolder_ = folder; },
+        this);
     addToolBar(Qt::BottomToolBarArea, stepBar_);
     resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, *stepBar_, this);
     solverSettingDialog_ = new SolverSettingDialog(*fileChooser_, *this, this);

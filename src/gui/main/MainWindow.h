@@ -224,7 +224,7 @@ private:
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
     SuiteWindow* suiteWindow_ = nullptr;
-    QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
+    QString lastRunFolder_; // the folder of the solver's last run, or the results folder chosen since
     QString modelPath_;     // the model file shown, empty before an import
     QString projectPath_;   // the project file, empty until saved or opened
     SettingsHistory history_;

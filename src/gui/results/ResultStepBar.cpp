@@ -16,9 +16,10 @@
 
 namespace mirelo {
 
-ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<QString()> lastRunFolder,
-                             QWidget* parent)
-    : QToolBar(tr("Result Steps"), parent), session_(session), host_(host), lastRunFolder_(std::move(lastRunFolder))
+ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<QString()> runFolder,
+                             std::function<void(const QString&)> setRunFolder, QWidget* parent)
+    : QToolBar(tr("Result Steps"), parent), session_(session), host_(host), runFolder_(std::move(runFolder)),
+      setRunFolder_(std::move(setRunFolder))
 {
     setObjectName("ResultStepBar");
     setMovable(false);
@@ -55,26 +56,17 @@ ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<
     ShowLoaded();
 }
 
-QString ResultStepBar::Folder() const
-{
-    if (!folder_.isEmpty())
-        return folder_;
-    if (!session_.results.loaded.folder.empty())
-        return QFile::decodeName(session_.results.loaded.folder.c_str());
-    return lastRunFolder_ ? lastRunFolder_() : QString();
-}
-
-void ResultStepBar::SetFolder(const QString& folder)
-{
-    folder_ = folder;
-}
-
 void ResultStepBar::ShowStep(const ShownStep& step)
 {
     const QString folder = Folder();
     if (folder.isEmpty())
         throw Error(tr("Choose the run's folder first: no solver has run yet").toStdString());
-    LoadStep(session_, QFile::encodeName(folder).toStdString(), step);
+    try {
+        LoadStep(session_, QFile::encodeName(folder).toStdString(), step);
+    } catch (...) {
+        ShowLoaded(); // the slider goes back to the step still shown
+        throw;
+    }
     if (session_.view.DeformScale == 0)
         session_.view.DeformScale = SuggestedDeformScale(session_.model, session_.results);
     Redraw();

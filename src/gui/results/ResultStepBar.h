@@ -22,19 +22,19 @@ struct Session;
 // rather than over it: step back, "Animate" (play and pause), step forward,
 // a slider over the run's steps and "Step k of n". Every step it shows goes
 // through `LoadStep`, so every quantity shown is of that one step, also while
-// it plays and after it stops. It keeps the run folder the results come from.
+// it plays and after it stops.
 class ResultStepBar : public QToolBar {
     Q_OBJECT
 
 public:
-    // `lastRunFolder` gives the folder of the solver's last run.
-    ResultStepBar(Session& session, CommandHost& host, std::function<QString()> lastRunFolder,
-                  QWidget* parent = nullptr);
+    // The run folder the results come from is the main window's (its
+    // project keeps it): the solver's last run, or the folder chosen since.
+    // `runFolder` reads it and `setRunFolder` changes it.
+    ResultStepBar(Session& session, CommandHost& host, std::function<QString()> runFolder,
+                  std::function<void(const QString&)> setRunFolder, QWidget* parent = nullptr);
 
-    // The run folder: the one chosen, else that of the results shown, else
-    // the last run's; empty when there is none.
-    QString Folder() const;
-    void SetFolder(const QString& folder);
+    QString Folder() const { return runFolder_(); } // empty before a run or a choice
+    void SetFolder(const QString& folder) { setRunFolder_(folder); }
 
     // Loads the step (or mode) of everything shown from the folder and
     // redraws; the session is unchanged when a file fails.
@@ -61,8 +61,8 @@ private:
 
     Session& session_;
     CommandHost& host_;
-    std::function<QString()> lastRunFolder_;
-    QString folder_;
+    std::function<QString()> runFolder_;
+    std::function<void(const QString&)> setRunFolder_;
     QToolButton* back_;
     QToolButton* animate_;
     QToolButton* forward_;
