@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Model.h"
-#include "results/ResultQuantities.h"
 #include "results/ResultReaders.h"
 #include "script/RecorderFiles.h"
 
@@ -9,6 +8,8 @@
 #include <string>
 
 namespace mirelo {
+
+struct FrameEndQuantity; // results/ResultQuantities.h
 
 // What the joint values of a result set are: nothing, a load step or a mode.
 struct LoadedResults {

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "model/ModelUnits.h"
+#include "results/ResultQuantities.h"
 
 #include <cmath>
 

@@ -59,7 +59,9 @@ struct ResultsFixture {
         // The run folder, chosen once through any file in it.
         w.chooser->answers.push_back(QDir(results.path()).filePath("node0.out"));
         Child<QPushButton>(dialog, "FolderButton")->click();
+        asked = w.chooser->filters.size();
     }
+    qsizetype asked = 0; // file dialogs shown so far
     QLineEdit* Box(const char* name) { return Child<QLineEdit>(dialog, name); }
     void Load(const char* button) { Child<QPushButton>(dialog, button)->click(); }
     Session& session() { return w->session(); }
@@ -119,7 +121,7 @@ private slots:
         const std::int32_t before = f.w->projection().joints[1].x;
         f.Box("Edit2")->setText("1");
         f.Load("Button1");
-        QCOMPARE(f.w.chooser->filters.size(), 1); // the folder was asked for once
+        QCOMPARE(f.w.chooser->filters.size(), f.asked); // the folder is not asked for again
         QCOMPARE(JointDisplacement(f.session().results, 1).x, 10.0);
         QCOMPARE(JointDisplacement(f.session().results, 4).z, -1.0);
         // A scale of 0 would not move anything: the suggested one, 5000 / 10 / 40 to one digit.
@@ -163,7 +165,7 @@ private slots:
         Child<QPushButton>(f.dialog, "Button1")->click();
         QCOMPARE(f.w.messenger->messages.last(), QString("'two' is not a valid integer value"));
         QCOMPARE(f.session().results.loaded.step, 2);
-        QCOMPARE(f.w.chooser->filters.size(), 1);
+        QCOMPARE(f.w.chooser->filters.size(), f.asked);
     }
 
     void okTakesAllThreeBoxesOrNone()

@@ -1,3 +1,4 @@
+#include "results/ResultQuantities.h"
 #include "session/ResultCaption.h"
 
 #include <gtest/gtest.h>

@@ -95,7 +95,7 @@ private slots:
             c.change(v, r);
             const QImage other = Draw(model, r, v);
             QVERIFY2(PixelAt(other, 280, 150) == c.atRest, c.what);
-            QVERIFY2(CountPixels(other, kGrey, 0, 0, kArea.width(), kArea.height()) == 0, c.what);
+            QVERIFY2(CountPixels(other, kGrey, 0, 80, kArea.width(), kArea.height()) == 0, c.what); // under the banner
         }
     }
 
@@ -129,11 +129,12 @@ private slots:
         const Model cube = Cube();
         const ResultSet results = Moved(cube, 0, -60);
         ViewState view = PlanView();
-        QCOMPARE(CountDarkPixels(Draw(cube, results, view), 200, 250, 400, 300), 0);
+        // Inside the area's black border.
+        QCOMPARE(CountDarkPixels(Draw(cube, results, view), 200, 250, 399, 299), 0);
         view.ShowResultCaption = true;
         const QImage full = Draw(cube, results, view);
-        QVERIFY(CountDarkPixels(full, 200, 250, 400, 300) > 100); // two lines in the lower-right corner
-        QCOMPARE(CountDarkPixels(full, 0, 250, 150, 300), 0);     // right-aligned
+        QVERIFY(CountDarkPixels(full, 200, 250, 399, 299) > 100); // two lines in the lower-right corner
+        QCOMPARE(CountDarkPixels(full, 1, 250, 60, 299), 0);      // right-aligned
         QVERIFY(DragPicture::Shows(view));
         DragPicture drag(cube, results, view, kArea);
         QImage step = NewCanvasImage(kArea);
