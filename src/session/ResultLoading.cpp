@@ -7,9 +7,9 @@ namespace mirelo {
 
 namespace {
 
-bool SectionMarksShown(const Session& session)
+bool SectionMarksShown(const ViewState& view)
 {
-    return session.view.LayerFlags.ShowHingeCircles;
+    return view.LayerFlags.ShowHingeCircles;
 }
 
 // Element forces, reactions and contours join here, one row each.
@@ -40,7 +40,7 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
     session.results.joints = std::move(joints);
 }
 
-void LoadStep(Session& session, const std::string& folder, const ShownStep& shown)
+void LoadStep(Session& session, const std::string& folder, const StepOrMode& shown)
 {
     ResultSet before = std::move(session.results);
     const ViewState viewBefore = session.view;
@@ -53,7 +53,7 @@ void LoadStep(Session& session, const std::string& folder, const ShownStep& show
         LoadNodeDisplacements(session, folder, shown.step);
         const auto step = static_cast<std::int32_t>(session.results.loaded.step);
         for (const StepPart& part : StepParts())
-            if (part.shown(session))
+            if (part.shown(session.view))
                 part.load(session, folder, step);
     } catch (...) {
         session.results = std::move(before);

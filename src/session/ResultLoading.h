@@ -28,7 +28,7 @@ void LoadFrameEndQuantity(Session& session, const std::string& folder, const Fra
 
 // Which step of a run the picture shows: a load step (none: the last), or a
 // mode shape.
-struct ShownStep {
+struct StepOrMode {
     StepChoice step;
     std::optional<std::int32_t> mode;
 };
@@ -37,7 +37,7 @@ struct ShownStep {
 // the view shows it, and its loader for a load step of the run in a folder.
 // A part joins `LoadStep` with one row in `StepParts()`.
 struct StepPart {
-    bool (*shown)(const Session& session);
+    bool (*shown)(const ViewState& view);
     void (*load)(Session& session, const std::string& folder, StepChoice step);
 };
 
@@ -49,7 +49,7 @@ std::span<const StepPart> StepParts();
 // same step; parts not shown are emptied, so no value of another step
 // stays. All or nothing: when any file fails, the result set and the view
 // are as they were.
-void LoadStep(Session& session, const std::string& folder, const ShownStep& shown);
+void LoadStep(Session& session, const std::string& folder, const StepOrMode& shown);
 
 // The section marks' part: the view's `SectionQuantityShown` at a step; the
 // colour range stays as the user set it.

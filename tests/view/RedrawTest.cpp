@@ -356,6 +356,11 @@ private slots:
         ResultSet results;
         results.sections.atI = {-1};
         results.sections.atJ = {1};
+        results.sections.step = 4;
+        results.loaded = {LoadedResults::Kind::LoadStep, "run", 3, 5};
+        image = Paint(model, view, kWidth, kHeight, results);
+        QCOMPARE(PixelAt(image, 140, 150), QColor(Qt::white)); // values of another step than the joints' are not drawn
+        results.loaded.step = 4;
         image = Paint(model, view, kWidth, kHeight, results);
         QCOMPARE(PixelAt(image, 140, 150), kRed);
         QCOMPARE(PixelAt(image, 260, 150), kMagenta);
@@ -400,6 +405,7 @@ private slots:
         QCOMPARE(PixelAt(image, 140, 150), kBlue);  // no disc over it
         QCOMPARE(PixelAt(image, 100, 150), kBlue);  // the node dot
         results.sections.atI = {0.5};
+        results.loaded.kind = LoadedResults::Kind::LoadStep; // both of step 0
         try {
             Redraw(model, results, view, image, at);
             QFAIL("no error raised");

@@ -56,7 +56,7 @@ ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<
     ShowLoaded();
 }
 
-void ResultStepBar::ShowStep(const ShownStep& step)
+void ResultStepBar::ShowStep(const StepOrMode& step)
 {
     const QString folder = Folder();
     if (folder.isEmpty())

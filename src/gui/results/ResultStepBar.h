@@ -38,7 +38,7 @@ public:
 
     // Loads the step (or mode) of everything shown from the folder and
     // redraws; the session is unchanged when a file fails.
-    void ShowStep(const ShownStep& step);
+    void ShowStep(const StepOrMode& step);
     // Step back or forward: the load step before or after, or the mode.
     void StepBy(int delta);
     void AnimateClick(bool on);
