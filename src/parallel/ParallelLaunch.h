@@ -29,6 +29,10 @@ struct FoundProgram {
 // Error when a given path names nothing that runs.
 std::optional<FoundProgram> FindProgram(const ProgramSearch& search);
 
+// The program the search finds; raises Error naming `what` and how to point
+// at it (the variable, PATH) when there is none.
+FoundProgram RequiredProgram(const ProgramSearch& search, const std::string& what);
+
 // A search for `names` with the environment variable `variable` read now
 // and PATH split at ':'.
 ProgramSearch SearchFromEnvironment(std::vector<std::string> names, std::string settingPath, const char* variable,
@@ -60,6 +64,9 @@ struct MpiHost {
     bool root = false;
     unsigned cores = 1;
 };
+
+// This machine: whether the user is root, and its cores.
+MpiHost ThisMpiHost();
 
 // mpiexec's start of the command line for `processes` processes: the host
 // file when given (it then says where processes go), else --oversubscribe

@@ -245,7 +245,7 @@ private slots:
         script.write("puts \"x\"\n");
         script.close();
 
-        SolverRun run(solver, script.fileName());
+        SolverRun run(solver, {}, script.fileName());
         QStringList lines;
         QList<SolverLineKind> kinds;
         connect(&run, &SolverRun::LineReceived, this, [&](const QString& line, SolverLineKind kind) {

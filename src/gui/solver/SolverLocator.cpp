@@ -2,9 +2,11 @@
 
 #include "common/Errors.h"
 #include "gui/common/ProgramSettings.h"
+#include "parallel/ParallelLaunch.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace mirelo {
@@ -49,6 +51,14 @@ QString GivenSolver(const QString& path, const QString& origin)
                     .toStdString());
 }
 
+SolverLocation Sequential(QString program, QString origin)
+{
+    SolverLocation location;
+    location.program = std::move(program);
+    location.origin = std::move(origin);
+    return location;
+}
+
 } // namespace
 
 const QStringList& SolverFileNames()
@@ -60,20 +70,50 @@ const QStringList& SolverFileNames()
 SolverLocation FindSolver(const SolverSearch& search)
 {
     if (!search.settingPath.isEmpty())
-        return {GivenSolver(search.settingPath, "the Solver setting"), "the Solver setting"};
+        return Sequential(GivenSolver(search.settingPath, "the Solver setting"), "the Solver setting");
     const QString environmentOrigin = QString("the environment variable %1").arg(kEnvironmentName);
     if (!search.environmentPath.isEmpty())
-        return {GivenSolver(search.environmentPath, environmentOrigin), environmentOrigin};
+        return Sequential(GivenSolver(search.environmentPath, environmentOrigin), environmentOrigin);
     if (QString beside = SolverInFolder(search.programFolder); !beside.isEmpty())
-        return {beside, "the program's folder"};
+        return Sequential(beside, "the program's folder");
     for (const QString& folder : search.pathFolders)
         if (QString onPath = SolverInFolder(folder); !onPath.isEmpty())
-            return {onPath, "PATH"};
+            return Sequential(onPath, "PATH");
     throw Error(QString("OpenSees was not found (looked for %1 in the program's folder and on PATH). "
                         "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
                         "or set the environment variable %2 to its path.")
                     .arg(SolverFileNames().join(" and "), kEnvironmentName)
                     .toStdString());
+}
+
+SolverLocation FindParallelSolver(int processes)
+{
+    const std::string here = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const FoundProgram mpiexec =
+        RequiredProgram(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here), "mpiexec");
+    const FoundProgram sp =
+        RequiredProgram(SearchFromEnvironment(OpenSeesSpNames(), "", kOpenSeesSpVariable, here), "OpenSeesSP");
+    SolverLocation location;
+    location.program = QFile::decodeName(QByteArray::fromStdString(mpiexec.program));
+    const QString spProgram = QFile::decodeName(QByteArray::fromStdString(sp.program));
+    location.origin = QString::fromStdString(sp.origin);
+    location.processes = processes;
+    for (const std::string& argument : MpiexecArguments(processes, "", ThisMpiHost()))
+        location.leading << QString::fromStdString(argument);
+    location.leading << spProgram;
+    return location;
+}
+
+QString SolverDescription(const SolverLocation& solver)
+{
+    const QString from = QString(" (from %1)").arg(solver.origin);
+    if (solver.processes <= 1 || solver.leading.isEmpty())
+        return QDir::toNativeSeparators(solver.program) + from;
+    return QString("%1 on %2 processes under %3")
+               .arg(QDir::toNativeSeparators(solver.leading.last()))
+               .arg(solver.processes)
+               .arg(QDir::toNativeSeparators(solver.program))
+        + from;
 }
 
 SolverSearch CurrentSolverSearch()
