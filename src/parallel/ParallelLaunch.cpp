@@ -58,7 +58,7 @@ Launch InSuiteFolder(const std::string& suiteFolder)
 std::optional<FoundProgram> FindProgram(const ProgramSearch& search)
 {
     if (!search.settingPath.empty())
-        return FoundProgram{Given(search.settingPath, search.names, "the setting"), "the setting"};
+        return FoundProgram{Given(search.settingPath, search.names, search.settingName), search.settingName};
     const std::string variable = "the environment variable " + search.variable;
     if (!search.variablePath.empty())
         return FoundProgram{Given(search.variablePath, search.names, variable), variable};

@@ -18,6 +18,7 @@ struct ProgramSearch {
     std::string variablePath;       // its value; empty: not set
     std::string programFolder;
     std::vector<std::string> pathFolders;
+    std::string settingName = "the setting"; // where the setting is, for the user
 };
 
 struct FoundProgram {
