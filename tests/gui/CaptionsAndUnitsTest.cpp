@@ -5,6 +5,8 @@
 #include "gui/main/AppSetup.h"
 #include "model/MaterialLaws.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -13,7 +15,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
 
 using namespace mirelo;
 using namespace mirelo::test;
@@ -44,6 +49,69 @@ void CheckCaptions(const Captions& expected)
     QCOMPARE(Child<QComboBox>(sections, "ComboBox2")->itemText(0), QString::fromUtf8(expected.rectangle));
 }
 
+// A translation of every caption into itself between marks: a text the
+// windows show without the marks did not pass through the translation.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (source == nullptr || *source == '\0' || QByteArray(context).startsWith('Q'))
+            return {}; // Qt's own captions are Qt's affair
+        return QStringLiteral("<<%1>>").arg(QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Whether a shown text is a caption that bypassed the translation: words left
+// once the marked parts, numbers and units are taken out.
+bool BypassesTranslation(const QString& text)
+{
+    static const QRegularExpression marked(QStringLiteral("<<.*?>>"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression units(QStringLiteral("\\b(kN|N|m|mm|s)(/m|/mm)?[²³]?\\b"));
+    QString rest = text;
+    rest.remove(marked).remove(units);
+    return rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}")));
+}
+
+// Every caption the main window and the windows it made at start show:
+// titles, labels, buttons, group titles, list items, placeholders, menu items
+// and tooltips. Boxes, panes and lists that show the model's data (names,
+// values, the script) are left out by their object names.
+QStringList CaptionsBypassingTranslation(QWidget* window)
+{
+    static const QStringList dataShown = {"ComboBox2" /* the load cases of Show Load */, "MaterialCombo"};
+    QStringList found;
+    const auto check = [&found](const QObject* where, const QString& text) {
+        if (BypassesTranslation(text))
+            found << QStringLiteral("%1: %2").arg(where->objectName(), text);
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow())
+            check(w, w->windowTitle());
+        check(w, w->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            check(w, label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            check(w, button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            check(w, group->title());
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            check(w, box->placeholderText());
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && !dataShown.contains(w->objectName()))
+            for (int i = 0; i < combo->count(); ++i)
+                check(w, combo->itemText(i));
+        if (auto* table = qobject_cast<QTableWidget*>(w))
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (const QTableWidgetItem* header = table->horizontalHeaderItem(c))
+                    check(w, header->text());
+    }
+    for (QAction* action : window->findChildren<QAction*>()) {
+        check(action, action->text());
+        check(action, action->toolTip());
+    }
+    return found;
+}
+
 } // namespace
 
 class CaptionsAndUnitsTest : public QObject {
@@ -65,6 +133,24 @@ private slots:
         // Back to English: the translation is replaced, not added to.
         QVERIFY(!LoadTranslation(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
         CheckCaptions({"Material Database", "Elastoplastic Material", "Elastic", "OK", "Close", "Rectangle"});
+    }
+
+    // Built under a translation that marks every caption, each window shows
+    // only marked captions: none bypasses the translation.
+    void noCaptionBypassesTheTranslation()
+    {
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        {
+            TestWindow w;
+            w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
+            for (const char* button : {"ToolButton6", "ToolButton5", "ToolButton19", "ToolButton24", "ToolButton25"})
+                w.Button(button)->click(); // the dialogs show the model
+            const QStringList bypassing = CaptionsBypassingTranslation(&*w);
+            QVERIFY2(bypassing.isEmpty(), qPrintable(bypassing.join('\n')));
+            QVERIFY(w->findChild<QAction*>("Undo1")->text().startsWith("<<Undo>>")); // the marks are there
+        }
+        QCoreApplication::removeTranslator(&marking);
     }
 
     void everyBoxShowsItsUnitFromTheModelsUnits()

@@ -43,8 +43,9 @@ QString GivenSolver(const QString& path, const QString& origin)
         if (!inside.isEmpty())
             return inside;
     }
-    throw Error(QString("The solver named by %1, \"%2\", is not a program that can be run. "
-                        "Choose OpenSees in Gen_tcl > Solver Setting.")
+    throw Error(QCoreApplication::translate("mirelo::SolverLocator",
+                                            "The solver named by %1, \"%2\", is not a program that can be run. "
+                                            "Choose OpenSees in Gen_tcl > Solver Setting.")
                     .arg(origin, path)
                     .toStdString());
 }
@@ -59,20 +60,26 @@ const QStringList& SolverFileNames()
 
 SolverLocation FindSolver(const SolverSearch& search)
 {
-    if (!search.settingPath.isEmpty())
-        return {GivenSolver(search.settingPath, "the Solver setting"), "the Solver setting"};
-    const QString environmentOrigin = QString("the environment variable %1").arg(kEnvironmentName);
+    if (!search.settingPath.isEmpty()) {
+        const QString settingOrigin = QCoreApplication::translate("mirelo::SolverLocator", "the Solver setting");
+        return {GivenSolver(search.settingPath, settingOrigin), settingOrigin};
+    }
+    const QString environmentOrigin =
+        QCoreApplication::translate("mirelo::SolverLocator", "the environment variable %1").arg(kEnvironmentName);
     if (!search.environmentPath.isEmpty())
         return {GivenSolver(search.environmentPath, environmentOrigin), environmentOrigin};
     if (QString beside = SolverInFolder(search.programFolder); !beside.isEmpty())
-        return {beside, "the program's folder"};
+        return {beside, QCoreApplication::translate("mirelo::SolverLocator", "the program's folder")};
     for (const QString& folder : search.pathFolders)
         if (QString onPath = SolverInFolder(folder); !onPath.isEmpty())
             return {onPath, "PATH"};
-    throw Error(QString("OpenSees was not found (looked for %1 in the program's folder and on PATH). "
-                        "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
-                        "or set the environment variable %2 to its path.")
-                    .arg(SolverFileNames().join(" and "), kEnvironmentName)
+    throw Error(QCoreApplication::translate(
+                    "mirelo::SolverLocator",
+                    "OpenSees was not found (looked for %1 in the program's folder and on PATH). "
+                    "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
+                    "or set the environment variable %2 to its path.")
+                    .arg(SolverFileNames().join(QCoreApplication::translate("mirelo::SolverLocator", " and ")),
+                         kEnvironmentName)
                     .toStdString());
 }
 

@@ -92,7 +92,7 @@ void SolverRun::Start()
     const QString folder = QFileInfo(script_).absolutePath();
     copy_ = std::make_unique<QTemporaryFile>(QDir(folder).filePath(".mirelo-run-XXXXXX.tcl"));
     if (!copy_->open() || copy_->write(text) != text.size() || !copy_->flush())
-        throw Error(QString("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
+        throw Error(tr("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
                         .arg(QDir::toNativeSeparators(folder), copy_->errorString())
                         .toStdString());
     copy_->close();

@@ -21,13 +21,13 @@ SolverSettingDialog::SolverSettingDialog(FileChooser& chooser, CommandHost& host
     : QDialog(parent), chooser_(chooser), host_(host)
 {
     setObjectName("SolverSettingDialog");
-    setWindowTitle("Solver");
+    setWindowTitle(tr("Solver"));
     resize(560, 170);
 
     path_ = new QLineEdit(this);
     path_->setObjectName("SolverPathEdit");
-    path_->setPlaceholderText("empty: MIRELO_OPENSEES, the program's folder, then PATH");
-    auto* browse = new QPushButton("Browse...", this);
+    path_->setPlaceholderText(tr("empty: MIRELO_OPENSEES, the program's folder, then PATH"));
+    auto* browse = new QPushButton(tr("Browse..."), this);
     browse->setObjectName("BrowseButton");
     found_ = new QLabel(this);
     found_->setObjectName("SolverFoundLabel");
@@ -41,7 +41,7 @@ SolverSettingDialog::SolverSettingDialog(FileChooser& chooser, CommandHost& host
     row->addWidget(path_, 1);
     row->addWidget(browse);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("OpenSees program:", this));
+    layout->addWidget(new QLabel(tr("OpenSees program:"), this));
     layout->addLayout(row);
     layout->addWidget(found_);
     layout->addStretch(1);
@@ -86,7 +86,7 @@ void SolverSettingDialog::ShowFound()
     search.settingPath = path_->text().trimmed();
     try {
         const SolverLocation found = FindSolver(search);
-        found_->setText("Runs " + QDir::toNativeSeparators(found.program) + " (from " + found.origin + ").");
+        found_->setText(tr("Runs %1 (from %2).").arg(QDir::toNativeSeparators(found.program), found.origin));
     } catch (const std::exception& error) {
         found_->setText(DisplayText(error.what()));
     }
@@ -94,7 +94,7 @@ void SolverSettingDialog::ShowFound()
 
 void SolverSettingDialog::Browse()
 {
-    if (const auto chosen = chooser_.OpenFile(FileKind::Program, "OpenSees|OpenSees;opensees|All files|*"))
+    if (const auto chosen = chooser_.OpenFile(FileKind::Program, tr("OpenSees|OpenSees;opensees|All files|*")))
         path_->setText(QDir::toNativeSeparators(*chosen));
 }
 
