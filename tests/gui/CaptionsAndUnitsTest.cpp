@@ -75,14 +75,23 @@ bool BypassesTranslation(const QString& text)
 
 // Every caption the main window and the windows it made at start show:
 // titles, labels, buttons, group titles, list items, placeholders, menu items
-// and tooltips. Boxes, panes and lists that show the model's data (names,
-// values, the script) are left out by their object names.
-QStringList CaptionsBypassingTranslation(QWidget* window)
+// and tooltips. The model's names and the solver's material names are data;
+// the boxes' values and the panes' texts are not looked at.
+QStringList CaptionsBypassingTranslation(MainWindow* window)
 {
-    static const QStringList dataShown = {"ComboBox2" /* the load cases of Show Load */, "MaterialCombo"};
+    QStringList data;
+    const Model& model = window->session().model;
+    for (std::int32_t k = 1; k <= model.FrameSections.count; ++k)
+        data << QString::fromStdString(model.FrameSections[k].name);
+    for (std::int32_t k = 1; k <= model.Materials.count; ++k)
+        data << QString::fromStdString(model.Materials[k].name);
+    for (const std::string& name : model.LoadCaseNames)
+        data << QString::fromStdString(name);
+    for (const auto& name : kMaterialTypeNames)
+        data << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     QStringList found;
-    const auto check = [&found](const QObject* where, const QString& text) {
-        if (BypassesTranslation(text))
+    const auto check = [&found, &data](const QObject* where, const QString& text) {
+        if (!data.contains(text) && BypassesTranslation(text))
             found << QStringLiteral("%1: %2").arg(where->objectName(), text);
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -97,7 +106,7 @@ QStringList CaptionsBypassingTranslation(QWidget* window)
             check(w, group->title());
         if (auto* box = qobject_cast<QLineEdit*>(w))
             check(w, box->placeholderText());
-        if (auto* combo = qobject_cast<QComboBox*>(w); combo && !dataShown.contains(w->objectName()))
+        if (auto* combo = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < combo->count(); ++i)
                 check(w, combo->itemText(i));
         if (auto* table = qobject_cast<QTableWidget*>(w))
@@ -146,11 +155,49 @@ private slots:
             w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
             for (const char* button : {"ToolButton6", "ToolButton5", "ToolButton19", "ToolButton24", "ToolButton25"})
                 w.Button(button)->click(); // the dialogs show the model
-            const QStringList bypassing = CaptionsBypassingTranslation(&*w);
+            const QStringList bypassing = CaptionsBypassingTranslation(w.window.get());
             QVERIFY2(bypassing.isEmpty(), qPrintable(bypassing.join('\n')));
             QVERIFY(w->findChild<QAction*>("Undo1")->text().startsWith("<<Undo>>")); // the marks are there
         }
         QCoreApplication::removeTranslator(&marking);
+    }
+
+    // The step's kind in the user's language, the section's name as it stands.
+    void undoStepsAreNamedInTheUsersLanguage()
+    {
+        QVERIFY(LoadTranslation(*qApp, QLocale(QLocale::Chinese, QLocale::China)));
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
+        QDialog* sections = w.Open("ToolButton5", "TForm2");
+        Type(Child<QLineEdit>(sections, "Edit1"), "9");
+        Child<QPushButton>(sections, "Button2")->click();
+        QCOMPARE(w->findChild<QAction*>("Undo1")->text(), QString::fromUtf8("撤销 框架截面 NCOL400"));
+        w->findChild<QAction*>("Undo1")->trigger();
+        QCOMPARE(w->findChild<QAction*>("Redo1")->text(), QString::fromUtf8("重做 框架截面 NCOL400"));
+        QVERIFY(!LoadTranslation(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
+    }
+
+    // Shown with six significant digits; an untouched box keeps the exact
+    // value, a typed one takes what was typed.
+    void theResultRangeBoxesShowSixDigitsAndKeepTheExactValue()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-portal-pushover.s2k"));
+        ViewState& view = w->session().view;
+        view.HingeMax = 0.00123456789012345;
+        view.HingeMin = -98765.4321098765;
+        QDialog* results = w.Open("ToolButton25", "TForm10");
+        QCOMPARE(Child<QLineEdit>(results, "Edit3")->text(), QString("0.00123457"));
+        QCOMPARE(Child<QLineEdit>(results, "Edit4")->text(), QString("-98765.4"));
+        Child<QPushButton>(results, "Button2")->click();
+        QCOMPARE(view.HingeMax, 0.00123456789012345);
+        QCOMPARE(view.HingeMin, -98765.4321098765);
+
+        results = w.Open("ToolButton25", "TForm10");
+        Type(Child<QLineEdit>(results, "Edit3"), "0.002");
+        Child<QPushButton>(results, "Button2")->click();
+        QCOMPARE(view.HingeMax, 0.002);
+        QCOMPARE(view.HingeMin, -98765.4321098765);
     }
 
     void everyBoxShowsItsUnitFromTheModelsUnits()

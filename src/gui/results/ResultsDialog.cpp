@@ -77,7 +77,7 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     quantityBox_ = new QComboBox(sectionGroup);
     quantityBox_->setObjectName("ComboBox1");
     for (const FrameEndQuantity& quantity : FrameEndQuantities()) {
-        quantityBox_->addItem(QString::fromLatin1(quantity.caption.data(), static_cast<qsizetype>(quantity.caption.size())));
+        quantityBox_->addItem(SettingCaption(quantity.caption));
         const std::string_view unit = QuantityUnitText(quantity.unit);
         quantityBox_->setItemData(quantityBox_->count() - 1,
                                   QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size())), Qt::ToolTipRole);
