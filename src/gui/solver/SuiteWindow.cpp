@@ -3,6 +3,7 @@
 #include "session/Session.h"
 #include "common/NumberText.h"
 #include "gui/common/CommandHost.h"
+#include "gui/common/SettingBoxes.h"
 #include "gui/solver/SolverLocator.h"
 #include "parallel/ParallelLaunch.h"
 
@@ -226,8 +227,8 @@ void SuiteWindow::Refresh()
             table_->item(row, column)->setText(text);
         };
         set(1, StateText(s));
-        set(2, s.hasDisplacement && s.state != RunState::Waiting ? Shown(FormatGeneral(s.peakDisplacement)) : "");
-        set(3, s.hasBaseShear && s.state != RunState::Waiting ? Shown(FormatGeneral(s.peakBaseShear)) : "");
+        set(2, s.hasDisplacement && s.state != RunState::Waiting ? Shown(BoxNumber(s.peakDisplacement)) : "");
+        set(3, s.hasBaseShear && s.state != RunState::Waiting ? Shown(BoxNumber(s.peakBaseShear)) : "");
         set(4, s.state != RunState::Waiting ? Shown(FormatFixed(s.seconds, 1)) : "");
     }
     table_->resizeColumnsToContents();
