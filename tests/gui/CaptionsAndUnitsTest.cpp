@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTest>
 #include <QTranslator>
 
@@ -66,7 +68,8 @@ public:
 // once the marked parts, numbers and units are taken out.
 bool BypassesTranslation(const QString& text)
 {
-    static const QRegularExpression marked(QStringLiteral("<<.*?>>"), QRegularExpression::DotMatchesEverythingOption);
+    // Greedy: a marked text may hold marked parts (a list joined by a marked " and ").
+    static const QRegularExpression marked(QStringLiteral("<<.*>>"), QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression units(QStringLiteral("\\b(kN|N|m|mm|s)(/m|/mm)?[²³]?\\b"));
     QString rest = text;
     rest.remove(marked).remove(units);
@@ -75,8 +78,9 @@ bool BypassesTranslation(const QString& text)
 
 // Every caption the main window and the windows it made at start show:
 // titles, labels, buttons, group titles, list items, placeholders, menu items
-// and tooltips. The model's names and the solver's material names are data;
-// the boxes' values and the panes' texts are not looked at.
+// and tooltips. The model's names, the solver's material names and the
+// recent files are data; the boxes' values and the panes' texts are not looked
+// at; a button box's standard buttons take Qt's own translation.
 QStringList CaptionsBypassingTranslation(MainWindow* window)
 {
     QStringList data;
@@ -95,6 +99,8 @@ QStringList CaptionsBypassingTranslation(MainWindow* window)
             found << QStringLiteral("%1: %2").arg(where->objectName(), text);
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QDialogButtonBox*>(w->parentWidget()))
+            continue;
         if (w->isWindow())
             check(w, w->windowTitle());
         check(w, w->toolTip());
@@ -115,6 +121,8 @@ QStringList CaptionsBypassingTranslation(MainWindow* window)
                     check(w, header->text());
     }
     for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->objectName().startsWith("RecentFile"))
+            continue;
         check(action, action->text());
         check(action, action->toolTip());
     }
