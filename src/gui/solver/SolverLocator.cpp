@@ -28,6 +28,19 @@ QString Shown(const std::string& path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+// Where the core's search found a program, in the user's language; the
+// search names a setting in the words it was given.
+QString ShownOrigin(const std::string& origin)
+{
+    const std::string variable = "the environment variable ";
+    if (origin.rfind(variable, 0) == 0)
+        return QCoreApplication::translate("mirelo::SolverLocator", "the environment variable %1")
+            .arg(Shown(origin.substr(variable.size())));
+    if (origin == "the program's folder")
+        return QCoreApplication::translate("mirelo::SolverLocator", "the program's folder");
+    return Shown(origin);
+}
+
 SolverLocation Sequential(QString program, QString origin)
 {
     SolverLocation location;
@@ -50,7 +63,7 @@ SolverLocation FindSolver(const SolverSearch& search)
     for (const QString& name : SolverFileNames())
         programs.names.push_back(Local(name));
     programs.settingPath = Local(search.settingPath);
-    programs.settingName = "the Solver setting";
+    programs.settingName = Local(QCoreApplication::translate("mirelo::SolverLocator", "the Solver setting"));
     programs.variable = kEnvironmentName;
     programs.variablePath = Local(search.environmentPath);
     programs.programFolder = Local(search.programFolder);
@@ -60,15 +73,21 @@ SolverLocation FindSolver(const SolverSearch& search)
     try {
         found = FindProgram(programs);
     } catch (const Error& error) {
-        throw Error(std::string(error.what()) + ". Choose OpenSees in Gen_tcl > Solver Setting.");
+        throw Error(
+            QCoreApplication::translate("mirelo::SolverLocator", "%1. Choose OpenSees in Gen_tcl > Solver Setting.")
+                .arg(Shown(error.what()))
+                .toStdString());
     }
     if (!found)
-        throw Error(QString("OpenSees was not found (looked for %1 in the program's folder and on PATH). "
-                            "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
-                            "or set the environment variable %2 to its path.")
-                        .arg(SolverFileNames().join(" and "), kEnvironmentName)
+        throw Error(QCoreApplication::translate(
+                        "mirelo::SolverLocator",
+                        "OpenSees was not found (looked for %1 in the program's folder and on PATH). "
+                        "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
+                        "or set the environment variable %2 to its path.")
+                        .arg(SolverFileNames().join(QCoreApplication::translate("mirelo::SolverLocator", " and ")),
+                             kEnvironmentName)
                         .toStdString());
-    return Sequential(Shown(found->program), QString::fromStdString(found->origin));
+    return Sequential(Shown(found->program), ShownOrigin(found->origin));
 }
 
 SolverLocation FindParallelSolver(int processes)
@@ -81,7 +100,7 @@ SolverLocation FindParallelSolver(int processes)
     SolverLocation location;
     location.program = Shown(mpiexec.program);
     const QString spProgram = Shown(sp.program);
-    location.origin = QString::fromStdString(sp.origin);
+    location.origin = ShownOrigin(sp.origin);
     location.processes = processes;
     for (const std::string& argument : MpiexecArguments(processes, "", ThisMpiHost()))
         location.leading << QString::fromStdString(argument);
@@ -91,14 +110,13 @@ SolverLocation FindParallelSolver(int processes)
 
 QString SolverDescription(const SolverLocation& solver)
 {
-    const QString from = QString(" (from %1)").arg(solver.origin);
     if (solver.processes <= 1 || solver.leading.isEmpty())
-        return QDir::toNativeSeparators(solver.program) + from;
-    return QString("%1 on %2 processes under %3")
-               .arg(QDir::toNativeSeparators(solver.leading.last()))
-               .arg(solver.processes)
-               .arg(QDir::toNativeSeparators(solver.program))
-        + from;
+        return QCoreApplication::translate("mirelo::SolverLocator", "%1 (from %2)")
+            .arg(QDir::toNativeSeparators(solver.program), solver.origin);
+    return QCoreApplication::translate("mirelo::SolverLocator", "%1 on %2 processes under %3 (from %4)")
+        .arg(QDir::toNativeSeparators(solver.leading.last()))
+        .arg(solver.processes)
+        .arg(QDir::toNativeSeparators(solver.program), solver.origin);
 }
 
 SolverSearch CurrentSolverSearch()

@@ -91,15 +91,15 @@ void SolverRun::Start()
         throw FileError::CannotOpen(script_.toStdString(), original.errorString().toStdString());
     const QByteArray text = WithEndMarker(original.readAll());
     if (!leading_.isEmpty() && !UsesParallelSolver(std::string_view(text.constData(), text.size())))
-        throw Error(QString("\"%1\" is not written for the parallel solver (it has no \"system Mumps\"): "
-                            "generate it again while Gen_tcl > Solver Setting asks for several processes, "
-                            "or set 1 process there.")
+        throw Error(tr("\"%1\" is not written for the parallel solver (it has no \"system Mumps\"): "
+                       "generate it again while Gen_tcl > Solver Setting asks for several processes, "
+                       "or set 1 process there.")
                         .arg(QFileInfo(script_).fileName())
                         .toStdString());
     const QString folder = QFileInfo(script_).absolutePath();
     copy_ = std::make_unique<QTemporaryFile>(QDir(folder).filePath(".mirelo-run-XXXXXX.tcl"));
     if (!copy_->open() || copy_->write(text) != text.size() || !copy_->flush())
-        throw Error(QString("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
+        throw Error(tr("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
                         .arg(QDir::toNativeSeparators(folder), copy_->errorString())
                         .toStdString());
     copy_->close();

@@ -23,13 +23,13 @@ SolverSettingDialog::SolverSettingDialog(FileChooser& chooser, CommandHost& host
     : QDialog(parent), chooser_(chooser), host_(host)
 {
     setObjectName("SolverSettingDialog");
-    setWindowTitle("Solver");
+    setWindowTitle(tr("Solver"));
     resize(560, 170);
 
     path_ = new QLineEdit(this);
     path_->setObjectName("SolverPathEdit");
-    path_->setPlaceholderText("empty: MIRELO_OPENSEES, the program's folder, then PATH");
-    auto* browse = new QPushButton("Browse...", this);
+    path_->setPlaceholderText(tr("empty: MIRELO_OPENSEES, the program's folder, then PATH"));
+    auto* browse = new QPushButton(tr("Browse..."), this);
     browse->setObjectName("BrowseButton");
     processes_ = new QSpinBox(this);
     processes_->setObjectName("ProcessesSpin");
@@ -49,7 +49,7 @@ SolverSettingDialog::SolverSettingDialog(FileChooser& chooser, CommandHost& host
     row->addWidget(path_, 1);
     row->addWidget(browse);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("OpenSees program:", this));
+    layout->addWidget(new QLabel(tr("OpenSees program:"), this));
     layout->addLayout(row);
     auto* processRow = new QHBoxLayout;
     processRow->addWidget(new QLabel(tr("Processes:"), this));
@@ -105,7 +105,7 @@ void SolverSettingDialog::ShowFound()
     try {
         const SolverLocation found =
             processes_->value() > 1 ? FindParallelSolver(processes_->value()) : FindSolver(search);
-        found_->setText("Runs " + SolverDescription(found) + ".");
+        found_->setText(tr("Runs %1.").arg(SolverDescription(found)));
     } catch (const std::exception& error) {
         found_->setText(DisplayText(error.what()));
     }
@@ -113,7 +113,7 @@ void SolverSettingDialog::ShowFound()
 
 void SolverSettingDialog::Browse()
 {
-    if (const auto chosen = chooser_.OpenFile(FileKind::Program, "OpenSees|OpenSees;opensees|All files|*"))
+    if (const auto chosen = chooser_.OpenFile(FileKind::Program, tr("OpenSees|OpenSees;opensees|All files|*")))
         path_->setText(QDir::toNativeSeparators(*chosen));
 }
 
