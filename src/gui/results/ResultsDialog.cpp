@@ -13,6 +13,7 @@
 #include "view/ResultLegend.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -164,7 +165,9 @@ void ResultsDialog::ChooseFolderClicked()
         return;
     steps_.SetFolder(QFileInfo(*path).absolutePath());
     ShowLoaded();
-    ShowPeriods(QFile::encodeName(steps_.Folder()).toStdString());
+    periods_->clear(); // a modal run's periods show with its first mode
+    if (QFileInfo::exists(QDir(steps_.Folder()).filePath(kPeriodsFileName)))
+        ShowPeriods(QFile::encodeName(steps_.Folder()).toStdString());
 }
 
 void ResultsDialog::LoadNodeDeformationsClicked()
