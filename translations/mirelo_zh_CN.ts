@@ -752,6 +752,53 @@
     </message>
 </context>
 <context>
+    <name>mirelo::ResultStepBar</name>
+    <message>
+        <source>Result Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the load steps, or swing the mode shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the run&apos;s folder first: no solver has run yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a step or a mode first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load node displacements or a mode shape first: the animation plays them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results were cleared: the animation stops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mirelo::ResultsDialog</name>
     <message>
         <source>Deformation Shape</source>
@@ -814,14 +861,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Animate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play the load steps of the loaded displacements, or swing the loaded mode shape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -831,14 +870,6 @@
     </message>
     <message>
         <source>All files|*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load node displacements or a mode shape first: the animation plays them</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The results were cleared: the animation stops</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -867,6 +898,22 @@
     </message>
     <message>
         <source>Mode %1: T = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick any file in the folder of the run whose results to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run yet: choose its folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
