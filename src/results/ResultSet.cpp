@@ -8,7 +8,7 @@ namespace mirelo {
 bool SectionsMatchJoints(const ResultSet& results)
 {
     if (results.sections.atI.empty())
-        return true;
+        return results.loaded.kind == LoadedResults::Kind::None;
     return results.loaded.kind == LoadedResults::Kind::LoadStep && results.sections.step == results.loaded.step;
 }
 

@@ -35,9 +35,10 @@ struct ResultSet {
     const FrameEndQuantity* sectionQuantity = nullptr; // what `sections` holds
 };
 
-// Whether the section values may be drawn with the joints: none are loaded
-// (every frame shows 0), or they are of the load step the joints show. Values
-// of another step are never drawn beside the joints' step.
+// Whether the section values may be drawn with the joints: nothing is loaded
+// at all (every frame shows 0), or they are of the load step the joints show.
+// Values of another step, and zeros standing in for values not loaded, are
+// never drawn beside the joints' step or mode.
 bool SectionsMatchJoints(const ResultSet& results);
 
 struct Displacement {

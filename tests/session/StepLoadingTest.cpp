@@ -71,7 +71,7 @@ TEST(LoadStep, EveryShownPartIsOfTheOneStep)
         EXPECT_EQ(SectionValueAtJ(r, 1), c.atJ);
         EXPECT_EQ(r.sections.step, c.marks ? c.expectedStep : 0);
         EXPECT_EQ(r.sectionQuantity, c.marks ? &FrameEndQuantities()[static_cast<std::size_t>(c.quantity - 1)] : nullptr);
-        EXPECT_TRUE(SectionsMatchJoints(r));
+        EXPECT_EQ(SectionsMatchJoints(r), c.marks);
         EXPECT_EQ(f.session.view.HingeMax, 0.0001); // the range stays the user's
     }
 }
@@ -146,6 +146,8 @@ TEST(SectionsMatchJoints, OnlyValuesOfTheJointsStepAreDrawn)
 {
     ResultSet r;
     EXPECT_TRUE(SectionsMatchJoints(r)); // nothing loaded: every frame shows 0
+    r.loaded = {LoadedResults::Kind::LoadStep, "", 4, 5};
+    EXPECT_FALSE(SectionsMatchJoints(r)); // a step without its section values: no zeros in their place
     r.sections.atI = r.sections.atJ = {0.5};
     r.sections.step = 4;
     r.loaded.kind = LoadedResults::Kind::LoadStep;
