@@ -2,7 +2,8 @@
 // opens the model, loads the last step of the load-control run in the folder
 // RUN (made with LoadSteps=LOADSTEPS), opens "Post > Force" and "Post >
 // Reactions" as a user would and saves the main window's picture (the moment
-// diagram in the rotated view) and the reactions window's. Run it under
+// diagram in the rotated view, before the reactions join it) and the
+// reactions window's. Run it under
 // xvfb-run to refresh docs/force-diagram-window.png and docs/reactions-window.png.
 #include "GuiTestSupport.h"
 
@@ -35,14 +36,13 @@ int main(int argc, char** argv)
     session.analysis.LoadSteps = std::stoi(argv[3]);
     LoadNodeDisplacements(session, argv[2], std::nullopt);
     window->findChild<QAction*>("Force1")->trigger();
-    window->findChild<QAction*>("Reactions1")->trigger();
-    for (const QString& message : window.messenger->messages)
-        std::fprintf(stderr, "mirelo_forces_screenshot: %s\n", qPrintable(message));
     window->ShowStandardView(StandardView::Isometric);
     QTest::qWait(300);
+    const bool drawing = window->grab().save(QString::fromLocal8Bit(argv[4]));
+    window->findChild<QAction*>("Reactions1")->trigger();
+    QTest::qWait(300);
+    for (const QString& message : window.messenger->messages)
+        std::fprintf(stderr, "mirelo_forces_screenshot: %s\n", qPrintable(message));
     auto* reactions = window->findChild<QDialog*>("ReactionsWindow");
-    return window->grab().save(QString::fromLocal8Bit(argv[4])) && reactions
-                   && reactions->grab().save(QString::fromLocal8Bit(argv[5]))
-               ? 0
-               : 1;
+    return drawing && reactions && reactions->grab().save(QString::fromLocal8Bit(argv[5])) ? 0 : 1;
 }
