@@ -26,6 +26,7 @@
 #include "view/PlaneStepping.h"
 #include "view/Redraw.h"
 #include "gui/view/ViewOptionDialog.h"
+#include "gui/common/SolverProcesses.h"
 
 #include <QApplication>
 #include <QDir>
@@ -405,7 +406,8 @@ void MainWindow::ShowStandardView(StandardView which)
 // costs the user no choosing. Every run has its own window.
 void MainWindow::RunSolverClicked()
 {
-    const SolverLocation solver = FindSolver(CurrentSolverSearch());
+    const int processes = SolverProcesses();
+    const SolverLocation solver = processes > 1 ? FindParallelSolver(processes) : FindSolver(CurrentSolverSearch());
     const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, kTclFilter);
     if (!script)
         return;

@@ -8,6 +8,8 @@
 #include "gui/common/WaitCursor.h"
 #include "common/Errors.h"
 #include "script/ScriptGenerator.h"
+#include "gui/common/SolverProcesses.h"
+#include "parallel/ParallelScript.h"
 
 #include <QFile>
 #include <QFont>
@@ -137,7 +139,9 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
 void ScriptWindow::GenerateClicked()
 {
     WaitCursor busy;
-    GenerateScript(session_.model, session_.analysis, session_.recorders, script_);
+    const int processes = SolverProcesses();
+    CheckParallelAnalysis(session_.analysis, processes);
+    GenerateScript(session_.model, session_.analysis, session_.recorders, script_, ParallelScriptOptions(processes));
     QString text = DisplayText(script_.lines.Join("\n"), &utf8_);
     if (text.endsWith('\n'))
         text.chop(1);

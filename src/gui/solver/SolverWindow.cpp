@@ -39,7 +39,7 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
 SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, LoadLastStepHook loadLastStep,
                            CommandHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), loadLastStep_(std::move(loadLastStep)),
-      run_(new SolverRun(solver.program, script, this))
+      run_(new SolverRun(solver.program, solver.leading, script, this))
 {
     setObjectName("SolverWindow");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,7 +71,7 @@ SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(NamedLabel("ScriptLabel", "Script: " + QDir::toNativeSeparators(run_->ScriptPath()), this));
     layout->addWidget(NamedLabel(
-        "SolverLabel", "Solver: " + QDir::toNativeSeparators(solver.program) + " (from " + solver.origin + ")", this));
+        "SolverLabel", "Solver: " + SolverDescription(solver), this));
     layout->addWidget(output_, 1);
     layout->addWidget(verdict_);
     layout->addLayout(buttons);

@@ -24,7 +24,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <unistd.h>
 
 namespace mirelo {
 
@@ -49,8 +48,7 @@ std::vector<Launch> Launches(const std::string& folder, int processes, const std
     const auto mpiexec = FindProgram(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here));
     const auto mp = FindProgram(SearchFromEnvironment(OpenSeesMpNames(), "", kOpenSeesMpVariable, here));
     if (mpiexec && mp) {
-        const MpiHost host{geteuid() == 0, static_cast<unsigned>(std::max(1, QThread::idealThreadCount()))};
-        return {MpiSuiteLaunch(mpiexec->program, mp->program, folder, processes, hostfile, host)};
+        return {MpiSuiteLaunch(mpiexec->program, mp->program, folder, processes, hostfile, ThisMpiHost())};
     }
     return SequentialSuiteLaunches(Local(FindSolver(CurrentSolverSearch()).program), folder, processes);
 }
