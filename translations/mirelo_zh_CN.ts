@@ -1314,6 +1314,10 @@
         <source>%1 run(s) without a result; the solver&apos;s messages are in %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mirelo::V14ConverterDialog</name>

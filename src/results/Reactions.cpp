@@ -1,5 +1,7 @@
 #include "results/Reactions.h"
 
+#include "model/QuantityUnits.h"
+
 #include "common/Errors.h"
 #include "common/NumberText.h"
 #include "model/ModelUnits.h"
@@ -22,8 +24,7 @@ std::string ReactionValueText(double value)
 
 std::string ReactionUnit(const Model& model, std::size_t component)
 {
-    const std::string force = EngineerUnit(model.Units.force), length = EngineerUnit(model.Units.length);
-    return component < 3 ? force : force + (force.empty() || length.empty() ? "" : "\u00b7") + length;
+    return QuantityUnit(component < 3 ? Quantity::Force : Quantity::Moment, model.Units);
 }
 
 SupportReactions ReadReactions(const std::string& folder, const Model& model, StepChoice step,

@@ -1,5 +1,7 @@
 #include "view/ForceDiagramLayer.h"
 
+#include "model/QuantityUnits.h"
+
 #include "common/Errors.h"
 #include "model/ModelUnits.h"
 #include "script/RecorderFiles.h"
@@ -134,8 +136,7 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
     }
     // The legend: quantity and unit, the two colours, the largest value.
     const ForceQuantityInfo& info = kForceQuantities[static_cast<std::size_t>(drawing.quantity)];
-    const std::string force = EngineerUnit(model.Units.force), length = EngineerUnit(model.Units.length);
-    const std::string unit = info.moment && !force.empty() && !length.empty() ? force + "\u00b7" + length : force;
+    const std::string unit = QuantityUnit(info.moment ? Quantity::Moment : Quantity::Force, model.Units);
     const QString title = QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size()))
                           + (unit.empty() ? QString() : QStringLiteral(" (") + QString::fromStdString(unit) + ")");
     QFont font = painter.font();
