@@ -9,6 +9,7 @@
 #include "view/ResultCaptionLayer.h"
 #include "view/UndeformedOutline.h"
 #include "session/ResultCaption.h"
+#include "view/ResultOverlays.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -115,16 +116,26 @@ void PaintLoads(Canvas& canvas, const Model& model, const Projection& at, const 
         PaintLineLoadArrows(canvas, model, at, view, area, shown, units);
 }
 
-// The triad, the legend and the result caption, over the model.
-void PaintOrientation(Canvas& canvas, const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
-                      const PlaneFilter& shown, const PaintedUse& painted)
+// The triad and the legend, over the model.
+void PaintOrientation(Canvas& canvas, const Model& model, const ViewState& view, ViewArea area, const PlaneFilter& shown,
+                      const PaintedUse& painted)
 {
     if (view.ShowAxisTriad && model.Joints.count > 0) // the empty start-up picture stays bare
         PaintAxisTriad(canvas, view, area);
     if (view.ShowLegend)
         PaintLegend(canvas, LegendEntries(model, view, shown, painted), area);
-    if (view.ShowResultCaption)
-        PaintResultCaption(canvas, ResultCaptionLines(model, results, view), area);
+}
+
+// The result caption, over everything else.
+void PaintCaption(const Model& model, const ResultSet& results, const ViewState& view, QImage& image)
+{
+    if (!view.ShowResultCaption)
+        return;
+    const std::vector<std::string> lines = ResultCaptionLines(model, results, view);
+    if (lines.empty())
+        return;
+    Canvas canvas(image, LabelFontFamily());
+    PaintResultCaption(canvas, lines, {image.width(), image.height()});
 }
 
 bool PaintsDirectly(const QImage& image)
@@ -134,22 +145,30 @@ bool PaintsDirectly(const QImage& image)
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
-// Paints into a 32-bit image. The canvas flushes what it holds when it goes,
-// also when a layer throws, so the picture keeps everything painted before.
+// Paints into a 32-bit image: the model's layers, then what the view shows of
+// the results over them. The canvas flushes what it holds when it goes, also
+// when a layer throws, so the picture keeps everything painted before.
 void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at)
 {
     const ViewArea area{image.width(), image.height()};
-    Canvas canvas(image, LabelFontFamily());
-    PaintBanner(canvas, area);
-    ProjectJoints(model, results, view, area, at);
-    ProjectFrames(model, view, area, at);
-    const PlaneFilter shown(model, view);
-    PaintedUse painted;
-    if (ShowsUndeformedOutline(model, results, view))
-        PaintUndeformedOutline(canvas, model, view, area, shown);
-    PaintLayers(canvas, model, at, results, view, shown, painted);
-    PaintLoads(canvas, model, at, view, area, shown, painted);
-    PaintOrientation(canvas, model, results, view, area, shown, painted);
+    {
+        Canvas canvas(image, LabelFontFamily());
+        PaintBanner(canvas, area);
+        ProjectJoints(model, results, view, area, at);
+        ProjectFrames(model, view, area, at);
+        const PlaneFilter shown(model, view);
+        PaintedUse painted;
+        if (ShowsUndeformedOutline(model, results, view))
+            PaintUndeformedOutline(canvas, model, view, area, shown);
+        PaintLayers(canvas, model, at, results, view, shown, painted);
+        PaintLoads(canvas, model, at, view, area, shown, painted);
+        PaintOrientation(canvas, model, view, area, shown, painted);
+    }
+    if (ShowsResultOverlays(model, results, view)) {
+        QPainter painter(&image);
+        PaintResultOverlays(painter, model, results, view, area);
+    }
+    PaintCaption(model, results, view, image);
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer
