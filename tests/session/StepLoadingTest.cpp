@@ -131,6 +131,51 @@ TEST(LoadStep, AFailingPartLeavesEverythingAsItWas)
     }
 }
 
+// The element forces and the reactions follow the step like the section
+// values: frame k's 12 end forces at step s are s k each, the support's (joint
+// 1) six reactions s each.
+TEST(LoadStep, ForcesAndReactionsFollowTheStepAllOrNothing)
+{
+    ThreeSteps f;
+    f.session.model.Joints[1].restraint = {0, 1, 1, 1, 1, 1, 1};
+    std::string forces, reactions;
+    for (int s = 1; s <= 3; ++s) {
+        forces += std::to_string(s);
+        for (int k = 1; k <= 2; ++k)
+            for (int v = 0; v < 12; ++v)
+                forces += " " + std::to_string(s * k);
+        forces += "\n";
+        reactions += std::to_string(s) + " " + std::to_string(s) + " " + std::to_string(s) + " " + std::to_string(s) +
+                     " " + std::to_string(s) + " " + std::to_string(s) + " " + std::to_string(s) + "\n";
+    }
+    WriteWholeFile(f.dir.File("ele0.out"), forces);
+    WriteWholeFile(f.dir.File("reactions0.out"), reactions);
+    f.session.view.ShowForces = f.session.view.ShowReactions = true;
+    LoadStep(f.session, f.folder(), {2, std::nullopt});
+    const ResultSet& r = f.session.results;
+    EXPECT_EQ(r.forces.step, 2);
+    EXPECT_EQ(r.forces.Of(2)[0], 4);
+    EXPECT_EQ(r.reactions.step, 2);
+    EXPECT_EQ(r.reactions.values[0], 2);
+    const double forceScale = f.session.view.ForceScale;
+    EXPECT_GT(forceScale, 0);
+
+    WriteWholeFile(f.dir.File("reactions0.out"), "1 1 1 1 1 1 1\n2 2 2 2 2 2 2\n");
+    f.session.resultFiles = RecorderFileCache();
+    f.session.view.ForceScale = 0; // a new scale is suggested with the forces, and taken back with them
+    EXPECT_THAT(test::FailureOf([&] { LoadStep(f.session, f.folder(), {3, std::nullopt}); }),
+                HasSubstr("reactions0.out"));
+    EXPECT_EQ(r.loaded.step, 2);
+    EXPECT_EQ(r.forces.step, 2);
+    EXPECT_EQ(r.reactions.step, 2);
+    EXPECT_EQ(f.session.view.ForceScale, 0);
+
+    f.session.view.ShowForces = f.session.view.ShowReactions = false;
+    LoadStep(f.session, f.folder(), {1, std::nullopt});
+    EXPECT_FALSE(r.HasForces());
+    EXPECT_FALSE(r.HasReactions());
+}
+
 TEST(LoadStep, TheLastStepAfterARunCarriesTheShownParts)
 {
     ThreeSteps f;
