@@ -3,6 +3,7 @@
 #include "view/ForceDiagramLayer.h"
 #include "view/LoadArrows.h"
 #include "view/PickFrame.h"
+#include "view/UndeformedOutline.h"
 
 #include <QtGlobal>
 
@@ -45,6 +46,12 @@ void ZoomAllPass(const Model& model, const ResultSet& results, ViewState& view, 
     // A shown force diagram joins the extent, so its tall parts stay in the picture.
     for (const ScreenPoint p : ShownDiagramTips(model, results, view, area))
         widen(p);
+    // So does the undeformed outline, however far the scale moves the joints.
+    if (ShowsUndeformedOutline(model, results, view)) {
+        const Projector projector(view, area);
+        for (std::int32_t k = 1; k <= model.Joints.count; ++k)
+            widen(projector.Project(model.Joints[k].x, model.Joints[k].y, model.Joints[k].z));
+    }
     // Pixels are clamped to +-kPixelLimit, so the extents fit in a double exactly.
     const double extentX = static_cast<double>(maxX) - minX;
     const double extentY = static_cast<double>(maxY) - minY;

@@ -4,6 +4,7 @@
 #include "ViewTestModels.h"
 
 #include "view/DragPicture.h"
+#include "view/Navigation.h"
 #include "view/Redraw.h"
 #include "view/UndeformedOutline.h"
 
@@ -122,6 +123,22 @@ private slots:
         QCOMPARE(PixelAt(solidPicture, 250, 50), kGrey);
         QCOMPARE(PixelAt(solidPicture, 250, 110), kBlack);
         QCOMPARE(PixelAt(solidPicture, 250, 210), kBlack);
+    }
+
+    void zoomAllFitsTheOutlineToo()
+    {
+        Model model = ModelWithJoints({{0, 0, 0}, {100, 0, 0}});
+        AddFrame(model, 1, 2, AddFrameSection(model, RgbColour(255, 0, 0)));
+        const ResultSet results = Moved(model, 1000, 0); // drawn at 1000 to 1100, its outline at 0 to 100
+        for (const bool outline : {true, false}) {
+            ViewState view = PlanView();
+            view.ShowUndeformed = outline;
+            ZoomAll(model, results, view, {kArea.width(), kArea.height()});
+            const Projector projector(view, {kArea.width(), kArea.height()});
+            const ScreenPoint moved = projector.Project(1100, 0, 0), rest = projector.Project(0, 0, 0);
+            QVERIFY(moved.x > 0 && moved.x < kArea.width());
+            QCOMPARE(rest.x >= 0 && rest.x < kArea.width(), outline);
+        }
     }
 
     void theCaptionIsPaintedAndTheDragPictureShowsTheSame()
