@@ -30,11 +30,11 @@ ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<
         addWidget(b);
         return b;
     };
-    back_ = button("StepBackButton", QStyle::SP_MediaSeekBackward, tr("Step back"));
+    auto* back = button("StepBackButton", QStyle::SP_MediaSeekBackward, tr("Step back"));
     animate_ = button("AnimateButton", QStyle::SP_MediaPlay, tr("Play the load steps, or swing the mode shape"));
     animate_->setText(tr("Animate"));
     animate_->setCheckable(true);
-    forward_ = button("StepForwardButton", QStyle::SP_MediaSeekForward, tr("Step forward"));
+    auto* forward = button("StepForwardButton", QStyle::SP_MediaSeekForward, tr("Step forward"));
     slider_ = NamedWidget<QSlider>("StepSlider", Qt::Horizontal, this);
     slider_->setMinimum(1);
     slider_->setMinimumWidth(240);
@@ -46,8 +46,8 @@ ResultStepBar::ResultStepBar(Session& session, CommandHost& host, std::function<
     const auto command = [this](std::function<void()> run) {
         return [this, run = std::move(run)] { host_.RunCommand(run); };
     };
-    connect(back_, &QToolButton::clicked, this, command([this] { StepBy(-1); }));
-    connect(forward_, &QToolButton::clicked, this, command([this] { StepBy(1); }));
+    connect(back, &QToolButton::clicked, this, command([this] { StepBy(-1); }));
+    connect(forward, &QToolButton::clicked, this, command([this] { StepBy(1); }));
     connect(animate_, &QToolButton::toggled, this, [this](bool on) { host_.RunCommand([this, on] { AnimateClick(on); }); });
     connect(slider_, &QSlider::valueChanged, this,
             [this](int step) { host_.RunCommand([this, step] { ShowStep({step, std::nullopt}); }); });

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 class QLabel;
 class QSlider;
@@ -63,9 +62,7 @@ private:
     CommandHost& host_;
     std::function<QString()> runFolder_;
     std::function<void(const QString&)> setRunFolder_;
-    QToolButton* back_;
     QToolButton* animate_;
-    QToolButton* forward_;
     QSlider* slider_;
     QLabel* label_;
     QTimer timer_;

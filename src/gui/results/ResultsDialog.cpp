@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace mirelo {
 
 namespace {

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 class QComboBox;
