@@ -44,7 +44,8 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
     session.results.joints = std::move(joints);
 }
 
-void LoadStep(Session& session, const std::string& folder, const StepOrMode& shown)
+// The folder is a copy: a caller may name the one of the result set this replaces.
+void LoadStep(Session& session, std::string folder, const StepOrMode& shown)
 {
     ResultSet before = std::move(session.results);
     const ViewState viewBefore = session.view;
@@ -64,6 +65,13 @@ void LoadStep(Session& session, const std::string& folder, const StepOrMode& sho
         session.view = viewBefore;
         throw;
     }
+}
+
+void ReloadShownStep(Session& session)
+{
+    const LoadedResults& loaded = session.results.loaded;
+    if (loaded.kind == LoadedResults::Kind::LoadStep)
+        LoadStep(session, loaded.folder, {static_cast<std::int32_t>(loaded.step), std::nullopt});
 }
 
 void LoadShownSectionQuantity(Session& session, const std::string& folder, StepChoice step)

@@ -71,7 +71,11 @@ std::span<const StepPart> StepParts();
 // same step; parts not shown are emptied, so no value of another step
 // stays. All or nothing: when any file fails, the result set and the view
 // are as they were.
-void LoadStep(Session& session, const std::string& folder, const StepOrMode& shown);
+void LoadStep(Session& session, std::string folder, const StepOrMode& shown);
+
+// The load step shown, loaded again with every part the view now shows (after
+// a switch was turned on); nothing when no load step is shown.
+void ReloadShownStep(Session& session);
 
 // The section marks' part: the view's `SectionQuantityShown` at a step; the
 // colour range stays as the user set it.

@@ -8,6 +8,7 @@
 #include "session/ResultCaption.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -42,6 +43,19 @@ QByteArray NodeSteps()
         text += "\n";
     }
     return text;
+}
+
+// The portal's two columns over three steps: at step s the axial strain of
+// column 1 is s at its first section and -s at its last, all else 0.
+void WriteSectionSteps(const QDir& dir)
+{
+    QByteArray first, last;
+    for (int s = 1; s <= 3; ++s) {
+        first += QByteArray::number(s) + " " + QByteArray::number(s) + " 0 0 0 0 0 0 0\n";
+        last += QByteArray::number(s) + " " + QByteArray::number(-s) + " 0 0 0 0 0 0 0\n";
+    }
+    Write(dir, "ele0_secs.out", first);
+    Write(dir, "ele0_secn.out", last);
 }
 
 struct ResultsFixture {
@@ -259,13 +273,7 @@ private slots:
     {
         ResultsFixture f;
         const QDir dir(f.results.path());
-        QByteArray first, last;
-        for (int s = 1; s <= 3; ++s) {
-            first += QByteArray::number(s) + " " + QByteArray::number(s) + " 0 0 0 0 0 0 0\n";
-            last += QByteArray::number(s) + " " + QByteArray::number(-s) + " 0 0 0 0 0 0 0\n";
-        }
-        Write(dir, "ele0_secs.out", first);
-        Write(dir, "ele0_secn.out", last);
+        WriteSectionSteps(dir);
         f.Box("Edit1")->setText("3");
         Child<QPushButton>(f.dialog, "Button2")->click(); // scale 3
         f.w.Button("ToolButton25")->click();
@@ -318,6 +326,22 @@ private slots:
         f.slider()->setValue(3);
         QVERIFY(f.w.messenger->messages.last().contains("ele0_secn.out"));
         check(1);
+    }
+
+    void marksSwitchedOnInTheViewOptionsComeWithTheStepShown()
+    {
+        ResultsFixture f;
+        WriteSectionSteps(QDir(f.results.path()));
+        f.Box("Edit2")->setText("2");
+        f.Load("Button1");
+        QVERIFY(f.session().results.sections.atI.empty()); // the marks are not shown: not read
+        f.w.Button("ToolButton9")->click();
+        auto* options = f.w->findChild<QDialog*>("TForm4");
+        Child<QCheckBox>(options, "CheckBox8")->setChecked(true); // "Hinge Circle"
+        Child<QPushButton>(options, "Button1")->click();
+        QVERIFY(f.w.messenger->messages.isEmpty());
+        QCOMPARE(f.session().results.sections.step, 2);
+        QCOMPARE(SectionValueAtI(f.session().results, 1), 2.0);
     }
 
     void theBarSitsUnderTheDrawingAndSwingsAMode()

@@ -95,6 +95,19 @@ TEST(LoadStep, AStepWithoutTheMarksDropsTheMarksOfTheStepBefore)
     EXPECT_TRUE(f.session.results.sections.atI.empty());
 }
 
+TEST(LoadStep, ASwitchTurnedOnReadsItsPartAtTheStepShown)
+{
+    ThreeSteps f;
+    ReloadShownStep(f.session); // nothing shown: nothing read
+    EXPECT_EQ(f.session.results.loaded.kind, LoadedResults::Kind::None);
+    LoadStep(f.session, f.folder(), {2, std::nullopt});
+    f.session.view.LayerFlags.ShowHingeCircles = true;
+    ReloadShownStep(f.session); // from the folder the result set names, which it replaces
+    EXPECT_EQ(f.session.results.loaded.folder, f.folder());
+    EXPECT_EQ(f.session.results.sections.step, 2);
+    EXPECT_EQ(SectionValueAtJ(f.session.results, 1), 0.02);
+}
+
 TEST(LoadStep, AFailingPartLeavesEverythingAsItWas)
 {
     const struct {

@@ -1,6 +1,7 @@
 #include "gui/view/ViewOptionDialog.h"
 
 #include "gui/common/CommandHost.h"
+#include "session/ResultLoading.h"
 #include "session/Session.h"
 
 #include <QCheckBox>
@@ -83,10 +84,15 @@ void ViewOptionDialog::FormShow()
 
 void ViewOptionDialog::AcceptClicked()
 {
+    const bool marksShown = session_.view.LayerFlags.ShowHingeCircles;
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         session_.view.LayerFlags.*kLayerBoxes[i].flag = boxes_[i]->isChecked();
     close();
     host_.Redraw();
+    if (!marksShown && session_.view.LayerFlags.ShowHingeCircles) {
+        ReloadShownStep(session_); // the section marks of the step shown
+        host_.Redraw();
+    }
 }
 
 void ViewOptionDialog::CancelClicked()
