@@ -28,6 +28,9 @@ struct ResultSet {
     LoadedResults loaded;    // what `joints` holds
     JointResults joints;     // displacements of a load step, or a mode's components
     SectionResults sections; // one quantity at both ends of every frame
+    // Counts the loads and clears (ResultLoading.h), so that a picture gathered
+    // from these results knows when they have changed.
+    std::uint64_t generation = 0;
 };
 
 struct Displacement {

@@ -7,6 +7,7 @@ void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoi
     JointResults joints = ReadNodeDisplacements(folder, session.model, step, session.resultFiles);
     session.results.loaded = {LoadedResults::Kind::LoadStep, folder, joints.step, joints.stepCount, 0};
     session.results.joints = std::move(joints);
+    ++session.results.generation;
 }
 
 void LoadModeShape(Session& session, const std::string& folder, std::int32_t mode)
@@ -14,6 +15,7 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
     JointResults joints = ReadModeShape(folder, session.model, mode, session.resultFiles);
     session.results.loaded = {LoadedResults::Kind::ModeShape, folder, 1, joints.stepCount, mode};
     session.results.joints = std::move(joints);
+    ++session.results.generation;
 }
 
 void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
@@ -25,6 +27,7 @@ void LoadFrameEndQuantity(Session& session, const std::string& folder, const Fra
         session.view.HingeMin = *sections.minimum;
     }
     session.results.sections = std::move(sections);
+    ++session.results.generation;
 }
 
 void LoadResults(Session& session, const ResultRequest& request)
@@ -47,7 +50,9 @@ void LoadLastStepResults(Session& session, const std::string& folder)
 
 void ClearResults(Session& session)
 {
+    const std::uint64_t next = session.results.generation + 1;
     session.results = {};
+    session.results.generation = next;
 }
 
 } // namespace mirelo

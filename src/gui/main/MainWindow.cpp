@@ -278,7 +278,7 @@ QStringList MainWindow::ReplaceModel(ModelImport&& imported, const QString& mode
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
-    session_.results = {}; // the new model starts without results
+    ClearResults(session_); // the new model starts without results
     // Load cases and joints are the new model's: settings that named the old
     // ones would point at the wrong ones.
     session_.analysis = analysis;
