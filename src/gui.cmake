@@ -29,9 +29,12 @@ target_compile_definitions(mirelo_app PRIVATE MIRELO_SOURCE_DIR="${CMAKE_SOURCE_
 
 # The captions are English in the sources; translations/mirelo_<locale>.ts are
 # compiled by lrelease into the program's resources under :/i18n, where the
-# program looks for the one of the user's locale.
+# program looks for the one of the user's locale. The update_translations
+# target (lupdate) collects the captions of the windows and of the drawing's
+# status texts.
 file(GLOB MIRELO_TRANSLATIONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/translations/*.ts)
-qt_add_translations(mirelo_app TS_FILES ${MIRELO_TRANSLATIONS} RESOURCE_PREFIX /i18n LUPDATE_OPTIONS -no-obsolete)
+qt_add_translations(mirelo_app TS_FILES ${MIRELO_TRANSLATIONS} RESOURCE_PREFIX /i18n
+                    SOURCES ${MIRELO_APP_SOURCES} ${MIRELO_VIEW_SOURCES} LUPDATE_OPTIONS -no-obsolete -locations none)
 
 add_executable(mirelo ${CMAKE_SOURCE_DIR}/src/gui/main/main.cpp)
 target_link_libraries(mirelo PRIVATE mirelo_app)

@@ -105,9 +105,4 @@ std::string ProgramFolder()
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path().string();
 }
 
-MpiHost ThisMpiHost()
-{
-    return {geteuid() == 0, std::max(1u, std::thread::hardware_concurrency())};
-}
-
 } // namespace mirelo::cli

@@ -15,7 +15,4 @@ std::vector<int> RunTogether(const std::vector<Launch>& launches);
 // The folder of the running program, where a solver may sit beside it.
 std::string ProgramFolder();
 
-// What Open MPI needs to know of this machine.
-MpiHost ThisMpiHost();
-
 } // namespace mirelo::cli

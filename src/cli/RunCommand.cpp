@@ -27,14 +27,6 @@ constexpr const char* kScriptName = "model.tcl";
 // script ran to its end.
 constexpr const char* kEndMarker = "MIRELO-RUN-END";
 
-FoundProgram Required(const ProgramSearch& search, const std::string& what)
-{
-    const auto found = FindProgram(search);
-    if (!found)
-        throw Error(what + " was not found (set " + search.variable + " or put it on PATH)");
-    return *found;
-}
-
 } // namespace
 
 int RunRun(const Arguments& given, std::ostream& out)
@@ -62,12 +54,12 @@ int RunRun(const Arguments& given, std::ostream& out)
     const std::string here = ProgramFolder();
     Launch launch;
     if (processes > 1) {
-        const FoundProgram mpiexec = Required(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here), "mpiexec");
+        const FoundProgram mpiexec = RequiredProgram(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here), "mpiexec");
         const FoundProgram sp =
-            Required(SearchFromEnvironment(OpenSeesSpNames(), "", kOpenSeesSpVariable, here), "OpenSeesSP");
+            RequiredProgram(SearchFromEnvironment(OpenSeesSpNames(), "", kOpenSeesSpVariable, here), "OpenSeesSP");
         launch = MpiScriptLaunch(mpiexec.program, sp.program, scriptPath, processes, hostfile, ThisMpiHost());
     } else {
-        launch.program = Required(SearchFromEnvironment(OpenSeesNames(), "", kOpenSeesVariable, here), "OpenSees").program;
+        launch.program = RequiredProgram(SearchFromEnvironment(OpenSeesNames(), "", kOpenSeesVariable, here), "OpenSees").program;
         launch.arguments = {kScriptName};
         launch.workingFolder = dir.string();
         launch.logPath = (dir / "solver.log").string();

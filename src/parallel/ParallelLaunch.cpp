@@ -3,8 +3,11 @@
 #include "common/Errors.h"
 #include "parallel/SuiteScript.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
+#include <unistd.h>
 
 namespace mirelo {
 
@@ -55,7 +58,7 @@ Launch InSuiteFolder(const std::string& suiteFolder)
 std::optional<FoundProgram> FindProgram(const ProgramSearch& search)
 {
     if (!search.settingPath.empty())
-        return FoundProgram{Given(search.settingPath, search.names, "the setting"), "the setting"};
+        return FoundProgram{Given(search.settingPath, search.names, search.settingName), search.settingName};
     const std::string variable = "the environment variable " + search.variable;
     if (!search.variablePath.empty())
         return FoundProgram{Given(search.variablePath, search.names, variable), variable};
@@ -65,6 +68,19 @@ std::optional<FoundProgram> FindProgram(const ProgramSearch& search)
         if (std::string onPath = InFolder(folder, search.names); !onPath.empty())
             return FoundProgram{onPath, "PATH"};
     return std::nullopt;
+}
+
+FoundProgram RequiredProgram(const ProgramSearch& search, const std::string& what)
+{
+    const auto found = FindProgram(search);
+    if (!found)
+        throw Error(what + " was not found (set " + search.variable + " or put it on PATH)");
+    return *found;
+}
+
+MpiHost ThisMpiHost()
+{
+    return {geteuid() == 0, std::max(1u, std::thread::hardware_concurrency())};
 }
 
 ProgramSearch SearchFromEnvironment(std::vector<std::string> names, std::string settingPath, const char* variable,

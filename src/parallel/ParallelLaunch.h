@@ -18,6 +18,7 @@ struct ProgramSearch {
     std::string variablePath;       // its value; empty: not set
     std::string programFolder;
     std::vector<std::string> pathFolders;
+    std::string settingName = "the setting"; // where the setting is, for the user
 };
 
 struct FoundProgram {
@@ -28,6 +29,10 @@ struct FoundProgram {
 // The first program the search finds; nullopt when there is none. Raises
 // Error when a given path names nothing that runs.
 std::optional<FoundProgram> FindProgram(const ProgramSearch& search);
+
+// The program the search finds; raises Error naming `what` and how to point
+// at it (the variable, PATH) when there is none.
+FoundProgram RequiredProgram(const ProgramSearch& search, const std::string& what);
 
 // A search for `names` with the environment variable `variable` read now
 // and PATH split at ':'.
@@ -60,6 +65,9 @@ struct MpiHost {
     bool root = false;
     unsigned cores = 1;
 };
+
+// This machine: whether the user is root, and its cores.
+MpiHost ThisMpiHost();
 
 // mpiexec's start of the command line for `processes` processes: the host
 // file when given (it then says where processes go), else --oversubscribe

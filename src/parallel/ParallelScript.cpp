@@ -17,6 +17,30 @@ void CheckParallelAnalysis(const AnalysisSettings& analysis, int processes)
                   "Run it in one process, or run time histories as a suite");
 }
 
+bool UsesParallelSolver(std::string_view script)
+{
+    constexpr std::string_view kBlanks = " \t";
+    for (std::size_t start = 0; start < script.size();) {
+        std::size_t end = script.find('\n', start);
+        if (end == std::string_view::npos)
+            end = script.size();
+        std::string_view line = script.substr(start, end - start);
+        start = end + 1;
+        const std::size_t first = line.find_first_not_of(kBlanks);
+        if (first == std::string_view::npos || line.substr(first, 6) != "system")
+            continue;
+        line.remove_prefix(first + 6);
+        const std::size_t word = line.find_first_not_of(kBlanks);
+        if (word == 0 || word == std::string_view::npos || line.substr(word, 5) != "Mumps")
+            continue;
+        line.remove_prefix(word + 5);
+        if (line.empty() || kBlanks.find(line.front()) != std::string_view::npos || line.front() == ';'
+            || line.front() == '\r')
+            return true;
+    }
+    return false;
+}
+
 ScriptOptions ParallelScriptOptions(int processes)
 {
     ScriptOptions options;

@@ -45,31 +45,31 @@ void ApplySettings(const SettingsSnapshot& snapshot, Model& model, AnalysisSetti
     }
 }
 
-std::string DescribeChange(const SettingsSnapshot& before, const SettingsSnapshot& after, const Model& model)
+StepName DescribeChange(const SettingsSnapshot& before, const SettingsSnapshot& after, const Model& model)
 {
     const std::vector<std::size_t> sections = ChangedEntries(before.sections, after.sections);
     const std::vector<std::size_t> materials = ChangedEntries(before.materials, after.materials);
-    std::vector<std::string> parts;
+    std::vector<StepName> parts;
     if (before.analysis != after.analysis)
-        parts.push_back("Analysis Setting");
+        parts.push_back({"Analysis Setting", {}});
     if (before.recorders != after.recorders)
-        parts.push_back("Recorder Setting");
+        parts.push_back({"Recorder Setting", {}});
     if (sections.size() == 1)
-        parts.push_back("Frame Section " + model.FrameSections[static_cast<std::int32_t>(sections[0] + 1)].name);
+        parts.push_back({"Frame Section", model.FrameSections[static_cast<std::int32_t>(sections[0] + 1)].name});
     else if (!sections.empty())
-        parts.push_back("Frame Sections");
+        parts.push_back({"Frame Sections", {}});
     if (materials.size() == 1)
-        parts.push_back("Material " + model.Materials[static_cast<std::int32_t>(materials[0] + 1)].name);
+        parts.push_back({"Material", model.Materials[static_cast<std::int32_t>(materials[0] + 1)].name});
     else if (!materials.empty())
-        parts.push_back("Materials");
+        parts.push_back({"Materials", {}});
     if (parts.empty())
         return {};
-    return parts.size() == 1 ? parts.front() : "Settings";
+    return parts.size() == 1 ? parts.front() : StepName{"Settings", {}};
 }
 
 bool SettingsHistory::Record(SettingsSnapshot before, SettingsSnapshot after, const Model& model)
 {
-    std::string name = DescribeChange(before, after, model);
+    StepName name = DescribeChange(before, after, model);
     if (name.empty())
         return false;
     steps_.resize(position_);
@@ -80,14 +80,14 @@ bool SettingsHistory::Record(SettingsSnapshot before, SettingsSnapshot after, co
     return true;
 }
 
-std::string SettingsHistory::UndoName() const
+StepName SettingsHistory::UndoName() const
 {
-    return CanUndo() ? steps_[position_ - 1].name : std::string();
+    return CanUndo() ? steps_[position_ - 1].name : StepName();
 }
 
-std::string SettingsHistory::RedoName() const
+StepName SettingsHistory::RedoName() const
 {
-    return CanRedo() ? steps_[position_].name : std::string();
+    return CanRedo() ? steps_[position_].name : StepName();
 }
 
 void SettingsHistory::Undo(Model& model, AnalysisSettings& analysis, RecorderSettings& recorders)

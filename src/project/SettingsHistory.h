@@ -28,11 +28,22 @@ SettingsSnapshot CaptureSettings(const Model& model, const AnalysisSettings& ana
 void ApplySettings(const SettingsSnapshot& snapshot, Model& model, AnalysisSettings& analysis,
                    RecorderSettings& recorders);
 
+// The name of a step in English, its kind and the record apart, so that a
+// window can translate the kind and keep the record's name as it stands.
+struct StepName {
+    std::string kind;   // "Frame Section", "Material", "Analysis Setting", ...
+    std::string record; // the one section or material changed, else empty
+    bool empty() const { return kind.empty(); }
+    // "Frame Section NCOL500"
+    std::string Text() const { return record.empty() ? kind : kind + ' ' + record; }
+    bool operator==(const StepName&) const = default;
+};
+
 // The name of the change from `before` to `after`, as the Edit menu shows it:
 // "Frame Section NCOL500", "Material CONC", "Analysis Setting", "Recorder
 // Setting"; "Frame Sections" or "Materials" when several changed at once,
 // "Settings" when several parts did. Empty when nothing changed.
-std::string DescribeChange(const SettingsSnapshot& before, const SettingsSnapshot& after, const Model& model);
+StepName DescribeChange(const SettingsSnapshot& before, const SettingsSnapshot& after, const Model& model);
 
 // The undo history of the settings of one model: one step per OK that changed
 // something, undone and redone as a whole. It also knows whether the settings
@@ -47,8 +58,8 @@ public:
     bool CanUndo() const { return position_ > 0; }
     bool CanRedo() const { return position_ < steps_.size(); }
     // The name of the step Undo or Redo would take; empty when there is none.
-    std::string UndoName() const;
-    std::string RedoName() const;
+    StepName UndoName() const;
+    StepName RedoName() const;
 
     // Puts the settings back as they were before the last step, or as they
     // were after the next undone one. Nothing happens without such a step.
@@ -65,7 +76,7 @@ public:
 
 private:
     struct Step {
-        std::string name;
+        StepName name;
         SettingsSnapshot before;
         SettingsSnapshot after;
     };

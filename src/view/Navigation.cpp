@@ -3,6 +3,8 @@
 #include "view/LoadArrows.h"
 #include "view/PickFrame.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +54,7 @@ void ZoomAllPass(const Model& model, const ResultSet& results, ViewState& view, 
     ProjectJoints(model, results, view, area, at);
 }
 
+// The mode texts stay English data; the window translates them as it shows them.
 ViewReaction StatusOnly(const char* text)
 {
     return {.redraw = false, .showFrameProperties = false, .status = QString::fromLatin1(text)};
@@ -141,19 +144,19 @@ void SetStandardView(const Model& model, const ResultSet& results, ViewState& vi
 ViewReaction ArmPan(ViewState& view)
 {
     view.MouseMode = kPanArmed;
-    return StatusOnly("Pan");
+    return StatusOnly(QT_TRANSLATE_NOOP("mirelo::Navigation", "Pan"));
 }
 
 ViewReaction ArmRotate(ViewState& view)
 {
     view.MouseMode = kRotateArmed;
-    return StatusOnly("Rotate View");
+    return StatusOnly(QT_TRANSLATE_NOOP("mirelo::Navigation", "Rotate View"));
 }
 
 ViewReaction ArmSelect(ViewState& view)
 {
     view.MouseMode = kSelectElement;
-    return StatusOnly("Select Elem");
+    return StatusOnly(QT_TRANSLATE_NOOP("mirelo::Navigation", "Select Elem"));
 }
 
 ViewReaction SetIdleMode(ViewState& view)

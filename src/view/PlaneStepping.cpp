@@ -4,6 +4,8 @@
 #include "view/DisplayText.h"
 #include "view/PlaneFilter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,10 +63,10 @@ ViewReaction AllPlanes(ViewState& view)
 QString PlaneStatusText(const Model& model, const ViewState& view)
 {
     if (view.PlaneAxis == kNoPlaneAxis)
-        return QStringLiteral("3-D view");
+        return QCoreApplication::translate("mirelo::PlaneStepping", "3-D view");
     const std::optional<double> plane = ShownPlaneCoordinate(model, view);
     if (!plane)
-        return QStringLiteral("%1 view: all planes").arg(QString::fromLatin1(ViewName(view.PlaneAxis)));
+        return QCoreApplication::translate("mirelo::PlaneStepping", "%1 view: all planes").arg(QString::fromLatin1(ViewName(view.PlaneAxis)));
     const auto count = PlaneCoordinates(model, view.PlaneAxis).size();
     return QStringLiteral("%1 = %2 (%3 of %4)")
         .arg(QString::fromLatin1(AxisName(view.PlaneAxis)), Coordinate(*plane))

@@ -81,11 +81,11 @@ private slots:
                                              "program's folder and on PATH). Install OpenSees";
         QTest::newRow("a setting that names nothing is not passed over")
             << "set/missing" << "env/opensees" << "beside" << path << ""
-            << "The solver named by the Solver setting, \"" + QString("set/missing");
+            << "The program named by the Solver setting, \"" + QString("set/missing");
         QTest::newRow("a setting that cannot run") << "plain/OpenSees" << "" << "beside" << path << ""
                                                    << "is not a program that can be run";
         QTest::newRow("an environment path that names nothing")
-            << "" << "empty" << "beside" << path << "" << "The solver named by the environment variable MIRELO_OPENSEES";
+            << "" << "empty" << "beside" << path << "" << "The program named by the environment variable MIRELO_OPENSEES";
     }
 
     void findSolver()
@@ -245,7 +245,7 @@ private slots:
         script.write("puts \"x\"\n");
         script.close();
 
-        SolverRun run(solver, script.fileName());
+        SolverRun run(solver, {}, script.fileName());
         QStringList lines;
         QList<SolverLineKind> kinds;
         connect(&run, &SolverRun::LineReceived, this, [&](const QString& line, SolverLineKind kind) {

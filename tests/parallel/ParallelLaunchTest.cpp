@@ -3,6 +3,7 @@
 
 #include "common/Errors.h"
 #include "common/TextLines.h"
+#include "script/ScriptGenerator.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,37 @@ TEST(ParallelScript, OpenSeesSpTakesTheStaticAnalysesOfOnePattern)
     }
     EXPECT_EQ(ParallelScriptOptions(1).system, "");
     EXPECT_EQ(ParallelScriptOptions(4).system, "Mumps");
+}
+
+// A script run on several processes must set the parallel solver as a command
+// of its own; a comment, another solver or a longer word does not count.
+TEST(ParallelScript, TheParallelSolverIsFoundOnlyAsACommand)
+{
+    const struct {
+        const char* script;
+        bool parallel;
+    } cases[] = {
+        {"wipe\nsystem Mumps\nanalyze 10\n", true},
+        {"wipe\r\n  system\tMumps;\r\n", true},
+        {"system Mumps -ICNTL14 50", true},
+        {"system Mumps", true},
+        {"system Mumps\r", true},
+        {"# system Mumps\nsystem UmfPack\n", false},
+        {"system MumpsX\n", false},
+        {"systemMumps\n", false},
+        {"puts \"system Mumps\"\n", false},
+        {"system\n Mumps\n", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UsesParallelSolver(c.script), c.parallel) << c.script;
+    // Generated for two processes, the building's script sets it.
+    const S2kImport imported = ImportS2kFile(test::ExamplePath("rc-frame-building.s2k").string());
+    AnalysisSettings analysis;
+    analysis.AnalysisType = 2;
+    EXPECT_TRUE(UsesParallelSolver(
+        GenerateScript(imported.model, analysis, RecorderSettings(), ParallelScriptOptions(2)).lines.Join("\n")));
+    EXPECT_FALSE(UsesParallelSolver(GenerateScript(imported.model, analysis, RecorderSettings()).lines.Join("\n")));
 }
 
 } // namespace

@@ -50,21 +50,29 @@ void MaterialAndAnalysis(Portal& p)
     Pushover(p);
 }
 
+// The kind apart from the record's name, so a window translates the one and keeps the other.
 TEST(SettingsHistory, NamesEachStepAfterWhatItsOkChanged)
 {
     const struct {
         void (*change)(Portal&);
+        const char* kind;
+        const char* record;
         const char* name;
     } cases[] = {
-        {DivideNcol400, "Frame Section NCOL400"}, {SteelOnConcrete, "Material CONC"}, {Pushover, "Analysis Setting"},
-        {RecordCurves, "Recorder Setting"},       {TwoSections, "Frame Sections"},    {MaterialAndAnalysis, "Settings"},
+        {DivideNcol400, "Frame Section", "NCOL400", "Frame Section NCOL400"},
+        {SteelOnConcrete, "Material", "CONC", "Material CONC"},
+        {Pushover, "Analysis Setting", "", "Analysis Setting"},
+        {RecordCurves, "Recorder Setting", "", "Recorder Setting"},
+        {TwoSections, "Frame Sections", "", "Frame Sections"},
+        {MaterialAndAnalysis, "Settings", "", "Settings"},
     };
     for (const auto& c : cases) {
         Portal portal;
         SettingsHistory history;
         ASSERT_TRUE(portal.Ok(history, c.change)) << c.name;
-        EXPECT_EQ(history.UndoName(), c.name);
-        EXPECT_EQ(history.RedoName(), "");
+        EXPECT_EQ(history.UndoName(), (StepName{c.kind, c.record})) << c.name;
+        EXPECT_EQ(history.UndoName().Text(), c.name);
+        EXPECT_TRUE(history.RedoName().empty());
     }
 }
 
@@ -84,8 +92,8 @@ TEST(SettingsHistory, UndoesAndRedoesEveryStepExactlyInTurn)
     history.Undo(portal.model, portal.analysis, portal.recorders);
     EXPECT_EQ(portal.Capture(), afterSection);
     EXPECT_EQ(MaterialNamed(portal.model, "CONC").shearModulus, startG); // G follows E back
-    EXPECT_EQ(history.UndoName(), "Frame Section NCOL400");
-    EXPECT_EQ(history.RedoName(), "Material CONC");
+    EXPECT_EQ(history.UndoName().Text(), "Frame Section NCOL400");
+    EXPECT_EQ(history.RedoName().Text(), "Material CONC");
     history.Undo(portal.model, portal.analysis, portal.recorders);
     EXPECT_EQ(portal.Capture(), start);
     EXPECT_FALSE(history.CanUndo());

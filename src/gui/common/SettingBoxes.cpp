@@ -4,12 +4,33 @@
 #include "common/NumberText.h"
 
 #include <QLineEdit>
+#include <QVariant>
 
 namespace mirelo {
+
+namespace {
+
+const char* const kExactValue = "exactValue";
+
+} // namespace
 
 std::string BoxNumber(double value)
 {
     return FormatSignificant(value, 6);
+}
+
+void ShowBoxValue(QLineEdit* box, double value)
+{
+    box->setText(QString::fromStdString(BoxNumber(value))); // also clears "changed"
+    box->setProperty(kExactValue, value);
+}
+
+double BoxValue(const QLineEdit* box)
+{
+    const QVariant exact = box->property(kExactValue);
+    if (!box->isModified() && exact.isValid())
+        return exact.toDouble();
+    return ParseReal(box->text().toStdString());
 }
 
 void SettingBoxes::Show() const

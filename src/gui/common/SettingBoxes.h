@@ -20,6 +20,13 @@ using RealFormat = std::string (*)(double);
 // ("-43503.8"); an untouched box still stands for the exact stored value.
 std::string BoxNumber(double value);
 
+// A box that shows a real outside a SettingBoxes: ShowBoxValue shows `value`
+// as BoxNumber does and keeps it exactly; BoxValue gives that exact value
+// back while the user has not typed into the box, else the typed text
+// converted (ConversionError when it is no number).
+void ShowBoxValue(QLineEdit* box, double value);
+double BoxValue(const QLineEdit* box);
+
 // The edit boxes of a settings dialog, bound to the fields of a staging
 // record. They are checked together before anything is stored: a box the
 // user did not type into keeps the staged value exactly (a box may show a

@@ -21,7 +21,8 @@ namespace mirelo {
 namespace {
 
 const char* const kTitle = "Mirelo import Sap2000 V14 S2k file";
-const char* const kNothingConverted = "Nothing was converted: there is nothing to save.";
+const char* const kNothingConverted =
+    QT_TRANSLATE_NOOP("mirelo::V14ConverterDialog", "Nothing was converted: there is nothing to save.");
 
 } // namespace
 
@@ -29,13 +30,13 @@ V14ConverterDialog::V14ConverterDialog(FileChooser& fileChooser, CommandHost& ho
     : QDialog(parent), fileChooser_(fileChooser), host_(host)
 {
     setObjectName("TForm11");
-    setWindowTitle("Transfer Sap2000 V14 s2k file to Sap2000 V16");
+    setWindowTitle(tr("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
 
-    auto* group = new QGroupBox("Use For", this);
+    auto* group = new QGroupBox(tr("Use For"), this);
     group->setObjectName("GroupBox1");
-    auto* line1 = new QLabel("Transfer 3D Solid model buildt in Sap2000 V14", group);
+    auto* line1 = new QLabel(tr("Transfer 3D Solid model buildt in Sap2000 V14"), group);
     line1->setObjectName("Label1");
-    auto* line2 = new QLabel("to Be Sap2000 V6 S2K Format Which can Import to Mirelo", group);
+    auto* line2 = new QLabel(tr("to Be Sap2000 V6 S2K Format Which can Import to Mirelo"), group);
     line2->setObjectName("Label2");
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(line1);
@@ -48,9 +49,9 @@ V14ConverterDialog::V14ConverterDialog(FileChooser& fileChooser, CommandHost& ho
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto* open = new QPushButton("Open S2k", this);
+    auto* open = new QPushButton(tr("Open S2k"), this);
     open->setObjectName("Button1");
-    auto* save = new QPushButton("Save S2k", this);
+    auto* save = new QPushButton(tr("Save S2k"), this);
     save->setObjectName("Button2");
     connect(open, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { OpenClicked(); }); });
     connect(save, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { SaveClicked(); }); });
@@ -88,10 +89,10 @@ void V14ConverterDialog::Convert(const QString& path)
         failedPath_.clear();
     } catch (const V14Error& e) {
         const std::string message = file + ": " + e.what();
-        ShowSummary({kTitle, message, kNothingConverted});
+        ShowSummary({kTitle, message, tr(kNothingConverted).toStdString()});
         throw Error(message);
     } catch (const Error& e) {
-        ShowSummary({kTitle, e.what(), kNothingConverted});
+        ShowSummary({kTitle, e.what(), tr(kNothingConverted).toStdString()});
         throw;
     }
 }
@@ -100,9 +101,8 @@ void V14ConverterDialog::SaveClicked()
 {
     if (!converted_) {
         if (failedPath_.isEmpty())
-            throw Error("Nothing to save: open a SAP2000 V14 file first.");
-        throw Error("Nothing to save: the conversion of \"" + QFile::encodeName(failedPath_).toStdString()
-                    + "\" failed.");
+            throw Error(tr("Nothing to save: open a SAP2000 V14 file first.").toStdString());
+        throw Error(tr("Nothing to save: the conversion of \"%1\" failed.").arg(failedPath_).toStdString());
     }
     const std::optional<QString> path = fileChooser_.SaveFile(FileKind::Model, QString());
     if (path)

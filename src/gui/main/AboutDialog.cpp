@@ -11,7 +11,7 @@ namespace mirelo {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("AboutDialog");
-    setWindowTitle("About Mirelo");
+    setWindowTitle(tr("About Mirelo"));
     auto* text = new QLabel(AboutText(), this);
     text->setObjectName("AboutText");
     text->setWordWrap(true);

@@ -24,6 +24,7 @@
 #include "view/PlaneStepping.h"
 #include "view/Redraw.h"
 #include "gui/view/ViewOptionDialog.h"
+#include "gui/common/SolverProcesses.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,8 +44,8 @@ namespace mirelo {
 
 namespace {
 
-const char* const kS2kFilter = "SAP2000 text file, version 6 or tables|*.s2k;*.$2k;*.txt|All files|*";
-const char* const kTclFilter = "tcl file|*.tcl";
+const char* const kS2kFilter = QT_TRANSLATE_NOOP("mirelo::MainWindow", "SAP2000 text file, version 6 or tables|*.s2k;*.$2k;*.txt|All files|*");
+const char* const kTclFilter = QT_TRANSLATE_NOOP("mirelo::MainWindow", "tcl file|*.tcl");
 
 // The one local model or project file a drag carries, or an empty text.
 QString DroppedFile(const QMimeData* data)
@@ -219,7 +220,8 @@ void MainWindow::Apply(const ViewReaction& reaction)
     if (reaction.redraw)
         Redraw();
     if (reaction.status)
-        statusBar_->SetPanelText(ModelStatusBar::kModePanel, *reaction.status);
+        statusBar_->SetPanelText(ModelStatusBar::kModePanel,
+                                 QCoreApplication::translate("mirelo::Navigation", reaction.status->toUtf8().constData()));
 }
 
 void MainWindow::ApplyStep(const ViewReaction& reaction)
@@ -231,7 +233,7 @@ void MainWindow::ApplyStep(const ViewReaction& reaction)
 
 void MainWindow::OpenS2kFile()
 {
-    const std::optional<QString> path = fileChooser_->OpenFile(FileKind::Model, kS2kFilter);
+    const std::optional<QString> path = fileChooser_->OpenFile(FileKind::Model, tr(kS2kFilter));
     if (path)
         OpenPath(*path);
 }
@@ -356,7 +358,7 @@ void MainWindow::ClearResultsClicked()
 
 void MainWindow::ExportPicture()
 {
-    const std::optional<QString> path = fileChooser_->SaveFile(FileKind::Picture, "PNG picture|*.png");
+    const std::optional<QString> path = fileChooser_->SaveFile(FileKind::Picture, tr("PNG picture|*.png"));
     if (path)
         ExportPicturePath(*path);
 }
@@ -377,8 +379,9 @@ void MainWindow::ShowStandardView(StandardView which)
 // costs the user no choosing. Every run has its own window.
 void MainWindow::RunSolverClicked()
 {
-    const SolverLocation solver = FindSolver(CurrentSolverSearch());
-    const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, kTclFilter);
+    const int processes = SolverProcesses();
+    const SolverLocation solver = processes > 1 ? FindParallelSolver(processes) : FindSolver(CurrentSolverSearch());
+    const std::optional<QString> script = fileChooser_->OpenFile(FileKind::Script, tr(kTclFilter));
     if (!script)
         return;
     auto window = std::make_unique<SolverWindow>(solver, *script, loadLastStep_, *this, this);

@@ -33,7 +33,7 @@ void MainWindow::BuildDrawingMenu()
     threeD->setObjectName("DrawingIsometricView");
     connect(threeD, &QAction::triggered, isometric, &QAction::trigger);
     drawingMenu_->addSeparator();
-    framePropertiesItem_ = drawingMenu_->addAction("Frame Properties");
+    framePropertiesItem_ = drawingMenu_->addAction(tr("Frame Properties"));
     framePropertiesItem_->setObjectName("DrawingFrameProperties");
     connect(framePropertiesItem_, &QAction::triggered, this,
             [this] { RunCommand([this] { ShowFrameProperties(menuFrame_); }); });

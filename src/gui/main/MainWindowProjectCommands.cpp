@@ -33,6 +33,26 @@ std::string LocalPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// The kinds of step the settings history names, marked here for lupdate;
+// the history keeps them in English.
+[[maybe_unused]] const char* const kStepKinds[] = {
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Frame Section"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Frame Sections"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Material"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Materials"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Analysis Setting"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Recorder Setting"),
+    QT_TRANSLATE_NOOP("mirelo::SettingsHistory", "Settings"),
+};
+
+// A step's name in the user's language: the kind translated, the section's or
+// material's name as it stands.
+QString ShownStepName(const StepName& name)
+{
+    const QString kind = QCoreApplication::translate("mirelo::SettingsHistory", name.kind.c_str());
+    return name.record.empty() ? kind : QStringLiteral("%1 %2").arg(kind, DisplayText(name.record));
+}
+
 } // namespace
 
 void MainWindow::AddProjectCommands(QMenu* file)
@@ -70,10 +90,8 @@ void MainWindow::ShowProjectState()
     setWindowTitle(WindowTitle(document.isEmpty() ? QString() : QFileInfo(document).fileName(), IsModified()));
     if (undoItem_ == nullptr)
         return;
-    const QString undoName = QString::fromStdString(history_.UndoName());
-    const QString redoName = QString::fromStdString(history_.RedoName());
-    undoItem_->setText(history_.CanUndo() ? tr("Undo %1").arg(undoName) : tr("Undo"));
-    redoItem_->setText(history_.CanRedo() ? tr("Redo %1").arg(redoName) : tr("Redo"));
+    undoItem_->setText(history_.CanUndo() ? tr("Undo %1").arg(ShownStepName(history_.UndoName())) : tr("Undo"));
+    redoItem_->setText(history_.CanRedo() ? tr("Redo %1").arg(ShownStepName(history_.RedoName())) : tr("Redo"));
     undoItem_->setEnabled(history_.CanUndo());
     redoItem_->setEnabled(history_.CanRedo());
 }

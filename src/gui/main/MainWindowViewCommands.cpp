@@ -65,23 +65,23 @@ void MainWindow::AddViewAction(QMenu* menu, const char* name, const QString& cap
 void MainWindow::AddViewCommands(QMenu* view)
 {
     view->addSeparator();
-    AddViewAction(view, "IsometricView1", "3-D View (Isometric)", {QKeySequence(Qt::CTRL | Qt::Key_4)},
+    AddViewAction(view, "IsometricView1", tr("3-D View (Isometric)"), {QKeySequence(Qt::CTRL | Qt::Key_4)},
                   [this] { ShowStandardView(StandardView::Isometric); });
-    AddViewAction(view, "NextPlane1", "Next Plane", {QKeySequence(Qt::Key_PageUp)}, [this] { ShowNextPlane(); });
-    AddViewAction(view, "PreviousPlane1", "Previous Plane", {QKeySequence(Qt::Key_PageDown)},
+    AddViewAction(view, "NextPlane1", tr("Next Plane"), {QKeySequence(Qt::Key_PageUp)}, [this] { ShowNextPlane(); });
+    AddViewAction(view, "PreviousPlane1", tr("Previous Plane"), {QKeySequence(Qt::Key_PageDown)},
                   [this] { ShowPreviousPlane(); });
-    AddViewAction(view, "AllPlanes1", "All Planes", {QKeySequence(Qt::Key_Home)}, [this] { ShowAllPlanes(); });
+    AddViewAction(view, "AllPlanes1", tr("All Planes"), {QKeySequence(Qt::Key_Home)}, [this] { ShowAllPlanes(); });
     view->addSeparator();
-    AddViewAction(view, "ZoomIn1", "Zoom In", {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal), QKeySequence::ZoomIn},
+    AddViewAction(view, "ZoomIn1", tr("Zoom In"), {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal), QKeySequence::ZoomIn},
                   [this] { ZoomIn(); });
-    AddViewAction(view, "ZoomOut1", "Zoom Out", {QKeySequence(Qt::Key_Minus), QKeySequence::ZoomOut},
+    AddViewAction(view, "ZoomOut1", tr("Zoom Out"), {QKeySequence(Qt::Key_Minus), QKeySequence::ZoomOut},
                   [this] { ZoomOut(); });
-    AddViewAction(nullptr, "PanLeft", "Pan Left", {QKeySequence(Qt::Key_Left)}, [this] { PanKey(PanDirection::Left); });
-    AddViewAction(nullptr, "PanRight", "Pan Right", {QKeySequence(Qt::Key_Right)}, [this] { PanKey(PanDirection::Right); });
-    AddViewAction(nullptr, "PanUp", "Pan Up", {QKeySequence(Qt::Key_Up)}, [this] { PanKey(PanDirection::Up); });
-    AddViewAction(nullptr, "PanDown", "Pan Down", {QKeySequence(Qt::Key_Down)}, [this] { PanKey(PanDirection::Down); });
+    AddViewAction(nullptr, "PanLeft", tr("Pan Left"), {QKeySequence(Qt::Key_Left)}, [this] { PanKey(PanDirection::Left); });
+    AddViewAction(nullptr, "PanRight", tr("Pan Right"), {QKeySequence(Qt::Key_Right)}, [this] { PanKey(PanDirection::Right); });
+    AddViewAction(nullptr, "PanUp", tr("Pan Up"), {QKeySequence(Qt::Key_Up)}, [this] { PanKey(PanDirection::Up); });
+    AddViewAction(nullptr, "PanDown", tr("Pan Down"), {QKeySequence(Qt::Key_Down)}, [this] { PanKey(PanDirection::Down); });
     view->addSeparator();
-    AddViewAction(view, "HideLoads1", "Hide Loads", {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { HideLoads(); });
+    AddViewAction(view, "HideLoads1", tr("Hide Loads"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { HideLoads(); });
     const auto toggle = [this, view](const char* name, const QString& caption, bool ViewState::*flag) {
         auto* action = view->addAction(caption);
         action->setObjectName(name);
@@ -92,29 +92,29 @@ void MainWindow::AddViewCommands(QMenu* view)
             RunCommand([this] { Redraw(); });
         });
     };
-    toggle("AxisTriad1", "Axis Triad", &ViewState::ShowAxisTriad);
-    toggle("Legend1", "Legend", &ViewState::ShowLegend);
+    toggle("AxisTriad1", tr("Axis Triad"), &ViewState::ShowAxisTriad);
+    toggle("Legend1", tr("Legend"), &ViewState::ShowLegend);
 
     // The same commands as buttons in a second toolbar.
-    auto* bar = new QToolBar("Planes", this);
+    auto* bar = new QToolBar(tr("Planes"), this);
     bar->setObjectName("ToolBar2");
     bar->setMovable(false);
     addToolBar(Qt::TopToolBarArea, bar);
     for (const char* name : {"IsometricView1", "PreviousPlane1", "NextPlane1", "AllPlanes1", "HideLoads1"})
         bar->addAction(findChild<QAction*>(name));
     bar->widgetForAction(findChild<QAction*>("IsometricView1"))->setObjectName("IsometricButton");
-    findChild<QAction*>("IsometricView1")->setIconText("3-D");
+    findChild<QAction*>("IsometricView1")->setIconText(tr("3-D"));
 }
 
 void MainWindow::AddFileCommands(QMenu* file)
 {
     file->addSeparator();
-    recentFilesMenu_ = file->addMenu("Recent Files");
+    recentFilesMenu_ = file->addMenu(tr("Recent Files"));
     recentFilesMenu_->setObjectName("RecentFiles1");
     recentFilesMenu_->menuAction()->setObjectName("RecentFiles1");
     RebuildRecentFilesMenu();
     file->addSeparator();
-    auto* exit = file->addAction("Exit");
+    auto* exit = file->addAction(tr("Exit"));
     exit->setObjectName("Exit1");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);

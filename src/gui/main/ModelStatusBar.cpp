@@ -33,10 +33,11 @@ ModelStatusBar::ModelStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName("StatusBar1");
     setSizeGripEnabled(false);
-    const char* const captions[kPanelCount] = {"Operation", "", "Node", "", "Frame", "", "Shell", "",  "Solid",
-                                               "",          "Mat", "", "Fsec", "", "Wsec", "", ""};
+    const char* const captions[kPanelCount] = {
+        QT_TR_NOOP("Operation"), "", QT_TR_NOOP("Node"), "", QT_TR_NOOP("Frame"), "", QT_TR_NOOP("Shell"), "",
+        QT_TR_NOOP("Solid"),     "", QT_TR_NOOP("Mat"),  "", QT_TR_NOOP("Fsec"),  "", QT_TR_NOOP("Wsec"),  "", ""};
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* panel = new StatusPanel(captions[i], i == 0 ? 80 : 50, this);
+        auto* panel = new StatusPanel(tr(captions[i]), i == 0 ? 80 : 50, this);
         panel->setObjectName(QString("StatusPanel%1").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);

@@ -6,7 +6,7 @@
 namespace mirelo {
 
 // Project files as the desktop program asks for and recognises them.
-inline const char* const kProjectFilter = "Mirelo project|*.mirelo";
+inline const char* const kProjectFilter = QT_TRANSLATE_NOOP("mirelo::MainWindow", "Mirelo project|*.mirelo");
 
 inline bool IsProjectFile(const QString& path)
 {

@@ -4,6 +4,7 @@
 #include "gui/common/DisplayText.h"
 #include "gui/common/FileChooser.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/common/SettingBoxes.h"
 #include "session/Session.h"
 #include "common/Errors.h"
 #include "common/NumberText.h"
@@ -42,9 +43,9 @@ void ClearChart(QChart* chart)
     }
 }
 
-QString InUnit(const char* quantity, const std::string& unit)
+QString InUnit(const QString& quantity, const std::string& unit)
 {
-    return unit.empty() ? QString(quantity) : QString("%1 (%2)").arg(quantity, UnitText(unit));
+    return unit.empty() ? quantity : QStringLiteral("%1 (%2)").arg(quantity, UnitText(unit));
 }
 
 void SpanAxis(QValueAxis* axis, double low, double high)
@@ -66,23 +67,23 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
     : QDialog(parent), session_(session), files_(files)
 {
     setObjectName("CurvesWindow");
-    setWindowTitle("Curves");
+    setWindowTitle(tr("Curves"));
     resize(640, 480);
 
     folder_ = new QLineEdit(QDir::currentPath(), this);
     folder_->setObjectName("FolderEdit");
-    QPushButton* browse = NamedWidget<QPushButton>("BrowseButton", "Browse...", this);
-    QPushButton* load = NamedWidget<QPushButton>("LoadButton", "Load", this);
+    QPushButton* browse = NamedWidget<QPushButton>("BrowseButton", tr("Browse..."), this);
+    QPushButton* load = NamedWidget<QPushButton>("LoadButton", tr("Load"), this);
     connect(browse, &QPushButton::clicked, this, [this] {
         // A run's folder is where its curve file is.
-        if (const auto file = files_.OpenFile(FileKind::Result, QString("Curve recorder file|") + kCurveDisplacementFileName)) {
+        if (const auto file = files_.OpenFile(FileKind::Result, tr("Curve recorder file|%1").arg(kCurveDisplacementFileName))) {
             SetFolder(QFileInfo(*file).absolutePath());
             LoadCurve();
         }
     });
     connect(load, &QPushButton::clicked, this, [this] { LoadCurve(); });
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("Run folder", this));
+    top->addWidget(new QLabel(tr("Run folder"), this));
     top->addWidget(folder_, 1);
     top->addWidget(browse);
     top->addWidget(load);
@@ -94,9 +95,9 @@ CurvesWindow::CurvesWindow(Session& session, FileChooser& files, QWidget* parent
 
     status_ = new QLabel(this);
     status_->setObjectName("StatusLabel");
-    QPushButton* png = NamedWidget<QPushButton>("ExportPngButton", "Export PNG...", this);
-    QPushButton* csv = NamedWidget<QPushButton>("ExportCsvButton", "Export CSV...", this);
-    QPushButton* close = NamedWidget<QPushButton>("CloseButton", "Close", this);
+    QPushButton* png = NamedWidget<QPushButton>("ExportPngButton", tr("Export PNG..."), this);
+    QPushButton* csv = NamedWidget<QPushButton>("ExportCsvButton", tr("Export CSV..."), this);
+    QPushButton* close = NamedWidget<QPushButton>("CloseButton", tr("Close"), this);
     connect(png, &QPushButton::clicked, this, [this] { ExportPng(); });
     connect(csv, &QPushButton::clicked, this, [this] { ExportCsv(); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -126,18 +127,18 @@ bool CurvesWindow::LoadCurve()
         return false;
     }
     Plot();
-    QString text = QString("%1 steps").arg(curve_.x.size());
+    QString text = tr("%1 steps").arg(curve_.x.size());
     if (const std::optional<std::size_t> peak = PeakStep(curve_)) {
         const ModelUnits& units = session_.model.Units;
         const auto value = [](double v, const std::string& unit) {
-            const QString number = QString::fromStdString(FormatGeneral(v));
+            const QString number = QString::fromStdString(BoxNumber(v));
             return unit.empty() ? number : number + ' ' + UnitText(unit);
         };
         const bool pushover = curve_.kind == CurveKind::Pushover;
-        text += QString("; peak %1 %2 at %3")
-                    .arg(pushover ? "base shear" : "displacement",
-                         value(curve_.y[*peak], pushover ? units.force : units.length),
-                         pushover ? value(curve_.x[*peak], units.length) : "time " + value(curve_.x[*peak], "s"));
+        text += pushover ? tr("; peak base shear %1 at %2")
+                               .arg(value(curve_.y[*peak], units.force), value(curve_.x[*peak], units.length))
+                         : tr("; peak displacement %1 at time %2")
+                               .arg(value(curve_.y[*peak], units.length), value(curve_.x[*peak], "s"));
     }
     Say(text, false);
     return true;
@@ -148,7 +149,7 @@ void CurvesWindow::Plot()
     QChart* chart = view_->chart();
     ClearChart(chart);
     const bool pushover = curve_.kind == CurveKind::Pushover;
-    chart->setTitle(pushover ? "Pushover curve" : "Time history");
+    chart->setTitle(pushover ? tr("Pushover curve") : tr("Time history"));
     auto* series = new QLineSeries;
     if (pushover)
         series->append(0, 0); // the curve starts where the push starts
@@ -158,8 +159,8 @@ void CurvesWindow::Plot()
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
     const ModelUnits& units = session_.model.Units;
-    x->setTitleText(pushover ? InUnit("Displacement", units.length) : InUnit("Time", "s"));
-    y->setTitleText(pushover ? InUnit("Base shear", units.force) : InUnit("Displacement", units.length));
+    x->setTitleText(pushover ? InUnit(tr("Displacement"), units.length) : InUnit(tr("Time"), "s"));
+    y->setTitleText(pushover ? InUnit(tr("Base shear"), units.force) : InUnit(tr("Displacement"), units.length));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -179,11 +180,11 @@ void CurvesWindow::ShowIda(const std::vector<IdaLine>& lines)
     QChart* chart = view_->chart();
     ClearChart(chart);
     curve_ = Curve{}; // what is shown is no run's curve to export
-    chart->setTitle("Incremental dynamic analysis");
+    chart->setTitle(tr("Incremental dynamic analysis"));
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
-    x->setTitleText(InUnit("Peak displacement", session_.model.Units.length));
-    y->setTitleText("Scale");
+    x->setTitleText(InUnit(tr("Peak displacement"), session_.model.Units.length));
+    y->setTitleText(tr("Scale"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     double xHigh = 0, yHigh = 0;
@@ -202,23 +203,23 @@ void CurvesWindow::ShowIda(const std::vector<IdaLine>& lines)
     }
     SpanAxis(x, 0, xHigh);
     SpanAxis(y, 0, yHigh);
-    Say(QString("%1 record(s): the scale against the control joint's peak displacement").arg(lines.size()), false);
+    Say(tr("%1 record(s): the scale against the control joint's peak displacement").arg(lines.size()), false);
 }
 
 bool CurvesWindow::ExportPng()
 {
-    return Export(FileKind::Picture, "PNG picture|*.png", [this](const QString& path) { SavePngAtomically(path, view_->grab().toImage()); });
+    return Export(FileKind::Picture, tr("PNG picture|*.png"), [this](const QString& path) { SavePngAtomically(path, view_->grab().toImage()); });
 }
 
 bool CurvesWindow::ExportCsv()
 {
-    return Export(FileKind::Result, "CSV file|*.csv", [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
+    return Export(FileKind::Result, tr("CSV file|*.csv"), [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
 }
 
-bool CurvesWindow::Export(FileKind kind, const char* filter, const std::function<void(const QString&)>& save)
+bool CurvesWindow::Export(FileKind kind, const QString& filter, const std::function<void(const QString&)>& save)
 {
     if (curve_.x.empty())
-        return Say("No curve to export", true), false;
+        return Say(tr("No curve to export"), true), false;
     const auto path = files_.SaveFile(kind, filter);
     if (!path)
         return false;
@@ -228,7 +229,7 @@ bool CurvesWindow::Export(FileKind kind, const char* filter, const std::function
         Say(QString::fromStdString(e.what()), true);
         return false;
     }
-    Say("Saved " + *path, false);
+    Say(tr("Saved %1").arg(*path), false);
     return true;
 }
 

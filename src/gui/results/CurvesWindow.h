@@ -48,7 +48,7 @@ public:
 
 private:
     // Asks for a file with that filter and saves the shown curve into it with `save`.
-    bool Export(FileKind kind, const char* filter, const std::function<void(const QString&)>& save);
+    bool Export(FileKind kind, const QString& filter, const std::function<void(const QString&)>& save);
     void Plot();
     void Say(const QString& text, bool failure);
 

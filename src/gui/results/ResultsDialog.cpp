@@ -4,6 +4,7 @@
 #include "gui/common/DisplayText.h"
 #include "gui/common/FileChooser.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/common/SettingBoxes.h"
 #include "session/ResultLoading.h"
 #include "session/Session.h"
 #include "common/NumberText.h"
@@ -41,42 +42,42 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
       knownMax_(session.view.HingeMax), knownMin_(session.view.HingeMin)
 {
     setObjectName("TForm10");
-    setWindowTitle("Deformation Shape");
+    setWindowTitle(tr("Deformation Shape"));
     setFont(QFont("Arial", 8));
 
-    auto* stepGroup = NamedWidget<QGroupBox>("GroupBox1", "Load Step", this);
+    auto* stepGroup = NamedWidget<QGroupBox>("GroupBox1", tr("Load Step"), this);
     stepBox_ = NamedWidget<QLineEdit>("Edit2", "1", stepGroup);
-    auto* loadNodes = NamedWidget<QPushButton>("Button1", "Load Node Deform Data", stepGroup);
+    auto* loadNodes = NamedWidget<QPushButton>("Button1", tr("Load Node Deform Data"), stepGroup);
     auto* stepLayout = new QGridLayout(stepGroup);
-    stepLayout->addWidget(new QLabel("Load Step", stepGroup), 0, 0);
+    stepLayout->addWidget(new QLabel(tr("Load Step"), stepGroup), 0, 0);
     stepLayout->addWidget(stepBox_, 0, 1);
     stepLayout->addWidget(loadNodes, 1, 0, 1, 2);
 
-    auto* scaleGroup = NamedWidget<QGroupBox>("GroupBox2", "Disp Scaling", this);
+    auto* scaleGroup = NamedWidget<QGroupBox>("GroupBox2", tr("Disp Scaling"), this);
     scaleBox_ = NamedWidget<QLineEdit>("Edit1", "1", scaleGroup);
     auto* scaleLayout = new QGridLayout(scaleGroup);
-    scaleLayout->addWidget(new QLabel("Scaling Factor", scaleGroup), 0, 0);
+    scaleLayout->addWidget(new QLabel(tr("Scaling Factor"), scaleGroup), 0, 0);
     scaleLayout->addWidget(scaleBox_, 0, 1);
 
-    auto* modeGroup = NamedWidget<QGroupBox>("GroupBox3", "Modal Shape", this);
+    auto* modeGroup = NamedWidget<QGroupBox>("GroupBox3", tr("Modal Shape"), this);
     modeBox_ = NamedWidget<QLineEdit>("Edit5", "1", modeGroup);
-    auto* loadMode = NamedWidget<QPushButton>("Button5", "Load Model Shape", modeGroup);
+    auto* loadMode = NamedWidget<QPushButton>("Button5", tr("Load Model Shape"), modeGroup);
     periods_ = new QListWidget(modeGroup);
     periods_->setObjectName("PeriodList");
-    periods_->setToolTip(QString("Periods of the modes, T = 2 pi / sqrt(eigenvalue), from ") + kPeriodsFileName);
+    periods_->setToolTip(tr("Periods of the modes, T = 2 pi / sqrt(eigenvalue), from %1").arg(kPeriodsFileName));
     periods_->setMaximumHeight(80);
     auto* modeLayout = new QGridLayout(modeGroup);
-    modeLayout->addWidget(new QLabel("Mode Num", modeGroup), 0, 0);
+    modeLayout->addWidget(new QLabel(tr("Mode Num"), modeGroup), 0, 0);
     modeLayout->addWidget(modeBox_, 0, 1);
     modeLayout->addWidget(loadMode, 1, 0, 1, 2);
-    modeLayout->addWidget(new QLabel("Periods", modeGroup), 0, 2);
+    modeLayout->addWidget(new QLabel(tr("Periods"), modeGroup), 0, 2);
     modeLayout->addWidget(periods_, 1, 2, 2, 1);
 
-    auto* sectionGroup = NamedWidget<QGroupBox>("GroupBox4", "Section Deformation", this);
+    auto* sectionGroup = NamedWidget<QGroupBox>("GroupBox4", tr("Section Deformation"), this);
     quantityBox_ = new QComboBox(sectionGroup);
     quantityBox_->setObjectName("ComboBox1");
     for (const FrameEndQuantity& quantity : FrameEndQuantities()) {
-        quantityBox_->addItem(QString::fromLatin1(quantity.caption.data(), static_cast<qsizetype>(quantity.caption.size())));
+        quantityBox_->addItem(SettingCaption(quantity.caption));
         const std::string_view unit = QuantityUnitText(quantity.unit);
         quantityBox_->setItemData(quantityBox_->count() - 1,
                                   QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size())), Qt::ToolTipRole);
@@ -93,27 +94,27 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     auto* legendLayout = new QHBoxLayout(legendPanel);
     legendLayout->setContentsMargins(1, 1, 1, 1);
     legendLayout->addWidget(legend_);
-    auto* loadSections = NamedWidget<QPushButton>("Button4", "Load Sec Deform Data", sectionGroup);
+    auto* loadSections = NamedWidget<QPushButton>("Button4", tr("Load Sec Deform Data"), sectionGroup);
     auto* sectionLayout = new QGridLayout(sectionGroup);
-    sectionLayout->addWidget(new QLabel("Deformation", sectionGroup), 0, 0);
+    sectionLayout->addWidget(new QLabel(tr("Deformation"), sectionGroup), 0, 0);
     sectionLayout->addWidget(quantityBox_, 0, 1);
-    sectionLayout->addWidget(new QLabel("Max Value", sectionGroup), 1, 0);
+    sectionLayout->addWidget(new QLabel(tr("Max Value"), sectionGroup), 1, 0);
     sectionLayout->addWidget(maxBox_, 1, 1);
-    sectionLayout->addWidget(new QLabel("Min Value", sectionGroup), 2, 0);
+    sectionLayout->addWidget(new QLabel(tr("Min Value"), sectionGroup), 2, 0);
     sectionLayout->addWidget(minBox_, 2, 1);
     sectionLayout->addWidget(legendPanel, 3, 0, 1, 2, Qt::AlignHCenter);
     sectionLayout->addWidget(loadSections, 4, 0, 1, 2);
 
-    animate_ = NamedWidget<QPushButton>("AnimateButton", "Animate", this);
+    animate_ = NamedWidget<QPushButton>("AnimateButton", tr("Animate"), this);
     animate_->setCheckable(true);
-    animate_->setToolTip("Play the load steps of the loaded displacements, or swing the loaded mode shape");
+    animate_->setToolTip(tr("Play the load steps of the loaded displacements, or swing the loaded mode shape"));
     loaded_ = new QLabel(this);
     loaded_->setObjectName("LoadedLabel");
     loaded_->setWordWrap(true);
 
-    auto* ok = NamedWidget<QPushButton>("Button2", "OK", this);
+    auto* ok = NamedWidget<QPushButton>("Button2", tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = NamedWidget<QPushButton>("Button3", "Cancel", this);
+    auto* cancel = NamedWidget<QPushButton>("Button3", tr("Cancel"), this);
 
     const auto command = [this](void (ResultsDialog::*handler)()) {
         return [this, handler] { host_.RunCommand([this, handler] { (this->*handler)(); }); };
@@ -148,7 +149,7 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
 
 std::optional<std::string> ResultsDialog::ChooseFolder()
 {
-    const std::optional<QString> path = chooser_.OpenFile(FileKind::Result, "All files|*");
+    const std::optional<QString> path = chooser_.OpenFile(FileKind::Result, tr("All files|*"));
     if (!path)
         return std::nullopt;
     return QFile::encodeName(QFileInfo(*path).absolutePath()).toStdString();
@@ -188,16 +189,16 @@ void ResultsDialog::LoadSectionDeformationsClicked()
     LoadFrameEndQuantity(session_, *folder, quantity, step);
     knownMax_ = session_.view.HingeMax;
     knownMin_ = session_.view.HingeMin;
-    maxBox_->setText(OwnText(FormatGeneral(knownMax_)));
-    minBox_->setText(OwnText(FormatGeneral(knownMin_)));
+    ShowBoxValue(maxBox_, knownMax_);
+    ShowBoxValue(minBox_, knownMin_);
 }
 
 void ResultsDialog::AcceptClicked()
 {
     // Every box is converted before any is taken.
-    const double maximum = ParseReal(BoxText(maxBox_));
-    const double minimum = ParseReal(BoxText(minBox_));
-    const double scale = ParseReal(BoxText(scaleBox_));
+    const double maximum = BoxValue(maxBox_);
+    const double minimum = BoxValue(minBox_);
+    const double scale = BoxValue(scaleBox_);
     StopAnimation();
     session_.view.HingeMax = knownMax_ = maximum;
     session_.view.HingeMin = knownMin_ = minimum;
@@ -219,8 +220,8 @@ void ResultsDialog::AnimateClick(bool on)
     }
     try {
         if (session_.results.loaded.kind == LoadedResults::Kind::None)
-            throw Error("Load node displacements or a mode shape first: the animation plays them");
-        swingScale_ = ParseReal(BoxText(scaleBox_));
+            throw Error(tr("Load node displacements or a mode shape first: the animation plays them").toStdString());
+        swingScale_ = BoxValue(scaleBox_);
     } catch (...) {
         const QSignalBlocker quiet(animate_);
         animate_->setChecked(false);
@@ -244,7 +245,7 @@ void ResultsDialog::AnimationFrame()
             } else if (loaded.kind == LoadedResults::Kind::ModeShape) {
                 session_.view.DeformScale = swingScale_ * ModeSwingFactor(++frame_);
             } else {
-                throw Error("The results were cleared: the animation stops");
+                throw Error(tr("The results were cleared: the animation stops").toStdString());
             }
             host_.Redraw();
         } catch (...) {
@@ -271,15 +272,15 @@ void ResultsDialog::ShowLoaded()
 {
     const LoadedResults& loaded = session_.results.loaded;
     switch (loaded.kind) {
-    case LoadedResults::Kind::None: loaded_->setText("No displacements loaded"); break;
+    case LoadedResults::Kind::None: loaded_->setText(tr("No displacements loaded")); break;
     case LoadedResults::Kind::LoadStep:
-        loaded_->setText(QString("Displacements of load step %1 of %2 from %3")
+        loaded_->setText(tr("Displacements of load step %1 of %2 from %3")
                              .arg(loaded.step)
                              .arg(loaded.stepCount)
                              .arg(QFile::decodeName(loaded.folder.c_str())));
         break;
     case LoadedResults::Kind::ModeShape:
-        loaded_->setText(QString("Mode shape %1 from %2").arg(loaded.mode).arg(QFile::decodeName(loaded.folder.c_str())));
+        loaded_->setText(tr("Mode shape %1 from %2").arg(loaded.mode).arg(QFile::decodeName(loaded.folder.c_str())));
         break;
     }
 }
@@ -291,14 +292,14 @@ void ResultsDialog::ShowPeriods(const std::string& folder)
     try {
         eigenvalues = ReadEigenvalues(folder);
     } catch (const Error& e) {
-        periods_->addItem(QString("No periods: %1").arg(OwnText(e.what())));
+        periods_->addItem(tr("No periods: %1").arg(OwnText(e.what())));
         return;
     }
     for (std::size_t m = 0; m < eigenvalues.size(); ++m) {
         const std::optional<double> period = PeriodOfEigenvalue(eigenvalues[m]);
-        const QString shown = period ? QString("%1 s").arg(*period, 0, 'g', 6)
-                                     : QString("none (eigenvalue %1)").arg(eigenvalues[m], 0, 'g', 6);
-        periods_->addItem(QString("Mode %1: T = %2").arg(m + 1).arg(shown));
+        const QString shown = period ? tr("%1 s").arg(*period, 0, 'g', 6)
+                                     : tr("none (eigenvalue %1)").arg(eigenvalues[m], 0, 'g', 6);
+        periods_->addItem(tr("Mode %1: T = %2").arg(m + 1).arg(shown));
     }
     const int current = session_.results.loaded.mode - 1;
     if (current >= 0 && current < periods_->count())
@@ -310,7 +311,7 @@ void ResultsDialog::SyncBoxes()
     const ViewState& view = session_.view;
     const auto sync = [](QLineEdit* box, double value, double& known) {
         if (value != known) {
-            box->setText(OwnText(FormatGeneral(value)));
+            ShowBoxValue(box, value);
             known = value;
         }
     };

@@ -8,6 +8,8 @@
 #include "gui/common/WaitCursor.h"
 #include "common/Errors.h"
 #include "script/ScriptGenerator.h"
+#include "gui/common/SolverProcesses.h"
+#include "parallel/ParallelScript.h"
 
 #include <QFile>
 #include <QFont>
@@ -28,7 +30,7 @@ namespace mirelo {
 
 namespace {
 
-const char* const kTclFilter = "OpenSEES tcl(*.tcl)|*.tcl";
+const char* const kTclFilter = QT_TRANSLATE_NOOP("mirelo::ScriptWindow", "OpenSEES tcl(*.tcl)|*.tcl");
 
 // Lines the pane takes at once on "Generate", and then at each turn of the
 // event loop (about a twentieth of a second each).
@@ -67,9 +69,12 @@ QByteArray PaneBytes(const QTextDocument& document, bool utf8)
         } else {
             for (const QChar c : line)
                 if (c.unicode() > 0xFF)
-                    throw Error("Line " + std::to_string(number) + " holds the character '"
-                                + QString(c).toStdString()
-                                + "', which the model's one-byte names cannot hold: the script was not saved");
+                    throw Error(QCoreApplication::translate("mirelo::ScriptWindow",
+                                                            "Line %1 holds the character '%2', which the model's "
+                                                            "one-byte names cannot hold: the script was not saved")
+                                    .arg(number)
+                                    .arg(c)
+                                    .toStdString());
             bytes += line.toLatin1();
         }
         bytes += "\r\n";
@@ -83,10 +88,10 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
     : QDialog(parent), session_(session), host_(host), files_(files)
 {
     setObjectName("TForm6");
-    setWindowTitle("OpenSEES Tcl File");
+    setWindowTitle(tr("OpenSEES Tcl File"));
     resize(760, 620);
 
-    auto* label = new QLabel("OpenSEES tcl File", this);
+    auto* label = new QLabel(tr("OpenSEES tcl File"), this);
     label->setObjectName("Label1");
 
     memo_ = new QPlainTextEdit(this);
@@ -104,7 +109,7 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
     QPalette palette = memo_->palette();
     palette.setColor(QPalette::Text, QColor(0, 128, 0));
     memo_->setPalette(palette);
-    memo_->setPlainText("OpenSEES Tcl File");
+    memo_->setPlainText(tr("OpenSEES Tcl File"));
 
     fillTimer_ = new QTimer(this);
     fillTimer_->setInterval(0);
@@ -118,11 +123,11 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
             [this](QListWidgetItem* item) { ShowWarningLine(warnings_->row(item)); });
 
     auto* buttons = new QHBoxLayout;
-    connect(AddButton(this, buttons, "Button3", "Generate"), &QPushButton::clicked, this,
+    connect(AddButton(this, buttons, "Button3", tr("Generate")), &QPushButton::clicked, this,
             [this] { host_.RunCommand([this] { GenerateClicked(); }); });
-    connect(AddButton(this, buttons, "Button2", "Save"), &QPushButton::clicked, this,
+    connect(AddButton(this, buttons, "Button2", tr("Save")), &QPushButton::clicked, this,
             [this] { host_.RunCommand([this] { SaveClicked(); }); });
-    connect(AddButton(this, buttons, "Button1", "Close"), &QPushButton::clicked, this, [this] { CloseClicked(); });
+    connect(AddButton(this, buttons, "Button1", tr("Close")), &QPushButton::clicked, this, [this] { CloseClicked(); });
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -137,7 +142,9 @@ ScriptWindow::ScriptWindow(Session& session, CommandHost& host, FileChooser& fil
 void ScriptWindow::GenerateClicked()
 {
     WaitCursor busy;
-    GenerateScript(session_.model, session_.analysis, session_.recorders, script_);
+    const int processes = SolverProcesses();
+    CheckParallelAnalysis(session_.analysis, processes);
+    GenerateScript(session_.model, session_.analysis, session_.recorders, script_, ParallelScriptOptions(processes));
     QString text = DisplayText(script_.lines.Join("\n"), &utf8_);
     if (text.endsWith('\n'))
         text.chop(1);
@@ -168,7 +175,7 @@ void ScriptWindow::GenerateClicked()
         const std::size_t line = i < script_.warningLines.size() ? script_.warningLines[i] : 0;
         QString entry = DisplayText(script_.warnings[i]);
         if (line != 0)
-            entry = QStringLiteral("Line %1: %2").arg(line).arg(entry);
+            entry = tr("Line %1: %2").arg(line).arg(entry);
         auto* item = new QListWidgetItem(entry, warnings_);
         item->setData(Qt::UserRole, static_cast<qulonglong>(line));
     }
@@ -221,7 +228,7 @@ void ScriptWindow::ShowWarningLine(int row)
 
 void ScriptWindow::SaveClicked()
 {
-    const std::optional<QString> path = files_.SaveFile(FileKind::Script, kTclFilter);
+    const std::optional<QString> path = files_.SaveFile(FileKind::Script, tr(kTclFilter));
     if (path)
         SaveTo(*path);
 }

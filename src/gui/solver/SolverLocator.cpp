@@ -2,10 +2,14 @@
 
 #include "common/Errors.h"
 #include "gui/common/ProgramSettings.h"
+#include "parallel/ParallelLaunch.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace mirelo {
 
@@ -14,39 +18,35 @@ namespace {
 const char* const kSettingKey = "solver/path";
 const char* const kEnvironmentName = "MIRELO_OPENSEES";
 
-bool IsRunnableFile(const QString& path)
+std::string Local(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isFile() && info.isExecutable();
+    return QFile::encodeName(path).toStdString();
 }
 
-// A solver of one of the known names in the folder, or an empty text.
-QString SolverInFolder(const QString& folder)
+QString Shown(const std::string& path)
 {
-    if (folder.isEmpty())
-        return {};
-    for (const QString& name : SolverFileNames()) {
-        const QString path = QDir(folder).absoluteFilePath(name);
-        if (IsRunnableFile(path))
-            return QFileInfo(path).absoluteFilePath();
-    }
-    return {};
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-// A path the user gave: a program, or a folder that holds one.
-QString GivenSolver(const QString& path, const QString& origin)
+// Where the core's search found a program, in the user's language; the
+// search names a setting in the words it was given.
+QString ShownOrigin(const std::string& origin)
 {
-    if (IsRunnableFile(path))
-        return QFileInfo(path).absoluteFilePath();
-    if (QFileInfo(path).isDir()) {
-        QString inside = SolverInFolder(path);
-        if (!inside.isEmpty())
-            return inside;
-    }
-    throw Error(QString("The solver named by %1, \"%2\", is not a program that can be run. "
-                        "Choose OpenSees in Gen_tcl > Solver Setting.")
-                    .arg(origin, path)
-                    .toStdString());
+    const std::string variable = "the environment variable ";
+    if (origin.rfind(variable, 0) == 0)
+        return QCoreApplication::translate("mirelo::SolverLocator", "the environment variable %1")
+            .arg(Shown(origin.substr(variable.size())));
+    if (origin == "the program's folder")
+        return QCoreApplication::translate("mirelo::SolverLocator", "the program's folder");
+    return Shown(origin);
+}
+
+SolverLocation Sequential(QString program, QString origin)
+{
+    SolverLocation location;
+    location.program = std::move(program);
+    location.origin = std::move(origin);
+    return location;
 }
 
 } // namespace
@@ -59,21 +59,64 @@ const QStringList& SolverFileNames()
 
 SolverLocation FindSolver(const SolverSearch& search)
 {
-    if (!search.settingPath.isEmpty())
-        return {GivenSolver(search.settingPath, "the Solver setting"), "the Solver setting"};
-    const QString environmentOrigin = QString("the environment variable %1").arg(kEnvironmentName);
-    if (!search.environmentPath.isEmpty())
-        return {GivenSolver(search.environmentPath, environmentOrigin), environmentOrigin};
-    if (QString beside = SolverInFolder(search.programFolder); !beside.isEmpty())
-        return {beside, "the program's folder"};
+    ProgramSearch programs;
+    for (const QString& name : SolverFileNames())
+        programs.names.push_back(Local(name));
+    programs.settingPath = Local(search.settingPath);
+    programs.settingName = Local(QCoreApplication::translate("mirelo::SolverLocator", "the Solver setting"));
+    programs.variable = kEnvironmentName;
+    programs.variablePath = Local(search.environmentPath);
+    programs.programFolder = Local(search.programFolder);
     for (const QString& folder : search.pathFolders)
-        if (QString onPath = SolverInFolder(folder); !onPath.isEmpty())
-            return {onPath, "PATH"};
-    throw Error(QString("OpenSees was not found (looked for %1 in the program's folder and on PATH). "
+        programs.pathFolders.push_back(Local(folder));
+    std::optional<FoundProgram> found;
+    try {
+        found = FindProgram(programs);
+    } catch (const Error& error) {
+        throw Error(
+            QCoreApplication::translate("mirelo::SolverLocator", "%1. Choose OpenSees in Gen_tcl > Solver Setting.")
+                .arg(Shown(error.what()))
+                .toStdString());
+    }
+    if (!found)
+        throw Error(QCoreApplication::translate(
+                        "mirelo::SolverLocator",
+                        "OpenSees was not found (looked for %1 in the program's folder and on PATH). "
                         "Install OpenSees (opensees.berkeley.edu), then choose it in Gen_tcl > Solver Setting, "
                         "or set the environment variable %2 to its path.")
-                    .arg(SolverFileNames().join(" and "), kEnvironmentName)
-                    .toStdString());
+                        .arg(SolverFileNames().join(QCoreApplication::translate("mirelo::SolverLocator", " and ")),
+                             kEnvironmentName)
+                        .toStdString());
+    return Sequential(Shown(found->program), ShownOrigin(found->origin));
+}
+
+SolverLocation FindParallelSolver(int processes)
+{
+    const std::string here = Local(QCoreApplication::applicationDirPath());
+    const FoundProgram mpiexec =
+        RequiredProgram(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here), "mpiexec");
+    const FoundProgram sp =
+        RequiredProgram(SearchFromEnvironment(OpenSeesSpNames(), "", kOpenSeesSpVariable, here), "OpenSeesSP");
+    SolverLocation location;
+    location.program = Shown(mpiexec.program);
+    const QString spProgram = Shown(sp.program);
+    location.origin = ShownOrigin(sp.origin);
+    location.processes = processes;
+    for (const std::string& argument : MpiexecArguments(processes, "", ThisMpiHost()))
+        location.leading << QString::fromStdString(argument);
+    location.leading << spProgram;
+    return location;
+}
+
+QString SolverDescription(const SolverLocation& solver)
+{
+    if (solver.processes <= 1 || solver.leading.isEmpty())
+        return QCoreApplication::translate("mirelo::SolverLocator", "%1 (from %2)")
+            .arg(QDir::toNativeSeparators(solver.program), solver.origin);
+    return QCoreApplication::translate("mirelo::SolverLocator", "%1 on %2 processes under %3 (from %4)")
+        .arg(QDir::toNativeSeparators(solver.leading.last()))
+        .arg(solver.processes)
+        .arg(QDir::toNativeSeparators(solver.program), solver.origin);
 }
 
 SolverSearch CurrentSolverSearch()

@@ -18,9 +18,15 @@ struct SolverSearch {
 };
 
 struct SolverLocation {
-    QString program; // absolute path of the solver to start
-    QString origin;  // where it was found, for the user: "the Solver setting", ...
+    QString program;     // absolute path of the program to start
+    QString origin;      // where it was found, for the user: "the Solver setting", ...
+    QStringList leading; // arguments before the script: mpiexec's options and OpenSeesSP
+    int processes = 1;
 };
+
+// The solver as the run window names it: "/opt/OpenSees (from PATH)", or
+// "/opt/OpenSeesSP on 2 processes under /usr/bin/mpiexec (from PATH)".
+QString SolverDescription(const SolverLocation& solver);
 
 // The file names of the solver on this system.
 const QStringList& SolverFileNames();
@@ -29,6 +35,11 @@ const QStringList& SolverFileNames();
 // looked and how to set a solver when there is none, or when a path the user
 // gave names no program that can run.
 SolverLocation FindSolver(const SolverSearch& search);
+
+// OpenSeesSP under mpiexec on `processes` processes, both found as
+// mirelo-cli run --np finds them (MIRELO_MPIEXEC, MIRELO_OPENSEES_SP, the
+// program's folder, PATH). Raises an Error naming what is missing.
+SolverLocation FindParallelSolver(int processes);
 
 // The search of this run: the remembered setting, the environment, the
 // program's folder and PATH.

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace mirelo {
@@ -26,22 +27,22 @@ bool FinishedCleanly(const SolverOutcome& outcome)
 
 namespace {
 
-QString Count(int n, const char* one, const char* many)
-{
-    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
-}
-
 // ", with 2 warnings and 1 error (marked in the output)" or nothing.
 QString Reports(const SolverOutcome& outcome)
 {
     QStringList parts;
     if (outcome.warnings > 0)
-        parts << Count(outcome.warnings, "warning", "warnings");
+        parts << (outcome.warnings == 1 ? QCoreApplication::translate("mirelo::SolverOutput", "%1 warning")
+                                        : QCoreApplication::translate("mirelo::SolverOutput", "%1 warnings"))
+                     .arg(outcome.warnings);
     if (outcome.errors > 0)
-        parts << Count(outcome.errors, "error line", "error lines");
+        parts << (outcome.errors == 1 ? QCoreApplication::translate("mirelo::SolverOutput", "%1 error line")
+                                      : QCoreApplication::translate("mirelo::SolverOutput", "%1 error lines"))
+                     .arg(outcome.errors);
     if (parts.isEmpty())
         return {};
-    return " OpenSees reported " + parts.join(" and ") + " (marked in the output).";
+    return QCoreApplication::translate("mirelo::SolverOutput", " OpenSees reported %1 (marked in the output).")
+        .arg(parts.join(QCoreApplication::translate("mirelo::SolverOutput", " and ")));
 }
 
 } // namespace
@@ -49,24 +50,40 @@ QString Reports(const SolverOutcome& outcome)
 QString SolverVerdict(const SolverOutcome& outcome)
 {
     if (!outcome.started)
-        return "OpenSees could not be started: " + outcome.startFailure;
-    const QString after = " after " + ElapsedText(outcome.seconds);
+        return QCoreApplication::translate("mirelo::SolverOutput", "OpenSees could not be started: %1")
+            .arg(outcome.startFailure);
+    const QString elapsed = ElapsedText(outcome.seconds);
+    // The sentences are marked for translation where they stand and translated here.
+    const auto say = [&elapsed](const char* sentence) {
+        return QCoreApplication::translate("mirelo::SolverOutput", sentence).arg(elapsed);
+    };
     if (outcome.stoppedByUser)
-        return "Stopped" + after + ": the script did not reach its end." + Reports(outcome);
+        return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput", "Stopped after %1: the script did not reach its end."))
+            + Reports(outcome);
     if (outcome.crashed)
-        return "OpenSees crashed" + after + ": the script did not reach its end." + Reports(outcome);
+        return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput",
+                                     "OpenSees crashed after %1: the script did not reach its end."))
+            + Reports(outcome);
     if (outcome.exitCode != 0)
-        return QString("OpenSees ended with exit status %1%2: the script %3.")
+        return (outcome.reachedEnd
+                    ? QCoreApplication::translate("mirelo::SolverOutput",
+                                                  "OpenSees ended with exit status %1 after %2: the script reached its end.")
+                    : QCoreApplication::translate(
+                          "mirelo::SolverOutput",
+                          "OpenSees ended with exit status %1 after %2: the script did not reach its end."))
                    .arg(outcome.exitCode)
-                   .arg(after, outcome.reachedEnd ? "reached its end" : "did not reach its end")
+                   .arg(elapsed)
             + Reports(outcome);
     if (FinishedCleanly(outcome))
-        return "Finished cleanly" + after + ": the script ran to its end.";
+        return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput", "Finished cleanly after %1: the script ran to its end."));
     if (outcome.reachedEnd)
-        return "The script ran to its end" + after + ", but not cleanly." + Reports(outcome);
+        return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput", "The script ran to its end after %1, but not cleanly."))
+            + Reports(outcome);
     if (outcome.warnings + outcome.errors == 0)
-        return "OpenSees stopped" + after + " before the end of the script, without a message.";
-    return "OpenSees stopped" + after + " before the end of the script." + Reports(outcome);
+        return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput",
+                                     "OpenSees stopped after %1 before the end of the script, without a message."));
+    return say(QT_TRANSLATE_NOOP("mirelo::SolverOutput", "OpenSees stopped after %1 before the end of the script."))
+        + Reports(outcome);
 }
 
 QString ElapsedText(double seconds)

@@ -1,6 +1,7 @@
 #include "gui/solver/SolverRun.h"
 
 #include "common/Errors.h"
+#include "parallel/ParallelScript.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +55,8 @@ QByteArray WithEndMarker(const QByteArray& script)
     return text + marker;
 }
 
-SolverRun::SolverRun(QString program, QString script, QObject* parent)
-    : QObject(parent), program_(std::move(program)), script_(QFileInfo(script).absoluteFilePath())
+SolverRun::SolverRun(QString program, QStringList leading, QString script, QObject* parent)
+    : QObject(parent), program_(std::move(program)), leading_(std::move(leading)), script_(QFileInfo(script).absoluteFilePath())
 {
     connect(&process_, &QProcess::readyReadStandardOutput, this,
             [this] { Read(QProcess::StandardOutput, pendingOut_, false); });
@@ -89,10 +90,16 @@ void SolverRun::Start()
     if (!original.open(QIODevice::ReadOnly))
         throw FileError::CannotOpen(script_.toStdString(), original.errorString().toStdString());
     const QByteArray text = WithEndMarker(original.readAll());
+    if (!leading_.isEmpty() && !UsesParallelSolver(std::string_view(text.constData(), text.size())))
+        throw Error(tr("\"%1\" is not written for the parallel solver (it has no \"system Mumps\"): "
+                       "generate it again while Gen_tcl > Solver Setting asks for several processes, "
+                       "or set 1 process there.")
+                        .arg(QFileInfo(script_).fileName())
+                        .toStdString());
     const QString folder = QFileInfo(script_).absolutePath();
     copy_ = std::make_unique<QTemporaryFile>(QDir(folder).filePath(".mirelo-run-XXXXXX.tcl"));
     if (!copy_->open() || copy_->write(text) != text.size() || !copy_->flush())
-        throw Error(QString("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
+        throw Error(tr("Cannot write in the script's folder \"%1\" (%2): OpenSees writes its results there.")
                         .arg(QDir::toNativeSeparators(folder), copy_->errorString())
                         .toStdString());
     copy_->close();
@@ -101,7 +108,7 @@ void SolverRun::Start()
     outcome_.started = true;
     clock_.start();
     process_.setWorkingDirectory(folder);
-    process_.start(program_, {copy_->fileName()});
+    process_.start(program_, QStringList(leading_) << copy_->fileName());
 }
 
 void SolverRun::Stop()

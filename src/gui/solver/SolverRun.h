@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -31,7 +32,9 @@ class SolverRun : public QObject {
     Q_OBJECT
 
 public:
-    SolverRun(QString program, QString script, QObject* parent = nullptr);
+    // `leading` goes before the script on the command line (mpiexec's options
+    // and the parallel interpreter).
+    SolverRun(QString program, QStringList leading, QString script, QObject* parent = nullptr);
     ~SolverRun() override;
 
     // Starts the solver; a failure to start ends the run at once (Finished).
@@ -57,6 +60,7 @@ private:
     void End();
 
     QString program_;
+    QStringList leading_;
     QString script_;
     std::unique_ptr<QTemporaryFile> copy_;
     QProcess process_;

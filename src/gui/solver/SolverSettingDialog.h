@@ -4,15 +4,17 @@
 
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 
 namespace mirelo {
 
 class CommandHost;
 class FileChooser;
 
-// "Solver": where OpenSees is, remembered between runs. An empty path leaves the
-// search to MIRELO_OPENSEES, the program's folder and PATH; the dialog shows
-// which solver the search finds with what the box holds.
+// "Solver": where OpenSees is and how many processes a run uses, remembered
+// between runs. An empty path leaves the search to MIRELO_OPENSEES, the
+// program's folder and PATH; more than one process runs OpenSeesSP under
+// mpiexec. The dialog shows what a run would start with what the boxes hold.
 class SolverSettingDialog : public QDialog {
     Q_OBJECT
 
@@ -31,6 +33,7 @@ private:
     FileChooser& chooser_;
     CommandHost& host_;
     QLineEdit* path_;
+    QSpinBox* processes_;
     QLabel* found_;
 };
 

@@ -39,11 +39,11 @@ QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
 SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, LoadLastStepHook loadLastStep,
                            CommandHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), loadLastStep_(std::move(loadLastStep)),
-      run_(new SolverRun(solver.program, script, this))
+      run_(new SolverRun(solver.program, solver.leading, script, this))
 {
     setObjectName("SolverWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("OpenSees: " + QFileInfo(script).fileName());
+    setWindowTitle(tr("OpenSees: %1").arg(QFileInfo(script).fileName()));
     resize(760, 520);
 
     output_ = new QPlainTextEdit(this);
@@ -52,15 +52,15 @@ SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, 
     output_->setMaximumBlockCount(kMaxOutputLines);
     output_->setLineWrapMode(QPlainTextEdit::NoWrap);
     output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    elapsed_ = NamedLabel("ElapsedLabel", "Elapsed: " + ElapsedText(0), this);
-    verdict_ = NamedLabel("VerdictLabel", "OpenSees is running.", this);
+    elapsed_ = NamedLabel("ElapsedLabel", tr("Elapsed: %1").arg(ElapsedText(0)), this);
+    verdict_ = NamedLabel("VerdictLabel", tr("OpenSees is running."), this);
     verdict_->setWordWrap(true);
-    stop_ = NamedWidget<QPushButton>("StopButton", "Stop", this);
-    load_ = NamedWidget<QPushButton>("LoadButton", "Load Last Step", this);
-    load_->setToolTip("Load the displacements of the last step the solver recorded, and draw them");
+    stop_ = NamedWidget<QPushButton>("StopButton", tr("Stop"), this);
+    load_ = NamedWidget<QPushButton>("LoadButton", tr("Load Last Step"), this);
+    load_->setToolTip(tr("Load the displacements of the last step the solver recorded, and draw them"));
     load_->setEnabled(false);
     load_->setVisible(static_cast<bool>(loadLastStep_));
-    auto* close = NamedWidget<QPushButton>("CloseButton", "Close", this);
+    auto* close = NamedWidget<QPushButton>("CloseButton", tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(elapsed_);
@@ -69,9 +69,9 @@ SolverWindow::SolverWindow(const SolverLocation& solver, const QString& script, 
     buttons->addWidget(load_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(NamedLabel("ScriptLabel", "Script: " + QDir::toNativeSeparators(run_->ScriptPath()), this));
+    layout->addWidget(NamedLabel("ScriptLabel", tr("Script: %1").arg(QDir::toNativeSeparators(run_->ScriptPath())), this));
     layout->addWidget(NamedLabel(
-        "SolverLabel", "Solver: " + QDir::toNativeSeparators(solver.program) + " (from " + solver.origin + ")", this));
+        "SolverLabel", tr("Solver: %1").arg(SolverDescription(solver)), this));
     layout->addWidget(output_, 1);
     layout->addWidget(verdict_);
     layout->addLayout(buttons);
@@ -144,7 +144,7 @@ void SolverWindow::ShowPendingLines()
 void SolverWindow::Tick()
 {
     ShowPendingLines();
-    elapsed_->setText("Elapsed: " + ElapsedText(run_->ElapsedSeconds()));
+    elapsed_->setText(tr("Elapsed: %1").arg(ElapsedText(run_->ElapsedSeconds())));
 }
 
 void SolverWindow::RunFinished()

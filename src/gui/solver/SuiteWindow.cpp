@@ -3,6 +3,7 @@
 #include "session/Session.h"
 #include "common/NumberText.h"
 #include "gui/common/CommandHost.h"
+#include "gui/common/SettingBoxes.h"
 #include "gui/solver/SolverLocator.h"
 #include "parallel/ParallelLaunch.h"
 
@@ -24,7 +25,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <unistd.h>
 
 namespace mirelo {
 
@@ -49,8 +49,7 @@ std::vector<Launch> Launches(const std::string& folder, int processes, const std
     const auto mpiexec = FindProgram(SearchFromEnvironment(MpiexecNames(), "", kMpiexecVariable, here));
     const auto mp = FindProgram(SearchFromEnvironment(OpenSeesMpNames(), "", kOpenSeesMpVariable, here));
     if (mpiexec && mp) {
-        const MpiHost host{geteuid() == 0, static_cast<unsigned>(std::max(1, QThread::idealThreadCount()))};
-        return {MpiSuiteLaunch(mpiexec->program, mp->program, folder, processes, hostfile, host)};
+        return {MpiSuiteLaunch(mpiexec->program, mp->program, folder, processes, hostfile, ThisMpiHost())};
     }
     return SequentialSuiteLaunches(Local(FindSolver(CurrentSolverSearch()).program), folder, processes);
 }
@@ -59,7 +58,7 @@ QString StateText(const RunStatus& s)
 {
     const QString word = Shown(std::string(RunStateWord(s.state)));
     if (s.state == RunState::Running || s.state == RunState::Failed || s.state == RunState::TimeLimit)
-        return QString("%1 (step %2 of %3)").arg(word).arg(s.step).arg(s.steps);
+        return QCoreApplication::translate("mirelo::SuiteWindow", "%1 (step %2 of %3)").arg(word).arg(s.step).arg(s.steps);
     return word;
 }
 
@@ -70,53 +69,53 @@ SuiteWindow::SuiteWindow(Session& session, CommandHost& host, LoadRunHook loadRu
     : QDialog(parent), session_(session), host_(host), loadRun_(std::move(loadRun)), showIda_(std::move(showIda))
 {
     setObjectName("SuiteWindow");
-    setWindowTitle("Run Suite");
+    setWindowTitle(tr("Run Suite"));
     resize(760, 520);
     auto* form = new QFormLayout;
     motions_ = new QLineEdit;
     motions_->setObjectName("MotionsFolder");
-    motions_->setPlaceholderText("a folder of .AT2 records, or of records listed in records.csv");
+    motions_->setPlaceholderText(tr("a folder of .AT2 records, or of records listed in records.csv"));
     scales_ = new QLineEdit("1");
     scales_->setObjectName("Scales");
     folder_ = new QLineEdit;
     folder_->setObjectName("SuiteFolder");
-    folder_->setPlaceholderText("the folder the runs and summary.csv go into");
+    folder_->setPlaceholderText(tr("the folder the runs and summary.csv go into"));
     processCount_ = new QSpinBox;
     processCount_->setObjectName("Processes");
     processCount_->setRange(1, 4096);
     processCount_->setValue(std::max(1, QThread::idealThreadCount()));
     hostfile_ = new QLineEdit;
     hostfile_->setObjectName("Hostfile");
-    hostfile_->setPlaceholderText("none: this machine");
+    hostfile_->setPlaceholderText(tr("none: this machine"));
     timeLimit_ = new QSpinBox;
     timeLimit_->setObjectName("TimeLimit");
     timeLimit_->setRange(0, 1000000);
-    timeLimit_->setSpecialValueText("none");
+    timeLimit_->setSpecialValueText(tr("none"));
     timeLimit_->setSuffix(" s");
-    resume_ = new QCheckBox("Run only the runs without a result");
+    resume_ = new QCheckBox(tr("Run only the runs without a result"));
     resume_->setObjectName("Resume");
-    form->addRow("Motions folder", motions_);
-    form->addRow("Scales", scales_);
-    form->addRow("Suite folder", folder_);
-    form->addRow("Processes", processCount_);
-    form->addRow("Hosts file", hostfile_);
-    form->addRow("Time limit per run", timeLimit_);
-    form->addRow("", resume_);
+    form->addRow(tr("Motions folder"), motions_);
+    form->addRow(tr("Scales"), scales_);
+    form->addRow(tr("Suite folder"), folder_);
+    form->addRow(tr("Processes"), processCount_);
+    form->addRow(tr("Hosts file"), hostfile_);
+    form->addRow(tr("Time limit per run"), timeLimit_);
+    form->addRow(QString(), resume_);
 
     table_ = new QTableWidget(0, 5);
     table_->setObjectName("RunTable");
-    table_->setHorizontalHeaderLabels({"Run", "State", "Peak displacement", "Peak base shear", "Wall time (s)"});
+    table_->setHorizontalHeaderLabels({tr("Run"), tr("State"), tr("Peak displacement"), tr("Peak base shear"), tr("Wall time (s)")});
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { LoadRow(row); });
 
-    start_ = new QPushButton("Start");
+    start_ = new QPushButton(tr("Start"));
     start_->setObjectName("StartButton");
-    stop_ = new QPushButton("Stop");
+    stop_ = new QPushButton(tr("Stop"));
     stop_->setObjectName("StopButton");
     stop_->setEnabled(false);
-    ida_ = new QPushButton("IDA Curves");
+    ida_ = new QPushButton(tr("IDA Curves"));
     ida_->setObjectName("IdaButton");
     ida_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { Start(); }); });
@@ -155,7 +154,7 @@ void SuiteWindow::Start()
     request.scales = ParseScales(Local(scales_->text()));
     request.suiteFolder = Local(folder_->text());
     if (request.suiteFolder.empty())
-        throw Error("Choose a suite folder for the runs");
+        throw Error(tr("Choose a suite folder for the runs").toStdString());
     request.timeLimitSeconds = timeLimit_->value();
     request.resume = resume_->isChecked();
     // The solver is looked for before any file is written.
@@ -191,7 +190,7 @@ void SuiteWindow::Start()
     start_->setEnabled(false);
     stop_->setEnabled(true);
     ida_->setEnabled(false);
-    status_->setText(QString("%1 runs, %2 to do").arg(suite_.runs.size()).arg(suite_.todo.size()));
+    status_->setText(tr("%1 runs, %2 to do").arg(suite_.runs.size()).arg(suite_.todo.size()));
     timer_->start();
     if (suite_.todo.empty())
         ProcessEnded();
@@ -226,8 +225,8 @@ void SuiteWindow::Refresh()
             table_->item(row, column)->setText(text);
         };
         set(1, StateText(s));
-        set(2, s.hasDisplacement && s.state != RunState::Waiting ? Shown(FormatGeneral(s.peakDisplacement)) : "");
-        set(3, s.hasBaseShear && s.state != RunState::Waiting ? Shown(FormatGeneral(s.peakBaseShear)) : "");
+        set(2, s.hasDisplacement && s.state != RunState::Waiting ? Shown(BoxNumber(s.peakDisplacement)) : "");
+        set(3, s.hasBaseShear && s.state != RunState::Waiting ? Shown(BoxNumber(s.peakBaseShear)) : "");
         set(4, s.state != RunState::Waiting ? Shown(FormatFixed(s.seconds, 1)) : "");
     }
     table_->resizeColumnsToContents();
@@ -242,8 +241,8 @@ void SuiteWindow::ProcessEnded()
     host_.RunCommand([this] {
         const std::vector<std::string> unfinished = WriteSuiteSummary(suite_);
         status_->setText(unfinished.empty()
-                             ? QString("Every run has its result: %1/summary.csv").arg(Shown(suite_.folder))
-                             : QString("%1 run(s) without a result; the solver's messages are in %2")
+                             ? tr("Every run has its result: %1/summary.csv").arg(Shown(suite_.folder))
+                             : tr("%1 run(s) without a result; the solver's messages are in %2")
                                    .arg(unfinished.size())
                                    .arg(Shown(suite_.folder)));
     });

@@ -6,6 +6,7 @@
 #include "common/NumberText.h"
 #include "model/ElementKinds.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,11 +42,11 @@ QString ReleaseText(std::int32_t releaseEnd)
 {
     switch (releaseEnd) {
     case 1:
-        return QStringLiteral("end i (IREL)");
+        return QCoreApplication::translate("mirelo::FramePropertiesDialog", "end i (IREL)");
     case 2:
-        return QStringLiteral("end j (JREL)");
+        return QCoreApplication::translate("mirelo::FramePropertiesDialog", "end j (JREL)");
     default:
-        return QStringLiteral("none");
+        return QCoreApplication::translate("mirelo::FramePropertiesDialog", "none");
     }
 }
 
@@ -55,17 +56,17 @@ FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host
     : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm9");
-    setWindowTitle("Frame Properties");
+    setWindowTitle(tr("Frame Properties"));
     QFont font("Arial", 8);
     font.setBold(true);
     setFont(font);
 
-    auto* label = new QLabel("Frame Label", this);
+    auto* label = new QLabel(tr("Frame Label"), this);
     label->setObjectName("Label1");
     frameNumber_ = new QLineEdit(this);
     frameNumber_->setObjectName("Edit1");
     frameNumber_->setReadOnly(true);
-    auto* refresh = new QPushButton("Refresh", this);
+    auto* refresh = new QPushButton(tr("Refresh"), this);
     refresh->setObjectName("Button1");
     connect(refresh, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { ShowFrameProperties(); }); });
 
@@ -81,7 +82,7 @@ FramePropertiesDialog::FramePropertiesDialog(Session& session, CommandHost& host
     sheet_->setSelectionMode(QAbstractItemView::NoSelection);
     sheet_->setMinimumSize(120 + 110 + sheet_->verticalScrollBar()->sizeHint().width() + 4, 24 * 10 + 4);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button2");
     connect(ok, &QPushButton::clicked, this, [this] { AcceptClicked(); });
 
@@ -105,11 +106,13 @@ void FramePropertiesDialog::SetCell(int row, int column, const QString& text)
 
 void FramePropertiesDialog::FormCreate()
 {
-    const char* const captions[] = {"Label",  "Node i", "Node j",   "Angle",        "Section", "Element Type",
-                                    "Material", "Length", "Releases", "Local 2 axis"};
+    const char* const captions[] = {QT_TR_NOOP("Label"),    QT_TR_NOOP("Node i"), QT_TR_NOOP("Node j"),
+                                    QT_TR_NOOP("Angle"),    QT_TR_NOOP("Section"), QT_TR_NOOP("Element Type"),
+                                    QT_TR_NOOP("Material"), QT_TR_NOOP("Length"), QT_TR_NOOP("Releases"),
+                                    QT_TR_NOOP("Local 2 axis")};
     constexpr int kCaptioned = static_cast<int>(std::size(captions));
     for (int row = 0; row < kRowCount; ++row) {
-        SetCell(row, 0, row < kCaptioned ? captions[row] : "");
+        SetCell(row, 0, row < kCaptioned ? tr(captions[row]) : QString());
         SetCell(row, 1, "");
     }
 }

@@ -18,31 +18,31 @@ LoadDisplayDialog::LoadDisplayDialog(Session& session, CommandHost& host, QWidge
     : QDialog(parent), session_(session), host_(host)
 {
     setObjectName("TForm5");
-    setWindowTitle("Show Load");
+    setWindowTitle(tr("Show Load"));
     setFont(QFont("Arial", 8));
 
-    auto* typeLabel = new QLabel("Load Type", this);
+    auto* typeLabel = new QLabel(tr("Load Type"), this);
     typeLabel->setObjectName("Label1");
     loadType_ = new QComboBox(this);
     loadType_->setObjectName("ComboBox1");
-    loadType_->addItems({"Point Force", "Element Load"});
+    loadType_->addItems({tr("Point Force"), tr("Element Load")});
     loadType_->setCurrentIndex(0);
-    auto* caseLabel = new QLabel("Load Case", this);
+    auto* caseLabel = new QLabel(tr("Load Case"), this);
     caseLabel->setObjectName("Label2");
     loadCase_ = new QComboBox(this);
     loadCase_->setObjectName("ComboBox2");
     loadCase_->setMinimumContentsLength(12);
-    auto* displayLabel = new QLabel("Display", this);
+    auto* displayLabel = new QLabel(tr("Display"), this);
     displayLabel->setObjectName("Label3");
     display_ = new QComboBox(this);
     display_->setObjectName("ComboBox3");
-    display_->addItems({"Arrows", "Text labels"});
+    display_->addItems({tr("Arrows"), tr("Text labels")});
     display_->setCurrentIndex(static_cast<int>(session_.view.LoadDisplay));
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("Button2");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("Button1");
     connect(ok, &QPushButton::clicked, this, [this] { host_.RunCommand([this] { AcceptClicked(); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelClicked(); });
