@@ -18,10 +18,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -175,6 +177,31 @@ void BM_StillRotatedView(benchmark::State& state)
     StillPicture(state, 30, -60);
 }
 BENCHMARK(BM_StillRotatedView)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// From the last mouse move to the finished full picture, as the window does it
+// with no rest left to wait: the drag step, then the full picture on a thread
+// of its own into an image of its own; plan (0) and turned (1).
+void BM_LastStepToFullPicture(benchmark::State& state)
+{
+    const bool turned = state.range(0) == 1;
+    DragSetup setup;
+    StartDrag(setup, turned ? 30 : 0, turned ? -60 : 0, {}, kShowNoLoadType, true, false);
+    DragPicture picture(setup.model, kNoResults, setup.view, setup.canvas.size());
+    int x = 500;
+    for (auto _ : state) {
+        x = x == 500 ? 501 : 500;
+        MouseMove(setup.view, kArea, x, 300);
+        picture.Paint(setup.view, setup.canvas);
+        QImage full = NewCanvasImage(setup.canvas.size());
+        Projection at;
+        const std::atomic<bool> stop{false};
+        std::thread painter([&] { RedrawUnlessStopped(setup.model, kNoResults, setup.view, full, at, stop); });
+        painter.join();
+        benchmark::DoNotOptimize(full.constBits());
+    }
+    Count(state, setup.model);
+}
+BENCHMARK(BM_LastStepToFullPicture)->DenseRange(0, 1)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The same without the axis triad and the legend: what they cost.
 void BM_DragStepRotatedViewBare(benchmark::State& state)

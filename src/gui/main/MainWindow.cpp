@@ -105,6 +105,10 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
             RunCommand([this] { Redraw(); });
     });
     connect(drawingArea_, &DrawingArea::Rested, this, [this] { RunCommand([this] { PaintFullPicture(); }); });
+    connect(drawingArea_, &DrawingArea::FullPictureShown, this, [this](const Projection& projection) {
+        projection_ = projection;
+        ShowPlaneStatus();
+    });
 
     frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
     materialDialog_ = new MaterialDialog(session_, *this, this);
