@@ -155,6 +155,7 @@ bool PaintsDirectly(const QImage& image)
 void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at,
                   const StopCheck& check = StopCheck())
 {
+    check();
     const ViewArea area{image.width(), image.height()};
     Canvas canvas(image, LabelFontFamily());
     PaintBanner(canvas, area);

@@ -7,17 +7,20 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <future>
 
 namespace mirelo {
 
 // One full picture painted on a thread of its own.
 struct DrawingArea::FullPicture {
+    std::uint64_t id = 0;   // its finishing call finds it by this
     std::uint64_t step = 0;
     QImage image;
     Projection projection;
     std::atomic<bool> stop{false};
     bool painted = false, failed = false;
-    std::thread thread;
+    std::promise<void> done;
+    std::future<void> finished = done.get_future();
 };
 
 namespace {
@@ -95,31 +98,33 @@ void DrawingArea::StartFullPicture()
     if (!model_ || !dragPicture_)
         return;
     auto job = std::make_unique<FullPicture>();
+    job->id = ++lastPicture_;
     job->step = step_;
     job->image = NewCanvasImage(canvas_.size());
     FullPicture* const at = job.get();
-    job->thread = std::thread([this, at, model = model_, results = results_, view = view_] {
+    painter_.Post([this, at, model = model_, results = results_, view = view_] {
         try {
             at->painted = RedrawUnlessStopped(*model, *results, view, at->image, at->projection, at->stop);
         } catch (...) {
             at->failed = true;
         }
-        QMetaObject::invokeMethod(this, [this, at] { FinishFullPicture(at); }, Qt::QueuedConnection);
+        at->done.set_value();
+        QMetaObject::invokeMethod(this, [this, id = at->id] { FinishFullPicture(id); }, Qt::QueuedConnection);
     });
     fullPictures_.push_back(std::move(job));
 }
 
-void DrawingArea::FinishFullPicture(FullPicture* job)
+void DrawingArea::FinishFullPicture(std::uint64_t id)
 {
     const auto found = std::find_if(fullPictures_.begin(), fullPictures_.end(),
-                                    [job](const auto& held) { return held.get() == job; });
+                                    [id](const auto& held) { return held->id == id; });
     if (found == fullPictures_.end())
         return; // already waited for
     std::unique_ptr<FullPicture> done = std::move(*found);
     fullPictures_.erase(found);
     if (done->step != step_)
         done->stop = true;
-    done->thread.join();
+    done->finished.wait();
     if (done->step != step_)
         return;
     if (done->failed) {
@@ -135,7 +140,7 @@ void DrawingArea::StopFullPictures()
 {
     for (const auto& job : fullPictures_) {
         job->stop = true;
-        job->thread.join();
+        job->finished.wait();
     }
     fullPictures_.clear();
 }
@@ -144,7 +149,7 @@ bool DrawingArea::eventFilter(QObject* watched, QEvent* event)
 {
     // The picture of the last step runs to its end and is shown; older ones stop.
     while (!fullPictures_.empty() && !LeavesTheModelAlone(*event))
-        FinishFullPicture(fullPictures_.front().get());
+        FinishFullPicture(fullPictures_.front()->id);
     return QWidget::eventFilter(watched, event);
 }
 

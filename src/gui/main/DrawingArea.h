@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SerialWorker.h"
 #include "view/DragPicture.h"
 
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace mirelo {
@@ -69,9 +69,9 @@ protected:
 private:
     struct FullPicture;
     void StartFullPicture();
-    // Waits for `job` (an older step's is asked to stop) and shows its picture
+    // Waits for picture `id` (an older step's is asked to stop) and shows it
     // when it is the last step's.
-    void FinishFullPicture(FullPicture* job);
+    void FinishFullPicture(std::uint64_t id);
     void StopFullPictures(); // asks every one under way to stop and waits for it
 
     QImage canvas_;
@@ -82,7 +82,9 @@ private:
     const ResultSet* results_ = nullptr;
     ViewState view_;
     std::uint64_t step_ = 0; // counts the steps; a full picture of an older one is dropped
+    std::uint64_t lastPicture_ = 0;
     std::vector<std::unique_ptr<FullPicture>> fullPictures_; // under way, or stopping
+    SerialWorker painter_; // last: its thread ends before what its work uses
 };
 
 } // namespace mirelo
