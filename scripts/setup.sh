@@ -15,6 +15,7 @@ packages+=(nlohmann-json3-dev) # the project files
 # which the suite and parallel-run tests start.
 packages+=(openmpi-bin libopenmpi3 libscalapack-openmpi2.2 libtcl8.6 liblapack3 libblas3 libgfortran5)
 packages+=(qt6-tools-dev qt6-l10n-tools) # lrelease: the captions' translations
+packages+=(qt6-translations-l10n) # Qt's own captions (standard buttons) in the user's language
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

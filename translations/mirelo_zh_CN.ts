@@ -54,11 +54,11 @@
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">浏览...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">读取</translation>
     </message>
     <message>
         <source>Curve recorder file|%1</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Run folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">运行文件夹</translation>
     </message>
     <message>
         <source>Export PNG...</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">比例</translation>
     </message>
     <message>
         <source>%1 record(s): the scale against the control joint&apos;s peak displacement</source>
@@ -143,6 +143,53 @@
     <message>
         <source>Saved %1</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mirelo::ForceDiagramWindow</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Force Diagram</source>
+        <translation>内力图</translation>
+    </message>
+    <message>
+        <source>Model length per unit of force: larger draws taller diagrams</source>
+        <translation>每单位内力的模型长度：越大图形越高</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Show Values</source>
+        <translation>显示数值</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>内力分量</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>Contour</source>
+        <translation>云图</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, time %3</source>
+        <translation>第 %1 步（共 %2 步），时间 %3</translation>
+    </message>
+    <message>
+        <source>The scale must be a number other than 0</source>
+        <translation>比例必须是非零数值</translation>
     </message>
 </context>
 <context>
@@ -529,7 +576,7 @@
     </message>
     <message>
         <source>Force</source>
-        <translation type="unfinished"></translation>
+        <translation>内力</translation>
     </message>
     <message>
         <source>Curves</source>
@@ -622,6 +669,10 @@
     <message>
         <source>Mirelo project|*.mirelo</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reactions</source>
+        <translation>支座反力</translation>
     </message>
 </context>
 <context>
@@ -734,6 +785,33 @@
     <message>
         <source>%1 view: all planes</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mirelo::ReactionsWindow</name>
+    <message>
+        <source>Reactions</source>
+        <translation>支座反力</translation>
+    </message>
+    <message>
+        <source>Show in Drawing</source>
+        <translation>在图中显示</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>第 %1 步（共 %2 步）</translation>
+    </message>
+    <message>
+        <source>Joint</source>
+        <translation>节点</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
     </message>
 </context>
 <context>
@@ -868,6 +946,21 @@
     <message>
         <source>Mode %1: T = %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mirelo::RunFolderRow</name>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Run folder</source>
+        <translation>运行文件夹</translation>
     </message>
 </context>
 <context>
@@ -1057,7 +1150,7 @@
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">浏览...</translation>
     </message>
     <message>
         <source>OpenSees program:</source>
@@ -1219,6 +1312,10 @@
     </message>
     <message>
         <source>%1 run(s) without a result; the solver&apos;s messages are in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

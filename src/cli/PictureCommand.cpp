@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
 
 #include <cstdio>
 #include <memory>
@@ -134,13 +133,12 @@ int RunPicture(const Arguments& args, std::ostream&)
     Session session = ResultSession(options.s2kPath, options.results);
     ViewState& view = session.view;
     const ResultRequest& request = options.results.request;
-    std::optional<ForceLayer> forces;
     if (options.contour && (request.folder.empty() || options.forces))
         throw UsageError{"--contour colours loaded displacements: give --results DIR, without --forces"};
     if (options.forces) {
         if (request.folder.empty() || request.mode || request.frameEnds)
             throw UsageError{"--forces draws a load step of loaded results: give --results DIR, without --mode and --section"};
-        forces = LoadForceLayer(session, options.results, *options.forces, options.scale);
+        ShowForceDiagram(session, options.results, *options.forces, options.scale);
     } else if (!request.folder.empty()) {
         LoadResults(session, request);
         view.DeformScale = options.scale ? *options.scale : SuggestedDeformScale(session.model, session.results);
@@ -148,14 +146,10 @@ int RunPicture(const Arguments& args, std::ostream&)
     } else if (options.scale) {
         throw UsageError{"--scale scales loaded results: give --results DIR"};
     }
+    if (options.contour)
+        view.ContourShown = *options.contour;
     const auto app = GuiApplication();
-    QImage image = RenderPicture(session.model, session.results, view, options.view, options.size);
-    if (forces)
-        PaintForceLayer(image, session.model, view, *forces);
-    if (options.contour) {
-        QPainter painter(&image);
-        PaintContours(painter, session.model, session.results, view, *options.contour);
-    }
+    const QImage image = RenderPicture(session.model, session.results, view, options.view, options.size);
     if (!image.save(QFile::decodeName(options.outputPath.c_str()), "PNG"))
         throw FileError::CannotOpen(options.outputPath, "The picture could not be written.");
     return 0;

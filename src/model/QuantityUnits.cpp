@@ -20,6 +20,10 @@ std::string QuantityUnit(Quantity quantity, const ModelUnits& units)
         return length.empty() ? std::string() : length + "\u00b2";
     case Quantity::Stress:
         return length.empty() || force.empty() ? std::string() : force + "/" + length + "\u00b2";
+    case Quantity::Force:
+        return force;
+    case Quantity::Moment:
+        return length.empty() || force.empty() ? std::string() : force + "\u00b7" + length;
     }
     return {};
 }

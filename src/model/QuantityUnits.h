@@ -8,10 +8,10 @@
 namespace mirelo {
 
 // What a number in a box measures.
-enum class Quantity { Number, Length, Area, Stress };
+enum class Quantity { Number, Length, Area, Stress, Force, Moment };
 
 // The unit of a quantity in a model's units, spelt as EngineerUnit spells the
-// file's units: "m", "m²", "kN/m²". Empty for a pure number, and where the
+// file's units: "m", "m²", "kN/m²", "kN", "kN·m". Empty for a pure number, and where the
 // file names no unit that the quantity needs.
 std::string QuantityUnit(Quantity quantity, const ModelUnits& units);
 

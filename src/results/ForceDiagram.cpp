@@ -1,5 +1,8 @@
 #include "results/ForceDiagram.h"
 
+#include "common/Errors.h"
+#include "script/RecorderFiles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -123,6 +126,50 @@ std::vector<DiagramStation> DiagramGeometry(const Model& model, std::int32_t fra
         stations.push_back(s);
     }
     return stations;
+}
+
+void CheckForceSizes(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads)
+{
+    const auto n = static_cast<std::size_t>(model.Frames.Size());
+    if (forces.start.size() != n + 1 || loads.size() != n)
+        throw RangeCheckError();
+}
+
+bool HasEndForces(const ElementForces& forces, std::int32_t k)
+{
+    return forces.Of(k).size() == static_cast<std::size_t>(kEndForceValues);
+}
+
+EndForces EndForcesOf(const ElementForces& forces, std::int32_t k)
+{
+    return EndForces(forces.Of(k).data(), kEndForceValues);
+}
+
+double SuggestedDiagramScale(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads,
+                             ForceQuantity quantity)
+{
+    CheckForceSizes(model, forces, loads);
+    double largest = 0;
+    for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
+        const std::optional<FrameAxes> axes = SolverFrameAxes(model, k);
+        if (HasEndForces(forces, k) && axes)
+            largest = std::max(largest, std::abs(DiagramOfFrame(EndForcesOf(forces, k), loads[static_cast<std::size_t>(k - 1)],
+                                                                 quantity, axes->length)
+                                                      .extreme));
+    }
+    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& j = model.Joints[k];
+        const double at[3] = {j.x, j.y, j.z};
+        for (int a = 0; a < 3; ++a) {
+            low[a] = std::min(low[a], at[a]);
+            high[a] = std::max(high[a], at[a]);
+        }
+    }
+    const double extent = model.Joints.count > 0 ? std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]}) : 0;
+    if (!(largest > 0) || !(extent > 0) || !std::isfinite(largest))
+        return 1;
+    return 0.1 * extent / largest;
 }
 
 } // namespace mirelo

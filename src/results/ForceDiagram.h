@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ElementForces.h"
 #include "results/StepLoads.h"
 #include "script/SolverFrameAxes.h"
 
@@ -83,5 +84,20 @@ struct DiagramStation {
 // has no local axes for it (coincident joints).
 std::vector<DiagramStation> DiagramGeometry(const Model& model, std::int32_t frame, EndForces ends,
                                             const SpanLoad& load, ForceQuantity quantity, double scale);
+
+// Raises RangeCheckError for forces or loads of another number of frames than
+// the model's, which would index outside their tables.
+void CheckForceSizes(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads);
+
+// Whether frame k has the 12 end forces of a beam-column or truss, and those.
+bool HasEndForces(const ElementForces& forces, std::int32_t k);
+EndForces EndForcesOf(const ElementForces& forces, std::int32_t k);
+
+// A scale at which the largest value of the quantity over every frame with
+// end forces is drawn as a tenth of the model's largest extent; 1 when every
+// value is 0. Raises RangeCheckError for forces or loads of another number of
+// frames than the model's.
+double SuggestedDiagramScale(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads,
+                             ForceQuantity quantity);
 
 } // namespace mirelo

@@ -1,5 +1,7 @@
 #include "results/Reactions.h"
 
+#include "model/QuantityUnits.h"
+
 #include "common/Errors.h"
 #include "common/NumberText.h"
 #include "model/ModelUnits.h"
@@ -12,12 +14,7 @@
 
 namespace mirelo {
 
-namespace {
-
-const char* const kComponentNames[] = {"FX", "FY", "FZ", "MX", "MY", "MZ"};
-
-// Fixed with three decimals and a minus sign, never "-0.000".
-std::string Signed(double value)
+std::string ReactionValueText(double value)
 {
     std::string text = FormatFixed(value, 3);
     if (!text.empty() && text.front() == '-')
@@ -25,7 +22,10 @@ std::string Signed(double value)
     return text;
 }
 
-} // namespace
+std::string ReactionUnit(const Model& model, std::size_t component)
+{
+    return QuantityUnit(component < 3 ? Quantity::Force : Quantity::Moment, model.Units);
+}
 
 SupportReactions ReadReactions(const std::string& folder, const Model& model, StepChoice step,
                                RecorderFileCache& files)
@@ -59,7 +59,7 @@ SupportReactions ReadReactions(const std::string& folder, const Model& model, St
         }
         ConvertFields(fields, file, reactions.step, values, [&](std::size_t i) {
             return "joint " + std::to_string(joint(g.first + static_cast<std::int32_t>((i - 1) / 6))) + " "
-                   + kComponentNames[(i - 1) % 6];
+                   + kReactionComponents[(i - 1) % 6];
         });
         if (firstFile)
             reactions.time = values[0];
@@ -87,14 +87,13 @@ ForceTotals ReactionTotals(const Model& model, const SupportReactions& reactions
 std::vector<std::string> EquilibriumLines(const Model& model, const ForceTotals& reactions,
                                           const ForceTotals& applied)
 {
-    const std::string force = EngineerUnit(model.Units.force), length = EngineerUnit(model.Units.length);
     std::vector<std::string> lines;
     for (std::size_t a = 0; a < 6; ++a) {
-        std::string unit = a < 3 ? force : force + (force.empty() || length.empty() ? "" : "\u00b7") + length;
+        std::string unit = ReactionUnit(model, a);
         if (!unit.empty())
             unit.insert(0, " ");
-        lines.push_back(std::string("\u03a3 ") + kComponentNames[a] + " = " + Signed(reactions[a]) + unit
-                        + ", applied " + Signed(applied[a]) + unit);
+        lines.push_back(std::string("\u03a3 ") + kReactionComponents[a] + " = " + ReactionValueText(reactions[a]) + unit
+                        + ", applied " + ReactionValueText(applied[a]) + unit);
     }
     return lines;
 }

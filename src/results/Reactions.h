@@ -5,6 +5,7 @@
 #include "results/ResultReaders.h"
 #include "results/StepLoads.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +29,17 @@ SupportReactions ReadReactions(const std::string& folder, const Model& model, St
 // The sums of the reactions: forces along the global axes, moments about the
 // global origin (each support's moment plus its position times its force).
 ForceTotals ReactionTotals(const Model& model, const SupportReactions& reactions);
+
+// The six components in the order of a support's values.
+inline constexpr std::array<const char*, 6> kReactionComponents = {"FX", "FY", "FZ", "MX", "MY", "MZ"};
+
+// A value as the equilibrium check writes it: three decimals and a minus sign
+// (U+2212), never "−0.000".
+std::string ReactionValueText(double value);
+
+// The unit of component `component` (0 .. 5) in the file's units: "kN" for
+// the forces, "kN·m" for the moments; empty where the file names no unit.
+std::string ReactionUnit(const Model& model, std::size_t component);
 
 // The equilibrium check, one line per component in the file's units:
 // "Σ FZ = 840.000 kN, applied −840.000 kN" (moments in kN·m).

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/Model.h"
+#include "results/ElementForces.h"
+#include "results/Reactions.h"
 #include "results/ResultReaders.h"
 #include "script/RecorderFiles.h"
 
@@ -22,12 +24,20 @@ struct LoadedResults {
 // The results shown with a model, read from the recorder files of one run.
 // The session owns it and drawing reads it; the model never holds results.
 // Each part is read as a whole and replaces the old one only then; a part
-// that is empty shows as zeros. Element forces and support reactions join
-// as parts of their own beside these.
+// that is empty shows as zeros (forces and reactions: as nothing drawn).
 struct ResultSet {
     LoadedResults loaded;    // what `joints` holds
     JointResults joints;     // displacements of a load step, or a mode's components
     SectionResults sections; // one quantity at both ends of every frame
+
+    ElementForces forces;            // the frames' end forces of one step
+    std::vector<SpanLoad> spanLoads; // the span loads that step applies, frame k at k - 1
+    SupportReactions reactions;      // the supports' reactions of one step
+    ForceTotals applied{};           // the total load the patterns apply at the reactions' step
+
+    bool HasForces() const { return !forces.start.empty(); }
+    bool HasReactions() const { return !reactions.joints.empty(); }
+
     // Counts the loads and clears (ResultLoading.h), so that a picture gathered
     // from these results knows when they have changed.
     std::uint64_t generation = 0;

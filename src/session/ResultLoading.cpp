@@ -1,5 +1,7 @@
 #include "session/ResultLoading.h"
 
+#include "results/StepLoads.h"
+
 namespace mirelo {
 
 void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoice step)
@@ -28,6 +30,52 @@ void LoadFrameEndQuantity(Session& session, const std::string& folder, const Fra
     }
     session.results.sections = std::move(sections);
     ++session.results.generation;
+}
+
+void LoadElementForces(Session& session, const std::string& folder, StepChoice step)
+{
+    ElementForces forces = ReadElementForces(folder, session.model, step, session.resultFiles);
+    std::vector<SpanLoad> loads =
+        FrameSpanLoads(session.model, StepLoadFactors(session.analysis, forces.step, forces.time));
+    session.results.forces = std::move(forces);
+    session.results.spanLoads = std::move(loads);
+    ++session.results.generation;
+    if (session.view.ForceScale == 0)
+        session.view.ForceScale = SuggestedForceScale(session);
+}
+
+void LoadReactions(Session& session, const std::string& folder, StepChoice step)
+{
+    SupportReactions reactions = ReadReactions(folder, session.model, step, session.resultFiles);
+    session.results.applied =
+        AppliedLoadTotals(session.model, StepLoadFactors(session.analysis, reactions.step, reactions.time));
+    session.results.reactions = std::move(reactions);
+    ++session.results.generation;
+}
+
+bool ViewShowsForces(const ViewState& view)
+{
+    return view.ShowForces;
+}
+
+bool ViewShowsReactions(const ViewState& view)
+{
+    return view.ShowReactions;
+}
+
+StepChoice ShownStep(const ResultSet& results)
+{
+    if (results.loaded.kind == LoadedResults::Kind::LoadStep && results.loaded.step > 0)
+        return results.loaded.step;
+    return std::nullopt;
+}
+
+double SuggestedForceScale(const Session& session)
+{
+    const ResultSet& results = session.results;
+    if (!results.HasForces())
+        return 1;
+    return SuggestedDiagramScale(session.model, results.forces, results.spanLoads, session.view.ForceShown);
 }
 
 void LoadResults(Session& session, const ResultRequest& request)

@@ -25,6 +25,28 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
 void LoadFrameEndQuantity(Session& session, const std::string& folder, const FrameEndQuantity& quantity,
                           StepChoice step);
 
+// The element forces of one load step (or the last), with the span loads the
+// analysis applies at that step. When the diagram scale is still 0 it is set
+// so that the largest value of the shown quantity is drawn as a tenth of the
+// model's size.
+void LoadElementForces(Session& session, const std::string& folder, StepChoice step);
+
+// The support reactions of one load step (or the last), with the total load
+// the analysis applies at that step.
+void LoadReactions(Session& session, const std::string& folder, StepChoice step);
+
+// Which parts of a result set the view shows beyond the joints' values, so a
+// command that loads one step for everything shown reads these too.
+bool ViewShowsForces(const ViewState& view);
+bool ViewShowsReactions(const ViewState& view);
+
+// The step the loaded displacements show; none (the last) when no load step is loaded.
+StepChoice ShownStep(const ResultSet& results);
+
+// The diagram scale at which the largest value of the shown quantity is drawn
+// as a tenth of the model's size; 1 when no forces are loaded or all are 0.
+double SuggestedForceScale(const Session& session);
+
 // What one batch command reads from a results folder: a load step (none: the
 // last) or a mode, and optionally one frame-end quantity of that step.
 struct ResultRequest {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/ForceDiagram.h"
+
 #include <cstdint>
 
 namespace mirelo {
@@ -50,6 +52,10 @@ enum PlaneAxisValue : std::int32_t { kNoPlaneAxis = 0, kPlaneAxisX = 1, kPlaneAx
 // whatever the mouse mode is; the mode is left as it was.
 enum class DragGesture : std::int32_t { None, Pan, Rotate };
 
+// What displacement contours colour by: nothing, the size of each joint's
+// loaded displacement, or one of its components.
+enum class ContourQuantity : std::int32_t { None = 0, U = 1, UX = 2, UY = 3, UZ = 4 };
+
 // The viewer's camera, mouse mode, layer switches, load display and result
 // display settings. A default-constructed ViewState holds the start-up values.
 struct ViewState {
@@ -85,6 +91,14 @@ struct ViewState {
     double HingeMax = 0.0001;   // upper end of the section-result colour range
     double HingeMin = -0.0001;  // lower end
     std::int32_t ResultLoadStep = 0; // 1-based line the step-wise result readers take
+
+    // The element forces and reactions of the loaded step, and the contours.
+    bool ShowForces = false;                    // the force diagram of ForceShown
+    ForceQuantity ForceShown = ForceQuantity::My;
+    double ForceScale = 0.0;                    // model length per unit of force; 0 until forces are loaded
+    bool ShowForceValues = false;               // end values and each frame's largest
+    bool ShowReactions = false;                 // arrows with values at the supports
+    ContourQuantity ContourShown = ContourQuantity::None;
 };
 
 } // namespace mirelo

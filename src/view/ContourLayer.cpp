@@ -56,7 +56,7 @@ QColor ContourColour(double value, double low, double high)
 }
 
 void PaintContours(QPainter& painter, const Model& model, const ResultSet& results, const ViewState& view,
-                   ContourQuantity quantity)
+                   ContourQuantity quantity, int legendTop)
 {
     const QRect area = painter.viewport();
     Projection projection;
@@ -107,12 +107,12 @@ void PaintContours(QPainter& painter, const Model& model, const ResultSet& resul
         painter.drawRect(QRect(At(projection, k) - QPoint(3, 3), QSize(7, 7)));
     }
     // The legend: the ramp in eight boxes from the smallest value to the largest.
-    static constexpr const char* kNames[] = {"|u|", "UX", "UY", "UZ"};
+    static constexpr const char* kNames[] = {"", "|u|", "UX", "UY", "UZ"}; // by ContourQuantity
     const std::string unit = EngineerUnit(model.Units.length);
     QFont font = painter.font();
     font.setPixelSize(13);
     painter.setFont(font);
-    const int x = 8, y = 88, box = 18; // under the banner
+    const int x = 8, y = legendTop, box = 18;
     painter.setPen(Qt::black);
     painter.drawText(x, y, QStringLiteral("Displacement ") + kNames[static_cast<int>(quantity)]
                                + (unit.empty() ? QString() : QStringLiteral(" (") + QString::fromStdString(unit) + ")"));

@@ -4,6 +4,7 @@
 #include "results/ResultSet.h"
 #include "session/ViewState.h"
 #include "view/Projection.h"
+#include "view/ResultLegend.h"
 
 #include <QColor>
 #include <optional>
@@ -13,11 +14,8 @@ class QPainter;
 
 namespace mirelo {
 
-// What a displacement contour colours by: the size of each joint's loaded
-// displacement, or one of its components.
-enum class ContourQuantity { U, UX, UY, UZ };
-
-// The quantity named u, ux, uy or uz; none for another name.
+// The quantity named u, ux, uy or uz; none for another name (ContourQuantity
+// is declared with the view state that shows it).
 std::optional<ContourQuantity> ContourQuantityNamed(std::string_view name);
 
 double ContourValue(const Displacement& displacement, ContourQuantity quantity);
@@ -29,9 +27,12 @@ QColor ContourColour(double value, double low, double high);
 // Colours the joints, the frames (each half by its joint) and the shells (by
 // the mean of their joints) of a picture painted with `view` (the joints at
 // the same pixels, displaced by `results`), with a legend of the ramp from the
-// smallest to the largest value under the banner. Needs a QGuiApplication for
-// the text.
+// smallest to the largest value, its title's baseline at `legendTop`. Needs a
+// QGuiApplication for the text.
 void PaintContours(QPainter& painter, const Model& model, const ResultSet& results, const ViewState& view,
-                   ContourQuantity quantity);
+                   ContourQuantity quantity, int legendTop = kResultLegendTop);
+
+// The height the contour legend takes.
+inline constexpr int kContourLegendHeight = 56;
 
 } // namespace mirelo

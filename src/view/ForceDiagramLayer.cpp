@@ -1,5 +1,7 @@
 #include "view/ForceDiagramLayer.h"
 
+#include "model/QuantityUnits.h"
+
 #include "common/Errors.h"
 #include "model/ModelUnits.h"
 #include "script/RecorderFiles.h"
@@ -13,24 +15,6 @@
 namespace mirelo {
 
 namespace {
-
-// Forces and loads read for another model would index outside their tables.
-void CheckSizes(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads)
-{
-    const auto n = static_cast<std::size_t>(model.Frames.Size());
-    if (forces.start.size() != n + 1 || loads.size() != n)
-        throw RangeCheckError();
-}
-
-bool HasEndForces(const ElementForces& forces, std::int32_t k)
-{
-    return forces.Of(k).size() == static_cast<std::size_t>(kEndForceValues);
-}
-
-EndForces EndsOf(const ElementForces& forces, std::int32_t k)
-{
-    return EndForces(forces.Of(k).data(), kEndForceValues);
-}
 
 QPointF Pixel(const Projector& projector, const Vector3d& p)
 {
@@ -58,51 +42,70 @@ QString ValueText(double value)
     return QString::number(value, 'f', 3).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
-} // namespace
-
-double SuggestedDiagramScale(const Model& model, const ElementForces& forces, std::span<const SpanLoad> loads,
-                             ForceQuantity quantity)
+// Frame k's stations, moved with its chord by the loaded displacements.
+std::vector<DiagramStation> Stations(const Model& model, std::int32_t k, const ElementForces& forces,
+                                     const SpanLoad& load, const ForceDiagramDrawing& drawing, double deformScale)
 {
-    CheckSizes(model, forces, loads);
-    double largest = 0;
-    for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
-        const std::optional<FrameAxes> axes = SolverFrameAxes(model, k);
-        if (HasEndForces(forces, k) && axes)
-            largest = std::max(largest, std::abs(DiagramOfFrame(EndsOf(forces, k), loads[static_cast<std::size_t>(k - 1)],
-                                                                 quantity, axes->length)
-                                                      .extreme));
-    }
-    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const Joint& j = model.Joints[k];
-        const double at[3] = {j.x, j.y, j.z};
+    std::vector<DiagramStation> stations =
+        DiagramGeometry(model, k, EndForcesOf(forces, k), load, drawing.quantity, drawing.scale);
+    if (!drawing.displaced || deformScale == 0 || stations.empty())
+        return stations;
+    const Displacement i = JointDisplacement(*drawing.displaced, model.Frames[k].jointI);
+    const Displacement j = JointDisplacement(*drawing.displaced, model.Frames[k].jointJ);
+    const double length = stations.back().x;
+    for (DiagramStation& s : stations) {
+        const double t = length > 0 ? s.x / length : 0;
+        const Vector3d shift{deformScale * (i.x + t * (j.x - i.x)), deformScale * (i.y + t * (j.y - i.y)),
+                             deformScale * (i.z + t * (j.z - i.z))};
         for (int a = 0; a < 3; ++a) {
-            low[a] = std::min(low[a], at[a]);
-            high[a] = std::max(high[a], at[a]);
+            s.base[a] += shift[a];
+            s.tip[a] += shift[a];
         }
     }
-    const double extent = model.Joints.count > 0 ? std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]}) : 0;
-    if (!(largest > 0) || !(extent > 0) || !std::isfinite(largest))
-        return 1;
-    return 0.1 * extent / largest;
+    return stations;
 }
+
+// The end values and, where it lies between them and exceeds both, the
+// largest value, each beside the tip of its station.
+void PaintValues(QPainter& painter, const Projector& projector, const std::vector<DiagramStation>& stations,
+                 const FrameDiagram& diagram)
+{
+    const auto label = [&](const DiagramStation& s) {
+        if (s.value == 0)
+            return;
+        const QPointF tip = Pixel(projector, s.tip), base = Pixel(projector, s.base);
+        const QPointF away = tip == base ? QPointF(0, -4) : (tip - base) / std::hypot(tip.x() - base.x(), tip.y() - base.y()) * 4;
+        painter.drawText(tip + away + QPointF(2, 4), ValueText(s.value));
+    };
+    label(stations.front());
+    label(stations.back());
+    if (std::abs(diagram.extreme) > std::max(std::abs(diagram.atI), std::abs(diagram.atJ)))
+        for (const DiagramStation& s : stations)
+            if (s.x == diagram.extremeAt) {
+                label(s);
+                break;
+            }
+}
+
+} // namespace
 
 void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& view, ViewArea area,
                        const ElementForces& forces, std::span<const SpanLoad> loads,
-                       const ForceDiagramDrawing& drawing)
+                       const ForceDiagramDrawing& drawing, int legendTop)
 {
-    CheckSizes(model, forces, loads);
+    CheckForceSizes(model, forces, loads);
     const Projector projector(view, area);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    QFont valueFont = painter.font();
+    valueFont.setPixelSize(11);
     FrameDiagram largest;
     std::int32_t largestFrame = 0;
     for (std::int32_t k = 1; k <= model.Frames.Size(); ++k) {
         if (!HasEndForces(forces, k))
             continue;
         const SpanLoad& load = loads[static_cast<std::size_t>(k - 1)];
-        const std::vector<DiagramStation> stations =
-            DiagramGeometry(model, k, EndsOf(forces, k), load, drawing.quantity, drawing.scale);
+        const std::vector<DiagramStation> stations = Stations(model, k, forces, load, drawing, view.DeformScale);
         for (std::size_t s = 1; s < stations.size(); ++s) {
             const DiagramStation& a = stations[s - 1];
             const DiagramStation& b = stations[s];
@@ -119,7 +122,12 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
             }
         }
         if (!stations.empty()) {
-            const FrameDiagram d = DiagramOfFrame(EndsOf(forces, k), load, drawing.quantity, stations.back().x);
+            const FrameDiagram d = DiagramOfFrame(EndForcesOf(forces, k), load, drawing.quantity, stations.back().x);
+            if (drawing.showValues) {
+                painter.setFont(valueFont);
+                painter.setPen(Qt::black);
+                PaintValues(painter, projector, stations, d);
+            }
             if (std::abs(d.extreme) > std::abs(largest.extreme) || largestFrame == 0) {
                 largest = d;
                 largestFrame = k;
@@ -128,14 +136,13 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
     }
     // The legend: quantity and unit, the two colours, the largest value.
     const ForceQuantityInfo& info = kForceQuantities[static_cast<std::size_t>(drawing.quantity)];
-    const std::string force = EngineerUnit(model.Units.force), length = EngineerUnit(model.Units.length);
-    const std::string unit = info.moment && !force.empty() && !length.empty() ? force + "\u00b7" + length : force;
+    const std::string unit = QuantityUnit(info.moment ? Quantity::Moment : Quantity::Force, model.Units);
     const QString title = QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size()))
                           + (unit.empty() ? QString() : QStringLiteral(" (") + QString::fromStdString(unit) + ")");
     QFont font = painter.font();
     font.setPixelSize(13);
     painter.setFont(font);
-    const int x = 8, y = 88, box = 14; // under the banner
+    const int x = 8, y = legendTop, box = 14;
     painter.setPen(Qt::black);
     painter.drawText(x, y, title);
     painter.setBrush(kDiagramPositive);
@@ -150,6 +157,34 @@ void PaintForceDiagram(QPainter& painter, const Model& model, const ViewState& v
                              + QString::fromStdString(FrameCaption(model, largestFrame)) + QStringLiteral(", ")
                              + ValueText(largest.extremeAt) + QStringLiteral(" from end i"));
     painter.restore();
+}
+
+bool DiagramShown(const Model& model, const ResultSet& results, const ViewState& view)
+{
+    const auto n = static_cast<std::size_t>(model.Frames.Size());
+    return view.ShowForces && results.HasForces() && results.forces.start.size() == n + 1
+           && results.spanLoads.size() == n && std::isfinite(view.ForceScale) && view.ForceScale != 0;
+}
+
+ForceDiagramDrawing ShownDiagram(const ResultSet& results, const ViewState& view)
+{
+    return {view.ForceShown, view.ForceScale, view.ShowForceValues, &results};
+}
+
+std::vector<ScreenPoint> ShownDiagramTips(const Model& model, const ResultSet& results, const ViewState& view,
+                                          ViewArea area)
+{
+    std::vector<ScreenPoint> tips;
+    if (!DiagramShown(model, results, view))
+        return tips;
+    const Projector projector(view, area);
+    const ForceDiagramDrawing drawing = ShownDiagram(results, view);
+    for (std::int32_t k = 1; k <= model.Frames.Size(); ++k)
+        if (HasEndForces(results.forces, k))
+            for (const DiagramStation& s : Stations(model, k, results.forces, results.spanLoads[static_cast<std::size_t>(k - 1)],
+                                                    drawing, view.DeformScale))
+                tips.push_back(projector.Project(s.tip[0], s.tip[1], s.tip[2]));
+    return tips;
 }
 
 } // namespace mirelo

@@ -1,5 +1,6 @@
 #include "view/Navigation.h"
 
+#include "view/ForceDiagramLayer.h"
 #include "view/LoadArrows.h"
 #include "view/PickFrame.h"
 
@@ -18,10 +19,11 @@ double ClampScale(double scale)
 }
 
 // The pixels of the area's width or height the picture may fill: 80 %, and
-// while loads are shown no closer than kLoadReach to either edge.
+// while loads or reactions are shown no closer than kLoadReach to either edge.
 double FitSpan(int size, const ViewState& view)
 {
-    const bool loadsShown = view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType;
+    const bool loadsShown =
+        (view.LoadCaseShown != 0 && view.LoadTypeShown != kShowNoLoadType) || view.ShowReactions;
     const double span = 0.8 * size;
     return loadsShown ? std::max(1.0, std::min(span, size - 2 * kLoadReach)) : span;
 }
@@ -32,13 +34,17 @@ void ZoomAllPass(const Model& model, const ResultSet& results, ViewState& view, 
 {
     std::int32_t minX = at.joints[1].x, maxX = minX;
     std::int32_t minY = at.joints[1].y, maxY = minY;
-    for (std::int32_t k = 2; k <= model.Joints.count; ++k) {
-        const ScreenPoint p = at.joints[static_cast<std::size_t>(k)];
+    const auto widen = [&](ScreenPoint p) {
         minX = std::min(minX, p.x);
         maxX = std::max(maxX, p.x);
         minY = std::min(minY, p.y);
         maxY = std::max(maxY, p.y);
-    }
+    };
+    for (std::int32_t k = 2; k <= model.Joints.count; ++k)
+        widen(at.joints[static_cast<std::size_t>(k)]);
+    // A shown force diagram joins the extent, so its tall parts stay in the picture.
+    for (const ScreenPoint p : ShownDiagramTips(model, results, view, area))
+        widen(p);
     // Pixels are clamped to +-kPixelLimit, so the extents fit in a double exactly.
     const double extentX = static_cast<double>(maxX) - minX;
     const double extentY = static_cast<double>(maxY) - minY;

@@ -6,6 +6,7 @@
 #include "view/DrawLayers.h"
 #include "view/Legend.h"
 #include "view/LoadArrows.h"
+#include "view/ResultOverlays.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -150,24 +151,32 @@ bool PaintsDirectly(const QImage& image)
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
-// Paints into a 32-bit image. The canvas flushes what it holds when it goes,
-// also when a layer throws, so the picture keeps everything painted before.
+// Paints into a 32-bit image: the model's layers, then what the view shows of
+// the results over them. The canvas flushes what it holds when it goes, also
+// when a layer throws, so the picture keeps everything painted before.
 void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at,
                   const StopCheck& check = StopCheck())
 {
     check();
     const ViewArea area{image.width(), image.height()};
-    Canvas canvas(image, LabelFontFamily());
-    PaintBanner(canvas, area);
-    ProjectJoints(model, results, view, area, at);
-    ProjectFrames(model, view, area, at);
-    const PlaneFilter shown(model, view);
+    {
+        Canvas canvas(image, LabelFontFamily());
+        PaintBanner(canvas, area);
+        ProjectJoints(model, results, view, area, at);
+        ProjectFrames(model, view, area, at);
+        const PlaneFilter shown(model, view);
+        check();
+        PaintedUse painted;
+        PaintLayers(canvas, model, at, results, view, shown, painted, check);
+        check();
+        PaintLoads(canvas, model, at, view, area, shown, painted);
+        PaintOrientation(canvas, model, view, area, shown, painted);
+    }
     check();
-    PaintedUse painted;
-    PaintLayers(canvas, model, at, results, view, shown, painted, check);
-    check();
-    PaintLoads(canvas, model, at, view, area, shown, painted);
-    PaintOrientation(canvas, model, view, area, shown, painted);
+    if (ShowsResultOverlays(model, results, view)) {
+        QPainter painter(&image);
+        PaintResultOverlays(painter, model, results, view, area);
+    }
 }
 
 // Paints into a fresh 32-bit image and hands it to `deliver`, also when a layer

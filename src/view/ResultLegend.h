@@ -22,4 +22,8 @@ constexpr int LegendBoxLeft(int c)
     return 3 + (c - 1) * kLegendBoxWidth;
 }
 
+// Where the legends of contours and force diagrams start in a picture: under
+// the banner, one under the other.
+inline constexpr int kResultLegendTop = 88;
+
 } // namespace mirelo

@@ -34,6 +34,10 @@ const ViewField kViewFields[] = {
     {"DeformScale", &ViewState::DeformScale},
     {"HingeMax", &ViewState::HingeMax},
     {"HingeMin", &ViewState::HingeMin},
+    {"ShowForces", &ViewState::ShowForces},
+    {"ForceScale", &ViewState::ForceScale},
+    {"ShowForceValues", &ViewState::ShowForceValues},
+    {"ShowReactions", &ViewState::ShowReactions},
     {"ShowNodes", &LayerSwitches::ShowNodes},
     {"ShowNodeLabels", &LayerSwitches::ShowNodeLabels},
     {"ShowFrames", &LayerSwitches::ShowFrames},
@@ -65,6 +69,8 @@ std::map<std::string, double> CaptureViewValues(const ViewState& view)
         values[f.name] = std::visit(visit, f.field);
     }
     values["LoadDisplay"] = static_cast<double>(view.LoadDisplay);
+    values["ForceShown"] = static_cast<double>(view.ForceShown);
+    values["ContourShown"] = static_cast<double>(view.ContourShown);
     return values;
 }
 
@@ -93,9 +99,15 @@ void ApplyViewValues(const std::map<std::string, double>& values, const Model& m
         };
         std::visit(apply, f.field);
     }
-    if (const auto style = values.find("LoadDisplay"); style != values.end())
-        if (style->second == 0 || style->second == 1)
-            view.LoadDisplay = static_cast<LoadStyle>(static_cast<std::int32_t>(style->second));
+    // The choices kept by their values, each taken only when it names one.
+    const auto choice = [&values](const char* name, std::int32_t last, auto& field) {
+        const auto found = values.find(name);
+        if (found != values.end() && found->second >= 0 && found->second <= last && found->second == std::trunc(found->second))
+            field = static_cast<std::remove_reference_t<decltype(field)>>(static_cast<std::int32_t>(found->second));
+    };
+    choice("LoadDisplay", static_cast<std::int32_t>(LoadStyle::TextLabels), view.LoadDisplay);
+    choice("ForceShown", static_cast<std::int32_t>(ForceQuantity::Mz), view.ForceShown);
+    choice("ContourShown", static_cast<std::int32_t>(ContourQuantity::UZ), view.ContourShown);
 }
 
 } // namespace mirelo

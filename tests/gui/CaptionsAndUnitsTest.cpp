@@ -152,6 +152,22 @@ private slots:
         CheckCaptions({"Material Database", "Elastoplastic Material", "Elastic", "OK", "Close", "Rectangle"});
     }
 
+    // Qt's standard buttons follow the program's language, and go back with it.
+    void standardButtonsFollowTheLanguage()
+    {
+        const auto okOfSolverSetting = [] {
+            TestWindow w;
+            w->findChild<QAction*>("SolverSetting1")->trigger();
+            return Child<QPushButton>(w.window.get(), "OkButton")->text();
+        };
+        const QString english = okOfSolverSetting();
+        QVERIFY(LoadTranslation(*qApp, QLocale(QLocale::Chinese, QLocale::China)));
+        QCOMPARE(okOfSolverSetting(), QString::fromUtf8("确定"));
+        QVERIFY(!LoadTranslation(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
+        QCOMPARE(okOfSolverSetting(), english);
+        QVERIFY(english.contains("OK"));
+    }
+
     // Built under a translation that marks every caption, each window shows
     // only marked captions: none bypasses the translation.
     void noCaptionBypassesTheTranslation()

@@ -246,7 +246,10 @@ private slots:
                            {"RunSuite1", "Run Suite", true},
                            {"SolverSetting1", "Solver Setting", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Post1")),
-                 Describe({{"Deform1", "Deformation", true}, {"Force1", "Force", false}, {"Curves1", "Curves", true}}));
+                 Describe({{"Deform1", "Deformation", true},
+                           {"Force1", "Force", true},
+                           {"Reactions1", "Reactions", true},
+                           {"Curves1", "Curves", true}}));
         QCOMPARE(Describe(w->findChild<QMenu*>("Help1")),
                  Describe({{"Manuel1", "Mirelo Tutorial", true}, {"-", "", false}, {"About1", "About", true}}));
     }
@@ -270,17 +273,6 @@ private slots:
         QCOMPARE(shortcut("ZoomIn1"), QKeySequence("+"));
         QCOMPARE(shortcut("ZoomOut1"), QKeySequence("-"));
         QCOMPARE(shortcut("PanLeft"), QKeySequence("Left"));
-    }
-
-    void forceIsDisabledAndDoesNothing()
-    {
-        TestWindow w;
-        auto* force = w->findChild<QAction*>("Force1");
-        QVERIFY(!force->isEnabled());
-        w->session().view.LoadCaseShown = 3;
-        force->trigger();
-        QCOMPARE(w->session().view.LoadCaseShown, 3);
-        QVERIFY(w.messenger->messages.isEmpty());
     }
 
     void exitClosesTheWindow()

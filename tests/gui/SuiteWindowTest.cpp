@@ -74,6 +74,8 @@ private slots:
 
         QTableWidget* table = window->Table();
         QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QString("Peak displacement (m)"));
+        QCOMPARE(table->horizontalHeaderItem(3)->text(), QString("Peak base shear (kN)"));
         const QStringList runs = {"a_s1", "a_s2", "b_s1", "b_s2"};
         for (int row = 0; row < 4; ++row) {
             QCOMPARE(table->item(row, 0)->text(), runs[row]);

@@ -20,6 +20,9 @@ TEST(QuantityUnit, SpellsEachQuantityFromTheFilesUnits)
         {{"mm", "N"}, Quantity::Stress, "N/mm\u00b2"},  {{"IN", "KIP"}, Quantity::Length, "in"},
         {{"", "KN"}, Quantity::Stress, ""},             {{"M", ""}, Quantity::Stress, ""},
         {{"M", ""}, Quantity::Length, "m"},             {{"", ""}, Quantity::Area, ""},
+        {{"M", "KN"}, Quantity::Force, "kN"},           {{"M", "KN"}, Quantity::Moment, "kN\u00b7m"},
+        {{"mm", "N"}, Quantity::Moment, "N\u00b7mm"},   {{"", "KN"}, Quantity::Moment, ""},
+        {{"", "KN"}, Quantity::Force, "kN"},            {{"M", ""}, Quantity::Moment, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(QuantityUnit(c.quantity, c.units), c.unit) << c.units.length << " " << c.units.force;

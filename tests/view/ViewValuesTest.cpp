@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace mirelo;
 
 namespace {
@@ -40,6 +42,12 @@ private slots:
         view.DeformScale = 25;
         view.HingeMax = 0.002;
         view.HingeMin = -0.003;
+        view.ShowForces = true;
+        view.ForceShown = ForceQuantity::Vz;
+        view.ForceScale = 0.0266667;
+        view.ShowForceValues = true;
+        view.ShowReactions = true;
+        view.ContourShown = ContourQuantity::UY;
         view.LayerFlags.ShowNodeLabels = true;
         view.LayerFlags.ShowShells = false;
         view.LayerFlags.ShowSolidLabels = true;
@@ -52,6 +60,8 @@ private slots:
         QCOMPARE(CaptureViewValues(back), values);
         QCOMPARE(back.Scale, view.Scale);
         QCOMPARE(back.LoadDisplay, LoadStyle::TextLabels);
+        QCOMPARE(back.ForceShown, ForceQuantity::Vz);
+        QCOMPARE(back.ContourShown, ContourQuantity::UY);
         QVERIFY(back.LayerFlags.ShowNodeLabels && !back.LayerFlags.ShowShells && back.LayerFlags.ShowSolidLabels);
         QCOMPARE(back.SelectedFrame, 0);
         QCOMPARE(back.MouseMode, std::int32_t(kMouseNone));
@@ -62,7 +72,7 @@ private slots:
         const std::map<std::string, double> bad = {
             {"Scale", 0},         {"PlaneAxis", 7},   {"PlaneShown", -1}, {"LoadCaseShown", 3},
             {"LoadTypeShown", 1.5}, {"ShowLegend", 0.5}, {"ShowFrames", 2}, {"LoadDisplay", 4},
-            {"SomethingNewer", 1},
+            {"ForceShown", 6},    {"ContourShown", -1}, {"ForceScale", NAN}, {"SomethingNewer", 1},
         };
         ViewState view;
         ApplyViewValues(bad, ModelWithLoadCases(2), view);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -23,19 +24,35 @@ void SetUpApplication(QApplication& application)
     LoadTranslation(application, QLocale());
 }
 
-bool LoadTranslation(QCoreApplication& application, const QLocale& locale)
+namespace {
+
+// Replaces the translator named `name` by the file `base`_<language> in
+// `folder`; none when there is no such file.
+bool ReplaceTranslator(QCoreApplication& application, const char* name, const QLocale& locale, const QString& base,
+                       const QString& folder)
 {
-    static const char* const kTranslatorName = "MireloTranslator";
-    if (auto* old = application.findChild<QTranslator*>(kTranslatorName)) {
+    if (auto* old = application.findChild<QTranslator*>(name)) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
     auto translator = std::make_unique<QTranslator>(&application);
-    translator->setObjectName(kTranslatorName);
-    if (!translator->load(locale, QStringLiteral("mirelo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    translator->setObjectName(name);
+    if (!translator->load(locale, base, QStringLiteral("_"), folder))
         return false;
     QCoreApplication::installTranslator(translator.release());
     return true;
+}
+
+} // namespace
+
+bool LoadTranslation(QCoreApplication& application, const QLocale& locale)
+{
+    const bool ours = ReplaceTranslator(application, "MireloTranslator", locale, QStringLiteral("mirelo"),
+                                        QStringLiteral(":/i18n"));
+    // Qt's standard buttons (OK, Cancel, Close) follow the same language.
+    ReplaceTranslator(application, "QtBaseTranslator", ours ? locale : QLocale(QLocale::English),
+                      QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return ours;
 }
 
 } // namespace mirelo

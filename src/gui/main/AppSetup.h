@@ -13,8 +13,9 @@ namespace mirelo {
 void SetUpApplication(QApplication& application);
 
 // Loads the captions' translation for `locale` into the application, in place
-// of one loaded before; English, the captions of the sources, needs none.
-// Returns whether a translation was found.
+// of one loaded before, with Qt's own for its standard buttons; English, the
+// captions of the sources, needs none. Returns whether a translation of the
+// program's captions was found.
 bool LoadTranslation(QCoreApplication& application, const QLocale& locale);
 
 } // namespace mirelo

@@ -12,6 +12,8 @@
 #include "gui/common/WaitCursor.h"
 #include "gui/convert/V14ConverterDialog.h"
 #include "gui/results/CurvesWindow.h"
+#include "gui/results/ForceDiagramWindow.h"
+#include "gui/results/ReactionsWindow.h"
 #include "gui/solver/SuiteWindow.h"
 #include "convert/ModelFile.h"
 #include "gui/results/ResultsDialog.h"
@@ -128,6 +130,8 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         Redraw();
     };
     curvesWindow_ = new CurvesWindow(session_, *fileChooser_, this);
+    forceWindow_ = new ForceDiagramWindow(session_, *this, *fileChooser_, this);
+    reactionsWindow_ = new ReactionsWindow(session_, *this, *fileChooser_, this);
     // A run of a suite loads as a solver run does, and the Curves window
     // reads its folder from then on.
     suiteWindow_ = new SuiteWindow(
@@ -330,6 +334,30 @@ void MainWindow::ShowCurves()
     curvesWindow_->SetFolder(lastRunFolder_.isEmpty() ? QDir::currentPath() : lastRunFolder_);
     ShowDialog(curvesWindow_);
     curvesWindow_->LoadCurve();
+}
+
+QString MainWindow::ResultFolder() const
+{
+    const std::string& loaded = session_.results.loaded.folder;
+    if (!loaded.empty())
+        return QFile::decodeName(loaded.c_str());
+    return lastRunFolder_.isEmpty() ? QDir::currentPath() : lastRunFolder_;
+}
+
+// Each opening reads the step the results show from the folder they came
+// from, else the last run's.
+void MainWindow::ShowForceDiagram()
+{
+    forceWindow_->SetFolder(ResultFolder());
+    ShowDialog(forceWindow_);
+    forceWindow_->LoadForces();
+}
+
+void MainWindow::ShowReactions()
+{
+    reactionsWindow_->SetFolder(ResultFolder());
+    ShowDialog(reactionsWindow_);
+    reactionsWindow_->LoadReactions();
 }
 
 void MainWindow::ShowSuite()

@@ -38,6 +38,8 @@ class SolverSettingDialog;
 class SuiteWindow;
 class UrlOpener;
 class CurvesWindow;
+class ForceDiagramWindow;
+class ReactionsWindow;
 class ViewOptionDialog;
 enum class ToolbarPicture;
 
@@ -120,6 +122,10 @@ public:
     // and a redraw unless replaced); without one it offers no load.
     void SetLoadLastStepHook(LoadLastStepHook hook) { loadLastStep_ = std::move(hook); }
     void ShowCurves();                     // "Post > Curves"
+    void ShowForceDiagram();               // "Post > Force"
+    void ShowReactions();                  // "Post > Reactions"
+    ForceDiagramWindow* ForceWindow() const { return forceWindow_; }
+    ReactionsWindow* ReactionWindow() const { return reactionsWindow_; }
     void ShowSuite();                      // "Gen_tcl > Run Suite"
     SuiteWindow* Suite() const { return suiteWindow_; }
 
@@ -197,6 +203,9 @@ private:
     void ApplyStep(const ViewReaction& reaction);
     void PaintFullPicture();
     ViewArea Area();
+    // Where the result windows read: the loaded results' folder, else the last
+    // run's, else the working directory.
+    QString ResultFolder() const;
 
     Session session_;
     Projection projection_; // where the last picture put the joints and frames, for picking
@@ -220,6 +229,8 @@ private:
     AnalysisDialog* analysisDialog_ = nullptr;               // TForm7
     RecorderDialog* recorderDialog_ = nullptr;               // TForm8
     CurvesWindow* curvesWindow_ = nullptr;
+    ForceDiagramWindow* forceWindow_ = nullptr;
+    ReactionsWindow* reactionsWindow_ = nullptr;
     SuiteWindow* suiteWindow_ = nullptr;
     QString lastRunFolder_; // the folder of the script the solver last ran, where its files are
     QString modelPath_;     // the model file shown, empty before an import

@@ -149,7 +149,8 @@ void MainWindow::BuildMenus()
     QMenu* post = bar->addMenu(tr("Post"));
     post->setObjectName("Post1");
     AddMenuItem(post, "Deform1", tr("Deformation"), "ToolButton25");
-    AddMenuItem(post, "Force1", tr("Force"), nullptr); // disabled: there is nothing to show yet
+    AddMenuCommand(post, "Force1", tr("Force"), [this] { ShowForceDiagram(); });
+    AddMenuCommand(post, "Reactions1", tr("Reactions"), [this] { ShowReactions(); });
     QAction* curves = post->addAction(tr("Curves"));
     curves->setObjectName("Curves1");
     connect(curves, &QAction::triggered, this, [this] { ShowCurves(); });

@@ -1,5 +1,7 @@
 #include "gui/solver/SuiteWindow.h"
 
+#include "model/QuantityUnits.h"
+
 #include "session/Session.h"
 #include "common/NumberText.h"
 #include "gui/common/CommandHost.h"
@@ -104,7 +106,7 @@ SuiteWindow::SuiteWindow(Session& session, CommandHost& host, LoadRunHook loadRu
 
     table_ = new QTableWidget(0, 5);
     table_->setObjectName("RunTable");
-    table_->setHorizontalHeaderLabels({tr("Run"), tr("State"), tr("Peak displacement"), tr("Peak base shear"), tr("Wall time (s)")});
+    ShowHeaders();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -143,6 +145,23 @@ SuiteWindow::~SuiteWindow()
     for (QProcess* process : processes_)
         disconnect(process, nullptr, this, nullptr);
     Stop();
+}
+
+// The peaks in the model's units, which change with the model shown.
+void SuiteWindow::ShowHeaders()
+{
+    const auto withUnit = [this](const QString& caption, Quantity quantity) {
+        const std::string unit = QuantityUnit(quantity, session_.model.Units);
+        return unit.empty() ? caption : tr("%1 (%2)").arg(caption, QString::fromStdString(unit));
+    };
+    table_->setHorizontalHeaderLabels({tr("Run"), tr("State"), withUnit(tr("Peak displacement"), Quantity::Length),
+                                       withUnit(tr("Peak base shear"), Quantity::Force), tr("Wall time (s)")});
+}
+
+void SuiteWindow::showEvent(QShowEvent* event)
+{
+    ShowHeaders();
+    QDialog::showEvent(event);
 }
 
 void SuiteWindow::Start()

@@ -52,8 +52,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void ShowHeaders();
     void ProcessEnded();
     void LoadRow(int row);
 
