@@ -5,6 +5,7 @@
 // when the mouse stops. Steps use both cores: the CPU column is the process's.
 
 #include "BuildingGenerator.h"
+#include "common/SerialWorker.h"
 #include "common/TextLines.h"
 #include "convert/ModelFile.h"
 #include "model/ImportS2k.h"
@@ -18,8 +19,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
+#include <future>
 #include <optional>
 #include <stdexcept>
 
@@ -175,6 +178,37 @@ void BM_StillRotatedView(benchmark::State& state)
     StillPicture(state, 30, -60);
 }
 BENCHMARK(BM_StillRotatedView)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// From the last mouse move to the finished full picture, as the window does it
+// with no rest left to wait: the drag step, then the full picture on a thread
+// of its own (kept from picture to picture, as the window keeps it) into an
+// image of its own; plan (0) and turned (1).
+void BM_LastStepToFullPicture(benchmark::State& state)
+{
+    const bool turned = state.range(0) == 1;
+    DragSetup setup;
+    StartDrag(setup, turned ? 30 : 0, turned ? -60 : 0, {}, kShowNoLoadType, true, false);
+    DragPicture picture(setup.model, kNoResults, setup.view, setup.canvas.size());
+    SerialWorker painter;
+    int x = 500;
+    for (auto _ : state) {
+        x = x == 500 ? 501 : 500;
+        MouseMove(setup.view, kArea, x, 300);
+        picture.Paint(setup.view, setup.canvas);
+        QImage full = NewCanvasImage(setup.canvas.size());
+        Projection at;
+        const std::atomic<bool> stop{false};
+        std::promise<void> done;
+        painter.Post([&] {
+            RedrawUnlessStopped(setup.model, kNoResults, setup.view, full, at, stop);
+            done.set_value();
+        });
+        done.get_future().wait();
+        benchmark::DoNotOptimize(full.constBits());
+    }
+    Count(state, setup.model);
+}
+BENCHMARK(BM_LastStepToFullPicture)->DenseRange(0, 1)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The same without the axis triad and the legend: what they cost.
 void BM_DragStepRotatedViewBare(benchmark::State& state)

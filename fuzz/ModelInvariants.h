@@ -58,6 +58,7 @@ inline void CheckReferences(const Model& m)
             Require(RefersTo(load.target, m.Joints, false), "joint load");
         else if (load.loadType == kFrameDistributed)
             Require(RefersTo(load.target, m.Frames, false), "frame load");
+        Require(load.loadCase <= m.LoadCaseCount, "load case");
     }
     Require(m.LoadCaseCount + 1 == static_cast<std::int32_t>(m.LoadCaseNames.size()), "load case names");
     Require(m.ActiveShellCount <= m.Shells.Size(), "active shell count");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/LineStarts.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,7 +40,7 @@ public:
 
 private:
     std::string buffer_;                // the lines, end to end, without line ends
-    std::vector<std::uint64_t> starts_; // line i is buffer_[starts_[i], starts_[i + 1])
+    LineStarts starts_;   // line i is buffer_[starts_[i], starts_[i + 1])
 };
 
 // Blanks and control characters: every byte up to and including the blank.

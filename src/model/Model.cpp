@@ -36,6 +36,12 @@ std::string Caption(const std::vector<std::string>& names, std::int32_t k)
 
 } // namespace
 
+const std::string& CaseNameOf(const Model& model, const Load& load)
+{
+    static const std::string none;
+    return load.loadCase < model.LoadCaseNames.size() ? model.LoadCaseNames[load.loadCase] : none;
+}
+
 std::string JointCaption(const Model& model, std::int32_t k)
 {
     return Caption(model.JointNames, k);

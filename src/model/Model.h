@@ -24,8 +24,9 @@ struct Joint {
     std::int32_t linkedJoint = 0;            // spring partner placed at the same point
 };
 
+// Frames and shells keep the section their name finds as an index, not the
+// name: a large model holds no string per element.
 struct Frame {
-    std::string sectionName;
     double angle = 0; // degrees
     double axis2X = 0, axis2Y = 0, axis2Z = 0;
     std::int32_t section = 0; // index into FrameSections, 0 none
@@ -88,8 +89,7 @@ struct ShellSection {
 };
 
 struct Shell {
-    std::string sectionName;
-    std::int32_t section = 0;
+    std::int32_t section = 0; // index into ShellSections, 0 none
     std::array<std::int32_t, 5> joints{}; // 1..4 in perimeter order
 };
 
@@ -98,13 +98,16 @@ struct Solid {
     std::array<std::int32_t, 9> joints{}; // 1..8, each face in perimeter order
 };
 
-enum LoadType : std::int32_t { kLoadNone = 0, kJointForce = 1, kFrameDistributed = 2 };
+enum LoadType : std::int8_t { kLoadNone = 0, kJointForce = 1, kFrameDistributed = 2 };
 
+// The narrow fields keep a record at 64 bytes: a large model has a load for
+// nearly every other line of its file.
+constexpr std::int32_t kMostLoadCases = 65535;
 struct Load {
     std::int32_t target = 0; // joint (type 1) or frame (type 2)
-    std::int32_t loadType = kLoadNone;
-    std::string caseName;
-    std::int32_t direction = 0; // type 2: 1 U1, 2 U2/UZ, 3 U3
+    std::int8_t loadType = kLoadNone;
+    std::int8_t direction = 0; // type 2: 1 U1, 2 U2/UZ, 3 U3
+    std::uint16_t loadCase = 0; // its NAME line's entry of LoadCaseNames; 0 before the first
     std::array<double, 7> value{}; // 1..6
 };
 
@@ -141,6 +144,11 @@ struct Model {
     // does not, so numbered models carry no names.
     std::vector<std::string> JointNames, FrameNames, ShellNames;
 };
+
+// The name of the case `load` belongs to (empty before the first NAME line or
+// for an entry outside the table). Cases are told apart by name: two NAME
+// lines of one name make one case.
+const std::string& CaseNameOf(const Model& model, const Load& load);
 
 // How windows and messages name joint, frame or shell k: its number, which the
 // script and the settings use, and its label where that differs ("7 (B12)").

@@ -19,7 +19,6 @@ void ReadFrames(const S2kText& text, Model& model, ImportLocation& where)
         Frame& frame = model.Frames[k];
         frame.jointI = reader.Reference(2, "J", model.Joints, "joint");
         frame.jointJ = reader.Reference(3, "J", model.Joints, "joint");
-        frame.sectionName = std::string(f[5]);
         frame.segments = reader.Integer(7, "NSEG");
         frame.section = sections.Find(f[5]);
         frame.angle = reader.Real(9, "ANG");
@@ -56,7 +55,6 @@ void ReadShells(const S2kText& text, Model& model, ImportLocation& where)
         Shell& shell = model.Shells[k];
         for (std::size_t c = 0; c < 4; ++c)
             shell.joints[c + 1] = reader.Reference(kCornerFields[c], "J", model.Joints, "joint");
-        shell.sectionName = std::string(f[7]);
         shell.section = sections.Find(f[7]);
     }
     model.ActiveShellCount = 0;

@@ -6,7 +6,7 @@ namespace mirelo {
 
 namespace {
 
-std::int32_t DirectionFromKey(std::string_view key)
+std::int8_t DirectionFromKey(std::string_view key)
 {
     if (key == "U1")
         return 1;
@@ -42,13 +42,15 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
     // Every NAME line is a load case; the table grows with them, so a file
     // with more than ten cases keeps them all.
     model.LoadCaseNames.assign(1, std::string());
-    std::string caseName;
+    std::uint16_t loadCase = 0;
     LoadType kind = kLoadNone; // stays in force across NAME lines
     for (std::int32_t i = 1; i <= lineCount; ++i) {
         const FieldList& f = reader.Split(i);
         if (f[0] == "NAME") {
-            caseName = std::string(f[1]);
-            model.LoadCaseNames.push_back(caseName);
+            if (loadCase == kMostLoadCases)
+                throw Error("a model holds at most " + std::to_string(kMostLoadCases) + " load cases");
+            model.LoadCaseNames.emplace_back(f[1]);
+            ++loadCase;
         }
         if (f[2] == "FORCE")
             kind = kJointForce;
@@ -60,7 +62,7 @@ void ReadLoads(const S2kText& text, Model& model, ImportLocation& where)
         if (kind == kLoadNone)
             continue; // counted, left empty
         load.loadType = kind;
-        load.caseName = caseName;
+        load.loadCase = loadCase;
         if (kind == kJointForce) {
             load.target = reader.Reference(3, "ADD", model.Joints, "joint");
             for (std::size_t field = 4; field <= 15; ++field)

@@ -42,6 +42,10 @@ struct ResultSet {
 
     bool HasForces() const { return !forces.start.empty(); }
     bool HasReactions() const { return !reactions.joints.empty(); }
+
+    // Counts the loads and clears (ResultLoading.h), so that a picture gathered
+    // from these results knows when they have changed.
+    std::uint64_t generation = 0;
 };
 
 // Whether the section values may be drawn with the joints: nothing is loaded

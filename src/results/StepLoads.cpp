@@ -21,7 +21,7 @@ void ForEachFactoredLoad(const Model& model, std::span<const CaseFactor> factors
             continue; // the script writes an empty pattern
         const std::string& name = model.LoadCaseNames[static_cast<std::size_t>(c)];
         for (std::int32_t l = 1; l <= model.Loads.count; ++l)
-            if (model.Loads[l].caseName == name)
+            if (CaseNameOf(model, model.Loads[l]) == name)
                 visit(model.Loads[l], cf.factor);
     }
 }

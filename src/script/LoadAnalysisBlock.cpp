@@ -40,7 +40,7 @@ void WriteLoadPattern(ScriptContext& script, std::int32_t c, std::int32_t tag, s
     std::int64_t written = 0;
     for (std::int32_t l = 1; known && l <= model.Loads.count; ++l) {
         const Load& load = model.Loads[l];
-        if (load.caseName != name)
+        if (CaseNameOf(model, load) != name)
             continue;
         ++written;
         const auto& v = load.value;

@@ -35,6 +35,7 @@ void LoadNodeDisplacements(Session& session, const std::string& folder, StepChoi
     loaded = {LoadedResults::Kind::LoadStep, folder, joints.step, joints.stepCount, 0, joints.time,
               CurveKindOf(session.analysis.AnalysisType) == CurveKind::TimeHistory};
     session.results.joints = std::move(joints);
+    ++session.results.generation;
 }
 
 void LoadModeShape(Session& session, const std::string& folder, std::int32_t mode)
@@ -42,6 +43,7 @@ void LoadModeShape(Session& session, const std::string& folder, std::int32_t mod
     JointResults joints = ReadModeShape(folder, session.model, mode, session.resultFiles);
     session.results.loaded = {LoadedResults::Kind::ModeShape, folder, 1, joints.stepCount, mode};
     session.results.joints = std::move(joints);
+    ++session.results.generation;
 }
 
 // The folder is a copy: a caller may name the one of the result set this replaces.
@@ -50,6 +52,7 @@ void LoadStep(Session& session, std::string folder, const StepOrMode& shown)
     ResultSet before = std::move(session.results);
     const ViewState viewBefore = session.view;
     session.results = {};
+    session.results.generation = before.generation; // the loads below count on from it
     try {
         if (shown.mode) {
             LoadModeShape(session, folder, *shown.mode);
@@ -96,6 +99,7 @@ void LoadFrameEndQuantity(Session& session, const std::string& folder, const Fra
     }
     session.results.sections = std::move(sections);
     session.results.sectionQuantity = &quantity;
+    ++session.results.generation;
 }
 
 void LoadElementForces(Session& session, const std::string& folder, StepChoice step)
@@ -105,6 +109,7 @@ void LoadElementForces(Session& session, const std::string& folder, StepChoice s
         FrameSpanLoads(session.model, StepLoadFactors(session.analysis, forces.step, forces.time));
     session.results.forces = std::move(forces);
     session.results.spanLoads = std::move(loads);
+    ++session.results.generation;
     if (session.view.ForceScale == 0)
         session.view.ForceScale = SuggestedForceScale(session);
 }
@@ -115,6 +120,7 @@ void LoadReactions(Session& session, const std::string& folder, StepChoice step)
     session.results.applied =
         AppliedLoadTotals(session.model, StepLoadFactors(session.analysis, reactions.step, reactions.time));
     session.results.reactions = std::move(reactions);
+    ++session.results.generation;
 }
 
 bool ViewShowsForces(const ViewState& view)
@@ -162,7 +168,9 @@ void LoadLastStepResults(Session& session, const std::string& folder)
 
 void ClearResults(Session& session)
 {
+    const std::uint64_t next = session.results.generation + 1;
     session.results = {};
+    session.results.generation = next;
 }
 
 } // namespace mirelo

@@ -52,7 +52,8 @@ bool DragPicture::Shows(const ViewState& view)
     return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
 }
 
-DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size) : builtFor_(view)
+DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size)
+    : builtFor_(view), resultGeneration_(results.generation)
 {
     const LayerSwitches& on = view.LayerFlags;
     const PlaneFilter shown(model, view);
@@ -156,10 +157,10 @@ void DragPicture::PaintBanner(QSize size)
     Redraw(empty, ResultSet(), bare, banner_, nowhere);
 }
 
-bool DragPicture::Fits(const ViewState& view, QSize size) const
+bool DragPicture::Fits(const ResultSet& results, const ViewState& view, QSize size) const
 {
     const ViewState& b = builtFor_;
-    return size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
+    return results.generation == resultGeneration_ && size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
            view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
            view.ShowAxisTriad == b.ShowAxisTriad &&
            view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&

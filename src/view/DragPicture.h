@@ -35,9 +35,10 @@ public:
     // image (NewCanvasImage); std::invalid_argument for another format.
     void Paint(const ViewState& view, QImage& canvas);
 
-    // Whether it was built for this view (all but the camera) and size; a
-    // rotation that leaves a plane shows every plane, which needs a new one.
-    bool Fits(const ViewState& view, QSize size) const;
+    // Whether it was built for these results (their generation), this view
+    // (all but the camera) and size; a rotation that leaves a plane shows every
+    // plane, which needs a new one.
+    bool Fits(const ResultSet& results, const ViewState& view, QSize size) const;
 
 private:
     struct Line {
@@ -76,6 +77,7 @@ private:
     std::vector<std::string> caption_;
     QImage banner_;
     ViewState builtFor_;
+    std::uint64_t resultGeneration_ = 0;
 };
 
 } // namespace mirelo

@@ -361,7 +361,7 @@ void PaintPointLoadLabels(Canvas& canvas, const Model& model, const Projection& 
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
         const ScreenPoint* joint =
-            load.loadType == kJointForce && load.caseName == *caseName ? PixelAt(model, at, load.target) : nullptr;
+            load.loadType == kJointForce && CaseNameOf(model, load) == *caseName ? PixelAt(model, at, load.target) : nullptr;
         if (!joint || !shown.Joint(load.target))
             continue;
         canvas.TextOut(joint->x, joint->y, ForceLabel(load, units));
@@ -378,7 +378,7 @@ void PaintElementLoadLabels(Canvas& canvas, const Model& model, const Projection
     const LoadUnits units = LoadUnitsOf(model.Units);
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
-        if (load.loadType != kFrameDistributed || load.caseName != *caseName || !model.Frames.Contains(load.target) ||
+        if (load.loadType != kFrameDistributed || CaseNameOf(model, load) != *caseName || !model.Frames.Contains(load.target) ||
             !shown.Frame(model.Frames[load.target]))
             continue;
         const ScreenPoint mid = at.frameMids[static_cast<std::size_t>(load.target)];

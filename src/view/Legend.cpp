@@ -83,7 +83,7 @@ void AddLoads(std::vector<LegendEntry>& entries, const Model& model, const ViewS
     if (view.LoadDisplay == LoadStyle::Arrows && view.LoadTypeShown == kShowPointForces) {
         PointLoadKinds kinds = painted.value_or(PointLoadKinds{});
         for (std::int32_t k = 1; !painted && k <= model.Loads.count; ++k)
-            if (model.Loads[k].loadType == kJointForce && model.Loads[k].caseName == *name)
+            if (model.Loads[k].loadType == kJointForce && CaseNameOf(model, model.Loads[k]) == *name)
                 kinds.Add(model.Loads[k]);
         if (kinds.forces)
             entries.push_back({LegendEntry::Swatch::Line, kForceArrowColour, QStringLiteral("Point force")});

@@ -230,7 +230,7 @@ void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Vi
         return;
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
-        if (load.loadType == type && load.caseName == *caseName)
+        if (load.loadType == type && CaseNameOf(model, load) == *caseName)
             visit(load);
     }
 }

@@ -14,6 +14,8 @@
 #include <QFontDatabase>
 #include <QPainter>
 
+#include <stdexcept>
+
 namespace mirelo {
 
 QString BannerCreditLine1()
@@ -64,8 +66,25 @@ void PaintBanner(Canvas& canvas, ViewArea area)
     canvas.TextOut(8, 50, BannerCreditLine2());
 }
 
+// Thrown between layers when the painter is asked to stop.
+struct PictureStopped {};
+
+// Where a picture painted on a thread of its own may give up: between layers.
+class StopCheck {
+public:
+    explicit StopCheck(const std::atomic<bool>* stop = nullptr) : stop_(stop) {}
+    void operator()() const
+    {
+        if (stop_ && stop_->load(std::memory_order_relaxed))
+            throw PictureStopped{};
+    }
+
+private:
+    const std::atomic<bool>* stop_;
+};
+
 void PaintLayers(Canvas& canvas, const Model& model, const Projection& at, const ResultSet& results,
-                 const ViewState& view, const PlaneFilter& shown, PaintedUse& painted)
+                 const ViewState& view, const PlaneFilter& shown, PaintedUse& painted, const StopCheck& check)
 {
     const LayerSwitches& on = view.LayerFlags;
     if (on.ShowNodes)
@@ -74,6 +93,7 @@ void PaintLayers(Canvas& canvas, const Model& model, const Projection& at, const
         PaintSupports(canvas, model, at, shown, painted.supportKinds.emplace(kSupportKinds));
     if (on.ShowFrames)
         PaintFrames(canvas, model, at, shown, view.SelectedFrame, painted.frameSections.emplace(model.FrameSections.count));
+    check();
     if (on.ShowNodeLabels)
         PaintNodeLabels(canvas, model, at, shown);
     if (on.ShowFrameLabels)
@@ -86,6 +106,7 @@ void PaintLayers(Canvas& canvas, const Model& model, const Projection& at, const
         PaintSectionResultDiscs(canvas, model, at, shown, results, view);
     if (on.ShowShells)
         PaintShells(canvas, model, at, shown, painted.shellSections.emplace(model.ShellSections.count));
+    check();
     if (on.ShowShellLabels)
         PaintShellLabels(canvas, model, at, shown);
     if (on.ShowReleases)
@@ -148,8 +169,10 @@ bool PaintsDirectly(const QImage& image)
 // Paints into a 32-bit image: the model's layers, then what the view shows of
 // the results over them. The canvas flushes what it holds when it goes, also
 // when a layer throws, so the picture keeps everything painted before.
-void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at)
+void PaintPicture(const Model& model, const ResultSet& results, const ViewState& view, QImage& image, Projection& at,
+                  const StopCheck& check = StopCheck())
 {
+    check();
     const ViewArea area{image.width(), image.height()};
     {
         Canvas canvas(image, LabelFontFamily());
@@ -157,13 +180,16 @@ void PaintPicture(const Model& model, const ResultSet& results, const ViewState&
         ProjectJoints(model, results, view, area, at);
         ProjectFrames(model, view, area, at);
         const PlaneFilter shown(model, view);
+        check();
         PaintedUse painted;
         if (ShowsUndeformedOutline(model, results, view))
             PaintUndeformedOutline(canvas, model, view, area, shown);
-        PaintLayers(canvas, model, at, results, view, shown, painted);
+        PaintLayers(canvas, model, at, results, view, shown, painted, check);
+        check();
         PaintLoads(canvas, model, at, view, area, shown, painted);
         PaintOrientation(canvas, model, view, area, shown, painted);
     }
+    check();
     if (ShowsResultOverlays(model, results, view)) {
         QPainter painter(&image);
         PaintResultOverlays(painter, model, results, view, area);
@@ -220,6 +246,19 @@ void Redraw(const Model& model, const ResultSet& results, const ViewState& view,
     const QImage::Format format = canvas.format();
     PaintThroughImage(model, results, view, area, projection,
                       [&canvas, format](const QImage& image) { canvas = image.convertToFormat(format); });
+}
+
+bool RedrawUnlessStopped(const Model& model, const ResultSet& results, const ViewState& view, QImage& canvas,
+                         Projection& projection, const std::atomic<bool>& stop)
+{
+    if (!PaintsDirectly(canvas))
+        throw std::invalid_argument("RedrawUnlessStopped paints only into a canvas image");
+    try {
+        PaintPicture(model, results, view, canvas, projection, StopCheck(&stop));
+    } catch (const PictureStopped&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace mirelo

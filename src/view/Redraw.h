@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QSize>
 
+#include <atomic>
+
 class QPainter;
 
 namespace mirelo {
@@ -37,6 +39,12 @@ void Redraw(const Model& model, const ResultSet& results, const ViewState& view,
 
 // The same onto a canvas image, at the image's own size.
 void Redraw(const Model& model, const ResultSet& results, const ViewState& view, QImage& canvas, Projection& projection);
+
+// The same into a canvas image (NewCanvasImage) on a thread of its own, which
+// gives up between layers once `stop` is set: false then, the image unfinished.
+// The model and results must stay unchanged until it returns.
+bool RedrawUnlessStopped(const Model& model, const ResultSet& results, const ViewState& view, QImage& canvas,
+                         Projection& projection, const std::atomic<bool>& stop);
 
 // A canvas image of the given size in the format Redraw paints fastest.
 QImage NewCanvasImage(QSize size);

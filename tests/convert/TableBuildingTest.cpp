@@ -34,7 +34,7 @@ ModelImport ImportBuilding(const std::string& form)
 const Load& FindLoad(const Model& m, LoadType type, std::int32_t target, const std::string& caseName)
 {
     for (std::int32_t l = 1; l <= m.Loads.count; ++l)
-        if (m.Loads[l].loadType == type && m.Loads[l].target == target && m.Loads[l].caseName == caseName)
+        if (m.Loads[l].loadType == type && m.Loads[l].target == target && CaseNameOf(m, m.Loads[l]) == caseName)
             return m.Loads[l];
     ADD_FAILURE() << "no load of type " << type << " on " << target << " in " << caseName;
     return m.Loads[0];
@@ -102,7 +102,7 @@ TEST_P(TableBuilding, ImportsTheBuildingAsDrawn)
     // Frames: columns C1-C12, then beams B1-B14; C2 turned by 90 degrees, B10 released at I.
     EXPECT_EQ(m.Frames[13].jointI, 7);
     EXPECT_EQ(m.Frames[13].jointJ, 8);
-    EXPECT_EQ(m.Frames[13].sectionName, "B300X600");
+    EXPECT_EQ(m.FrameSections.At(m.Frames[13].section).name, "B300X600");
     EXPECT_EQ(m.Frames[26].section, 4);
     EXPECT_EQ(m.Frames[2].angle, 90.0);
     EXPECT_NEAR(m.Frames[2].axis2X, 0.0, 1e-15);
@@ -114,7 +114,7 @@ TEST_P(TableBuilding, ImportsTheBuildingAsDrawn)
     // Areas in perimeter order; the wall stands on the first bay of grid line 1.
     EXPECT_EQ(m.Shells[1].joints, (std::array<std::int32_t, 5>{0, 7, 8, 11, 10}));
     EXPECT_EQ(m.Shells[5].joints, (std::array<std::int32_t, 5>{0, 1, 2, 8, 7}));
-    EXPECT_EQ(m.Shells[5].sectionName, "WALL250");
+    EXPECT_EQ(m.ShellSections.At(m.Shells[5].section).name, "WALL250");
 
     // Loads: facade forces and gravity line loads (DEAD), forces on the masters (LATERAL).
     EXPECT_EQ(FindLoad(m, kJointForce, 7, "DEAD").value, (std::array<double, 7>{0, 0, 0, -12.5, 0, 0, 0}));
@@ -219,7 +219,7 @@ std::array<double, 3> AppliedForce(const Model& m, const std::string& caseName)
     std::array<double, 3> sum{};
     for (std::int32_t l = 1; l <= m.Loads.count; ++l) {
         const Load& load = m.Loads[l];
-        if (load.caseName != caseName)
+        if (CaseNameOf(m, load) != caseName)
             continue;
         if (load.loadType == kJointForce) {
             for (std::size_t a = 0; a < 3; ++a)

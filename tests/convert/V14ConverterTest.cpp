@@ -156,7 +156,7 @@ TEST(ConvertV14File, TheImportGetsBackRestraintsLoadsAndSolids)
                  {8, {0, 0, 0, 0, -4, 0, 0}}};
     for (std::int32_t l = 1; l <= 4; ++l) {
         EXPECT_EQ(m.Loads[l].loadType, kJointForce);
-        EXPECT_EQ(m.Loads[l].caseName, "PUSH");
+        EXPECT_EQ(CaseNameOf(m, m.Loads[l]), "PUSH");
         EXPECT_EQ(m.Loads[l].target, loads[l - 1].joint) << l;
         EXPECT_EQ(m.Loads[l].value, loads[l - 1].value) << l;
     }

@@ -109,6 +109,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(area.Canvas(), FullPicture(*w), 1000);
     }
 
+    // The full picture after a rest is painted beside the event loop; any event
+    // but a move or a repaint first waits for it, so it shows before anything
+    // can change the model under it. A step drops an unfinished one.
+    void otherEventsWaitForTheFullPictureOfARest()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
+        DrawingArea& area = w->drawingArea();
+        w.Button("ToolButton3")->click(); // Pan
+        QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(300, 300));
+        for (const int x : {320, 340, 360}) {
+            QTest::mouseMove(&area, QPoint(x, 310));
+            QCoreApplication::processEvents(); // the rest: the full picture starts
+        }
+        QEvent other(QEvent::User);
+        QCoreApplication::sendEvent(&area, &other);
+        QCOMPARE(area.Canvas(), FullPicture(*w));
+        QTest::mouseMove(&area, QPoint(380, 310));
+        QCOMPARE(area.Canvas(), DragPictureOf(*w));
+        QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(380, 310));
+        QCOMPARE(area.Canvas(), FullPicture(*w));
+    }
+
     void viewsTheDragPictureCannotShowAreRedrawnInFull()
     {
         TestWindow w;

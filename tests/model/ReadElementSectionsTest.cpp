@@ -29,7 +29,6 @@ TEST(ReadFrames, AColumnWithItsAxis)
     EXPECT_EQ(f.jointI, 1);
     EXPECT_EQ(f.jointJ, 2);
     EXPECT_EQ(f.segments, 4);
-    EXPECT_EQ(f.sectionName, "COL");
     EXPECT_EQ(f.section, 0); // no such section
     EXPECT_EQ(f.releaseEnd, 0);
     EXPECT_NEAR(f.axis2X, 1.0, kTight);
@@ -137,10 +136,11 @@ TEST(ReadLoads, TheKindCarriesOverIntoLaterCases)
     EXPECT_EQ(m.LoadCaseNames[2], "LIVE");
     EXPECT_EQ(m.Loads[1].loadType, kJointForce);
     EXPECT_EQ(m.Loads[1].target, 3);
-    EXPECT_EQ(m.Loads[1].caseName, "DEAD");
+    EXPECT_EQ(m.Loads[1].loadCase, 1);
+    EXPECT_EQ(CaseNameOf(m, m.Loads[1]), "DEAD");
     EXPECT_DOUBLE_EQ(m.Loads[1].value[3], -10.0);
     EXPECT_EQ(m.Loads[2].loadType, kJointForce);
-    EXPECT_EQ(m.Loads[2].caseName, "LIVE");
+    EXPECT_EQ(CaseNameOf(m, m.Loads[2]), "LIVE");
     EXPECT_DOUBLE_EQ(m.Loads[2].value[1], 5.0);
     EXPECT_DOUBLE_EQ(m.Loads[2].value[2], 2.0);
     EXPECT_DOUBLE_EQ(m.Loads[2].value[6], 1.5);
@@ -175,6 +175,7 @@ TEST(ReadLoads, AnAddBeforeAnyTypeCountsButStaysEmpty)
                                   "····TYPE=FORCE", "······ADD=1··UZ=2", ""});
     ASSERT_EQ(m.Loads.count, 2);
     EXPECT_EQ(m.Loads[1].loadType, kLoadNone);
+    EXPECT_EQ(m.Loads[1].loadCase, 0); // left empty, no case
     EXPECT_DOUBLE_EQ(m.Loads[1].value[3], 0.0);
     EXPECT_DOUBLE_EQ(m.Loads[2].value[3], 2.0);
 }
@@ -190,7 +191,28 @@ TEST(ReadLoads, MoreThanTenCasesAreAllKept)
     const Model m = ImportDotted(std::vector<std::string_view>(owned.begin(), owned.end()));
     EXPECT_EQ(m.LoadCaseCount, 12);
     EXPECT_EQ(m.LoadCaseNames[12], "CASE12");
-    EXPECT_EQ(m.Loads[12].caseName, "CASE12");
+    EXPECT_EQ(CaseNameOf(m, m.Loads[12]), "CASE12");
+}
+
+// Every case is kept up to the most a load's record can name; one more is
+// refused at its NAME line.
+TEST(ReadLoads, CasesUpToTheMostAreKept)
+{
+    for (const std::int32_t cases : {kMostLoadCases, kMostLoadCases + 1}) {
+        std::vector<std::string> owned = {"X", "JOINT", "··1··X=0··Y=0··Z=0", "", "LOAD", "····TYPE=FORCE"};
+        for (std::int32_t c = 1; c <= cases; ++c)
+            owned.push_back("··NAME=C" + std::to_string(c));
+        owned.emplace_back("······ADD=1··UZ=1");
+        owned.emplace_back("");
+        const std::vector<std::string_view> lines(owned.begin(), owned.end());
+        if (cases == kMostLoadCases) {
+            const Model m = ImportDotted(lines);
+            EXPECT_EQ(m.LoadCaseCount, kMostLoadCases);
+            EXPECT_EQ(CaseNameOf(m, m.Loads[1]), "C65535");
+        } else {
+            EXPECT_EQ(ImportFailure(lines), "a model holds at most 65535 load cases (LOAD section, line 65542)");
+        }
+    }
 }
 
 TEST(ReadLoads, TargetsOutsideTheirTablesAreRejected)

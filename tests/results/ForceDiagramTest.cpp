@@ -142,11 +142,11 @@ TEST(StepLoads, SpanLoadsAndTotalsAsTheScriptWritesThem)
     model.LoadCaseNames = {"", "DEAD", "dead"};
     model.LoadCaseCount = 2;
     model.Loads.Reset(5);
-    model.Loads[1] = {1, kFrameDistributed, "DEAD", 2, {0, -5}}; // along local z: down
-    model.Loads[2] = {1, kFrameDistributed, "DEAD", 3, {0, 2}};  // along local 3 = −y
-    model.Loads[3] = {1, kFrameDistributed, "DEAD", 1, {0, 1}};  // along the frame
-    model.Loads[4] = {2, kJointForce, "DEAD", 0, {0, 0, 0, -10, 0, 3, 0}};
-    model.Loads[5] = {2, kJointForce, "dead", 0, {0, 100, 0, 0, 0, 0, 0}}; // another case
+    model.Loads[1] = {1, kFrameDistributed, 2, 1, {0, -5}}; // along local z: down
+    model.Loads[2] = {1, kFrameDistributed, 3, 1, {0, 2}};  // along local 3 = −y
+    model.Loads[3] = {1, kFrameDistributed, 1, 1, {0, 1}};  // along the frame
+    model.Loads[4] = {2, kJointForce, 0, 1, {0, 0, 0, -10, 0, 3, 0}};
+    model.Loads[5] = {2, kJointForce, 0, 2, {0, 100, 0, 0, 0, 0, 0}}; // another case
     const std::vector<CaseFactor> factors = {{1, 0.5}};
     const std::vector<SpanLoad> span = FrameSpanLoads(model, factors);
     ASSERT_EQ(span.size(), 1u);

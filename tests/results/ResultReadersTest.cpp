@@ -2,6 +2,7 @@
 #include "results/ResultReaders.h"
 #include "script/RecorderFiles.h"
 #include "script/ScriptTestSupport.h"
+#include "session/ResultLoading.h"
 #include "support/TestSupport.h"
 
 #include <gmock/gmock.h>
@@ -237,6 +238,38 @@ TEST(ReadEigenvalues, PeriodsFromTheEigenvaluesTheModalAnalysisWrote)
               "'x' is not a valid floating point value (" + dir.File("Periods.txt") + ", line 1, eigenvalue 2)");
     WriteWholeFile(dir.File("Periods.txt"), " \n");
     EXPECT_EQ(FailureOf([&] { ReadEigenvalues(dir.path().string()); }), dir.File("Periods.txt") + " holds no eigenvalues");
+}
+
+// A picture gathered from the results knows they changed by their generation:
+// every load and every clear makes a new one, also a reload at the same scale,
+// and a load that fails leaves the results and their generation as they were.
+TEST(ResultLoading, EveryLoadAndClearMakesANewGeneration)
+{
+    const test::TempDir dir;
+    WriteNodeFiles(dir, 4, 2);
+    Session session;
+    session.model = test::ModelWithCounts(4);
+    static constexpr FrameEndQuantity kStub{"stub", "Stub", QuantityUnit::Strain,
+                                           [](const std::string&, const Model&, const AnalysisSettings&, StepChoice,
+                                              RecorderFileCache&) { return SectionResults{}; }};
+    const std::string folder = dir.path().string();
+    const std::function<void()> changes[] = {
+        [&] { LoadNodeDisplacements(session, folder, 1); },
+        [&] { LoadNodeDisplacements(session, folder, 2); },
+        [&] { LoadNodeDisplacements(session, folder, 2); },
+        [&] { LoadFrameEndQuantity(session, folder, kStub, 2); },
+        [&] { ClearResults(session); },
+        [&] { LoadNodeDisplacements(session, folder, 1); },
+    };
+    std::vector<std::uint64_t> seen = {session.results.generation};
+    for (const auto& change : changes) {
+        change();
+        EXPECT_THAT(seen, ::testing::Not(::testing::Contains(session.results.generation)));
+        seen.push_back(session.results.generation);
+    }
+    EXPECT_ANY_THROW(LoadNodeDisplacements(session, dir.File("absent"), 1));
+    EXPECT_EQ(session.results.generation, seen.back());
+    EXPECT_EQ(session.results.joints.step, 1);
 }
 
 } // namespace

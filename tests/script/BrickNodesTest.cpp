@@ -24,7 +24,7 @@ Model Brick(bool column)
     model.LoadCaseNames.push_back("L");
     model.LoadCaseCount = 1;
     model.Loads.Reset(1);
-    model.Loads[1] = {7, kJointForce, "L", 0, {0, 1, 0, 0, 5, 0, 0}};
+    model.Loads[1] = {7, kJointForce, 0, 1, {0, 1, 0, 0, 5, 0, 0}};
     if (column) {
         test::SetJoint(model, 9, 0, 0, 2);
         model.Joints[9].mass = {0, 1, 1, 0, 0, 0, 0};

@@ -13,15 +13,16 @@ Model LoadedModel()
     Model model = test::ModelWithCounts(201, 12);
     for (std::int32_t k = 1; k <= 12; ++k)
         model.Joints[k].mass = {0, 1, 1, 0, 0, 0, 0};
-    model.LoadCaseNames = {"", "DEAD", "LIVE"};
-    model.LoadCaseCount = 2;
+    // A second NAME line of DEAD (case 4) adds to the first; "dead" is another case.
+    model.LoadCaseNames = {"", "DEAD", "LIVE", "dead", "DEAD"};
+    model.LoadCaseCount = 4;
     model.Loads.Reset(6);
-    model.Loads[1] = {5, kJointForce, "DEAD", 0, {0, 0, 0, -10, 0, 0, 0}};
-    model.Loads[2] = {12, kFrameDistributed, "DEAD", 3, {0, 5, 0, 0, 0, 0, 0}};
-    model.Loads[3] = {12, kFrameDistributed, "DEAD", 2, {0, 5, 0, 0, 0, 0, 0}};
-    model.Loads[4] = {12, kFrameDistributed, "DEAD", 1, {0, 5, 0, 0, 0, 0, 0}};
-    model.Loads[5] = {6, kJointForce, "LIVE", 0, {0, 1, 0, 0, 0, 0, 0}};
-    model.Loads[6] = {7, kJointForce, "dead", 0, {0, 1, 0, 0, 0, 0, 0}}; // another case
+    model.Loads[1] = {5, kJointForce, 0, 1, {0, 0, 0, -10, 0, 0, 0}};
+    model.Loads[2] = {12, kFrameDistributed, 3, 1, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[3] = {12, kFrameDistributed, 2, 1, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[4] = {12, kFrameDistributed, 1, 4, {0, 5, 0, 0, 0, 0, 0}};
+    model.Loads[5] = {6, kJointForce, 0, 2, {0, 1, 0, 0, 0, 0, 0}};
+    model.Loads[6] = {7, kJointForce, 0, 3, {0, 1, 0, 0, 0, 0, 0}};
     return model;
 }
 
@@ -260,7 +261,7 @@ TEST(LoadAnalysisBlock, DiaphragmsNeedTransformationConstraints)
 
 TEST(LoadAnalysisBlock, ACaseOutsideTheTableGivesAnEmptyPatternAndAWarning)
 {
-    for (const std::int32_t c : {0, 3, 11, -2}) {
+    for (const std::int32_t c : {0, 5, 11, -2}) {
         AnalysisSettings analysis;
         analysis.LoadCase = c;
         const test::BlockOutput out = Analysis(LoadedModel(), analysis);
@@ -269,7 +270,7 @@ TEST(LoadAnalysisBlock, ACaseOutsideTheTableGivesAnEmptyPatternAndAWarning)
         EXPECT_EQ(out.lines[3], "}");
         ASSERT_EQ(out.warnings.size(), 1u);
         EXPECT_EQ(out.warnings[0], "LoadCase " + std::to_string(c)
-                                       + " is not a load case of the model (it has 2): its pattern has no loads");
+                                       + " is not a load case of the model (it has 4): its pattern has no loads");
     }
 }
 

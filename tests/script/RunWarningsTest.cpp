@@ -25,7 +25,7 @@ Model Column()
     model.LoadCaseNames = {"", "LIVE", "DEAD"};
     model.LoadCaseCount = 2;
     model.Loads.Reset(1);
-    model.Loads[1] = {2, kJointForce, "LIVE", 0, {0, 10, 0, 0, 0, 0, 0}};
+    model.Loads[1] = {2, kJointForce, 0, 1, {0, 10, 0, 0, 0, 0, 0}};
     return model;
 }
 

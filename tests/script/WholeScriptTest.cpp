@@ -27,7 +27,7 @@ Model Cantilever()
     model.Loads.Reset(1);
     model.Loads[1].loadType = kJointForce;
     model.Loads[1].target = 2;
-    model.Loads[1].caseName = "LIVE";
+    model.Loads[1].loadCase = 1; // LIVE
     model.Loads[1].value[3] = -10;
     model.LoadCaseNames.push_back("LIVE");
     model.LoadCaseCount = 1;

@@ -90,7 +90,6 @@ void ExpectSameModel(const Model& expected, const Model& actual)
     ExpectSameTable("frame", expected.Frames, actual.Frames, [](const Frame& a, const Frame& b) {
         EXPECT_EQ(a.jointI, b.jointI);
         EXPECT_EQ(a.jointJ, b.jointJ);
-        EXPECT_EQ(a.sectionName, b.sectionName);
         EXPECT_EQ(a.section, b.section);
         EXPECT_EQ(a.segments, b.segments);
         EXPECT_EQ(a.angle, b.angle);
@@ -101,7 +100,6 @@ void ExpectSameModel(const Model& expected, const Model& actual)
     });
     ExpectSameTable("shell", expected.Shells, actual.Shells, [](const Shell& a, const Shell& b) {
         EXPECT_EQ(a.joints, b.joints);
-        EXPECT_EQ(a.sectionName, b.sectionName);
         EXPECT_EQ(a.section, b.section);
     });
     ExpectSameTable("solid", expected.Solids, actual.Solids, [](const Solid& a, const Solid& b) {
@@ -111,7 +109,7 @@ void ExpectSameModel(const Model& expected, const Model& actual)
     ExpectSameTable("load", expected.Loads, actual.Loads, [](const Load& a, const Load& b) {
         EXPECT_EQ(a.loadType, b.loadType);
         EXPECT_EQ(a.target, b.target);
-        EXPECT_EQ(a.caseName, b.caseName);
+        EXPECT_EQ(a.loadCase, b.loadCase);
         EXPECT_EQ(a.direction, b.direction);
         EXPECT_EQ(a.value, b.value);
     });

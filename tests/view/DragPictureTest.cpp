@@ -138,19 +138,22 @@ private slots:
             view.PanX += dx * view.Scale;
             view.PanY += dy * view.Scale;
             view.PlanAngle += dPlan;
-            QVERIFY(bare.Fits(view, image.size()));
+            QVERIFY(bare.Fits(kNoResults, view, image.size()));
             bare.Paint(view, image);
             QCOMPARE(image, PaintRedraw(model, view));
         }
-        QVERIFY(!picture.Fits(view, image.size())); // shells switched off since
-        QVERIFY(!bare.Fits(view, QSize(kArea.width + 1, kArea.height)));
+        QVERIFY(!picture.Fits(kNoResults, view, image.size())); // shells switched off since
+        QVERIFY(!bare.Fits(kNoResults, view, QSize(kArea.width + 1, kArea.height)));
         ViewState plane = view;
         plane.PlaneAxis = kPlaneAxisZ;
         plane.PlaneShown = 2;
-        QVERIFY(!bare.Fits(plane, image.size()));
+        QVERIFY(!bare.Fits(kNoResults, plane, image.size()));
         ViewState arrows = view;
         arrows.LoadCaseShown = 1;
-        QVERIFY(!DragPicture::Shows(arrows) && !bare.Fits(arrows, image.size()));
+        QVERIFY(!DragPicture::Shows(arrows) && !bare.Fits(kNoResults, arrows, image.size()));
+        ResultSet reloaded; // another load of results, at the same scale
+        reloaded.generation = kNoResults.generation + 1;
+        QVERIFY(!bare.Fits(reloaded, view, image.size()));
     }
 
     void emptyAndBrokenModelsPaintTheBanner()

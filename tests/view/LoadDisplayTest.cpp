@@ -81,12 +81,12 @@ Model KnMetreModel(const std::vector<Point3>& joints)
     return model;
 }
 
-void AddPointLoad(Model& model, std::int32_t joint, std::array<double, 7> value, const std::string& caseName = "DEAD")
+void AddPointLoad(Model& model, std::int32_t joint, std::array<double, 7> value, std::uint16_t loadCase = 1 /* DEAD */)
 {
     Load load;
     load.target = joint;
     load.loadType = kJointForce;
-    load.caseName = caseName;
+    load.loadCase = loadCase;
     load.value = value;
     Append(model.Loads, load);
 }
@@ -202,7 +202,7 @@ private slots:
         AddPointLoad(model, 1, {0, 0, 0, -10, 0, 0, 0});
         AddPointLoad(model, 2, {0, 0, 0, -20, 0, 0, 0});
         AddPointLoad(model, 3, {0, 5, 0, 0, 0, 0, 0}); // along +X
-        AddPointLoad(model, 2, {0, 0, 0, 99, 0, 0, 0}, "WIND");
+        AddPointLoad(model, 2, {0, 0, 0, 99, 0, 0, 0}, 2 /* WIND */);
         ViewState view = Elevation();
         view.LoadCaseShown = 1;
         view.LoadTypeShown = kShowPointForces;
@@ -285,7 +285,7 @@ private slots:
             Load load;
             load.target = frame;
             load.loadType = kFrameDistributed;
-            load.caseName = "DEAD";
+            load.loadCase = 1; // DEAD
             load.direction = 2;
             load.value[1] = value;
             Append(model.Loads, load);
@@ -317,7 +317,7 @@ private slots:
             Load load;
             load.target = f;
             load.loadType = kFrameDistributed;
-            load.caseName = "DEAD";
+            load.loadCase = 1; // DEAD
             load.direction = 2;
             load.value[1] = value;
             Append(model.Loads, load);

@@ -378,7 +378,7 @@ private slots:
         Load force;
         force.target = 1;
         force.loadType = kJointForce;
-        force.caseName = "DEAD";
+        force.loadCase = 1; // DEAD
         force.value = {0, 0, 0, -5, 0, 0, 0};
         Append(model.Loads, force);
         QCOMPARE(texts().mid(3), QStringList({"Section results", "below 3", "3 to 5", "5 to 7", "7 to 9", "9 to 11",

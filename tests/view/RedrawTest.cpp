@@ -77,12 +77,12 @@ Model SquareShell(std::int32_t shellKind)
     return model;
 }
 
-Load PointLoad(const std::string& caseName, std::array<double, 7> value)
+Load PointLoad(std::array<double, 7> value)
 {
     Load load;
     load.target = 1;
     load.loadType = kJointForce;
-    load.caseName = caseName;
+    load.loadCase = 1;
     load.value = value;
     return load;
 }
@@ -237,11 +237,11 @@ private slots:
 
     void pointLoadLabels()
     {
-        const Load example = PointLoad("DEAD", {0, 1400, 2600, 0, 0, 2.6e6, 0});
+        const Load example = PointLoad({0, 1400, 2600, 0, 0, 2.6e6, 0});
         const LoadUnits newtonMillimetre = LoadUnitsOf({"MM", "N"});
         QCOMPARE(ForceLabel(example, newtonMillimetre), QString("1,3,0"));
         QCOMPARE(MomentLabel(example, newtonMillimetre), QString("0,3,0"));
-        QCOMPARE(MomentLabel(PointLoad("DEAD", {0, 0, 0, 0, -400, 0, 0}), newtonMillimetre), QString("0,0,0")); // no "-0"
+        QCOMPARE(MomentLabel(PointLoad({0, 0, 0, 0, -400, 0, 0}), newtonMillimetre), QString("0,0,0")); // no "-0"
 
         Model model = ModelWithJoints({{0, 0, 0}});
         model.LoadCaseNames = {"", "DEAD", "LIVE"};
@@ -273,7 +273,7 @@ private slots:
         Load load;
         load.target = 1;
         load.loadType = kFrameDistributed;
-        load.caseName = "LIVE";
+        load.loadCase = 1; // LIVE
         load.direction = 2;
         load.value[1] = -12.5;
         Append(model.Loads, load);
@@ -492,7 +492,7 @@ private slots:
                 model.ShellSections[k].shellKind = pick(0, 1);
             model.Shells.Reset(pick(-1, 3));
             for (std::int32_t k = 1; k <= model.Shells.count; ++k)
-                model.Shells[k] = Shell{.sectionName = "", .section = pick(-1, 3),
+                model.Shells[k] = Shell{.section = pick(-1, 3),
                                         .joints = {0, pick(-1, 8), pick(-1, 8), pick(-1, 8), pick(-1, 8)}};
             model.Solids.Reset(pick(-1, 2));
             for (std::int32_t k = 1; k <= model.Solids.count; ++k)
@@ -503,7 +503,8 @@ private slots:
                 model.Constraints[k] = Constraint{.memberCount = pick(-1, 4), .members = {0, pick(-1, 8)}, .masterJoint = pick(-1, 8)};
             model.Loads.Reset(pick(-1, 3));
             for (std::int32_t k = 1; k <= model.Loads.count; ++k)
-                model.Loads[k] = Load{.target = pick(-1, 8), .loadType = pick(0, 2), .caseName = "A", .direction = 1,
+                model.Loads[k] = Load{.target = pick(-1, 8), .loadType = static_cast<std::int8_t>(pick(0, 2)),
+                                      .direction = 1, .loadCase = static_cast<std::uint16_t>(pick(0, 2)),
                                       .value = {0, value(), value(), value(), value(), value(), value()}};
             model.LoadCaseNames = {"", "A"};
             ViewState view;
@@ -569,7 +570,7 @@ private slots:
         broken.ShellSections.Reset(-1);
         broken.Solids.Reset(1);
         broken.Loads.Reset(1);
-        broken.Loads[1] = PointLoad("A", {0, 1, 2, 3, 4, 5, 6});
+        broken.Loads[1] = PointLoad({0, 1, 2, 3, 4, 5, 6});
         broken.LoadCaseNames = {"", "A"};
         broken.Constraints.Reset(1);
         broken.Constraints[1].memberCount = 5; // more than it lists

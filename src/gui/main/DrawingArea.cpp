@@ -2,12 +2,52 @@
 
 #include "view/Redraw.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <future>
 
 namespace mirelo {
+
+// One full picture painted on a thread of its own.
+struct DrawingArea::FullPicture {
+    std::uint64_t id = 0;   // its finishing call finds it by this
+    std::uint64_t step = 0;
+    QImage image;
+    Projection projection;
+    std::atomic<bool> stop{false};
+    bool painted = false, failed = false;
+    std::promise<void> done;
+    std::future<void> finished = done.get_future();
+};
+
+namespace {
+
+// Events that change nothing the full picture reads: mouse moves (a step reads
+// the model and copies the view) and repaints.
+bool LeavesTheModelAlone(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseMove:
+    case QEvent::HoverMove:
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+DrawingArea::~DrawingArea()
+{
+    // The widget's own teardown sends events, which must not reach a half-gone filter.
+    QCoreApplication::instance()->removeEventFilter(this);
+    StopFullPictures();
+}
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 {
@@ -17,13 +57,14 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
     setMouseTracking(true); // moves reach the viewer whatever buttons are held
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestMs);
-    connect(&restTimer_, &QTimer::timeout, this, &DrawingArea::Rested);
+    connect(&restTimer_, &QTimer::timeout, this, &DrawingArea::StartFullPicture);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const QImage& canvas = PrepareCanvas();
-    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(view, canvas.size())))
+    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(results, view, canvas.size())))
         dragPicture_.emplace(model, results, view, canvas.size());
 }
 
@@ -32,8 +73,14 @@ bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const 
     if (!DragPicture::Shows(view))
         return false;
     PrepareSteps(model, results, view);
+    ++step_;
+    for (const auto& job : fullPictures_)
+        job->stop = true; // it ends at its next layer, without waiting for it here
     dragPicture_->Paint(view, canvas_);
     update();
+    model_ = &model;
+    results_ = &results;
+    view_ = view;
     restTimer_.start();
     return true;
 }
@@ -42,6 +89,68 @@ void DrawingArea::EndSteps()
 {
     dragPicture_.reset();
     restTimer_.stop();
+    StopFullPictures();
+    ++step_;
+}
+
+void DrawingArea::StartFullPicture()
+{
+    if (!model_ || !dragPicture_)
+        return;
+    auto job = std::make_unique<FullPicture>();
+    job->id = ++lastPicture_;
+    job->step = step_;
+    job->image = NewCanvasImage(canvas_.size());
+    FullPicture* const at = job.get();
+    painter_.Post([this, at, model = model_, results = results_, view = view_] {
+        try {
+            at->painted = RedrawUnlessStopped(*model, *results, view, at->image, at->projection, at->stop);
+        } catch (...) {
+            at->failed = true;
+        }
+        at->done.set_value();
+        QMetaObject::invokeMethod(this, [this, id = at->id] { FinishFullPicture(id); }, Qt::QueuedConnection);
+    });
+    fullPictures_.push_back(std::move(job));
+}
+
+void DrawingArea::FinishFullPicture(std::uint64_t id)
+{
+    const auto found = std::find_if(fullPictures_.begin(), fullPictures_.end(),
+                                    [id](const auto& held) { return held->id == id; });
+    if (found == fullPictures_.end())
+        return; // already waited for
+    std::unique_ptr<FullPicture> done = std::move(*found);
+    fullPictures_.erase(found);
+    if (done->step != step_)
+        done->stop = true;
+    done->finished.wait();
+    if (done->step != step_)
+        return;
+    if (done->failed) {
+        emit Rested();
+    } else if (done->painted && done->image.size() == canvas_.size()) {
+        canvas_ = std::move(done->image);
+        update();
+        emit FullPictureShown(done->projection);
+    }
+}
+
+void DrawingArea::StopFullPictures()
+{
+    for (const auto& job : fullPictures_) {
+        job->stop = true;
+        job->finished.wait();
+    }
+    fullPictures_.clear();
+}
+
+bool DrawingArea::eventFilter(QObject* watched, QEvent* event)
+{
+    // The picture of the last step runs to its end and is shown; older ones stop.
+    while (!fullPictures_.empty() && !LeavesTheModelAlone(*event))
+        FinishFullPicture(fullPictures_.front()->id);
+    return QWidget::eventFilter(watched, event);
 }
 
 QImage& DrawingArea::PrepareCanvas()

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "common/SerialWorker.h"
 #include "view/DragPicture.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace mirelo {
 
@@ -18,22 +23,27 @@ class DrawingArea : public QWidget {
 
 public:
     explicit DrawingArea(QWidget* parent = nullptr);
+    ~DrawingArea() override;
 
     // The canvas sized to the area (at least 1 x 1 pixel), ready to be painted.
     QImage& PrepareCanvas();
     const QImage& Canvas() const { return canvas_; }
 
     // A step of a drag or of the wheel: paints the drag picture (gathered when
-    // the view needs a new one) and, once the mouse has rested kRestMs, emits
-    // Rested for the full picture. False, painting nothing, when the drag
-    // picture cannot show the view.
+    // the view needs a new one). Once the mouse rests kRestMs, the full picture
+    // is painted on a thread of its own while the drag picture stays shown, and
+    // shown when done (FullPictureShown); the next step drops it. False,
+    // painting nothing, when the drag picture cannot show the view.
+    // The model and results must outlive the steps; while a full picture is
+    // painted, every event but a mouse move or a repaint first waits for it,
+    // so nothing changes them under it.
     bool PaintStep(const Model& model, const ResultSet& results, const ViewState& view);
     // Gathers the drag picture ahead of the first step (at the press).
     void PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view);
-    // Forgets the drag picture: the model or the view has changed otherwise.
+    // Forgets the drag picture and any full picture under way: the model or
+    // the view has changed otherwise.
     void EndSteps();
-    static constexpr int kRestMs = 30;
-    // How long the mouse must rest before Rested (kRestMs unless set).
+    static constexpr int kRestMs = 0; // as soon as no mouse event waits
     void SetRestInterval(int milliseconds) { restTimer_.setInterval(milliseconds); }
 
 signals:
@@ -41,6 +51,11 @@ signals:
     void MouseMoved(int x, int y);
     void MouseReleased(int x, int y);
     void Resized();
+    // The full picture painted after a rest is on the canvas; `projection` is
+    // the one it was painted with, for picking.
+    void FullPictureShown(const Projection& projection);
+    // The full picture after a rest could not be painted on its own thread
+    // (a layer raised an error): the window paints it, and reports the error.
     void Rested();
 
 protected:
@@ -49,11 +64,27 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct FullPicture;
+    void StartFullPicture();
+    // Waits for picture `id` (an older step's is asked to stop) and shows it
+    // when it is the last step's.
+    void FinishFullPicture(std::uint64_t id);
+    void StopFullPictures(); // asks every one under way to stop and waits for it
+
     QImage canvas_;
     std::optional<DragPicture> dragPicture_;
     QTimer restTimer_;
+    // What the last step showed, for the full picture after the rest.
+    const Model* model_ = nullptr;
+    const ResultSet* results_ = nullptr;
+    ViewState view_;
+    std::uint64_t step_ = 0; // counts the steps; a full picture of an older one is dropped
+    std::uint64_t lastPicture_ = 0;
+    std::vector<std::unique_ptr<FullPicture>> fullPictures_; // under way, or stopping
+    SerialWorker painter_; // last: its thread ends before what its work uses
 };
 
 } // namespace mirelo

@@ -108,6 +108,10 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
             RunCommand([this] { Redraw(); });
     });
     connect(drawingArea_, &DrawingArea::Rested, this, [this] { RunCommand([this] { PaintFullPicture(); }); });
+    connect(drawingArea_, &DrawingArea::FullPictureShown, this, [this](const Projection& projection) {
+        projection_ = projection;
+        ShowPlaneStatus();
+    });
 
     frameSectionDialog_ = new FrameSectionDialog(session_, *this, *colourChooser_, this);
     materialDialog_ = new MaterialDialog(session_, *this, this);
@@ -290,7 +294,7 @@ QStringList MainWindow::ReplaceModel(ModelImport&& imported, const QString& mode
     framePropertiesDialog_->close();
     session_.S2kLines = std::move(imported.lines);
     session_.model = std::move(imported.model);
-    session_.results = {}; // the new model starts without results
+    ClearResults(session_); // the new model starts without results
     // Load cases and joints are the new model's: settings that named the old
     // ones would point at the wrong ones.
     session_.analysis = analysis;

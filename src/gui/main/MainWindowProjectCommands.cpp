@@ -11,6 +11,7 @@
 #include "convert/ModelFile.h"
 #include "project/OpenProject.h"
 #include "project/ProjectFile.h"
+#include "session/ResultLoading.h"
 #include "gui/script/AnalysisDialog.h"
 #include "gui/sections/FrameSectionDialog.h"
 #include "gui/sections/MaterialDialog.h"
@@ -145,7 +146,7 @@ void MainWindow::NewProject()
     framePropertiesDialog_->close();
     session_.model = Model();
     InitDefaults(session_);
-    session_.results = {};
+    ClearResults(session_);
     modelPath_.clear();
     projectPath_.clear();
     lastRunFolder_.clear();
