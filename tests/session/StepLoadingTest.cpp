@@ -102,7 +102,9 @@ TEST(LoadStep, ASwitchTurnedOnReadsItsPartAtTheStepShown)
     EXPECT_EQ(f.session.results.loaded.kind, LoadedResults::Kind::None);
     LoadStep(f.session, f.folder(), {2, std::nullopt});
     f.session.view.LayerFlags.ShowHingeCircles = true;
+    const std::uint64_t generation = f.session.results.generation;
     ReloadShownStep(f.session); // from the folder the result set names, which it replaces
+    EXPECT_GT(f.session.results.generation, generation); // a picture gathered before knows it changed
     EXPECT_EQ(f.session.results.loaded.folder, f.folder());
     EXPECT_EQ(f.session.results.sections.step, 2);
     EXPECT_EQ(SectionValueAtJ(f.session.results, 1), 0.02);
@@ -141,6 +143,7 @@ TEST(LoadStep, AFailingPartLeavesEverythingAsItWas)
         EXPECT_EQ(after.sections.atJ, before.sections.atJ) << c.what;
         EXPECT_EQ(after.sections.step, 1) << c.what;
         EXPECT_EQ(after.sectionQuantity, before.sectionQuantity) << c.what;
+        EXPECT_EQ(after.generation, before.generation) << c.what;
     }
 }
 
