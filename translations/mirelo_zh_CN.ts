@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">第 %1 步（共 %2 步）</translation>
     </message>
     <message>
         <source>Mode %1</source>
@@ -947,10 +947,6 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>All files|*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No displacements loaded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -998,16 +994,28 @@
 <context>
     <name>mirelo::RunFolderRow</name>
     <message>
-        <source>Browse...</source>
-        <translation>浏览...</translation>
-    </message>
-    <message>
         <source>Load</source>
         <translation>读取</translation>
     </message>
     <message>
-        <source>Run folder</source>
-        <translation>运行文件夹</translation>
+        <source>Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick any file in the folder of the run whose results to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet: run the solver or choose one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files|*</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

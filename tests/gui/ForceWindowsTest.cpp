@@ -5,6 +5,7 @@
 #include "GuiTestSupport.h"
 
 #include "gui/common/SettingBoxes.h"
+#include "gui/results/ResultStepBar.h"
 #include "session/ResultLoading.h"
 #include "view/ReactionArrows.h"
 
@@ -118,8 +119,8 @@ private slots:
         Child<QPushButton>(window, "ApplyScaleButton")->click();
         QCOMPARE(view.ForceScale, 0.5);
 
-        Type(Child<QLineEdit>(window, "FolderEdit"), run.folder + "/none");
-        Child<QPushButton>(window, "LoadButton")->click();
+        run.w.chooser->answers << run.folder + "/none/node0.out";
+        Child<QPushButton>(window, "FolderButton")->click();
         QVERIFY2(status->text().startsWith("Cannot open file"), qPrintable(status->text()));
         QCOMPARE(run.w->session().results.forces.step, std::int64_t(1)); // the forces shown stay
         QVERIFY(run.w.messenger->messages.isEmpty());
@@ -128,14 +129,17 @@ private slots:
     void theReactionsTableBalancesTheAppliedLoad()
     {
         BeamRun run;
-        // Without loaded results the window reads the working directory, which holds no run.
+        // Before any run or choice there is no folder to read; the window says so.
         run.w->session().results = {};
         QDialog* window = run.Open("Reactions1", "ReactionsWindow");
         QVERIFY(window);
-        QVERIFY(Child<QLabel>(window, "StatusLabel")->text().startsWith("Cannot open file"));
-        Type(Child<QLineEdit>(window, "FolderEdit"), run.folder);
-        Child<QPushButton>(window, "LoadButton")->click();
+        QVERIFY2(Child<QLabel>(window, "StatusLabel")->text().startsWith("Choose the run's folder first"),
+                 qPrintable(Child<QLabel>(window, "StatusLabel")->text()));
+        run.w.chooser->answers << run.folder + "/node0.out";
+        Child<QPushButton>(window, "FolderButton")->click();
         QCOMPARE(Child<QLabel>(window, "StatusLabel")->text(), QString("Step 2 of 2"));
+        QCOMPARE(Child<QLabel>(window, "FolderLabel")->text(), QDir::toNativeSeparators(run.folder));
+        QCOMPARE(run.w->session().results.loaded.step, std::int64_t(2)); // the drawing shows the same step
         auto* table = Child<QTableWidget>(window, "ReactionTable");
         QCOMPARE(table->rowCount(), 3);
         QCOMPARE(table->horizontalHeaderItem(3)->text(), QString("FZ (kN)"));
@@ -157,6 +161,31 @@ private slots:
         Child<QCheckBox>(window, "ShowInDrawingCheck")->setChecked(false);
         QVERIFY(!run.w->session().view.ShowReactions);
         QVERIFY(run.w.PixelAt(support.x, support.y + kReactionArrowLength / 2) != kReactionColour);
+    }
+
+    // Another step on the step bar: the table, the force window and the
+    // drawing all show it, the arrows off or on.
+    void bothWindowsFollowTheStepBar()
+    {
+        BeamRun run;
+        QDialog* forces = run.Open("Force1", "ForceDiagramWindow");
+        QDialog* reactions = run.Open("Reactions1", "ReactionsWindow");
+        Child<QCheckBox>(reactions, "ShowInDrawingCheck")->setChecked(false);
+        auto* steps = Child<ResultStepBar>(&*run.w, "ResultStepBar");
+        const ResultSet& results = run.w->session().results;
+        for (const std::int32_t step : {2, 1}) {
+            steps->ShowStep({step, std::nullopt});
+            QCOMPARE(results.loaded.step, std::int64_t(step));
+            QCOMPARE(results.forces.step, std::int64_t(step));
+            QCOMPARE(results.reactions.step, std::int64_t(step));
+            QCOMPARE(Child<QLabel>(forces, "StatusLabel")->text(),
+                     QString("Step %1 of 2, time %2").arg(step).arg(step == 1 ? "0.5" : "1"));
+            QCOMPARE(Child<QLabel>(reactions, "StatusLabel")->text(), QString("Step %1 of 2").arg(step));
+            // Half the load at step 1: 7.5 kN on each support, 15 at step 2.
+            QCOMPARE(Child<QTableWidget>(reactions, "ReactionTable")->item(0, 3)->text(),
+                     QString(step == 1 ? "7.500" : "15.000"));
+        }
+        QVERIFY(run.w.messenger->messages.isEmpty());
     }
 };
 

@@ -122,9 +122,13 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
     loadDisplayDialog_ = new LoadDisplayDialog(session_, *this, this);
     framePropertiesDialog_ = new FramePropertiesDialog(session_, *this, this);
     v14ConverterDialog_ = new V14ConverterDialog(*fileChooser_, *this, this);
+    // The run folder: the one chosen or run last, else the one the shown results came from.
     stepBar_ = new ResultStepBar(
-        session_, *this, [this] { return lastRunFolder_; }, [this](const QString& folder) { lastRunFolder_ = folder; },
-        this);
+        session_, *this,
+        [this] {
+            return lastRunFolder_.isEmpty() ? QFile::decodeName(session_.results.loaded.folder.c_str()) : lastRunFolder_;
+        },
+        [this](const QString& folder) { lastRunFolder_ = folder; }, this);
     addToolBar(Qt::BottomToolBarArea, stepBar_);
     resultsDialog_ = new ResultsDialog(session_, *this, *fileChooser_, *stepBar_, this);
     solverSettingDialog_ = new SolverSettingDialog(*fileChooser_, *this, this);
@@ -135,8 +139,10 @@ MainWindow::MainWindow(std::unique_ptr<FileChooser> fileChooser, std::unique_ptr
         Redraw();
     };
     curvesWindow_ = new CurvesWindow(session_, *fileChooser_, this);
-    forceWindow_ = new ForceDiagramWindow(session_, *this, *fileChooser_, this);
-    reactionsWindow_ = new ReactionsWindow(session_, *this, *fileChooser_, this);
+    forceWindow_ = new ForceDiagramWindow(session_, *this, *fileChooser_, *stepBar_, this);
+    reactionsWindow_ = new ReactionsWindow(session_, *this, *fileChooser_, *stepBar_, this);
+    connect(stepBar_, &ResultStepBar::StepShown, forceWindow_, &ForceDiagramWindow::StepShown);
+    connect(stepBar_, &ResultStepBar::StepShown, reactionsWindow_, &ReactionsWindow::StepShown);
     // A run of a suite loads as a solver run does, and the Curves window
     // reads its folder from then on.
     suiteWindow_ = new SuiteWindow(
@@ -342,26 +348,15 @@ void MainWindow::ShowCurves()
     curvesWindow_->LoadCurve();
 }
 
-QString MainWindow::ResultFolder() const
-{
-    const std::string& loaded = session_.results.loaded.folder;
-    if (!loaded.empty())
-        return QFile::decodeName(loaded.c_str());
-    return lastRunFolder_.isEmpty() ? QDir::currentPath() : lastRunFolder_;
-}
-
-// Each opening reads the step the results show from the folder they came
-// from, else the last run's.
+// Each opening shows the step the results show, with its forces or reactions.
 void MainWindow::ShowForceDiagram()
 {
-    forceWindow_->SetFolder(ResultFolder());
     ShowDialog(forceWindow_);
     forceWindow_->LoadForces();
 }
 
 void MainWindow::ShowReactions()
 {
-    reactionsWindow_->SetFolder(ResultFolder());
     ShowDialog(reactionsWindow_);
     reactionsWindow_->LoadReactions();
 }

@@ -205,9 +205,6 @@ private:
     void ApplyStep(const ViewReaction& reaction);
     void PaintFullPicture();
     ViewArea Area();
-    // Where the result windows read: the loaded results' folder, else the last
-    // run's, else the working directory.
-    QString ResultFolder() const;
 
     Session session_;
     Projection projection_; // where the last picture put the joints and frames, for picking

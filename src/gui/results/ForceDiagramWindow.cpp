@@ -5,6 +5,7 @@
 #include "gui/common/DisplayText.h"
 #include "gui/common/NamedWidget.h"
 #include "gui/common/SettingBoxes.h"
+#include "gui/results/ResultStepBar.h"
 #include "gui/results/RunFolderRow.h"
 #include "script/RecorderFiles.h"
 #include "session/ResultLoading.h"
@@ -29,13 +30,14 @@ const char* const kContourItems[] = {QT_TRANSLATE_NOOP("mirelo::ForceDiagramWind
 
 } // namespace
 
-ForceDiagramWindow::ForceDiagramWindow(Session& session, CommandHost& host, FileChooser& files, QWidget* parent)
-    : QDialog(parent), session_(session), host_(host)
+ForceDiagramWindow::ForceDiagramWindow(Session& session, CommandHost& host, FileChooser& files, ResultStepBar& steps,
+                                       QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), steps_(steps)
 {
     setObjectName("ForceDiagramWindow");
     setWindowTitle(tr("Force Diagram"));
 
-    folder_ = new RunFolderRow(files, QStringLiteral("Element force file|ele*.out"), this);
+    folder_ = new RunFolderRow(steps_, files, this);
     connect(folder_, &RunFolderRow::LoadRequested, this, [this] { LoadForces(); });
 
     quantity_ = NamedWidget<QComboBox>("QuantityBox", this);
@@ -82,27 +84,33 @@ ForceDiagramWindow::ForceDiagramWindow(Session& session, CommandHost& host, File
     resize(520, 260);
 }
 
-void ForceDiagramWindow::SetFolder(const QString& folder)
-{
-    folder_->SetFolder(folder);
-}
-
+// The step bar loads the step for everything shown, the forces now among them.
 bool ForceDiagramWindow::LoadForces()
 {
+    folder_->ShowFolder();
     ViewState& view = session_.view;
+    const bool wasShown = view.ShowForces;
+    view.ShowForces = true;
     try {
-        LoadElementForces(session_, folder_->Folder(), ShownStep(session_.results));
+        steps_.ShowStep({ShownStep(session_.results), std::nullopt});
     } catch (const std::exception& error) {
+        view.ShowForces = wasShown;
         Say(DisplayText(error.what()), true);
+        SyncBoxes();
         return false;
     }
-    view.ShowForces = true;
+    StepShown();
+    return true;
+}
+
+void ForceDiagramWindow::StepShown()
+{
+    if (!session_.results.HasForces())
+        return;
     const ElementForces& forces = session_.results.forces;
     Say(tr("Step %1 of %2, time %3").arg(forces.step).arg(forces.stepCount).arg(OwnText(FormatGeneral(forces.time))),
         false);
     SyncBoxes();
-    host_.RunCommand([this] { host_.Redraw(); });
-    return true;
 }
 
 void ForceDiagramWindow::showEvent(QShowEvent* event)
@@ -142,15 +150,13 @@ void ForceDiagramWindow::ScaleEntered()
     host_.RunCommand([this] { host_.Redraw(); });
 }
 
-// Contours colour the loaded displacements: with none loaded, those of the
-// forces' step (or the last) are read first.
+// Contours colour the loaded displacements: with none loaded, the last step
+// is shown first.
 void ForceDiagramWindow::ContourChosen(int index)
 {
     if (index > 0 && session_.results.loaded.kind == LoadedResults::Kind::None) {
-        const StepChoice step = session_.results.HasForces() ? StepChoice(static_cast<std::int32_t>(session_.results.forces.step))
-                                                             : std::nullopt;
         try {
-            LoadNodeDisplacements(session_, folder_->Folder(), step);
+            steps_.ShowStep({ShownStep(session_.results), std::nullopt});
         } catch (const std::exception& error) {
             Say(DisplayText(error.what()), true);
             SyncBoxes();

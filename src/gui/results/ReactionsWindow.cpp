@@ -3,6 +3,7 @@
 #include "gui/common/CommandHost.h"
 #include "gui/common/DisplayText.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/results/ResultStepBar.h"
 #include "gui/results/RunFolderRow.h"
 #include "script/RecorderFiles.h"
 #include "session/ResultLoading.h"
@@ -28,13 +29,14 @@ QTableWidgetItem* Cell(const QString& text)
 
 } // namespace
 
-ReactionsWindow::ReactionsWindow(Session& session, CommandHost& host, FileChooser& files, QWidget* parent)
-    : QDialog(parent), session_(session), host_(host)
+ReactionsWindow::ReactionsWindow(Session& session, CommandHost& host, FileChooser& files, ResultStepBar& steps,
+                                 QWidget* parent)
+    : QDialog(parent), session_(session), host_(host), steps_(steps)
 {
     setObjectName("ReactionsWindow");
     setWindowTitle(tr("Reactions"));
 
-    folder_ = new RunFolderRow(files, QStringLiteral("Reaction file|reactions*.out"), this);
+    folder_ = new RunFolderRow(steps_, files, this);
     connect(folder_, &RunFolderRow::LoadRequested, this, [this] { LoadReactions(); });
     table_ = NamedWidget<QTableWidget>("ReactionTable", 0, 1 + static_cast<int>(kReactionValuesPerJoint), this);
     table_->verticalHeader()->hide();
@@ -62,25 +64,39 @@ ReactionsWindow::ReactionsWindow(Session& session, CommandHost& host, FileChoose
     resize(720, 420);
 }
 
-void ReactionsWindow::SetFolder(const QString& folder)
-{
-    folder_->SetFolder(folder);
-}
-
 bool ReactionsWindow::LoadReactions()
 {
+    folder_->ShowFolder();
+    ViewState& view = session_.view;
+    const bool wasShown = view.ShowReactions;
+    view.ShowReactions = drawn_->isChecked();
     try {
-        mirelo::LoadReactions(session_, folder_->Folder(), ShownStep(session_.results));
+        steps_.ShowStep({ShownStep(session_.results), std::nullopt});
     } catch (const std::exception& error) {
+        view.ShowReactions = wasShown;
         Say(DisplayText(error.what()), true);
         return false;
     }
-    const SupportReactions& reactions = session_.results.reactions;
+    StepShown();
+    return session_.results.HasReactions();
+}
+
+void ReactionsWindow::StepShown()
+{
+    const ResultSet& results = session_.results;
+    if (!isVisible() || results.loaded.kind != LoadedResults::Kind::LoadStep)
+        return;
+    if (!results.HasReactions() || results.reactions.step != results.loaded.step) {
+        try {
+            mirelo::LoadReactions(session_, results.loaded.folder, ShownStep(results));
+        } catch (const std::exception& error) {
+            Say(DisplayText(error.what()), true);
+            return;
+        }
+    }
+    const SupportReactions& reactions = results.reactions;
     Say(tr("Step %1 of %2").arg(reactions.step).arg(reactions.stepCount), false);
     ShowTable();
-    session_.view.ShowReactions = drawn_->isChecked();
-    host_.RunCommand([this] { host_.Redraw(); });
-    return true;
 }
 
 // One row per support, then the totals (moments about the global origin).

@@ -5,6 +5,7 @@
 #include "gui/common/FileChooser.h"
 #include "gui/common/NamedWidget.h"
 #include "gui/results/ResultStepBar.h"
+#include "gui/results/RunFolderRow.h"
 #include "gui/common/SettingBoxes.h"
 #include "session/ResultLoading.h"
 #include "session/Session.h"
@@ -162,10 +163,10 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
 
 void ResultsDialog::ChooseFolderClicked()
 {
-    const std::optional<QString> path = chooser_.OpenFile(FileKind::Result, tr("All files|*"));
-    if (!path)
+    const std::optional<QString> folder = RunFolderRow::ChooseFolder(chooser_);
+    if (!folder)
         return;
-    steps_.SetFolder(QFileInfo(*path).absolutePath());
+    steps_.SetFolder(*folder);
     ShowLoaded();
     periods_->clear(); // a modal run's periods show with its first mode
     if (QFileInfo::exists(QDir(steps_.Folder()).filePath(kPeriodsFileName)))

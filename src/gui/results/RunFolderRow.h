@@ -1,35 +1,39 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-#include <string>
+#include <optional>
 
-class QLineEdit;
+class QLabel;
 
 namespace mirelo {
 
 class FileChooser;
+class ResultStepBar;
 
-// "Run folder" with its box, "Browse..." (any file of the run picks its
-// folder) and "Load", shared by the windows that read one run's files.
+// "Run folder": the one folder every result window reads (the step bar's,
+// which the project keeps), "Folder..." to choose another (any file of the
+// run picks its folder) and "Load" to read the shown step again.
 class RunFolderRow : public QWidget {
     Q_OBJECT
 
 public:
-    // `filter` is what Browse offers, as FileChooser takes it.
-    RunFolderRow(FileChooser& files, QString filter, QWidget* parent);
+    RunFolderRow(ResultStepBar& steps, FileChooser& files, QWidget* parent);
 
-    void SetFolder(const QString& folder);
-    // The folder as the readers take it, in the file names' encoding.
-    std::string Folder() const;
+    // Shows the folder as it stands now.
+    void ShowFolder();
+
+    // Asks for any file of a run; its folder, or none when the user cancels.
+    static std::optional<QString> ChooseFolder(FileChooser& files);
 
 signals:
-    void LoadRequested(); // "Load", or a folder picked through Browse
+    void LoadRequested(); // "Load", or a folder chosen
 
 private:
+    ResultStepBar& steps_;
     FileChooser& files_;
-    QString filter_;
-    QLineEdit* folder_;
+    QLabel* folder_;
 };
 
 } // namespace mirelo
