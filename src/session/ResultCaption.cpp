@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "model/ModelUnits.h"
+#include "results/ForceDiagram.h"
 #include "results/ResultQuantities.h"
 
 #include <cmath>
@@ -71,9 +72,21 @@ std::string SectionUnit(QuantityUnit unit, const std::string& length)
     return {};
 }
 
-} // namespace
+// The diagram's quantity, step, time and scale; its legend gives the largest
+// value and where. Read without displacements, the step's time goes unnamed,
+// since only they say whether it is a load factor or seconds.
+std::string ForceLine(const ResultSet& results, const ViewState& view)
+{
+    const ElementForces& forces = results.forces;
+    const LoadedResults& loaded = results.loaded;
+    std::string line = std::string(kForceQuantities[static_cast<std::size_t>(view.ForceShown)].caption) + ", step "
+                     + std::to_string(forces.step) + " of " + std::to_string(forces.stepCount);
+    if (loaded.kind == LoadedResults::Kind::LoadStep)
+        line += loaded.timeInSeconds ? ", time " + Number(forces.time) + " s" : ", load factor " + Number(forces.time);
+    return line + ", scale " + Number(view.ForceScale);
+}
 
-std::vector<std::string> ResultCaptionLines(const Model& model, const ResultSet& results, const ViewState& view)
+std::vector<std::string> JointLines(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const LoadedResults& loaded = results.loaded;
     if (loaded.kind == LoadedResults::Kind::None)
@@ -96,6 +109,16 @@ std::vector<std::string> ResultCaptionLines(const Model& model, const ResultSet&
         lines.push_back(std::string(quantity.caption) + " at frame ends, " + StepText(loaded, results.sections.step));
         lines.push_back(LargestSectionValue(model, results, SectionUnit(quantity.unit, length)));
     }
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::string> ResultCaptionLines(const Model& model, const ResultSet& results, const ViewState& view)
+{
+    std::vector<std::string> lines = JointLines(model, results, view);
+    if (view.ShowForces && results.HasForces())
+        lines.push_back(ForceLine(results, view));
     return lines;
 }
 

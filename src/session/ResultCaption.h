@@ -18,8 +18,10 @@ namespace mirelo {
 // values of that step, "Axial Strain at frame ends, step 200 of 200" and
 // "largest -0.0034 at frame 7, end j" (curvatures per length unit). Numbers
 // have four significant digits, lengths the model's unit; joints and frames
-// are named as windows name them ("7 (B12)"). No lines when no joint results
-// are loaded.
+// are named as windows name them ("7 (B12)"). While a force diagram shows,
+// a last line names it: "Moment My, step 4 of 4, load factor 1, scale 0.05"
+// (its legend gives the largest value and where). No lines when neither joint
+// results nor a force diagram are shown.
 std::vector<std::string> ResultCaptionLines(const Model& model, const ResultSet& results, const ViewState& view);
 
 } // namespace mirelo

@@ -110,6 +110,42 @@ TEST(ResultCaption, SaysWhatThePictureShows)
     }
 }
 
+// The force diagram's line comes last; read alone, its step's time is not
+// named, and a diagram switched off or not read claims nothing.
+TEST(ResultCaption, NamesTheForceDiagramShown)
+{
+    const Model model = TwoJointsInMetres();
+    const struct {
+        const char* what;
+        bool withJoints, shown, read;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"with the step's displacements", true, true, true,
+         {"Displacement, step 3 of 4, time 0.06 s, scale 2", "largest 0 m", "Shear Vz, step 3 of 4, time 0.06 s, scale 0.125"}},
+        {"read alone", false, true, true, {"Shear Vz, step 3 of 4, scale 0.125"}},
+        {"switched off", true, false, true, {"Displacement, step 3 of 4, time 0.06 s, scale 2", "largest 0 m"}},
+        {"not read", false, true, false, {}},
+    };
+    for (const auto& c : cases) {
+        ResultSet results;
+        if (c.withJoints)
+            results.loaded = {LoadedResults::Kind::LoadStep, "run", 3, 4, 0, 0.06, true};
+        if (c.read) {
+            results.forces.start = {0, 12};
+            results.forces.values.assign(12, 1.0);
+            results.forces.step = 3;
+            results.forces.stepCount = 4;
+            results.forces.time = 0.06;
+        }
+        ViewState view;
+        view.DeformScale = 2;
+        view.ShowForces = c.shown;
+        view.ForceShown = ForceQuantity::Vz;
+        view.ForceScale = 0.125;
+        EXPECT_EQ(ResultCaptionLines(model, results, view), c.expected) << c.what;
+    }
+}
+
 TEST(ResultCaption, AModelWithoutUnitsShowsBareNumbersAndStrainHasNone)
 {
     Model model = TwoJointsInMetres();
