@@ -9,6 +9,7 @@
 #include "common/TextLines.h"
 #include "convert/ModelFile.h"
 #include "model/ImportS2k.h"
+#include "results/ForceDiagram.h"
 #include "view/DragPicture.h"
 #include "view/Navigation.h"
 #include "view/PickFrame.h"
@@ -293,6 +294,34 @@ void BM_PickFrameRotatedView(benchmark::State& state)
     state.counters["frames"] = model.Frames.count;
 }
 BENCHMARK(BM_PickFrameRotatedView)->Unit(benchmark::kMillisecond);
+
+// The full picture of the turned view with the moment diagram of every frame
+// (12 end forces each, as one step of the element force files gives them;
+// bench_forces reads such a step), at the suggested scale: what a step of the
+// forces costs to draw.
+void BM_ForceDiagramPicture(benchmark::State& state)
+{
+    DragSetup setup;
+    StartDrag(setup, 30, -60, {}, kShowNoLoadType, true, false);
+    const auto frames = static_cast<std::size_t>(setup.model.Frames.count);
+    ResultSet results;
+    results.forces.start.resize(frames + 1);
+    results.forces.values.resize(frames * 12);
+    for (std::size_t k = 0; k < frames; ++k) {
+        results.forces.start[k + 1] = static_cast<std::int64_t>((k + 1) * 12);
+        for (std::size_t v = 0; v < 12; ++v)
+            results.forces.values[k * 12 + v] = (v % 2 == 0 ? 1.0 : -1.0) * static_cast<double>(1 + (k + v) % 97);
+    }
+    results.spanLoads.resize(frames);
+    ViewState& view = setup.view;
+    view.ShowForces = true;
+    view.ForceShown = ForceQuantity::My;
+    view.ForceScale = SuggestedDiagramScale(setup.model, results.forces, results.spanLoads, ForceQuantity::My);
+    for (auto _ : state)
+        Redraw(setup.model, results, view, setup.canvas, setup.at);
+    Count(state, setup.model);
+}
+BENCHMARK(BM_ForceDiagramPicture)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
