@@ -102,14 +102,16 @@ void DrawingArea::StartFullPicture()
     job->step = step_;
     job->image = NewCanvasImage(canvas_.size());
     FullPicture* const at = job.get();
-    painter_.Post([this, at, model = model_, results = results_, view = view_] {
+    // The job may be gone as soon as `done` is set: the main thread waits for
+    // it and then deletes it, so nothing of it is read after.
+    painter_.Post([this, at, id = job->id, model = model_, results = results_, view = view_] {
         try {
             at->painted = RedrawUnlessStopped(*model, *results, view, at->image, at->projection, at->stop);
         } catch (...) {
             at->failed = true;
         }
         at->done.set_value();
-        QMetaObject::invokeMethod(this, [this, id = at->id] { FinishFullPicture(id); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, id] { FinishFullPicture(id); }, Qt::QueuedConnection);
     });
     fullPictures_.push_back(std::move(job));
 }
