@@ -108,6 +108,9 @@ void SolverRun::Start()
     outcome_.started = true;
     clock_.start();
     process_.setWorkingDirectory(folder);
+    // A run reads nothing but its script; mpiexec would otherwise forward an
+    // open input that never ends to the first process.
+    process_.setStandardInputFile(QProcess::nullDevice());
     process_.start(program_, QStringList(leading_) << copy_->fileName());
 }
 
