@@ -1,5 +1,7 @@
 #include "results/ResultQuantities.h"
 
+#include "model/ModelUnits.h"
+
 #include <array>
 
 namespace mirelo {
@@ -43,6 +45,12 @@ std::string FrameEndQuantityNames(std::string_view separator)
         names += quantity.name;
     }
     return names;
+}
+
+std::string FrameEndUnit(QuantityUnit unit, const ModelUnits& units)
+{
+    const std::string length = EngineerUnit(units.length);
+    return unit == QuantityUnit::Curvature && !length.empty() ? "1/" + length : std::string();
 }
 
 std::string_view QuantityUnitText(QuantityUnit unit)

@@ -38,4 +38,8 @@ std::string FrameEndQuantityNames(std::string_view separator);
 // What a unit kind is called where a quantity is described.
 std::string_view QuantityUnitText(QuantityUnit unit);
 
+// The unit of a frame-end value in the model's units: none for a strain,
+// "1/m" for a curvature in metres (none where the file names no length unit).
+std::string FrameEndUnit(QuantityUnit unit, const ModelUnits& units);
+
 } // namespace mirelo

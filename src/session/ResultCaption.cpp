@@ -65,13 +65,6 @@ std::string LargestSectionValue(const Model& model, const ResultSet& results, co
     return "largest " + WithUnit(largest, unit) + " at frame " + FrameCaption(model, where) + (atJ ? ", end j" : ", end i");
 }
 
-std::string SectionUnit(QuantityUnit unit, const std::string& length)
-{
-    if (unit == QuantityUnit::Curvature && !length.empty())
-        return "1/" + length;
-    return {};
-}
-
 // The diagram's quantity, step, time and scale; its legend gives the largest
 // value and where. Read without displacements, the step's time goes unnamed,
 // since only they say whether it is a load factor or seconds.
@@ -107,7 +100,7 @@ std::vector<std::string> JointLines(const Model& model, const ResultSet& results
         SectionsMatchJoints(results)) {
         const FrameEndQuantity& quantity = *results.sectionQuantity;
         lines.push_back(std::string(quantity.caption) + " at frame ends, " + StepText(loaded, results.sections.step));
-        lines.push_back(LargestSectionValue(model, results, SectionUnit(quantity.unit, length)));
+        lines.push_back(LargestSectionValue(model, results, FrameEndUnit(quantity.unit, model.Units)));
     }
     return lines;
 }

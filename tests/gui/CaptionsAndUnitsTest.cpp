@@ -213,6 +213,13 @@ private slots:
         QDialog* results = w.Open("ToolButton25", "TForm10");
         QCOMPARE(Child<QLineEdit>(results, "Edit3")->text(), QString("0.00123457"));
         QCOMPARE(Child<QLineEdit>(results, "Edit4")->text(), QString("-98765.4"));
+        // The range's unit follows the quantity: none for a strain, per metre for a curvature.
+        auto* quantity = Child<QComboBox>(results, "ComboBox1");
+        for (const auto& [index, unit] : {std::pair{0, ""}, std::pair{1, "1/m"}, std::pair{2, "1/m"}, std::pair{0, ""}}) {
+            quantity->setCurrentIndex(index);
+            QCOMPARE(Child<QLabel>(results, "Edit3Unit")->text(), QString(unit));
+            QCOMPARE(Child<QLabel>(results, "Edit4Unit")->text(), QString(unit));
+        }
         Child<QPushButton>(results, "Button2")->click();
         QCOMPARE(view.HingeMax, 0.00123456789012345);
         QCOMPARE(view.HingeMin, -98765.4321098765);

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace mirelo {
@@ -100,6 +101,8 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     }
     maxBox_ = NamedWidget<QLineEdit>("Edit3", "0.0001", sectionGroup);
     minBox_ = NamedWidget<QLineEdit>("Edit4", "-0.0001", sectionGroup);
+    maxUnit_ = NamedWidget<QLabel>("Edit3Unit", sectionGroup);
+    minUnit_ = NamedWidget<QLabel>("Edit4Unit", sectionGroup);
     auto* legendPanel = new QFrame(sectionGroup);
     legendPanel->setObjectName("Panel1");
     legendPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -116,8 +119,10 @@ ResultsDialog::ResultsDialog(Session& session, CommandHost& host, FileChooser& c
     sectionLayout->addWidget(quantityBox_, 0, 1);
     sectionLayout->addWidget(new QLabel(tr("Max Value"), sectionGroup), 1, 0);
     sectionLayout->addWidget(maxBox_, 1, 1);
+    sectionLayout->addWidget(maxUnit_, 1, 2);
     sectionLayout->addWidget(new QLabel(tr("Min Value"), sectionGroup), 2, 0);
     sectionLayout->addWidget(minBox_, 2, 1);
+    sectionLayout->addWidget(minUnit_, 2, 2);
     sectionLayout->addWidget(legendPanel, 3, 0, 1, 2, Qt::AlignHCenter);
     sectionLayout->addWidget(loadSections, 4, 0, 1, 2);
 
@@ -217,9 +222,21 @@ void ResultsDialog::LoadSectionDeformationsClicked()
 void ResultsDialog::QuantityChosen(int index)
 {
     session_.view.SectionQuantityShown = index + 1;
+    ShowRangeUnit();
     const LoadedResults& loaded = session_.results.loaded;
     if (session_.view.LayerFlags.ShowHingeCircles && loaded.kind == LoadedResults::Kind::LoadStep)
         steps_.ShowStep({static_cast<std::int32_t>(loaded.step), std::nullopt});
+}
+
+void ResultsDialog::ShowRangeUnit()
+{
+    const auto quantities = FrameEndQuantities();
+    const auto index = static_cast<std::size_t>(std::max(quantityBox_->currentIndex(), 0));
+    const QString unit = index < quantities.size()
+                             ? QString::fromStdString(FrameEndUnit(quantities[index].unit, session_.model.Units))
+                             : QString();
+    maxUnit_->setText(unit);
+    minUnit_->setText(unit);
 }
 
 void ResultsDialog::AcceptClicked()
@@ -307,6 +324,7 @@ void ResultsDialog::showEvent(QShowEvent* event)
         const QSignalBlocker quiet(quantityBox_);
         quantityBox_->setCurrentIndex(session_.view.SectionQuantityShown - 1);
     }
+    ShowRangeUnit();
     legend_->setPixmap(QPixmap::fromImage(ResultLegendPicture(session_.model.SectionPalette)));
 }
 

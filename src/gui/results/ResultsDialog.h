@@ -45,6 +45,7 @@ private:
     void ShowPeriods(const std::string& folder);
     void SyncBoxes();
     void QuantityChosen(int index);
+    void ShowRangeUnit();
 
     Session& session_;
     CommandHost& host_;
@@ -57,6 +58,8 @@ private:
     QComboBox* quantityBox_;   // ComboBox1
     QLineEdit* maxBox_;        // Edit3
     QLineEdit* minBox_;        // Edit4
+    QLabel* maxUnit_;          // the range's unit, which follows the quantity
+    QLabel* minUnit_;
     QLabel* legend_;           // Image1
     QListWidget* periods_;
     QLabel* loaded_;
