@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mirelo::cli {
@@ -33,6 +34,9 @@ Model ReadModel(const std::string& path);
 // otherwise to the file with CR LF, as the desktop program saves. `what`
 // names the text in the message when standard output cannot be written.
 void WriteLines(const TextLines& lines, const std::string& path, std::ostream& out, const char* what);
+
+// Writes `text` to standard output; raises Error naming `what` when it cannot.
+void WriteToOutput(std::string_view text, std::ostream& out, const char* what);
 
 // The arguments of a conversion command: one input file and "-o OUT"; an
 // empty output path means standard output. `file` names the input in the

@@ -28,10 +28,7 @@ int RunCurve(const Arguments& args, std::ostream& out)
         WriteWholeFile(options.outputPath, csv);
         return 0;
     }
-    out << csv;
-    out.flush();
-    if (!out)
-        throw Error("Cannot write the curve to standard output");
+    WriteToOutput(csv, out, "the curve");
     return 0;
 }
 

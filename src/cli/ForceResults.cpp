@@ -1,5 +1,7 @@
 #include "cli/ForceResults.h"
 
+#include "cli/Commands.h"
+
 #include "common/Errors.h"
 #include "common/NumberText.h"
 #include "results/ElementForces.h"
@@ -67,10 +69,7 @@ int WriteForceResults(const Session& session, const ResultOptions& options, cons
                       std::ostream& out)
 {
     const std::string text = ForceResultText(session, options, choice);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out)
-        throw Error("Cannot write the results to standard output");
+    WriteToOutput(text, out, "the results");
     return 0;
 }
 

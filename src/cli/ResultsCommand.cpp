@@ -1,4 +1,5 @@
 // mirelo-cli results: the values the results dialog loads, as text.
+#include "cli/Commands.h"
 #include "cli/ForceResults.h"
 #include "cli/ResultOptions.h"
 
@@ -47,10 +48,7 @@ int RunResults(const Arguments& args, std::ostream& out)
         for (std::int32_t k = 1; k <= model.Frames.count; ++k)
             text += "frame " + std::to_string(k) + ' ' + FormatRoundTrip(SectionValueAtI(results, k)) + ' '
                     + FormatRoundTrip(SectionValueAtJ(results, k)) + '\n';
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out)
-        throw Error("Cannot write the results to standard output");
+    WriteToOutput(text, out, "the results");
     return 0;
 }
 

@@ -12,7 +12,11 @@ void WriteLines(const TextLines& lines, const std::string& path, std::ostream& o
         SaveTextLines(path, lines);
         return;
     }
-    const std::string text = lines.Join("\n");
+    WriteToOutput(lines.Join("\n"), out, what);
+}
+
+void WriteToOutput(std::string_view text, std::ostream& out, const char* what)
+{
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     if (!out)
