@@ -4,6 +4,7 @@
 #include "gui/common/CommandHost.h"
 #include "gui/common/DisplayText.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/common/StatusLine.h"
 #include "gui/common/SettingBoxes.h"
 #include "gui/results/ResultStepBar.h"
 #include "gui/results/RunFolderRow.h"
@@ -66,8 +67,7 @@ ForceDiagramWindow::ForceDiagramWindow(Session& session, CommandHost& host, File
         contour_->addItem(tr(item));
     connect(contour_, &QComboBox::activated, this, &ForceDiagramWindow::ContourChosen);
 
-    status_ = NamedWidget<QLabel>("StatusLabel", this);
-    status_->setWordWrap(true);
+    status_ = new StatusLine(this);
     auto* close = NamedWidget<QPushButton>("CloseButton", tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -95,7 +95,7 @@ bool ForceDiagramWindow::LoadForces()
         steps_.ShowStep({ShownStep(session_.results), std::nullopt});
     } catch (const std::exception& error) {
         view.ShowForces = wasShown;
-        Say(DisplayText(error.what()), true);
+        status_->Say(DisplayText(error.what()), true);
         SyncBoxes();
         return false;
     }
@@ -108,7 +108,8 @@ void ForceDiagramWindow::StepShown()
     if (!session_.results.HasForces())
         return;
     const ElementForces& forces = session_.results.forces;
-    Say(tr("Step %1 of %2, time %3").arg(forces.step).arg(forces.stepCount).arg(OwnText(FormatGeneral(forces.time))),
+    status_->Say(
+        tr("Step %1 of %2, time %3").arg(forces.step).arg(forces.stepCount).arg(OwnText(FormatGeneral(forces.time))),
         false);
     SyncBoxes();
 }
@@ -138,15 +139,15 @@ void ForceDiagramWindow::ScaleEntered()
     try {
         scale = ParseReal(scale_->text().toStdString());
     } catch (const std::exception& error) {
-        Say(DisplayText(error.what()), true);
+        status_->Say(DisplayText(error.what()), true);
         return;
     }
     if (scale == 0 || !std::isfinite(scale)) {
-        Say(tr("The scale must be a number other than 0"), true);
+        status_->Say(tr("The scale must be a number other than 0"), true);
         return;
     }
     session_.view.ForceScale = scale;
-    Say(QString(), false);
+    status_->Say(QString(), false);
     host_.RunCommand([this] { host_.Redraw(); });
 }
 
@@ -158,7 +159,7 @@ void ForceDiagramWindow::ContourChosen(int index)
         try {
             steps_.ShowStep({ShownStep(session_.results), std::nullopt});
         } catch (const std::exception& error) {
-            Say(DisplayText(error.what()), true);
+            status_->Say(DisplayText(error.what()), true);
             SyncBoxes();
             return;
         }
@@ -175,12 +176,6 @@ void ForceDiagramWindow::SyncBoxes()
     const QSignalBlocker quiet(values_);
     values_->setChecked(view.ShowForceValues);
     contour_->setCurrentIndex(static_cast<int>(view.ContourShown));
-}
-
-void ForceDiagramWindow::Say(const QString& text, bool failure)
-{
-    status_->setText(text);
-    status_->setStyleSheet(failure ? QStringLiteral("color: #b00000") : QString());
 }
 
 } // namespace mirelo

@@ -13,6 +13,7 @@ class CommandHost;
 class FileChooser;
 class ResultStepBar;
 class RunFolderRow;
+class StatusLine;
 struct Session;
 
 // "Force Diagram" (Post > Force), non-modal: shows the element forces with
@@ -44,7 +45,6 @@ private:
     void ScaleEntered();
     void ContourChosen(int index);
     void SyncBoxes();
-    void Say(const QString& text, bool failure);
 
     Session& session_;
     CommandHost& host_;
@@ -54,7 +54,7 @@ private:
     QLineEdit* scale_;
     QCheckBox* values_;
     QComboBox* contour_;
-    QLabel* status_;
+    StatusLine* status_;
 };
 
 } // namespace mirelo

@@ -3,6 +3,7 @@
 #include "gui/common/CommandHost.h"
 #include "gui/common/DisplayText.h"
 #include "gui/common/NamedWidget.h"
+#include "gui/common/StatusLine.h"
 #include "gui/results/ResultStepBar.h"
 #include "gui/results/RunFolderRow.h"
 #include "script/RecorderFiles.h"
@@ -49,8 +50,7 @@ ReactionsWindow::ReactionsWindow(Session& session, CommandHost& host, FileChoose
         session_.view.ShowReactions = on && session_.results.HasReactions();
         host_.RunCommand([this] { host_.Redraw(); });
     });
-    status_ = NamedWidget<QLabel>("StatusLabel", this);
-    status_->setWordWrap(true);
+    status_ = new StatusLine(this);
     auto* close = NamedWidget<QPushButton>("CloseButton", tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -74,7 +74,7 @@ bool ReactionsWindow::LoadReactions()
         steps_.ShowStep({ShownStep(session_.results), std::nullopt});
     } catch (const std::exception& error) {
         view.ShowReactions = wasShown;
-        Say(DisplayText(error.what()), true);
+        status_->Say(DisplayText(error.what()), true);
         return false;
     }
     StepShown();
@@ -90,12 +90,12 @@ void ReactionsWindow::StepShown()
         try {
             mirelo::LoadReactions(session_, results.loaded.folder, ShownStep(results));
         } catch (const std::exception& error) {
-            Say(DisplayText(error.what()), true);
+            status_->Say(DisplayText(error.what()), true);
             return;
         }
     }
     const SupportReactions& reactions = results.reactions;
-    Say(tr("Step %1 of %2").arg(reactions.step).arg(reactions.stepCount), false);
+    status_->Say(tr("Step %1 of %2").arg(reactions.step).arg(reactions.stepCount), false);
     ShowTable();
 }
 
@@ -128,12 +128,6 @@ void ReactionsWindow::ShowTable()
     for (const std::string& line : EquilibriumLines(model, totals, session_.results.applied))
         lines << OwnText(line);
     equilibrium_->setText(lines.join('\n'));
-}
-
-void ReactionsWindow::Say(const QString& text, bool failure)
-{
-    status_->setText(text);
-    status_->setStyleSheet(failure ? QStringLiteral("color: #b00000") : QString());
 }
 
 } // namespace mirelo

@@ -12,6 +12,7 @@ class CommandHost;
 class FileChooser;
 class ResultStepBar;
 class RunFolderRow;
+class StatusLine;
 struct Session;
 
 // "Reactions" (Post > Reactions), non-modal: lists the support reactions of
@@ -36,7 +37,6 @@ public:
 
 private:
     void ShowTable();
-    void Say(const QString& text, bool failure);
 
     Session& session_;
     CommandHost& host_;
@@ -45,7 +45,7 @@ private:
     QTableWidget* table_;
     QLabel* equilibrium_;
     QCheckBox* drawn_;
-    QLabel* status_;
+    StatusLine* status_;
 };
 
 } // namespace mirelo
