@@ -11,6 +11,7 @@
 #include "model/ImportS2k.h"
 #include "results/ForceDiagram.h"
 #include "view/DragPicture.h"
+#include "view/FullPicture.h"
 #include "view/Navigation.h"
 #include "view/PickFrame.h"
 #include "view/Redraw.h"
@@ -106,7 +107,8 @@ void Count(benchmark::State& state, const Model& model)
 // Steps of one pixel to and fro, so the picture stays in place. Views the drag
 // picture cannot show (load arrows) are painted by Redraw, as in the window.
 void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {},
-              std::int32_t loadTypeShown = kShowNoLoadType, bool orientation = true, bool rotate = false)
+              std::int32_t loadTypeShown = kShowNoLoadType, bool orientation = true, bool rotate = false,
+              DragPicture::Hatching hatching = DragPicture::Hatching::Off)
 {
     DragSetup setup;
     StartDrag(setup, planAngle, tiltAngle, layers, loadTypeShown, orientation, rotate);
@@ -118,7 +120,7 @@ void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const
         x = x == 500 ? 501 : 500;
         MouseMove(setup.view, kArea, x, 300);
         if (picture)
-            picture->Paint(setup.view, setup.canvas);
+            picture->Paint(setup.view, setup.canvas, hatching);
         else
             Redraw(setup.model, kNoResults, setup.view, setup.canvas, setup.at);
         benchmark::DoNotOptimize(setup.canvas.constBits());
@@ -146,6 +148,15 @@ void BM_DragStepRotate(benchmark::State& state)
     DragStep(state, 30, -60, {}, kShowNoLoadType, true, true);
 }
 BENCHMARK(BM_DragStepRotate)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The drag picture with the shells' hatching: the full picture once the mouse
+// stops, bar its projection for picking; plan (0) and turned (1).
+void BM_HatchedDragPicture(benchmark::State& state)
+{
+    const bool turned = state.range(0) == 1;
+    DragStep(state, turned ? 30 : 0, turned ? -60 : 0, {}, kShowNoLoadType, true, false, DragPicture::Hatching::On);
+}
+BENCHMARK(BM_HatchedDragPicture)->DenseRange(0, 1)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Gathering the drag picture at the first step of a drag.
 void BM_DragPictureBuild(benchmark::State& state)
@@ -180,7 +191,7 @@ void BM_StillRotatedView(benchmark::State& state)
 }
 BENCHMARK(BM_StillRotatedView)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// From the last mouse move to the finished full picture, as the window does it
+// From the last mouse move to the finished full picture (PaintFullPicture), as the window does it
 // with no rest left to wait: the drag step, then the full picture on a thread
 // of its own (kept from picture to picture, as the window keeps it) into an
 // image of its own; plan (0) and turned (1).
@@ -201,7 +212,7 @@ void BM_LastStepToFullPicture(benchmark::State& state)
         const std::atomic<bool> stop{false};
         std::promise<void> done;
         painter.Post([&] {
-            RedrawUnlessStopped(setup.model, kNoResults, setup.view, full, at, stop);
+            PaintFullPicture(&picture, setup.model, kNoResults, setup.view, full, at, stop);
             done.set_value();
         });
         done.get_future().wait();

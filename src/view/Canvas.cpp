@@ -1,7 +1,6 @@
 #include "view/Canvas.h"
 
 #include <QColor>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -23,37 +22,6 @@ QColor ToQColor(std::int32_t colour)
 int PixelsOfPoints(int points)
 {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
-}
-
-// Sutherland-Hodgman against one edge of the frame at a time.
-QPolygonF ClipPolygon(const ClipFrame& frame, QPolygonF polygon)
-{
-    const auto clipEdge = [&polygon](auto inside, auto cross) {
-        QPolygonF out;
-        for (qsizetype k = 0; k < polygon.size(); ++k) {
-            const QPointF a = polygon[k];
-            const QPointF b = polygon[(k + 1) % polygon.size()];
-            if (inside(a)) {
-                out << a;
-                if (!inside(b))
-                    out << cross(a, b);
-            } else if (inside(b)) {
-                out << cross(a, b);
-            }
-        }
-        polygon = out;
-    };
-    const auto atX = [](double x) {
-        return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
-    };
-    const auto atY = [](double y) {
-        return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
-    };
-    clipEdge([&](QPointF p) { return p.x() >= frame.left; }, atX(frame.left));
-    clipEdge([&](QPointF p) { return p.x() <= frame.right; }, atX(frame.right));
-    clipEdge([&](QPointF p) { return p.y() >= frame.top; }, atY(frame.top));
-    clipEdge([&](QPointF p) { return p.y() <= frame.bottom; }, atY(frame.bottom));
-    return polygon;
 }
 
 } // namespace
@@ -123,12 +91,6 @@ bool Canvas::Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, st
     return maxX < -margin || maxY < -margin || minX >= area_.width + margin || minY >= area_.height + margin;
 }
 
-bool Canvas::Beyond(QPoint p) const
-{
-    return p.x() < -kClipMargin || p.y() < -kClipMargin || p.x() > area_.width + kClipMargin ||
-           p.y() > area_.height + kClipMargin;
-}
-
 void Canvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
     if (Outside(x1, y1, x2, y2))
@@ -156,30 +118,16 @@ void Canvas::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_
 void Canvas::Polygon(const std::array<QPoint, 4>& corners)
 {
     std::int64_t minX = corners[0].x(), maxX = minX, minY = corners[0].y(), maxY = minY;
-    bool beyond = false;
     for (const QPoint& p : corners) {
         minX = std::min<std::int64_t>(minX, p.x());
         maxX = std::max<std::int64_t>(maxX, p.x());
         minY = std::min<std::int64_t>(minY, p.y());
         maxY = std::max<std::int64_t>(maxY, p.y());
-        beyond = beyond || Beyond(p);
     }
     if (Outside(minX, minY, maxX, maxY))
         return;
-    if (!beyond) {
-        Begin(Batch::Polygons);
-        quadFilter_.Add(quads_, {corners});
-        return;
-    }
-    // Rare: a corner far outside. Paint what came before, then this one, clipped.
-    Flush();
-    QPolygonF polygon;
-    for (const QPoint& p : corners)
-        polygon << QPointF(p);
-    const ClipFrame frame{-kClipMargin, -kClipMargin, area_.width + kClipMargin, area_.height + kClipMargin};
-    const QPolygonF clipped = ClipPolygon(frame, polygon);
-    if (clipped.size() >= 3 && clipped.size() <= kMaxPolygonCorners)
-        PaintPolygon(Pixels(), clipped.constData(), static_cast<int>(clipped.size()));
+    Begin(Batch::Polygons);
+    quadFilter_.Add(quads_, {corners});
 }
 
 void Canvas::TextOut(std::int32_t x, std::int32_t y, const QString& text)
@@ -220,17 +168,6 @@ AreaFill Canvas::BrushFill() const
         break;
     }
     return {AreaFill::Kind::None, 0};
-}
-
-void Canvas::PaintPolygon(const PixelBuffer& pixels, const QPointF* corners, int count) const
-{
-    FillPolygon(pixels, corners, count, BrushFill());
-    if (penStyle_ == PenStyle::Clear)
-        return;
-    for (int k = 0; k < count; ++k) {
-        const QPoint a = corners[k].toPoint(), b = corners[(k + 1) % count].toPoint();
-        DrawLine(pixels, a.x(), a.y(), b.x(), b.y(), penWidth_, PixelColour(penColour_));
-    }
 }
 
 void Canvas::Flush()
@@ -292,13 +229,12 @@ void Canvas::PaintBoxes()
 void Canvas::PaintPolygons()
 {
     const PixelBuffer pixels = Pixels();
-    for (std::size_t k = 0; k < quads_.size(); ++k) {
-        if (quadFilter_.Superseded(k))
-            continue;
-        const Quad& q = quads_[k];
-        const QPointF corners[4] = {q.corners[0], q.corners[1], q.corners[2], q.corners[3]};
-        PaintPolygon(pixels, corners, 4);
-    }
+    const AreaFill fill = BrushFill();
+    const std::optional<std::uint32_t> pen =
+        penStyle_ == PenStyle::Clear ? std::nullopt : std::optional(PixelColour(penColour_));
+    for (std::size_t k = 0; k < quads_.size(); ++k)
+        if (!quadFilter_.Superseded(k))
+            PaintQuad(pixels, 0, area_.width, area_.height, quads_[k].corners, fill, penWidth_, pen);
 }
 
 } // namespace mirelo

@@ -106,10 +106,8 @@ private:
 
     void Begin(Batch kind);
     bool Outside(std::int64_t minX, std::int64_t minY, std::int64_t maxX, std::int64_t maxY) const;
-    bool Beyond(QPoint p) const;
     PixelBuffer Pixels(); // ends text painting first
     AreaFill BrushFill() const;
-    void PaintPolygon(const PixelBuffer& pixels, const QPointF* corners, int count) const;
     void PaintLines();
     void PaintBoxes();
     void PaintPolygons();

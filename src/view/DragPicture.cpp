@@ -1,5 +1,6 @@
 #include "view/DragPicture.h"
 
+#include "common/SerialWorker.h"
 #include "model/ElementKinds.h"
 #include "view/AxisTriad.h"
 #include "view/Canvas.h"
@@ -7,14 +8,17 @@
 #include "view/PlaneFilter.h"
 #include "view/Raster.h"
 #include "view/Redraw.h"
+#include "view/ResultOverlays.h"
 #include "view/ResultCaptionLayer.h"
 #include "view/UndeformedOutline.h"
 #include "session/ResultCaption.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
-#include <thread>
+#include <exception>
+#include <future>
 
 namespace mirelo {
 
@@ -34,6 +38,18 @@ bool Valid(const Model& model, std::int32_t joint)
     return model.Joints.Contains(joint);
 }
 
+// The banner alone: the picture of an empty model.
+QImage BannerPicture(QSize size)
+{
+    Model empty;
+    ViewState bare;
+    bare.ShowLegend = false;
+    QImage banner = NewCanvasImage(size);
+    Projection nowhere;
+    Redraw(empty, ResultSet(), bare, banner, nowhere);
+    return banner;
+}
+
 } // namespace
 
 // Rows [top, bottom) of the canvas, painted by one thread.
@@ -44,12 +60,25 @@ struct DragPicture::Band {
     bool springFilled = false;
     std::uint32_t* canvasRows = nullptr;
     const std::uint32_t* bannerRows = nullptr;
+    std::int64_t bannerStride = 0;
+    bool hatched = false;
+};
+
+struct DragPicture::Screen {
+    std::vector<ScreenPoint> joints, undeformed; // by joint number
 };
 
 bool DragPicture::Shows(const ViewState& view)
 {
     const LayerSwitches& on = view.LayerFlags;
     return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
+}
+
+bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const ViewState& view)
+{
+    const LayerSwitches& on = view.LayerFlags;
+    return Shows(view) && !on.ShowNodeLabels && !on.ShowFrameLabels && !on.ShowShellLabels && !on.ShowSolidLabels &&
+           !ShowsResultOverlays(model, results, view);
 }
 
 DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size)
@@ -61,7 +90,6 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
     x_.assign(joints, 0);
     y_.assign(joints, 0);
     z_.assign(joints, 0);
-    screen_.assign(joints, {});
     const double f = view.DeformScale;
     const bool outline = ShowsUndeformedOutline(model, results, view);
     if (outline)
@@ -87,7 +115,6 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         constexpr std::uint32_t grey = PixelColour(kUndeformedColour);
         for (const OutlineEdge& edge : UndeformedOutlineEdges(model, shown))
             outline_.push_back({edge.i, edge.j, grey});
-        undeformedScreen_.assign(joints, {});
     }
 
     const auto frameColour = [&model](const Frame& frame) {
@@ -114,6 +141,10 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         }
     }
 
+    // The shells the shells layer paints, and their sections for the legend.
+    PaintedUse painted;
+    if (on.ShowShells)
+        painted.shellSections.emplace(model.ShellSections.count);
     for (std::int32_t s = 1; on.ShowShells && s <= model.Shells.count; ++s) {
         const Shell& shell = model.Shells[s];
         const bool active = model.ShellSections.Contains(shell.section) &&
@@ -122,8 +153,8 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         if (!active || !shown.Joints(c) || !Valid(model, c[1]) || !Valid(model, c[2]) || !Valid(model, c[3]) ||
             !Valid(model, c[4]))
             continue;
-        for (std::size_t k = 1; k <= 4; ++k)
-            shellEdges_.push_back({c[k], c[k % 4 + 1], kBlackPixel});
+        painted.shellSections->Mark(shell.section);
+        shells_.push_back({{c[1], c[2], c[3], c[4]}, PixelColour(model.ShellSections[shell.section].colour)});
     }
     for (std::int32_t s = 1; on.ShowSolids && s <= model.Solids.count; ++s) {
         const auto& c = model.Solids[s].joints;
@@ -140,21 +171,10 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
     showTriad_ = view.ShowAxisTriad;
     showLegend_ = view.ShowLegend;
     if (showLegend_)
-        legend_ = LegendEntries(model, view, shown);
+        legend_ = LegendEntries(model, view, shown, painted);
     if (view.ShowResultCaption)
         caption_ = ResultCaptionLines(model, results, view);
-    PaintBanner(size);
-}
-
-void DragPicture::PaintBanner(QSize size)
-{
-    // The banner alone: the picture of an empty model.
-    Model empty;
-    ViewState bare;
-    bare.ShowLegend = false;
-    banner_ = NewCanvasImage(size);
-    Projection nowhere;
-    Redraw(empty, ResultSet(), bare, banner_, nowhere);
+    banner_ = BannerPicture(size);
 }
 
 bool DragPicture::Fits(const ResultSet& results, const ViewState& view, QSize size) const
@@ -167,25 +187,32 @@ bool DragPicture::Fits(const ResultSet& results, const ViewState& view, QSize si
            view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed && Shows(view);
 }
 
-void DragPicture::Paint(const ViewState& view, QImage& canvas)
+void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching) const
 {
     if (canvas.format() != NewCanvasImage(QSize(1, 1)).format())
         throw std::invalid_argument("the drag picture paints only into a canvas image");
-    if (canvas.size() != banner_.size())
-        PaintBanner(canvas.size());
+    std::optional<QImage> otherSize;
+    const QImage& banner = canvas.size() == banner_.size() ? banner_ : otherSize.emplace(BannerPicture(canvas.size()));
     const ViewArea area{canvas.width(), canvas.height()};
     const Projector projector(view, area);
-    for (std::size_t k = 1; k < screen_.size(); ++k)
-        screen_[k] = projector.Project(x_[k], y_[k], z_[k]);
-    for (std::size_t k = 1; k < undeformedScreen_.size(); ++k)
-        undeformedScreen_[k] = projector.Project(undeformed_[k].x, undeformed_[k].y, undeformed_[k].z);
+    // Kept per painting thread, so that a step allocates nothing; the helper
+    // below paints with this thread's, through the reference.
+    static thread_local Screen kept;
+    Screen& screen = kept;
+    screen.joints.resize(x_.size());
+    for (std::size_t k = 1; k < x_.size(); ++k)
+        screen.joints[k] = projector.Project(x_[k], y_[k], z_[k]);
+    screen.undeformed.resize(undeformed_.size());
+    for (std::size_t k = 1; k < undeformed_.size(); ++k)
+        screen.undeformed[k] = projector.Project(undeformed_[k].x, undeformed_[k].y, undeformed_[k].z);
 
     const LayerSwitches& on = view.LayerFlags;
     const auto stride = static_cast<std::int64_t>(canvas.bytesPerLine() / 4);
     auto* rows = reinterpret_cast<std::uint32_t*>(canvas.bits());
-    const auto* bannerRows = reinterpret_cast<const std::uint32_t*>(banner_.constBits());
+    const auto* bannerRows = reinterpret_cast<const std::uint32_t*>(banner.constBits());
     std::array<Band, 2> bands;
-    const std::int32_t middle = area.height / 2;
+    // On a multiple of 8 rows, where the hatch's lattice starts over.
+    const std::int32_t middle = area.height / 2 / 8 * 8;
     for (std::size_t b = 0; b < bands.size(); ++b) {
         Band& band = bands[b];
         band.top = b == 0 ? 0 : middle;
@@ -197,11 +224,26 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas)
         band.springFilled = on.ShowNodes || on.ShowSupports || on.ShowShells || on.ShowNodeLabels ||
                             on.ShowFrameLabels || on.ShowShellLabels;
         band.canvasRows = rows + band.top * stride;
-        band.bannerRows = bannerRows + band.top * (banner_.bytesPerLine() / 4);
+        band.bannerStride = banner.bytesPerLine() / 4;
+        band.bannerRows = bannerRows + band.top * band.bannerStride;
+        band.hatched = hatching == Hatching::On;
     }
-    std::thread second([this, &bands] { PaintBand(bands[1]); });
-    PaintBand(bands[0]);
-    second.join();
+    // The lower band on a helper kept for the painting thread's life: a thread
+    // made anew for each picture, from a thread other than the program's
+    // first, was often started milliseconds late.
+    static thread_local SerialWorker helper;
+    std::packaged_task<void()> lower([this, &bands, &screen] { PaintBand(bands[1], screen); });
+    std::future<void> lowerDone = lower.get_future();
+    helper.Post([&lower] { lower(); });
+    std::exception_ptr upperFailed;
+    try {
+        PaintBand(bands[0], screen);
+    } catch (...) {
+        upperFailed = std::current_exception();
+    }
+    lowerDone.get(); // waits, as the helper reads the bands; an error of it goes on
+    if (upperFailed)
+        std::rethrow_exception(upperFailed);
 
     Canvas overlay(canvas, LabelFontFamily());
     if (showTriad_ && anyJoint_)
@@ -211,17 +253,16 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas)
     PaintResultCaption(overlay, caption_, area);
 }
 
-void DragPicture::PaintBand(const Band& band) const
+void DragPicture::PaintBand(const Band& band, const Screen& screen) const
 {
-    const std::int64_t bannerStride = banner_.bytesPerLine() / 4;
     for (std::int32_t y = band.top; y < band.bottom; ++y)
-        std::copy_n(band.bannerRows + (y - band.top) * bannerStride, band.areaWidth,
+        std::copy_n(band.bannerRows + (y - band.top) * band.bannerStride, band.areaWidth,
                     band.canvasRows + (y - band.top) * band.pixels.stride);
 
     // A box of side 2 x half centred on the joint, when it reaches the band.
     const auto paintBox = [&](const BoxShape& shape, std::int32_t joint, int half, bool pen, std::uint32_t penColour,
                               const AreaFill& fill) {
-        const ScreenPoint p = screen_[static_cast<std::size_t>(joint)];
+        const ScreenPoint p = screen.joints[static_cast<std::size_t>(joint)];
         if (p.y + half <= band.top || p.y - half >= band.bottom || p.x + half <= 0 || p.x - half >= band.areaWidth)
             return;
         shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
@@ -234,10 +275,10 @@ void DragPicture::PaintBand(const Band& band) const
             return;
         DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
     };
-    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen_, line, width); };
+    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen.joints, line, width); };
 
     for (const Line& edge : outline_)
-        paintLineAt(undeformedScreen_, edge, kEdgeWidth);
+        paintLineAt(screen.undeformed, edge, kEdgeWidth);
 
     const BoxShape node(BoxShape::Kind::Ellipse, 2 * kNodeHalf, 2 * kNodeHalf, 0);
     for (const std::int32_t joint : nodes_)
@@ -250,12 +291,28 @@ void DragPicture::PaintBand(const Band& band) const
         paintLine(frames_[k], kFrameWidth);
     if (selected_)
         paintLine(frames_.back(), kSelectedWidth);
-    for (const Line& edge : shellEdges_)
-        paintLine(edge, kEdgeWidth);
+    for (const Quad& shell : shells_) {
+        std::array<QPoint, 4> corners;
+        std::int32_t left = kPixelLimit, right = -kPixelLimit, top = kPixelLimit, bottom = -kPixelLimit;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const ScreenPoint p = screen.joints[static_cast<std::size_t>(shell.joints[k])];
+            corners[k] = QPoint(p.x, p.y);
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        if (bottom + kEdgeWidth < band.top || top - kEdgeWidth >= band.bottom || right + kEdgeWidth < 0 ||
+            left - kEdgeWidth >= band.areaWidth)
+            continue;
+        const AreaFill fill{band.hatched ? AreaFill::Kind::DiagonalCross : AreaFill::Kind::None, shell.hatch};
+        PaintQuad(band.pixels, band.top, band.areaWidth, band.areaHeight, corners, fill, kEdgeWidth, kBlackPixel);
+    }
     const BoxShape spring(BoxShape::Kind::Ellipse, 2 * kSpringHalf, 2 * kSpringHalf, kSpringPen);
     const AreaFill springFill{band.springFilled ? AreaFill::Kind::Solid : AreaFill::Kind::None, kRedPixel};
     for (const Line& line : springs_) {
-        const ScreenPoint a = screen_[static_cast<std::size_t>(line.i)], b = screen_[static_cast<std::size_t>(line.j)];
+        const ScreenPoint a = screen.joints[static_cast<std::size_t>(line.i)];
+        const ScreenPoint b = screen.joints[static_cast<std::size_t>(line.j)];
         // Integer halves truncated toward zero, as the releases layer takes them.
         const auto mx = static_cast<std::int32_t>((std::int64_t{a.x} + b.x) / 2);
         const auto my = static_cast<std::int32_t>((std::int64_t{a.y} + b.y) / 2);

@@ -7,6 +7,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,24 +17,30 @@ namespace mirelo {
 // The picture shown while the mouse drags (pan, rotate, wheel zoom): the
 // shapes of the layers switched on, painted with the pixel routines Redraw
 // uses, without the shells' hatching and the labels, which wait for the mouse
-// to stop (the window then paints the full picture with Redraw). What stays
-// the same during a drag is gathered once, when it is built: the joints'
-// positions, which elements the shown plane holds, their colours, the banner
-// and the legend and result caption. A step projects the joints and paints two bands of the image
-// at once, one per core. With the hatching and labels off, it paints the
-// pixels Redraw paints.
+// to stop. What stays the same during a drag is gathered once, when it is
+// built: the joints' positions, which elements the shown plane holds, their
+// colours, the banner and the legend and result caption. A step projects the
+// joints and paints two bands of the image at once, one per core. With the
+// hatching it paints the pixels Redraw paints, so it also paints the full
+// picture once the mouse stops, when the view shows no labels and no result
+// overlays (PaintFullPicture).
 class DragPicture {
 public:
     // Whether it can show the view: not while frame axes, diaphragms, section
     // results or a load case are shown.
     static bool Shows(const ViewState& view);
+    // Whether, with the hatching, it paints all Redraw paints of the view: it
+    // shows the view, and no labels or result overlays are on.
+    static bool PaintsAll(const Model& model, const ResultSet& results, const ViewState& view);
 
     // Gathers the model as the view shows it, for pictures of `size`.
     DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size);
 
+    enum class Hatching { Off, On };
     // Paints the view (its camera; the rest as when built) into a canvas
-    // image (NewCanvasImage); std::invalid_argument for another format.
-    void Paint(const ViewState& view, QImage& canvas);
+    // image (NewCanvasImage); std::invalid_argument for another format. The
+    // picture is not changed, so two threads may paint it at once.
+    void Paint(const ViewState& view, QImage& canvas, Hatching hatching = Hatching::Off) const;
 
     // Whether it was built for these results (their generation), this view
     // (all but the camera) and size; a rotation that leaves a plane shows every
@@ -49,26 +56,28 @@ private:
         std::int32_t joint;
         std::uint32_t colour;
     };
+    struct Quad {
+        std::array<std::int32_t, 4> joints;
+        std::uint32_t hatch; // the section's colour
+    };
     struct Band;
+    struct Screen; // one step's pixels of the joints
 
-    void PaintBand(const Band& band) const;
-    void PaintBanner(QSize size);
+    void PaintBand(const Band& band, const Screen& screen) const;
 
     std::vector<double> x_, y_, z_;        // by joint number, deformed
-    std::vector<ScreenPoint> screen_;     // by joint number, this step's
     // The undeformed outline, when shown: its edges, and the joints' own
-    // coordinates and this step's pixels by joint number.
+    // coordinates by joint number.
     struct Point {
         double x = 0, y = 0, z = 0;
     };
     std::vector<Line> outline_;
     std::vector<Point> undeformed_;
-    std::vector<ScreenPoint> undeformedScreen_;
     std::vector<std::int32_t> nodes_;      // joints with a dot
     std::vector<Spot> supports_;           // joints with a support square
     std::vector<Line> frames_;             // in painting order, then the selected frame
     bool selected_ = false;                // whether frames_ ends with the selected frame
-    std::vector<Line> shellEdges_;         // four per shell
+    std::vector<Quad> shells_;
     std::vector<Line> springs_;            // a circle at the middle, in the spring's colour
     std::vector<Line> solidEdges_;         // twelve per solid
     bool anyJoint_ = false;

@@ -1,5 +1,7 @@
 #include "view/Raster.h"
 
+#include <QPolygonF>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -7,6 +9,37 @@
 namespace mirelo {
 
 namespace {
+
+// Sutherland-Hodgman against one edge of the frame at a time.
+QPolygonF ClipPolygon(const ClipFrame& frame, QPolygonF polygon)
+{
+    const auto clipEdge = [&polygon](auto inside, auto cross) {
+        QPolygonF out;
+        for (qsizetype k = 0; k < polygon.size(); ++k) {
+            const QPointF a = polygon[k];
+            const QPointF b = polygon[(k + 1) % polygon.size()];
+            if (inside(a)) {
+                out << a;
+                if (!inside(b))
+                    out << cross(a, b);
+            } else if (inside(b)) {
+                out << cross(a, b);
+            }
+        }
+        polygon = out;
+    };
+    const auto atX = [](double x) {
+        return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
+    };
+    const auto atY = [](double y) {
+        return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
+    };
+    clipEdge([&](QPointF p) { return p.x() >= frame.left; }, atX(frame.left));
+    clipEdge([&](QPointF p) { return p.x() <= frame.right; }, atX(frame.right));
+    clipEdge([&](QPointF p) { return p.y() >= frame.top; }, atY(frame.top));
+    clipEdge([&](QPointF p) { return p.y() <= frame.bottom; }, atY(frame.bottom));
+    return polygon;
+}
 
 // Bresenham from (x1, y1) towards (x2, y2), the last pixel left out.
 void Stroke(const PixelBuffer& buffer, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
@@ -231,6 +264,47 @@ void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, c
             CentredSpan((crossings[k] + crossings[k + 1]) / 2, (crossings[k + 1] - crossings[k]) / 2, x0, x1);
             FillSpan(buffer, y, x0, x1, fill);
         }
+    }
+}
+
+void PaintQuad(const PixelBuffer& buffer, std::int32_t top, int areaWidth, int areaHeight,
+               const std::array<QPoint, 4>& corners, const AreaFill& fill, int penWidth,
+               std::optional<std::uint32_t> pen)
+{
+    // The band's fill corners are the area's moved by whole rows, which keeps
+    // every span the same; the outline's ends are rounded in the area's own
+    // pixels, then moved.
+    QPointF fillCorners[kMaxPolygonCorners];
+    QPoint ends[kMaxPolygonCorners];
+    int count = 0;
+    const auto add = [&](QPointF corner) {
+        fillCorners[count] = QPointF(corner.x(), corner.y() - top);
+        ends[count++] = corner.toPoint() - QPoint(0, top);
+    };
+    const auto beyond = [&](QPoint p) {
+        return p.x() < -kClipMargin || p.y() < -kClipMargin || p.x() > areaWidth + kClipMargin ||
+               p.y() > areaHeight + kClipMargin;
+    };
+    if (std::any_of(corners.begin(), corners.end(), beyond)) { // rare: clipped to the frame first
+        QPolygonF polygon;
+        for (const QPoint& p : corners)
+            polygon << QPointF(p);
+        polygon = ClipPolygon({-kClipMargin, -kClipMargin, areaWidth + kClipMargin, areaHeight + kClipMargin}, polygon);
+        if (polygon.size() < 3 || polygon.size() > kMaxPolygonCorners)
+            return;
+        for (const QPointF& corner : polygon)
+            add(corner);
+    } else {
+        for (const QPoint& corner : corners)
+            add(QPointF(corner));
+    }
+    if (fill.kind != AreaFill::Kind::None)
+        FillPolygon(buffer, fillCorners, count, fill);
+    if (!pen)
+        return;
+    for (int k = 0; k < count; ++k) {
+        const QPoint a = ends[k], b = ends[(k + 1) % count];
+        DrawLine(buffer, a.x(), a.y(), b.x(), b.y(), penWidth, *pen);
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace mirelo {
@@ -90,5 +93,14 @@ private:
 // pixels whose centres lie inside).
 inline constexpr int kMaxPolygonCorners = 16;
 void FillPolygon(const PixelBuffer& buffer, const QPointF* corners, int count, const AreaFill& fill);
+
+// A quadrilateral of an area of `areaWidth` x `areaHeight` pixels: filled, then
+// outlined with a pen of `penWidth` pixels (none without `pen`). Corners more
+// than kClipMargin outside the area are clipped to that frame first. The
+// buffer holds the area's rows from `top` on (a band of it); `top` is a
+// multiple of 8, so that the cross-hatch lines up across bands.
+void PaintQuad(const PixelBuffer& buffer, std::int32_t top, int areaWidth, int areaHeight,
+               const std::array<QPoint, 4>& corners, const AreaFill& fill, int penWidth,
+               std::optional<std::uint32_t> pen);
 
 } // namespace mirelo

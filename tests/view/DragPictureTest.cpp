@@ -1,18 +1,25 @@
 // The drag picture against Redraw: the same pixels where it paints the same
-// layers; with shells on, it differs only where Redraw hatches them.
+// layers; with shells on, it differs only where Redraw hatches them, and with
+// the hatching it paints Redraw's full picture.
+#include "ViewTestModels.h"
 
 #include "model/ImportS2k.h"
 #include "view/DragPicture.h"
+#include "view/FullPicture.h"
 #include "view/Navigation.h"
 #include "view/Redraw.h"
 
 #include <QTest>
 
+#include <atomic>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 using namespace mirelo;
+using namespace mirelo::test;
 
 namespace {
 
@@ -67,12 +74,42 @@ QImage PaintRedraw(const Model& model, const ViewState& view)
     return image;
 }
 
-QImage PaintDrag(const Model& model, const ViewState& view)
+QImage PaintDrag(const Model& model, const ViewState& view,
+                 DragPicture::Hatching hatching = DragPicture::Hatching::Off)
 {
     QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
     DragPicture picture(model, kNoResults, view, image.size());
-    picture.Paint(view, image);
+    picture.Paint(view, image, hatching);
     return image;
+}
+
+// Two shells of different colours over each other, the second turned, and a
+// frame across them: every shell edge crosses the middle of the area, where
+// the drag picture's two bands meet.
+Model CrossingShells()
+{
+    Model model = ModelWithJoints({{-50, -50, 0}, {50, -50, 0}, {50, 50, 0}, {-50, 50, 0},
+                                   {0, -70, 0}, {70, 0, 0}, {0, 70, 0}, {-70, 0, 0}});
+    for (const std::int32_t colour : {RgbColour(0, 94, 31), RgbColour(200, 30, 90)}) {
+        ShellSection section;
+        section.shellKind = 1;
+        section.colour = colour;
+        Append(model.ShellSections, section);
+    }
+    for (const std::int32_t first : {1, 5}) {
+        Shell shell;
+        shell.section = first == 1 ? 1 : 2;
+        shell.joints = {0, first, first + 1, first + 2, first + 3};
+        Append(model.Shells, shell);
+    }
+    AddFrame(model, 8, 6, AddFrameSection(model, RgbColour(0, 0, 255)));
+    return model;
+}
+
+bool SameProjection(const Projection& a, const Projection& b)
+{
+    return a.joints == b.joints && a.frameMids == b.frameMids && a.frameAxes == b.frameAxes &&
+           a.hingesI == b.hingesI && a.hingesJ == b.hingesJ;
 }
 
 bool OnHatch(int x, int y)
@@ -122,6 +159,70 @@ private slots:
                 }
             if (std::string(camera.name) == "plan")
                 QVERIFY(differing > 0); // the floors are hatched in the full picture
+        }
+    }
+
+    void withTheHatchingItPaintsRedrawsPixels()
+    {
+        // The examples from every camera, and shells over each other whose
+        // corners lie far outside the area in the close-ups (clipped first).
+        std::vector<std::pair<std::string, Model>> models;
+        for (const char* example : kExamples)
+            models.emplace_back(example, Example(example));
+        models.emplace_back("crossing shells", CrossingShells());
+        for (const auto& [name, model] : models) {
+            ViewState start;
+            start.SelectedFrame = model.Frames.count;
+            for (const Camera& camera : kCameras) {
+                const ViewState view = Aimed(model, start, camera);
+                QVERIFY(DragPicture::PaintsAll(model, kNoResults, view));
+                QVERIFY2(PaintDrag(model, view, DragPicture::Hatching::On) == PaintRedraw(model, view),
+                         (name + ", " + camera.name).c_str());
+            }
+        }
+    }
+
+    void theFullPictureIsRedrawsWhicheverPaintsIt()
+    {
+        // Through the drag picture where it paints all the view shows, else
+        // through Redraw: the same pixels and the same projection for picking.
+        const Model model = Example("rc-frame-building.s2k");
+        const ViewState start = Aimed(model, ViewState{}, kCameras[2]);
+        const QSize size(kArea.width, kArea.height);
+        const DragPicture built(model, kNoResults, start, size);
+        const DragPicture otherSize(model, kNoResults, start, QSize(kArea.width, kArea.height + 8));
+        struct Case {
+            const char* name;
+            void (*change)(ViewState&);
+            const DragPicture* picture;
+            bool throughDrag;
+        };
+        const Case cases[] = {
+            {"start-up layers", [](ViewState&) {}, &built, true},
+            {"panned since the build", [](ViewState& v) { v.PanX += 30 * v.Scale; }, &built, true},
+            {"node labels", [](ViewState& v) { v.LayerFlags.ShowNodeLabels = true; }, &built, false},
+            {"shell labels", [](ViewState& v) { v.LayerFlags.ShowShellLabels = true; }, &built, false},
+            {"frame axes", [](ViewState& v) { v.LayerFlags.ShowFrameAxes = true; }, &built, false},
+            {"shells off since the build", [](ViewState& v) { v.LayerFlags.ShowShells = false; }, &built, false},
+            {"built for another size", [](ViewState&) {}, &otherSize, false},
+            {"no drag picture", [](ViewState&) {}, nullptr, false},
+        };
+        for (const Case& c : cases) {
+            ViewState view = start;
+            c.change(view);
+            QCOMPARE(c.picture && c.picture->Fits(kNoResults, view, size) && DragPicture::PaintsAll(model, kNoResults, view),
+                     c.throughDrag);
+            QImage expected = NewCanvasImage(size);
+            Projection expectedAt;
+            Redraw(model, kNoResults, view, expected, expectedAt);
+            QImage image = NewCanvasImage(size);
+            Projection at;
+            const std::atomic<bool> go{false};
+            QVERIFY2(PaintFullPicture(c.picture, model, kNoResults, view, image, at, go), c.name);
+            QVERIFY2(image == expected, c.name);
+            QVERIFY2(SameProjection(at, expectedAt), c.name);
+            const std::atomic<bool> stop{true};
+            QVERIFY2(!PaintFullPicture(c.picture, model, kNoResults, view, image, at, stop), c.name);
         }
     }
 

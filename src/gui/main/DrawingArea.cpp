@@ -1,5 +1,6 @@
 #include "gui/main/DrawingArea.h"
 
+#include "view/FullPicture.h"
 #include "view/Redraw.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, con
 {
     const QImage& canvas = PrepareCanvas();
     if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(results, view, canvas.size())))
-        dragPicture_.emplace(model, results, view, canvas.size());
+        dragPicture_ = std::make_shared<const DragPicture>(model, results, view, canvas.size());
 }
 
 bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const ViewState& view)
@@ -104,9 +105,9 @@ void DrawingArea::StartFullPicture()
     FullPicture* const at = job.get();
     // The job may be gone as soon as `done` is set: the main thread waits for
     // it and then deletes it, so nothing of it is read after.
-    painter_.Post([this, at, id = job->id, model = model_, results = results_, view = view_] {
+    painter_.Post([this, at, id = job->id, picture = dragPicture_, model = model_, results = results_, view = view_] {
         try {
-            at->painted = RedrawUnlessStopped(*model, *results, view, at->image, at->projection, at->stop);
+            at->painted = PaintFullPicture(picture.get(), *model, *results, view, at->image, at->projection, at->stop);
         } catch (...) {
             at->failed = true;
         }

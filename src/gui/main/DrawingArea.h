@@ -10,7 +10,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace mirelo {
@@ -31,8 +30,9 @@ public:
 
     // A step of a drag or of the wheel: paints the drag picture (gathered when
     // the view needs a new one). Once the mouse rests kRestMs, the full picture
-    // is painted on a thread of its own while the drag picture stays shown, and
-    // shown when done (FullPictureShown); the next step drops it. False,
+    // (PaintFullPicture) is painted on a thread of its own while the drag
+    // picture stays shown, and shown when done (FullPictureShown); the next
+    // step drops it. False,
     // painting nothing, when the drag picture cannot show the view.
     // The model and results must outlive the steps; while a full picture is
     // painted, every event but a mouse move or a repaint first waits for it,
@@ -75,7 +75,7 @@ private:
     void StopFullPictures(); // asks every one under way to stop and waits for it
 
     QImage canvas_;
-    std::optional<DragPicture> dragPicture_;
+    std::shared_ptr<const DragPicture> dragPicture_; // shared with the full picture under way
     QTimer restTimer_;
     // What the last step showed, for the full picture after the rest.
     const Model* model_ = nullptr;
