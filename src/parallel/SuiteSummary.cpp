@@ -52,4 +52,13 @@ std::vector<IdaLine> IdaLines(const std::vector<GroundMotion>& motions, const st
     return lines;
 }
 
+std::string IdaCsv(const std::vector<IdaLine>& lines)
+{
+    std::string csv = "record,scale,peak_displacement\n";
+    for (const IdaLine& line : lines)
+        for (std::size_t i = 0; i < line.intensity.size() && i < line.peakDisplacement.size(); ++i)
+            csv += line.record + ',' + ShortestText(line.intensity[i]) + ',' + FormatGeneral(line.peakDisplacement[i]) + '\n';
+    return csv;
+}
+
 } // namespace mirelo

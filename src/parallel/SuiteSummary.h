@@ -32,4 +32,8 @@ struct IdaLine {
 std::vector<IdaLine> IdaLines(const std::vector<GroundMotion>& motions, const std::vector<SuiteRun>& runs,
                               const std::vector<RunStatus>& statuses);
 
+// The lines as CSV: a heading, then a line per point (record, scale, peak
+// displacement), record by record; LF line ends.
+std::string IdaCsv(const std::vector<IdaLine>& lines);
+
 } // namespace mirelo

@@ -136,6 +136,36 @@ private slots:
         QCOMPARE(window->Shown().x.size(), 3u);
     }
 
+    void ExportsTheIncrementalDynamicAnalysisShown()
+    {
+        Run run;
+        TestWindow w;
+        w->session().analysis.AnalysisType = 2;
+        CurvesWindow* window = Open(w);
+        // A suite whose runs of record b all failed: its line has no point.
+        window->ShowIda({{"a", {0.01, 0.03}, {0.5, 1}}, {"b", {}, {}}});
+        QCOMPARE(window->ChartView()->chart()->title(), QString("Incremental dynamic analysis"));
+        w.chooser->saveAnswers = QStringList({run.dir.filePath("ida.csv"), run.dir.filePath("ida.png")});
+        window->findChild<QPushButton*>("ExportCsvButton")->click();
+        QCOMPARE(QString::fromStdString(ReadWholeFile(run.dir.filePath("ida.csv").toStdString())),
+                 QString("record,scale,peak_displacement\na,0.5,0.01\na,1,0.03\n"));
+        window->findChild<QPushButton*>("ExportPngButton")->click();
+        QVERIFY(!QImage(run.dir.filePath("ida.png")).isNull());
+
+        // A suite without a converged run: nothing to export.
+        window->ShowIda({{"b", {}, {}}});
+        window->findChild<QPushButton*>("ExportCsvButton")->click();
+        QCOMPARE(Status(window), QString("No curve to export"));
+
+        // A run's curve loaded after it is what the export writes.
+        window->ShowIda({{"a", {0.01}, {0.5}}});
+        QVERIFY(window->LoadCurve());
+        QVERIFY(window->ShownIda().empty());
+        w.chooser->saveAnswers = QStringList({run.dir.filePath("curve.csv")});
+        window->findChild<QPushButton*>("ExportCsvButton")->click();
+        QVERIFY(ReadWholeFile(run.dir.filePath("curve.csv").toStdString()).starts_with("displacement,base_shear\n"));
+    }
+
     // Opening the window paints its chart: empty (no run, or a run without
     // steps), with a curve, and with curves whose values are all equal; Qt
     // never warns of an axis range of nan.

@@ -87,6 +87,12 @@ TEST(SuitePlan, IdaLinesTakeEachRecordsConvergedRunsInTheOrderOfTheScales)
     EXPECT_EQ(lines[0].peakDisplacement, (std::vector<double>{0.01, 0.02, 0.04}));
     EXPECT_EQ(lines[1].intensity, (std::vector<double>{0.5}));
     EXPECT_EQ(lines[1].peakDisplacement, (std::vector<double>{0.03}));
+    EXPECT_EQ(IdaCsv(lines), "record,scale,peak_displacement\n"
+                             "a,0.5,0.01\n"
+                             "a,1,0.02\n"
+                             "a,2,0.04\n"
+                             "b,0.5,0.03\n");
+    EXPECT_EQ(IdaCsv({}), "record,scale,peak_displacement\n");
 }
 
 } // namespace

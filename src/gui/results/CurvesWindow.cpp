@@ -148,6 +148,7 @@ void CurvesWindow::Plot()
 {
     QChart* chart = view_->chart();
     ClearChart(chart);
+    ida_.clear();
     const bool pushover = curve_.kind == CurveKind::Pushover;
     chart->setTitle(pushover ? tr("Pushover curve") : tr("Time history"));
     auto* series = new QLineSeries;
@@ -179,7 +180,8 @@ void CurvesWindow::ShowIda(const std::vector<IdaLine>& lines)
 {
     QChart* chart = view_->chart();
     ClearChart(chart);
-    curve_ = Curve{}; // what is shown is no run's curve to export
+    curve_ = Curve{};
+    ida_ = lines;
     chart->setTitle(tr("Incremental dynamic analysis"));
     auto* x = new QValueAxis;
     auto* y = new QValueAxis;
@@ -213,12 +215,15 @@ bool CurvesWindow::ExportPng()
 
 bool CurvesWindow::ExportCsv()
 {
-    return Export(FileKind::Result, tr("CSV file|*.csv"), [this](const QString& path) { SaveBytesAtomically(path, CurveCsv(curve_)); });
+    return Export(FileKind::Result, tr("CSV file|*.csv"), [this](const QString& path) {
+        SaveBytesAtomically(path, ida_.empty() ? CurveCsv(curve_) : IdaCsv(ida_));
+    });
 }
 
 bool CurvesWindow::Export(FileKind kind, const QString& filter, const std::function<void(const QString&)>& save)
 {
-    if (curve_.x.empty())
+    const bool idaPoints = std::any_of(ida_.begin(), ida_.end(), [](const IdaLine& line) { return !line.intensity.empty(); });
+    if (curve_.x.empty() && !idaPoints)
         return Say(tr("No curve to export"), true), false;
     const auto path = files_.SaveFile(kind, filter);
     if (!path)

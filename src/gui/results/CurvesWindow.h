@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QChart;
 class QChartView;
@@ -21,7 +22,8 @@ struct Session;
 // "Curves": the pushover curve (base shear against the control joint's
 // displacement) or the time history (the control joint's displacement against
 // time) of a run, read from the curve recorders' files in the run's folder
-// with the session's analysis settings; exported as PNG and CSV.
+// with the session's analysis settings, or a suite's incremental dynamic
+// analysis; either exported as PNG and CSV.
 class CurvesWindow : public QDialog {
     Q_OBJECT
 
@@ -44,6 +46,7 @@ public:
     void ShowIda(const std::vector<IdaLine>& lines);
 
     const Curve& Shown() const { return curve_; }
+    const std::vector<IdaLine>& ShownIda() const { return ida_; }
     QChartView* ChartView() const { return view_; }
 
 private:
@@ -55,6 +58,7 @@ private:
     Session& session_;
     FileChooser& files_;
     Curve curve_;
+    std::vector<IdaLine> ida_; // the incremental dynamic analysis shown instead, if any
     QLineEdit* folder_ = nullptr;
     QChartView* view_ = nullptr;
     QLabel* status_ = nullptr;
