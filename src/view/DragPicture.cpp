@@ -15,10 +15,10 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <stdexcept>
 #include <exception>
 #include <future>
+#include <optional>
+#include <stdexcept>
 
 namespace mirelo {
 
