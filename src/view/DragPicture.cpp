@@ -5,6 +5,7 @@
 #include "view/AxisTriad.h"
 #include "view/Canvas.h"
 #include "view/DrawLayers.h"
+#include "view/LoadArrows.h"
 #include "view/PlaneFilter.h"
 #include "view/Raster.h"
 #include "view/Redraw.h"
@@ -38,6 +39,11 @@ bool Valid(const Model& model, std::int32_t joint)
     return model.Joints.Contains(joint);
 }
 
+bool ShowsLoadArrows(const ViewState& view)
+{
+    return view.LoadCaseShown != 0 && view.LoadDisplay == LoadStyle::Arrows;
+}
+
 // The banner alone: the picture of an empty model.
 QImage BannerPicture(QSize size)
 {
@@ -65,20 +71,22 @@ struct DragPicture::Band {
 };
 
 struct DragPicture::Screen {
-    std::vector<ScreenPoint> joints, undeformed; // by joint number
+    Projection at;                      // the joints, and the midpoints load arrows need
+    std::vector<ScreenPoint> undeformed; // by joint number
 };
 
 bool DragPicture::Shows(const ViewState& view)
 {
     const LayerSwitches& on = view.LayerFlags;
-    return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles && view.LoadCaseShown == 0;
+    return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles;
 }
+
 
 bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const LayerSwitches& on = view.LayerFlags;
     return Shows(view) && !on.ShowNodeLabels && !on.ShowFrameLabels && !on.ShowShellLabels && !on.ShowSolidLabels &&
-           !ShowsResultOverlays(model, results, view);
+           (view.LoadCaseShown == 0 || ShowsLoadArrows(view)) && !ShowsResultOverlays(model, results, view);
 }
 
 DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size)
@@ -168,6 +176,21 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         }
     }
 
+    if (ShowsLoadArrows(view)) {
+        arrowModel_ = &model;
+        arrowPlane_ = shown;
+        std::vector<char> loaded(static_cast<std::size_t>(std::max(model.Frames.count, 0)) + 1, 0);
+        for (std::int32_t k = 1; view.LoadTypeShown == kShowElementLoads && k <= model.Loads.count; ++k) {
+            const Load& load = model.Loads[k];
+            if (load.loadType == kFrameDistributed && model.Frames.Contains(load.target) &&
+                Valid(model, model.Frames[load.target].jointI) && Valid(model, model.Frames[load.target].jointJ))
+                loaded[static_cast<std::size_t>(load.target)] = 1;
+        }
+        for (std::size_t frame = 1; frame < loaded.size(); ++frame)
+            if (loaded[frame])
+                loadedFrames_.push_back(static_cast<std::int32_t>(frame));
+    }
+
     showTriad_ = view.ShowAxisTriad;
     showLegend_ = view.ShowLegend;
     if (showLegend_)
@@ -184,7 +207,9 @@ bool DragPicture::Fits(const ResultSet& results, const ViewState& view, QSize si
            view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
            view.ShowAxisTriad == b.ShowAxisTriad &&
            view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&
-           view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed && Shows(view);
+           view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed &&
+           view.LoadCaseShown == b.LoadCaseShown && view.LoadTypeShown == b.LoadTypeShown &&
+           view.LoadDisplay == b.LoadDisplay && Shows(view);
 }
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching) const
@@ -199,9 +224,10 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching
     // below paints with this thread's, through the reference.
     static thread_local Screen kept;
     Screen& screen = kept;
-    screen.joints.resize(x_.size());
+    std::vector<ScreenPoint>& joints = screen.at.joints;
+    joints.resize(x_.size());
     for (std::size_t k = 1; k < x_.size(); ++k)
-        screen.joints[k] = projector.Project(x_[k], y_[k], z_[k]);
+        joints[k] = projector.Project(x_[k], y_[k], z_[k]);
     screen.undeformed.resize(undeformed_.size());
     for (std::size_t k = 1; k < undeformed_.size(); ++k)
         screen.undeformed[k] = projector.Project(undeformed_[k].x, undeformed_[k].y, undeformed_[k].z);
@@ -246,11 +272,23 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching
         std::rethrow_exception(upperFailed);
 
     Canvas overlay(canvas, LabelFontFamily());
+    if (arrowModel_)
+        PaintLoadArrows(overlay, projector, area, screen.at, view);
     if (showTriad_ && anyJoint_)
         PaintAxisTriad(overlay, view, area);
     if (showLegend_)
         PaintLegend(overlay, legend_, area);
     PaintResultCaption(overlay, caption_, area);
+}
+
+void DragPicture::PaintLoadArrows(Canvas& canvas, const Projector& projector, ViewArea area, Projection& at,
+                                  const ViewState& view) const
+{
+    const Model& model = *arrowModel_;
+    at.frameMids.resize(static_cast<std::size_t>(model.Frames.Size()) + 1);
+    for (const std::int32_t f : loadedFrames_)
+        at.frameMids[static_cast<std::size_t>(f)] = ProjectFrameMidpoint(projector, model, model.Frames[f]);
+    PaintShownLoadArrows(canvas, model, at, view, area, *arrowPlane_);
 }
 
 void DragPicture::PaintBand(const Band& band, const Screen& screen) const
@@ -262,7 +300,7 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
     // A box of side 2 x half centred on the joint, when it reaches the band.
     const auto paintBox = [&](const BoxShape& shape, std::int32_t joint, int half, bool pen, std::uint32_t penColour,
                               const AreaFill& fill) {
-        const ScreenPoint p = screen.joints[static_cast<std::size_t>(joint)];
+        const ScreenPoint p = screen.at.joints[static_cast<std::size_t>(joint)];
         if (p.y + half <= band.top || p.y - half >= band.bottom || p.x + half <= 0 || p.x - half >= band.areaWidth)
             return;
         shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
@@ -275,7 +313,7 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
             return;
         DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
     };
-    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen.joints, line, width); };
+    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen.at.joints, line, width); };
 
     for (const Line& edge : outline_)
         paintLineAt(screen.undeformed, edge, kEdgeWidth);
@@ -295,7 +333,7 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
         std::array<QPoint, 4> corners;
         std::int32_t left = kPixelLimit, right = -kPixelLimit, top = kPixelLimit, bottom = -kPixelLimit;
         for (std::size_t k = 0; k < 4; ++k) {
-            const ScreenPoint p = screen.joints[static_cast<std::size_t>(shell.joints[k])];
+            const ScreenPoint p = screen.at.joints[static_cast<std::size_t>(shell.joints[k])];
             corners[k] = QPoint(p.x, p.y);
             left = std::min(left, p.x);
             right = std::max(right, p.x);
@@ -311,8 +349,8 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
     const BoxShape spring(BoxShape::Kind::Ellipse, 2 * kSpringHalf, 2 * kSpringHalf, kSpringPen);
     const AreaFill springFill{band.springFilled ? AreaFill::Kind::Solid : AreaFill::Kind::None, kRedPixel};
     for (const Line& line : springs_) {
-        const ScreenPoint a = screen.joints[static_cast<std::size_t>(line.i)];
-        const ScreenPoint b = screen.joints[static_cast<std::size_t>(line.j)];
+        const ScreenPoint a = screen.at.joints[static_cast<std::size_t>(line.i)];
+        const ScreenPoint b = screen.at.joints[static_cast<std::size_t>(line.j)];
         // Integer halves truncated toward zero, as the releases layer takes them.
         const auto mx = static_cast<std::int32_t>((std::int64_t{a.x} + b.x) / 2);
         const auto my = static_cast<std::int32_t>((std::int64_t{a.y} + b.y) / 2);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/Model.h"
+#include "view/Canvas.h"
 #include "view/Legend.h"
+#include "view/PlaneFilter.h"
 #include "view/Projection.h"
 #include "session/ViewState.h"
 
@@ -9,31 +11,37 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace mirelo {
 
 // The picture shown while the mouse drags (pan, rotate, wheel zoom): the
-// shapes of the layers switched on, painted with the pixel routines Redraw
-// uses, without the shells' hatching and the labels, which wait for the mouse
-// to stop. What stays the same during a drag is gathered once, when it is
-// built: the joints' positions, which elements the shown plane holds, their
-// colours, the banner and the legend and result caption. A step projects the
-// joints and paints two bands of the image at once, one per core. With the
-// hatching it paints the pixels Redraw paints, so it also paints the full
-// picture once the mouse stops, when the view shows no labels and no result
-// overlays (PaintFullPicture).
+// shapes of the layers switched on and the shown load case's arrows, painted
+// with the pixel routines Redraw uses, without the shells' hatching and the
+// labels (of joints, elements, or loads shown as text), which wait for the
+// mouse to stop. What stays the same during a drag is gathered once, when it
+// is built: the joints' positions, which elements the shown plane holds,
+// their colours, the banner and the legend and result caption. A step
+// projects the joints and paints two bands of the image at once, one per
+// core, then the load arrows over them. With the hatching it paints the
+// pixels Redraw paints, so it also paints the full picture once the mouse
+// stops, when the view shows no labels and no result overlays
+// (PaintFullPicture).
 class DragPicture {
 public:
-    // Whether it can show the view: not while frame axes, diaphragms, section
-    // results or a load case are shown.
+    // Whether it can show the view: not while frame axes, diaphragms or
+    // section results are shown.
     static bool Shows(const ViewState& view);
     // Whether, with the hatching, it paints all Redraw paints of the view: it
-    // shows the view, and no labels or result overlays are on.
+    // shows the view, and no labels or result overlays are on (a load case
+    // shows as arrows, if at all).
     static bool PaintsAll(const Model& model, const ResultSet& results, const ViewState& view);
 
-    // Gathers the model as the view shows it, for pictures of `size`.
+    // Gathers the model as the view shows it, for pictures of `size`. While
+    // it shows load arrows it reads the model's loads at every step: the model
+    // must then outlive it unchanged.
     DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size);
 
     enum class Hatching { Off, On };
@@ -64,6 +72,8 @@ private:
     struct Screen; // one step's pixels of the joints
 
     void PaintBand(const Band& band, const Screen& screen) const;
+    void PaintLoadArrows(Canvas& canvas, const Projector& projector, ViewArea area, Projection& at,
+                         const ViewState& view) const;
 
     std::vector<double> x_, y_, z_;        // by joint number, deformed
     // The undeformed outline, when shown: its edges, and the joints' own
@@ -80,6 +90,11 @@ private:
     std::vector<Quad> shells_;
     std::vector<Line> springs_;            // a circle at the middle, in the spring's colour
     std::vector<Line> solidEdges_;         // twelve per solid
+    // While the loads show as arrows: the model, the shown plane, and the
+    // frames with distributed loads, whose midpoints the arrows need.
+    const Model* arrowModel_ = nullptr;
+    std::optional<PlaneFilter> arrowPlane_;
+    std::vector<std::int32_t> loadedFrames_;
     bool anyJoint_ = false;
     bool showTriad_ = false, showLegend_ = false;
     std::vector<LegendEntry> legend_;

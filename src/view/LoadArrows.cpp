@@ -228,9 +228,14 @@ void ForLoadsOfCase(const Model& model, const ViewState& view, LoadType type, Vi
     const std::string* caseName = ShownCaseName(model, view.LoadCaseShown);
     if (!caseName)
         return;
+    // Cases are matched by name, so two NAME lines of one name are one case;
+    // the names are compared once, not once a load.
+    std::vector<char> shownCase(model.LoadCaseNames.size());
+    for (std::size_t c = 0; c < shownCase.size(); ++c)
+        shownCase[c] = model.LoadCaseNames[c] == *caseName;
     for (std::int32_t k = 1; k <= model.Loads.count; ++k) {
         const Load& load = model.Loads[k];
-        if (load.loadType == type && CaseNameOf(model, load) == *caseName)
+        if (load.loadType == type && load.loadCase < shownCase.size() && shownCase[load.loadCase])
             visit(load);
     }
 }
@@ -364,6 +369,17 @@ void PaintLineLoadArrows(Canvas& canvas, const Model& model, const Projection& a
         pending.push_back({middle, LoadValueText(std::abs(load.value[1]) / units.lineLoadDivisor) + ' ' + units.lineLoad});
     }
     PaintLabels(canvas, labels, pending);
+}
+
+std::optional<PointLoadKinds> PaintShownLoadArrows(Canvas& canvas, const Model& model, const Projection& at,
+                                                   const ViewState& view, ViewArea area, const PlaneFilter& shown)
+{
+    const LoadUnits units = LoadUnitsOf(model.Units);
+    if (view.LoadTypeShown == kShowPointForces)
+        return PaintPointLoadArrows(canvas, model, at, view, area, shown, units);
+    if (view.LoadTypeShown == kShowElementLoads)
+        PaintLineLoadArrows(canvas, model, at, view, area, shown, units);
+    return std::nullopt;
 }
 
 } // namespace mirelo

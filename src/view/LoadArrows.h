@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace mirelo {
 
 // The colours of the load arrows.
@@ -52,5 +54,12 @@ PointLoadKinds PaintPointLoadArrows(Canvas& canvas, const Model& model, const Pr
 // 3 along the local 3 axis.
 void PaintLineLoadArrows(Canvas& canvas, const Model& model, const Projection& at, const ViewState& view, ViewArea area,
                          const PlaneFilter& shown, const LoadUnits& units);
+
+// The arrows of the shown case's loads of the shown type, point or
+// distributed (the view shows its loads as arrows); for point loads, whether
+// they hold forces and moments, for the legend. Distributed loads read the
+// frames' midpoints, point loads only the joints.
+std::optional<PointLoadKinds> PaintShownLoadArrows(Canvas& canvas, const Model& model, const Projection& at,
+                                                   const ViewState& view, ViewArea area, const PlaneFilter& shown);
 
 } // namespace mirelo

@@ -96,6 +96,13 @@ ScreenPoint Between(ScreenPoint from, ScreenPoint to, double fraction)
 
 } // namespace
 
+ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame)
+{
+    const Joint& i = model.Joints[frame.jointI];
+    const Joint& j = model.Joints[frame.jointJ];
+    return projector.Project((i.x + j.x) / 2, (i.y + j.y) / 2, (i.z + j.z) / 2);
+}
+
 void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Projection& projection)
 {
     const Projector projector(view, area);
@@ -116,7 +123,7 @@ void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Pro
         const Joint& i = model.Joints[frame->jointI];
         const Joint& j = model.Joints[frame->jointJ];
         const double mx = (i.x + j.x) / 2, my = (i.y + j.y) / 2, mz = (i.z + j.z) / 2;
-        projection.frameMids[at] = projector.Project(mx, my, mz);
+        projection.frameMids[at] = ProjectFrameMidpoint(projector, model, *frame);
         projection.frameAxes[at] =
             projector.Project(mx + tick * frame->axis2X, my + tick * frame->axis2Y, mz + tick * frame->axis2Z);
         const ScreenPoint pi = projection.joints[static_cast<std::size_t>(frame->jointI)];

@@ -71,6 +71,9 @@ bool ProjectionFits(const Projection& projection, const Model& model);
 void ProjectJoints(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
                    Projection& projection);
 
+// The pixel of a frame's undeformed midpoint; its joints must be in the table.
+ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame);
+
 // Projects every frame's midpoint, axis tick and hinge points (from the joints'
 // pixels, so ProjectJoints must run first). A frame whose joints are not in
 // the joint table gets all its points at the area's origin.

@@ -130,11 +130,7 @@ void PaintLoads(Canvas& canvas, const Model& model, const Projection& at, const 
             PaintElementLoadLabels(canvas, model, at, shown, view.LoadCaseShown);
         return;
     }
-    const LoadUnits units = LoadUnitsOf(model.Units);
-    if (view.LoadTypeShown == kShowPointForces)
-        painted.pointLoads = PaintPointLoadArrows(canvas, model, at, view, area, shown, units);
-    if (view.LoadTypeShown == kShowElementLoads)
-        PaintLineLoadArrows(canvas, model, at, view, area, shown, units);
+    painted.pointLoads = PaintShownLoadArrows(canvas, model, at, view, area, shown);
 }
 
 // The triad and the legend, over the model.

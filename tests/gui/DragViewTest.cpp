@@ -132,6 +132,21 @@ private slots:
         QCOMPARE(area.Canvas(), FullPicture(*w));
     }
 
+    void loadArrowsMoveWithTheDrag()
+    {
+        TestWindow w;
+        w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
+        w->session().view.LoadCaseShown = 1;
+        w->session().view.LoadTypeShown = kShowElementLoads;
+        DrawingArea& area = w->drawingArea();
+        QTest::mousePress(&area, Qt::MiddleButton, {}, QPoint(300, 300));
+        QTest::mouseMove(&area, QPoint(320, 310));
+        QCOMPARE(area.Canvas(), DragPictureOf(*w)); // arrows and their labels, no hatching
+        QVERIFY(area.Canvas() != FullPicture(*w));
+        QTest::mouseRelease(&area, Qt::MiddleButton, {}, QPoint(320, 310));
+        QCOMPARE(area.Canvas(), FullPicture(*w));
+    }
+
     void viewsTheDragPictureCannotShowAreRedrawnInFull()
     {
         TestWindow w;

@@ -170,14 +170,26 @@ private slots:
         for (const char* example : kExamples)
             models.emplace_back(example, Example(example));
         models.emplace_back("crossing shells", CrossingShells());
+        // Each also with the first load case's point and distributed loads as
+        // arrows (with their labels), over everything but the triad and legend.
         for (const auto& [name, model] : models) {
-            ViewState start;
-            start.SelectedFrame = model.Frames.count;
-            for (const Camera& camera : kCameras) {
-                const ViewState view = Aimed(model, start, camera);
-                QVERIFY(DragPicture::PaintsAll(model, kNoResults, view));
-                QVERIFY2(PaintDrag(model, view, DragPicture::Hatching::On) == PaintRedraw(model, view),
-                         (name + ", " + camera.name).c_str());
+            for (const std::int32_t loads : {kShowNoLoadType, kShowPointForces, kShowElementLoads}) {
+                ViewState start;
+                start.SelectedFrame = model.Frames.count;
+                start.LoadCaseShown = loads == kShowNoLoadType ? 0 : 1;
+                start.LoadTypeShown = loads;
+                for (const Camera& camera : kCameras) {
+                    const ViewState view = Aimed(model, start, camera);
+                    QVERIFY(DragPicture::PaintsAll(model, kNoResults, view));
+                    const QImage drag = PaintDrag(model, view, DragPicture::Hatching::On);
+                    QVERIFY2(drag == PaintRedraw(model, view),
+                             (name + ", " + camera.name + ", loads " + std::to_string(loads)).c_str());
+                    if (name == "rc-frame-building.s2k" && camera.name == std::string("turned") && loads != kShowNoLoadType) {
+                        ViewState unloaded = view; // the arrows are there
+                        unloaded.LoadCaseShown = 0;
+                        QVERIFY(drag != PaintDrag(model, unloaded, DragPicture::Hatching::On));
+                    }
+                }
             }
         }
     }
@@ -203,6 +215,7 @@ private slots:
             {"node labels", [](ViewState& v) { v.LayerFlags.ShowNodeLabels = true; }, &built, false},
             {"shell labels", [](ViewState& v) { v.LayerFlags.ShowShellLabels = true; }, &built, false},
             {"frame axes", [](ViewState& v) { v.LayerFlags.ShowFrameAxes = true; }, &built, false},
+            {"loads as text", [](ViewState& v) { v.LoadCaseShown = 1, v.LoadDisplay = LoadStyle::TextLabels; }, &built, false},
             {"shells off since the build", [](ViewState& v) { v.LayerFlags.ShowShells = false; }, &built, false},
             {"built for another size", [](ViewState&) {}, &otherSize, false},
             {"no drag picture", [](ViewState&) {}, nullptr, false},
@@ -249,9 +262,13 @@ private slots:
         plane.PlaneAxis = kPlaneAxisZ;
         plane.PlaneShown = 2;
         QVERIFY(!bare.Fits(kNoResults, plane, image.size()));
-        ViewState arrows = view;
+        ViewState arrows = view; // shown, by another picture
         arrows.LoadCaseShown = 1;
-        QVERIFY(!DragPicture::Shows(arrows) && !bare.Fits(kNoResults, arrows, image.size()));
+        arrows.LoadTypeShown = kShowPointForces;
+        QVERIFY(DragPicture::Shows(arrows) && !bare.Fits(kNoResults, arrows, image.size()));
+        ViewState axes = view;
+        axes.LayerFlags.ShowFrameAxes = true;
+        QVERIFY(!DragPicture::Shows(axes) && !bare.Fits(kNoResults, axes, image.size()));
         ResultSet reloaded; // another load of results, at the same scale
         reloaded.generation = kNoResults.generation + 1;
         QVERIFY(!bare.Fits(reloaded, view, image.size()));
