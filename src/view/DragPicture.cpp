@@ -39,6 +39,11 @@ bool Valid(const Model& model, std::int32_t joint)
     return model.Joints.Contains(joint);
 }
 
+std::array<std::int32_t, 3> TableCounts(const Model& model)
+{
+    return {model.Joints.count, model.Frames.count, model.Loads.count};
+}
+
 bool ShowsLoadArrows(const ViewState& view)
 {
     return view.LoadCaseShown != 0 && view.LoadDisplay == LoadStyle::Arrows;
@@ -90,7 +95,7 @@ bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const 
 }
 
 DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size)
-    : builtFor_(view), resultGeneration_(results.generation)
+    : builtOf_(&model), builtCounts_(TableCounts(model)), builtFor_(view), resultGeneration_(results.generation)
 {
     const LayerSwitches& on = view.LayerFlags;
     const PlaneFilter shown(model, view);
@@ -200,10 +205,10 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
     banner_ = BannerPicture(size);
 }
 
-bool DragPicture::Fits(const ResultSet& results, const ViewState& view, QSize size) const
+bool DragPicture::Fits(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const
 {
     const ViewState& b = builtFor_;
-    return results.generation == resultGeneration_ && size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
+    return &model == builtOf_ && TableCounts(model) == builtCounts_ && results.generation == resultGeneration_ && size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
            view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
            view.ShowAxisTriad == b.ShowAxisTriad &&
            view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&

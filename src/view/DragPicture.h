@@ -50,10 +50,11 @@ public:
     // picture is not changed, so two threads may paint it at once.
     void Paint(const ViewState& view, QImage& canvas, Hatching hatching = Hatching::Off) const;
 
-    // Whether it was built for these results (their generation), this view
-    // (all but the camera) and size; a rotation that leaves a plane shows every
-    // plane, which needs a new one.
-    bool Fits(const ResultSet& results, const ViewState& view, QSize size) const;
+    // Whether it was built for this model (the same object, of as many joints,
+    // frames and loads), these results (their generation), this view (all but
+    // the camera) and size; a rotation that leaves a plane shows every plane,
+    // which needs a new one.
+    bool Fits(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const;
 
 private:
     struct Line {
@@ -93,6 +94,9 @@ private:
     // While the loads show as arrows: the model, the shown plane, and the
     // frames with distributed loads, whose midpoints the arrows need.
     const Model* arrowModel_ = nullptr;
+    // The model it was built of, and its table sizes then, for Fits.
+    const Model* builtOf_ = nullptr;
+    std::array<std::int32_t, 3> builtCounts_{}; // joints, frames, loads
     std::optional<PlaneFilter> arrowPlane_;
     std::vector<std::int32_t> loadedFrames_;
     bool anyJoint_ = false;

@@ -223,7 +223,7 @@ private slots:
         for (const Case& c : cases) {
             ViewState view = start;
             c.change(view);
-            QCOMPARE(c.picture && c.picture->Fits(kNoResults, view, size) && DragPicture::PaintsAll(model, kNoResults, view),
+            QCOMPARE(c.picture && c.picture->Fits(model, kNoResults, view, size) && DragPicture::PaintsAll(model, kNoResults, view),
                      c.throughDrag);
             QImage expected = NewCanvasImage(size);
             Projection expectedAt;
@@ -252,26 +252,30 @@ private slots:
             view.PanX += dx * view.Scale;
             view.PanY += dy * view.Scale;
             view.PlanAngle += dPlan;
-            QVERIFY(bare.Fits(kNoResults, view, image.size()));
+            QVERIFY(bare.Fits(model, kNoResults, view, image.size()));
             bare.Paint(view, image);
             QCOMPARE(image, PaintRedraw(model, view));
         }
-        QVERIFY(!picture.Fits(kNoResults, view, image.size())); // shells switched off since
-        QVERIFY(!bare.Fits(kNoResults, view, QSize(kArea.width + 1, kArea.height)));
+        QVERIFY(!picture.Fits(model, kNoResults, view, image.size())); // shells switched off since
+        QVERIFY(!bare.Fits(model, kNoResults, view, QSize(kArea.width + 1, kArea.height)));
         ViewState plane = view;
         plane.PlaneAxis = kPlaneAxisZ;
         plane.PlaneShown = 2;
-        QVERIFY(!bare.Fits(kNoResults, plane, image.size()));
+        QVERIFY(!bare.Fits(model, kNoResults, plane, image.size()));
         ViewState arrows = view; // shown, by another picture
         arrows.LoadCaseShown = 1;
         arrows.LoadTypeShown = kShowPointForces;
-        QVERIFY(DragPicture::Shows(arrows) && !bare.Fits(kNoResults, arrows, image.size()));
+        QVERIFY(DragPicture::Shows(arrows) && !bare.Fits(model, kNoResults, arrows, image.size()));
         ViewState axes = view;
         axes.LayerFlags.ShowFrameAxes = true;
-        QVERIFY(!DragPicture::Shows(axes) && !bare.Fits(kNoResults, axes, image.size()));
+        QVERIFY(!DragPicture::Shows(axes) && !bare.Fits(model, kNoResults, axes, image.size()));
         ResultSet reloaded; // another load of results, at the same scale
         reloaded.generation = kNoResults.generation + 1;
-        QVERIFY(!bare.Fits(reloaded, view, image.size()));
+        QVERIFY(!bare.Fits(model, reloaded, view, image.size()));
+        const Model copy = model; // another model, though alike
+        QVERIFY(!bare.Fits(copy, kNoResults, view, image.size()));
+        model.Loads.Reset(model.Loads.count - 1); // the same one, changed since
+        QVERIFY(!bare.Fits(model, kNoResults, view, image.size()));
     }
 
     void emptyAndBrokenModelsPaintTheBanner()

@@ -65,7 +65,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const QImage& canvas = PrepareCanvas();
-    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(results, view, canvas.size())))
+    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(model, results, view, canvas.size())))
         dragPicture_ = std::make_shared<const DragPicture>(model, results, view, canvas.size());
 }
 
