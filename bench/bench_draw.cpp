@@ -243,6 +243,16 @@ void BM_DragStepRotatedLineLoadArrows(benchmark::State& state)
 }
 BENCHMARK(BM_DragStepRotatedLineLoadArrows)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
+// The turned view with section marks at both ends of every frame (all of
+// one colour here, as no results are loaded).
+void BM_DragStepRotatedSectionMarks(benchmark::State& state)
+{
+    LayerSwitches layers;
+    layers.ShowHingeCircles = true;
+    DragStep(state, 30, -60, layers);
+}
+BENCHMARK(BM_DragStepRotatedSectionMarks)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
 // Where the time goes: the turned view with one start-up layer at a time
 // (0 none, 1 nodes, 2 supports, 3 frames, 4 shells, 5 releases, 6 solids).
 void BM_DragStepRotatedOneLayer(benchmark::State& state)

@@ -1,6 +1,7 @@
 #include "view/DragPicture.h"
 
 #include "common/SerialWorker.h"
+#include "common/Errors.h"
 #include "model/ElementKinds.h"
 #include "view/AxisTriad.h"
 #include "view/Canvas.h"
@@ -11,6 +12,7 @@
 #include "view/Redraw.h"
 #include "view/ResultOverlays.h"
 #include "view/ResultCaptionLayer.h"
+#include "view/SectionResultClass.h"
 #include "view/UndeformedOutline.h"
 #include "session/ResultCaption.h"
 
@@ -20,6 +22,7 @@
 #include <future>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace mirelo {
 
@@ -32,7 +35,7 @@ constexpr std::uint32_t kRedPixel = PixelColour(RgbColour(255, 0, 0));
 
 // The pen widths and box sizes the layers paint with (DrawLayers.cpp).
 constexpr int kFrameWidth = 2, kSelectedWidth = 5, kEdgeWidth = 1, kSpringPen = 2;
-constexpr int kNodeHalf = 4, kSupportHalf = 5, kSpringHalf = 5;
+constexpr int kNodeHalf = 4, kSupportHalf = 5, kSpringHalf = 5, kDiscHalf = 5;
 
 bool Valid(const Model& model, std::int32_t joint)
 {
@@ -83,15 +86,15 @@ struct DragPicture::Screen {
 bool DragPicture::Shows(const ViewState& view)
 {
     const LayerSwitches& on = view.LayerFlags;
-    return !on.ShowFrameAxes && !on.ShowDiaphragms && !on.ShowHingeCircles;
+    return !on.ShowFrameAxes && !on.ShowDiaphragms;
 }
 
-
-bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const ViewState& view)
+bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const
 {
     const LayerSwitches& on = view.LayerFlags;
-    return Shows(view) && !on.ShowNodeLabels && !on.ShowFrameLabels && !on.ShowShellLabels && !on.ShowSolidLabels &&
-           (view.LoadCaseShown == 0 || ShowsLoadArrows(view)) && !ShowsResultOverlays(model, results, view);
+    return Fits(model, results, view, size) && !discsFailed_ && !on.ShowNodeLabels && !on.ShowFrameLabels &&
+           !on.ShowShellLabels && !on.ShowSolidLabels && (view.LoadCaseShown == 0 || ShowsLoadArrows(view)) &&
+           !ShowsResultOverlays(model, results, view);
 }
 
 DragPicture::DragPicture(const Model& model, const ResultSet& results, const ViewState& view, QSize size)
@@ -151,6 +154,24 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         if (Valid(model, frame.jointI) && Valid(model, frame.jointJ) && shown.Frame(frame)) {
             frames_.push_back({frame.jointI, frame.jointJ, kYellowPixel});
             selected_ = true;
+        }
+    }
+
+    if (on.ShowHingeCircles && SectionsMatchJoints(results)) {
+        discsShown_ = true;
+        const auto colour = [&](double value) {
+            return PixelColour(model.SectionPalette[static_cast<std::size_t>(10 + SectionResultClass(value, view))]);
+        };
+        try {
+            for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+                const Frame& frame = model.Frames[k];
+                if (shown.Frame(frame))
+                    discs_.push_back({frame.jointI, frame.jointJ, Valid(model, frame.jointI) && Valid(model, frame.jointJ),
+                                      colour(SectionValueAtI(results, k)), colour(SectionValueAtJ(results, k))});
+            }
+        } catch (const Error&) {
+            discs_.clear(); // shown without marks while dragging
+            discsFailed_ = true;
         }
     }
 
@@ -214,7 +235,8 @@ bool DragPicture::Fits(const Model& model, const ResultSet& results, const ViewS
            view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&
            view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed &&
            view.LoadCaseShown == b.LoadCaseShown && view.LoadTypeShown == b.LoadTypeShown &&
-           view.LoadDisplay == b.LoadDisplay && Shows(view);
+           view.LoadDisplay == b.LoadDisplay && view.HingeMin == b.HingeMin && view.HingeMax == b.HingeMax &&
+           Shows(view);
 }
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching) const
@@ -252,7 +274,7 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching
         band.areaWidth = area.width;
         band.areaHeight = area.height;
         // The layers before the springs that leave a solid brush behind them.
-        band.springFilled = on.ShowNodes || on.ShowSupports || on.ShowShells || on.ShowNodeLabels ||
+        band.springFilled = on.ShowNodes || on.ShowSupports || discsShown_ || on.ShowShells || on.ShowNodeLabels ||
                             on.ShowFrameLabels || on.ShowShellLabels;
         band.canvasRows = rows + band.top * stride;
         band.bannerStride = banner.bytesPerLine() / 4;
@@ -298,14 +320,14 @@ void DragPicture::PaintLoadArrows(Canvas& canvas, const Projector& projector, Vi
 
 void DragPicture::PaintBand(const Band& band, const Screen& screen) const
 {
+    const std::vector<ScreenPoint>& joints = screen.at.joints;
     for (std::int32_t y = band.top; y < band.bottom; ++y)
         std::copy_n(band.bannerRows + (y - band.top) * band.bannerStride, band.areaWidth,
                     band.canvasRows + (y - band.top) * band.pixels.stride);
 
-    // A box of side 2 x half centred on the joint, when it reaches the band.
-    const auto paintBox = [&](const BoxShape& shape, std::int32_t joint, int half, bool pen, std::uint32_t penColour,
+    // A box of side 2 x half centred on the pixel, when it reaches the band.
+    const auto paintBox = [&](const BoxShape& shape, ScreenPoint p, int half, bool pen, std::uint32_t penColour,
                               const AreaFill& fill) {
-        const ScreenPoint p = screen.at.joints[static_cast<std::size_t>(joint)];
         if (p.y + half <= band.top || p.y - half >= band.bottom || p.x + half <= 0 || p.x - half >= band.areaWidth)
             return;
         shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
@@ -318,27 +340,36 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
             return;
         DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
     };
-    const auto paintLine = [&](const Line& line, int width) { paintLineAt(screen.at.joints, line, width); };
+    const auto paintLine = [&](const Line& line, int width) { paintLineAt(joints, line, width); };
 
     for (const Line& edge : outline_)
         paintLineAt(screen.undeformed, edge, kEdgeWidth);
 
     const BoxShape node(BoxShape::Kind::Ellipse, 2 * kNodeHalf, 2 * kNodeHalf, 0);
     for (const std::int32_t joint : nodes_)
-        paintBox(node, joint, kNodeHalf, false, 0, {AreaFill::Kind::Solid, kBluePixel});
+        paintBox(node, joints[static_cast<std::size_t>(joint)], kNodeHalf, false, 0, {AreaFill::Kind::Solid, kBluePixel});
     const BoxShape support(BoxShape::Kind::Rectangle, 2 * kSupportHalf, 2 * kSupportHalf, 0);
     for (const Spot& spot : supports_)
-        paintBox(support, spot.joint, kSupportHalf, false, 0, {AreaFill::Kind::Solid, spot.colour});
+        paintBox(support, joints[static_cast<std::size_t>(spot.joint)], kSupportHalf, false, 0,
+                 {AreaFill::Kind::Solid, spot.colour});
     const std::size_t plainFrames = frames_.size() - (selected_ ? 1 : 0);
     for (std::size_t k = 0; k < plainFrames; ++k)
         paintLine(frames_[k], kFrameWidth);
     if (selected_)
         paintLine(frames_.back(), kSelectedWidth);
+    const BoxShape disc(BoxShape::Kind::Ellipse, 2 * kDiscHalf, 2 * kDiscHalf, kEdgeWidth);
+    for (const Disc& d : discs_) {
+        const ScreenPoint i = d.joined ? joints[static_cast<std::size_t>(d.i)] : ScreenPoint{};
+        const ScreenPoint j = d.joined ? joints[static_cast<std::size_t>(d.j)] : ScreenPoint{};
+        for (const auto& [fraction, colour] : {std::pair{0.2, d.atI}, std::pair{0.8, d.atJ}})
+            paintBox(disc, d.joined ? PixelBetween(i, j, fraction) : ScreenPoint{}, kDiscHalf, true, kBlackPixel,
+                     {AreaFill::Kind::Solid, colour});
+    }
     for (const Quad& shell : shells_) {
         std::array<QPoint, 4> corners;
         std::int32_t left = kPixelLimit, right = -kPixelLimit, top = kPixelLimit, bottom = -kPixelLimit;
         for (std::size_t k = 0; k < 4; ++k) {
-            const ScreenPoint p = screen.at.joints[static_cast<std::size_t>(shell.joints[k])];
+            const ScreenPoint p = joints[static_cast<std::size_t>(shell.joints[k])];
             corners[k] = QPoint(p.x, p.y);
             left = std::min(left, p.x);
             right = std::max(right, p.x);
@@ -354,8 +385,8 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
     const BoxShape spring(BoxShape::Kind::Ellipse, 2 * kSpringHalf, 2 * kSpringHalf, kSpringPen);
     const AreaFill springFill{band.springFilled ? AreaFill::Kind::Solid : AreaFill::Kind::None, kRedPixel};
     for (const Line& line : springs_) {
-        const ScreenPoint a = screen.at.joints[static_cast<std::size_t>(line.i)];
-        const ScreenPoint b = screen.at.joints[static_cast<std::size_t>(line.j)];
+        const ScreenPoint a = joints[static_cast<std::size_t>(line.i)];
+        const ScreenPoint b = joints[static_cast<std::size_t>(line.j)];
         // Integer halves truncated toward zero, as the releases layer takes them.
         const auto mx = static_cast<std::int32_t>((std::int64_t{a.x} + b.x) / 2);
         const auto my = static_cast<std::int32_t>((std::int64_t{a.y} + b.y) / 2);

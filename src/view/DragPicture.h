@@ -31,13 +31,9 @@ namespace mirelo {
 // (PaintFullPicture).
 class DragPicture {
 public:
-    // Whether it can show the view: not while frame axes, diaphragms or
-    // section results are shown.
+    // Whether it can show the view: not while frame axes or diaphragms are
+    // shown.
     static bool Shows(const ViewState& view);
-    // Whether, with the hatching, it paints all Redraw paints of the view: it
-    // shows the view, and no labels or result overlays are on (a load case
-    // shows as arrows, if at all).
-    static bool PaintsAll(const Model& model, const ResultSet& results, const ViewState& view);
 
     // Gathers the model as the view shows it, for pictures of `size`. While
     // it shows load arrows it reads the model's loads at every step: the model
@@ -49,6 +45,12 @@ public:
     // image (NewCanvasImage); std::invalid_argument for another format. The
     // picture is not changed, so two threads may paint it at once.
     void Paint(const ViewState& view, QImage& canvas, Hatching hatching = Hatching::Off) const;
+
+    // Whether, with the hatching, it paints all Redraw paints of the view at
+    // that size: it fits them, no labels or result overlays are on (a load
+    // case shows as arrows, if at all), and every section mark shown has its
+    // colour (a colour range of no width has none: Redraw then says why).
+    bool PaintsAll(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const;
 
     // Whether it was built for this model (the same object, of as many joints,
     // frames and loads), these results (their generation), this view (all but
@@ -64,6 +66,11 @@ private:
     struct Spot {
         std::int32_t joint;
         std::uint32_t colour;
+    };
+    struct Disc { // a frame's section marks, at 0.2 and 0.8 along its joints' pixels
+        std::int32_t i, j;
+        bool joined; // both joints in the table; else both marks sit at the origin
+        std::uint32_t atI, atJ;
     };
     struct Quad {
         std::array<std::int32_t, 4> joints;
@@ -88,6 +95,8 @@ private:
     std::vector<Spot> supports_;           // joints with a support square
     std::vector<Line> frames_;             // in painting order, then the selected frame
     bool selected_ = false;                // whether frames_ ends with the selected frame
+    std::vector<Disc> discs_;
+    bool discsShown_ = false, discsFailed_ = false;
     std::vector<Quad> shells_;
     std::vector<Line> springs_;            // a circle at the middle, in the spring's colour
     std::vector<Line> solidEdges_;         // twelve per solid

@@ -7,7 +7,7 @@ namespace mirelo {
 bool PaintFullPicture(const DragPicture* picture, const Model& model, const ResultSet& results, const ViewState& view,
                       QImage& canvas, Projection& projection, const std::atomic<bool>& stop)
 {
-    if (!picture || !picture->Fits(model, results, view, canvas.size()) || !DragPicture::PaintsAll(model, results, view))
+    if (!picture || !picture->PaintsAll(model, results, view, canvas.size()))
         return RedrawUnlessStopped(model, results, view, canvas, projection, stop);
     picture->Paint(view, canvas, DragPicture::Hatching::On);
     if (stop)

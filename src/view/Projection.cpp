@@ -85,16 +85,12 @@ void ProjectJoints(const Model& model, const ResultSet& results, const ViewState
     }
 }
 
-namespace {
-
-ScreenPoint Between(ScreenPoint from, ScreenPoint to, double fraction)
+ScreenPoint PixelBetween(ScreenPoint from, ScreenPoint to, double fraction)
 {
     // In double: the difference of two clamped pixels fits easily.
     return {RoundToPixel(from.x + fraction * (static_cast<double>(to.x) - from.x)),
             RoundToPixel(from.y + fraction * (static_cast<double>(to.y) - from.y))};
 }
-
-} // namespace
 
 ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame)
 {
@@ -128,8 +124,8 @@ void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Pro
             projector.Project(mx + tick * frame->axis2X, my + tick * frame->axis2Y, mz + tick * frame->axis2Z);
         const ScreenPoint pi = projection.joints[static_cast<std::size_t>(frame->jointI)];
         const ScreenPoint pj = projection.joints[static_cast<std::size_t>(frame->jointJ)];
-        projection.hingesI[at] = Between(pi, pj, 0.2);
-        projection.hingesJ[at] = Between(pi, pj, 0.8);
+        projection.hingesI[at] = PixelBetween(pi, pj, 0.2);
+        projection.hingesJ[at] = PixelBetween(pi, pj, 0.8);
     }
 }
 

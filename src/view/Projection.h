@@ -71,6 +71,10 @@ bool ProjectionFits(const Projection& projection, const Model& model);
 void ProjectJoints(const Model& model, const ResultSet& results, const ViewState& view, ViewArea area,
                    Projection& projection);
 
+// The pixel `fraction` of the way from one pixel to another (a frame's hinge
+// points at 0.2 and 0.8 along its joints' pixels).
+ScreenPoint PixelBetween(ScreenPoint from, ScreenPoint to, double fraction);
+
 // The pixel of a frame's undeformed midpoint; its joints must be in the table.
 ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame);
 

@@ -3,6 +3,7 @@
 // the hatching it paints Redraw's full picture.
 #include "ViewTestModels.h"
 
+#include "common/Errors.h"
 #include "model/ImportS2k.h"
 #include "view/DragPicture.h"
 #include "view/FullPicture.h"
@@ -11,6 +12,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <string>
@@ -66,21 +68,37 @@ ViewState Aimed(const Model& model, ViewState view, const Camera& camera)
     return view;
 }
 
-QImage PaintRedraw(const Model& model, const ViewState& view)
+QImage PaintRedraw(const Model& model, const ViewState& view, const ResultSet& results = kNoResults)
 {
     QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
     Projection at;
-    Redraw(model, kNoResults, view, image, at);
+    Redraw(model, results, view, image, at);
     return image;
 }
 
 QImage PaintDrag(const Model& model, const ViewState& view,
-                 DragPicture::Hatching hatching = DragPicture::Hatching::Off)
+                 DragPicture::Hatching hatching = DragPicture::Hatching::Off, const ResultSet& results = kNoResults)
 {
     QImage image = NewCanvasImage(QSize(kArea.width, kArea.height));
-    DragPicture picture(model, kNoResults, view, image.size());
+    DragPicture picture(model, results, view, image.size());
     picture.Paint(view, image, hatching);
     return image;
+}
+
+// Section values of step 2 from -1.5 to 1.5 along the frames, every colour
+// class of the range -1 .. 1 among them.
+ResultSet SectionMarks(const Model& model)
+{
+    ResultSet results;
+    results.loaded.kind = LoadedResults::Kind::LoadStep;
+    results.loaded.step = results.sections.step = 2;
+    for (std::int32_t k = 1; k <= model.Frames.count; ++k) {
+        const double t = 3.0 * k / std::max(model.Frames.count, 1) - 1.5;
+        results.sections.atI.push_back(t);
+        results.sections.atJ.push_back(-t);
+    }
+    results.generation = 1;
+    return results;
 }
 
 // Two shells of different colours over each other, the second turned, and a
@@ -171,27 +189,62 @@ private slots:
             models.emplace_back(example, Example(example));
         models.emplace_back("crossing shells", CrossingShells());
         // Each also with the first load case's point and distributed loads as
-        // arrows (with their labels), over everything but the triad and legend.
+        // arrows (with their labels), over everything but the triad and legend,
+        // and with section marks at the frames' ends (also as the only layer
+        // before the springs, whose discs are then filled because of them).
+        enum class Extra { None, PointLoads, LineLoads, SectionMarks, MarksBeforeSprings };
         for (const auto& [name, model] : models) {
-            for (const std::int32_t loads : {kShowNoLoadType, kShowPointForces, kShowElementLoads}) {
+            for (const Extra extra :
+                 {Extra::None, Extra::PointLoads, Extra::LineLoads, Extra::SectionMarks, Extra::MarksBeforeSprings}) {
+                const bool marks = extra == Extra::SectionMarks || extra == Extra::MarksBeforeSprings;
                 ViewState start;
                 start.SelectedFrame = model.Frames.count;
-                start.LoadCaseShown = loads == kShowNoLoadType ? 0 : 1;
-                start.LoadTypeShown = loads;
+                start.LoadCaseShown = extra == Extra::PointLoads || extra == Extra::LineLoads ? 1 : 0;
+                start.LoadTypeShown = extra == Extra::PointLoads  ? kShowPointForces
+                                      : extra == Extra::LineLoads ? kShowElementLoads
+                                                                  : kShowNoLoadType;
+                start.LayerFlags.ShowHingeCircles = marks;
+                if (extra == Extra::MarksBeforeSprings)
+                    start.LayerFlags.ShowNodes = start.LayerFlags.ShowSupports = start.LayerFlags.ShowShells = false;
+                start.HingeMin = -1;
+                start.HingeMax = 1;
+                const ResultSet results = marks ? SectionMarks(model) : ResultSet{};
                 for (const Camera& camera : kCameras) {
                     const ViewState view = Aimed(model, start, camera);
-                    QVERIFY(DragPicture::PaintsAll(model, kNoResults, view));
-                    const QImage drag = PaintDrag(model, view, DragPicture::Hatching::On);
-                    QVERIFY2(drag == PaintRedraw(model, view),
-                             (name + ", " + camera.name + ", loads " + std::to_string(loads)).c_str());
-                    if (name == "rc-frame-building.s2k" && camera.name == std::string("turned") && loads != kShowNoLoadType) {
-                        ViewState unloaded = view; // the arrows are there
-                        unloaded.LoadCaseShown = 0;
-                        QVERIFY(drag != PaintDrag(model, unloaded, DragPicture::Hatching::On));
+                    const std::string where = name + ", " + camera.name + ", extra " + std::to_string(int(extra));
+                    const DragPicture picture(model, results, view, QSize(kArea.width, kArea.height));
+                    QVERIFY2(picture.PaintsAll(model, results, view, QSize(kArea.width, kArea.height)), where.c_str());
+                    QImage drag = NewCanvasImage(QSize(kArea.width, kArea.height));
+                    picture.Paint(view, drag, DragPicture::Hatching::On);
+                    QVERIFY2(drag == PaintRedraw(model, view, results), where.c_str());
+                    if (name == "rc-frame-building.s2k" && camera.name == std::string("turned") && extra != Extra::None) {
+                        ViewState bare = view; // the arrows or marks are there
+                        bare.LoadCaseShown = 0;
+                        bare.LayerFlags.ShowHingeCircles = false;
+                        QVERIFY2(drag != PaintDrag(model, bare, DragPicture::Hatching::On, results), where.c_str());
                     }
                 }
             }
         }
+    }
+
+    void sectionMarksWithoutAColourRangeLeaveTheFullPictureToRedraw()
+    {
+        // HingeMin = HingeMax gives no colour: Redraw raises its error, and
+        // the drag picture shows the model without marks meanwhile.
+        const Model model = Example("rc-frame-building.s2k");
+        ViewState view = Aimed(model, ViewState{}, kCameras[2]);
+        view.LayerFlags.ShowHingeCircles = true;
+        view.HingeMin = view.HingeMax = 0.5;
+        const ResultSet results = SectionMarks(model);
+        const QSize size(kArea.width, kArea.height);
+        const DragPicture picture(model, results, view, size);
+        QVERIFY(!picture.PaintsAll(model, results, view, size));
+        QImage image = NewCanvasImage(size);
+        picture.Paint(view, image); // no error while dragging
+        Projection at;
+        const std::atomic<bool> go{false};
+        QVERIFY_THROWS_EXCEPTION(FloatingPointError, PaintFullPicture(&picture, model, results, view, image, at, go));
     }
 
     void theFullPictureIsRedrawsWhicheverPaintsIt()
@@ -223,8 +276,7 @@ private slots:
         for (const Case& c : cases) {
             ViewState view = start;
             c.change(view);
-            QCOMPARE(c.picture && c.picture->Fits(model, kNoResults, view, size) && DragPicture::PaintsAll(model, kNoResults, view),
-                     c.throughDrag);
+            QCOMPARE(c.picture && c.picture->PaintsAll(model, kNoResults, view, size), c.throughDrag);
             QImage expected = NewCanvasImage(size);
             Projection expectedAt;
             Redraw(model, kNoResults, view, expected, expectedAt);
