@@ -104,25 +104,19 @@ void Count(benchmark::State& state, const Model& model)
     state.counters["shells"] = model.Shells.count;
 }
 
-// Steps of one pixel to and fro, so the picture stays in place. Views the drag
-// picture cannot show (load arrows) are painted by Redraw, as in the window.
+// Steps of one pixel to and fro, so the picture stays in place.
 void DragStep(benchmark::State& state, double planAngle, double tiltAngle, const LayerSwitches& layers = {},
               std::int32_t loadTypeShown = kShowNoLoadType, bool orientation = true, bool rotate = false,
               DragPicture::Hatching hatching = DragPicture::Hatching::Off)
 {
     DragSetup setup;
     StartDrag(setup, planAngle, tiltAngle, layers, loadTypeShown, orientation, rotate);
-    std::optional<DragPicture> picture;
-    if (DragPicture::Shows(setup.view))
-        picture.emplace(setup.model, kNoResults, setup.view, setup.canvas.size());
+    const DragPicture picture(setup.model, kNoResults, setup.view, setup.canvas.size());
     int x = 500;
     for (auto _ : state) {
         x = x == 500 ? 501 : 500;
         MouseMove(setup.view, kArea, x, 300);
-        if (picture)
-            picture->Paint(setup.view, setup.canvas, hatching);
-        else
-            Redraw(setup.model, kNoResults, setup.view, setup.canvas, setup.at);
+        picture.Paint(setup.view, setup.canvas, hatching);
         benchmark::DoNotOptimize(setup.canvas.constBits());
     }
     Count(state, setup.model);

@@ -32,6 +32,8 @@ constexpr std::uint32_t kBlackPixel = PixelColour(RgbColour(0, 0, 0));
 constexpr std::uint32_t kYellowPixel = PixelColour(RgbColour(255, 255, 0));
 constexpr std::uint32_t kBluePixel = PixelColour(RgbColour(0, 0, 255));
 constexpr std::uint32_t kRedPixel = PixelColour(RgbColour(255, 0, 0));
+constexpr std::uint32_t kGreyPixel = PixelColour(RgbColour(128, 128, 128));
+constexpr std::uint32_t kAxisPixel = PixelColour(RgbColour(0, 128, 0));
 
 // The pen widths and box sizes the layers paint with (DrawLayers.cpp).
 constexpr int kFrameWidth = 2, kSelectedWidth = 5, kEdgeWidth = 1, kSpringPen = 2;
@@ -42,9 +44,9 @@ bool Valid(const Model& model, std::int32_t joint)
     return model.Joints.Contains(joint);
 }
 
-std::array<std::int32_t, 3> TableCounts(const Model& model)
+std::array<std::int32_t, 4> TableCounts(const Model& model)
 {
-    return {model.Joints.count, model.Frames.count, model.Loads.count};
+    return {model.Joints.count, model.Frames.count, model.Loads.count, model.Constraints.count};
 }
 
 bool ShowsLoadArrows(const ViewState& view)
@@ -81,13 +83,8 @@ struct DragPicture::Band {
 struct DragPicture::Screen {
     Projection at;                      // the joints, and the midpoints load arrows need
     std::vector<ScreenPoint> undeformed; // by joint number
+    std::vector<std::pair<ScreenPoint, ScreenPoint>> ticks; // as ticks_
 };
-
-bool DragPicture::Shows(const ViewState& view)
-{
-    const LayerSwitches& on = view.LayerFlags;
-    return !on.ShowFrameAxes && !on.ShowDiaphragms;
-}
 
 bool DragPicture::PaintsAll(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const
 {
@@ -157,6 +154,19 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
         }
     }
 
+    for (std::int32_t k = 1; on.ShowFrameAxes && k <= model.Frames.count; ++k) {
+        const Frame& frame = model.Frames[k];
+        if (shown.Frame(frame) && Valid(model, frame.jointI) && Valid(model, frame.jointJ))
+            ticks_.push_back({FrameMidpoint(model, frame), Axis2Of(frame)});
+    }
+    for (std::int32_t c = 1; on.ShowDiaphragms && c <= model.Constraints.count; ++c) {
+        const Constraint& constraint = model.Constraints[c];
+        if (!Valid(model, constraint.masterJoint) || !shown.Joint(constraint.masterJoint))
+            continue;
+        for (std::int32_t m = 1; m <= constraint.memberCount && static_cast<std::size_t>(m) < constraint.members.size(); ++m)
+            if (const std::int32_t k = constraint.members[static_cast<std::size_t>(m)]; Valid(model, k) && shown.Joint(k))
+                diaphragms_.push_back({constraint.masterJoint, k, kGreyPixel});
+    }
     if (on.ShowHingeCircles && SectionsMatchJoints(results)) {
         discsShown_ = true;
         const auto colour = [&](double value) {
@@ -229,14 +239,14 @@ DragPicture::DragPicture(const Model& model, const ResultSet& results, const Vie
 bool DragPicture::Fits(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const
 {
     const ViewState& b = builtFor_;
-    return &model == builtOf_ && TableCounts(model) == builtCounts_ && results.generation == resultGeneration_ && size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
+    return &model == builtOf_ && TableCounts(model) == builtCounts_ && results.generation == resultGeneration_ &&
+           size == banner_.size() && view.LayerFlags == b.LayerFlags && view.SelectedFrame == b.SelectedFrame &&
            view.PlaneShown == b.PlaneShown && (view.PlaneShown == 0 || view.PlaneAxis == b.PlaneAxis) &&
-           view.ShowAxisTriad == b.ShowAxisTriad &&
-           view.ShowLegend == b.ShowLegend && view.DeformScale == b.DeformScale &&
-           view.ShowResultCaption == b.ShowResultCaption && view.ShowUndeformed == b.ShowUndeformed &&
-           view.LoadCaseShown == b.LoadCaseShown && view.LoadTypeShown == b.LoadTypeShown &&
-           view.LoadDisplay == b.LoadDisplay && view.HingeMin == b.HingeMin && view.HingeMax == b.HingeMax &&
-           Shows(view);
+           view.ShowAxisTriad == b.ShowAxisTriad && view.ShowLegend == b.ShowLegend &&
+           view.DeformScale == b.DeformScale && view.ShowResultCaption == b.ShowResultCaption &&
+           view.ShowUndeformed == b.ShowUndeformed && view.LoadCaseShown == b.LoadCaseShown &&
+           view.LoadTypeShown == b.LoadTypeShown && view.LoadDisplay == b.LoadDisplay &&
+           view.HingeMin == b.HingeMin && view.HingeMax == b.HingeMax;
 }
 
 void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching) const
@@ -255,6 +265,10 @@ void DragPicture::Paint(const ViewState& view, QImage& canvas, Hatching hatching
     joints.resize(x_.size());
     for (std::size_t k = 1; k < x_.size(); ++k)
         joints[k] = projector.Project(x_[k], y_[k], z_[k]);
+    const double tick = AxisTickLength(view);
+    screen.ticks.resize(ticks_.size());
+    for (std::size_t k = 0; k < ticks_.size(); ++k)
+        screen.ticks[k] = {projector.Project(ticks_[k].mid), projector.Project(Along(ticks_[k].mid, ticks_[k].axis, tick))};
     screen.undeformed.resize(undeformed_.size());
     for (std::size_t k = 1; k < undeformed_.size(); ++k)
         screen.undeformed[k] = projector.Project(undeformed_[k].x, undeformed_[k].y, undeformed_[k].z);
@@ -314,7 +328,7 @@ void DragPicture::PaintLoadArrows(Canvas& canvas, const Projector& projector, Vi
     const Model& model = *arrowModel_;
     at.frameMids.resize(static_cast<std::size_t>(model.Frames.Size()) + 1);
     for (const std::int32_t f : loadedFrames_)
-        at.frameMids[static_cast<std::size_t>(f)] = ProjectFrameMidpoint(projector, model, model.Frames[f]);
+        at.frameMids[static_cast<std::size_t>(f)] = projector.Project(FrameMidpoint(model, model.Frames[f]));
     PaintShownLoadArrows(canvas, model, at, view, area, *arrowPlane_);
 }
 
@@ -332,13 +346,15 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
             return;
         shape.Paint(band.pixels, std::int64_t{p.x} - half, std::int64_t{p.y} - half - band.top, pen, penColour, fill);
     };
-    const auto paintLineAt = [&](const std::vector<ScreenPoint>& at, const Line& line, int width) {
-        ScreenPoint a = at[static_cast<std::size_t>(line.i)], b = at[static_cast<std::size_t>(line.j)];
+    const auto paintSegment = [&](ScreenPoint a, ScreenPoint b, std::uint32_t colour, int width) {
         if (std::max(a.y, b.y) + width < band.top || std::min(a.y, b.y) - width >= band.bottom)
             return;
         if (!FitLineToArea(band.areaWidth, band.areaHeight, width, a.x, a.y, b.x, b.y))
             return;
-        DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, line.colour);
+        DrawLine(band.pixels, a.x, a.y - band.top, b.x, b.y - band.top, width, colour);
+    };
+    const auto paintLineAt = [&](const std::vector<ScreenPoint>& at, const Line& line, int width) {
+        paintSegment(at[static_cast<std::size_t>(line.i)], at[static_cast<std::size_t>(line.j)], line.colour, width);
     };
     const auto paintLine = [&](const Line& line, int width) { paintLineAt(joints, line, width); };
 
@@ -357,6 +373,10 @@ void DragPicture::PaintBand(const Band& band, const Screen& screen) const
         paintLine(frames_[k], kFrameWidth);
     if (selected_)
         paintLine(frames_.back(), kSelectedWidth);
+    for (const auto& [mid, end] : screen.ticks)
+        paintSegment(mid, end, kAxisPixel, kEdgeWidth);
+    for (const Line& line : diaphragms_)
+        paintLine(line, kEdgeWidth);
     const BoxShape disc(BoxShape::Kind::Ellipse, 2 * kDiscHalf, 2 * kDiscHalf, kEdgeWidth);
     for (const Disc& d : discs_) {
         const ScreenPoint i = d.joined ? joints[static_cast<std::size_t>(d.i)] : ScreenPoint{};

@@ -31,10 +31,6 @@ namespace mirelo {
 // (PaintFullPicture).
 class DragPicture {
 public:
-    // Whether it can show the view: not while frame axes or diaphragms are
-    // shown.
-    static bool Shows(const ViewState& view);
-
     // Gathers the model as the view shows it, for pictures of `size`. While
     // it shows load arrows it reads the model's loads at every step: the model
     // must then outlive it unchanged.
@@ -53,9 +49,9 @@ public:
     bool PaintsAll(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const;
 
     // Whether it was built for this model (the same object, of as many joints,
-    // frames and loads), these results (their generation), this view (all but
-    // the camera) and size; a rotation that leaves a plane shows every plane,
-    // which needs a new one.
+    // frames, loads and constraints), these results (their generation), this
+    // view (all but the camera) and size; a rotation that leaves a plane shows
+    // every plane, which needs a new one.
     bool Fits(const Model& model, const ResultSet& results, const ViewState& view, QSize size) const;
 
 private:
@@ -95,6 +91,11 @@ private:
     std::vector<Spot> supports_;           // joints with a support square
     std::vector<Line> frames_;             // in painting order, then the selected frame
     bool selected_ = false;                // whether frames_ ends with the selected frame
+    struct Tick { // a frame's local-2 axis tick
+        ModelPoint mid, axis;
+    };
+    std::vector<Tick> ticks_;
+    std::vector<Line> diaphragms_; // master to member
     std::vector<Disc> discs_;
     bool discsShown_ = false, discsFailed_ = false;
     std::vector<Quad> shells_;
@@ -105,7 +106,7 @@ private:
     const Model* arrowModel_ = nullptr;
     // The model it was built of, and its table sizes then, for Fits.
     const Model* builtOf_ = nullptr;
-    std::array<std::int32_t, 3> builtCounts_{}; // joints, frames, loads
+    std::array<std::int32_t, 4> builtCounts_{}; // joints, frames, loads, constraints
     std::optional<PlaneFilter> arrowPlane_;
     std::vector<std::int32_t> loadedFrames_;
     bool anyJoint_ = false;

@@ -92,17 +92,27 @@ ScreenPoint PixelBetween(ScreenPoint from, ScreenPoint to, double fraction)
             RoundToPixel(from.y + fraction * (static_cast<double>(to.y) - from.y))};
 }
 
-ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame)
+ModelPoint FrameMidpoint(const Model& model, const Frame& frame)
 {
     const Joint& i = model.Joints[frame.jointI];
     const Joint& j = model.Joints[frame.jointJ];
-    return projector.Project((i.x + j.x) / 2, (i.y + j.y) / 2, (i.z + j.z) / 2);
+    return {(i.x + j.x) / 2, (i.y + j.y) / 2, (i.z + j.z) / 2};
+}
+
+ModelPoint Along(const ModelPoint& from, const ModelPoint& direction, double length)
+{
+    return {from.x + length * direction.x, from.y + length * direction.y, from.z + length * direction.z};
+}
+
+ModelPoint Axis2Of(const Frame& frame)
+{
+    return {frame.axis2X, frame.axis2Y, frame.axis2Z};
 }
 
 void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Projection& projection)
 {
     const Projector projector(view, area);
-    const double tick = 40.0 * view.Scale;
+    const double tick = AxisTickLength(view);
     const auto size = static_cast<std::size_t>(model.Frames.Size()) + 1;
     projection.frameMids.resize(size);
     projection.frameAxes.resize(size);
@@ -116,12 +126,9 @@ void ProjectFrames(const Model& model, const ViewState& view, ViewArea area, Pro
             projection.frameMids[at] = projection.frameAxes[at] = projection.hingesI[at] = projection.hingesJ[at] = {};
             continue;
         }
-        const Joint& i = model.Joints[frame->jointI];
-        const Joint& j = model.Joints[frame->jointJ];
-        const double mx = (i.x + j.x) / 2, my = (i.y + j.y) / 2, mz = (i.z + j.z) / 2;
-        projection.frameMids[at] = ProjectFrameMidpoint(projector, model, *frame);
-        projection.frameAxes[at] =
-            projector.Project(mx + tick * frame->axis2X, my + tick * frame->axis2Y, mz + tick * frame->axis2Z);
+        const ModelPoint mid = FrameMidpoint(model, *frame);
+        projection.frameMids[at] = projector.Project(mid);
+        projection.frameAxes[at] = projector.Project(Along(mid, Axis2Of(*frame), tick));
         const ScreenPoint pi = projection.joints[static_cast<std::size_t>(frame->jointI)];
         const ScreenPoint pj = projection.joints[static_cast<std::size_t>(frame->jointJ)];
         projection.hingesI[at] = PixelBetween(pi, pj, 0.2);

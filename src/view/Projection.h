@@ -21,6 +21,11 @@ struct ScreenPoint {
     friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
 };
 
+// A point of the model, in its units.
+struct ModelPoint {
+    double x = 0, y = 0, z = 0;
+};
+
 // Projected pixel coordinates are clamped to +-kPixelLimit, so sums of a few
 // of them never overflow 32 bits and an inf or NaN never reaches a record.
 inline constexpr std::int32_t kPixelLimit = 1'000'000'000;
@@ -38,6 +43,7 @@ public:
     // Model point (X, Y, Z) to pixel: u = cos a X - sin a Y, d = sin a X + cos a Y,
     // w = sin b Z - cos b d; px = rnd((u - PanX)/Scale + W/2), py likewise with w.
     ScreenPoint Project(double x, double y, double z) const;
+    ScreenPoint Project(const ModelPoint& p) const { return Project(p.x, p.y, p.z); }
 
     // Pixels moved on the screen (right, down) per model unit along (dx, dy, dz).
     struct Shift {
@@ -75,8 +81,16 @@ void ProjectJoints(const Model& model, const ResultSet& results, const ViewState
 // points at 0.2 and 0.8 along its joints' pixels).
 ScreenPoint PixelBetween(ScreenPoint from, ScreenPoint to, double fraction);
 
-// The pixel of a frame's undeformed midpoint; its joints must be in the table.
-ScreenPoint ProjectFrameMidpoint(const Projector& projector, const Model& model, const Frame& frame);
+// A frame's undeformed midpoint; its joints must be in the table.
+ModelPoint FrameMidpoint(const Model& model, const Frame& frame);
+// `length` along `direction` from `from`: a frame's local-2 axis tick ends
+// AxisTickLength(view) along its axis 2 from its midpoint.
+ModelPoint Along(const ModelPoint& from, const ModelPoint& direction, double length);
+ModelPoint Axis2Of(const Frame& frame);
+inline double AxisTickLength(const ViewState& view)
+{
+    return 40.0 * view.Scale; // 40 pixels
+}
 
 // Projects every frame's midpoint, axis tick and hinge points (from the joints'
 // pixels, so ProjectJoints must run first). A frame whose joints are not in

@@ -147,16 +147,18 @@ private slots:
         QCOMPARE(area.Canvas(), FullPicture(*w));
     }
 
-    void viewsTheDragPictureCannotShowAreRedrawnInFull()
+    void frameAxesAndDiaphragmsMoveWithTheDrag()
     {
         TestWindow w;
         w.OpenThroughMenu(ExamplePath("rc-frame-building.s2k"));
         w->session().view.LayerFlags.ShowFrameAxes = true;
+        w->session().view.LayerFlags.ShowDiaphragms = true;
         DrawingArea& area = w->drawingArea();
         QTest::mousePress(&area, Qt::MiddleButton, {}, QPoint(300, 300));
         QTest::mouseMove(&area, QPoint(320, 310));
-        QCOMPARE(area.Canvas(), FullPicture(*w));
+        QCOMPARE(area.Canvas(), DragPictureOf(*w));
         QTest::mouseRelease(&area, Qt::MiddleButton, {}, QPoint(320, 310));
+        QCOMPARE(area.Canvas(), FullPicture(*w));
     }
 };
 

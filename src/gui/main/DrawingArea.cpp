@@ -65,14 +65,12 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
 void DrawingArea::PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view)
 {
     const QImage& canvas = PrepareCanvas();
-    if (DragPicture::Shows(view) && !(dragPicture_ && dragPicture_->Fits(model, results, view, canvas.size())))
+    if (!(dragPicture_ && dragPicture_->Fits(model, results, view, canvas.size())))
         dragPicture_ = std::make_shared<const DragPicture>(model, results, view, canvas.size());
 }
 
-bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const ViewState& view)
+void DrawingArea::PaintStep(const Model& model, const ResultSet& results, const ViewState& view)
 {
-    if (!DragPicture::Shows(view))
-        return false;
     PrepareSteps(model, results, view);
     ++step_;
     for (const auto& job : fullPictures_)
@@ -83,7 +81,6 @@ bool DrawingArea::PaintStep(const Model& model, const ResultSet& results, const 
     results_ = &results;
     view_ = view;
     restTimer_.start();
-    return true;
 }
 
 void DrawingArea::EndSteps()

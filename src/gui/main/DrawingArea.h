@@ -32,12 +32,10 @@ public:
     // the view needs a new one). Once the mouse rests kRestMs, the full picture
     // (PaintFullPicture) is painted on a thread of its own while the drag
     // picture stays shown, and shown when done (FullPictureShown); the next
-    // step drops it. False,
-    // painting nothing, when the drag picture cannot show the view.
-    // The model and results must outlive the steps; while a full picture is
-    // painted, every event but a mouse move or a repaint first waits for it,
-    // so nothing changes them under it.
-    bool PaintStep(const Model& model, const ResultSet& results, const ViewState& view);
+    // step drops it. The model and results must outlive the steps; while a
+    // full picture is painted, every event but a mouse move or a repaint first
+    // waits for it, so nothing changes them under it.
+    void PaintStep(const Model& model, const ResultSet& results, const ViewState& view);
     // Gathers the drag picture ahead of the first step (at the press).
     void PrepareSteps(const Model& model, const ResultSet& results, const ViewState& view);
     // Forgets the drag picture and any full picture under way: the model or

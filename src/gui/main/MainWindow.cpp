@@ -246,9 +246,10 @@ void MainWindow::Apply(const ViewReaction& reaction)
 
 void MainWindow::ApplyStep(const ViewReaction& reaction)
 {
-    if (reaction.redraw && drawingArea_->PaintStep(session_.model, session_.results, session_.view))
-        return;
-    Apply(reaction);
+    if (reaction.redraw)
+        drawingArea_->PaintStep(session_.model, session_.results, session_.view);
+    else
+        Apply(reaction);
 }
 
 void MainWindow::OpenS2kFile()

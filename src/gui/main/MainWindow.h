@@ -200,8 +200,8 @@ private:
     void Run(const std::function<void()>& command, bool busy);
     void ShowDialog(QWidget* dialog);
     void Apply(const ViewReaction& reaction);
-    // A step of a drag or of the wheel: the drag picture where it can show the
-    // view, the full picture otherwise and once the mouse rests.
+    // A step of a drag or of the wheel: the drag picture, and the full picture
+    // once the mouse rests.
     void ApplyStep(const ViewReaction& reaction);
     void PaintFullPicture();
     ViewArea Area();
