@@ -142,6 +142,12 @@ void DrawLine(const PixelBuffer& buffer, std::int32_t x1, std::int32_t y1, std::
               std::uint32_t colour)
 {
     width = std::max(1, width);
+    // A line wholly above, below or beside the buffer paints nothing there.
+    const auto outside = [width](std::int64_t a, std::int64_t b, int size) {
+        return std::max(a, b) + width < 0 || std::min(a, b) - width >= size;
+    };
+    if (outside(y1, y2, buffer.height) || outside(x1, x2, buffer.width))
+        return;
     const bool mostlyHorizontal = std::abs(std::int64_t{x2} - x1) >= std::abs(std::int64_t{y2} - y1);
     for (int offset = -(width - 1) / 2; offset <= width / 2; ++offset) {
         if (mostlyHorizontal)
@@ -271,32 +277,39 @@ void PaintQuad(const PixelBuffer& buffer, std::int32_t top, int areaWidth, int a
                const std::array<QPoint, 4>& corners, const AreaFill& fill, int penWidth,
                std::optional<std::uint32_t> pen)
 {
-    // The band's fill corners are the area's moved by whole rows, which keeps
-    // every span the same; the outline's ends are rounded in the area's own
-    // pixels, then moved.
-    QPointF fillCorners[kMaxPolygonCorners];
-    QPoint ends[kMaxPolygonCorners];
-    int count = 0;
-    const auto add = [&](QPointF corner) {
-        fillCorners[count] = QPointF(corner.x(), corner.y() - top);
-        ends[count++] = corner.toPoint() - QPoint(0, top);
-    };
+    // The band's corners are the area's moved by whole rows, which keeps every
+    // span of the fill the same.
     const auto beyond = [&](QPoint p) {
         return p.x() < -kClipMargin || p.y() < -kClipMargin || p.x() > areaWidth + kClipMargin ||
                p.y() > areaHeight + kClipMargin;
     };
-    if (std::any_of(corners.begin(), corners.end(), beyond)) { // rare: clipped to the frame first
-        QPolygonF polygon;
-        for (const QPoint& p : corners)
-            polygon << QPointF(p);
-        polygon = ClipPolygon({-kClipMargin, -kClipMargin, areaWidth + kClipMargin, areaHeight + kClipMargin}, polygon);
-        if (polygon.size() < 3 || polygon.size() > kMaxPolygonCorners)
-            return;
-        for (const QPointF& corner : polygon)
-            add(corner);
-    } else {
-        for (const QPoint& corner : corners)
-            add(QPointF(corner));
+    if (!std::any_of(corners.begin(), corners.end(), beyond)) { // whole pixels: nothing to round
+        if (fill.kind != AreaFill::Kind::None) {
+            QPointF fillCorners[4];
+            for (std::size_t k = 0; k < 4; ++k)
+                fillCorners[k] = QPointF(corners[k].x(), corners[k].y() - top);
+            FillPolygon(buffer, fillCorners, 4, fill);
+        }
+        for (std::size_t k = 0; pen && k < 4; ++k) {
+            const QPoint a = corners[k], b = corners[(k + 1) % 4];
+            DrawLine(buffer, a.x(), a.y() - top, b.x(), b.y() - top, penWidth, *pen);
+        }
+        return;
+    }
+    // A corner far outside: clipped to the frame first, the outline's ends
+    // rounded in the area's own pixels, then moved.
+    QPolygonF polygon;
+    for (const QPoint& p : corners)
+        polygon << QPointF(p);
+    polygon = ClipPolygon({-kClipMargin, -kClipMargin, areaWidth + kClipMargin, areaHeight + kClipMargin}, polygon);
+    const auto count = static_cast<int>(polygon.size());
+    if (count < 3 || count > kMaxPolygonCorners)
+        return;
+    QPointF fillCorners[kMaxPolygonCorners];
+    QPoint ends[kMaxPolygonCorners];
+    for (int k = 0; k < count; ++k) {
+        fillCorners[k] = QPointF(polygon[k].x(), polygon[k].y() - top);
+        ends[k] = polygon[k].toPoint() - QPoint(0, top);
     }
     if (fill.kind != AreaFill::Kind::None)
         FillPolygon(buffer, fillCorners, count, fill);
