@@ -104,11 +104,11 @@ private:
     // While the loads show as arrows: the model, the shown plane, and the
     // frames with distributed loads, whose midpoints the arrows need.
     const Model* arrowModel_ = nullptr;
+    std::optional<PlaneFilter> arrowPlane_;
+    std::vector<std::int32_t> loadedFrames_;
     // The model it was built of, and its table sizes then, for Fits.
     const Model* builtOf_ = nullptr;
     std::array<std::int32_t, 4> builtCounts_{}; // joints, frames, loads, constraints
-    std::optional<PlaneFilter> arrowPlane_;
-    std::vector<std::int32_t> loadedFrames_;
     bool anyJoint_ = false;
     bool showTriad_ = false, showLegend_ = false;
     std::vector<LegendEntry> legend_;
