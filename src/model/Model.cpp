@@ -1,5 +1,8 @@
 #include "model/Model.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace mirelo {
 
 Palette DefaultSectionPalette()
@@ -40,6 +43,22 @@ const std::string& CaseNameOf(const Model& model, const Load& load)
 {
     static const std::string none;
     return load.loadCase < model.LoadCaseNames.size() ? model.LoadCaseNames[load.loadCase] : none;
+}
+
+double ModelExtent(const Model& model)
+{
+    if (model.Joints.count <= 0)
+        return 0;
+    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
+        const Joint& j = model.Joints[k];
+        const double at[3] = {j.x, j.y, j.z};
+        for (int a = 0; a < 3; ++a) {
+            low[a] = std::min(low[a], at[a]);
+            high[a] = std::max(high[a], at[a]);
+        }
+    }
+    return std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
 }
 
 std::string JointCaption(const Model& model, std::int32_t k)

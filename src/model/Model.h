@@ -150,6 +150,9 @@ struct Model {
 // lines of one name make one case.
 const std::string& CaseNameOf(const Model& model, const Load& load);
 
+// The largest side of the box around the joints; 0 without joints.
+double ModelExtent(const Model& model);
+
 // How windows and messages name joint, frame or shell k: its number, which the
 // script and the settings use, and its label where that differs ("7 (B12)").
 std::string JointCaption(const Model& model, std::int32_t k);

@@ -157,16 +157,7 @@ double SuggestedDiagramScale(const Model& model, const ElementForces& forces, st
                                                                  quantity, axes->length)
                                                       .extreme));
     }
-    double low[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL}, high[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-    for (std::int32_t k = 1; k <= model.Joints.count; ++k) {
-        const Joint& j = model.Joints[k];
-        const double at[3] = {j.x, j.y, j.z};
-        for (int a = 0; a < 3; ++a) {
-            low[a] = std::min(low[a], at[a]);
-            high[a] = std::max(high[a], at[a]);
-        }
-    }
-    const double extent = model.Joints.count > 0 ? std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]}) : 0;
+    const double extent = ModelExtent(model);
     if (!(largest > 0) || !(extent > 0) || !std::isfinite(largest))
         return 1;
     return 0.1 * extent / largest;
